@@ -1,0 +1,5 @@
+# The warning set every target of the project compiles with.
+add_library(nuv_warnings INTERFACE)
+target_compile_options(nuv_warnings INTERFACE
+    -Wall -Wextra -Werror -Wnon-virtual-dtor -Woverloaded-virtual)
+add_library(nuv::warnings ALIAS nuv_warnings)

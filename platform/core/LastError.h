@@ -1,0 +1,40 @@
+// The calling thread's last error: the Windows code, and a sentence that says what went wrong.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/core/WinTypes.h"
+
+inline constexpr DWORD ERROR_SUCCESS = 0;
+inline constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
+inline constexpr DWORD ERROR_ACCESS_DENIED = 5;
+inline constexpr DWORD ERROR_INVALID_HANDLE = 6;
+inline constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
+inline constexpr DWORD ERROR_INVALID_DATA = 13;
+inline constexpr DWORD ERROR_INVALID_PARAMETER = 87;
+inline constexpr DWORD ERROR_MORE_DATA = 234;
+inline constexpr DWORD ERROR_NO_MORE_ITEMS = 259;
+inline constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
+inline constexpr DWORD ERROR_INVALID_MENU_HANDLE = 1401;
+inline constexpr DWORD ERROR_CANNOT_FIND_WND_CLASS = 1407;
+inline constexpr DWORD ERROR_CLASS_ALREADY_EXISTS = 1410;
+inline constexpr DWORD ERROR_CLASS_DOES_NOT_EXIST = 1411;
+inline constexpr DWORD ERROR_WINDOW_OF_OTHER_THREAD = 1408;
+inline constexpr DWORD ERROR_CLIPBOARD_NOT_OPEN = 1418;
+inline constexpr DWORD ERROR_RESOURCE_DATA_NOT_FOUND = 1812;
+inline constexpr DWORD ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
+inline constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
+inline constexpr DWORD ERROR_DUP_NAME = 52;
+
+DWORD GetLastError();
+void SetLastError(DWORD code);
+
+namespace winport {
+
+// Sets the last error together with a description that names the offending value.
+void SetLastErrorText(DWORD code, std::string_view text);
+// The description of the last error; empty when the last error was set without one.
+const std::string& GetLastErrorText();
+
+}  // namespace winport
