@@ -14,7 +14,9 @@ LastError& ThreadLastError() {
 
 }  // namespace
 
-DWORD GetLastError() { return ThreadLastError().code; }
+DWORD GetLastError() {
+    return ThreadLastError().code;
+}
 
 void SetLastError(DWORD code) {
     LastError& error = ThreadLastError();
@@ -30,6 +32,8 @@ void SetLastErrorText(DWORD code, std::string_view text) {
     error.text.assign(text);
 }
 
-const std::string& GetLastErrorText() { return ThreadLastError().text; }
+const std::string& GetLastErrorText() {
+    return ThreadLastError().text;
+}
 
 }  // namespace winport

@@ -71,10 +71,18 @@ struct MSG {
     POINT pt;
 };
 
-constexpr WORD LOWORD(UINT_PTR v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(UINT_PTR v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-constexpr BYTE LOBYTE(UINT_PTR v) { return static_cast<BYTE>(v & 0xFF); }
-constexpr BYTE HIBYTE(UINT_PTR v) { return static_cast<BYTE>((v >> 8) & 0xFF); }
+constexpr WORD LOWORD(UINT_PTR v) {
+    return static_cast<WORD>(v & 0xFFFF);
+}
+constexpr WORD HIWORD(UINT_PTR v) {
+    return static_cast<WORD>((v >> 16) & 0xFFFF);
+}
+constexpr BYTE LOBYTE(UINT_PTR v) {
+    return static_cast<BYTE>(v & 0xFF);
+}
+constexpr BYTE HIBYTE(UINT_PTR v) {
+    return static_cast<BYTE>((v >> 8) & 0xFF);
+}
 constexpr LONG MAKELONG(WORD low, WORD high) {
     return static_cast<LONG>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
 }
@@ -88,8 +96,18 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
     return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) |
            (static_cast<COLORREF>(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF c) { return LOBYTE(c); }
-constexpr BYTE GetGValue(COLORREF c) { return LOBYTE(c >> 8); }
-constexpr BYTE GetBValue(COLORREF c) { return LOBYTE(c >> 16); }
-constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<short>(LOWORD(static_cast<UINT_PTR>(l))); }
-constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<short>(HIWORD(static_cast<UINT_PTR>(l))); }
+constexpr BYTE GetRValue(COLORREF c) {
+    return LOBYTE(c);
+}
+constexpr BYTE GetGValue(COLORREF c) {
+    return LOBYTE(c >> 8);
+}
+constexpr BYTE GetBValue(COLORREF c) {
+    return LOBYTE(c >> 16);
+}
+constexpr int GET_X_LPARAM(LPARAM l) {
+    return static_cast<short>(LOWORD(static_cast<UINT_PTR>(l)));
+}
+constexpr int GET_Y_LPARAM(LPARAM l) {
+    return static_cast<short>(HIWORD(static_cast<UINT_PTR>(l)));
+}

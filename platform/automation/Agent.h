@@ -1,0 +1,98 @@
+// The automation agent: does to windows what a person does (click, type, press keys, tick,
+// move the focus) and answers what a person answers (modal dialogs, message boxes, Save As,
+// popup menus), logging every question. It installs itself as the shell UI while it lives.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/core/WinTypes.h"
+#include "platform/shell/ShellUi.h"
+
+namespace winport {
+
+enum class TypeMode { Replace, Append };
+enum class KeyModifier { None, Shift, Control };
+
+struct MessageBoxRecord {
+    MessageBoxRequest request;
+    int answer = 0;
+};
+
+struct PopupMenuRecord {
+    PopupMenuRequest request;
+    UINT answer = 0;
+};
+
+struct SaveAsRecord {
+    SaveAsRequest request;
+    std::optional<std::string> answer;
+};
+
+class Agent final : public ShellUi {
+public:
+    // Drives a modal dialog as a person would and ends it (presses a button).
+    using DialogHandler = std::function<void(HWND dialog)>;
+
+    Agent();
+    ~Agent() override;
+    Agent(const Agent&) = delete;
+    Agent& operator=(const Agent&) = delete;
+
+    // Each action answers false, with LastError() saying why, when a person could not do it:
+    // the window is gone, hidden or disabled (or inside a hidden or disabled window).
+    bool Click(HWND hwnd);
+    bool DoubleClick(HWND hwnd);
+    bool RightClick(HWND hwnd);
+    bool Focus(HWND hwnd);
+    // Focuses the control, selects its text (Replace) or moves to its end (Append), then types
+    // one character at a time; an empty Replace clears the field with Backspace.
+    bool Type(HWND hwnd, std::string_view text, TypeMode mode = TypeMode::Replace);
+    // Presses and releases a key in the focus window.
+    bool PressKey(UINT virtualKey, KeyModifier modifier = KeyModifier::None);
+    // Clicks a check box until it shows |checked|.
+    bool Tick(HWND checkBox, bool checked = true);
+    const std::string& LastError() const { return m_lastError; }
+
+    void QueueDialogHandler(int templateId, DialogHandler handler);
+    void QueueMessageBoxAnswer(int answer);
+    void QueueSaveAsAnswer(std::optional<std::string> path);
+    void QueueMenuAnswer(UINT command);
+
+    const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
+    const std::vector<PopupMenuRecord>& PopupMenus() const { return m_menus; }
+    const std::vector<SaveAsRecord>& SaveAsDialogs() const { return m_saveAs; }
+    // Template ids of the modal dialogs run, in order.
+    const std::vector<int>& ModalDialogs() const { return m_modalDialogs; }
+    // Answers queued and never asked for.
+    size_t PendingAnswers() const;
+
+    int ShowMessageBox(const MessageBoxRequest& request) override;
+    std::optional<std::string> ShowSaveAs(const SaveAsRequest& request) override;
+    UINT ShowPopupMenu(const PopupMenuRequest& request) override;
+    void ModalDialogStarted(HWND dialog, int templateId) override;
+    void ModalDialogIdle(HWND dialog) override;
+
+private:
+    bool CanReach(HWND hwnd);
+    bool Fail(std::string text);
+    void SendMouse(HWND hwnd, UINT down, UINT up);
+
+    ShellUi* m_previous;
+    std::string m_lastError;
+    std::map<int, std::deque<DialogHandler>> m_dialogHandlers;
+    std::deque<int> m_messageBoxAnswers;
+    std::deque<std::optional<std::string>> m_saveAsAnswers;
+    std::deque<UINT> m_menuAnswers;
+    std::vector<MessageBoxRecord> m_messageBoxes;
+    std::vector<PopupMenuRecord> m_menus;
+    std::vector<SaveAsRecord> m_saveAs;
+    std::vector<int> m_modalDialogs;
+};
+
+}  // namespace winport

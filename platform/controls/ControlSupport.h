@@ -1,0 +1,29 @@
+// What every system control shares: telling its parent, reading its own style and decoding the
+// mouse position of a message.
+#pragma once
+
+#include "platform/core/WinTypes.h"
+#include "platform/window/WindowProcedure.h"
+
+namespace winport {
+
+// Sends WM_COMMAND (control id, |code|) with the control's handle to its parent, as every system
+// control notifies. Answers whether the control still exists afterwards: the parent's handler may
+// have destroyed it, and then nothing more may be sent on its behalf.
+bool NotifyParent(HWND control, WORD code);
+
+DWORD WindowStyle(HWND hwnd);
+void SetWindowStyle(HWND hwnd, DWORD style);
+
+// Mouse input reaches only enabled windows. No input system sits in front of the controls here,
+// so each control applies that rule itself.
+bool AcceptsMouse(HWND control);
+
+// The client point of a mouse message, and whether it lies inside the window's client area.
+POINT PointFromLParam(LPARAM lParam);
+bool ClientContains(HWND hwnd, POINT point);
+
+// The class procedure object of a live window on the calling thread, or null.
+WindowProcedure* ClassProcedureOf(HWND hwnd);
+
+}  // namespace winport

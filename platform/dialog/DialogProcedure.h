@@ -1,0 +1,35 @@
+// The class procedure of the dialog class: what DefDlgProc does, and the state a dialog keeps.
+#pragma once
+
+#include "platform/core/WinTypes.h"
+#include "platform/window/WindowProcedure.h"
+
+namespace winport {
+
+class ModalLoop;
+
+class DialogProcedure final : public WindowProcedure {
+public:
+    explicit DialogProcedure(HWND hwnd) : m_hwnd(hwnd) {}
+    ~DialogProcedure() override;
+
+    LRESULT HandleMessage(const Message& m) override;
+
+    int templateId = 0;
+    HFONT font = nullptr;  // Owned: made from the template.
+    SIZE baseUnits{6, 13};
+    int defaultId = 0;  // Set by DM_SETDEFID; 0 means the first default push button.
+    bool ended = false;
+    INT_PTR result = 0;
+    ModalLoop* modalLoop = nullptr;
+    HWND disabledOwner = nullptr;  // The owner a modal run disabled.
+
+private:
+    LRESULT OnGetDefId();
+    HWND m_hwnd;
+};
+
+// The dialog state of |hwnd|, or null when it is not a dialog.
+DialogProcedure* FindDialogProcedure(HWND hwnd);
+
+}  // namespace winport

@@ -1,0 +1,73 @@
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "platform/window/WindowDispatch.h"
+#include "platform/window/WindowTree.h"
+
+namespace {
+
+struct ThreadFocus {
+    HWND focus = nullptr;
+    HWND active = nullptr;
+};
+
+ThreadFocus& Current() {
+    thread_local ThreadFocus state;
+    return state;
+}
+
+bool Contains(const winport::Window& root, HWND hwnd) {
+    if (root.handle == hwnd) return true;
+    return IsChild(root.handle, hwnd) != FALSE;
+}
+
+}  // namespace
+
+void winport::DropFocusWithin(const Window& window) {
+    ThreadFocus& state = Current();
+    if (state.focus && Contains(window, state.focus)) state.focus = nullptr;
+    if (state.active && Contains(window, state.active)) state.active = nullptr;
+}
+
+HWND SetFocus(HWND hwnd) {
+    ThreadFocus& state = Current();
+    if (hwnd && !winport::RequireWindowObject(hwnd, "SetFocus")) return nullptr;
+    const HWND previous = state.focus;
+    if (previous == hwnd) return previous;
+    // As Windows does, the focus has already moved when the losing window hears of it.
+    state.focus = hwnd;
+    if (previous && IsWindow(previous))
+        SendMessage(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (state.focus != hwnd || !hwnd || !IsWindow(hwnd)) return previous;
+    SendMessage(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+    return previous;
+}
+
+HWND GetFocus() {
+    ThreadFocus& state = Current();
+    if (state.focus && !IsWindow(state.focus)) state.focus = nullptr;
+    return state.focus;
+}
+
+HWND GetActiveWindow() {
+    ThreadFocus& state = Current();
+    if (state.active && !IsWindow(state.active)) state.active = nullptr;
+    return state.active;
+}
+
+HWND SetActiveWindow(HWND hwnd) {
+    ThreadFocus& state = Current();
+    if (hwnd && !winport::RequireWindowObject(hwnd, "SetActiveWindow")) return nullptr;
+    const HWND previous = GetActiveWindow();
+    state.active = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+    return previous;
+}
+
+BOOL SetForegroundWindow(HWND hwnd) {
+    if (!winport::RequireWindowObject(hwnd, "SetForegroundWindow")) return FALSE;
+    SetActiveWindow(hwnd);
+    return BringWindowToTop(hwnd);
+}
+
+BOOL BringWindowToTop(HWND hwnd) {
+    return SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}

@@ -1,0 +1,27 @@
+// A class procedure that can say what a person sees of its window beyond the text and the
+// common styles: a check mark, a selection, the items of a list. The dump prints it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/core/WinTypes.h"
+
+namespace winport {
+
+class DescribesState {
+public:
+    virtual ~DescribesState() = default;
+    // Short "name=value" or "flag" entries, in a fixed order.
+    virtual std::vector<std::string> DescribeState(HWND hwnd) const = 0;
+    // The text as a person sees it (a password edit shows its mask), when it differs.
+    virtual std::string VisibleText(HWND hwnd, const std::string& text) const {
+        (void)hwnd;
+        return text;
+    }
+};
+
+// The state-describing class procedure of |hwnd|, if its class has one.
+const DescribesState* FindStateDescription(HWND hwnd);
+
+}  // namespace winport

@@ -1,0 +1,46 @@
+// Window classes: the system's control classes and the classes a program registers.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/core/WinTypes.h"
+#include "platform/window/WindowProcedure.h"
+
+struct WNDCLASS {
+    UINT style = 0;
+    WNDPROC lpfnWndProc = nullptr;
+    int cbClsExtra = 0;
+    int cbWndExtra = 0;
+    HINSTANCE hInstance = nullptr;
+    HICON hIcon = nullptr;
+    HCURSOR hCursor = nullptr;
+    HBRUSH hbrBackground = nullptr;
+    const char* lpszMenuName = nullptr;
+    const char* lpszClassName = nullptr;
+};
+
+ATOM RegisterClass(const WNDCLASS* wc);
+BOOL UnregisterClass(const char* className, HINSTANCE instance);
+BOOL GetClassInfo(HINSTANCE instance, const char* className, WNDCLASS* out);
+int GetClassName(HWND hwnd, char* buffer, int maxCount);
+
+namespace winport {
+
+// Makes the class procedure object of one new window of a system class.
+using ProcedureFactory = std::unique_ptr<WindowProcedure> (*)(HWND);
+
+// Registers a system class (a control kind); returns false if the name is taken.
+bool RegisterSystemClass(std::string_view name, ProcedureFactory factory);
+
+// The class procedure for a new window of |className| (names compare case-insensitively), or
+// null with the last error set when no such class is registered.
+std::unique_ptr<WindowProcedure> MakeClassProcedure(std::string_view className, HWND hwnd);
+
+// The registered spelling of a class name, for the window to keep.
+std::string CanonicalClassName(std::string_view className);
+
+std::string GetClassNameOf(HWND hwnd);
+
+}  // namespace winport

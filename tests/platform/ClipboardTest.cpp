@@ -1,0 +1,242 @@
+#include "platform/shell/Clipboard.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string_view>
+#include <thread>
+
+#include "platform/core/LastError.h"
+#include "platform/shell/GlobalMemory.h"
+
+using namespace std::literals;
+
+namespace {
+
+const HWND kWindow = reinterpret_cast<HWND>(0x1010);
+const HWND kOtherWindow = reinterpret_cast<HWND>(0x2020);
+
+HGLOBAL TextBlock(std::string_view text) {
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
+    auto* data = static_cast<char*>(GlobalLock(block));
+    std::memcpy(data, text.data(), text.size());
+    data[text.size()] = '\0';
+    GlobalUnlock(block);
+    return block;
+}
+
+class ClipboardTest : public testing::Test {
+protected:
+    void SetUp() override {
+        winport::ResetClipboard();
+        m_blocksBefore = winport::LiveGlobalBlocks();
+    }
+    void TearDown() override {
+        winport::ResetClipboard();
+        EXPECT_EQ(winport::LiveGlobalBlocks(), m_blocksBefore) << "a block leaked";
+    }
+
+    // Blocks allocated since the test began and not freed, by the test or by the clipboard.
+    std::size_t BlocksAlive() const { return winport::LiveGlobalBlocks() - m_blocksBefore; }
+
+    void PutText(HWND window, std::string_view text) {
+        ASSERT_TRUE(OpenClipboard(window));
+        ASSERT_TRUE(EmptyClipboard());
+        ASSERT_NE(SetClipboardData(CF_TEXT, TextBlock(text)), nullptr);
+        ASSERT_TRUE(CloseClipboard());
+    }
+
+private:
+    std::size_t m_blocksBefore = 0;
+};
+
+TEST_F(ClipboardTest, TextCopiedIsReadBack) {
+    PutText(kWindow, "Zoë Ünal");
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_EQ(CountClipboardFormats(), 1);
+    EXPECT_EQ(GetClipboardOwner(), kWindow);
+    EXPECT_EQ(winport::ClipboardText(), "Zoë Ünal");
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const HGLOBAL data = GetClipboardData(CF_TEXT);
+    ASSERT_NE(data, nullptr);
+    EXPECT_STREQ(static_cast<const char*>(GlobalLock(data)), "Zoë Ünal");
+    GlobalUnlock(data);
+    EXPECT_EQ(GetClipboardData(CF_UNICODETEXT), nullptr);
+    EXPECT_TRUE(CloseClipboard());
+}
+
+TEST_F(ClipboardTest, EmptyingFreesTheBlocksTheClipboardOwns) {
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    ASSERT_TRUE(EmptyClipboard());
+    const HGLOBAL text = TextBlock("text");
+    ASSERT_EQ(SetClipboardData(CF_TEXT, text), text);
+    ASSERT_NE(SetClipboardData(CF_UNICODETEXT, TextBlock("t\0e\0x\0t\0"sv)), nullptr);
+    EXPECT_EQ(BlocksAlive(), 2u);
+
+    EXPECT_TRUE(EmptyClipboard());
+    EXPECT_EQ(BlocksAlive(), 0u);
+    EXPECT_EQ(GlobalSize(text), 0u);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(CountClipboardFormats(), 0);
+    EXPECT_EQ(winport::ClipboardText(), std::nullopt);
+    EXPECT_TRUE(CloseClipboard());
+}
+
+TEST_F(ClipboardTest, ReplacingAFormatFreesTheOldBlock) {
+    PutText(kWindow, "first");
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    const HGLOBAL second = TextBlock("second");
+    ASSERT_EQ(SetClipboardData(CF_TEXT, second), second);
+    ASSERT_EQ(SetClipboardData(CF_TEXT, second), second) << "setting the same block again";
+    EXPECT_EQ(BlocksAlive(), 1u);
+    EXPECT_EQ(winport::ClipboardText(), "second");
+    EXPECT_TRUE(CloseClipboard());
+}
+
+TEST_F(ClipboardTest, CallsThatNeedTheClipboardOpenFailWithoutIt) {
+    PutText(kWindow, "kept");
+    const HGLOBAL block = TextBlock("refused");
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_EQ(SetClipboardData(CF_TEXT, block), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
+    EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
+    EXPECT_FALSE(EmptyClipboard());
+    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
+    EXPECT_FALSE(CloseClipboard());
+    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
+
+    // Nothing changed, and the refused block is still the caller's to free.
+    EXPECT_EQ(winport::ClipboardText(), "kept");
+    EXPECT_EQ(BlocksAlive(), 2u);
+    EXPECT_EQ(GlobalFree(block), nullptr);
+}
+
+TEST_F(ClipboardTest, OnlyTheWindowThatOpenedItMayOpenItAgain) {
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    EXPECT_TRUE(OpenClipboard(kWindow));
+    EXPECT_FALSE(OpenClipboard(kOtherWindow));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(OpenClipboard(nullptr));
+    EXPECT_EQ(GetOpenClipboardWindow(), kWindow);
+    ASSERT_TRUE(CloseClipboard());
+    EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_TRUE(OpenClipboard(nullptr));
+    EXPECT_FALSE(OpenClipboard(kWindow));
+    EXPECT_TRUE(CloseClipboard());
+    EXPECT_FALSE(CloseClipboard());
+}
+
+TEST_F(ClipboardTest, EmptyingMakesTheOpeningWindowTheOwner) {
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    EXPECT_EQ(GetClipboardOwner(), nullptr);
+    ASSERT_TRUE(EmptyClipboard());
+    EXPECT_EQ(GetClipboardOwner(), kWindow);
+    ASSERT_TRUE(CloseClipboard());
+    EXPECT_EQ(GetClipboardOwner(), kWindow);
+
+    ASSERT_TRUE(OpenClipboard(kOtherWindow));
+    EXPECT_EQ(GetClipboardOwner(), kWindow);
+    ASSERT_TRUE(EmptyClipboard());
+    EXPECT_EQ(GetClipboardOwner(), kOtherWindow);
+    ASSERT_TRUE(CloseClipboard());
+}
+
+TEST_F(ClipboardTest, TheClipboardBelongsToTheThreadThatOpenedIt) {
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    BOOL emptied = TRUE;
+    DWORD error = ERROR_SUCCESS;
+    BOOL reopened = FALSE;
+    std::thread([&] {
+        emptied = EmptyClipboard();
+        error = GetLastError();
+        reopened = OpenClipboard(kWindow);
+    }).join();
+    EXPECT_FALSE(emptied);
+    EXPECT_EQ(error, ERROR_CLIPBOARD_NOT_OPEN);
+    EXPECT_TRUE(reopened) << "the same window may open it from another thread";
+    EXPECT_FALSE(CloseClipboard()) << "which now holds it";
+}
+
+TEST_F(ClipboardTest, InjectedOpenFailureLeavesTheClipboardClosed) {
+    {
+        winport::ScopedClipboardFailure fail(winport::ClipboardStep::Open);
+        EXPECT_FALSE(OpenClipboard(kWindow));
+        EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+        { winport::ScopedClipboardFailure nested(winport::ClipboardStep::Open); }
+        EXPECT_FALSE(OpenClipboard(kWindow)) << "the outer failure is still in force";
+    }
+    EXPECT_TRUE(OpenClipboard(kWindow));
+    EXPECT_TRUE(CloseClipboard());
+}
+
+TEST_F(ClipboardTest, InjectedEmptyFailureKeepsTheDataAndOwner) {
+    PutText(kWindow, "kept");
+    ASSERT_TRUE(OpenClipboard(kOtherWindow));
+    {
+        winport::ScopedClipboardFailure fail(winport::ClipboardStep::Empty);
+        EXPECT_FALSE(EmptyClipboard());
+        EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+        EXPECT_NE(winport::GetLastErrorText().find("EmptyClipboard"), std::string::npos);
+        EXPECT_EQ(winport::ClipboardText(), "kept");
+        EXPECT_EQ(GetClipboardOwner(), kWindow);
+        EXPECT_EQ(BlocksAlive(), 1u);
+    }
+    EXPECT_TRUE(EmptyClipboard());
+    EXPECT_EQ(BlocksAlive(), 0u);
+    EXPECT_TRUE(CloseClipboard());
+}
+
+TEST_F(ClipboardTest, InjectedSetDataFailureLeavesTheBlockWithTheCaller) {
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    ASSERT_TRUE(EmptyClipboard());
+    const HGLOBAL block = TextBlock("mine");
+    {
+        winport::ScopedClipboardFailure fail(winport::ClipboardStep::SetData);
+        EXPECT_EQ(SetClipboardData(CF_TEXT, block), nullptr);
+        EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+        EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    }
+    EXPECT_TRUE(EmptyClipboard());
+    EXPECT_EQ(BlocksAlive(), 1u) << "the clipboard never owned it";
+    EXPECT_EQ(SetClipboardData(CF_TEXT, block), block);
+    EXPECT_EQ(winport::ClipboardText(), "mine");
+    EXPECT_TRUE(CloseClipboard());
+}
+
+TEST_F(ClipboardTest, BadDataIsRefused) {
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    const HGLOBAL invented = reinterpret_cast<HGLOBAL>(0xdead0);
+    EXPECT_EQ(SetClipboardData(CF_TEXT, invented), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+
+    const HGLOBAL block = TextBlock("once");
+    EXPECT_EQ(SetClipboardData(0, block), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
+    ASSERT_EQ(SetClipboardData(CF_TEXT, block), block);
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(CountClipboardFormats(), 1);
+    EXPECT_TRUE(CloseClipboard());
+}
+
+TEST_F(ClipboardTest, ClipboardTextStopsAtTheFirstZero) {
+    EXPECT_EQ(winport::ClipboardText(), std::nullopt);
+    PutText(kWindow, "abc\0def"sv);
+    EXPECT_EQ(winport::ClipboardText(), "abc");
+
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    ASSERT_TRUE(EmptyClipboard());
+    EXPECT_EQ(SetClipboardData(CF_TEXT, nullptr), nullptr);
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "announced without data";
+    EXPECT_EQ(winport::ClipboardText(), std::nullopt);
+    EXPECT_TRUE(CloseClipboard());
+}
+
+}  // namespace

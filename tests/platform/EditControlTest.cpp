@@ -1,0 +1,351 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ControlTestSupport.h"
+#include "platform/controls/EditState.h"
+#include "platform/dialog/DialogApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/shell/Clipboard.h"
+
+namespace winport::test {
+namespace {
+
+constexpr int kEditId = 30;
+const std::string kUpdate = "parent WM_COMMAND EN_UPDATE 30";
+const std::string kChange = "parent WM_COMMAND EN_CHANGE 30";
+const std::string kMaxText = "parent WM_COMMAND EN_MAXTEXT 30";
+const std::vector<std::string> kOneChange = {kUpdate, kChange};
+
+class EditControlTest : public ControlParentTest {
+protected:
+    HWND CreateEdit(DWORD style = 0, const char* text = "") {
+        const HWND hwnd = CreateControl("Edit", style, kEditId, "edit", text);
+        spy.Clear();
+        return hwnd;
+    }
+    static void Type(HWND edit, std::u32string_view characters) {
+        for (const char32_t c : characters) SendMessage(edit, WM_CHAR, c, 1);
+    }
+    static void Select(HWND edit, WPARAM start, LPARAM end) {
+        SendMessage(edit, EM_SETSEL, start, end);
+    }
+    static EditState State(HWND edit) {
+        const std::optional<EditState> state = GetEditState(edit);
+        EXPECT_TRUE(state.has_value());
+        return state.value_or(EditState{});
+    }
+    static LRESULT Modified(HWND edit) { return SendMessage(edit, EM_GETMODIFY, 0, 0); }
+};
+
+TEST_F(EditControlTest, EachTypedCharacterSendsUpdateThenChange) {
+    const HWND edit = CreateEdit();
+    Type(edit, U"ab");
+    EXPECT_EQ(GetWindowTextUtf8(edit), "ab");
+    EXPECT_EQ(State(edit).caret, 2u);
+    EXPECT_EQ(Modified(edit), TRUE);
+    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange}));
+}
+
+TEST_F(EditControlTest, SetTextNotifiesASingleLineEditOnlyAndClearsModify) {
+    const HWND single = CreateEdit();
+    Type(single, U"x");
+    spy.Clear();
+    SetWindowText(single, "hello");
+    SetWindowText(single, "hello");  // The same text notifies again.
+    EXPECT_EQ(Modified(single), FALSE);
+    EXPECT_EQ(State(single).selectionEnd, 0u);
+    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange}));
+
+    const HWND multi = CreateEdit(ES_MULTILINE);
+    SetWindowText(multi, "one\r\ntwo");
+    EXPECT_EQ(GetWindowTextUtf8(multi), "one\r\ntwo");
+    EXPECT_TRUE(SequenceIs(spy, {}));
+}
+
+struct RefusedCase {
+    const char* why;
+    DWORD style;
+    char32_t character;
+};
+
+class RefusedCharacterTest : public EditControlTest,
+                             public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedCharacterTest, SendsNothingAndChangesNothing) {
+    const HWND edit = CreateEdit(GetParam().style);
+    Type(edit, std::u32string(1, GetParam().character));
+    EXPECT_EQ(GetWindowTextUtf8(edit), "");
+    EXPECT_EQ(Modified(edit), FALSE);
+    EXPECT_TRUE(SequenceIs(spy, {}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedCharacterTest,
+                         ::testing::Values(RefusedCase{"letter in a number edit", ES_NUMBER, U'x'},
+                                           RefusedCase{"read-only", ES_READONLY, U'a'},
+                                           RefusedCase{"control character", 0, 0x01},
+                                           RefusedCase{"backspace at the start", 0, 0x08},
+                                           RefusedCase{"surrogate", 0, 0xD800},
+                                           RefusedCase{"enter in a single-line edit", 0, U'\r'}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST_F(EditControlTest, NumberAndReadOnlyFilterTypingOnly) {
+    const HWND number = CreateEdit(ES_NUMBER);
+    Type(number, U"7");
+    SetWindowText(number, "abc");
+    SendMessage(number, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("x"));
+    EXPECT_EQ(GetWindowTextUtf8(number), "xabc");
+
+    const HWND edit = CreateEdit();
+    EXPECT_EQ(SendMessage(edit, EM_SETREADONLY, TRUE, 0), TRUE);
+    EXPECT_TRUE(GetWindowLongPtr(edit, GWL_STYLE) & ES_READONLY);
+    Type(edit, U"a");
+    SendMessage(edit, WM_CHAR, 0x08, 1);
+    EXPECT_TRUE(SequenceIs(spy, {}));
+    SetWindowText(edit, "set");
+    SendMessage(edit, EM_SETREADONLY, FALSE, 0);
+    Type(edit, U"!");
+    EXPECT_EQ(GetWindowTextUtf8(edit), "!set");
+    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange}));
+}
+
+TEST_F(EditControlTest, TypingPastTheLimitSendsMaxTextAndNothingElse) {
+    const HWND edit = CreateEdit();
+    SendMessage(edit, EM_SETLIMITTEXT, 2, 0);
+    Type(edit, U"日本語");
+    EXPECT_EQ(GetWindowTextUtf8(edit), "日本");
+    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange, kMaxText}));
+
+    spy.Clear();
+    Select(edit, 0, 1);  // Typing over a selection stays within the limit.
+    Type(edit, U"語");
+    EXPECT_EQ(GetWindowTextUtf8(edit), "語本");
+    EXPECT_TRUE(SequenceIs(spy, kOneChange));
+}
+
+TEST_F(EditControlTest, ReplaceSelCutsGreekTextToTheLimitOnACharacterBoundary) {
+    const HWND edit = CreateEdit();
+    SendMessage(edit, EM_LIMITTEXT, 3, 0);
+    SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("αβγδε"));
+    EXPECT_EQ(GetWindowTextUtf8(edit), "αβγ");
+    EXPECT_EQ(State(edit).caret, 3u);
+    EXPECT_TRUE(SequenceIs(spy, {kMaxText, kUpdate, kChange}));
+}
+
+TEST_F(EditControlTest, SetTextIsNotLimited) {
+    const HWND edit = CreateEdit();
+    SendMessage(edit, EM_SETLIMITTEXT, 2, 0);
+    SetWindowText(edit, "Ελληνικά");
+    EXPECT_EQ(GetWindowTextUtf8(edit), "Ελληνικά");
+    Type(edit, U"x");
+    EXPECT_EQ(GetWindowTextUtf8(edit), "Ελληνικά");
+    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kMaxText}));
+}
+
+TEST_F(EditControlTest, LimitDefaultsTo30000AndZeroMeansTheMaximum) {
+    const HWND single = CreateEdit();
+    const HWND multi = CreateEdit(ES_MULTILINE);
+    EXPECT_EQ(SendMessage(single, EM_GETLIMITTEXT, 0, 0), 30000);
+    SendMessage(single, EM_SETLIMITTEXT, 0, 0);
+    SendMessage(multi, EM_SETLIMITTEXT, 0, 0);
+    EXPECT_EQ(SendMessage(single, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
+    EXPECT_EQ(SendMessage(multi, EM_GETLIMITTEXT, 0, 0), 0xFFFFFFFF);
+}
+
+struct SelectionCase {
+    WPARAM start;
+    LPARAM end;
+    DWORD selectionStart;
+    DWORD selectionEnd;
+    size_t caret;
+};
+
+class SetSelTest : public EditControlTest, public ::testing::WithParamInterface<SelectionCase> {};
+
+TEST_P(SetSelTest, OrdersClampsAndPutsTheCaretAtTheEndGiven) {
+    const auto& param = GetParam();
+    const HWND edit = CreateEdit(0, "héllo");
+    Select(edit, 1, 3);
+    Select(edit, param.start, param.end);
+    DWORD start = 99;
+    DWORD end = 99;
+    EXPECT_EQ(
+        SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                    reinterpret_cast<LPARAM>(&end)),
+        MAKELONG(static_cast<WORD>(param.selectionStart), static_cast<WORD>(param.selectionEnd)));
+    EXPECT_EQ(start, param.selectionStart);
+    EXPECT_EQ(end, param.selectionEnd);
+    EXPECT_EQ(State(edit).caret, param.caret);
+    EXPECT_TRUE(SequenceIs(spy, {}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SetSelTest,
+                         ::testing::Values(SelectionCase{2, 4, 2, 4, 4},
+                                           SelectionCase{4, 2, 2, 4, 2},
+                                           SelectionCase{0, -1, 0, 5, 5},
+                                           SelectionCase{2, 99, 2, 5, 5},
+                                           SelectionCase{static_cast<WPARAM>(-1), 0, 3, 3, 3},
+                                           SelectionCase{7, 1, 1, 5, 1}));
+
+TEST_F(EditControlTest, ReplaceSelReplacesTheSelectionAndPutsTheCaretAfter) {
+    const HWND edit = CreateEdit(ES_READONLY | ES_UPPERCASE, "hello");
+    Select(edit, 1, 4);
+    SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("ey"));
+    EXPECT_EQ(GetWindowTextUtf8(edit), "hEYo");
+    EXPECT_EQ(State(edit).caret, 3u);
+    EXPECT_EQ(Modified(edit), TRUE);
+    SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));  // Nothing to do.
+    EXPECT_TRUE(SequenceIs(spy, kOneChange));
+}
+
+TEST_F(EditControlTest, BackspaceAndDeleteRemoveOneCharacterOrTheSelection) {
+    const HWND edit = CreateEdit(0, "añb€");
+    Select(edit, 2, 2);
+    SendMessage(edit, WM_CHAR, 0x08, 1);
+    EXPECT_EQ(GetWindowTextUtf8(edit), "ab€");
+    SendMessage(edit, WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(GetWindowTextUtf8(edit), "a€");
+    Select(edit, 0, -1);
+    SendMessage(edit, WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(GetWindowTextUtf8(edit), "");
+    SendMessage(edit, WM_KEYDOWN, VK_DELETE, 0);  // Nothing after the caret.
+    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange, kUpdate, kChange}));
+
+    const HWND multi = CreateEdit(ES_MULTILINE, "a\r\nb");
+    Select(multi, 3, 3);
+    SendMessage(multi, WM_CHAR, 0x08, 1);  // A line break goes as one.
+    EXPECT_EQ(GetWindowTextUtf8(multi), "ab");
+}
+
+TEST_F(EditControlTest, ArrowKeysMoveTheCaretSilentlyAndShiftExtends) {
+    const HWND edit = CreateEdit(ES_MULTILINE, "ab\r\ncdé");
+    Select(edit, 6, 6);
+    const auto caretAfter = [edit](UINT key) {
+        SendMessage(edit, WM_KEYDOWN, key, 0);
+        return State(edit).caret;
+    };
+    EXPECT_EQ(caretAfter(VK_HOME), 4u);
+    EXPECT_EQ(caretAfter(VK_LEFT), 2u);
+    EXPECT_EQ(caretAfter(VK_RIGHT), 4u);
+    EXPECT_EQ(caretAfter(VK_END), 7u);
+    SetKeyDown(VK_SHIFT, true);
+    EXPECT_EQ(caretAfter(VK_HOME), 4u);
+    SetKeyDown(VK_SHIFT, false);
+    EXPECT_EQ(State(edit).selectionEnd, 7u);
+    EXPECT_TRUE(SequenceIs(spy, {}));
+}
+
+TEST_F(EditControlTest, CaseStylesConvertLettersOfEveryScript) {
+    const HWND upper = CreateEdit(ES_UPPERCASE, "straße");
+    Type(upper, U"aéω");
+    EXPECT_EQ(GetWindowTextUtf8(upper), "STRAßEAÉΩ");
+    const HWND lower = CreateEdit(ES_LOWERCASE);
+    SetWindowText(lower, "ÀΣБ1");
+    EXPECT_EQ(GetWindowTextUtf8(lower), "àσб1");
+}
+
+TEST_F(EditControlTest, PasswordCharacterKeepsTheStyleBitInStep) {
+    const HWND password = CreateEdit(ES_PASSWORD, "secret");
+    EXPECT_EQ(SendMessage(password, EM_GETPASSWORDCHAR, 0, 0), '*');
+    EXPECT_EQ(GetWindowTextUtf8(password), "secret");
+    SendMessage(password, EM_SETPASSWORDCHAR, 0, 0);
+    EXPECT_FALSE(GetWindowLongPtr(password, GWL_STYLE) & ES_PASSWORD);
+    SendMessage(password, EM_SETPASSWORDCHAR, U'●', 0);
+    EXPECT_TRUE(GetWindowLongPtr(password, GWL_STYLE) & ES_PASSWORD);
+    EXPECT_EQ(State(password).passwordChar, U'●');
+
+    const HWND multi = CreateEdit(ES_MULTILINE | ES_PASSWORD);
+    SendMessage(multi, EM_SETPASSWORDCHAR, '#', 0);
+    EXPECT_EQ(SendMessage(multi, EM_GETPASSWORDCHAR, 0, 0), 0);
+}
+
+TEST_F(EditControlTest, FocusChangesAreReportedAndTheSelectionStays) {
+    SetFocus(nullptr);
+    const HWND edit = CreateEdit(0, "hello");
+    const HWND disabled = CreateEdit(WS_DISABLED);
+    SendMessage(disabled, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(GetFocus(), nullptr);
+    SendMessage(edit, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(GetFocus(), edit);
+    Select(edit, 1, 3);
+    EXPECT_TRUE(State(edit).selectionVisible);
+    SetFocus(nullptr);
+    const EditState state = State(edit);
+    EXPECT_EQ(state.selectionStart, 1u);
+    EXPECT_EQ(state.selectionEnd, 3u);
+    EXPECT_FALSE(state.focused);
+    EXPECT_FALSE(state.selectionVisible);
+    EXPECT_TRUE(State(CreateEdit(ES_NOHIDESEL)).selectionVisible);
+    EXPECT_TRUE(
+        SequenceIs(spy, {"parent WM_COMMAND EN_SETFOCUS 30", "parent WM_COMMAND EN_KILLFOCUS 30"}));
+}
+
+TEST_F(EditControlTest, MultiLineEditWantsAllKeysAndCountsItsLines) {
+    const HWND single = CreateEdit();
+    const HWND multi = CreateEdit(ES_MULTILINE | ES_WANTRETURN);
+    constexpr LRESULT kCode = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+    EXPECT_EQ(SendMessage(single, WM_GETDLGCODE, 0, 0), kCode);
+    EXPECT_EQ(SendMessage(multi, WM_GETDLGCODE, 0, 0), kCode | DLGC_WANTALLKEYS);
+    Type(multi, U"a\rb");
+    EXPECT_EQ(GetWindowTextUtf8(multi), "a\r\nb");
+    EXPECT_EQ(SendMessage(multi, EM_GETLINECOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessage(single, EM_GETLINECOUNT, 0, 0), 1);
+
+    // In a dialog, Enter belongs to the default button unless the edit has ES_WANTRETURN.
+    const HWND inDialog = CreateEdit(ES_MULTILINE);
+    MSG msg{inDialog, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    SendMessage(inDialog, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&msg));
+    Type(inDialog, U"\r");
+    EXPECT_EQ(GetWindowTextUtf8(inDialog), "");
+}
+
+TEST_F(EditControlTest, CopyCutAndPasteGoThroughTheClipboard) {
+    ResetClipboard();
+    const HWND edit = CreateEdit(0, "hello");
+    Select(edit, 0, 4);
+    SendMessage(edit, WM_COPY, 0, 0);
+    EXPECT_EQ(ClipboardText(), "hell");
+    EXPECT_TRUE(SequenceIs(spy, {}));
+    SendMessage(edit, WM_CUT, 0, 0);
+    EXPECT_EQ(GetWindowTextUtf8(edit), "o");
+    Select(edit, 1, 1);
+    SendMessage(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(GetWindowTextUtf8(edit), "ohell");
+    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange}));
+
+    const HWND password = CreateEdit(ES_PASSWORD, "secret");
+    Select(password, 0, -1);
+    SendMessage(password, WM_CUT, 0, 0);
+    EXPECT_EQ(ClipboardText(), "hell");
+    EXPECT_EQ(GetWindowTextUtf8(password), "secret");
+    ResetClipboard();
+}
+
+TEST_F(EditControlTest, ParentDestroyingTheEditInsideANotificationEndsTheEdit) {
+    const struct {
+        WORD code;
+        std::vector<std::string> sequence;
+    } cases[] = {{EN_UPDATE, {kUpdate}}, {EN_MAXTEXT, {kMaxText}}};
+    for (const auto& [code, sequence] : cases) {
+        const HWND edit = CreateEdit();
+        SendMessage(edit, EM_SETLIMITTEXT, code == EN_MAXTEXT ? 1 : 10, 0);
+        SetWindowText(edit, "x");
+        spy.Clear();
+        DestroyOnNotification destroyer(parent, code);
+        Type(edit, U"y");
+        EXPECT_FALSE(IsWindow(edit));
+        EXPECT_TRUE(SequenceIs(spy, sequence));
+    }
+}
+
+TEST_F(EditControlTest, StateIsReadFromEditsOnly) {
+    EXPECT_FALSE(GetEditState(parent).has_value());
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_FALSE(GetEditState(reinterpret_cast<HWND>(0x4321)).has_value());
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+}
+
+}  // namespace
+}  // namespace winport::test

@@ -1,0 +1,170 @@
+#include "platform/gdi/Font.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/StockObjects.h"
+#include "tests/platform/GdiTestSupport.h"
+
+namespace {
+
+class FontTest : public winport::testing::GdiLeakCheckedTest {
+protected:
+    static LOGFONT Describe(HGDIOBJ font) {
+        LOGFONT description;
+        EXPECT_EQ(GetObject(font, sizeof description, &description),
+                  static_cast<int>(sizeof description));
+        return description;
+    }
+    static winport::FontMetrics MetricsOf(HFONT font) {
+        std::optional<winport::FontMetrics> metrics = winport::GetFontMetrics(font);
+        EXPECT_TRUE(metrics.has_value());
+        return metrics.value_or(winport::FontMetrics{});
+    }
+    // Measures a font made from |font| and deletes it again.
+    static winport::FontMetrics MetricsOf(const LOGFONT& font) {
+        const HFONT handle = CreateFontIndirect(&font);
+        const winport::FontMetrics metrics = MetricsOf(handle);
+        EXPECT_TRUE(DeleteObject(handle));
+        return metrics;
+    }
+    static LOGFONT Face(LONG height, LONG weight = FW_NORMAL, BYTE pitchAndFamily = 0) {
+        LOGFONT font;
+        font.lfHeight = height;
+        font.lfWeight = weight;
+        font.lfPitchAndFamily = pitchAndFamily;
+        std::strcpy(font.lfFaceName, "Tahoma");
+        return font;
+    }
+};
+
+TEST_F(FontTest, CreateFontKeepsAllFourteenArguments) {
+    const HFONT font =
+        CreateFont(-13, 5, 900, 450, FW_BOLD, TRUE, TRUE, TRUE, DEFAULT_CHARSET, OUT_TT_PRECIS,
+                   CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_SWISS, "Segoe UI");
+    ASSERT_NE(font, nullptr);
+    const LOGFONT d = Describe(font);
+    EXPECT_EQ(d.lfHeight, -13);
+    EXPECT_EQ(d.lfWidth, 5);
+    EXPECT_EQ(d.lfEscapement, 900);
+    EXPECT_EQ(d.lfOrientation, 450);
+    EXPECT_EQ(d.lfWeight, FW_BOLD);
+    EXPECT_EQ(d.lfItalic, 1);
+    EXPECT_EQ(d.lfUnderline, 1);
+    EXPECT_EQ(d.lfStrikeOut, 1);
+    EXPECT_EQ(d.lfCharSet, DEFAULT_CHARSET);
+    EXPECT_EQ(d.lfOutPrecision, OUT_TT_PRECIS);
+    EXPECT_EQ(d.lfClipPrecision, CLIP_DEFAULT_PRECIS);
+    EXPECT_EQ(d.lfQuality, CLEARTYPE_QUALITY);
+    EXPECT_EQ(d.lfPitchAndFamily, VARIABLE_PITCH | FF_SWISS);
+    EXPECT_STREQ(d.lfFaceName, "Segoe UI");
+    EXPECT_EQ(GetObjectType(font), OBJ_FONT);
+    EXPECT_TRUE(DeleteObject(font));
+}
+
+TEST_F(FontTest, FaceNameIsCutToThirtyOneCharacters) {
+    LOGFONT font = Face(-11);
+    std::memset(font.lfFaceName, 'x', sizeof font.lfFaceName);  // no terminator at all
+    const HFONT handle = CreateFontIndirect(&font);
+    EXPECT_EQ(std::string(Describe(handle).lfFaceName), std::string(31, 'x'));
+    EXPECT_TRUE(DeleteObject(handle));
+}
+
+TEST_F(FontTest, NullLogFontIsRefused) {
+    EXPECT_EQ(CreateFontIndirect(nullptr), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+}
+
+TEST_F(FontTest, PointSizeToHeightRoundsAsWindows) {
+    EXPECT_EQ(winport::PointSizeToHeight(8, 96), -11);
+    EXPECT_EQ(winport::PointSizeToHeight(9, 96), -12);
+    EXPECT_EQ(winport::PointSizeToHeight(8, 120), -13);
+    EXPECT_EQ(winport::PointSizeToHeight(10, 120), -17);
+    EXPECT_EQ(winport::PointSizeToHeight(8, 144), -16);
+}
+
+TEST_F(FontTest, DialogFontMeasuresSixByThirteenAt96Dpi) {
+    const HFONT font = winport::CreateDialogFont();
+    const LOGFONT d = Describe(font);
+    EXPECT_EQ(d.lfHeight, -11);
+    EXPECT_STREQ(d.lfFaceName, "MS Shell Dlg");
+    const winport::FontMetrics metrics = MetricsOf(font);
+    EXPECT_EQ(metrics.height, 13);
+    EXPECT_EQ(metrics.averageCharWidth, 6);
+    EXPECT_EQ(metrics.ascent + metrics.descent, metrics.height);
+    EXPECT_GT(metrics.maxCharWidth, metrics.averageCharWidth);
+    EXPECT_TRUE(DeleteObject(font));
+}
+
+TEST_F(FontTest, DialogFontGrowsWithTheLogicalResolution) {
+    winport::ScopedLogicalPixelsPerInch dpi(120);
+    const HFONT font = winport::CreateDialogFont();
+    EXPECT_EQ(Describe(font).lfHeight, -13);
+    const winport::FontMetrics metrics = MetricsOf(font);
+    EXPECT_EQ(metrics.height, 16);
+    EXPECT_EQ(metrics.averageCharWidth, 7);
+    EXPECT_TRUE(DeleteObject(font));
+}
+
+TEST_F(FontTest, StockGuiFontIsEightPointsAtTheCurrentResolution) {
+    const HGDIOBJ gui = GetStockObject(DEFAULT_GUI_FONT);
+    EXPECT_EQ(Describe(gui).lfHeight, -11);
+    EXPECT_STREQ(Describe(gui).lfFaceName, "MS Shell Dlg");
+    winport::ScopedLogicalPixelsPerInch dpi(144);
+    EXPECT_EQ(Describe(gui).lfHeight, -16);
+}
+
+TEST_F(FontTest, NegativeHeightIsTheCharacterAndPositiveTheCell) {
+    EXPECT_EQ(MetricsOf(Face(16)).height, 16);
+    EXPECT_EQ(MetricsOf(Face(-16)).height, 19);
+    EXPECT_EQ(MetricsOf(Face(-16)).ascent, 16);
+    // Zero asks for the default size, the system font's cell.
+    EXPECT_EQ(MetricsOf(Face(0)).height, 16);
+}
+
+TEST_F(FontTest, WidthWeightAndPitchShapeTheCharacters) {
+    LOGFONT narrow = Face(-11);
+    narrow.lfWidth = 4;
+    EXPECT_EQ(MetricsOf(narrow).averageCharWidth, 4);
+    EXPECT_GT(MetricsOf(Face(-13, FW_BOLD)).averageCharWidth,
+              MetricsOf(Face(-13, FW_NORMAL)).averageCharWidth);
+    const winport::FontMetrics fixed = MetricsOf(Face(-13, FW_NORMAL, FIXED_PITCH | FF_MODERN));
+    EXPECT_EQ(fixed.averageCharWidth, 8);  // Courier New at 10 points
+    EXPECT_EQ(fixed.maxCharWidth, fixed.averageCharWidth);
+}
+
+TEST_F(FontTest, ExtremeSizesStayPositive) {
+    const winport::FontMetrics huge = MetricsOf(Face(INT32_MIN));
+    EXPECT_GT(huge.height, 0);
+    EXPECT_GT(huge.averageCharWidth, 0);
+    EXPECT_EQ(MetricsOf(Face(-1)).averageCharWidth, 1);
+}
+
+TEST_F(FontTest, NullMeansTheSystemFont) {
+    const winport::FontMetrics system = MetricsOf(HFONT{});
+    EXPECT_EQ(system, MetricsOf(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))));
+    EXPECT_EQ(system.height, 16);
+    EXPECT_EQ(system.averageCharWidth, 8);
+}
+
+TEST_F(FontTest, MetricsOfSomethingElseFail) {
+    const HBRUSH brush = CreateSolidBrush(0);
+    EXPECT_FALSE(winport::GetFontMetrics(reinterpret_cast<HFONT>(brush)).has_value());
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(winport::EstimateTextExtent(reinterpret_cast<HFONT>(brush), "abc"), (SIZE{0, 0}));
+    EXPECT_TRUE(DeleteObject(brush));
+}
+
+TEST_F(FontTest, TextExtentCountsCodePointsNotBytes) {
+    const HFONT font = winport::CreateDialogFont();
+    EXPECT_EQ(winport::EstimateTextExtent(font, "Hello"), (SIZE{30, 13}));
+    EXPECT_EQ(winport::EstimateTextExtent(font, "Grüße"), (SIZE{30, 13}));
+    EXPECT_EQ(winport::EstimateTextExtent(font, "日本語"), (SIZE{18, 13}));
+    EXPECT_EQ(winport::EstimateTextExtent(font, ""), (SIZE{0, 13}));
+    EXPECT_TRUE(DeleteObject(font));
+}
+
+}  // namespace

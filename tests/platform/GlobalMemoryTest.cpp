@@ -1,0 +1,179 @@
+#include "platform/shell/GlobalMemory.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "platform/core/LastError.h"
+
+namespace {
+
+class GlobalMemoryTest : public testing::Test {
+protected:
+    void SetUp() override { m_blocksBefore = winport::LiveGlobalBlocks(); }
+    void TearDown() override {
+        EXPECT_EQ(winport::LiveGlobalBlocks(), m_blocksBefore) << "a block leaked";
+    }
+
+private:
+    std::size_t m_blocksBefore = 0;
+};
+
+bool AllZero(const void* data, SIZE_T size) {
+    const auto* bytes = static_cast<const BYTE*>(data);
+    return std::all_of(bytes, bytes + size, [](BYTE byte) { return byte == 0; });
+}
+
+TEST_F(GlobalMemoryTest, MoveableBlockCountsItsLocks) {
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, 16);
+    ASSERT_NE(block, nullptr);
+    void* first = GlobalLock(block);
+    ASSERT_NE(first, nullptr);
+    EXPECT_NE(first, static_cast<void*>(block));
+    EXPECT_EQ(GlobalFlags(block), GMEM_DDESHARE | 1);
+    EXPECT_EQ(GlobalLock(block), first);
+    EXPECT_EQ(GlobalFlags(block) & GMEM_LOCKCOUNT, 2u);
+
+    EXPECT_TRUE(GlobalUnlock(block));
+    SetLastError(ERROR_INVALID_DATA);
+    EXPECT_FALSE(GlobalUnlock(block));
+    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
+    EXPECT_FALSE(GlobalUnlock(block));
+    EXPECT_EQ(GetLastError(), ERROR_NOT_LOCKED);
+    EXPECT_EQ(GlobalFree(block), nullptr);
+}
+
+TEST_F(GlobalMemoryTest, LockCountStopsAtItsMaximum) {
+    const HGLOBAL block = GlobalAlloc(GHND, 4);
+    for (int i = 0; i < 300; ++i) GlobalLock(block);
+    EXPECT_EQ(GlobalFlags(block), GMEM_LOCKCOUNT);
+    for (int i = 1; i < 255; ++i) ASSERT_TRUE(GlobalUnlock(block)) << i;
+    EXPECT_FALSE(GlobalUnlock(block));
+    EXPECT_EQ(GlobalFlags(block), 0u);
+    GlobalFree(block);
+}
+
+TEST_F(GlobalMemoryTest, FixedBlockIsItsOwnPointerAndNeverLocked) {
+    const HGLOBAL block = GlobalAlloc(GMEM_FIXED, 0);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(GlobalSize(block), 1u);
+    EXPECT_EQ(GlobalLock(block), static_cast<void*>(block));
+    EXPECT_EQ(GlobalFlags(block), 0u);
+    EXPECT_TRUE(GlobalUnlock(block));
+    EXPECT_EQ(GlobalFree(block), nullptr);
+}
+
+TEST_F(GlobalMemoryTest, ZeroInitClearsNewBlocksAndGrowth) {
+    const HGLOBAL fixed = GlobalAlloc(GPTR, 1000);
+    EXPECT_TRUE(AllZero(GlobalLock(fixed), 1000));
+    GlobalFree(fixed);
+
+    HGLOBAL moveable = GlobalAlloc(GMEM_MOVEABLE, 4);
+    std::memcpy(GlobalLock(moveable), "abcd", 4);
+    GlobalUnlock(moveable);
+    ASSERT_EQ(GlobalReAlloc(moveable, 1000, GMEM_MOVEABLE | GMEM_ZEROINIT), moveable);
+    EXPECT_EQ(GlobalSize(moveable), 1000u);
+    const auto* bytes = static_cast<const char*>(GlobalLock(moveable));
+    EXPECT_EQ(std::string(bytes, 4), "abcd");
+    EXPECT_TRUE(AllZero(bytes + 4, 996));
+    GlobalUnlock(moveable);
+    GlobalFree(moveable);
+}
+
+TEST_F(GlobalMemoryTest, FreedAndInventedHandlesFailCleanly) {
+    const HGLOBAL freed = GlobalAlloc(GMEM_MOVEABLE, 8);
+    ASSERT_EQ(GlobalFree(freed), nullptr);
+    const HGLOBAL invented = reinterpret_cast<HGLOBAL>(0xdeadbee8);
+    for (const HGLOBAL handle : {freed, invented}) {
+        SetLastError(ERROR_SUCCESS);
+        EXPECT_EQ(GlobalFree(handle), handle);
+        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+        EXPECT_EQ(GlobalLock(handle), nullptr);
+        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+        EXPECT_EQ(GlobalSize(handle), 0u);
+        EXPECT_EQ(GlobalFlags(handle), GMEM_INVALID_HANDLE);
+        EXPECT_EQ(GlobalReAlloc(handle, 16, GMEM_MOVEABLE), nullptr);
+        SetLastError(ERROR_SUCCESS);
+        // Windows answers nonzero here, but does report the bad handle.
+        EXPECT_TRUE(GlobalUnlock(handle));
+        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+        EXPECT_NE(winport::GetLastErrorText().find("GlobalUnlock"), std::string::npos);
+    }
+    EXPECT_EQ(GlobalFree(nullptr), nullptr);
+}
+
+TEST_F(GlobalMemoryTest, EmptyMoveableBlockIsDiscardedUntilReallocated) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 0);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(GlobalSize(block), 0u);
+    EXPECT_EQ(GlobalFlags(block), GMEM_DISCARDED);
+    EXPECT_EQ(GlobalLock(block), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_DISCARDED);
+
+    ASSERT_EQ(GlobalReAlloc(block, 10, GMEM_MOVEABLE), block);
+    EXPECT_NE(GlobalLock(block), nullptr);
+    EXPECT_EQ(GlobalReAlloc(block, 0, GMEM_MOVEABLE), nullptr) << "a locked block stays";
+    GlobalUnlock(block);
+    ASSERT_EQ(GlobalReAlloc(block, 0, GMEM_MOVEABLE), block);
+    EXPECT_EQ(GlobalFlags(block), GMEM_DISCARDED);
+    GlobalFree(block);
+}
+
+TEST_F(GlobalMemoryTest, FixedBlockMovesOnlyWhenAllowed) {
+    const HGLOBAL fixed = GlobalAlloc(GMEM_FIXED, 4);
+    std::memcpy(fixed, "wxyz", 4);
+    EXPECT_EQ(GlobalReAlloc(fixed, 4, 0), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+    EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(fixed)), 4), "wxyz");
+
+    const HGLOBAL moved = GlobalReAlloc(fixed, 64, GMEM_MOVEABLE);
+    ASSERT_NE(moved, nullptr);
+    EXPECT_EQ(GlobalLock(moved), static_cast<void*>(moved)) << "still a fixed block";
+    EXPECT_EQ(std::string(static_cast<const char*>(static_cast<void*>(moved)), 4), "wxyz");
+    EXPECT_EQ(GlobalSize(moved), 64u);
+    EXPECT_NE(moved, fixed);
+    EXPECT_EQ(GlobalSize(fixed), 0u) << "the old handle is gone";
+    GlobalFree(moved);
+}
+
+TEST_F(GlobalMemoryTest, ModifyTurnsAFixedBlockMoveable) {
+    const HGLOBAL fixed = GlobalAlloc(GMEM_FIXED, 3);
+    std::memcpy(fixed, "abc", 3);
+    const HGLOBAL moveable = GlobalReAlloc(fixed, 0, GMEM_MODIFY | GMEM_MOVEABLE);
+    ASSERT_NE(moveable, nullptr);
+    ASSERT_NE(moveable, fixed);
+    EXPECT_EQ(GlobalSize(moveable), 3u);
+    const void* data = GlobalLock(moveable);
+    EXPECT_NE(data, static_cast<void*>(moveable));
+    EXPECT_EQ(std::string(static_cast<const char*>(data), 3), "abc");
+    EXPECT_EQ(GlobalFlags(moveable), 1u);
+    GlobalUnlock(moveable);
+    GlobalFree(moveable);
+}
+
+TEST_F(GlobalMemoryTest, LiveBlocksAndContentsAreObservable) {
+    const std::size_t before = winport::LiveGlobalBlocks();
+    const HGLOBAL block = GlobalAlloc(GHND, 3);
+    EXPECT_EQ(winport::LiveGlobalBlocks(), before + 1);
+    std::memcpy(GlobalLock(block), "xyz", 3);
+    GlobalUnlock(block);
+    EXPECT_EQ(winport::GlobalBlockContents(block), (std::vector<BYTE>{'x', 'y', 'z'}));
+    EXPECT_EQ(GlobalFlags(block), 0u) << "reading contents takes no lock";
+    GlobalFree(block);
+    EXPECT_EQ(winport::LiveGlobalBlocks(), before);
+    EXPECT_EQ(winport::GlobalBlockContents(block), std::nullopt);
+}
+
+TEST_F(GlobalMemoryTest, ImpossibleSizesFail) {
+    const SIZE_T huge = std::numeric_limits<SIZE_T>::max();
+    EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE, huge), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 8);
+    EXPECT_EQ(GlobalReAlloc(block, huge, GMEM_MOVEABLE), nullptr);
+    EXPECT_EQ(GlobalSize(block), 8u);
+    GlobalFree(block);
+}
+
+}  // namespace

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "MessageSpy.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "platform/window/WindowClass.h"
+
+namespace winport::test {
+namespace {
+
+class MessageQueueTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PumpMessages();
+        top = spy.CreateSpyWindow("top");
+        child = spy.CreateSpyWindow("child", top, 1);
+        other = spy.CreateSpyWindow("other");
+    }
+    void TearDown() override { PumpMessages(); }
+
+    MessageSpy spy;
+    HWND top = nullptr;
+    HWND child = nullptr;
+    HWND other = nullptr;
+};
+
+TEST_F(MessageQueueTest, PeekFiltersByWindowAndRangeAndRemovesOnlyWithPmRemove) {
+    PostMessage(other, WM_USER + 1, 0, 0);
+    PostMessage(child, WM_USER + 2, 0, 0);
+    PostMessage(top, WM_APP + 1, 0, 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, top, WM_USER, WM_USER + 10, PM_NOREMOVE));
+    EXPECT_EQ(msg.hwnd, child);  // A window filter takes its children's messages too.
+    ASSERT_TRUE(PeekMessage(&msg, top, WM_USER, WM_USER + 10, PM_REMOVE));
+    EXPECT_EQ(msg.message, WM_USER + 2u);
+    EXPECT_FALSE(PeekMessage(&msg, top, WM_USER, WM_USER + 10, PM_REMOVE));
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, other);
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, WM_APP + 1u);
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST_F(MessageQueueTest, MessagesForADestroyedWindowAreDropped) {
+    PostMessage(child, WM_USER, 0, 0);
+    PostMessage(other, WM_USER, 0, 0);
+    DestroyWindow(child);
+    spy.Only({WM_USER});
+    EXPECT_EQ(PumpMessages(), 1);
+    EXPECT_TRUE(SequenceIs(spy, {"other WM_USER"}));
+}
+
+TEST_F(MessageQueueTest, QuitArrivesAfterEveryOtherMessage) {
+    PostQuitMessage(3);
+    PostMessage(top, WM_USER, 0, 0);
+    MSG msg;
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), TRUE);
+    EXPECT_EQ(msg.message, WM_USER);
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), FALSE);
+    EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST_F(MessageQueueTest, GetMessageRefusesBadArguments) {
+    EXPECT_EQ(GetMessage(nullptr, nullptr, 0, 0), -1);
+    MSG msg;
+    EXPECT_EQ(GetMessage(&msg, reinterpret_cast<HWND>(0x99), 0, 0), -1);
+}
+
+TEST_F(MessageQueueTest, TranslateMessagePostsTheCharacterOfEditingKeys) {
+    const MSG backspace{top, WM_KEYDOWN, VK_BACK, 0, 0, {}};
+    const MSG left{top, WM_KEYDOWN, VK_LEFT, 0, 0, {}};
+    EXPECT_TRUE(TranslateMessage(&backspace));
+    EXPECT_FALSE(TranslateMessage(&left));
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, WM_CHAR);
+    EXPECT_EQ(msg.wParam, 0x08u);
+}
+
+// Counts each thread's messages and checks they arrive in the order that thread posted them.
+LRESULT CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+struct Tally {
+    std::vector<LPARAM> next;
+    long dispatched = 0;
+    bool inOrder = true;
+};
+Tally* g_tally = nullptr;
+
+LRESULT CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_APP) return DefWindowProc(hwnd, msg, wParam, lParam);
+    Tally& tally = *g_tally;
+    if (tally.next[wParam] != lParam) tally.inOrder = false;
+    tally.next[wParam] = lParam + 1;
+    ++tally.dispatched;
+    return 0;
+}
+
+TEST(MessageQueueThreadsTest, EightThreadsPostingAHundredThousandEachAreDispatchedOnceInOrder) {
+    static const bool registered = [] {
+        WNDCLASS wc;
+        wc.lpfnWndProc = CountingProc;
+        wc.lpszClassName = "WinportCountingWindow";
+        return RegisterClass(&wc) != 0;
+    }();
+    ASSERT_TRUE(registered);
+    const HWND target = CreateWindowEx(0, "WinportCountingWindow", "", 0, 0, 0, 1, 1, nullptr,
+                                       nullptr, nullptr, nullptr);
+    constexpr int kThreads = 8;
+    constexpr int kPerThread = 100000;
+    Tally tally;
+    tally.next.assign(kThreads, 0);
+    g_tally = &tally;
+
+    std::atomic<int> failedPosts{0};
+    std::vector<std::thread> posters;
+    for (int t = 0; t < kThreads; ++t) {
+        posters.emplace_back([&, t] {
+            for (int i = 0; i < kPerThread; ++i) {
+                if (!PostMessage(target, WM_APP, static_cast<WPARAM>(t), i)) ++failedPosts;
+            }
+        });
+    }
+    std::atomic<bool> done{false};
+    std::thread finisher([&] {
+        for (auto& poster : posters) poster.join();
+        done = true;
+        PostMessage(target, WM_APP + 1, 0, 0);  // Wakes the loop below.
+    });
+    MSG msg;
+    while (!(done && tally.dispatched == kThreads * kPerThread)) {
+        if (GetMessage(&msg, nullptr, 0, 0) <= 0) break;
+        DispatchMessage(&msg);
+    }
+    finisher.join();
+    PumpMessages();
+    g_tally = nullptr;
+    DestroyWindow(target);
+
+    EXPECT_EQ(failedPosts, 0);
+    EXPECT_EQ(tally.dispatched, kThreads * kPerThread);
+    EXPECT_TRUE(tally.inOrder);
+}
+
+}  // namespace
+}  // namespace winport::test

@@ -1,0 +1,176 @@
+#include "MessageSpy.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/mfc/MessageTable.h"
+#include "platform/window/WindowApi.h"
+#include "platform/window/WindowClass.h"
+
+namespace winport::test {
+namespace {
+
+constexpr char kSpyClass[] = "WinportTestSpy";
+thread_local MessageSpy* t_activeSpy = nullptr;
+
+LRESULT SpyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (t_activeSpy) t_activeSpy->Record(hwnd, msg, wParam, lParam);
+    return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+// Logs a watched window's messages, then lets its own procedure handle them.
+class Watcher final : public WindowProcedure {
+public:
+    LRESULT HandleMessage(const Message& m) override {
+        if (t_activeSpy) t_activeSpy->Record(m.hwnd, m.id, m.wParam, m.lParam);
+        return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+    }
+};
+
+std::string Hex(UINT value) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%X", value);
+    return buffer;
+}
+
+std::string CodeName(UINT msg, UINT code) {
+    static const std::map<UINT, std::string> kEditCodes = {
+        {0x0100, "EN_SETFOCUS"}, {0x0200, "EN_KILLFOCUS"}, {0x0300, "EN_CHANGE"},
+        {0x0400, "EN_UPDATE"},   {0x0501, "EN_MAXTEXT"},
+    };
+    static const std::map<UINT, std::string> kButtonCodes = {
+        {0, "BN_CLICKED"},
+        {5, "BN_DOUBLECLICKED"},
+        {6, "BN_SETFOCUS"},
+        {7, "BN_KILLFOCUS"},
+    };
+    if (msg == WM_COMMAND) {
+        if (auto found = kEditCodes.find(code); found != kEditCodes.end()) return found->second;
+        if (auto found = kButtonCodes.find(code); found != kButtonCodes.end()) return found->second;
+    }
+    return std::to_string(static_cast<int>(code));
+}
+
+}  // namespace
+
+std::string MessageName(UINT msg) {
+    static const std::map<UINT, std::string> kNames = {
+        {WM_CREATE, "WM_CREATE"},
+        {WM_DESTROY, "WM_DESTROY"},
+        {WM_MOVE, "WM_MOVE"},
+        {WM_SIZE, "WM_SIZE"},
+        {WM_SETFOCUS, "WM_SETFOCUS"},
+        {WM_KILLFOCUS, "WM_KILLFOCUS"},
+        {WM_ENABLE, "WM_ENABLE"},
+        {WM_SETTEXT, "WM_SETTEXT"},
+        {WM_GETTEXT, "WM_GETTEXT"},
+        {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"},
+        {WM_CLOSE, "WM_CLOSE"},
+        {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+        {WM_SETFONT, "WM_SETFONT"},
+        {WM_NOTIFY, "WM_NOTIFY"},
+        {WM_NCCREATE, "WM_NCCREATE"},
+        {WM_NCDESTROY, "WM_NCDESTROY"},
+        {WM_GETDLGCODE, "WM_GETDLGCODE"},
+        {WM_KEYDOWN, "WM_KEYDOWN"},
+        {WM_KEYUP, "WM_KEYUP"},
+        {WM_CHAR, "WM_CHAR"},
+        {WM_INITDIALOG, "WM_INITDIALOG"},
+        {WM_COMMAND, "WM_COMMAND"},
+        {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+        {WM_LBUTTONUP, "WM_LBUTTONUP"},
+        {WM_CONTEXTMENU, "WM_CONTEXTMENU"},
+        {WM_USER, "WM_USER"},
+    };
+    if (auto found = kNames.find(msg); found != kNames.end()) return found->second;
+    if (msg >= WM_APP) return "WM_APP+" + Hex(msg - WM_APP);
+    if (msg > WM_USER) return "WM_USER+" + Hex(msg - WM_USER);
+    return Hex(msg);
+}
+
+MessageSpy::MessageSpy() {
+    static const bool registered = [] {
+        WNDCLASS wc;
+        wc.lpfnWndProc = SpyProc;
+        wc.lpszClassName = kSpyClass;
+        return RegisterClass(&wc) != 0;
+    }();
+    EXPECT_TRUE(registered);
+    t_activeSpy = this;
+}
+
+MessageSpy::~MessageSpy() {
+    t_activeSpy = nullptr;
+    DestroyWindows();
+    for (const auto& [hwnd, watcher] : m_watchers) {
+        if (GetSubclass(hwnd) == watcher.get()) SetSubclass(hwnd, nullptr);
+    }
+}
+
+HWND MessageSpy::CreateSpyWindow(const std::string& name, HWND parent, int id, DWORD style) {
+    if (parent) style |= WS_CHILD;
+    const HWND hwnd =
+        CreateWindowEx(0, kSpyClass, name.c_str(), style | WS_VISIBLE, 0, 0, 200, 100, parent,
+                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    Name(hwnd, name);
+    if (!parent) m_created.push_back(hwnd);
+    return hwnd;
+}
+
+void MessageSpy::DestroyWindows() {
+    for (HWND hwnd : m_created) {
+        if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    }
+    m_created.clear();
+}
+
+void MessageSpy::Name(HWND hwnd, const std::string& name) {
+    m_names[hwnd] = name;
+}
+
+void MessageSpy::Watch(HWND hwnd, const std::string& name) {
+    Name(hwnd, name);
+    m_watchers.emplace_back(hwnd, std::make_unique<Watcher>());
+    SetSubclass(hwnd, m_watchers.back().second.get());
+}
+
+std::string MessageSpy::NameOf(HWND hwnd) const {
+    if (!hwnd) return "null";
+    const auto found = m_names.find(hwnd);
+    return found == m_names.end() ? "?" : found->second;
+}
+
+void MessageSpy::Record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!m_only.empty() && std::find(m_only.begin(), m_only.end(), msg) == m_only.end()) return;
+    std::string line = NameOf(hwnd) + " " + MessageName(msg);
+    if (msg == WM_COMMAND) {
+        line += " " + CodeName(msg, HIWORD(wParam)) + " " + std::to_string(LOWORD(wParam));
+    } else if (msg == WM_NOTIFY) {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        line += " " + std::to_string(static_cast<int>(header->code)) + " " +
+                std::to_string(header->idFrom);
+    } else if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) {
+        line += " other=" + NameOf(reinterpret_cast<HWND>(wParam));
+    } else if (msg == WM_CHAR || msg == WM_KEYDOWN || msg == WM_KEYUP) {
+        line += " " + Hex(static_cast<UINT>(wParam));
+    }
+    m_lines.push_back(line);
+}
+
+::testing::AssertionResult SequenceIs(const MessageSpy& spy,
+                                      const std::vector<std::string>& expected) {
+    const std::vector<std::string>& actual = spy.Lines();
+    if (actual == expected) return ::testing::AssertionSuccess();
+    auto failure = ::testing::AssertionFailure() << "message sequences differ\n";
+    const size_t rows = std::max(actual.size(), expected.size());
+    for (size_t i = 0; i < rows; ++i) {
+        const std::string want = i < expected.size() ? expected[i] : "(nothing)";
+        const std::string got = i < actual.size() ? actual[i] : "(nothing)";
+        failure << (want == got ? "   " : "!! ") << "expected: " << want << "\n"
+                << "   "
+                << "actual:   " << got << "\n";
+    }
+    return failure;
+}
+
+}  // namespace winport::test

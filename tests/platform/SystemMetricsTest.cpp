@@ -1,0 +1,68 @@
+#include "platform/gdi/SystemMetrics.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MetricCase {
+    int index;
+    int expected;
+};
+
+TEST(SystemMetricsTest, DefaultsAreTheClassicValuesAt96Dpi) {
+    constexpr MetricCase kCases[] = {
+        {SM_CXVSCROLL, 16}, {SM_CYHSCROLL, 16},   {SM_CYCAPTION, 19}, {SM_CXBORDER, 1},
+        {SM_CYBORDER, 1},   {SM_CXDLGFRAME, 3},   {SM_CYDLGFRAME, 3}, {SM_CXICON, 32},
+        {SM_CYICON, 32},    {SM_CXCURSOR, 32},    {SM_CYCURSOR, 32},  {SM_CYMENU, 19},
+        {SM_CXFRAME, 4},    {SM_CXEDGE, 2},       {SM_CYEDGE, 2},     {SM_CXSMICON, 16},
+        {SM_CYSMICON, 16},  {SM_CXMENUCHECK, 13}, {SM_CMONITORS, 1},
+    };
+    for (const MetricCase& c : kCases) {
+        EXPECT_EQ(GetSystemMetrics(c.index), c.expected) << "metric " << c.index;
+    }
+}
+
+TEST(SystemMetricsTest, UnknownIndexAnswersZero) {
+    EXPECT_EQ(GetSystemMetrics(-1), 0);
+    EXPECT_EQ(GetSystemMetrics(24), 0);  // a reserved index
+    EXPECT_EQ(GetSystemMetrics(5000), 0);
+}
+
+TEST(SystemMetricsTest, ScopedOverridesNestAndRestoreWhatWasThere) {
+    const int classic = GetSystemMetrics(SM_CXVSCROLL);
+    {
+        winport::ScopedSystemMetric outer(SM_CXVSCROLL, 20);
+        EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 20);
+        {
+            winport::ScopedSystemMetric inner(SM_CXVSCROLL, 24);
+            EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 24);
+        }
+        EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 20);
+        EXPECT_EQ(winport::SystemMetricOverride(SM_CXVSCROLL), 20);
+    }
+    EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), classic);
+    EXPECT_FALSE(winport::SystemMetricOverride(SM_CXVSCROLL).has_value());
+}
+
+TEST(SystemMetricsTest, ScopedOverrideOfASetMetricPutsTheSetValueBack) {
+    winport::SetSystemMetric(SM_CYMENU, 25);
+    {
+        winport::ScopedSystemMetric scoped(SM_CYMENU, 30);
+        EXPECT_EQ(GetSystemMetrics(SM_CYMENU), 30);
+    }
+    EXPECT_EQ(GetSystemMetrics(SM_CYMENU), 25);
+    winport::ResetSystemMetric(SM_CYMENU);
+    EXPECT_EQ(GetSystemMetrics(SM_CYMENU), 19);
+}
+
+TEST(SystemMetricsTest, ScreenDerivedMetricsFollowAnOverriddenScreen) {
+    winport::ScopedSystemMetric width(SM_CXSCREEN, 800);
+    winport::ScopedSystemMetric height(SM_CYSCREEN, 600);
+    EXPECT_EQ(GetSystemMetrics(SM_CXFULLSCREEN), 800);
+    EXPECT_EQ(GetSystemMetrics(SM_CYFULLSCREEN), 600 - GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 800);
+    EXPECT_EQ(GetSystemMetrics(SM_CXMAXIMIZED), 808);
+    EXPECT_EQ(GetSystemMetrics(SM_CYMAXTRACK), 612);
+}
+
+}  // namespace
