@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls/ControlConstants.h"
 #include "platform/controls/ControlSupport.h"
 #include "platform/core/LastError.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinStyles.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowClass.h"
@@ -83,10 +84,7 @@ LRESULT ButtonControl::HandleMessage(const Message& m) {
         case BM_GETSTATE: return m_state;
         case BM_SETSTATE: return OnSetState(m.wParam != 0);
         case BM_SETSTYLE: return OnSetStyle(static_cast<DWORD>(m.wParam) & BS_TYPEMASK);
-        case BM_CLICK:
-            SendMessage(m_hwnd, WM_LBUTTONDOWN, 0, 0);
-            if (IsWindow(m_hwnd)) SendMessage(m_hwnd, WM_LBUTTONUP, 0, 0);
-            return 0;
+        case BM_CLICK: return OnClick();
         case BM_SETIMAGE:
             return OnSetImage(static_cast<UINT>(m.wParam), reinterpret_cast<void*>(m.lParam));
         case BM_GETIMAGE: return reinterpret_cast<LRESULT>(m_image);
@@ -132,6 +130,13 @@ LRESULT ButtonControl::OnSetState(bool pushed) {
 LRESULT ButtonControl::OnSetStyle(DWORD kind) {
     // Only the kind changes, as when the dialog manager moves the default push button.
     SetWindowStyle(m_hwnd, (WindowStyle(m_hwnd) & ~BS_TYPEMASK) | kind);
+    return 0;
+}
+
+LRESULT ButtonControl::OnClick() {
+    // A click at the client origin, through the same messages a person's click sends.
+    SendMessage(m_hwnd, WM_LBUTTONDOWN, 0, 0);
+    if (IsWindow(m_hwnd)) SendMessage(m_hwnd, WM_LBUTTONUP, 0, 0);
     return 0;
 }
 

@@ -23,6 +23,7 @@ private:
     LRESULT OnSetCheck(WPARAM check);
     LRESULT OnSetState(bool pushed);
     LRESULT OnSetStyle(DWORD kind);
+    LRESULT OnClick();
     LRESULT OnSetImage(UINT type, void* image);
     LRESULT OnButtonDown();
     LRESULT OnButtonUp(POINT point);
@@ -39,7 +40,8 @@ private:
     DWORD Kind() const;
 
     HWND m_hwnd;
-    LRESULT m_state = 0;  // The check state bits, BST_PUSHED and BST_FOCUS, as BM_GETSTATE answers.
+    // The check state bits, BST_PUSHED and BST_FOCUS, as BM_GETSTATE answers.
+    LRESULT m_state = 0;
     bool m_pressed = false;  // A press is under way and its release will click.
     void* m_image = nullptr;
 };

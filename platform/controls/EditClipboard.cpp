@@ -12,21 +12,27 @@
 namespace winport {
 namespace {
 
-// Puts |text| on the clipboard as CF_TEXT; answers whether it got there.
-bool PutText(HWND owner, std::string_view text) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+// A moveable block holding |text| and its terminating zero, or null.
+HGLOBAL CopyToGlobal(std::string_view text) {
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
     auto* bytes = block ? static_cast<char*>(GlobalLock(block)) : nullptr;
     if (!bytes) {
         if (block) GlobalFree(block);
-        return false;
+        return nullptr;
     }
     std::memcpy(bytes, text.data(), text.size());
     bytes[text.size()] = '\0';
     GlobalUnlock(block);
-    const bool stored =
-        OpenClipboard(owner) && EmptyClipboard() && SetClipboardData(CF_TEXT, block);
+    return block;
+}
+
+// Puts |text| on the clipboard as CF_TEXT; answers whether it got there.
+bool PutText(HWND owner, std::string_view text) {
+    if (!OpenClipboard(owner)) return false;
+    const HGLOBAL block = EmptyClipboard() ? CopyToGlobal(text) : nullptr;
+    const bool stored = block && SetClipboardData(CF_TEXT, block);
+    if (block && !stored) GlobalFree(block);  // A refused block stays the caller's.
     CloseClipboard();
-    if (!stored) GlobalFree(block);
     return stored;
 }
 

@@ -62,7 +62,7 @@ LRESULT EditControl::HandleMessage(const Message& m) {
         case EM_GETPASSWORDCHAR: return static_cast<LRESULT>(m_passwordChar);
         case EM_SETREADONLY: return OnSetReadOnly(m.wParam != 0);
         case EM_GETMODIFY: return m_modified ? TRUE : FALSE;
-        case EM_SETMODIFY: m_modified = m.wParam != 0; return 0;
+        case EM_SETMODIFY: return OnSetModify(m.wParam != 0);
         case EM_GETLINECOUNT: return OnGetLineCount();
         case WM_SETFOCUS: return OnSetFocus();
         case WM_KILLFOCUS: return OnKillFocus();
@@ -214,6 +214,11 @@ LRESULT EditControl::OnSetReadOnly(bool readOnly) {
     return TRUE;
 }
 
+LRESULT EditControl::OnSetModify(bool modified) {
+    m_modified = modified;
+    return 0;
+}
+
 LRESULT EditControl::OnGetLineCount() const {
     return m_multiline ? static_cast<LRESULT>(LineCount(Text())) : 1;
 }
@@ -253,7 +258,8 @@ void EditControl::ReplaceSelection(std::string_view typed) {
     if (start == end && typed.empty()) return;
     std::string insert = ConvertCase(typed, CaseOf(WindowStyle(m_hwnd)));
     std::size_t kept = CodePointCount(text) - (end - start);
-    if (kept + CodePointCount(insert) > m_limit) {
+    // Only an insertion runs into the limit: text set past it can still be deleted.
+    if (!insert.empty() && kept + CodePointCount(insert) > m_limit) {
         if (!NotifyParent(m_hwnd, EN_MAXTEXT)) return;
         // The parent may have changed the text, the selection or the limit meanwhile.
         text = Text();

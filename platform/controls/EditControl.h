@@ -39,19 +39,21 @@ private:
     LRESULT OnSetLimitText(UINT limit);
     LRESULT OnSetPasswordChar(char32_t c);
     LRESULT OnSetReadOnly(bool readOnly);
+    LRESULT OnSetModify(bool modified);
     LRESULT OnGetLineCount() const;
     LRESULT OnSetFocus();
     LRESULT OnKillFocus();
     LRESULT OnButtonDown();
     LRESULT OnGetDlgCode(const MSG* msg);
-    LRESULT OnCopy() const;  // EditClipboard.cpp
+    LRESULT OnClear();
+    // The clipboard messages, in EditClipboard.cpp.
+    LRESULT OnCopy() const;
     LRESULT OnCut();
     LRESULT OnPaste();
-    LRESULT OnClear();
+    bool CopySelection() const;
 
     // The one path that edits: replaces the selection, honouring the limit, and notifies.
     void ReplaceSelection(std::string_view typed);
-    bool CopySelection() const;  // EditClipboard.cpp
     void DeleteCharacter(Direction direction);
     void MoveCaret(UINT key, Selecting selecting);
     void NotifyChange();

@@ -3,9 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/controls/ControlConstants.h"
 #include "platform/controls/ControlSupport.h"
 #include "platform/core/LastError.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinStyles.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowClass.h"
 

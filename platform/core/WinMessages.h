@@ -132,6 +132,14 @@ inline constexpr UINT STM_SETIMAGE = 0x0172;
 inline constexpr UINT STM_GETIMAGE = 0x0173;
 inline constexpr WORD STN_CLICKED = 0;
 inline constexpr WORD STN_DBLCLK = 1;
+inline constexpr WORD STN_ENABLE = 2;
+inline constexpr WORD STN_DISABLE = 3;
+
+// Image kinds of STM_SETIMAGE, STM_GETIMAGE, BM_SETIMAGE and BM_GETIMAGE.
+inline constexpr UINT IMAGE_BITMAP = 0;
+inline constexpr UINT IMAGE_ICON = 1;
+inline constexpr UINT IMAGE_CURSOR = 2;
+inline constexpr UINT IMAGE_ENHMETAFILE = 3;
 
 // Standard dialog command ids.
 inline constexpr int IDOK = 1;

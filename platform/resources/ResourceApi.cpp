@@ -5,8 +5,8 @@
 #include "platform/core/LastError.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/resources/ResourceChain.h"
-#include "platform/resources/TextCopy.h"
 #include "platform/shell/MenuApi.h"
+#include "platform/text/TextCopy.h"
 
 namespace {
 

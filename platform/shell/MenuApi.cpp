@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/core/LastError.h"
-#include "platform/resources/TextCopy.h"
 #include "platform/shell/MenuStore.h"
+#include "platform/text/TextCopy.h"
 
 using winport::HandleText;
 using winport::Menu;

@@ -12,13 +12,29 @@
 namespace winport {
 namespace {
 
-std::string Lowercase(std::string_view name) {
-    std::string key(name);
-    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return key;
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
+
+// Class names compare without regard to ASCII case, as Windows compares them.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const {
+        size_t hash = 14695981039346656037ull;
+        for (const char c : name)
+            hash = (hash ^ static_cast<unsigned char>(Lower(c))) * 1099511628211ull;
+        return hash;
+    }
+};
+
+struct NameEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(),
+                          [](char x, char y) { return Lower(x) == Lower(y); });
+    }
+};
 
 // Hands every window of a registered class to the class's WNDPROC.
 class FunctionProcedure final : public WindowProcedure {
@@ -47,12 +63,13 @@ public:
 
     bool Add(ClassEntry entry) {
         std::lock_guard lock(m_mutex);
-        return m_classes.emplace(Lowercase(entry.name), std::move(entry)).second;
+        std::string key = entry.name;
+        return m_classes.emplace(std::move(key), std::move(entry)).second;
     }
 
     bool Remove(std::string_view name) {
         std::lock_guard lock(m_mutex);
-        const auto found = m_classes.find(Lowercase(name));
+        const auto found = m_classes.find(name);
         if (found == m_classes.end() || found->second.factory) return false;
         m_classes.erase(found);
         return true;
@@ -60,13 +77,13 @@ public:
 
     const ClassEntry* Find(std::string_view name) {
         std::lock_guard lock(m_mutex);
-        const auto found = m_classes.find(Lowercase(name));
+        const auto found = m_classes.find(name);
         return found == m_classes.end() ? nullptr : &found->second;
     }
 
 private:
     std::mutex m_mutex;
-    std::unordered_map<std::string, ClassEntry> m_classes;  // Entries are never moved.
+    std::unordered_map<std::string, ClassEntry, NameHash, NameEqual> m_classes;  // Never moved.
 };
 
 }  // namespace
@@ -75,20 +92,17 @@ bool RegisterSystemClass(std::string_view name, ProcedureFactory factory) {
     return ClassRegistry::Instance().Add(ClassEntry{std::string(name), factory, {}});
 }
 
-std::unique_ptr<WindowProcedure> MakeClassProcedure(std::string_view className, HWND hwnd) {
+std::unique_ptr<WindowProcedure> MakeClassProcedure(std::string_view className, HWND hwnd,
+                                                    std::string* registeredName) {
     const ClassEntry* entry = ClassRegistry::Instance().Find(className);
     if (!entry) {
         SetLastErrorText(ERROR_CANNOT_FIND_WND_CLASS,
                          "no window class named \"" + std::string(className) + "\"");
         return nullptr;
     }
+    if (registeredName) *registeredName = entry->name;
     if (entry->factory) return entry->factory(hwnd);
     return std::make_unique<FunctionProcedure>(entry->registration.lpfnWndProc);
-}
-
-std::string CanonicalClassName(std::string_view className) {
-    const ClassEntry* entry = ClassRegistry::Instance().Find(className);
-    return entry ? entry->name : std::string(className);
 }
 
 std::string GetClassNameOf(HWND hwnd) {

@@ -34,12 +34,10 @@ using ProcedureFactory = std::unique_ptr<WindowProcedure> (*)(HWND);
 // Registers a system class (a control kind); returns false if the name is taken.
 bool RegisterSystemClass(std::string_view name, ProcedureFactory factory);
 
-// The class procedure for a new window of |className| (names compare case-insensitively), or
-// null with the last error set when no such class is registered.
-std::unique_ptr<WindowProcedure> MakeClassProcedure(std::string_view className, HWND hwnd);
-
-// The registered spelling of a class name, for the window to keep.
-std::string CanonicalClassName(std::string_view className);
+// The class procedure for a new window of |className| (names compare case-insensitively) and
+// the class's registered spelling, or null with the last error set when there is no such class.
+std::unique_ptr<WindowProcedure> MakeClassProcedure(std::string_view className, HWND hwnd,
+                                                    std::string* registeredName = nullptr);
 
 std::string GetClassNameOf(HWND hwnd);
 

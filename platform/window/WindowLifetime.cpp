@@ -100,7 +100,6 @@ HWND CreateWindowWithSubclass(DWORD exStyle, const char* className, const char* 
 
     auto owned = std::make_unique<Window>();
     Window* window = owned.get();
-    window->className = CanonicalClassName(className);
     window->style = style;
     window->exStyle = exStyle;
     window->rect = rect;
@@ -116,7 +115,7 @@ HWND CreateWindowWithSubclass(DWORD exStyle, const char* className, const char* 
         SetLastErrorText(ERROR_NOT_ENOUGH_MEMORY, "CreateWindowEx: no window handles left");
         return nullptr;
     }
-    window->classProcedure = MakeClassProcedure(className, window->handle);
+    window->classProcedure = MakeClassProcedure(className, window->handle, &window->className);
     if (!window->classProcedure) {
         const std::string error = GetLastErrorText();
         HandleTable::Instance().Remove(window->handle);

@@ -4,6 +4,7 @@
 
 #include "platform/core/LastError.h"
 #include "platform/message/MessageApi.h"
+#include "platform/text/TextCopy.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowDispatch.h"
 
@@ -12,21 +13,10 @@ using winport::Window;
 
 namespace {
 
-// The longest prefix of |text| that fits |maxBytes| without cutting a UTF-8 sequence.
-size_t FittingLength(const std::string& text, size_t maxBytes) {
-    if (text.size() <= maxBytes) return text.size();
-    size_t length = maxBytes;
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
-    return length;
-}
-
 LRESULT CopyText(const std::string& text, WPARAM maxCount, LPARAM buffer) {
     auto* out = reinterpret_cast<char*>(buffer);
     if (!out || maxCount == 0) return 0;
-    const size_t length = FittingLength(text, maxCount - 1);
-    std::memcpy(out, text.data(), length);
-    out[length] = '\0';
-    return static_cast<LRESULT>(length);
+    return winport::CopyTextToBuffer(text, out, static_cast<int>(maxCount));
 }
 
 }  // namespace
@@ -50,6 +40,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_SETFONT: window->font = reinterpret_cast<HFONT>(wParam); return 0;
         case WM_GETFONT: return reinterpret_cast<LRESULT>(window->font);
         case WM_CLOSE: DestroyWindow(hwnd); return 0;
+        case WM_RBUTTONUP: {
+            // Releasing the right button asks for a context menu at the screen point.
+            POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ClientToScreen(hwnd, &point);
+            SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+                        MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
+            return 0;
+        }
         case WM_CONTEXTMENU:
             // An unhandled context menu request goes up to the parent.
             if (window->parent) {

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "ControlTestSupport.h"
-#include "platform/controls/ControlConstants.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinStyles.h"
 #include "platform/message/MessageApi.h"
 
 namespace winport::test {
@@ -163,7 +164,7 @@ TEST_F(ButtonControlTest, SetStyleMovesTheDefaultSilently) {
 
 TEST_F(ButtonControlTest, SetImageAnswersThePreviousImage) {
     const HWND button = CreateButton(BS_PUSHBUTTON | BS_ICON);
-    const auto first = reinterpret_cast<LPARAM>(0x1000);
+    const LPARAM first = 0x1000;
     EXPECT_EQ(SendMessage(button, BM_SETIMAGE, IMAGE_ICON, first), 0);
     EXPECT_EQ(SendMessage(button, BM_SETIMAGE, IMAGE_BITMAP, 0x2000), first);
     EXPECT_EQ(SendMessage(button, BM_GETIMAGE, IMAGE_BITMAP, 0), 0x2000);

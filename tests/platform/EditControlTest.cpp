@@ -141,7 +141,10 @@ TEST_F(EditControlTest, SetTextIsNotLimited) {
     EXPECT_EQ(GetWindowTextUtf8(edit), "Ελληνικά");
     Type(edit, U"x");
     EXPECT_EQ(GetWindowTextUtf8(edit), "Ελληνικά");
-    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kMaxText}));
+    Select(edit, 8, 8);
+    SendMessage(edit, WM_CHAR, 0x08, 1);  // Deleting is never refused.
+    EXPECT_EQ(GetWindowTextUtf8(edit), "Ελληνικ");
+    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kMaxText, kUpdate, kChange}));
 }
 
 TEST_F(EditControlTest, LimitDefaultsTo30000AndZeroMeansTheMaximum) {
@@ -190,10 +193,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, SetSelTest,
                                            SelectionCase{7, 1, 1, 5, 1}));
 
 TEST_F(EditControlTest, ReplaceSelReplacesTheSelectionAndPutsTheCaretAfter) {
-    const HWND edit = CreateEdit(ES_READONLY | ES_UPPERCASE, "hello");
+    const HWND edit = CreateEdit(ES_READONLY | ES_LOWERCASE, "hello");
     Select(edit, 1, 4);
-    SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("ey"));
-    EXPECT_EQ(GetWindowTextUtf8(edit), "hEYo");
+    SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("EY"));
+    EXPECT_EQ(GetWindowTextUtf8(edit), "heyo");
     EXPECT_EQ(State(edit).caret, 3u);
     EXPECT_EQ(Modified(edit), TRUE);
     SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));  // Nothing to do.
@@ -239,6 +242,7 @@ TEST_F(EditControlTest, ArrowKeysMoveTheCaretSilentlyAndShiftExtends) {
 
 TEST_F(EditControlTest, CaseStylesConvertLettersOfEveryScript) {
     const HWND upper = CreateEdit(ES_UPPERCASE, "straße");
+    Select(upper, 6, 6);
     Type(upper, U"aéω");
     EXPECT_EQ(GetWindowTextUtf8(upper), "STRAßEAÉΩ");
     const HWND lower = CreateEdit(ES_LOWERCASE);
@@ -263,8 +267,9 @@ TEST_F(EditControlTest, PasswordCharacterKeepsTheStyleBitInStep) {
 
 TEST_F(EditControlTest, FocusChangesAreReportedAndTheSelectionStays) {
     SetFocus(nullptr);
-    const HWND edit = CreateEdit(0, "hello");
+    EXPECT_TRUE(State(CreateEdit(ES_NOHIDESEL)).selectionVisible);
     const HWND disabled = CreateEdit(WS_DISABLED);
+    const HWND edit = CreateEdit(0, "hello");
     SendMessage(disabled, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     EXPECT_EQ(GetFocus(), nullptr);
     SendMessage(edit, WM_LBUTTONDOWN, MK_LBUTTON, 0);
@@ -277,7 +282,6 @@ TEST_F(EditControlTest, FocusChangesAreReportedAndTheSelectionStays) {
     EXPECT_EQ(state.selectionEnd, 3u);
     EXPECT_FALSE(state.focused);
     EXPECT_FALSE(state.selectionVisible);
-    EXPECT_TRUE(State(CreateEdit(ES_NOHIDESEL)).selectionVisible);
     EXPECT_TRUE(
         SequenceIs(spy, {"parent WM_COMMAND EN_SETFOCUS 30", "parent WM_COMMAND EN_KILLFOCUS 30"}));
 }

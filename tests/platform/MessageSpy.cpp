@@ -18,13 +18,19 @@ LRESULT SpyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-// Logs a watched window's messages, then lets its own procedure handle them.
+// Logs a watched window's messages, then hands them to the subclass it replaced, if any, or
+// else to the window's class procedure.
 class Watcher final : public WindowProcedure {
 public:
+    explicit Watcher(WindowProcedure* next) : m_next(next) {}
     LRESULT HandleMessage(const Message& m) override {
         if (t_activeSpy) t_activeSpy->Record(m.hwnd, m.id, m.wParam, m.lParam);
+        if (m_next) return m_next->HandleMessage(m);
         return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
     }
+
+private:
+    WindowProcedure* m_next;
 };
 
 std::string Hex(UINT value) {
@@ -130,7 +136,7 @@ void MessageSpy::Name(HWND hwnd, const std::string& name) {
 
 void MessageSpy::Watch(HWND hwnd, const std::string& name) {
     Name(hwnd, name);
-    m_watchers.emplace_back(hwnd, std::make_unique<Watcher>());
+    m_watchers.emplace_back(hwnd, std::make_unique<Watcher>(GetSubclass(hwnd)));
     SetSubclass(hwnd, m_watchers.back().second.get());
 }
 

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ControlTestSupport.h"
-#include "platform/controls/ControlConstants.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinStyles.h"
 #include "platform/message/MessageApi.h"
 
 namespace winport::test {
@@ -86,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, StaticImageTest,
 
 TEST_F(StaticControlTest, IconMessagesWorkOnIconStaticsOnly) {
     const HWND icon = CreateStatic(SS_ICON);
-    const auto handle = reinterpret_cast<WPARAM>(0x3000);
+    const WPARAM handle = 0x3000;
     EXPECT_EQ(SendMessage(icon, STM_SETICON, handle, 0), 0);
     EXPECT_EQ(SendMessage(icon, STM_GETICON, 0, 0), static_cast<LRESULT>(handle));
     EXPECT_EQ(SendMessage(icon, STM_GETIMAGE, IMAGE_ICON, 0), static_cast<LRESULT>(handle));

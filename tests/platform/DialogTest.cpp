@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include "DialogTestSupport.h"
+#include "MessageSpy.h"
+#include "platform/automation/Agent.h"
+#include "platform/core/LastError.h"
+#include "platform/dialog/DialogApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/mfc/DataExchange.h"
+#include "platform/mfc/Dialog.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/window/WindowApi.h"
+
+namespace winport::test {
+namespace {
+
+// The form: a name of at most 5 characters, a button that opens the inner dialog modally, and
+// one that ends the dialog with 42.
+class CFormDialog : public CDialog {
+public:
+    explicit CFormDialog(CWnd* parent = nullptr) : CDialog(kFormDialog, parent) {}
+
+    std::string name = "Ann";
+    INT_PTR innerResult = 0;
+
+    void DoDataExchange(CDataExchange* dx) override {
+        DDX_Text(dx, kNameEdit, name);
+        DDV_MaxChars(dx, name, 5);
+    }
+    void OnInner() {
+        CDialog inner(kInnerDialog, this);
+        innerResult = inner.DoModal();
+    }
+    void OnAnswer() { EndDialog(42); }
+
+    std::optional<LRESULT> OnMessage(const Message& m) override {
+        if (auto result = RouteMessage(*this, kRoutes, m)) return result;
+        return CDialog::OnMessage(m);
+    }
+
+private:
+    static constexpr Route<CFormDialog> kRoutes[] = {
+        {WM_COMMAND, BN_CLICKED, kInnerButton, &CFormDialog::OnInner},
+        {WM_COMMAND, BN_CLICKED, kAnswerButton, &CFormDialog::OnAnswer},
+    };
+};
+
+class DialogTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        spy.DestroyWindows();
+        EXPECT_EQ(LiveWindowCount(), m_liveBefore);
+    }
+
+    ScopedTestResources resources;
+    Agent agent;
+    MessageSpy spy;
+    size_t m_liveBefore = LiveWindowCount();
+};
+
+TEST_F(DialogTest, ModalRunReturnsTheEndDialogValueAndLeavesNoWindow) {
+    std::string titleSeen;
+    agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
+        titleSeen = GetWindowTextUtf8(dialog);
+        ASSERT_TRUE(agent.Click(GetDlgItem(dialog, kAnswerButton)));
+    });
+    CFormDialog form;
+    EXPECT_EQ(form.DoModal(), 42);
+    EXPECT_EQ(titleSeen, "Form");
+    EXPECT_EQ(form.m_hWnd, nullptr);
+    EXPECT_EQ(agent.ModalDialogs(), std::vector<int>{kFormDialog});
+}
+
+TEST_F(DialogTest, ModalDialogWithNoHandlerIsCancelled) {
+    CFormDialog form;
+    EXPECT_EQ(form.DoModal(), IDCANCEL);
+}
+
+TEST_F(DialogTest, ModalDialogInsideAModalDialogWorks) {
+    agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
+        agent.Click(GetDlgItem(dialog, kInnerButton));
+        agent.Click(GetDlgItem(dialog, IDOK));
+    });
+    agent.QueueDialogHandler(kInnerDialog, [&](HWND inner) {
+        // The form, its owner, is disabled while the inner dialog runs.
+        EXPECT_FALSE(IsWindowEnabled(GetWindow(inner, GW_OWNER)));
+        agent.Click(GetDlgItem(inner, IDOK));
+    });
+    CFormDialog form;
+    EXPECT_EQ(form.DoModal(), IDOK);
+    EXPECT_EQ(form.innerResult, IDOK);
+    EXPECT_EQ(agent.ModalDialogs(), (std::vector<int>{kFormDialog, kInnerDialog}));
+}
+
+TEST_F(DialogTest, OwnerIsDisabledDuringTheRunAndEnabledAfter) {
+    const HWND owner = spy.CreateSpyWindow("owner");
+    CWnd* ownerWnd = CWnd::FromHandle(owner);
+    bool enabledDuring = true;
+    agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
+        enabledDuring = IsWindowEnabled(owner);
+        agent.Click(GetDlgItem(dialog, IDCANCEL));
+    });
+    CFormDialog form(ownerWnd);
+    EXPECT_EQ(form.DoModal(), IDCANCEL);
+    EXPECT_FALSE(enabledDuring);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+}
+
+TEST_F(DialogTest, DataExchangeLoadsRefusesTooLongTextAndSavesOnOk) {
+    agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
+        const HWND edit = GetDlgItem(dialog, kNameEdit);
+        EXPECT_EQ(GetWindowTextUtf8(edit), "Ann");
+        // Loading limited the edit to five characters: a person cannot type more.
+        agent.Type(edit, "Ελένη Π");
+        EXPECT_EQ(GetWindowTextUtf8(edit), "Ελένη");
+        SetWindowText(edit, "Ελένη Π");
+        agent.Click(GetDlgItem(dialog, IDOK));
+        // Refused: the dialog is still up and the name edit has the focus back.
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_EQ(GetFocus(), edit);
+        agent.Type(edit, "Ελένη");
+        agent.PressKey(VK_RETURN);
+    });
+    CFormDialog form;
+    EXPECT_EQ(form.DoModal(), IDOK);
+    EXPECT_EQ(form.name, "Ελένη");
+    ASSERT_EQ(agent.MessageBoxes().size(), 1u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.text, "Please enter no more than 5 characters.");
+    EXPECT_EQ(agent.MessageBoxes()[0].request.style & MB_ICONMASK, MB_ICONEXCLAMATION);
+}
+
+TEST_F(DialogTest, TabAndShiftTabVisitEnabledTabStopsAndEnterPressesTheDefaultButton) {
+    std::vector<int> visited;
+    agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
+        visited.push_back(GetDlgCtrlID(GetFocus()));  // The default focus: the first tab stop.
+        for (int i = 0; i < 5; ++i) {
+            agent.PressKey(VK_TAB);
+            visited.push_back(GetDlgCtrlID(GetFocus()));
+        }
+        agent.PressKey(VK_TAB, KeyModifier::Shift);
+        visited.push_back(GetDlgCtrlID(GetFocus()));
+        agent.Focus(GetDlgItem(dialog, kCityEdit));
+        agent.PressKey(VK_RETURN);
+    });
+    CFormDialog form;
+    EXPECT_EQ(form.DoModal(), IDOK);
+    EXPECT_EQ(visited, (std::vector<int>{kNameEdit, kCityEdit, kInnerButton, kAnswerButton, IDOK,
+                                         IDCANCEL, IDOK}));
+}
+
+TEST_F(DialogTest, EscapeCancels) {
+    agent.QueueDialogHandler(kFormDialog, [&](HWND) { agent.PressKey(VK_ESCAPE); });
+    CFormDialog form;
+    EXPECT_EQ(form.DoModal(), IDCANCEL);
+}
+
+TEST_F(DialogTest, TabbingIntoAnEditSelectsItsText) {
+    agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
+        const HWND city = GetDlgItem(dialog, kCityEdit);
+        SetWindowText(city, "Lyon");
+        agent.PressKey(VK_TAB);
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessage(city, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                    reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, 4u);
+        agent.Click(GetDlgItem(dialog, IDCANCEL));
+    });
+    CFormDialog form;
+    form.DoModal();
+}
+
+TEST_F(DialogTest, ModelessDialogIsDestroyedParentFirstAndLeavesNoHandleValid) {
+    CFormDialog form;
+    ASSERT_TRUE(form.Create(kFormDialog));
+    const HWND dialog = form.m_hWnd;
+    const HWND name = GetDlgItem(dialog, kNameEdit);
+    const HWND ok = GetDlgItem(dialog, IDOK);
+    spy.Watch(dialog, "dialog");
+    spy.Watch(name, "name");
+    spy.Watch(ok, "ok");
+    spy.Only({WM_DESTROY, WM_NCDESTROY});
+    ASSERT_TRUE(form.DestroyWindow());
+    const std::vector<std::string>& lines = spy.Lines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines.front(), "dialog WM_DESTROY");
+    EXPECT_EQ(lines[1], "name WM_DESTROY");
+    EXPECT_EQ(lines[2], "ok WM_DESTROY");
+    EXPECT_EQ(lines[3], "name WM_NCDESTROY");
+    EXPECT_EQ(lines[4], "ok WM_NCDESTROY");
+    EXPECT_EQ(lines.back(), "dialog WM_NCDESTROY");
+    for (HWND hwnd : {dialog, name, ok}) EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(form.m_hWnd, nullptr);
+}
+
+TEST_F(DialogTest, MissingTemplateFailsClearly) {
+    CDialog dialog;
+    EXPECT_FALSE(dialog.Create(9999));
+    EXPECT_NE(GetLastErrorText().find("9999"), std::string::npos);
+    CDialog modal(9999);
+    EXPECT_EQ(modal.DoModal(), -1);
+}
+
+TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheTemplateFont) {
+    CFormDialog form;
+    ASSERT_TRUE(form.Create(kFormDialog));
+    RECT rect{50, 5, 150, 17};
+    ASSERT_TRUE(MapDialogRect(form.m_hWnd, &rect));
+    EXPECT_EQ(rect, (RECT{75, 8, 225, 28}));  // 6 x 13 base units for 8 point at 96 dpi.
+    RECT client;
+    GetClientRect(GetDlgItem(form.m_hWnd, kNameEdit), &client);
+    EXPECT_EQ(client, (RECT{0, 0, 150, 20}));
+    form.DestroyWindow();
+}
+
+}  // namespace
+}  // namespace winport::test

@@ -1,0 +1,52 @@
+// A small dialog template in a resource table of its own, joined to the chain for a test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinStyles.h"
+#include "platform/resources/ResourceChain.h"
+
+namespace winport::test {
+
+inline constexpr int kNameEdit = 1001;
+inline constexpr int kCityEdit = 1002;
+inline constexpr int kDisabledEdit = 1003;
+inline constexpr int kInnerButton = 1004;
+inline constexpr int kAnswerButton = 1005;
+inline constexpr int kFormDialog = 7100;
+inline constexpr int kInnerDialog = 7101;
+
+inline constexpr ControlTemplate kFormControls[] = {
+    {-1, "Static", "&Name:", WS_VISIBLE, {5, 5, 40, 8}},
+    {kNameEdit, "Edit", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, {50, 5, 100, 12}},
+    {kCityEdit, "Edit", "", WS_VISIBLE | WS_TABSTOP, {50, 20, 100, 12}},
+    {kDisabledEdit, "Edit", "", WS_VISIBLE | WS_TABSTOP | WS_DISABLED, {50, 35, 100, 12}},
+    {kInnerButton, "Button", "&Inner", WS_VISIBLE | WS_TABSTOP, {5, 50, 50, 14}},
+    {kAnswerButton, "Button", "&Answer", WS_VISIBLE | WS_TABSTOP, {60, 50, 50, 14}},
+    {IDOK, "Button", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, {115, 70, 50, 14}},
+    {IDCANCEL, "Button", "Cancel", WS_VISIBLE | WS_TABSTOP, {170, 70, 50, 14}},
+};
+
+inline constexpr ControlTemplate kInnerControls[] = {
+    {IDOK, "Button", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, {5, 5, 50, 14}},
+    {IDCANCEL, "Button", "Cancel", WS_VISIBLE | WS_TABSTOP, {60, 5, 50, 14}},
+};
+
+inline constexpr DialogTemplate kTestDialogs[] = {
+    {kFormDialog, "Form", WS_POPUP | WS_CAPTION | DS_MODALFRAME, {0, 0, 230, 90}, kFormControls},
+    {kInnerDialog, "Inner", WS_POPUP | WS_CAPTION, {0, 0, 120, 25}, kInnerControls},
+};
+
+inline constexpr ResourceTable kTestResources{"dialog tests", kTestDialogs};
+
+// Joins the test table to the chain for the fixture's life.
+class ScopedTestResources {
+public:
+    ScopedTestResources() { EXPECT_TRUE(AddResourceTable(kTestResources)); }
+    ~ScopedTestResources() { RemoveResourceTable(kTestResources); }
+    ScopedTestResources(const ScopedTestResources&) = delete;
+    ScopedTestResources& operator=(const ScopedTestResources&) = delete;
+};
+
+}  // namespace winport::test
