@@ -4,17 +4,19 @@
 #pragma once
 
 #include "platform/core/WinTypes.h"
+#include "platform/window/StateDescription.h"
 #include "platform/window/WindowProcedure.h"
 
 namespace winport {
 
-class ButtonControl final : public WindowProcedure {
+class ButtonControl final : public WindowProcedure, public DescribesState {
 public:
     explicit ButtonControl(HWND hwnd) : m_hwnd(hwnd) {}
     ButtonControl(const ButtonControl&) = delete;
     ButtonControl& operator=(const ButtonControl&) = delete;
 
     LRESULT HandleMessage(const Message& m) override;
+    std::vector<std::string> DescribeState(HWND hwnd) const override;
 
 private:
     enum class Release { Inside, Outside };

@@ -14,7 +14,7 @@
 namespace winport {
 namespace {
 
-constexpr std::size_t kDefaultLimit = 30000;
+constexpr std::size_t kDefaultLimit = kDefaultEditLimit;
 constexpr std::size_t kSingleLineMaxLimit = 0x7FFFFFFE;
 constexpr std::size_t kMultiLineMaxLimit = 0xFFFFFFFF;
 constexpr UINT kRemoveSelection = static_cast<UINT>(-1);

@@ -12,17 +12,20 @@
 #include "platform/controls/EditState.h"
 #include "platform/controls/EditText.h"
 #include "platform/core/WinTypes.h"
+#include "platform/window/StateDescription.h"
 #include "platform/window/WindowProcedure.h"
 
 namespace winport {
 
-class EditControl final : public WindowProcedure {
+class EditControl final : public WindowProcedure, public DescribesState {
 public:
     explicit EditControl(HWND hwnd);
     EditControl(const EditControl&) = delete;
     EditControl& operator=(const EditControl&) = delete;
 
     LRESULT HandleMessage(const Message& m) override;
+    std::vector<std::string> DescribeState(HWND hwnd) const override;
+    std::string VisibleText(HWND hwnd, const std::string& text) const override;
     EditState State() const;
 
 private:

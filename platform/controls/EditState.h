@@ -9,6 +9,9 @@
 
 namespace winport {
 
+// The limit of an edit nobody has limited, in characters.
+inline constexpr std::size_t kDefaultEditLimit = 30000;
+
 struct EditState {
     // In code points, ordered: selectionStart <= selectionEnd. An empty selection is the caret.
     std::size_t selectionStart = 0;

@@ -3,17 +3,19 @@
 #pragma once
 
 #include "platform/core/WinTypes.h"
+#include "platform/window/StateDescription.h"
 #include "platform/window/WindowProcedure.h"
 
 namespace winport {
 
-class StaticControl final : public WindowProcedure {
+class StaticControl final : public WindowProcedure, public DescribesState {
 public:
     explicit StaticControl(HWND hwnd) : m_hwnd(hwnd) {}
     StaticControl(const StaticControl&) = delete;
     StaticControl& operator=(const StaticControl&) = delete;
 
     LRESULT HandleMessage(const Message& m) override;
+    std::vector<std::string> DescribeState(HWND hwnd) const override;
 
 private:
     LRESULT OnNcCreate(const Message& m);

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "DialogTestSupport.h"
+#include "MessageSpy.h"
+#include "platform/automation/Agent.h"
+#include "platform/automation/WindowDump.h"
+#include "platform/dialog/DialogApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/mfc/Dialog.h"
+#include "platform/shell/MenuApi.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/SaveAsDialog.h"
+#include "platform/window/WindowApi.h"
+
+namespace winport::test {
+namespace {
+
+class AgentTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dialog.Create(kFormDialog));
+        ShowWindow(dialog.m_hWnd, SW_SHOW);
+    }
+    void TearDown() override {
+        dialog.DestroyWindow();
+        PumpMessages();
+    }
+    HWND Item(int id) const { return GetDlgItem(dialog.m_hWnd, id); }
+
+    ScopedTestResources resources;
+    Agent agent;
+    CDialog dialog;
+};
+
+TEST_F(AgentTest, DumpShowsWhatAPersonSeesAndIsTheSameEveryTime) {
+    SetWindowText(Item(kCityEdit), "Zürich \"Nord\"");
+    SendMessage(Item(kNameEdit), EM_SETPASSWORDCHAR, '*', 0);
+    SetWindowText(Item(kNameEdit), "secret");
+    const std::string dump = DumpWindowTree(dialog.m_hWnd);
+    EXPECT_EQ(dump,
+              "#32770 \"Form\"\n"
+              "  Static -1 \"&Name:\"\n"
+              "  Edit 1001 \"******\" [focus, tabstop, password]\n"
+              "  Edit 1002 \"Zürich \\\"Nord\\\"\" [tabstop]\n"
+              "  Edit 1003 \"\" [disabled, tabstop]\n"
+              "  Button 1004 \"&Inner\" [tabstop]\n"
+              "  Button 1005 \"&Answer\" [tabstop]\n"
+              "  Button 1 \"OK\" [tabstop, default]\n"
+              "  Button 2 \"Cancel\" [tabstop]\n");
+    EXPECT_EQ(DumpWindowTree(dialog.m_hWnd), dump);
+    EXPECT_EQ(DumpWindowTree(reinterpret_cast<HWND>(0x42)), "");
+}
+
+TEST_F(AgentTest, APersonCannotReachDisabledHiddenOrMissingWindows) {
+    EXPECT_FALSE(agent.Type(Item(kDisabledEdit), "x"));
+    EXPECT_EQ(agent.LastError(), "Edit 1003 is disabled");
+    ShowWindow(Item(kCityEdit), SW_HIDE);
+    EXPECT_FALSE(agent.Click(Item(kCityEdit)));
+    EXPECT_EQ(agent.LastError(), "Edit 1002 is not visible");
+    EnableWindow(dialog.m_hWnd, FALSE);
+    EXPECT_FALSE(agent.Click(Item(IDOK)));
+    EXPECT_EQ(agent.LastError(), "Button 1 is disabled");
+    EXPECT_FALSE(agent.Click(reinterpret_cast<HWND>(0x42)));
+    EXPECT_EQ(agent.LastError(), "no such window");
+}
+
+TEST_F(AgentTest, TypingSendsOneChangePerCharacterAndReplacesOrAppends) {
+    MessageSpy spy;
+    spy.Watch(dialog.m_hWnd, "dialog");
+    SetWindowText(Item(kCityEdit), "Old");
+    spy.Only({WM_COMMAND});
+    ASSERT_TRUE(agent.Type(Item(kCityEdit), "Οδός"));
+    EXPECT_EQ(GetWindowTextUtf8(Item(kCityEdit)), "Οδός");
+    int changes = 0;
+    for (const std::string& line : spy.Lines())
+        changes += line == "dialog WM_COMMAND EN_CHANGE 1002";
+    EXPECT_EQ(changes, 4);
+    ASSERT_TRUE(agent.Type(Item(kCityEdit), " 5", TypeMode::Append));
+    EXPECT_EQ(GetWindowTextUtf8(Item(kCityEdit)), "Οδός 5");
+    ASSERT_TRUE(agent.Type(Item(kCityEdit), ""));
+    EXPECT_EQ(GetWindowTextUtf8(Item(kCityEdit)), "");
+}
+
+TEST_F(AgentTest, MessageBoxesAreAnsweredFromTheQueueAndLogged) {
+    agent.QueueMessageBoxAnswer(IDYES);
+    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Save?", "Details", MB_YESNO | MB_ICONQUESTION), IDYES);
+    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Really?", "Details", MB_YESNO), IDNO);
+    ASSERT_EQ(agent.MessageBoxes().size(), 2u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.text, "Save?");
+    EXPECT_EQ(agent.MessageBoxes()[0].request.caption, "Details");
+    EXPECT_EQ(agent.MessageBoxes()[0].request.style, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(agent.MessageBoxes()[1].answer, IDNO);
+    EXPECT_EQ(agent.PendingAnswers(), 0u);
+}
+
+TEST_F(AgentTest, PopupMenusAreLoggedAndTheChosenCommandIsPosted) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenu(menu, MF_STRING, 49607, "Copy Email Address");
+    AppendMenu(menu, MF_STRING | MF_GRAYED, 49608, "Send Email");
+    MessageSpy spy;
+    spy.Watch(dialog.m_hWnd, "dialog");
+    spy.Only({WM_COMMAND});
+    agent.QueueMenuAnswer(49607);
+    EXPECT_TRUE(
+        TrackPopupMenu(menu, TPM_CENTERALIGN | TPM_RIGHTBUTTON, 30, 40, 0, dialog.m_hWnd, nullptr));
+    PumpMessages();
+    EXPECT_TRUE(SequenceIs(spy, {"dialog WM_COMMAND BN_CLICKED 49607"}));
+    ASSERT_EQ(agent.PopupMenus().size(), 1u);
+    const PopupMenuRequest& shown = agent.PopupMenus()[0].request;
+    ASSERT_EQ(shown.items.size(), 2u);
+    EXPECT_EQ(shown.items[1].text, "Send Email");
+    EXPECT_EQ(shown.items[1].flags & MF_GRAYED, MF_GRAYED);
+    EXPECT_EQ(shown.position, (POINT{30, 40}));
+    EXPECT_EQ(shown.flags, TPM_CENTERALIGN | TPM_RIGHTBUTTON);
+    DestroyMenu(menu);
+}
+
+TEST_F(AgentTest, SaveAsIsAnsweredWithAPathOrCancelled) {
+    agent.QueueSaveAsAnswer("/tmp/ann");
+    agent.QueueSaveAsAnswer(std::nullopt);
+    SaveAsRequest request;
+    request.owner = dialog.m_hWnd;
+    request.fileName = "Ann.vcf";
+    request.defaultExtension = "vcf";
+    EXPECT_EQ(ShowSaveAsDialog(request), "/tmp/ann.vcf");
+    EXPECT_EQ(ShowSaveAsDialog(request), std::nullopt);
+    ASSERT_EQ(agent.SaveAsDialogs().size(), 2u);
+    EXPECT_EQ(agent.SaveAsDialogs()[0].request.fileName, "Ann.vcf");
+}
+
+TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChange) {
+    const HWND box = CreateWindowEx(
+        0, "Button", "Remind me", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 50, 10,
+        dialog.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1200)), nullptr, nullptr);
+    MessageSpy spy;
+    spy.Watch(dialog.m_hWnd, "dialog");
+    spy.Only({WM_COMMAND});
+    ASSERT_TRUE(agent.Tick(box));
+    ASSERT_TRUE(agent.Tick(box));
+    EXPECT_EQ(SendMessage(box, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+    ASSERT_TRUE(agent.Tick(box, false));
+    EXPECT_EQ(SendMessage(box, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
+    // The first click also takes the focus from the name edit.
+    EXPECT_TRUE(
+        SequenceIs(spy, {"dialog WM_COMMAND EN_KILLFOCUS 1001", "dialog WM_COMMAND BN_CLICKED 1200",
+                         "dialog WM_COMMAND BN_CLICKED 1200"}));
+}
+
+TEST_F(AgentTest, RightClickAsksForAContextMenu) {
+    MessageSpy spy;
+    spy.Watch(Item(kCityEdit), "city");
+    spy.Only({WM_CONTEXTMENU});
+    ASSERT_TRUE(agent.RightClick(Item(kCityEdit)));
+    EXPECT_TRUE(SequenceIs(spy, {"city WM_CONTEXTMENU"}));
+}
+
+}  // namespace
+}  // namespace winport::test
