@@ -18,6 +18,7 @@ namespace winport {
 
 enum class TypeMode { Replace, Append };
 enum class KeyModifier { None, Shift, Control };
+enum class SpinArrow { Up, Down };
 
 struct MessageBoxRecord {
     MessageBoxRequest request;
@@ -59,6 +60,27 @@ public:
     bool Tick(HWND checkBox, bool checked = true);
     const std::string& LastError() const { return m_lastError; }
 
+    // Combo boxes (AgentCombo.cpp): a pick from the list, as a person clicks an entry.
+    bool PickComboItem(HWND combo, std::string_view text);
+    bool PickComboItem(HWND combo, int index);
+    bool TypeInCombo(HWND combo, std::string_view text, TypeMode mode = TypeMode::Replace);
+    bool OpenDropDown(HWND combo);
+    bool CloseDropDown(HWND combo);
+    // List boxes (AgentListBox.cpp).
+    bool SelectListBoxRow(HWND listBox, int row);
+    bool DoubleClickListBoxRow(HWND listBox, int row);
+    // List views (AgentListView.cpp).
+    bool SelectListViewRow(HWND listView, int row);
+    bool DoubleClickListViewRow(HWND listView, int row);
+    bool RightClickListViewRow(HWND listView, int row);
+    bool PressKeyInListView(HWND listView, UINT virtualKey);
+    // Tree views, tabs and spin buttons (AgentTree.cpp, AgentTab.cpp, AgentSpin.cpp). A tree
+    // item is named by the texts from the root down, separated by '/'.
+    bool SelectTreeItem(HWND tree, std::string_view path);
+    bool SelectTab(HWND tab, int index);
+    bool SelectTab(HWND tab, std::string_view caption);
+    bool PressSpinArrow(HWND upDown, SpinArrow arrow);
+
     void QueueDialogHandler(int templateId, DialogHandler handler);
     void QueueMessageBoxAnswer(int answer);
     void QueueSaveAsAnswer(std::optional<std::string> path);
@@ -79,6 +101,7 @@ public:
     void ModalDialogIdle(HWND dialog) override;
 
 private:
+    // The checks and the failure every verb shares.
     bool CanReach(HWND hwnd);
     bool Fail(std::string text);
     void SendMouse(HWND hwnd, UINT down, UINT up);

@@ -16,14 +16,9 @@
 #include <span>
 #include <variant>
 
+#include "platform/core/CommonControls.h"
 #include "platform/core/WinMessages.h"
 #include "platform/window/WindowProcedure.h"
-
-struct NMHDR {
-    HWND hwndFrom = nullptr;
-    UINT_PTR idFrom = 0;
-    UINT code = 0;
-};
 
 namespace winport {
 
