@@ -11,7 +11,7 @@ using winport::MessageQueue;
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     winport::Window* window = winport::RequireWindowObject(hwnd, "SendMessage");
     if (!window) return 0;
-    if (window->queue != MessageQueue::Current()) {
+    if (!window->OnCurrentThread()) {
         winport::SetLastErrorText(
             ERROR_WINDOW_OF_OTHER_THREAD,
             "SendMessage: the window belongs to another thread; post instead");

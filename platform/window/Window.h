@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/core/WinTypes.h"
@@ -30,9 +31,11 @@ struct Window {
     HFONT font = nullptr;
     LONG_PTR userData = 0;
     std::shared_ptr<MessageQueue> queue;  // The creating thread's; fixed for the window's life.
+    std::thread::id thread;               // The creating thread.
     bool destroying = false;
 
     bool IsChild() const { return (style & WS_CHILD_BIT) != 0; }
+    bool OnCurrentThread() const { return thread == std::this_thread::get_id(); }
 
 private:
     static constexpr DWORD WS_CHILD_BIT = 0x40000000;

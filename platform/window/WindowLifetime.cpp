@@ -23,7 +23,7 @@ std::string HandleText(HWND hwnd) {
 }
 
 bool OnOwnThread(const Window& window, const char* caller) {
-    if (window.queue == MessageQueue::Current()) return true;
+    if (window.OnCurrentThread()) return true;
     SetLastErrorText(ERROR_WINDOW_OF_OTHER_THREAD, std::string(caller) + ": window " +
                                                        HandleText(window.handle) +
                                                        " belongs to another thread");
@@ -40,14 +40,17 @@ void SendDestroy(Window& window) {
 }
 
 // Frees the children first, then the window; each gets WM_NCDESTROY just before its handle dies.
-void FreeWindow(Window& window) {
+// Children go with their parent, so only the window the caller destroys leaves its parent's list.
+void FreeWindow(Window& window, bool unlink) {
     for (HWND child : ChildWindows(window.handle)) {
-        if (Window* live = FindWindowObject(child)) FreeWindow(*live);
+        if (Window* live = FindWindowObject(child)) FreeWindow(*live, false);
     }
+    for (auto& child : window.children) BuryWindow(std::move(child));
+    window.children.clear();
     CallWindow(window, WM_NCDESTROY, 0, 0);
     HandleTable::Instance().Remove(window.handle);
     window.queue->RemoveForWindow(window.handle);
-    BuryWindow(WindowTree::Instance().Unlink(&window));
+    if (unlink) BuryWindow(WindowTree::Instance().Unlink(&window));
 }
 
 void DestroyOwnedWindows(const Window& owner) {
@@ -104,6 +107,7 @@ HWND CreateWindowWithSubclass(DWORD exStyle, const char* className, const char* 
     window->exStyle = exStyle;
     window->rect = rect;
     window->queue = MessageQueue::Current();
+    window->thread = std::this_thread::get_id();
     if (style & WS_CHILD) {
         window->parent = parentWindow;
         window->id = id;
@@ -209,7 +213,7 @@ BOOL DestroyWindow(HWND hwnd) {
     winport::DropFocusWithin(*window);
     winport::SendDestroy(*window);
     winport::DropFocusWithin(*window);  // A WM_DESTROY handler may have moved the focus back.
-    winport::FreeWindow(*window);
+    winport::FreeWindow(*window, true);
     return TRUE;
 }
 
