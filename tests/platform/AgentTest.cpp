@@ -7,6 +7,7 @@
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/mfc/Dialog.h"
+#include "platform/mfc/FileDialog.h"
 #include "platform/shell/MenuApi.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/SaveAsDialog.h"
@@ -126,6 +127,20 @@ TEST_F(AgentTest, SaveAsIsAnsweredWithAPathOrCancelled) {
     EXPECT_EQ(ShowSaveAsDialog(request), std::nullopt);
     ASSERT_EQ(agent.SaveAsDialogs().size(), 2u);
     EXPECT_EQ(agent.SaveAsDialogs()[0].request.fileName, "Ann.vcf");
+}
+
+TEST_F(AgentTest, FileDialogKeepsTheChosenPath) {
+    agent.QueueSaveAsAnswer("/home/ann/Ελένη");
+    CFileDialog save(FALSE, "vcf", "Ελένη.vcf", OFN_OVERWRITEPROMPT, "vCard Files (*.vcf)|*.vcf||",
+                     &dialog);
+    ASSERT_EQ(save.DoModal(), IDOK);
+    EXPECT_EQ(save.GetPathName(), "/home/ann/Ελένη.vcf");
+    EXPECT_EQ(save.GetFileName(), "Ελένη.vcf");
+    EXPECT_EQ(save.GetFileExt(), "vcf");
+    const SaveAsRequest& asked = agent.SaveAsDialogs().at(0).request;
+    EXPECT_EQ(asked.owner, dialog.m_hWnd);
+    EXPECT_EQ(asked.flags, OFN_OVERWRITEPROMPT);
+    EXPECT_EQ(save.DoModal(), IDCANCEL);  // Nothing queued: the person cancels.
 }
 
 TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChange) {

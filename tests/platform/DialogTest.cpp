@@ -194,6 +194,56 @@ TEST_F(DialogTest, ModelessDialogIsDestroyedParentFirstAndLeavesNoHandleValid) {
     EXPECT_EQ(form.m_hWnd, nullptr);
 }
 
+TEST_F(DialogTest, ChildDialogLivesInItsParentAndTabbingWalksIntoIt) {
+    CFormDialog form;
+    ASSERT_TRUE(form.Create(kFormDialog));
+    ShowWindow(form.m_hWnd, SW_SHOW);
+    CDialog page;
+    ASSERT_TRUE(page.Create(kPageDialog, &form));
+    EXPECT_EQ(GetParent(page.m_hWnd), form.m_hWnd);
+    RECT rect;
+    GetWindowRect(page.m_hWnd, &rect);
+    EXPECT_EQ(rect.left, 15);  // 10 dialog units inside the form.
+    // The page joined the form's tab order after the form's own controls.
+    agent.Focus(GetDlgItem(form.m_hWnd, IDCANCEL));
+    agent.PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(page.m_hWnd, kPageEdit));
+    agent.PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(page.m_hWnd, kPageCheck));
+    agent.PressKey(VK_SPACE);
+    EXPECT_EQ(SendDlgItemMessage(page.m_hWnd, kPageCheck, BM_GETCHECK, 0, 0), BST_CHECKED);
+    form.DestroyWindow();
+    EXPECT_FALSE(IsWindow(page.m_hWnd));
+    EXPECT_EQ(page.m_hWnd, nullptr);
+}
+
+// A view that answers the dialog the way a person at a real window would: while the modal loop
+// waits for input.
+class ClickingWaiter final : public InputWaiter {
+public:
+    explicit ClickingWaiter(Agent& agent) : m_agent(agent) {}
+    void WaitForInput() override {
+        ++waits;
+        const HWND dialog = FindWindow(nullptr, "Form");
+        if (dialog) m_agent.Click(GetDlgItem(dialog, kAnswerButton));
+    }
+    void Wake() override {}
+    int waits = 0;
+
+private:
+    Agent& m_agent;
+};
+
+TEST_F(DialogTest, ModalLoopWaitsThroughTheViewsWaiterWhenOneIsInstalled) {
+    ClickingWaiter waiter(agent);
+    SetInputWaiter(&waiter);
+    CFormDialog form;
+    const INT_PTR result = form.DoModal();
+    SetInputWaiter(nullptr);
+    EXPECT_EQ(result, 42);
+    EXPECT_EQ(waiter.waits, 1);
+}
+
 TEST_F(DialogTest, MissingTemplateFailsClearly) {
     CDialog dialog;
     EXPECT_FALSE(dialog.Create(9999));

@@ -16,6 +16,9 @@ inline constexpr int kInnerButton = 1004;
 inline constexpr int kAnswerButton = 1005;
 inline constexpr int kFormDialog = 7100;
 inline constexpr int kInnerDialog = 7101;
+inline constexpr int kPageDialog = 7102;
+inline constexpr int kPageEdit = 1101;
+inline constexpr int kPageCheck = 1102;
 
 inline constexpr ControlTemplate kFormControls[] = {
     {-1, "Static", "&Name:", WS_VISIBLE, {5, 5, 40, 8}},
@@ -33,9 +36,15 @@ inline constexpr ControlTemplate kInnerControls[] = {
     {IDCANCEL, "Button", "Cancel", WS_VISIBLE | WS_TABSTOP, {60, 5, 50, 14}},
 };
 
+inline constexpr ControlTemplate kPageControls[] = {
+    {kPageEdit, "Edit", "", WS_VISIBLE | WS_TABSTOP, {5, 5, 60, 12}},
+    {kPageCheck, "Button", "&Remind", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, {5, 20, 60, 10}},
+};
+
 inline constexpr DialogTemplate kTestDialogs[] = {
     {kFormDialog, "Form", WS_POPUP | WS_CAPTION | DS_MODALFRAME, {0, 0, 230, 90}, kFormControls},
     {kInnerDialog, "Inner", WS_POPUP | WS_CAPTION, {0, 0, 120, 25}, kInnerControls},
+    {kPageDialog, "", WS_CHILD | WS_VISIBLE | DS_CONTROL, {10, 10, 80, 40}, kPageControls},
 };
 
 inline constexpr ResourceTable kTestResources{"dialog tests", kTestDialogs};
