@@ -1,6 +1,5 @@
 #include "platform/automation/WindowDump.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "platform/core/WinStyles.h"
@@ -10,28 +9,6 @@
 
 namespace winport {
 namespace {
-
-std::string Quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
-                    out += escaped;
-                } else {
-                    out += c;
-                }
-        }
-    }
-    return out + "\"";
-}
 
 std::vector<std::string> CommonFlags(HWND hwnd) {
     const auto style = static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE));
@@ -51,7 +28,7 @@ void DumpWindow(HWND hwnd, int depth, std::string& out) {
     std::string text = GetWindowTextUtf8(hwnd);
     const DescribesState* description = FindStateDescription(hwnd);
     if (description) text = description->VisibleText(hwnd, text);
-    out += " " + Quoted(text);
+    out += " " + QuoteText(text);
     std::vector<std::string> flags = CommonFlags(hwnd);
     if (description) {
         for (std::string& entry : description->DescribeState(hwnd))

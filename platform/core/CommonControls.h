@@ -11,7 +11,9 @@ struct NMHDR {
 };
 
 // Notification codes are negative numbers carried in an unsigned field.
-constexpr UINT NotificationCode(int code) { return static_cast<UINT>(code); }
+constexpr UINT NotificationCode(int code) {
+    return static_cast<UINT>(code);
+}
 
 inline constexpr UINT NM_FIRST = NotificationCode(0);
 inline constexpr UINT NM_OUTOFMEMORY = NotificationCode(-1);
@@ -23,6 +25,7 @@ inline constexpr UINT NM_RDBLCLK = NotificationCode(-6);
 inline constexpr UINT NM_SETFOCUS = NotificationCode(-7);
 inline constexpr UINT NM_KILLFOCUS = NotificationCode(-8);
 inline constexpr UINT NM_CUSTOMDRAW = NotificationCode(-12);
+inline constexpr UINT NM_RELEASEDCAPTURE = NotificationCode(-16);
 
 inline constexpr int LVN_FIRST = -100;
 inline constexpr int TVN_FIRST = -400;
@@ -43,6 +46,18 @@ inline constexpr LRESULT CDRF_SKIPDEFAULT = 0x00000004;
 inline constexpr LRESULT CDRF_NOTIFYPOSTPAINT = 0x00000010;
 inline constexpr LRESULT CDRF_NOTIFYITEMDRAW = 0x00000020;
 inline constexpr LRESULT CDRF_NOTIFYSUBITEMDRAW = 0x00000020;
+inline constexpr UINT CDIS_SELECTED = 0x0001;
+inline constexpr UINT CDIS_FOCUS = 0x0010;
+
+struct NMCUSTOMDRAW {
+    NMHDR hdr;
+    DWORD dwDrawStage = 0;
+    HDC hdc = nullptr;
+    RECT rc;
+    ULONG_PTR dwItemSpec = 0;
+    UINT uItemState = 0;
+    LPARAM lItemlParam = 0;
+};
 
 namespace winport {
 

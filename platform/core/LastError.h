@@ -39,6 +39,8 @@ inline constexpr DWORD ERROR_INVALID_CURSOR_HANDLE = 1402;
 inline constexpr DWORD ERROR_ALREADY_EXISTS = 183;
 inline constexpr DWORD ERROR_INVALID_MSGBOX_STYLE = 1438;
 inline constexpr DWORD ERROR_MENU_ITEM_NOT_FOUND = 1456;
+inline constexpr DWORD ERROR_INVALID_INDEX = 1413;
+inline constexpr DWORD ERROR_INVALID_COMBOBOX_MESSAGE = 1422;
 
 DWORD GetLastError();
 void SetLastError(DWORD code);

@@ -141,6 +141,17 @@ inline constexpr UINT IMAGE_ICON = 1;
 inline constexpr UINT IMAGE_CURSOR = 2;
 inline constexpr UINT IMAGE_ENHMETAFILE = 3;
 
+// Scroll codes of WM_HSCROLL and WM_VSCROLL.
+inline constexpr WORD SB_LINEUP = 0;
+inline constexpr WORD SB_LINEDOWN = 1;
+inline constexpr WORD SB_PAGEUP = 2;
+inline constexpr WORD SB_PAGEDOWN = 3;
+inline constexpr WORD SB_THUMBPOSITION = 4;
+inline constexpr WORD SB_THUMBTRACK = 5;
+inline constexpr WORD SB_TOP = 6;
+inline constexpr WORD SB_BOTTOM = 7;
+inline constexpr WORD SB_ENDSCROLL = 8;
+
 // Standard dialog command ids.
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
@@ -173,6 +184,7 @@ inline constexpr UINT VK_DOWN = 0x28;
 inline constexpr UINT VK_INSERT = 0x2D;
 inline constexpr UINT VK_DELETE = 0x2E;
 inline constexpr UINT VK_F1 = 0x70;
+inline constexpr UINT VK_F4 = 0x73;
 inline constexpr UINT VK_APPS = 0x5D;
 
 // Mouse key state flags in wParam of mouse messages.

@@ -96,7 +96,12 @@ HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
     std::vector<HWND> stops;
     CollectTabStops(dialog, stops);
     if (stops.empty()) return nullptr;
-    const auto found = std::find(stops.begin(), stops.end(), control);
+    // A control inside a control (a combo box's edit) moves on from the outer one.
+    auto found = stops.end();
+    for (HWND hwnd = control; hwnd && hwnd != dialog && found == stops.end();
+         hwnd = GetAncestor(hwnd, GA_PARENT)) {
+        found = std::find(stops.begin(), stops.end(), hwnd);
+    }
     if (found == stops.end()) return previous ? stops.back() : stops.front();
     const auto index = static_cast<size_t>(found - stops.begin());
     const size_t count = stops.size();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/core/WinTypes.h"
@@ -20,6 +21,10 @@ public:
         return text;
     }
 };
+
+// |text| in double quotes, with quotes, backslashes and control characters escaped, as the
+// dump shows texts.
+std::string QuoteText(std::string_view text);
 
 // The state-describing class procedure of |hwnd|, if its class has one.
 const DescribesState* FindStateDescription(HWND hwnd);

@@ -3,6 +3,7 @@
 #include "DialogTestSupport.h"
 #include "MessageSpy.h"
 #include "platform/automation/Agent.h"
+#include "platform/controls/ComboBoxApi.h"
 #include "platform/core/LastError.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
@@ -242,6 +243,20 @@ TEST_F(DialogTest, ModalLoopWaitsThroughTheViewsWaiterWhenOneIsInstalled) {
     SetInputWaiter(nullptr);
     EXPECT_EQ(result, 42);
     EXPECT_EQ(waiter.waits, 1);
+}
+
+TEST_F(DialogTest, TabbingMovesOnFromTheControlThatHoldsTheFocusedEdit) {
+    CFormDialog form;
+    ASSERT_TRUE(form.Create(kFormDialog));
+    ShowWindow(form.m_hWnd, SW_SHOW);
+    const HWND combo = CreateWindowEx(
+        0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, 0, 0, 80, 60,
+        form.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1300)), nullptr, nullptr);
+    const HWND comboEdit = GetWindow(combo, GW_CHILD);
+    ASSERT_TRUE(agent.Focus(comboEdit));
+    agent.PressKey(VK_TAB, KeyModifier::Shift);
+    EXPECT_EQ(GetFocus(), GetDlgItem(form.m_hWnd, IDCANCEL));
+    form.DestroyWindow();
 }
 
 TEST_F(DialogTest, MissingTemplateFailsClearly) {

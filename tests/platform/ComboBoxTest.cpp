@@ -1,0 +1,438 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ControlTestSupport.h"
+#include "ListBoxTestSupport.h"
+#include "platform/automation/Agent.h"
+#include "platform/automation/WindowDump.h"
+#include "platform/controls/ComboBoxState.h"
+#include "platform/controls/Paint.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/StateDescription.h"
+
+namespace winport::test {
+namespace {
+
+constexpr int kComboId = 50;
+// The system font is 16 pixels tall: the field's text takes 18, its frame 6 more.
+constexpr int kFieldHeight = 24;
+constexpr UINT kKeyF4 = 0x73;
+
+class ComboBoxTest : public ControlParentTest {
+protected:
+    HWND CreateCombo(DWORD style, int height = 100) {
+        const HWND combo = CreateWindowEx(
+            0, "ComboBox", "", WS_CHILD | WS_VISIBLE | style, 0, 0, 120, height, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboId)), nullptr, nullptr);
+        EXPECT_NE(combo, nullptr) << GetLastErrorText();
+        return combo;
+    }
+    HWND CreateFilled(DWORD style, const std::vector<const char*>& texts) {
+        const HWND combo = CreateCombo(style);
+        for (const char* text : texts) Add(combo, text);
+        log.Clear();
+        return combo;
+    }
+    static LRESULT Add(HWND combo, const char* text) {
+        return SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    static Lines Texts(HWND combo) {
+        Lines texts;
+        for (int i = 0; i < SendMessage(combo, CB_GETCOUNT, 0, 0); ++i) {
+            std::string text(static_cast<size_t>(SendMessage(combo, CB_GETLBTEXTLEN, i, 0)), '\0');
+            SendMessage(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+            texts.push_back(text);
+        }
+        return texts;
+    }
+    static LRESULT Selection(HWND combo) { return SendMessage(combo, CB_GETCURSEL, 0, 0); }
+    static HWND Edit(HWND combo) { return GetDlgItem(combo, kComboEditId); }
+    static int ClientHeight(HWND hwnd) {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        return client.bottom;
+    }
+
+    ParentLog log{parent};
+    Agent agent;
+};
+
+TEST_F(ComboBoxTest, KindsShapeTheWindowAndTheEditableOnesKeepAnEdit) {
+    const HWND dropDown = CreateCombo(CBS_DROPDOWN | CBS_AUTOHSCROLL, 120);
+    const HWND dropList = CreateCombo(CBS_DROPDOWNLIST, 120);
+    const HWND simple = CreateCombo(CBS_SIMPLE, 120);
+    EXPECT_EQ(ClientHeight(dropDown), kFieldHeight);
+    EXPECT_EQ(ClientHeight(dropList), kFieldHeight);
+    EXPECT_EQ(ClientHeight(simple), 120);
+    EXPECT_EQ(SendMessage(dropDown, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), 18);
+    EXPECT_EQ(SendMessage(dropDown, CB_GETITEMHEIGHT, 0, 0), 16);
+    ASSERT_NE(Edit(dropDown), nullptr);
+    EXPECT_EQ(GetClassNameOf(Edit(dropDown)), "Edit");
+    EXPECT_TRUE(GetWindowLongPtr(Edit(dropDown), GWL_STYLE) & ES_AUTOHSCROLL);
+    EXPECT_NE(Edit(simple), nullptr);
+    EXPECT_EQ(Edit(dropList), nullptr);
+    // The height a drop-down is created with is the room its list takes when it drops.
+    RECT dropped{};
+    EXPECT_EQ(
+        SendMessage(dropDown, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)),
+        TRUE);
+    EXPECT_EQ(dropped.bottom - dropped.top, 120);
+    MoveWindow(dropDown, 0, 0, 120, 200, FALSE);
+    EXPECT_EQ(ClientHeight(dropDown), kFieldHeight);
+    SendMessage(dropDown, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_EQ(dropped.bottom - dropped.top, 200);
+    EXPECT_EQ(SendMessage(dropList, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 20), CB_OKAY);
+    EXPECT_EQ(ClientHeight(dropList), 26);
+    EXPECT_EQ(SendMessage(dropList, CB_SETITEMHEIGHT, 0, 300), CB_ERR);
+    // A dialog's font makes the field and the rows shorter.
+    const HFONT font = CreateDialogFont();
+    SendMessage(dropDown, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(ClientHeight(dropDown), 13 + 2 + 6);
+    EXPECT_EQ(SendMessage(dropDown, CB_GETITEMHEIGHT, 0, 0), 13);
+    DestroyWindow(dropDown);
+    DeleteObject(font);
+}
+
+struct PickCase {
+    const char* name;
+    DWORD style;
+    Lines pick;
+    friend void PrintTo(const PickCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ComboPickTest : public ComboBoxTest, public ::testing::WithParamInterface<PickCase> {};
+
+TEST_P(ComboPickTest, APersonsPickNotifiesAndTheProgramsSelectionDoesNot) {
+    const HWND combo = CreateFilled(GetParam().style, {"Alpha", "Beta", "Gamma"});
+    EXPECT_EQ(SendMessage(combo, CB_SETCURSEL, 2, 0), 2);
+    EXPECT_EQ(GetWindowTextUtf8(combo), "Gamma");
+    EXPECT_EQ(log.Log(), Lines{});
+
+    ASSERT_TRUE(agent.PickComboItem(combo, "beta")) << agent.LastError();
+    EXPECT_EQ(Selection(combo), 1);
+    EXPECT_EQ(GetWindowTextUtf8(combo), "Beta");
+    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(log.Log(), GetParam().pick);
+
+    log.Clear();
+    EXPECT_EQ(SendMessage(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0), CB_ERR);
+    EXPECT_EQ(Selection(combo), CB_ERR);
+    EXPECT_EQ(GetWindowTextUtf8(combo), "");
+    EXPECT_EQ(log.Log(), Lines{});
+}
+
+// A click on an item of the dropped list: Wine's comctl32 combo.c sends CBN_SELENDOK and
+// CBN_CLOSEUP before CBN_SELCHANGE; a simple combo has no list to close.
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ComboPickTest,
+    ::testing::Values(
+        PickCase{"DropDownList",
+                 CBS_DROPDOWNLIST,
+                 {"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELENDOK", "CBN_CLOSEUP", "CBN_SELCHANGE"}},
+        PickCase{"DropDown",
+                 CBS_DROPDOWN,
+                 {"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELENDOK", "CBN_CLOSEUP", "CBN_SELCHANGE"}},
+        PickCase{"Simple", CBS_SIMPLE, {"CBN_SETFOCUS", "CBN_SELENDOK", "CBN_SELCHANGE"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ComboBoxTest, SelChangeSeesTheNewSelectionWhileTheEditStillShowsTheOldText) {
+    const HWND combo = CreateFilled(CBS_DROPDOWN, {"Alpha", "Beta"});
+    SendMessage(combo, CB_SETCURSEL, 0, 0);
+    LRESULT seenSelection = -2;
+    std::string seenText;
+    log.OnCommand([&](HWND control, WORD code) {
+        if (code != CBN_SELCHANGE) return;
+        seenSelection = Selection(control);
+        seenText = GetWindowTextUtf8(control);
+    });
+    ASSERT_TRUE(agent.PickComboItem(combo, 1));
+    EXPECT_EQ(seenSelection, 1);
+    EXPECT_EQ(seenText, "Alpha");
+    EXPECT_EQ(GetWindowTextUtf8(combo), "Beta");
+}
+
+TEST_F(ComboBoxTest, TypingNotifiesAndTheProgramsTextDoesNot) {
+    const HWND combo = CreateFilled(CBS_DROPDOWN, {"Berlin", "Bern", "Bonn"});
+    SendMessage(combo, CB_SETCURSEL, 2, 0);
+    ASSERT_TRUE(agent.TypeInCombo(combo, "Be"));
+    EXPECT_EQ(GetWindowTextUtf8(combo), "Be");
+    EXPECT_EQ(log.Log(), (Lines{"CBN_SETFOCUS", "CBN_EDITUPDATE", "CBN_EDITCHANGE",
+                                "CBN_EDITUPDATE", "CBN_EDITCHANGE"}));
+    EXPECT_EQ(Selection(combo), CB_ERR) << "typing into a closed list drops the selection";
+
+    log.Clear();
+    SendMessage(combo, CB_SETCURSEL, 0, 0);
+    EXPECT_EQ(SetWindowText(combo, "Bonn"), TRUE);
+    EXPECT_EQ(GetWindowTextUtf8(Edit(combo)), "Bonn");
+    EXPECT_EQ(Selection(combo), CB_ERR);
+    EXPECT_EQ(log.Log(), Lines{});
+
+    // While the list is down, it selects the first item the text begins.
+    SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    EXPECT_EQ(Selection(combo), 2);
+    ASSERT_TRUE(agent.TypeInCombo(combo, "Bern"));
+    EXPECT_EQ(Selection(combo), 1);
+    SetWindowText(combo, "Be");
+    EXPECT_EQ(Selection(combo), 0);
+}
+
+TEST_F(ComboBoxTest, DropDownListTextSelectsTheItemThatReadsSo) {
+    const HWND combo = CreateFilled(CBS_DROPDOWNLIST, {"Alpha", "Beta"});
+    EXPECT_EQ(SetWindowText(combo, "beta"), TRUE);
+    EXPECT_EQ(Selection(combo), 1);
+    EXPECT_EQ(GetWindowTextUtf8(combo), "Beta");
+    EXPECT_EQ(GetWindowTextLength(combo), 4);
+    EXPECT_EQ(SendMessage(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Bet")), CB_ERR);
+    EXPECT_EQ(SendMessage(combo, WM_SETTEXT, 0, 0), CB_ERR);
+    EXPECT_EQ(Selection(combo), 1);
+    EXPECT_EQ(log.Log(), Lines{});
+}
+
+TEST_F(ComboBoxTest, KeysPickFromAClosedListAndMoveThroughAnOpenOne) {
+    const HWND combo = CreateFilled(CBS_DROPDOWNLIST, {"apple", "banana", "cherry", "cranberry"});
+    SendMessage(combo, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(Selection(combo), 0);
+    EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE"}));
+    log.Clear();
+    SendMessage(combo, WM_CHAR, 'C', 0);
+    SendMessage(combo, WM_CHAR, 'c', 0);
+    EXPECT_EQ(Selection(combo), 3);
+    SendMessage(combo, WM_KEYDOWN, VK_END, 0);  // Already the last: nothing to tell.
+    EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_SELCHANGE"}));
+
+    log.Clear();
+    SendMessage(combo, WM_KEYDOWN, kKeyF4, 0);
+    SendMessage(combo, WM_KEYDOWN, VK_UP, 0);
+    SendMessage(combo, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessage(combo, WM_KEYDOWN, kKeyF4, 0);
+    SendMessage(combo, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(Selection(combo), 2);
+    EXPECT_EQ(log.Log(), (Lines{"CBN_DROPDOWN", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_CLOSEUP",
+                                "CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_CLOSEUP"}));
+}
+
+TEST_F(ComboBoxTest, OpeningAndClosingTheListNotifiesForAPersonAndForTheProgram) {
+    const HWND combo = CreateFilled(CBS_DROPDOWNLIST, {"a", "b"});
+    EXPECT_EQ(SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0), TRUE);
+    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), TRUE);
+    SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);  // Already down.
+    SendMessage(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(log.Log(), (Lines{"CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_CLOSEUP"}));
+
+    log.Clear();
+    ASSERT_TRUE(agent.OpenDropDown(combo));
+    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), TRUE);
+    ASSERT_TRUE(agent.CloseDropDown(combo));
+    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(log.Log(),
+              (Lines{"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_CLOSEUP"}));
+
+    const HWND simple = CreateFilled(CBS_SIMPLE, {"a"});
+    EXPECT_EQ(SendMessage(simple, CB_SHOWDROPDOWN, TRUE, 0), TRUE);
+    EXPECT_EQ(SendMessage(simple, CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_FALSE(agent.OpenDropDown(simple));
+    EXPECT_EQ(agent.LastError(), "ComboBox 50 has no drop-down list");
+    EXPECT_FALSE(agent.TypeInCombo(combo, "x"));
+    EXPECT_EQ(agent.LastError(), "ComboBox 50 is a drop-down list: it has no edit");
+    EXPECT_EQ(log.Log(), Lines{});
+}
+
+TEST_F(ComboBoxTest, FocusIsReportedOnceForTheComboAndItsEdit) {
+    SetFocus(nullptr);
+    const HWND editable = CreateFilled(CBS_DROPDOWN, {"a"});
+    const HWND dropList = CreateFilled(CBS_DROPDOWNLIST, {"a"});
+    SetWindowText(editable, "hello");
+    SetFocus(editable);
+    EXPECT_EQ(GetFocus(), Edit(editable));
+    DWORD start = 9;
+    DWORD end = 9;
+    EXPECT_EQ(SendMessage(editable, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                          reinterpret_cast<LPARAM>(&end)),
+              MAKELONG(0, 5));
+    EXPECT_EQ(end, 5u);
+    SendMessage(dropList, CB_SHOWDROPDOWN, TRUE, 0);
+    SetFocus(dropList);
+    SetFocus(nullptr);
+    EXPECT_EQ(SendMessage(dropList, CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(log.Log(),
+              (Lines{"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_KILLFOCUS",
+                     "CBN_SETFOCUS", "CBN_SELENDCANCEL", "CBN_CLOSEUP", "CBN_KILLFOCUS"}));
+}
+
+TEST_F(ComboBoxTest, BadInputAnswersCbErrAndChangesNothing) {
+    const HWND combo = CreateFilled(CBS_DROPDOWN, {"a", "b", "c"});
+    SendMessage(combo, CB_SETCURSEL, 1, 0);
+    char buffer[8] = "kept";
+    const struct {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        DWORD error;
+    } cases[] = {
+        {CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(buffer), ERROR_INVALID_INDEX},
+        {CB_GETLBTEXTLEN, 3, 0, ERROR_INVALID_INDEX},
+        {CB_GETITEMDATA, static_cast<WPARAM>(-2), 0, ERROR_INVALID_INDEX},
+        {CB_SETITEMDATA, 3, 5, ERROR_INVALID_INDEX},
+        {CB_DELETESTRING, 3, 0, ERROR_INVALID_INDEX},
+        {CB_INSERTSTRING, 4, reinterpret_cast<LPARAM>("x"), ERROR_INVALID_INDEX},
+        {CB_SETCURSEL, 3, 0, ERROR_INVALID_INDEX},
+        {CB_SETTOPINDEX, 3, 0, ERROR_INVALID_INDEX},
+        {CB_ADDSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+        {CB_INSERTSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+        {CB_FINDSTRING, static_cast<WPARAM>(-1), 0, ERROR_INVALID_PARAMETER},
+        {CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), 0, ERROR_INVALID_PARAMETER},
+        {CB_SELECTSTRING, static_cast<WPARAM>(-1), 0, ERROR_INVALID_PARAMETER},
+        {CB_GETLBTEXT, 0, 0, ERROR_INVALID_PARAMETER},
+    };
+    for (const auto& c : cases) {
+        SetLastError(0);
+        EXPECT_EQ(SendMessage(combo, c.message, c.wParam, c.lParam), CB_ERR)
+            << std::hex << c.message;
+        EXPECT_EQ(GetLastError(), c.error) << std::hex << c.message;
+    }
+    EXPECT_STREQ(buffer, "kept");
+    EXPECT_EQ(Texts(combo), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(Selection(combo), 1);
+    EXPECT_EQ(GetWindowTextUtf8(combo), "b");
+    EXPECT_EQ(log.Log(), Lines{});
+
+    // A drop-down list has no edit to select in; limiting it is harmless.
+    const HWND dropList = CreateFilled(CBS_DROPDOWNLIST, {"a"});
+    EXPECT_EQ(SendMessage(dropList, CB_GETEDITSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_COMBOBOX_MESSAGE);
+    EXPECT_EQ(SendMessage(dropList, CB_SETEDITSEL, 0, MAKELPARAM(0, 1)), CB_ERR);
+    EXPECT_EQ(SendMessage(dropList, CB_LIMITTEXT, 5, 0), TRUE);
+}
+
+TEST_F(ComboBoxTest, SortedInsertAndSearchesWrapIgnoringCase) {
+    const HWND combo = CreateCombo(CBS_DROPDOWNLIST | CBS_SORT);
+    for (const char* text : {"zulu", "Écho", "delta", "Ωmega", "echo", "Alpha"}) Add(combo, text);
+    EXPECT_EQ(Texts(combo), (Lines{"Alpha", "delta", "echo", "Écho", "zulu", "Ωmega"}));
+    const auto find = [combo](UINT message, int start, const char* text) {
+        return SendMessage(combo, message, static_cast<WPARAM>(start),
+                           reinterpret_cast<LPARAM>(text));
+    };
+    EXPECT_EQ(find(CB_FINDSTRING, -1, "E"), 2);
+    EXPECT_EQ(find(CB_FINDSTRING, 2, "e"), 2) << "the search wraps back to its start";
+    EXPECT_EQ(find(CB_FINDSTRING, 0, "é"), 3);
+    EXPECT_EQ(find(CB_FINDSTRINGEXACT, 3, "ECHO"), 2);
+    EXPECT_EQ(find(CB_FINDSTRINGEXACT, -1, "ech"), CB_ERR);
+    EXPECT_EQ(find(CB_SELECTSTRING, -1, "ω"), 5);
+    EXPECT_EQ(GetWindowTextUtf8(combo), "Ωmega");
+    EXPECT_EQ(find(CB_SELECTSTRING, -1, "x"), CB_ERR);
+    EXPECT_EQ(Selection(combo), 5);
+    EXPECT_EQ(log.Log(), Lines{});
+}
+
+TEST_F(ComboBoxTest, ItemDataIsFoundByItsTextAndDeletedItemsWithDataAreReported) {
+    const HWND combo = CreateCombo(CBS_DROPDOWNLIST | CBS_SORT);
+    SendMessage(combo, CB_SETITEMDATA, Add(combo, "Germany"), 49);
+    SendMessage(combo, CB_SETITEMDATA, Add(combo, "France"), 33);
+    SendMessage(combo, CB_SETITEMDATA, Add(combo, ""), 0xFFFFFFFF);
+    const LRESULT france = SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>("FRANCE"));
+    EXPECT_EQ(france, 1);
+    EXPECT_EQ(SendMessage(combo, CB_GETITEMDATA, france, 0), 33);
+    EXPECT_EQ(static_cast<int>(SendMessage(combo, CB_GETITEMDATA, 0, 0)), -1);
+    DestroyWindow(combo);
+    EXPECT_EQ(log.Log(),
+              (Lines{"WM_DELETEITEM ODT_COMBOBOX 2 data=49", "WM_DELETEITEM ODT_COMBOBOX 1 data=33",
+                     "WM_DELETEITEM ODT_COMBOBOX 0 data=4294967295"}));
+}
+
+TEST_F(ComboBoxTest, LimitAndEditSelectionReachTheEdit) {
+    const HWND combo = CreateFilled(CBS_DROPDOWN, {});
+    EXPECT_EQ(SendMessage(combo, CB_LIMITTEXT, 3, 0), TRUE);
+    ASSERT_TRUE(agent.TypeInCombo(combo, "abcd"));
+    EXPECT_EQ(GetWindowTextUtf8(combo), "abc");
+    EXPECT_EQ(SendMessage(combo, CB_SETEDITSEL, 0, MAKELPARAM(1, 2)), TRUE);
+    EXPECT_EQ(SendMessage(combo, CB_GETEDITSEL, 0, 0), MAKELONG(1, 2));
+    SendMessage(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, 0xFFFF));  // -1 runs to the end.
+    EXPECT_EQ(SendMessage(combo, CB_GETEDITSEL, 0, 0), MAKELONG(0, 3));
+}
+
+TEST_F(ComboBoxTest, OwnerDrawnComboMeasuresDrawsAndDeletesThroughItsParent) {
+    log.AnswerHeight(20);
+    const HWND combo = CreateCombo(CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED);
+    EXPECT_EQ(log.Log(),
+              (Lines{"WM_MEASUREITEM ODT_COMBOBOX -1 18", "WM_MEASUREITEM ODT_COMBOBOX 0 16"}));
+    EXPECT_EQ(ClientHeight(combo), 26);
+    EXPECT_EQ(SendMessage(combo, CB_GETITEMHEIGHT, 0, 0), 20);
+    for (const LPARAM data : {7, 8, 9}) SendMessage(combo, CB_ADDSTRING, 0, data);
+    SendMessage(combo, CB_SETCURSEL, 1, 0);
+    log.Clear();
+    PaintWindow(combo);
+    EXPECT_EQ(log.Log(), Lines{"WM_DRAWITEM 1 ODA_DRAWENTIRE ODS_COMBOBOXEDIT"});
+    SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    log.Clear();
+    PaintWindow(combo);
+    EXPECT_EQ(
+        log.Log(),
+        (Lines{"WM_DRAWITEM 1 ODA_DRAWENTIRE ODS_COMBOBOXEDIT", "WM_DRAWITEM 0 ODA_DRAWENTIRE",
+               "WM_DRAWITEM 1 ODA_DRAWENTIRE ODS_SELECTED", "WM_DRAWITEM 2 ODA_DRAWENTIRE"}));
+    const DRAWITEMSTRUCT& row = log.Draws().at(3);
+    EXPECT_EQ(row.CtlType, ODT_COMBOBOX);
+    EXPECT_EQ(row.hwndItem, combo);
+    EXPECT_EQ(row.rcItem, (RECT{0, 66, 120, 86}));
+    EXPECT_EQ(row.itemData, 9u);
+    log.Clear();
+    SendMessage(combo, CB_DELETESTRING, 0, 0);
+    EXPECT_EQ(log.Log(), Lines{"WM_DELETEITEM ODT_COMBOBOX 0 data=7"});
+}
+
+TEST_F(ComboBoxTest, ParentDestroyingTheComboInsideANotificationEndsThePick) {
+    const HWND combo = CreateFilled(CBS_DROPDOWN, {"a", "b"});
+    log.DestroyOn(CBN_SELCHANGE);
+    EXPECT_TRUE(agent.PickComboItem(combo, 1));
+    EXPECT_FALSE(IsWindow(combo));
+    EXPECT_EQ(log.Log().back(), "CBN_SELCHANGE");
+
+    const HWND closing = CreateFilled(CBS_DROPDOWNLIST, {"a", "b"});
+    log.DestroyOn(CBN_DROPDOWN);
+    EXPECT_FALSE(agent.PickComboItem(closing, 0));
+    EXPECT_EQ(agent.LastError(), "ComboBox 50 went away when its list opened");
+    EXPECT_FALSE(IsWindow(closing));
+
+    const HWND keyed = CreateFilled(CBS_DROPDOWNLIST, {"a", "b"});
+    log.DestroyOn(CBN_SELENDOK);
+    SendMessage(keyed, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_FALSE(IsWindow(keyed));
+    EXPECT_EQ(log.Log(), Lines{"CBN_SELENDOK"});
+}
+
+TEST_F(ComboBoxTest, DumpShowsKindItemsSelectionAndTheDroppedList) {
+    const HWND combo = CreateFilled(CBS_DROPDOWN, {"Alpha", "Beta"});
+    SendMessage(combo, CB_SETCURSEL, 1, 0);
+    EXPECT_EQ(DumpWindowTree(combo),
+              "ComboBox 50 \"Beta\" [dropdown, items=[\"Alpha\", \"Beta\"], sel=1]\n"
+              "  Edit 1001 \"Beta\"\n");
+    const HWND dropList = CreateFilled(CBS_DROPDOWNLIST | CBS_DISABLENOSCROLL, {"a", "b"});
+    SendMessage(dropList, CB_SHOWDROPDOWN, TRUE, 0);
+    const DescribesState* description = FindStateDescription(dropList);
+    ASSERT_NE(description, nullptr);
+    EXPECT_EQ(description->DescribeState(dropList),
+              (Lines{"droplist", R"(items=["a", "b"])", "dropped", "noscroll"}));
+    for (int i = 0; i < 10; ++i) Add(dropList, "x");
+    EXPECT_EQ(description->DescribeState(dropList).back(), "dropped") << "a long list scrolls";
+}
+
+TEST_F(ComboBoxTest, DoubleClickOnASimpleCombosListIsReported) {
+    const HWND combo = CreateFilled(CBS_SIMPLE, {"a", "b"});
+    const std::optional<ComboBoxState> state = GetComboBoxState(combo);
+    ASSERT_TRUE(state.has_value());
+    const LPARAM row = MAKELPARAM(10, static_cast<WORD>(state->listRect.top + 20));
+    SendMessage(combo, WM_LBUTTONDOWN, MK_LBUTTON, row);
+    SendMessage(combo, WM_LBUTTONUP, 0, row);
+    SendMessage(combo, WM_LBUTTONDBLCLK, MK_LBUTTON, row);
+    EXPECT_EQ(Selection(combo), 1);
+    EXPECT_EQ(log.Log(), (Lines{"CBN_SETFOCUS", "CBN_SELENDOK", "CBN_SELCHANGE", "CBN_DBLCLK"}));
+    EXPECT_FALSE(GetComboBoxState(parent).has_value());
+}
+
+}  // namespace
+}  // namespace winport::test

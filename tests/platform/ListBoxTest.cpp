@@ -1,0 +1,395 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ControlTestSupport.h"
+#include "ListBoxTestSupport.h"
+#include "platform/automation/Agent.h"
+#include "platform/controls/ListBoxState.h"
+#include "platform/controls/Paint.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/StateDescription.h"
+
+namespace winport::test {
+namespace {
+
+constexpr int kListId = 40;
+constexpr int kRowHeight = 16;  // The system font's height: a list without WM_SETFONT uses it.
+
+class ListBoxTest : public ControlParentTest {
+protected:
+    HWND CreateList(DWORD style, int height = 4 * kRowHeight) {
+        const HWND list = CreateWindowEx(
+            0, "ListBox", "", WS_CHILD | WS_VISIBLE | style, 0, 0, 100, height, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), nullptr, nullptr);
+        EXPECT_NE(list, nullptr) << GetLastErrorText();
+        return list;
+    }
+    HWND CreateFilledList(DWORD style, const std::vector<const char*>& texts) {
+        const HWND list = CreateList(style);
+        for (const char* text : texts) Add(list, text);
+        log.Clear();
+        return list;
+    }
+    static LRESULT Add(HWND list, const char* text) {
+        return SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    static Lines Texts(HWND list) {
+        Lines texts;
+        for (int i = 0; i < SendMessage(list, LB_GETCOUNT, 0, 0); ++i) {
+            std::string text(static_cast<size_t>(SendMessage(list, LB_GETTEXTLEN, i, 0)), '\0');
+            SendMessage(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+            texts.push_back(text);
+        }
+        return texts;
+    }
+    static LPARAM RowPoint(HWND list, int row) {
+        RECT rect{};
+        SendMessage(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+        return MAKELPARAM(static_cast<WORD>(rect.left + 5), static_cast<WORD>(rect.top + 1));
+    }
+    static void Click(HWND list, LPARAM point) {
+        SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        if (IsWindow(list)) SendMessage(list, WM_LBUTTONUP, 0, point);
+    }
+    static LRESULT Selection(HWND list) { return SendMessage(list, LB_GETCURSEL, 0, 0); }
+
+    ParentLog log{parent};
+};
+
+TEST_F(ListBoxTest, SortedInsertIgnoresCaseAndSortsAccentedAndGreekLettersBesideTheirKin) {
+    const HWND list = CreateList(LBS_SORT);
+    for (const char* text : {"beta", "Élan", "Zeta", "Ωμέγα", "alpha", "epsilon", "Alpha2", "ábc",
+                             "10", "9", "_x", "Άλφα"}) {
+        const LRESULT index = Add(list, text);
+        ASSERT_NE(index, LB_ERR);
+        EXPECT_EQ(Texts(list)[static_cast<size_t>(index)], text) << "answered index of " << text;
+    }
+    EXPECT_EQ(Texts(list), (Lines{"_x", "10", "9", "ábc", "alpha", "Alpha2", "beta", "Élan",
+                                  "epsilon", "Zeta", "Άλφα", "Ωμέγα"}));
+    // An unaccented text sorts before its accented twin, whichever came first.
+    EXPECT_EQ(Add(list, "elan"), 7);
+    // LB_INSERTSTRING puts the item where it is told, even in a sorted list.
+    EXPECT_EQ(SendMessage(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("zz")), 0);
+    EXPECT_EQ(
+        SendMessage(list, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("aa")),
+        14);
+    EXPECT_EQ(Texts(CreateFilledList(0, {"b", "a"})), (Lines{"b", "a"}));
+    EXPECT_EQ(log.Log(), Lines{});
+}
+
+struct FindCase {
+    UINT message;
+    int start;
+    const char* text;
+    LRESULT expected;
+    friend void PrintTo(const FindCase& c, std::ostream* out) {
+        *out << (c.message == LB_FINDSTRING ? "LB_FINDSTRING " : "LB_FINDSTRINGEXACT ") << c.start
+             << " \"" << c.text << "\"";
+    }
+};
+
+class ListBoxFindTest : public ListBoxTest, public ::testing::WithParamInterface<FindCase> {};
+
+TEST_P(ListBoxFindTest, SearchesAfterTheStartAndWrapsIgnoringCase) {
+    const HWND list =
+        CreateFilledList(0, {"Apple", "apricot", "Banana", "apple pie", "Cherry", "Äpfel"});
+    const FindCase& c = GetParam();
+    EXPECT_EQ(SendMessage(list, c.message, static_cast<WPARAM>(c.start),
+                          reinterpret_cast<LPARAM>(c.text)),
+              c.expected);
+    EXPECT_EQ(Selection(list), LB_ERR);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ListBoxFindTest,
+    ::testing::Values(FindCase{LB_FINDSTRING, -1, "ap", 0}, FindCase{LB_FINDSTRING, 0, "AP", 1},
+                      FindCase{LB_FINDSTRING, 1, "ap", 3}, FindCase{LB_FINDSTRING, 3, "ap", 0},
+                      FindCase{LB_FINDSTRING, 99, "b", 2}, FindCase{LB_FINDSTRING, -1, "äP", 5},
+                      FindCase{LB_FINDSTRING, -1, "x", LB_ERR},
+                      FindCase{LB_FINDSTRING, -1, "", LB_ERR},
+                      FindCase{LB_FINDSTRINGEXACT, -1, "APPLE", 0},
+                      FindCase{LB_FINDSTRINGEXACT, 0, "apple", 0},
+                      FindCase{LB_FINDSTRINGEXACT, -1, "Apple Pie", 3},
+                      FindCase{LB_FINDSTRINGEXACT, -1, "app", LB_ERR},
+                      FindCase{LB_FINDSTRINGEXACT, -1, "apfel", LB_ERR}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST_F(ListBoxTest, BadIndexesAnswerLbErrAndChangeNothing) {
+    const HWND list = CreateFilledList(LBS_NOTIFY, {"a", "b", "c"});
+    SendMessage(list, LB_SETCURSEL, 1, 0);
+    char buffer[16] = "untouched";
+    RECT rect{};
+    const struct {
+        UINT message;
+        WPARAM index;
+        LPARAM lParam;
+    } cases[] = {
+        {LB_GETTEXT, 3, reinterpret_cast<LPARAM>(buffer)},
+        {LB_GETTEXTLEN, 3, 0},
+        {LB_GETITEMDATA, static_cast<WPARAM>(-2), 0},
+        {LB_SETITEMDATA, 3, 7},
+        {LB_DELETESTRING, 3, 0},
+        {LB_INSERTSTRING, 4, reinterpret_cast<LPARAM>("x")},
+        {LB_SETCURSEL, 3, 0},
+        {LB_SETTOPINDEX, 3, 0},
+        {LB_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&rect)},
+    };
+    for (const auto& c : cases) {
+        SetLastError(0);
+        EXPECT_EQ(SendMessage(list, c.message, c.index, c.lParam), LB_ERR) << std::hex << c.message;
+        EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX) << std::hex << c.message;
+    }
+    EXPECT_STREQ(buffer, "untouched");
+    EXPECT_EQ(Texts(list), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(Selection(list), 1);
+    EXPECT_EQ(log.Log(), Lines{});
+}
+
+TEST_F(ListBoxTest, NullTextIsRefusedWithoutChangingAnything) {
+    const HWND list = CreateFilledList(LBS_SORT, {"a"});
+    for (const UINT message : {LB_ADDSTRING, LB_INSERTSTRING, LB_FINDSTRING, LB_FINDSTRINGEXACT,
+                               LB_SELECTSTRING, LB_GETTEXT}) {
+        SetLastError(0);
+        EXPECT_EQ(SendMessage(list, message, 0, 0), LB_ERR) << std::hex << message;
+        EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER) << std::hex << message;
+    }
+    EXPECT_EQ(Texts(list), Lines{"a"});
+    EXPECT_EQ(Selection(list), LB_ERR);
+}
+
+TEST_F(ListBoxTest, ItemDataStaysWithItsItemAsTheListChanges) {
+    const HWND list = CreateFilledList(LBS_SORT, {"m"});
+    SendMessage(list, LB_SETITEMDATA, 0, 0xFFFFFFFF);
+    EXPECT_EQ(SendMessage(list, LB_SETITEMDATA, 0, 0xFFFFFFFF), TRUE);
+    SendMessage(list, LB_SETITEMDATA, Add(list, "a"), 1);
+    SendMessage(list, LB_SETITEMDATA, Add(list, "z"), 26);
+    EXPECT_EQ(SendMessage(list, LB_GETITEMDATA, 0, 0), 1);
+    EXPECT_EQ(static_cast<DWORD>(SendMessage(list, LB_GETITEMDATA, 1, 0)), 0xFFFFFFFFu);
+    EXPECT_EQ(SendMessage(list, LB_DELETESTRING, 0, 0), 2);  // The count left.
+    EXPECT_EQ(SendMessage(list, LB_GETITEMDATA, 1, 0), 26);
+    // Texts count bytes, as the buffers they fill do.
+    EXPECT_EQ(Add(list, "Ωμέγα"), 2);
+    EXPECT_EQ(SendMessage(list, LB_GETTEXTLEN, 2, 0), 10);
+    // A plain list tells its parent of deleted items that carry data only.
+    log.Clear();
+    SendMessage(list, LB_RESETCONTENT, 0, 0);
+    EXPECT_EQ(log.Log(), (Lines{"WM_DELETEITEM ODT_LISTBOX 1 data=26",
+                                "WM_DELETEITEM ODT_LISTBOX 0 data=4294967295"}));
+}
+
+TEST_F(ListBoxTest, TheProgramsSelectionIsSilentAndFollowsItsItem) {
+    const HWND list = CreateFilledList(LBS_NOTIFY, {"a", "b", "c"});
+    EXPECT_EQ(SendMessage(list, LB_SETCURSEL, 1, 0), 1);
+    SendMessage(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("first"));
+    EXPECT_EQ(Selection(list), 2);
+    SendMessage(list, LB_DELETESTRING, 0, 0);
+    EXPECT_EQ(Selection(list), 1);
+    EXPECT_EQ(
+        SendMessage(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("C")),
+        2);
+    EXPECT_EQ(Selection(list), 2);
+    // -1 removes the selection and answers LB_ERR although nothing failed.
+    EXPECT_EQ(SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0), LB_ERR);
+    EXPECT_EQ(Selection(list), LB_ERR);
+    SendMessage(list, LB_SETCURSEL, 2, 0);
+    SendMessage(list, LB_DELETESTRING, 2, 0);
+    EXPECT_EQ(Selection(list), LB_ERR);
+    EXPECT_EQ(log.Log(), Lines{});
+}
+
+TEST_F(ListBoxTest, APersonsClickSelectsTheRowAndReportsItOnRelease) {
+    const HWND list = CreateFilledList(LBS_NOTIFY, {"a", "b", "c", "d", "e", "f"});
+    SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, RowPoint(list, 2));
+    EXPECT_EQ(Selection(list), 2);
+    EXPECT_EQ(log.Log(), Lines{"LBN_SETFOCUS"});
+    SendMessage(list, WM_LBUTTONUP, 0, RowPoint(list, 2));
+    EXPECT_EQ(log.Log(), (Lines{"LBN_SETFOCUS", "LBN_SELCHANGE"}));
+    // The same row again reports again; below the last row nothing happens.
+    log.Clear();
+    Click(list, RowPoint(list, 2));
+    EXPECT_EQ(log.Log(), Lines{"LBN_SELCHANGE"});
+    // Rows are item-height tall from the top index.
+    SendMessage(list, LB_SETTOPINDEX, 2, 0);
+    EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), 2);
+    Click(list, MAKELPARAM(5, kRowHeight + 1));
+    EXPECT_EQ(Selection(list), 3);
+    SendMessage(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, kRowHeight + 1));
+    EXPECT_EQ(log.Log(), (Lines{"LBN_SELCHANGE", "LBN_SELCHANGE", "LBN_DBLCLK"}));
+
+    const HWND quiet = CreateFilledList(0, {"a", "b"});
+    Click(quiet, RowPoint(quiet, 1));
+    EXPECT_EQ(Selection(quiet), 1);
+    EXPECT_EQ(log.Log(), (Lines{"LBN_KILLFOCUS", "LBN_SETFOCUS"}));
+}
+
+TEST_F(ListBoxTest, ArrowKeysMoveTheSelectionAndAskAParentThatWantsTheKeys) {
+    const HWND list = CreateFilledList(LBS_NOTIFY, {"apple", "berry", "cherry"});
+    SendMessage(list, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessage(list, WM_KEYDOWN, VK_END, 0);
+    SendMessage(list, WM_KEYDOWN, VK_DOWN, 0);  // Already at the end: nothing changes.
+    EXPECT_EQ(Selection(list), 2);
+    SendMessage(list, WM_CHAR, 'B', 0);
+    EXPECT_EQ(Selection(list), 1);
+    EXPECT_EQ(log.Log(), (Lines{"LBN_SELCHANGE", "LBN_SELCHANGE", "LBN_SELCHANGE"}));
+
+    const HWND asking = CreateFilledList(LBS_NOTIFY | LBS_WANTKEYBOARDINPUT, {"a", "b", "c"});
+    log.AnswerKey(-2);  // The parent handled the key itself.
+    SendMessage(asking, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(Selection(asking), LB_ERR);
+    log.AnswerKey(2);  // The parent chooses the item.
+    SendMessage(asking, WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(Selection(asking), 2);
+    EXPECT_EQ(log.Log(),
+              (Lines{"WM_VKEYTOITEM 40 caret=0", "WM_VKEYTOITEM 36 caret=0", "LBN_SELCHANGE"}));
+}
+
+class OwnerDrawnListBoxTest : public ListBoxTest {
+protected:
+    HWND CreateOwnerDrawn(DWORD style, int items) {
+        log.AnswerHeight(20);
+        const HWND list = CreateList(LBS_OWNERDRAWFIXED | style, 90);
+        for (int i = 0; i < items; ++i) {
+            SendMessage(list, LB_ADDSTRING, 0, 100 + i);
+        }
+        return list;
+    }
+};
+
+TEST_F(OwnerDrawnListBoxTest, MeasuresAtCreationAndDrawsTheVisibleRowsOnPaint) {
+    const HWND list = CreateOwnerDrawn(0, 6);
+    EXPECT_EQ(log.Log(), Lines{"WM_MEASUREITEM ODT_LISTBOX 0 16"});
+    EXPECT_EQ(SendMessage(list, LB_GETITEMHEIGHT, 0, 0), 20);
+    RECT window;
+    GetWindowRect(list, &window);
+    EXPECT_EQ(window.bottom - window.top, 80) << "a list shows whole rows";
+
+    SendMessage(list, LB_SETCURSEL, 1, 0);
+    SendMessage(list, LB_SETTOPINDEX, 1, 0);
+    log.Clear();
+    ASSERT_TRUE(PaintWindow(parent));
+    EXPECT_EQ(log.Log(),
+              (Lines{"WM_DRAWITEM 1 ODA_DRAWENTIRE ODS_SELECTED", "WM_DRAWITEM 2 ODA_DRAWENTIRE",
+                     "WM_DRAWITEM 3 ODA_DRAWENTIRE", "WM_DRAWITEM 4 ODA_DRAWENTIRE"}));
+    const DRAWITEMSTRUCT& row = log.Draws().at(1);
+    EXPECT_EQ(row.CtlType, ODT_LISTBOX);
+    EXPECT_EQ(row.CtlID, static_cast<UINT>(kListId));
+    EXPECT_EQ(row.hwndItem, list);
+    EXPECT_NE(row.hDC, nullptr);
+    EXPECT_EQ(row.rcItem, (RECT{0, 20, 100, 40}));
+    EXPECT_EQ(row.itemData, 102u);
+
+    ShowWindow(list, SW_HIDE);
+    log.Clear();
+    PaintWindow(parent);
+    SendMessage(list, LB_SETCURSEL, 2, 0);
+    EXPECT_EQ(log.Log(), Lines{}) << "a hidden list draws nothing";
+}
+
+TEST_F(OwnerDrawnListBoxTest, SelectionAndFocusChangesRedrawTheirRowsAtOnce) {
+    const HWND list = CreateOwnerDrawn(0, 3);
+    SetFocus(list);
+    log.Clear();
+    SendMessage(list, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessage(list, WM_KEYDOWN, VK_DOWN, 0);
+    SetFocus(nullptr);
+    EXPECT_EQ(log.Log(), (Lines{"WM_DRAWITEM 0 ODA_SELECT ODS_SELECTED",
+                                "WM_DRAWITEM 0 ODA_FOCUS ODS_SELECTED", "WM_DRAWITEM 0 ODA_SELECT",
+                                "WM_DRAWITEM 1 ODA_SELECT ODS_SELECTED",
+                                "WM_DRAWITEM 1 ODA_FOCUS ODS_SELECTED ODS_FOCUS",
+                                "WM_DRAWITEM 1 ODA_FOCUS ODS_SELECTED", "LBN_KILLFOCUS"}));
+}
+
+TEST_F(OwnerDrawnListBoxTest, WithoutStringsItKeepsDataSortsThroughTheParentAndDeletesThroughIt) {
+    const HWND list = CreateList(LBS_OWNERDRAWFIXED | LBS_SORT);
+    for (const LPARAM data : {30, 10, 20}) SendMessage(list, LB_ADDSTRING, 0, data);
+    EXPECT_GT(log.compares, 0);
+    EXPECT_EQ(SendMessage(list, LB_GETITEMDATA, 0, 0), 10);
+    EXPECT_EQ(SendMessage(list, LB_GETITEMDATA, 2, 0), 30);
+    ULONG_PTR data = 0;
+    EXPECT_EQ(SendMessage(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(&data)),
+              static_cast<LRESULT>(sizeof data));
+    EXPECT_EQ(data, 20u);
+    EXPECT_EQ(SendMessage(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), 30), 2);
+    log.Clear();
+    SendMessage(list, LB_DELETESTRING, 1, 0);
+    SendMessage(list, LB_ADDSTRING, 0, 0);
+    SendMessage(list, LB_RESETCONTENT, 0, 0);
+    SendMessage(list, LB_ADDSTRING, 0, 5);
+    DestroyWindow(list);
+    EXPECT_EQ(log.Log(),
+              (Lines{"WM_DELETEITEM ODT_LISTBOX 1 data=20", "WM_DELETEITEM ODT_LISTBOX 2 data=30",
+                     "WM_DELETEITEM ODT_LISTBOX 1 data=10", "WM_DELETEITEM ODT_LISTBOX 0 data=0",
+                     "WM_DELETEITEM ODT_LISTBOX 0 data=5"}));
+}
+
+TEST_F(ListBoxTest, AListShowsWholeRowsUnlessItsStyleSaysOtherwise) {
+    const HWND fitted = CreateList(0, 90);
+    const HWND free = CreateList(LBS_NOINTEGRALHEIGHT, 90);
+    RECT client{};
+    GetClientRect(fitted, &client);
+    EXPECT_EQ(client.bottom, 80);
+    GetClientRect(free, &client);
+    EXPECT_EQ(client.bottom, 90);
+    EXPECT_EQ(SendMessage(free, LB_SETITEMHEIGHT, 0, 256), LB_ERR);
+    EXPECT_EQ(SendMessage(free, LB_SETITEMHEIGHT, 0, 30), LB_OKAY);
+    EXPECT_EQ(SendMessage(free, LB_GETITEMHEIGHT, 0, 0), 30);
+    // A dialog's font sets the height of plain rows, and the list fits them again.
+    const HFONT font = CreateDialogFont();
+    SendMessage(fitted, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(SendMessage(fitted, LB_GETITEMHEIGHT, 0, 0), 13);
+    GetClientRect(fitted, &client);
+    EXPECT_EQ(client.bottom, 78);
+    DestroyWindow(fitted);
+    DeleteObject(font);
+}
+
+TEST_F(ListBoxTest, ParentDestroyingTheListInsideANotificationEndsTheClick) {
+    for (const WORD code : {LBN_SETFOCUS, LBN_SELCHANGE}) {
+        SetFocus(nullptr);
+        const HWND list = CreateFilledList(LBS_NOTIFY, {"a", "b"});
+        log.DestroyOn(code);
+        Click(list, RowPoint(list, 1));
+        EXPECT_FALSE(IsWindow(list));
+        log.OnCommand(nullptr);
+    }
+}
+
+TEST_F(ListBoxTest, DumpShowsTheItemsAndTheSelection) {
+    const HWND list = CreateFilledList(0, {"a \"b\"", "c"});
+    SendMessage(list, LB_SETCURSEL, 1, 0);
+    const DescribesState* description = FindStateDescription(list);
+    ASSERT_NE(description, nullptr);
+    EXPECT_EQ(description->DescribeState(list), (Lines{R"(items=["a \"b\"", "c"])", "sel=1"}));
+    for (int i = 0; i < 10; ++i) Add(list, "x");
+    EXPECT_EQ(description->DescribeState(list).front(),
+              R"(items=["a \"b\"", "c", "x", "x", "x", "x", "x", "x", "x", "x", ... 2 more])");
+    const HWND ownerDrawn = CreateList(LBS_OWNERDRAWFIXED);
+    SendMessage(ownerDrawn, LB_ADDSTRING, 0, 7);
+    EXPECT_EQ(FindStateDescription(ownerDrawn)->DescribeState(ownerDrawn),
+              (Lines{"ownerdraw", "items=1"}));
+    EXPECT_FALSE(GetListBoxState(parent).has_value());
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+}
+
+TEST_F(ListBoxTest, AgentScrollsARowIntoSightAndClicksItAsAPerson) {
+    Agent agent;
+    const HWND list = CreateFilledList(LBS_NOTIFY, {"0", "1", "2", "3", "4", "5", "6", "7"});
+    ASSERT_TRUE(agent.SelectListBoxRow(list, 6));
+    EXPECT_EQ(Selection(list), 6);
+    EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), 4) << "the last page shows";
+    ASSERT_TRUE(agent.DoubleClickListBoxRow(list, 4));
+    EXPECT_EQ(log.Log(), (Lines{"LBN_SETFOCUS", "LBN_SELCHANGE", "LBN_SELCHANGE", "LBN_DBLCLK"}));
+    EXPECT_FALSE(agent.SelectListBoxRow(list, 8));
+    EXPECT_EQ(agent.LastError(), "ListBox 40 has no row 8");
+    EnableWindow(list, FALSE);
+    EXPECT_FALSE(agent.SelectListBoxRow(list, 1));
+    EXPECT_EQ(agent.LastError(), "ListBox 40 is disabled");
+}
+
+}  // namespace
+}  // namespace winport::test

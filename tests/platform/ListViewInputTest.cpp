@@ -1,0 +1,168 @@
+// A person's clicks, double clicks, right clicks and keys on a list view through the agent, set
+// beside the program's messages that reach the same state, and parents that destroy the list
+// inside the notifications a person causes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ListViewTestSupport.h"
+#include "platform/automation/Agent.h"
+
+namespace winport::test {
+namespace {
+
+constexpr UINT kSelectedFocused = LVIS_SELECTED | LVIS_FOCUSED;
+
+class ListViewInputTest : public ListViewTest {
+protected:
+    // Sends a press and a release at |point| straight to the list, as a program may.
+    static void ClickAt(HWND list, POINT point) {
+        const LPARAM at = MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y));
+        SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessage(list, WM_LBUTTONUP, 0, at);
+    }
+    static POINT InRow(HWND list, int row, LONG x) {
+        RECT rect{LVIR_BOUNDS, 0, 0, 0};
+        SendMessage(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                    reinterpret_cast<LPARAM>(&rect));
+        return POINT{x, (rect.top + rect.bottom) / 2};
+    }
+
+    Agent agent;
+};
+
+TEST_F(ListViewInputTest, AClickDeselectsTheOldRowBeforeSelectingWhereAProgramNestsIt) {
+    const HWND list = FilledList();
+    ASSERT_TRUE(agent.SelectListViewRow(list, 1));
+    EXPECT_TRUE(LogIs(
+        {"RELEASEDCAPTURE", "ITEMCHANGING 1 -->SF", "ITEMCHANGED 1 -->SF", "SETFOCUS", "CLICK 1"}));
+    log.Clear();
+    ASSERT_TRUE(agent.SelectListViewRow(list, 2));
+    EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "ITEMCHANGING 1 SF->F", "ITEMCHANGED 1 SF->F",
+                       "ITEMCHANGING 2 -->SF", "ITEMCHANGING 1 F->-", "ITEMCHANGED 1 F->-",
+                       "ITEMCHANGED 2 -->SF", "CLICK 2"}));
+    EXPECT_EQ(State(list, 2), kSelectedFocused);
+
+    log.Clear();
+    SetState(list, 0, kSelectedFocused, kSelectedFocused);
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 0 -->SF", "ITEMCHANGING 2 SF->F", "ITEMCHANGED 2 SF->F",
+                       "ITEMCHANGING 2 F->-", "ITEMCHANGED 2 F->-", "ITEMCHANGED 0 -->SF"}));
+    // Clicking the selected row again changes nothing.
+    log.Clear();
+    ASSERT_TRUE(agent.SelectListViewRow(list, 0));
+    EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "CLICK 0"}));
+}
+
+TEST_F(ListViewInputTest, AClickOnEmptySpaceDeselectsButKeepsTheFocusRow) {
+    const HWND list = FilledList();
+    SetState(list, 2, kSelectedFocused, kSelectedFocused);
+    SetFocus(list);
+    log.Clear();
+    ClickAt(list, InRow(list, 4, 30));
+    EXPECT_TRUE(
+        LogIs({"RELEASEDCAPTURE", "ITEMCHANGING 2 SF->F", "ITEMCHANGED 2 SF->F", "CLICK -1"}));
+    EXPECT_EQ(State(list, 2), LVIS_FOCUSED);
+}
+
+TEST_F(ListViewInputTest, OnlyTheFirstColumnSelectsUnlessTheRowIsFullOrOwnerDrawn) {
+    for (const bool fullRow : {false, true}) {
+        const HWND list = FilledList();
+        if (fullRow) SendMessage(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
+        SetFocus(list);
+        log.Clear();
+        ClickAt(list, InRow(list, 1, 100));  // In the second column.
+        EXPECT_EQ(State(list, 1), fullRow ? kSelectedFocused : 0u);
+        EXPECT_EQ(log.Lines().back(), "CLICK 1");  // The click reports its row either way.
+        DestroyWindow(list);
+    }
+}
+
+TEST_F(ListViewInputTest, ADoubleClickReportsTheRowAndActivatesIt) {
+    const HWND list = FilledList();
+    ASSERT_TRUE(agent.DoubleClickListViewRow(list, 0));
+    EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "ITEMCHANGING 0 -->SF", "ITEMCHANGED 0 -->SF", "SETFOCUS",
+                       "CLICK 0", "RELEASEDCAPTURE", "DBLCLK 0", "ITEMACTIVATE 0"}));
+    log.Clear();
+    const POINT empty = InRow(list, 5, 30);
+    SendMessage(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(empty.x, empty.y));
+    EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "DBLCLK -1"}));
+}
+
+TEST_F(ListViewInputTest, ARightClickFocusesAndSelectsThenAsksForAContextMenu) {
+    const HWND list = FilledList();
+    ASSERT_TRUE(agent.RightClickListViewRow(list, 1));
+    EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "SETFOCUS", "ITEMCHANGING 1 -->F", "ITEMCHANGED 1 -->F",
+                       "ITEMCHANGING 1 F->SF", "ITEMCHANGED 1 F->SF", "RCLICK 1", "CONTEXTMENU"}));
+    // A parent that answers NM_RCLICK has handled it: no context menu.
+    log.Answer(NM_RCLICK, TRUE);
+    log.Clear();
+    ASSERT_TRUE(agent.RightClickListViewRow(list, 1));
+    EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "RCLICK 1"}));
+}
+
+TEST_F(ListViewInputTest, KeysReportKeyDownThenMoveTheSelection) {
+    const HWND list = FilledList();
+    ASSERT_TRUE(agent.PressKeyInListView(list, VK_DOWN));
+    EXPECT_TRUE(LogIs({"SETFOCUS", "KEYDOWN 0x28", "ITEMCHANGING 0 -->SF", "ITEMCHANGED 0 -->SF"}));
+    log.Clear();
+    ASSERT_TRUE(agent.PressKeyInListView(list, VK_DOWN));
+    EXPECT_TRUE(LogIs({"KEYDOWN 0x28", "ITEMCHANGING 0 SF->F", "ITEMCHANGED 0 SF->F",
+                       "ITEMCHANGING 1 -->SF", "ITEMCHANGING 0 F->-", "ITEMCHANGED 0 F->-",
+                       "ITEMCHANGED 1 -->SF"}));
+    const struct {
+        UINT key;
+        int row;
+    } moves[] = {{VK_END, 2}, {VK_DOWN, 2}, {VK_HOME, 0}, {VK_UP, 0}, {VK_LEFT, 0}};
+    for (const auto& [key, row] : moves) {
+        ASSERT_TRUE(agent.PressKeyInListView(list, key));
+        EXPECT_EQ(State(list, row), kSelectedFocused) << "key " << key;
+        EXPECT_EQ(SendMessage(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+    }
+    log.Clear();
+    ASSERT_TRUE(agent.PressKeyInListView(list, VK_UP));  // Already at the top.
+    ASSERT_TRUE(agent.PressKeyInListView(list, VK_RETURN));
+    EXPECT_TRUE(LogIs({"KEYDOWN 0x26", "KEYDOWN 0xD", "RETURN", "ITEMACTIVATE 0"}));
+}
+
+TEST_F(ListViewInputTest, FocusChangesAreReportedOnce) {
+    const HWND list = FilledList();
+    SetFocus(list);
+    SetFocus(list);
+    SetFocus(parent);
+    SetFocus(list);
+    EXPECT_TRUE(LogIs({"SETFOCUS", "KILLFOCUS", "SETFOCUS"}));
+}
+
+TEST_F(ListViewInputTest, ADisabledListTakesNoClicksAndTheAgentSaysWhy) {
+    const HWND list = FilledList();
+    EXPECT_FALSE(agent.SelectListViewRow(list, 3));
+    EXPECT_EQ(agent.LastError(), "SysListView32 40 has no row 3 (3 rows)");
+    EnableWindow(list, FALSE);
+    EXPECT_FALSE(agent.SelectListViewRow(list, 0));
+    EXPECT_EQ(agent.LastError(), "SysListView32 40 is disabled");
+    ClickAt(list, InRow(list, 0, 30));
+    EXPECT_EQ(State(list, 0), 0u);
+    EXPECT_TRUE(LogIs({}));
+}
+
+TEST_F(ListViewInputTest, ParentDestroyingTheListInsideWhatAPersonCausesIsSafe) {
+    for (const UINT code : {NM_CLICK, LVN_ITEMCHANGED, NM_RCLICK, LVN_KEYDOWN, NM_DBLCLK}) {
+        const HWND list = FilledList();
+        log.DestroyOn(code);
+        if (code == NM_RCLICK) {
+            agent.RightClickListViewRow(list, 1);
+        } else if (code == LVN_KEYDOWN) {
+            agent.PressKeyInListView(list, VK_DOWN);
+        } else if (code == NM_DBLCLK) {
+            agent.DoubleClickListViewRow(list, 1);
+        } else {
+            agent.SelectListViewRow(list, 1);
+        }
+        EXPECT_FALSE(IsWindow(list)) << "code " << static_cast<int>(code);
+        EXPECT_EQ(log.Lines().back(), "DELETEITEM 0 data=1") << "code " << static_cast<int>(code);
+    }
+}
+
+}  // namespace
+}  // namespace winport::test

@@ -1,0 +1,183 @@
+// What a list view tells its parent when a program changes it: the changing/changed pairs and
+// their order, vetoes, insertions and deletions, and a parent that destroys the list midway.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ListViewTestSupport.h"
+
+namespace winport::test {
+namespace {
+
+constexpr UINT kSelectedFocused = LVIS_SELECTED | LVIS_FOCUSED;
+
+LRESULT Insert(HWND list, int row, const char* text, UINT state, LPARAM data) {
+    LVITEMA item;
+    item.mask = LVIF_TEXT | LVIF_STATE | LVIF_PARAM;
+    item.iItem = row;
+    item.pszText = const_cast<char*>(text);
+    item.state = state;
+    item.stateMask = state;
+    item.lParam = data;
+    return SendMessage(list, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+LRESULT SetText(HWND list, int row, int column, const char* text) {
+    LVITEMA item;
+    item.iSubItem = column;
+    item.pszText = const_cast<char*>(text);
+    return SendMessage(list, LVM_SETITEMTEXT, static_cast<WPARAM>(row),
+                       reinterpret_cast<LPARAM>(&item));
+}
+
+TEST_F(ListViewTest, InsertingSendsInsertItemAndSelectingOnInsertAnnouncesTheChangesFirst) {
+    const HWND list = FilledList();
+    EXPECT_EQ(Insert(list, 7, "d", 0, 9), 3);
+    EXPECT_EQ(SetText(list, 3, 1, "sub"), TRUE);  // Sub-items change silently.
+    EXPECT_TRUE(LogIs({"INSERTITEM 3 data=9"}));
+
+    SetState(list, 0, kSelectedFocused, kSelectedFocused);
+    log.Clear();
+    EXPECT_EQ(Insert(list, 1, "new", kSelectedFocused, 8), 1);
+    // The old row gives up the selection, then the focus, inside the new row's pair.
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 1 -->SF", "ITEMCHANGING 0 SF->F", "ITEMCHANGED 0 SF->F",
+                       "ITEMCHANGING 0 F->-", "ITEMCHANGED 0 F->-", "ITEMCHANGED 1 -->SF",
+                       "INSERTITEM 1 data=8"}));
+    EXPECT_EQ(State(list, 1), kSelectedFocused);
+    EXPECT_EQ(State(list, 0), 0u);
+}
+
+TEST_F(ListViewTest, ProgrammaticStateChangesNotifyAndSingleSelectionDeselectsTheOldRowInside) {
+    const HWND list = FilledList();
+    EXPECT_EQ(SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED), TRUE);
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 1 -->S", "ITEMCHANGED 1 -->S"}));
+    log.Clear();
+    // Nothing changes: the change is still announced, but not reported as made.
+    EXPECT_EQ(SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED), TRUE);
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 1 S->S"}));
+    log.Clear();
+    EXPECT_EQ(SetState(list, 2, LVIS_SELECTED, LVIS_SELECTED), TRUE);
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 2 -->S", "ITEMCHANGING 1 S->-", "ITEMCHANGED 1 S->-",
+                       "ITEMCHANGED 2 -->S"}));
+    EXPECT_EQ(SendMessage(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+}
+
+TEST_F(ListViewTest, TextChangesOfTheItemNotifyAndVetoesKeepEverything) {
+    const HWND list = FilledList();
+    EXPECT_EQ(SetText(list, 0, 0, "ä"), TRUE);
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 0 text", "ITEMCHANGED 0 text"}));
+    log.Clear();
+    log.Answer(LVN_ITEMCHANGING, TRUE);
+    EXPECT_EQ(SetText(list, 1, 0, "refused"), FALSE);
+    EXPECT_EQ(SetState(list, 1, kSelectedFocused, kSelectedFocused), FALSE);
+    EXPECT_EQ(Insert(list, 3, "d", LVIS_SELECTED, 4), -1);
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 1 text", "ITEMCHANGING 1 -->SF", "ITEMCHANGING 3 -->S"}));
+    EXPECT_EQ(Text(list, 1), "b");
+    EXPECT_EQ(State(list, 1), 0u);
+    EXPECT_EQ(Count(list), 3);
+    EXPECT_EQ(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), -1);
+}
+
+TEST_F(ListViewTest, StateForRowMinusOneAppliesToEveryRowWhereWindowsAllowsIt) {
+    const HWND multi = FilledList(LVS_REPORT);
+    EXPECT_EQ(SetState(multi, -1, LVIS_SELECTED, LVIS_SELECTED), TRUE);
+    EXPECT_EQ(SendMessage(multi, LVM_GETSELECTEDCOUNT, 0, 0), 3);
+    EXPECT_EQ(SetState(multi, -1, 0, LVIS_SELECTED), TRUE);
+    EXPECT_EQ(SetState(multi, -1, 0, LVIS_SELECTED), TRUE);  // None selected: nothing is sent.
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 0 -->S", "ITEMCHANGED 0 -->S", "ITEMCHANGING 1 -->S",
+                       "ITEMCHANGED 1 -->S", "ITEMCHANGING 2 -->S", "ITEMCHANGED 2 -->S",
+                       "ITEMCHANGING 0 S->-", "ITEMCHANGED 0 S->-", "ITEMCHANGING 1 S->-",
+                       "ITEMCHANGED 1 S->-", "ITEMCHANGING 2 S->-", "ITEMCHANGED 2 S->-"}));
+    log.Clear();
+    // Removing a focus nobody has still asks each row.
+    EXPECT_EQ(SetState(multi, -1, 0, LVIS_FOCUSED), TRUE);
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 0 -->-", "ITEMCHANGING 1 -->-", "ITEMCHANGING 2 -->-"}));
+    log.Clear();
+    // Nobody may focus every row, and a single-selection list cannot select them all.
+    EXPECT_EQ(SetState(multi, -1, LVIS_FOCUSED, LVIS_FOCUSED), FALSE);
+    const HWND single = FilledList();
+    EXPECT_EQ(SetState(single, -1, LVIS_SELECTED, LVIS_SELECTED), FALSE);
+    EXPECT_EQ(SendMessage(single, LVM_GETSELECTEDCOUNT, 0, 0), 0);
+    EXPECT_TRUE(LogIs({}));
+}
+
+TEST_F(ListViewTest, DeletingARowDropsItsStateFirstAndTheFocusMovesOnSilently) {
+    const HWND list = FilledList();
+    SetState(list, 1, kSelectedFocused, kSelectedFocused);
+    log.Clear();
+    EXPECT_EQ(SendMessage(list, LVM_DELETEITEM, 1, 0), TRUE);
+    EXPECT_EQ(SendMessage(list, LVM_DELETEITEM, 0, 0), TRUE);
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 1 SF->-", "ITEMCHANGED 1 SF->-", "DELETEITEM 1 data=2",
+                       "ITEMCHANGING 0 -->-", "DELETEITEM 0 data=1"}));
+    EXPECT_EQ(Text(list, 0), "c");
+    EXPECT_EQ(State(list, 0), LVIS_FOCUSED);
+}
+
+TEST_F(ListViewTest, DeleteAllItemsSendsOneDeleteItemPerRowUnlessTheParentDeclines) {
+    const std::vector<std::string> each = {"DELETEALLITEMS -1", "DELETEITEM 2 data=3",
+                                           "DELETEITEM 1 data=2", "DELETEITEM 0 data=1"};
+    const struct {
+        LRESULT answer;
+        std::vector<std::string> sequence;
+    } cases[] = {{0, each}, {TRUE, {"DELETEALLITEMS -1"}}};
+    for (const auto& [answer, sequence] : cases) {
+        const HWND list = FilledList();
+        SetState(list, 2, kSelectedFocused, kSelectedFocused);
+        log.Clear();
+        log.Answer(LVN_DELETEALLITEMS, answer);
+        EXPECT_EQ(SendMessage(list, LVM_DELETEALLITEMS, 0, 0), TRUE);
+        EXPECT_EQ(Count(list), 0);
+        EXPECT_EQ(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), -1);
+        EXPECT_TRUE(LogIs(sequence)) << "answer " << answer;
+        DestroyWindow(list);
+    }
+}
+
+TEST_F(ListViewTest, DestroyingTheListDeletesItsRowsAsDeleteAllItemsDoes) {
+    for (const LRESULT answer : {LRESULT{0}, LRESULT{TRUE}}) {
+        const HWND list = FilledList();
+        log.Answer(LVN_DELETEALLITEMS, answer);
+        DestroyWindow(list);
+        EXPECT_TRUE(
+            LogIs(answer ? std::vector<std::string>{"DELETEALLITEMS -1"}
+                         : std::vector<std::string>{"DELETEALLITEMS -1", "DELETEITEM 2 data=3",
+                                                    "DELETEITEM 1 data=2", "DELETEITEM 0 data=1"}));
+    }
+}
+
+TEST_F(ListViewTest, ParentDestroyingTheListInsideANotificationEndsTheChange) {
+    const std::vector<std::string> teardown = {"DELETEALLITEMS -1", "DELETEITEM 2 data=3",
+                                               "DELETEITEM 1 data=2", "DELETEITEM 0 data=1"};
+    {
+        const HWND list = FilledList();
+        log.DestroyOn(LVN_ITEMCHANGED);
+        EXPECT_EQ(SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED), FALSE);
+        EXPECT_FALSE(IsWindow(list));
+        std::vector<std::string> expected = {"ITEMCHANGING 1 -->S", "ITEMCHANGED 1 -->S"};
+        expected.insert(expected.end(), teardown.begin(), teardown.end());
+        EXPECT_TRUE(LogIs(expected));
+    }
+    {
+        // Inside the nested deselection of the old row.
+        const HWND list = FilledList();
+        SetState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+        log.Clear();
+        log.DestroyOn(LVN_ITEMCHANGED);
+        EXPECT_EQ(SetState(list, 2, LVIS_SELECTED, LVIS_SELECTED), FALSE);
+        EXPECT_FALSE(IsWindow(list));
+        EXPECT_EQ(log.Lines().size(), 3u + teardown.size());
+    }
+    for (const UINT code : {LVN_INSERTITEM, LVN_DELETEITEM}) {
+        const HWND list = FilledList();
+        log.DestroyOn(code);
+        const LRESULT result = code == LVN_INSERTITEM ? Insert(list, 0, "x", 0, 0)
+                                                      : SendMessage(list, LVM_DELETEALLITEMS, 0, 0);
+        EXPECT_EQ(result, code == LVN_INSERTITEM ? -1 : FALSE);
+        EXPECT_FALSE(IsWindow(list));
+        log.Clear();
+    }
+}
+
+}  // namespace
+}  // namespace winport::test

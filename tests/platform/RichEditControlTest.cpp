@@ -1,0 +1,497 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ControlTestSupport.h"
+#include "platform/automation/Agent.h"
+#include "platform/automation/WindowDump.h"
+#include "platform/com/HResult.h"
+#include "platform/controls/RichEditApi.h"
+#include "platform/dialog/DialogApi.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/SystemColors.h"
+#include "platform/message/MessageApi.h"
+
+namespace winport::test {
+namespace {
+
+constexpr int kRichId = 40;
+const std::string kUpdate = "parent WM_COMMAND EN_UPDATE 40";
+const std::string kChange = "parent WM_COMMAND EN_CHANGE 40";
+const std::string kSetFocus = "parent WM_COMMAND EN_SETFOCUS 40";
+
+CHARFORMAT2A Format(DWORD mask, DWORD effects) {
+    CHARFORMAT2A format{};
+    format.cbSize = sizeof format;
+    format.dwMask = mask;
+    format.dwEffects = effects;
+    return format;
+}
+
+const CHARFORMAT2A kBold = Format(CFM_BOLD, CFE_BOLD);
+const CHARFORMAT2A kItalic = Format(CFM_ITALIC, CFE_ITALIC);
+
+class RichEditControlTest : public ControlParentTest {
+protected:
+    HWND CreateRichEdit(DWORD style = ES_MULTILINE, const char* text = "") {
+        const HWND hwnd = CreateControl(RICHEDIT_CLASS, style, kRichId, "rich", text);
+        spy.Clear();
+        return hwnd;
+    }
+    static void Type(HWND rich, std::u32string_view characters) {
+        for (const char32_t c : characters) SendMessage(rich, WM_CHAR, c, 1);
+    }
+    static LRESULT Select(HWND rich, LONG from, LONG to) {
+        CHARRANGE range{from, to};
+        return SendMessage(rich, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    }
+    static CHARRANGE Selection(HWND rich) {
+        CHARRANGE range{-5, -5};
+        EXPECT_EQ(SendMessage(rich, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range)), 0);
+        return range;
+    }
+    static LRESULT SetFormat(HWND rich, WPARAM scope, const CHARFORMAT2A& format) {
+        return SendMessage(rich, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+    }
+    static CHARFORMAT2A GetFormat(HWND rich, WPARAM scope, LRESULT* mask = nullptr) {
+        CHARFORMAT2A format{};
+        format.cbSize = sizeof format;
+        const LRESULT answer =
+            SendMessage(rich, EM_GETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+        if (mask) *mask = answer;
+        return format;
+    }
+    // The runs as "start-end" and what differs from plain text: "0-5 bold", "5-11".
+    static std::vector<std::string> Runs(HWND rich) {
+        std::vector<std::string> lines;
+        for (const RichEditRun& run : RichEditRuns(rich).value_or(std::vector<RichEditRun>{})) {
+            std::string line =
+                std::to_string(run.start) + "-" + std::to_string(run.start + run.length);
+            if (run.format.bold) line += " bold";
+            if (run.format.italic) line += " italic";
+            if (run.format.link) line += " link";
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    static std::string RangeText(HWND rich, LONG from, LONG to, LRESULT* answer) {
+        std::string buffer(64, '?');
+        TEXTRANGEA range{{from, to}, buffer.data()};
+        *answer = SendMessage(rich, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+        return buffer.substr(0, buffer.find('\0'));
+    }
+    // "Hello world" with "Hello" bold.
+    HWND BoldHelloWorld() {
+        const HWND rich = CreateRichEdit(ES_MULTILINE, "Hello world");
+        Select(rich, 0, 5);
+        SetFormat(rich, SCF_SELECTION, kBold);
+        return rich;
+    }
+};
+
+TEST_F(RichEditControlTest, TypingSendsChangeOnlyWhenTheEventMaskAsks) {
+    const HWND rich = CreateRichEdit();
+    spy.Only({WM_COMMAND});
+    Agent agent;
+    agent.Type(rich, "ab", TypeMode::Append);
+    EXPECT_EQ(GetWindowTextUtf8(rich), "ab");
+    EXPECT_TRUE(SequenceIs(spy, {kSetFocus}));  // Focus is told always; the changes were not.
+
+    spy.Clear();
+    EXPECT_EQ(SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE), ENM_NONE);
+    agent.Type(rich, "c", TypeMode::Append);
+    EXPECT_EQ(SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_UPDATE), ENM_CHANGE);
+    agent.Type(rich, "d", TypeMode::Append);
+    EXPECT_EQ(SendMessage(rich, EM_GETEVENTMASK, 0, 0), ENM_CHANGE | ENM_UPDATE);
+    EXPECT_EQ(GetWindowTextUtf8(rich), "abcd");
+    EXPECT_TRUE(SequenceIs(spy, {kChange, kUpdate, kChange}));
+}
+
+TEST_F(RichEditControlTest, ProgramTextChangesNotifyLikeTypingAndFormattingDoesNot) {
+    const HWND rich = CreateRichEdit();
+    spy.Only({WM_COMMAND});
+    SetWindowText(rich, "quiet");
+    SendMessage(rich, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("still "));
+    EXPECT_TRUE(SequenceIs(spy, {}));
+
+    SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE);
+    SetWindowText(rich, "text");
+    EXPECT_EQ(SendMessage(rich, EM_GETMODIFY, 0, 0), FALSE);
+    SendMessage(rich, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("more "));
+    EXPECT_EQ(SendMessage(rich, EM_GETMODIFY, 0, 0), TRUE);
+    Select(rich, 0, 4);
+    SetFormat(rich, SCF_SELECTION, kBold);
+    SetFormat(rich, SCF_ALL, kItalic);
+    EXPECT_EQ(GetWindowTextUtf8(rich), "more text");
+    EXPECT_TRUE(SequenceIs(spy, {kChange, kChange}));
+}
+
+// Reads the event mask and rewrites the text while it is told of a change.
+class RewriteOnChange final : public WindowProcedure {
+public:
+    explicit RewriteOnChange(HWND parent) : m_parent(parent) { SetSubclass(parent, this); }
+    ~RewriteOnChange() override { SetSubclass(m_parent, nullptr); }
+    RewriteOnChange(const RewriteOnChange&) = delete;
+    RewriteOnChange& operator=(const RewriteOnChange&) = delete;
+
+    LRESULT HandleMessage(const Message& m) override {
+        const LRESULT result = CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+        if (m.id == WM_COMMAND && HIWORD(m.wParam) == EN_CHANGE) {
+            const auto rich = reinterpret_cast<HWND>(m.lParam);
+            maskSeen = SendMessage(rich, EM_GETEVENTMASK, 0, 0);
+            SetWindowText(rich, "rewritten");
+        }
+        return result;
+    }
+
+    LRESULT maskSeen = -1;
+
+private:
+    HWND m_parent;
+};
+
+TEST_F(RichEditControlTest, TheChangeBitIsOffWhileTheParentIsTold) {
+    const HWND rich = CreateRichEdit();
+    SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_UPDATE);
+    spy.Only({WM_COMMAND});
+    {
+        RewriteOnChange rewriter(parent);
+        Type(rich, U"x");
+        EXPECT_EQ(rewriter.maskSeen, static_cast<LRESULT>(ENM_UPDATE));
+    }
+    EXPECT_EQ(GetWindowTextUtf8(rich), "rewritten");
+    // The nested WM_SETTEXT told of its update only: its change bit was off.
+    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate}));
+    EXPECT_EQ(SendMessage(rich, EM_GETEVENTMASK, 0, 0), ENM_CHANGE | ENM_UPDATE);
+}
+
+TEST_F(RichEditControlTest, AParagraphBreakIsOneCharacterAndReadsAsCrLf) {
+    const HWND rich = CreateRichEdit(ES_MULTILINE, "foo bar\r\nfoo bar\nend");
+    EXPECT_EQ(GetWindowTextUtf8(rich), "foo bar\r\nfoo bar\r\nend");
+    EXPECT_EQ(GetWindowTextLength(rich), 21);
+    EXPECT_EQ(SendMessage(rich, EM_GETLINECOUNT, 0, 0), 3);
+    GETTEXTLENGTHEX how;
+    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0), 19);
+    how.flags = GTL_USECRLF;
+    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0), 21);
+    how.flags = GTL_NUMCHARS | GTL_NUMBYTES;
+    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0),
+              E_INVALIDARG);
+
+    SetWindowText(rich, "ναι\rno");  // Counts characters; with GTL_NUMBYTES, bytes.
+    how.flags = GTL_DEFAULT;
+    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0), 6);
+    how.flags = GTL_NUMBYTES;
+    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0), 9);
+}
+
+TEST_F(RichEditControlTest, TextRangeCopiesWhatWindowsCopies) {
+    const HWND rich = CreateRichEdit(ES_MULTILINE, "foo bar\r\nfoo bar");
+    LRESULT answer = 0;
+    EXPECT_EQ(RangeText(rich, 4, 11, &answer), "bar\rfoo");
+    EXPECT_EQ(answer, 7);
+    EXPECT_EQ(RangeText(rich, 0, -1, &answer), "foo bar\rfoo bar");
+    EXPECT_EQ(RangeText(rich, 0, 1000, &answer), "foo bar\rfoo bar");
+    // A negative start, -1 as the end of a range not from the start, or an empty range copy
+    // nothing, not even the terminating zero.
+    for (const auto& [from, to] :
+         std::vector<std::pair<LONG, LONG>>{{-1, 1}, {1, -1}, {5, 5}, {9, 3}}) {
+        EXPECT_EQ(RangeText(rich, from, to, &answer), std::string(64, '?'));
+        EXPECT_EQ(answer, 0);
+    }
+    EXPECT_EQ(SendMessage(rich, EM_GETTEXTRANGE, 0, 0), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+}
+
+TEST_F(RichEditControlTest, ReplaceSelAnswersTheCharactersGivenAndStoresBreaksAsOne) {
+    const HWND rich = CreateRichEdit();
+    EXPECT_EQ(SendMessage(rich, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("RichEdit1\r\n")), 11);
+    EXPECT_EQ(Selection(rich).cpMin, 10);
+    EXPECT_EQ(GetWindowTextUtf8(rich), "RichEdit1\r\n");
+    SetWindowText(rich, "");
+    EXPECT_EQ(SendMessage(rich, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("\r\r\n\n")), 4);
+    EXPECT_EQ(GetWindowTextUtf8(rich), " \r\n");  // "\r\r\n" is a soft break: a space.
+    SetWindowText(rich, "testing selection");
+    Select(rich, 7, 17);
+    EXPECT_EQ(SendMessage(rich, EM_REPLACESEL, 0, 0), 0);
+    EXPECT_EQ(GetWindowTextUtf8(rich), "testing");
+}
+
+struct SelectCase {
+    LONG from;
+    LONG to;
+    LONG answer;
+    LONG start;
+    LONG end;
+};
+
+class ExSetSelTest : public RichEditControlTest,
+                     public ::testing::WithParamInterface<SelectCase> {};
+
+TEST_P(ExSetSelTest, OrdersClampsAndAnswersTheEnd) {
+    const HWND rich = CreateRichEdit(ES_MULTILINE, "testing selection");
+    Select(rich, 5, 10);
+    EXPECT_EQ(Select(rich, GetParam().from, GetParam().to), GetParam().answer);
+    EXPECT_EQ(Selection(rich).cpMin, GetParam().start);
+    EXPECT_EQ(Selection(rich).cpMax, GetParam().end);
+    DWORD start = 0;
+    DWORD end = 0;
+    EXPECT_EQ(SendMessage(rich, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                          reinterpret_cast<LPARAM>(&end)),
+              MAKELONG(static_cast<WORD>(GetParam().start), static_cast<WORD>(GetParam().end)));
+    EXPECT_TRUE(SequenceIs(spy, {}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExSetSelTest,
+    ::testing::Values(SelectCase{15, 17, 17, 15, 17}, SelectCase{0, 100, 17, 0, 17},
+                      SelectCase{5, 5, 5, 5, 5},
+                      SelectCase{-1, 0, 10, 10, 10},  // Drops the selection.
+                      SelectCase{-1, -1, 17, 17, 17}, SelectCase{-4, -5, 17, 17, 17},
+                      SelectCase{0, -1, 17, 0, 17}, SelectCase{17, -5, 17, 17, 17},
+                      SelectCase{18, -3, 17, 17, 17}, SelectCase{19, 15, 17, 15, 17}));
+
+TEST_F(RichEditControlTest, SelectionFormatReportsWhatTheWholeSelectionShares) {
+    const HWND rich = BoldHelloWorld();
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-5 bold", "5-11"}));
+    LRESULT mask = 0;
+    Select(rich, 1, 4);
+    CHARFORMAT2A format = GetFormat(rich, SCF_SELECTION, &mask);
+    EXPECT_TRUE(mask & CFM_BOLD);
+    EXPECT_TRUE(format.dwEffects & CFE_BOLD);
+    EXPECT_EQ(static_cast<DWORD>(mask), format.dwMask);
+    Select(rich, 3, 8);
+    format = GetFormat(rich, SCF_SELECTION, &mask);
+    EXPECT_FALSE(mask & CFM_BOLD);  // Part bold, part not.
+    EXPECT_TRUE(mask & CFM_ITALIC);
+    EXPECT_TRUE(mask & CFM_FACE);
+    EXPECT_STREQ(format.szFaceName, "MS Shell Dlg");
+    EXPECT_EQ(format.yHeight, 160);
+    EXPECT_NE(DumpWindowTree(parent).find("[multiline, bold 0-5]"), std::string::npos)
+        << DumpWindowTree(parent);
+}
+
+struct TypedCase {
+    LONG caret;
+    std::vector<std::string> runs;
+};
+
+class TypingNextToBoldTest : public RichEditControlTest,
+                             public ::testing::WithParamInterface<TypedCase> {};
+
+TEST_P(TypingNextToBoldTest, TheTypedCharacterTakesTheFormatBeforeIt) {
+    const HWND rich = BoldHelloWorld();
+    Select(rich, GetParam().caret, GetParam().caret);
+    Type(rich, U"X");
+    EXPECT_EQ(Runs(rich), GetParam().runs);
+}
+
+const std::vector<std::string> kBoldGrew = {"0-6 bold", "6-12"};
+const std::vector<std::string> kBoldKept = {"0-5 bold", "5-12"};
+
+INSTANTIATE_TEST_SUITE_P(Cases, TypingNextToBoldTest,
+                         ::testing::Values(TypedCase{0, kBoldGrew},  // Line start: the next one.
+                                           TypedCase{2, kBoldGrew}, TypedCase{5, kBoldGrew},
+                                           TypedCase{6, kBoldKept}, TypedCase{11, kBoldKept}));
+
+TEST_F(RichEditControlTest, EditingMovesAndMergesRuns) {
+    const HWND rich = BoldHelloWorld();
+    Select(rich, 3, 8);  // "lo wo": typed over, it takes the format of its first character.
+    Type(rich, U"Z");
+    EXPECT_EQ(GetWindowTextUtf8(rich), "HelZrld");
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4 bold", "4-7"}));
+    Select(rich, 6, 7);
+    SetFormat(rich, SCF_SELECTION, kBold);
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4 bold", "4-6", "6-7 bold"}));
+    Select(rich, 4, 6);
+    SendMessage(rich, WM_CHAR, 0x08, 1);  // Deleting the plain middle joins the bold runs.
+    EXPECT_EQ(GetWindowTextUtf8(rich), "HelZd");
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-5 bold"}));
+    SendMessage(rich, WM_KEYDOWN, VK_DELETE, 1);
+    EXPECT_EQ(GetWindowTextUtf8(rich), "HelZ");
+    Select(rich, 1, 3);
+    SendMessage(rich, WM_CLEAR, 0, 0);
+    EXPECT_EQ(GetWindowTextUtf8(rich), "HZ");
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-2 bold"}));
+    SetWindowText(rich, "");
+    EXPECT_TRUE(Runs(rich).empty());
+}
+
+TEST_F(RichEditControlTest, AppendingInFormatsSetAtTheCaretBuildsTheRuns) {
+    const HWND rich = CreateRichEdit(ES_MULTILINE | ES_READONLY);
+    const auto append = [rich](const CHARFORMAT2A& format, const char* text) {
+        Select(rich, -1, -1);
+        SetFormat(rich, SCF_SELECTION, format);
+        SendMessage(rich, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
+    };
+    Select(rich, -1, -1);
+    CHARFORMAT2A plain = GetFormat(rich, SCF_SELECTION);
+    CHARFORMAT2A bold = plain;
+    bold.dwMask |= CFM_BOLD;
+    bold.dwEffects |= CFE_BOLD;
+    append(bold, "Name: ");
+    append(plain, "keywords");
+    append(plain, "\r\n");
+    append(bold, "Second: ");
+    EXPECT_EQ(GetWindowTextUtf8(rich), "Name: keywords\r\nSecond: ");
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-6 bold", "6-15", "15-23 bold"}));
+
+    // Moving the caret forgets a format set for it.
+    Select(rich, 0, 0);
+    SetFormat(rich, SCF_SELECTION, kItalic);
+    Select(rich, 6, 6);
+    SendMessage(rich, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("!"));
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-7 bold", "7-16", "16-24 bold"}));
+}
+
+TEST_F(RichEditControlTest, AllAndDefaultFormatsReachTheirText) {
+    const HWND rich = CreateRichEdit(ES_MULTILINE, "abc def");
+    Select(rich, 0, 3);
+    SetFormat(rich, SCF_SELECTION, kItalic);
+    EXPECT_EQ(SendMessage(rich, EM_GETMODIFY, 0, 0), TRUE);
+    SendMessage(rich, EM_SETMODIFY, FALSE, 0);
+    // The default format changes the text that is still in it, not "abc".
+    EXPECT_EQ(SetFormat(rich, SCF_DEFAULT, kBold), TRUE);
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-3 italic", "3-7 bold"}));
+    LRESULT mask = 0;
+    EXPECT_TRUE(GetFormat(rich, SCF_DEFAULT, &mask).dwEffects & CFE_BOLD);
+    EXPECT_TRUE(mask & CFM_BOLD);
+    EXPECT_EQ(SendMessage(rich, EM_GETMODIFY, 0, 0), FALSE);
+    SetFormat(rich, SCF_ALL, Format(CFM_ITALIC | CFM_BOLD, CFE_ITALIC));
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-7 italic"}));
+    EXPECT_EQ(SendMessage(rich, EM_GETMODIFY, 0, 0), TRUE);
+    // SCF_ALL also formats what is typed into the emptied control.
+    SetWindowText(rich, "");
+    Type(rich, U"n");
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-1 italic"}));
+}
+
+TEST_F(RichEditControlTest, BadCharFormatsAreRefused) {
+    const HWND rich = CreateRichEdit(ES_MULTILINE, "text");
+    EXPECT_EQ(SendMessage(rich, EM_SETCHARFORMAT, SCF_ALL, 0), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(SendMessage(rich, EM_GETCHARFORMAT, SCF_DEFAULT, 0), 0);
+    for (const UINT size : {0u, 92u, 116u}) {  // 92 and 116: the wide forms, not handled.
+        CHARFORMAT2A format = kBold;
+        format.cbSize = size;
+        EXPECT_EQ(SetFormat(rich, SCF_ALL, format), 0) << size;
+        EXPECT_EQ(
+            SendMessage(rich, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format)), 0);
+    }
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4"}));
+    CHARFORMATA small{};
+    small.cbSize = sizeof small;  // The first version is enough.
+    small.dwMask = CFM_BOLD;
+    small.dwEffects = CFE_BOLD;
+    EXPECT_EQ(SendMessage(rich, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&small)), TRUE);
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4 bold"}));
+    EXPECT_EQ(SendMessage(rich, EM_EXSETSEL, 0, 0), 0);
+    EXPECT_EQ(SendMessage(rich, EM_EXGETSEL, 0, 0), 0);
+    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, 0, 0), E_INVALIDARG);
+}
+
+TEST_F(RichEditControlTest, BackgroundColourAnswersThePreviousOne) {
+    const HWND rich = CreateRichEdit();
+    const COLORREF face = RGB(0x12, 0x34, 0x56);
+    EXPECT_EQ(SendMessage(rich, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(face)),
+              static_cast<LRESULT>(GetSysColor(COLOR_WINDOW)));
+    EXPECT_NE(DumpWindowTree(parent).find("background=#123456"), std::string::npos);
+    EXPECT_EQ(SendMessage(rich, EM_SETBKGNDCOLOR, TRUE, RGB(1, 2, 3)), static_cast<LRESULT>(face));
+    EXPECT_EQ(SendMessage(rich, EM_SETBKGNDCOLOR, 0, 0),
+              static_cast<LRESULT>(GetSysColor(COLOR_WINDOW)));
+}
+
+TEST_F(RichEditControlTest, ReadOnlyRefusesThePersonNotTheProgram) {
+    const HWND rich = CreateRichEdit(ES_MULTILINE, "fixed");
+    SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE);
+    EXPECT_EQ(SendMessage(rich, EM_SETREADONLY, TRUE, 0), TRUE);
+    EXPECT_TRUE(GetWindowLongPtr(rich, GWL_STYLE) & ES_READONLY);
+    spy.Only({WM_COMMAND});
+    Select(rich, 0, -1);
+    Type(rich, U"x\b");
+    SendMessage(rich, WM_KEYDOWN, VK_DELETE, 1);
+    SendMessage(rich, WM_CLEAR, 0, 0);
+    EXPECT_EQ(GetWindowTextUtf8(rich), "fixed");
+    EXPECT_TRUE(SequenceIs(spy, {}));
+    SendMessage(rich, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("set"));
+    EXPECT_EQ(GetWindowTextUtf8(rich), "set");
+    EXPECT_TRUE(SequenceIs(spy, {kChange}));
+    EXPECT_NE(DumpWindowTree(parent).find("[multiline, readonly]"), std::string::npos);
+}
+
+TEST_F(RichEditControlTest, AutomaticUrlDetectionMarksLinks) {
+    const HWND rich = CreateRichEdit();
+    EXPECT_EQ(SendMessage(rich, EM_AUTOURLDETECT, 8, 0), E_INVALIDARG);
+    EXPECT_EQ(SendMessage(rich, EM_AUTOURLDETECT, AURL_ENABLEURL, 0), 0);
+    EXPECT_EQ(SendMessage(rich, EM_GETAUTOURLDETECT, 0, 0), TRUE);
+    SetWindowText(rich, "see www.example.org, or HTTP://x.y/z");
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4", "4-19 link", "19-24", "24-36 link"}));
+    Select(rich, 5, 6);
+    EXPECT_TRUE(GetFormat(rich, SCF_SELECTION).dwEffects & CFE_LINK);
+    Select(rich, 19, 19);
+    Type(rich, U"/a");  // Typed onto the end of a link, the text joins it.
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4", "4-21 link", "21-26", "26-38 link"}));
+    SendMessage(rich, EM_AUTOURLDETECT, 0, 0);
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-38"}));
+}
+
+TEST_F(RichEditControlTest, AFontFormatsAllTheTextAndBecomesTheDefault) {
+    const HWND rich = CreateRichEdit(ES_MULTILINE, "text");
+    const HFONT font = CreateFont(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    SendMessage(rich, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessage(rich, WM_GETFONT, 0, 0)), font);
+    const CHARFORMAT2A format = GetFormat(rich, SCF_DEFAULT);
+    EXPECT_STREQ(format.szFaceName, "Arial");
+    EXPECT_EQ(format.yHeight, 240);  // 16 pixels at 96 per inch: 12 points.
+    EXPECT_TRUE(format.dwEffects & CFE_BOLD);
+    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4 bold"}));
+    DeleteObject(font);
+}
+
+TEST_F(RichEditControlTest, ASingleLineControlKeepsTheFirstLine) {
+    const HWND rich = CreateRichEdit(0, "one\r\ntwo");
+    EXPECT_EQ(GetWindowTextUtf8(rich), "one");
+    Type(rich, U"\r");
+    EXPECT_EQ(GetWindowTextUtf8(rich), "one");
+    EXPECT_EQ(SendMessage(rich, EM_GETLINECOUNT, 0, 0), 1);
+}
+
+TEST_F(RichEditControlTest, KeysMoveWithinTheLineAndShiftExtends) {
+    const HWND rich = CreateRichEdit(ES_MULTILINE, "first\r\nsecond");
+    Select(rich, 8, 8);
+    SendMessage(rich, WM_KEYDOWN, VK_HOME, 1);
+    EXPECT_EQ(Selection(rich).cpMin, 6);
+    SetKeyDown(VK_SHIFT, true);
+    SendMessage(rich, WM_KEYDOWN, VK_END, 1);
+    SendMessage(rich, WM_KEYDOWN, VK_LEFT, 1);
+    SetKeyDown(VK_SHIFT, false);
+    EXPECT_EQ(Selection(rich).cpMin, 6);
+    EXPECT_EQ(Selection(rich).cpMax, 11);
+}
+
+TEST_F(RichEditControlTest, ParentDestroyingTheControlInsideANotificationEndsTheEdit) {
+    for (const WORD code : {EN_UPDATE, EN_CHANGE, EN_SETFOCUS}) {
+        const HWND rich = CreateRichEdit(ES_MULTILINE, "x");
+        SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_UPDATE);
+        spy.Only({WM_COMMAND});
+        DestroyOnNotification destroyer(parent, code);
+        SetFocus(rich);
+        if (IsWindow(rich)) Type(rich, U"y");
+        EXPECT_FALSE(IsWindow(rich)) << code;
+    }
+}
+
+TEST_F(RichEditControlTest, BothClassNamesMakeARichEditAndRunsAreReadFromRichEditsOnly) {
+    const HWND wide = CreateControl(MSFTEDIT_CLASS, ES_MULTILINE, 41, "wide", "w");
+    EXPECT_EQ(Runs(wide), (std::vector<std::string>{"0-1"}));
+    EXPECT_FALSE(RichEditRuns(parent).has_value());
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_FALSE(RichEditRuns(reinterpret_cast<HWND>(0x4321)).has_value());
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+}
+
+}  // namespace
+}  // namespace winport::test

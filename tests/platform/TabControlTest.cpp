@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "ControlTestSupport.h"
+#include "platform/automation/Agent.h"
+#include "platform/automation/WindowDump.h"
+#include "platform/controls/TabControlApi.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/message/MessageApi.h"
+
+namespace winport::test {
+namespace {
+
+constexpr int kTabId = 60;
+using Lines = std::vector<std::string>;
+
+// The parent as the tab control's owner sees it: each notification as a line, with the selection
+// the control reports while the parent handles it, and an answer chosen by the test.
+class TabParent final : public WindowProcedure {
+public:
+    explicit TabParent(HWND parent) : m_parent(parent) { SetSubclass(parent, this); }
+    ~TabParent() override {
+        if (GetSubclass(m_parent) == this) SetSubclass(m_parent, nullptr);
+    }
+    TabParent(const TabParent&) = delete;
+    TabParent& operator=(const TabParent&) = delete;
+
+    LRESULT HandleMessage(const Message& m) override {
+        if (m.id == WM_NOTIFY) {
+            const auto& header = *reinterpret_cast<const NMHDR*>(m.lParam);
+            const std::string selection =
+                " sel=" + std::to_string(SendMessage(header.hwndFrom, TCM_GETCURSEL, 0, 0));
+            if (header.code == TCN_SELCHANGING) lines.push_back("TCN_SELCHANGING" + selection);
+            if (header.code == TCN_SELCHANGE) lines.push_back("TCN_SELCHANGE" + selection);
+            if (header.code == NM_CLICK) lines.emplace_back("NM_CLICK");
+            if (header.code == TCN_KEYDOWN) {
+                const auto& key = reinterpret_cast<const NMTCKEYDOWN&>(header);
+                lines.push_back("TCN_KEYDOWN " + std::to_string(key.wVKey));
+            }
+            if (onNotify) return onNotify(header);
+        }
+        return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+    }
+
+    Lines lines;
+    std::function<LRESULT(const NMHDR&)> onNotify;
+
+private:
+    HWND m_parent;
+};
+
+class TabControlTest : public ControlParentTest {
+protected:
+    void TearDown() override {
+        ControlParentTest::TearDown();
+        if (font) DeleteObject(font);
+    }
+    HWND CreateTabs(std::initializer_list<const char*> captions) {
+        tab = CreateControl(WC_TABCONTROL, WS_TABSTOP, kTabId, "tab");
+        MoveWindow(tab, 0, 0, 300, 100, FALSE);
+        for (const char* caption : captions) Insert(99, caption);
+        notifications.lines.clear();
+        return tab;
+    }
+    LRESULT Insert(int index, const char* caption, UINT mask = TCIF_TEXT, int image = 0) {
+        TCITEMA item;
+        item.mask = mask;
+        item.pszText = const_cast<char*>(caption);
+        item.iImage = image;
+        item.lParam = 1000 + index;
+        return SendMessage(tab, TCM_INSERTITEMA, static_cast<WPARAM>(index),
+                           reinterpret_cast<LPARAM>(&item));
+    }
+    std::string Caption(int index) const {
+        char buffer[64] = "unchanged";
+        TCITEMA item;
+        item.mask = TCIF_TEXT;
+        item.pszText = buffer;
+        item.cchTextMax = sizeof buffer;
+        if (!SendMessage(tab, TCM_GETITEMA, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(&item))) {
+            return "(none)";
+        }
+        return buffer;
+    }
+    LRESULT Selected() const { return SendMessage(tab, TCM_GETCURSEL, 0, 0); }
+    RECT ItemRect(int index) const {
+        RECT rect;
+        EXPECT_TRUE(SendMessage(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                                reinterpret_cast<LPARAM>(&rect)));
+        return rect;
+    }
+    void UseDialogFont() {
+        font = CreateDialogFont();  // 6 x 13 at 96 dpi.
+        SendMessage(tab, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    void PressKey(UINT key, KeyModifier modifier = KeyModifier::None) {
+        SetFocus(tab);
+        notifications.lines.clear();
+        ASSERT_TRUE(agent.PressKey(key, modifier)) << agent.LastError();
+    }
+
+    TabParent notifications{parent};
+    Agent agent;
+    HWND tab = nullptr;
+    HFONT font = nullptr;
+};
+
+TEST_F(TabControlTest, InsertingSelectsTheFirstTabAndKeepsTheSelectedOneSelected) {
+    CreateTabs({});
+    EXPECT_EQ(Selected(), -1);
+    EXPECT_EQ(Insert(5, "Main"), 0);  // Past the end: appended.
+    EXPECT_EQ(Selected(), 0);
+    EXPECT_EQ(Insert(0, "First"), 0);
+    EXPECT_EQ(Selected(), 1);
+    EXPECT_EQ(Insert(2, "Work"), 2);
+    EXPECT_EQ(Insert(-1, "Bad"), -1);
+    EXPECT_EQ(SendMessage(tab, TCM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(Caption(0), "First");
+    EXPECT_EQ(Caption(1), "Main");
+    EXPECT_TRUE(notifications.lines.empty());
+}
+
+TEST_F(TabControlTest, ItemsKeepTextImageAndDataAndBadIndexesAnswerFalse) {
+    CreateTabs({"Home"});
+    EXPECT_EQ(Insert(1, "Ελληνικά", TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM, 53), 1);
+    TCITEMA item;
+    item.mask = TCIF_IMAGE | TCIF_PARAM;
+    ASSERT_TRUE(SendMessage(tab, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(item.iImage, 53);
+    EXPECT_EQ(item.lParam, 1001);
+    ASSERT_TRUE(SendMessage(tab, TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(item.iImage, -1);  // A tab given no image has none.
+
+    char small[6];
+    item.mask = TCIF_TEXT;
+    item.pszText = small;
+    item.cchTextMax = sizeof small;
+    SendMessage(tab, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(small, "Ελ");  // Cut on a character boundary.
+
+    item.mask = TCIF_TEXT | TCIF_IMAGE;
+    item.pszText = const_cast<char*>("Work");
+    item.iImage = 58;
+    EXPECT_TRUE(SendMessage(tab, TCM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(Caption(0), "Work");
+    EXPECT_FALSE(SendMessage(tab, TCM_SETITEMA, 2, reinterpret_cast<LPARAM>(&item)));
+    item.mask = TCIF_IMAGE;
+    item.iImage = 77;
+    EXPECT_FALSE(
+        SendMessage(tab, TCM_GETITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(item.iImage, 0);
+    EXPECT_EQ(Caption(7), "(none)");
+    EXPECT_TRUE(notifications.lines.empty());
+}
+
+TEST_F(TabControlTest, DeletingTheSelectedTabLeavesNoneSelectedAndSendsNothing) {
+    CreateTabs({"Main", "Home", "Work"});
+    SendMessage(tab, TCM_SETCURSEL, 2, 0);
+    EXPECT_TRUE(SendMessage(tab, TCM_DELETEITEM, 0, 0));
+    EXPECT_EQ(Selected(), 1);
+    EXPECT_FALSE(SendMessage(tab, TCM_DELETEITEM, 5, 0));
+    EXPECT_TRUE(SendMessage(tab, TCM_DELETEITEM, 1, 0));
+    EXPECT_EQ(Selected(), -1);
+    EXPECT_TRUE(SendMessage(tab, TCM_DELETEALLITEMS, 0, 0));
+    EXPECT_EQ(SendMessage(tab, TCM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_TRUE(notifications.lines.empty());
+}
+
+TEST_F(TabControlTest, SetCurSelSendsNothingAndAnswersThePreviousSelectionSetCurFocusNotifies) {
+    CreateTabs({"Main", "Home", "Work"});
+    EXPECT_EQ(SendMessage(tab, TCM_SETCURSEL, 2, 0), 0);
+    EXPECT_EQ(SendMessage(tab, TCM_SETCURSEL, 3, 0), -1);  // Past the end: refused.
+    EXPECT_EQ(Selected(), 2);
+    EXPECT_EQ(SendMessage(tab, TCM_SETCURSEL, static_cast<WPARAM>(-1), 0), 2);
+    EXPECT_EQ(Selected(), -1);
+    EXPECT_TRUE(notifications.lines.empty());
+    // TCM_SETCURFOCUS picks the tab as a person would, and says so.
+    SendMessage(tab, TCM_SETCURFOCUS, 1, 0);
+    EXPECT_EQ(SendMessage(tab, TCM_GETCURFOCUS, 0, 0), 1);
+    EXPECT_EQ(notifications.lines, (Lines{"TCN_SELCHANGING sel=-1", "TCN_SELCHANGE sel=1"}));
+}
+
+TEST_F(TabControlTest, APersonsClickAsksThenTellsAndReleasingClicks) {
+    CreateTabs({"Main", "Home", "Work"});
+    ASSERT_TRUE(agent.SelectTab(tab, "Work"));
+    EXPECT_EQ(Selected(), 2);
+    EXPECT_EQ(GetFocus(), tab);
+    EXPECT_EQ(notifications.lines,
+              (Lines{"TCN_SELCHANGING sel=0", "TCN_SELCHANGE sel=2", "NM_CLICK"}));
+    notifications.lines.clear();
+    ASSERT_TRUE(agent.SelectTab(tab, 2));  // The selected tab again: only the click.
+    EXPECT_EQ(notifications.lines, Lines{"NM_CLICK"});
+}
+
+TEST_F(TabControlTest, ArrowsAndCtrlTabPickNeighboursAfterTellingTheKey) {
+    CreateTabs({"Main", "Home", "Work"});
+    PressKey(VK_RIGHT);
+    EXPECT_EQ(notifications.lines,
+              (Lines{"TCN_KEYDOWN 39", "TCN_SELCHANGING sel=0", "TCN_SELCHANGE sel=1"}));
+    PressKey(VK_TAB, KeyModifier::Control);
+    PressKey(VK_TAB, KeyModifier::Control);
+    EXPECT_EQ(Selected(), 0);  // Round from the last tab to the first.
+    PressKey(VK_LEFT);
+    EXPECT_EQ(notifications.lines, Lines{"TCN_KEYDOWN 37"});  // Nothing left of the first.
+    EXPECT_EQ(Selected(), 0);
+}
+
+TEST_F(TabControlTest, ARefusedPickKeepsTheSelection) {
+    CreateTabs({"Main", "Home", "Work"});
+    notifications.onNotify = [](const NMHDR& header) -> LRESULT {
+        return header.code == TCN_SELCHANGING ? TRUE : 0;
+    };
+    ASSERT_TRUE(agent.SelectTab(tab, 1));
+    PressKey(VK_RIGHT);
+    EXPECT_EQ(Selected(), 0);
+    EXPECT_EQ(notifications.lines, (Lines{"TCN_KEYDOWN 39", "TCN_SELCHANGING sel=0"}));
+}
+
+TEST_F(TabControlTest, TabsAreAsWideAsTheirCaptionInTheFontWithPaddingAndIcon) {
+    CreateTabs({"Home", "Affiliations"});
+    UseDialogFont();
+    // At least six characters wide, plus six pixels of padding on each side; 13 + 2 + 3 high.
+    EXPECT_EQ(ItemRect(0), (RECT{2, 2, 50, 20}));
+    EXPECT_EQ(ItemRect(1), (RECT{50, 2, 134, 20}));
+    SendMessage(tab, TCM_SETPADDING, 0, MAKELPARAM(12, 4));
+    EXPECT_EQ(ItemRect(1), (RECT{62, 2, 158, 21}));
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
+    EXPECT_EQ(SendMessage(tab, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images)), 0);
+    EXPECT_EQ(SendMessage(tab, TCM_GETIMAGELIST, 0, 0), reinterpret_cast<LRESULT>(images));
+    EXPECT_EQ(ItemRect(0), (RECT{2, 2, 78, 22}));  // 16 + 12 for the icon; 16 + 4 high.
+    RECT rect;
+    EXPECT_FALSE(SendMessage(tab, TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rect)));
+    SendMessage(tab, TCM_SETIMAGELIST, 0, 0);
+    ImageList_Destroy(images);
+}
+
+TEST_F(TabControlTest, AdjustRectGoesFromWindowToDisplayAreaAndBack) {
+    CreateTabs({"Main"});
+    UseDialogFont();
+    RECT rect{0, 0, 200, 100};
+    SendMessage(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rect, (RECT{4, 22, 196, 96}));
+    SendMessage(tab, TCM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rect, (RECT{0, 0, 200, 100}));
+}
+
+TEST_F(TabControlTest, HitTestFindsTheTabUnderAPoint) {
+    CreateTabs({"Main", "Home"});
+    UseDialogFont();
+    TCHITTESTINFO hit;
+    hit.pt = POINT{60, 10};
+    EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 1);
+    EXPECT_EQ(hit.flags, TCHT_ONITEM);
+    hit.pt = POINT{60, 30};
+    EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), -1);
+    EXPECT_EQ(hit.flags, TCHT_NOWHERE);
+}
+
+TEST_F(TabControlTest, ParentDestroyingTheControlInsideSelChangeEndsTheClick) {
+    CreateTabs({"Main", "Home"});
+    notifications.onNotify = [](const NMHDR& header) -> LRESULT {
+        if (header.code == TCN_SELCHANGE) DestroyWindow(header.hwndFrom);
+        return 0;
+    };
+    ASSERT_TRUE(agent.SelectTab(tab, "Home"));
+    EXPECT_FALSE(IsWindow(tab));
+    EXPECT_EQ(notifications.lines, (Lines{"TCN_SELCHANGING sel=0", "TCN_SELCHANGE sel=1"}));
+}
+
+TEST_F(TabControlTest, AgentNamesMissingTabsAndDumpShowsCaptions) {
+    CreateTabs({"Main", "Home"});
+    TCITEMA item;
+    item.mask = TCIF_IMAGE;
+    item.iImage = 53;
+    SendMessage(tab, TCM_SETITEMA, 1, reinterpret_cast<LPARAM>(&item));
+    SendMessage(tab, TCM_SETCURSEL, 1, 0);
+    const std::string dump = DumpWindowTree(parent);
+    EXPECT_NE(dump.find("SysTabControl32 60 \"\" [tabstop, \"Main\", \"Home\" selected image=53]"),
+              std::string::npos)
+        << dump;
+    EXPECT_FALSE(agent.SelectTab(tab, "Work"));
+    EXPECT_EQ(agent.LastError(), "SysTabControl32 60 has no tab \"Work\"");
+    EXPECT_FALSE(agent.SelectTab(tab, 2));
+    EXPECT_EQ(agent.LastError(), "SysTabControl32 60 has no tab 2");
+}
+
+}  // namespace
+}  // namespace winport::test

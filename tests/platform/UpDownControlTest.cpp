@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ControlTestSupport.h"
+#include "platform/automation/Agent.h"
+#include "platform/automation/WindowDump.h"
+#include "platform/controls/UpDownApi.h"
+#include "platform/message/MessageApi.h"
+
+namespace winport::test {
+namespace {
+
+constexpr int kEditId = 50;
+constexpr int kSpinId = 51;
+using Lines = std::vector<std::string>;
+
+// The parent as the up-down's owner sees it: each UDN_DELTAPOS, scroll message and buddy
+// notification as a line, and an answer to UDN_DELTAPOS chosen by the test.
+class SpinParent final : public WindowProcedure {
+public:
+    explicit SpinParent(HWND parent) : m_parent(parent) { SetSubclass(parent, this); }
+    ~SpinParent() override {
+        if (GetSubclass(m_parent) == this) SetSubclass(m_parent, nullptr);
+    }
+    SpinParent(const SpinParent&) = delete;
+    SpinParent& operator=(const SpinParent&) = delete;
+
+    LRESULT HandleMessage(const Message& m) override {
+        if (m.id == WM_NOTIFY) {
+            auto& notification = *reinterpret_cast<NMUPDOWN*>(m.lParam);
+            if (notification.hdr.code == UDN_DELTAPOS) {
+                lines.push_back("UDN_DELTAPOS pos=" + std::to_string(notification.iPos) +
+                                " delta=" + std::to_string(notification.iDelta));
+                if (onDelta) return onDelta(notification);
+            }
+        } else if (m.id == WM_VSCROLL || m.id == WM_HSCROLL) {
+            const WORD code = LOWORD(m.wParam);
+            lines.push_back(std::string(m.id == WM_VSCROLL ? "WM_VSCROLL " : "WM_HSCROLL ") +
+                            (code == SB_THUMBPOSITION ? "SB_THUMBPOSITION "
+                             : code == SB_ENDSCROLL   ? "SB_ENDSCROLL "
+                                                      : "? ") +
+                            std::to_string(static_cast<short>(HIWORD(m.wParam))) +
+                            (m.lParam == reinterpret_cast<LPARAM>(spin) ? "" : " from?"));
+        } else if (m.id == WM_COMMAND) {
+            switch (HIWORD(m.wParam)) {
+                case EN_SETFOCUS: lines.emplace_back("EN_SETFOCUS"); break;
+                case EN_UPDATE: lines.emplace_back("EN_UPDATE"); break;
+                case EN_CHANGE: lines.emplace_back("EN_CHANGE"); break;
+                default: break;
+            }
+        }
+        return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+    }
+
+    Lines lines;
+    HWND spin = nullptr;
+    std::function<LRESULT(NMUPDOWN&)> onDelta;
+
+private:
+    HWND m_parent;
+};
+
+const Lines kTextChanged = {"EN_UPDATE", "EN_CHANGE"};
+
+class UpDownControlTest : public ControlParentTest {
+protected:
+    // An edit and, after it, an up-down with |style| that takes it as buddy, range 0 to 9.
+    HWND CreatePair(DWORD style, const char* text = "") {
+        buddy = CreateControl("Edit", 0, kEditId, "edit", text);
+        spin = CreateControl(UPDOWN_CLASS, style | UDS_AUTOBUDDY, kSpinId, "spin");
+        notifications.spin = spin;
+        SendMessage(spin, UDM_SETRANGE32, 0, 9);
+        notifications.lines.clear();
+        return spin;
+    }
+    LRESULT Pos() const { return SendMessage(spin, UDM_GETPOS, 0, 0); }
+    std::string BuddyText() const { return GetWindowTextUtf8(buddy); }
+    // A person's press and release on one arrow.
+    void Press(SpinArrow arrow) {
+        ASSERT_TRUE(agent.PressSpinArrow(spin, arrow)) << agent.LastError();
+    }
+
+    SpinParent notifications{parent};
+    Agent agent;
+    HWND buddy = nullptr;
+    HWND spin = nullptr;
+};
+
+TEST_F(UpDownControlTest, StartsAtZeroWithTheRangeHundredToZeroAndNoBuddyToReadFrom) {
+    spin = CreateControl(UPDOWN_CLASS, 0, kSpinId, "spin");
+    EXPECT_EQ(SendMessage(spin, UDM_GETRANGE, 0, 0), MAKELONG(0, 100));
+    EXPECT_EQ(Pos(), MAKELONG(0, 1));  // No buddy: the position is reported with the error flag.
+    BOOL error = FALSE;
+    EXPECT_EQ(SendMessage(spin, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error)), 0);
+    EXPECT_TRUE(error);
+    RECT rect;
+    GetClientRect(spin, &rect);
+    EXPECT_EQ(rect.right, 14);
+}
+
+TEST_F(UpDownControlTest, RangesAndPositionsClampAndAnswerThePreviousPosition) {
+    spin = CreateControl(UPDOWN_CLASS, 0, kSpinId, "spin");
+    SendMessage(spin, UDM_SETRANGE, 0, MAKELPARAM(50, static_cast<WORD>(-20)));
+    EXPECT_EQ(SendMessage(spin, UDM_GETRANGE, 0, 0), MAKELONG(50, static_cast<WORD>(-20)));
+    int lower = 0;
+    int upper = 0;
+    SendMessage(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower),
+                reinterpret_cast<LPARAM>(&upper));
+    EXPECT_EQ(lower, -20);
+    EXPECT_EQ(upper, 50);
+    EXPECT_EQ(SendMessage(spin, UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(-5), 0)), 0);
+    EXPECT_EQ(SendMessage(spin, UDM_SETPOS, 0, MAKELPARAM(99, 0)), -5);
+    EXPECT_EQ(LOWORD(Pos()), 50);
+    SendMessage(spin, UDM_SETRANGE32, 100000, 200000);
+    EXPECT_EQ(SendMessage(spin, UDM_GETPOS32, 0, 0), 100000);  // Reported clamped to the range.
+    EXPECT_EQ(SendMessage(spin, UDM_SETPOS32, 0, 150000), 100000);
+    EXPECT_EQ(SendMessage(spin, UDM_GETPOS32, 0, 0), 150000);
+    EXPECT_TRUE(notifications.lines.empty());
+}
+
+TEST_F(UpDownControlTest, SetPosWritesTheBuddyWhichNotifiesAsAnySetTextUnlessItAlreadyShowsIt) {
+    CreatePair(UDS_SETBUDDYINT);
+    SendMessage(spin, UDM_SETPOS, 0, 7);
+    EXPECT_EQ(BuddyText(), "7");
+    EXPECT_EQ(notifications.lines, kTextChanged);
+    notifications.lines.clear();
+    SendMessage(spin, UDM_SETPOS32, 0, 7);
+    SendMessage(spin, UDM_SETPOS32, 0, 40);  // Clamped to 9.
+    EXPECT_EQ(BuddyText(), "9");
+    EXPECT_EQ(notifications.lines, kTextChanged);
+}
+
+TEST_F(UpDownControlTest, WithoutSetBuddyIntAtCreationTheBuddyIsNeitherWrittenNorRead) {
+    CreatePair(0, "5");
+    SetWindowLongPtr(spin, GWL_STYLE, GetWindowLongPtr(spin, GWL_STYLE) | UDS_SETBUDDYINT);
+    SendMessage(spin, UDM_SETPOS, 0, 3);
+    EXPECT_EQ(BuddyText(), "5");
+    EXPECT_EQ(Pos(), MAKELONG(3, 1));
+}
+
+struct BuddyTextCase {
+    const char* text;
+    LRESULT pos;
+};
+
+class UpDownBuddyTextTest : public UpDownControlTest,
+                            public ::testing::WithParamInterface<BuddyTextCase> {};
+
+TEST_P(UpDownBuddyTextTest, GetPosReadsTheBuddyAndFlagsTextThatIsNoNumberInRange) {
+    CreatePair(UDS_SETBUDDYINT);
+    SendMessage(spin, UDM_SETRANGE32, static_cast<WPARAM>(-5), 5000);
+    SendMessage(spin, UDM_SETPOS32, 0, 4);
+    SetWindowText(buddy, GetParam().text);
+    EXPECT_EQ(Pos(), GetParam().pos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UpDownBuddyTextTest,
+                         ::testing::Values(BuddyTextCase{"12", MAKELONG(12, 0)},
+                                           BuddyTextCase{"-3", MAKELONG(static_cast<WORD>(-3), 0)},
+                                           BuddyTextCase{"1,234", MAKELONG(1234, 0)},
+                                           BuddyTextCase{"", MAKELONG(0, 0)},
+                                           BuddyTextCase{"12a", MAKELONG(4, 1)},
+                                           BuddyTextCase{"9999", MAKELONG(4, 1)},
+                                           BuddyTextCase{"1 2", MAKELONG(4, 1)}));
+
+TEST_F(UpDownControlTest, BuddyTextGroupsThousandsUnlessNoThousandsOrHexadecimal) {
+    CreatePair(UDS_SETBUDDYINT);
+    SendMessage(spin, UDM_SETRANGE32, static_cast<WPARAM>(-2000000), 2000000);
+    SendMessage(spin, UDM_SETPOS32, 0, 1234567);
+    EXPECT_EQ(BuddyText(), "1,234,567");
+    SendMessage(spin, UDM_SETPOS32, 0, -1000);
+    EXPECT_EQ(BuddyText(), "-1,000");
+    SetWindowLongPtr(spin, GWL_STYLE, GetWindowLongPtr(spin, GWL_STYLE) | UDS_NOTHOUSANDS);
+    SendMessage(spin, UDM_SETPOS32, 0, 4321);
+    EXPECT_EQ(BuddyText(), "4321");
+    EXPECT_EQ(SendMessage(spin, UDM_SETBASE, 16, 0), 10);
+    EXPECT_EQ(BuddyText(), "0x10E1");
+    EXPECT_EQ(SendMessage(spin, UDM_SETBASE, 8, 0), 0);
+    EXPECT_EQ(SendMessage(spin, UDM_GETBASE, 0, 0), 16);
+    SetWindowText(buddy, "0x0010");
+    EXPECT_EQ(Pos(), MAKELONG(16, 0));
+}
+
+TEST_F(UpDownControlTest, APressStepsReadsTheBuddyFirstAndReportsAsWindowsDoes) {
+    CreatePair(UDS_SETBUDDYINT);
+    SetWindowText(buddy, "4");
+    notifications.lines.clear();
+    Press(SpinArrow::Up);
+    EXPECT_EQ(BuddyText(), "5");
+    EXPECT_EQ(GetFocus(), buddy);
+    EXPECT_EQ(notifications.lines,
+              (Lines{"EN_SETFOCUS", "UDN_DELTAPOS pos=4 delta=1", "EN_UPDATE", "EN_CHANGE",
+                     "WM_VSCROLL SB_THUMBPOSITION 5", "WM_VSCROLL SB_ENDSCROLL 5"}));
+    notifications.lines.clear();
+    Press(SpinArrow::Down);
+    EXPECT_EQ(LOWORD(Pos()), 4);
+    EXPECT_EQ(notifications.lines,
+              (Lines{"UDN_DELTAPOS pos=5 delta=-1", "EN_UPDATE", "EN_CHANGE",
+                     "WM_VSCROLL SB_THUMBPOSITION 4", "WM_VSCROLL SB_ENDSCROLL 4"}));
+}
+
+TEST_F(UpDownControlTest, AnInvertedRangeMakesUpDecrease) {
+    CreatePair(UDS_SETBUDDYINT);
+    SendMessage(spin, UDM_SETRANGE, 0, MAKELPARAM(0, 10));  // Upper 0, lower 10.
+    SendMessage(spin, UDM_SETPOS, 0, 6);
+    notifications.lines.clear();
+    Press(SpinArrow::Up);
+    EXPECT_EQ(BuddyText(), "5");
+    EXPECT_EQ(notifications.lines.at(1), "UDN_DELTAPOS pos=6 delta=-1");
+}
+
+TEST_F(UpDownControlTest, PressesStopAtTheEndsOrWrapWithWrap) {
+    CreatePair(UDS_SETBUDDYINT);
+    SendMessage(spin, UDM_SETPOS, 0, 9);
+    notifications.lines.clear();
+    Press(SpinArrow::Up);
+    EXPECT_EQ(BuddyText(), "9");
+    EXPECT_EQ(notifications.lines,
+              (Lines{"EN_SETFOCUS", "UDN_DELTAPOS pos=9 delta=1", "WM_VSCROLL SB_THUMBPOSITION 9",
+                     "WM_VSCROLL SB_ENDSCROLL 9"}));
+
+    SetWindowLongPtr(spin, GWL_STYLE, GetWindowLongPtr(spin, GWL_STYLE) | UDS_WRAP);
+    Press(SpinArrow::Up);
+    EXPECT_EQ(BuddyText(), "0");
+    Press(SpinArrow::Down);
+    EXPECT_EQ(BuddyText(), "9");
+}
+
+TEST_F(UpDownControlTest, ARefusedStepChangesNothingYetStillReportsThePosition) {
+    CreatePair(UDS_SETBUDDYINT);
+    SendMessage(spin, UDM_SETPOS, 0, 3);
+    notifications.onDelta = [](NMUPDOWN&) -> LRESULT { return TRUE; };
+    notifications.lines.clear();
+    Press(SpinArrow::Up);
+    EXPECT_EQ(BuddyText(), "3");
+    EXPECT_EQ(Pos(), MAKELONG(3, 0));
+    // Windows sends WM_VSCROLL after a refused step too, with the unchanged position.
+    EXPECT_EQ(notifications.lines,
+              (Lines{"EN_SETFOCUS", "UDN_DELTAPOS pos=3 delta=1", "WM_VSCROLL SB_THUMBPOSITION 3",
+                     "WM_VSCROLL SB_ENDSCROLL 3"}));
+}
+
+TEST_F(UpDownControlTest, TheDeltaTheHandlerLeavesIsTheOneApplied) {
+    CreatePair(UDS_SETBUDDYINT);
+    notifications.onDelta = [](NMUPDOWN& step) -> LRESULT {
+        step.iDelta = 5;
+        return 0;
+    };
+    Press(SpinArrow::Up);
+    EXPECT_EQ(BuddyText(), "5");
+}
+
+TEST_F(UpDownControlTest, ArrowKeysStepWhenTheUpDownHasThem) {
+    CreatePair(UDS_SETBUDDYINT);
+    SendMessage(spin, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_TRUE(notifications.lines.empty());
+    DestroyWindow(spin);
+    CreatePair(UDS_SETBUDDYINT | UDS_ARROWKEYS);
+    SendMessage(spin, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(notifications.lines, (Lines{"UDN_DELTAPOS pos=0 delta=1", "EN_UPDATE", "EN_CHANGE",
+                                          "WM_VSCROLL SB_THUMBPOSITION 1"}));
+}
+
+TEST_F(UpDownControlTest, DisabledArrowsOrBuddyTakeNoPress) {
+    CreatePair(UDS_SETBUDDYINT);
+    EnableWindow(buddy, FALSE);
+    SendMessage(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2));
+    SendMessage(spin, WM_LBUTTONUP, 0, MAKELPARAM(5, 2));
+    EXPECT_TRUE(notifications.lines.empty());
+}
+
+TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndSitsOnItsRightEdge) {
+    buddy =
+        CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 5, 80, 21, parent,
+                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
+    spin = CreateControl(UPDOWN_CLASS, UDS_ALIGNRIGHT, kSpinId, "spin");
+    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), 0);
+    EXPECT_EQ(SendMessage(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0), 0);
+    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), reinterpret_cast<LRESULT>(buddy));
+    RECT edit;
+    RECT arrows;
+    GetWindowRect(buddy, &edit);
+    GetWindowRect(spin, &arrows);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&edit), 2);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&arrows), 2);
+    EXPECT_EQ(edit, (RECT{10, 5, 76, 26}));
+    EXPECT_EQ(arrows, (RECT{74, 5, 88, 26}));  // Over the edit's two-pixel border.
+}
+
+TEST_F(UpDownControlTest, AutoBuddyTakesThePreviousSiblingAndSetBuddyAnswersTheOldOne) {
+    CreatePair(0);
+    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), reinterpret_cast<LRESULT>(buddy));
+    EXPECT_EQ(SendMessage(spin, UDM_SETBUDDY, 0x4242, 0), reinterpret_cast<LRESULT>(buddy));
+    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), 0);  // An invented handle sets none.
+}
+
+TEST_F(UpDownControlTest, ParentDestroyingTheUpDownInsideDeltaPosEndsThePress) {
+    CreatePair(UDS_SETBUDDYINT);
+    notifications.onDelta = [](NMUPDOWN& step) -> LRESULT {
+        DestroyWindow(step.hdr.hwndFrom);
+        return 0;
+    };
+    Press(SpinArrow::Up);
+    EXPECT_FALSE(IsWindow(spin));
+    EXPECT_EQ(BuddyText(), "");
+    EXPECT_EQ(notifications.lines, (Lines{"EN_SETFOCUS", "UDN_DELTAPOS pos=0 delta=1"}));
+}
+
+TEST_F(UpDownControlTest, AgentFailsOnAHiddenUpDownAndDumpShowsPositionAndRange) {
+    CreatePair(UDS_SETBUDDYINT);
+    SendMessage(spin, UDM_SETPOS, 0, 2);
+    SetWindowText(buddy, "6");  // Typed but not yet read: the dump shows what the buddy holds.
+    const std::string dump = DumpWindowTree(parent);
+    EXPECT_NE(dump.find("msctls_updown32 51 \"\" [pos=6, range=0..9]"), std::string::npos) << dump;
+    ShowWindow(spin, SW_HIDE);
+    EXPECT_FALSE(agent.PressSpinArrow(spin, SpinArrow::Up));
+    EXPECT_EQ(agent.LastError(), "msctls_updown32 51 is not visible");
+}
+
+}  // namespace
+}  // namespace winport::test
