@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build clang-format googletest libgtest-dev libgmock-dev
-          libbenchmark-dev)
+          libbenchmark-dev pkg-config libsqlite3-dev sqlite3 libcli11-dev iso-codes
+          nlohmann-json3-dev libphonenumber-dev)
 
 missing=()
 for p in "${packages[@]}"; do
