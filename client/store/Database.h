@@ -1,0 +1,80 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace nuvclient {
+
+enum class OpenMode { ExistingOnly, Create };
+
+// One SQLite connection. Every failure throws StoreError naming the file.
+class Database {
+public:
+    Database(const std::filesystem::path& file, OpenMode mode);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const std::filesystem::path& File() const { return m_file; }
+    sqlite3* Handle() const { return m_db; }
+    void Execute(const char* sql);
+    // Runs a statement that answers one integer, such as a pragma.
+    std::int64_t QueryInteger(const char* sql);
+    [[noreturn]] void Fail(int code) const;
+    // The prepared form of |sql|, kept for the life of the connection.
+    sqlite3_stmt* Prepare(const char* sql);
+
+private:
+    std::filesystem::path m_file;
+    sqlite3* m_db = nullptr;
+    std::unordered_map<std::string, sqlite3_stmt*> m_statements;
+};
+
+// One use of a prepared statement of the connection, reset when it ends; bind by position
+// from 1, step, read columns from 0.
+class Statement {
+public:
+    Statement(Database& db, const char* sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    Statement& Bind(int index, std::int64_t value);
+    Statement& Bind(int index, std::string_view value);
+    Statement& BindNull(int index);
+    // True while a row is available.
+    bool Step();
+    void Run();
+    void Reset();
+    std::int64_t Integer(int column) const;
+    std::string_view Text(int column) const;
+    int ColumnType(int column) const;
+
+private:
+    Database& m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+enum class TransactionKind { Read, Write };
+
+// A transaction, rolled back unless committed. A write transaction takes the write lock at once.
+class Transaction {
+public:
+    Transaction(Database& db, TransactionKind kind);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void Commit();
+
+private:
+    Database& m_db;
+    bool m_open = true;
+};
+
+}  // namespace nuvclient

@@ -1,0 +1,167 @@
+#include "client/store/Store.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "client/store/RecordRows.h"
+#include "client/store/StoreError.h"
+
+namespace nuvclient {
+namespace {
+
+constexpr std::array<std::string_view, 3> kKindNames = {"owner", "contact", "group"};
+
+std::string QueryText(Database& db, const char* sql) {
+    Statement statement(db, sql);
+    return statement.Step() ? std::string(statement.Text(0)) : std::string();
+}
+
+// Size of a file, or -1 when it is missing.
+std::int64_t FileSize(const std::filesystem::path& file) {
+    struct stat info {};
+    return stat(file.c_str(), &info) == 0 ? info.st_size : -1;
+}
+
+std::uint32_t BigEndian(const unsigned char* bytes, int count) {
+    std::uint32_t value = 0;
+    for (int k = 0; k < count; ++k) value = value << 8 | bytes[k];
+    return value;
+}
+
+// A file cut short still has a valid header; compare its size with the one the header gives.
+// Pages still in the write-ahead log may lie beyond the end of the file.
+void CheckNotTruncated(const std::filesystem::path& file) {
+    if (FileSize(file.string() + "-wal") > 0) return;
+    unsigned char header[100];
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    if (!in) return;  // SQLite reports why it cannot read the file.
+    size_t got = std::fread(header, 1, sizeof header, in);
+    std::fclose(in);
+    // The size field is valid only when the change counter matches its "valid for" copy.
+    if (got < sizeof header || BigEndian(header + 24, 4) != BigEndian(header + 92, 4)) return;
+    std::int64_t pageSize = BigEndian(header + 16, 2) == 1 ? 65536 : BigEndian(header + 16, 2);
+    std::int64_t expected = pageSize * BigEndian(header + 28, 4);
+    std::int64_t size = FileSize(file);
+    if (size < expected)
+        throw StoreError(file, "the file is truncated (" + std::to_string(size) + " of " +
+                                   std::to_string(expected) + " bytes)");
+}
+
+}  // namespace
+
+std::string_view UserKindName(UserKind kind) {
+    return kKindNames[static_cast<size_t>(kind)];
+}
+
+Store::Store(const std::filesystem::path& file) : m_db(file, OpenMode::ExistingOnly) {
+    CheckNotTruncated(file);
+    CheckFile();
+}
+
+void Store::CheckFile() {
+    if (m_db.QueryInteger("PRAGMA application_id") != kApplicationId)
+        throw StoreError(File(), "not a nuvclient store");
+    std::int64_t version = m_db.QueryInteger("PRAGMA user_version");
+    if (version != kSchemaVersion)
+        throw StoreError(File(), "schema version " + std::to_string(version) +
+                                     ", but this program reads version " +
+                                     std::to_string(kSchemaVersion));
+    std::string check = QueryText(m_db, "PRAGMA quick_check(1)");
+    std::replace(check.begin(), check.end(), '\n', ' ');
+    if (check != "ok") throw StoreError(File(), "the database is corrupt (" + check + ")");
+    if (QueryText(m_db, "PRAGMA journal_mode") != "wal")
+        throw StoreError(File(), "the database is not in write-ahead-log mode");
+    // Every write that returned is on disk: the log is synced at each commit.
+    m_db.Execute("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON");
+}
+
+std::vector<User> Store::Users() {
+    std::vector<User> users;
+    Statement select(m_db, "SELECT number, name FROM users WHERE kind = ?1 ORDER BY number");
+    for (size_t kind = 0; kind < kKindNames.size(); ++kind) {
+        select.Bind(1, kKindNames[kind]);
+        while (select.Step())
+            users.push_back(User{static_cast<std::uint32_t>(select.Integer(0)),
+                                 static_cast<UserKind>(kind), std::string(select.Text(1))});
+        select.Reset();
+    }
+    return users;
+}
+
+std::optional<User> Store::FindUser(std::uint32_t number) {
+    Statement select(m_db, "SELECT kind, name FROM users WHERE number = ?1");
+    select.Bind(1, number);
+    if (!select.Step()) return std::nullopt;
+    for (size_t kind = 0; kind < kKindNames.size(); ++kind)
+        if (select.Text(0) == kKindNames[kind])
+            return User{number, static_cast<UserKind>(kind), std::string(select.Text(1))};
+    throw StoreError(File(), "user " + std::to_string(number) + " has an unknown kind \"" +
+                                 std::string(select.Text(0)) + "\"");
+}
+
+void Store::AddUsers(const std::vector<UserRecord>& users) {
+    Transaction transaction(m_db, TransactionKind::Write);
+    Statement insert(m_db, "INSERT INTO users (number, kind, name) VALUES (?1, ?2, ?3)");
+    for (const UserRecord& entry : users) {
+        insert.Bind(1, entry.user.number)
+            .Bind(2, UserKindName(entry.user.kind))
+            .Bind(3, entry.user.name)
+            .Run();
+        RecordRows rows(m_db, entry.user.number);
+        for (const Field& field : entry.record.Fields()) rows.InsertKey(field.key, field.value);
+    }
+    transaction.Commit();
+}
+
+void Store::RequireUser(std::uint32_t user) {
+    if (!FindUser(user)) throw StoreError(File(), "no user " + std::to_string(user));
+}
+
+Record Store::ReadRecord(std::uint32_t user) {
+    Transaction transaction(m_db, TransactionKind::Read);
+    RequireUser(user);
+    Record record = RecordRows(m_db, user).ReadAll();
+    transaction.Commit();
+    return record;
+}
+
+void Store::WriteRecord(std::uint32_t user, const Record& record) {
+    Transaction transaction(m_db, TransactionKind::Write);
+    RequireUser(user);
+    RecordRows rows(m_db, user);
+    rows.DeleteAll();
+    for (const Field& field : record.Fields()) rows.InsertKey(field.key, field.value);
+    transaction.Commit();
+}
+
+std::optional<Value> Store::ReadKey(std::uint32_t user, std::string_view key) {
+    Transaction transaction(m_db, TransactionKind::Read);
+    RequireUser(user);
+    Value value;
+    bool found = RecordRows(m_db, user).ReadKey(key, value);
+    transaction.Commit();
+    if (!found) return std::nullopt;
+    return value;
+}
+
+void Store::WriteKey(std::uint32_t user, std::string_view key, const Value& value) {
+    Transaction transaction(m_db, TransactionKind::Write);
+    RequireUser(user);
+    RecordRows rows(m_db, user);
+    rows.DeleteKey(key);
+    rows.InsertKey(key, value);
+    transaction.Commit();
+}
+
+bool Store::RemoveKey(std::uint32_t user, std::string_view key) {
+    Transaction transaction(m_db, TransactionKind::Write);
+    RequireUser(user);
+    bool removed = RecordRows(m_db, user).DeleteKey(key);
+    transaction.Commit();
+    return removed;
+}
+
+}  // namespace nuvclient

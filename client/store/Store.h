@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "client/store/Database.h"
+#include "client/store/Value.h"
+
+namespace nuvclient {
+
+enum class UserKind { Owner, Contact, Group };
+
+std::string_view UserKindName(UserKind kind);
+
+struct User {
+    std::uint32_t number = 0;
+    UserKind kind = UserKind::Contact;
+    std::string name;
+    bool operator==(const User&) const = default;
+};
+
+struct UserRecord {
+    User user;
+    Record record;
+};
+
+// The users and their records in one SQLite file. Every write runs in its own transaction and
+// is on disk when the call returns. Failures throw StoreError naming the file.
+class Store {
+public:
+    static constexpr std::int64_t kApplicationId = 0x4E555643;  // "NUVC"
+    static constexpr std::int64_t kSchemaVersion = 1;
+
+    // Opens an existing store file; never creates, recreates or repairs one.
+    explicit Store(const std::filesystem::path& file);
+
+    const std::filesystem::path& File() const { return m_db.File(); }
+
+    // The owner first, then the contacts, then the groups, each by number.
+    std::vector<User> Users();
+    std::optional<User> FindUser(std::uint32_t number);
+    // Adds users with their records, all or none.
+    void AddUsers(const std::vector<UserRecord>& users);
+
+    Record ReadRecord(std::uint32_t user);
+    // Replaces the user's whole record.
+    void WriteRecord(std::uint32_t user, const Record& record);
+    std::optional<Value> ReadKey(std::uint32_t user, std::string_view key);
+    void WriteKey(std::uint32_t user, std::string_view key, const Value& value);
+    bool RemoveKey(std::uint32_t user, std::string_view key);
+
+private:
+    void CheckFile();
+    void RequireUser(std::uint32_t user);
+
+    Database m_db;
+};
+
+}  // namespace nuvclient

@@ -1,0 +1,19 @@
+// Owner-drawn host controls measure their own items. The platform asks the control's parent
+// (WM_MEASUREITEM); framework dialogs reflect the request to the control's wrapper.
+#pragma once
+
+#include <optional>
+
+#include "platform/controls/OwnerDraw.h"
+#include "platform/core/WinMessages.h"
+#include "platform/window/WindowProcedure.h"
+
+class BCMeasuringControl {
+public:
+    virtual ~BCMeasuringControl() = default;
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT measure) = 0;
+};
+
+// Hands a WM_MEASUREITEM that |parent| received to the wrapper of the control it names; TRUE
+// when a host control took it, nothing when the message is not for one.
+std::optional<LRESULT> ReflectMeasureItem(HWND parent, const winport::Message& m);

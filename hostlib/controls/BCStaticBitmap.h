@@ -1,0 +1,33 @@
+// BCStaticBitmap: a static line of text with an optional image from an image list before it,
+// its own colours, a left margin and optional vertical centring.
+#pragma once
+
+#include "platform/gdi/ImageList.h"
+#include "platform/mfc/Wnd.h"
+
+class BCStaticBitmap : public CWnd {
+public:
+    // Shows image |image| of |images| (not owned) before the text; -1 shows none.
+    void SetImageList(HIMAGELIST images, int image);
+    void SetColor(COLORREF text, COLORREF background);
+    void SetLeftMargin(int pixels);
+    void SetAlignYMiddle(BOOL middle = TRUE);
+
+    HIMAGELIST GetImageList() const { return m_images; }
+    int GetImage() const { return m_image; }
+    COLORREF GetTextColor() const { return m_text; }
+    COLORREF GetBackgroundColor() const { return m_background; }
+    int GetLeftMargin() const { return m_leftMargin; }
+    BOOL IsAlignedYMiddle() const { return m_middle; }
+
+private:
+    // Repaints after a change, as the setters only keep what the next paint uses.
+    void Changed();
+
+    HIMAGELIST m_images = nullptr;
+    int m_image = -1;
+    COLORREF m_text = 0;
+    COLORREF m_background = 0xFFFFFF;
+    int m_leftMargin = 0;
+    BOOL m_middle = FALSE;
+};

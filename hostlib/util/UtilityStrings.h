@@ -1,0 +1,11 @@
+// The host library's own strings: the texts its checks show. They join the resource chain
+// with the library.
+#pragma once
+
+#include "platform/core/WinTypes.h"
+
+inline constexpr UINT kEntryEmptyText = 7100;
+inline constexpr UINT kEntryTooLongText = 7101;
+inline constexpr UINT kEntryBadCharacterText = 7102;
+inline constexpr UINT kIntegerRangeText = 7103;
+inline constexpr UINT kIntegerRangeUnnamedText = 7104;

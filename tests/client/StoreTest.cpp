@@ -1,0 +1,224 @@
+#include "client/store/Store.h"
+
+#include <set>
+
+#include "client/store/DataFolder.h"
+#include "client/store/StoreError.h"
+#include "tests/client/ClientTestSupport.h"
+
+namespace nuvclient {
+namespace {
+
+using test::TempFolder;
+
+constexpr std::uint32_t kOwner = 1234567;
+constexpr std::uint32_t kGeorge = 2000001;
+constexpr std::uint32_t kZoe = 2000006;
+constexpr std::uint32_t kGroup = 9000001;
+
+// One text in each script of the sample data, with a combining accent and a four-byte sequence.
+const std::vector<std::string> kScriptTexts = {"Élodie Dupré-Ñúñez",
+                                               "Γιώργος Παπαδόπουλος",
+                                               "Ольга Шевченко",
+                                               "山田 太郎",
+                                               "김민준",
+                                               "e\xCC\x81t\xC3\xA9 \xF0\x9F\x98\x80",
+                                               std::string("nul\0inside", 10)};
+
+Value OwnerEmail(std::string address, bool hidden) {
+    Record member;
+    member.Set("Email", Value::Text(std::move(address)));
+    member.Set("HideEmail", Value::Bool(hidden));
+    return Value::OfRecord(std::move(member));
+}
+
+// A record with every type at its limits, lists of every element kind and nested records.
+Record EveryKindOfValue() {
+    Record record;
+    record.Set("TimeZone", Value::Int8(-128));
+    record.Set("MaxInt8", Value::Int8(127));
+    record.Set("SecurityLevel", Value::UInt8(255));
+    record.Set("HomeCountry", Value::Int16(-32768));
+    record.Set("UpdateInfoStatus", Value::UInt16(65535));
+    record.Set("IP", Value::Int32(-2147483647 - 1));
+    record.Set("Display", Value::UInt32(4294967295u));
+    record.Set("DontPublishEmail", Value::Bool(true));
+    record.Set("UserShowIP", Value::Bool(false));
+    record.Set("Empty", Value::Text(""));
+    record.Set("Language", Value::OfList({Value::UInt8(12), Value::UInt8(0), Value::UInt8(255)}));
+    record.Set("MoreEmails", Value::OfList({}));
+    List texts;
+    for (const std::string& text : kScriptTexts) texts.push_back(Value::Text(text));
+    record.Set("AdditionalEmails", Value::OfList(texts));
+    record.Set("AdditionalOwnerEmails", Value::OfList({OwnerEmail("a@example.org", false),
+                                                       OwnerEmail("ё@пример.рф", true)}));
+    Record inner;
+    inner.Set("Deep", Value::OfList({Value::OfList({Value::Text("二")}), OwnerEmail("", true)}));
+    record.Set("Nested", Value::OfRecord(inner));
+    return record;
+}
+
+class StoreTest : public ::testing::Test {
+protected:
+    std::filesystem::path Folder() const { return m_temp.Path() / "data"; }
+    std::unique_ptr<Store> Open() { return OpenDataFolder(Folder(), NUV_CLIENT_DATA_DIR); }
+
+    TempFolder m_temp;
+};
+
+TEST_F(StoreTest, FreshFolderHoldsTheSampleUsers) {
+    auto store = Open();
+    std::vector<User> users = store->Users();
+    ASSERT_GE(users.size(), 14u);
+    EXPECT_EQ(users.front(), (User{kOwner, UserKind::Owner, "Élodie Mercier"}));
+    EXPECT_EQ(users.back(), (User{kGroup, UserKind::Group, "Amis de la poésie · Поэзия · 詩"}));
+    std::set<std::string> names;
+    for (const User& user : users) names.insert(user.name);
+    for (const char* name : {"Γιώργος Παπαδόπουλος", "Анна Кузнецова", "山田 太郎", "José Núñez"})
+        EXPECT_TRUE(names.count(name)) << name;
+}
+
+TEST_F(StoreTest, SampleRecordsKeepTheirTypes) {
+    auto store = Open();
+    Record owner = store->ReadRecord(kOwner);
+    ASSERT_NE(owner.Find("UpdateInfoStatus"), nullptr);
+    EXPECT_EQ(owner.Find("UpdateInfoStatus")->Type(), ValueType::UInt16);
+    EXPECT_EQ(owner.Find("TimeZone")->Type(), ValueType::Int8);
+    EXPECT_EQ(owner.Find("HomeZipCode")->Type(), ValueType::Text);  // digits stay text
+    const Value* emails = owner.Find("AdditionalOwnerEmails");
+    ASSERT_NE(emails, nullptr);
+    ASSERT_EQ(emails->Type(), ValueType::List);
+    ASSERT_EQ(emails->Elements().size(), 2u);
+    EXPECT_EQ(emails->Elements()[1].Members().Find("HideEmail")->Integer(), 1);
+    EXPECT_EQ(store->ReadRecord(kGeorge).Find("Display")->Integer(), 4294967295);
+    // A sparse contact has few keys; what it lacks is simply absent.
+    Record zoe = store->ReadRecord(kZoe);
+    EXPECT_LT(zoe.Fields().size(), 12u);
+    EXPECT_EQ(zoe.Find("HomeCity"), nullptr);
+}
+
+TEST_F(StoreTest, WholeRecordRoundTripsEveryTypeAndList) {
+    Record written = EveryKindOfValue();
+    Open()->WriteRecord(kZoe, written);
+    Record read = Open()->ReadRecord(kZoe);
+    EXPECT_EQ(read, written);
+    for (size_t k = 0; k < kScriptTexts.size(); ++k)
+        EXPECT_EQ(read.Find("AdditionalEmails")->Elements()[k].Text(), kScriptTexts[k]);
+}
+
+TEST_F(StoreTest, SingleKeysAreReadWrittenAndRemoved) {
+    auto store = Open();
+    Record before = store->ReadRecord(kGeorge);
+    Value list = Value::OfList({OwnerEmail("x@example.org", true)});
+    store->WriteKey(kGeorge, "AdditionalOwnerEmails", list);
+    EXPECT_EQ(store->ReadKey(kGeorge, "AdditionalOwnerEmails"), list);
+    // Rewriting a list with fewer elements leaves none of the old ones behind.
+    store->WriteKey(kGeorge, "AdditionalEmails", Value::OfList({Value::Text("один")}));
+    EXPECT_EQ(store->ReadKey(kGeorge, "AdditionalEmails")->Elements().size(), 1u);
+    store->WriteKey(kGeorge, "TimeZone", Value::Int8(-100));
+    EXPECT_EQ(store->ReadKey(kGeorge, "TimeZone"), Value::Int8(-100));
+    EXPECT_TRUE(store->RemoveKey(kGeorge, "AdditionalOwnerEmails"));
+    EXPECT_FALSE(store->RemoveKey(kGeorge, "AdditionalOwnerEmails"));
+    EXPECT_EQ(store->ReadKey(kGeorge, "AdditionalOwnerEmails"), std::nullopt);
+    Record after = store->ReadRecord(kGeorge);
+    before.Set("AdditionalEmails", Value::OfList({Value::Text("один")}));
+    before.Set("TimeZone", Value::Int8(-100));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(store->ReadRecord(kOwner).Find("AdditionalEmails"), nullptr);
+}
+
+TEST_F(StoreTest, UnknownUserIsAnErrorNamingTheFile) {
+    auto store = Open();
+    try {
+        store->WriteKey(42, "HomeCity", Value::Text("Nowhere"));
+        FAIL() << "no error";
+    } catch (const StoreError& error) {
+        EXPECT_NE(std::string(error.what()).find(store->File().string()), std::string::npos);
+        EXPECT_NE(std::string(error.what()).find("no user 42"), std::string::npos);
+    }
+    EXPECT_THROW(store->ReadRecord(42), StoreError);
+}
+
+TEST_F(StoreTest, AddedUsersAreListedInOrderOfKindAndNumber) {
+    auto store = Open();
+    Record record;
+    record.Set("FirstName", Value::Text("Ἀθηνᾶ"));
+    store->AddUsers(
+        {{{1000, UserKind::Contact, "Ἀθηνᾶ"}, record}, {{9999999, UserKind::Group, "Ομάδα"}, {}}});
+    std::vector<User> users = store->Users();
+    EXPECT_EQ(users[0].kind, UserKind::Owner);
+    EXPECT_EQ(users[1], (User{1000, UserKind::Contact, "Ἀθηνᾶ"}));
+    EXPECT_EQ(users.back(), (User{9999999, UserKind::Group, "Ομάδα"}));
+    EXPECT_EQ(store->ReadRecord(1000), record);
+    // A batch with a clash adds nothing at all.
+    EXPECT_THROW(store->AddUsers({{{1001, UserKind::Contact, "new"}, {}},
+                                  {{1000, UserKind::Contact, "again"}, {}}}),
+                 StoreError);
+    EXPECT_EQ(store->FindUser(1001), std::nullopt);
+}
+
+TEST_F(StoreTest, ExistingFileIsOpenedNotReplaced) {
+    Open()->WriteKey(kOwner, "HomeCity", Value::Text("Grenoble"));
+    EXPECT_EQ(Open()->ReadKey(kOwner, "HomeCity"), Value::Text("Grenoble"));
+}
+
+TEST_F(StoreTest, FailedFirstLoadLeavesNoStoreBehind) {
+    std::filesystem::path broken = m_temp.Path() / "broken";
+    std::filesystem::create_directory(broken);
+    std::filesystem::copy_file(std::filesystem::path(NUV_CLIENT_DATA_DIR) / "schema.sql",
+                               broken / "schema.sql");
+    std::string sample = test::ReadBytes(std::filesystem::path(NUV_CLIENT_DATA_DIR) / "sample.sql");
+    test::WriteBytes(
+        broken / "sample.sql",
+        sample + "\nINSERT INTO fields VALUES (100000, 1234567, NULL, 'Bad', 0, 'u8', 256);\n");
+    EXPECT_THROW(OpenDataFolder(Folder(), broken), StoreError);
+    EXPECT_TRUE(std::filesystem::is_empty(Folder()));
+    EXPECT_EQ(Open()->Users().size(), 15u);
+}
+
+TEST_F(StoreTest, FileOfAnotherKindIsRefused) {
+    std::filesystem::create_directory(Folder());
+    {
+        Database other(StoreFileIn(Folder()), OpenMode::Create);
+        other.Execute("CREATE TABLE notes (text TEXT); PRAGMA journal_mode = WAL");
+    }
+    std::string bytes = test::ReadBytes(StoreFileIn(Folder()));
+    try {
+        Open();
+        FAIL() << "no error";
+    } catch (const StoreError& error) {
+        EXPECT_NE(std::string(error.what()).find("not a nuvclient store"), std::string::npos);
+    }
+    EXPECT_EQ(test::ReadBytes(StoreFileIn(Folder())), bytes);
+}
+
+TEST_F(StoreTest, NewerSchemaVersionIsRefused) {
+    Open();
+    {
+        Database db(StoreFileIn(Folder()), OpenMode::ExistingOnly);
+        db.Execute("PRAGMA user_version = 2");
+    }
+    try {
+        Open();
+        FAIL() << "no error";
+    } catch (const StoreError& error) {
+        EXPECT_NE(std::string(error.what()).find("schema version 2"), std::string::npos);
+    }
+}
+
+TEST(ValueTest, FromIntegerRejectsValuesOutsideTheType) {
+    Value value;
+    EXPECT_TRUE(Value::FromInteger(ValueType::Int8, -128, value));
+    EXPECT_EQ(value, Value::Int8(-128));
+    EXPECT_FALSE(Value::FromInteger(ValueType::Int8, 128, value));
+    EXPECT_FALSE(Value::FromInteger(ValueType::UInt8, -1, value));
+    EXPECT_FALSE(Value::FromInteger(ValueType::UInt16, 65536, value));
+    EXPECT_FALSE(Value::FromInteger(ValueType::UInt32, 4294967296, value));
+    EXPECT_FALSE(Value::FromInteger(ValueType::Bool, 2, value));
+    EXPECT_FALSE(Value::FromInteger(ValueType::Text, 0, value));
+    // Equal numbers of different widths are different values.
+    EXPECT_NE(Value::Int16(5), Value::Int32(5));
+}
+
+}  // namespace
+}  // namespace nuvclient

@@ -1,0 +1,270 @@
+#include "hostlib/framework/BCTabbedDialog.h"
+
+#include <gtest/gtest.h>
+
+#include "BCDialogTestSupport.h"
+#include "hostlib/framework/FrameworkMessages.h"
+#include "platform/automation/Agent.h"
+#include "platform/core/LastError.h"
+#include "platform/window/WindowApi.h"
+
+namespace {
+
+using bctest::Lifetimes;
+using bctest::RecordingPage;
+
+// A tabbed dialog that adds three recording pages when its window is built.
+class ThreePageDialog final : public BCTabbedDialog {
+public:
+    ThreePageDialog(Lifetimes& dialogs, Lifetimes& pages, std::vector<std::string>& log,
+                    int initialTab)
+        : BCTabbedDialog(nullptr, bctest::kTabControl, bctest::kTabbedDialog, nullptr, "Info", 33,
+                         nullptr),
+          m_life(dialogs),
+          m_pages(pages),
+          m_log(log),
+          m_initialTab(initialTab) {}
+
+    BOOL OnInitDialog() override {
+        BCTabbedDialog::OnInitDialog();
+        int image = 0;
+        for (const char* caption : {"Main", "Home", "Work"}) {
+            AddDialog(new RecordingPage(m_pages, m_log, caption), bctest::kPageDialog, caption,
+                      image++, nullptr);
+        }
+        DoInitDialog(m_initialTab);
+        return TRUE;
+    }
+
+    RecordingPage& Page(int index) { return static_cast<RecordingPage&>(*GetPage(index)); }
+
+private:
+    bctest::CountedLife m_life;
+    Lifetimes& m_pages;
+    std::vector<std::string>& m_log;
+    int m_initialTab;
+};
+
+class BCTabbedDialogTest : public ::testing::Test {
+protected:
+    // Opens a modeless dialog that selects |initialTab| at the start.
+    ThreePageDialog& Open(int initialTab = 0) {
+        auto* dialog = new ThreePageDialog(m_dialogs, m_pages, m_log, initialTab);
+        EXPECT_TRUE(dialog->MyCreate(bctest::kTabbedDialog));
+        m_hwnd = dialog->m_hWnd;
+        m_tab = GetDlgItem(m_hwnd, bctest::kTabControl);
+        return *dialog;
+    }
+    void TearDown() override {
+        if (IsWindow(m_hwnd)) DestroyWindow(m_hwnd);
+    }
+    // Which pages a person sees.
+    std::vector<bool> VisiblePages(ThreePageDialog& dialog) {
+        std::vector<bool> visible;
+        for (int i = 0; i < dialog.GetPageCount(); ++i) {
+            visible.push_back(IsWindowVisible(dialog.GetPage(i)->m_hWnd) != FALSE);
+        }
+        return visible;
+    }
+
+    bctest::ScopedResources m_resources;
+    winport::Agent m_agent;
+    Lifetimes m_dialogs;
+    Lifetimes m_pages;
+    std::vector<std::string> m_log;
+    HWND m_hwnd = nullptr;
+    HWND m_tab = nullptr;
+};
+
+TEST_F(BCTabbedDialogTest, TabsFollowTheOrderPagesWereAdded) {
+    ThreePageDialog& dialog = Open();
+    EXPECT_EQ(bctest::TabCaptions(m_tab), (std::vector<std::string>{"Main", "Home", "Work"}));
+    EXPECT_EQ(dialog.GetPageCount(), 3);
+    EXPECT_EQ(dialog.GetTabCtrl().m_hWnd, m_tab);
+    EXPECT_EQ(dialog.GetPage(3), nullptr);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(GetParent(dialog.GetPage(i)->m_hWnd), m_hwnd);
+}
+
+TEST_F(BCTabbedDialogTest, PagesLieInsideTheTabControlsDisplayArea) {
+    ThreePageDialog& dialog = Open();
+    RECT tab{};
+    RECT page{};
+    GetWindowRect(m_tab, &tab);
+    GetWindowRect(dialog.GetPage(1)->m_hWnd, &page);
+    EXPECT_GE(page.left, tab.left);
+    EXPECT_GT(page.top, tab.top);  // Below the row of tabs.
+    EXPECT_LE(page.right, tab.right);
+    EXPECT_LE(page.bottom, tab.bottom);
+}
+
+TEST_F(BCTabbedDialogTest, OnlyTheSelectedPageIsShown) {
+    ThreePageDialog& dialog = Open(1);
+    EXPECT_EQ(dialog.GetActiveTab(), 1);
+    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, true, false}));
+
+    ASSERT_TRUE(m_agent.SelectTab(m_tab, "Work"));
+    EXPECT_EQ(dialog.GetActiveTab(), 2);
+    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, false, true}));
+
+    EXPECT_TRUE(dialog.SetActiveTab(0));
+    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(SendMessage(m_tab, TCM_GETCURSEL, 0, 0), 0);
+}
+
+TEST_F(BCTabbedDialogTest, AnInitialTabThatDoesNotExistSelectsTheFirst) {
+    for (int initial : {3, 5, -1, -7}) {
+        ThreePageDialog& dialog = Open(initial);
+        EXPECT_EQ(dialog.GetActiveTab(), 0) << initial;
+        EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{true, false, false})) << initial;
+        DestroyWindow(m_hwnd);
+    }
+}
+
+TEST_F(BCTabbedDialogTest, SetActiveTabOutsideTheTabsChangesNothing) {
+    ThreePageDialog& dialog = Open(2);
+    EXPECT_FALSE(dialog.SetActiveTab(3));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
+    EXPECT_FALSE(dialog.SetActiveTab(-1));
+    EXPECT_EQ(dialog.GetActiveTab(), 2);
+    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, false, true}));
+}
+
+TEST_F(BCTabbedDialogTest, CheckNextShowsTheFirstPageThatRefuses) {
+    ThreePageDialog& dialog = Open(0);
+    dialog.Page(0).validateAnswer = -1;  // Nothing changed counts as valid.
+    dialog.Page(1).validateAnswer = 0;
+    dialog.Page(2).validateAnswer = 0;
+    m_log.clear();
+    EXPECT_FALSE(dialog.CheckNext());
+    EXPECT_EQ(m_log, (std::vector<std::string>{"Main.validate", "Home.validate"}));
+    EXPECT_EQ(dialog.GetActiveTab(), 1);
+    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, true, false}));
+
+    dialog.Page(1).validateAnswer = 1;
+    dialog.Page(2).validateAnswer = 1;
+    m_log.clear();
+    EXPECT_TRUE(dialog.CheckNext());
+    EXPECT_EQ(m_log, (std::vector<std::string>{"Main.validate", "Home.validate", "Work.validate"}));
+    EXPECT_EQ(dialog.GetActiveTab(), 1);
+}
+
+TEST_F(BCTabbedDialogTest, PagesAnswerTheValidateMessageFromPageValidate) {
+    ThreePageDialog& dialog = Open();
+    const HWND page = dialog.GetPage(0)->m_hWnd;
+    for (auto [answer, expected] : {std::pair{1, 1}, std::pair{-1, 1}, std::pair{0, 0}}) {
+        dialog.Page(0).validateAnswer = answer;
+        EXPECT_EQ(SendMessage(page, BCM_PAGEVALIDATE, 0, 0), expected) << answer;
+    }
+    EXPECT_EQ(SendMessage(page, BCM_PAGEFOCUSOUT, 0, 0), 1);
+}
+
+TEST_F(BCTabbedDialogTest, DeferredActionRunsWhenThePostedMessageIsDispatched) {
+    ThreePageDialog& dialog = Open();
+    m_log.clear();
+    ASSERT_TRUE(dialog.GetPage(1)->PostMessage(BCM_PAGEDEFERRED));
+    EXPECT_TRUE(m_log.empty());
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    EXPECT_EQ(m_log, std::vector<std::string>{"Home.deferred"});
+}
+
+TEST_F(BCTabbedDialogTest, DoNextCommitsEveryPageOnceInTabOrder) {
+    ThreePageDialog& dialog = Open();
+    m_log.clear();
+    EXPECT_TRUE(dialog.DoNext());
+    EXPECT_EQ(m_log, (std::vector<std::string>{"Main.commit", "Home.commit", "Work.commit"}));
+}
+
+TEST_F(BCTabbedDialogTest, RefreshAndCustomReachEveryPage) {
+    ThreePageDialog& dialog = Open();
+    int data = 0;
+    m_log.clear();
+    dialog.DoRefresh();
+    dialog.DoCustom(7, &data);
+    EXPECT_EQ(m_log, (std::vector<std::string>{"Main.reload", "Home.reload", "Work.reload",
+                                               "Main.set 7", "Home.set 7", "Work.set 7"}));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(dialog.Page(i).lastValue, &data);
+}
+
+TEST_F(BCTabbedDialogTest, DoPrevShowsThePageThatRefusesToStepBack) {
+    ThreePageDialog& dialog = Open(0);
+    EXPECT_TRUE(dialog.DoPrev());
+    dialog.Page(2).allowPrev = FALSE;
+    EXPECT_FALSE(dialog.DoPrev());
+    EXPECT_EQ(dialog.GetActiveTab(), 2);
+}
+
+TEST_F(BCTabbedDialogTest, EnableDialogsDisablesEveryPage) {
+    ThreePageDialog& dialog = Open();
+    dialog.EnableDialogs(FALSE);
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(IsWindowEnabled(dialog.GetPage(i)->m_hWnd)) << i;
+    EXPECT_FALSE(m_agent.Type(GetDlgItem(dialog.GetPage(0)->m_hWnd, bctest::kPageEdit), "x"));
+
+    dialog.EnableDialogs(TRUE);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(IsWindowEnabled(dialog.GetPage(i)->m_hWnd)) << i;
+    const HWND edit = GetDlgItem(dialog.GetPage(0)->m_hWnd, bctest::kPageEdit);
+    EXPECT_TRUE(m_agent.Type(edit, "Oslo"));
+    EXPECT_EQ(winport::GetWindowTextUtf8(edit), "Oslo");
+}
+
+TEST_F(BCTabbedDialogTest, ClosingTheWindowFreesTheDialogAndItsPages) {
+    Open();
+    EXPECT_EQ(m_pages.live, 3);
+    ASSERT_TRUE(m_agent.Click(GetDlgItem(m_hwnd, IDCANCEL)));
+    EXPECT_FALSE(IsWindow(m_hwnd));
+    EXPECT_EQ(m_dialogs.live, 0);
+    EXPECT_EQ(m_dialogs.deleted, 1);
+    EXPECT_EQ(m_pages.live, 0);
+    EXPECT_EQ(m_pages.deleted, 3);
+}
+
+TEST_F(BCTabbedDialogTest, PagesReadTheirStateAtTheStartAndWriteItWhenClosing) {
+    Open();
+    EXPECT_EQ(m_log, (std::vector<std::string>{"Main.read", "Home.read", "Work.read"}));
+    m_log.clear();
+    SendMessage(m_hwnd, WM_CLOSE, 0, 0);
+    EXPECT_EQ(m_log, (std::vector<std::string>{"Main.write", "Home.write", "Work.write"}));
+}
+
+TEST_F(BCTabbedDialogTest, ModalRunsRebuildTheirPagesEachTime) {
+    for (int run = 0; run < 2; ++run) {
+        m_agent.QueueDialogHandler(bctest::kTabbedDialog, [this](HWND dialog) {
+            EXPECT_EQ(bctest::TabCaptions(GetDlgItem(dialog, bctest::kTabControl)).size(), 3u);
+            EXPECT_EQ(m_pages.live, 3);
+            m_agent.Click(GetDlgItem(dialog, IDOK));
+        });
+    }
+    ThreePageDialog dialog(m_dialogs, m_pages, m_log, 0);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPageCount(), 3);
+    EXPECT_EQ(m_pages.deleted, 3);  // The first run's pages.
+}
+
+TEST_F(BCTabbedDialogTest, APageThatCannotBeAddedIsFreed) {
+    ThreePageDialog& dialog = Open();
+    EXPECT_FALSE(dialog.AddDialog(new RecordingPage(m_pages, m_log, "Broken"), bctest::kBrokenPage,
+                                  "Broken", 0, nullptr));
+    EXPECT_EQ(dialog.GetPageCount(), 3);
+    EXPECT_EQ(SendMessage(m_tab, TCM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(m_pages.live, 3);
+    EXPECT_EQ(m_pages.deleted, 1);
+
+    ThreePageDialog unbuilt(m_dialogs, m_pages, m_log, 0);
+    EXPECT_FALSE(unbuilt.AddDialog(new RecordingPage(m_pages, m_log, "Early"), bctest::kPageDialog,
+                                   "Early", 0, nullptr));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_EQ(m_pages.deleted, 2);
+}
+
+TEST_F(BCTabbedDialogTest, APageAddedLaterIsHiddenBehindTheSelectedOne) {
+    ThreePageDialog& dialog = Open(1);
+    ASSERT_TRUE(dialog.AddDialog(new RecordingPage(m_pages, m_log, "Outside"), bctest::kPageDialog,
+                                 "Outside", 34, nullptr));
+    EXPECT_EQ(bctest::TabCaptions(m_tab).back(), "Outside");
+    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, true, false, false}));
+    ASSERT_TRUE(m_agent.SelectTab(m_tab, 3));
+    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, false, false, true}));
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+#include "hostlib/framework/BCTaskDialog.h"
+
+#include <gtest/gtest.h>
+
+#include "BCDialogTestSupport.h"
+#include "hostlib/framework/FrameworkMessages.h"
+#include "platform/automation/Agent.h"
+#include "platform/core/LastError.h"
+#include "platform/window/WindowApi.h"
+
+namespace {
+
+using bctest::Lifetimes;
+
+// A task dialog that counts its life, labels its close button as the framework asks, and can
+// be told to refuse closing or to fail while it starts.
+class CountedTaskDialog final : public BCTaskDialog {
+public:
+    explicit CountedTaskDialog(Lifetimes& lifetimes, BCUserInfo* user = nullptr)
+        : BCTaskDialog(user, bctest::kTaskDialog, nullptr, "Task", 33, nullptr),
+          m_life(lifetimes) {}
+
+    BOOL OnInitDialog() override {
+        BCTaskDialog::OnInitDialog();
+        if (destroyWhileStarting) DestroyWindow();
+        return TRUE;
+    }
+    int OnCreate(CREATESTRUCT* create) override {
+        ++creates;
+        return refuseCreate ? -1 : BCTaskDialog::OnCreate(create);
+    }
+    BOOL CanKillDialog() override { return mayClose; }
+    LRESULT OnLabelDone() override {
+        SetDlgItemText(IDCANCEL, "Done");
+        return 0;
+    }
+    LRESULT OnLabelCancel() override {
+        SetDlgItemText(IDCANCEL, "Cancel");
+        return 0;
+    }
+
+    bool destroyWhileStarting = false;
+    bool refuseCreate = false;
+    BOOL mayClose = TRUE;
+    int creates = 0;
+
+private:
+    bctest::CountedLife m_life;
+};
+
+class BCTaskDialogTest : public ::testing::Test {
+protected:
+    bctest::ScopedResources m_resources;
+    winport::Agent m_agent;
+    Lifetimes m_lifetimes;
+};
+
+TEST_F(BCTaskDialogTest, ModelessDialogFreesItsObjectWhenItsWindowGoes) {
+    BCUserInfo user(4711, "Ann");
+    auto* dialog = new CountedTaskDialog(m_lifetimes, &user);
+    ASSERT_TRUE(dialog->MyCreate(bctest::kTaskDialog));
+    const HWND hwnd = dialog->m_hWnd;
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(dialog->IsModeless());
+    EXPECT_EQ(dialog->GetUserInfo(), &user);
+    EXPECT_EQ(dialog->GetContextNumber(), 33);
+    EXPECT_EQ(dialog->creates, 1);
+
+    ASSERT_TRUE(m_agent.Click(GetDlgItem(hwnd, IDCANCEL)));
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(m_lifetimes.live, 0);
+    EXPECT_EQ(m_lifetimes.deleted, 1);
+}
+
+TEST_F(BCTaskDialogTest, EveryWayOfClosingAModelessDialogFreesItOnce) {
+    for (UINT how : {UINT{WM_CLOSE}, UINT{IDOK}, UINT{WM_DESTROY}}) {
+        auto* dialog = new CountedTaskDialog(m_lifetimes);
+        ASSERT_TRUE(dialog->MyCreate(bctest::kTaskDialog));
+        const HWND hwnd = dialog->m_hWnd;
+        if (how == WM_CLOSE) {
+            SendMessage(hwnd, WM_CLOSE, 0, 0);
+        } else if (how == IDOK) {
+            ASSERT_TRUE(m_agent.Click(GetDlgItem(hwnd, IDOK)));
+        } else {
+            DestroyWindow(hwnd);
+        }
+        EXPECT_FALSE(IsWindow(hwnd)) << how;
+    }
+    EXPECT_EQ(m_lifetimes.live, 0);
+    EXPECT_EQ(m_lifetimes.deleted, 3);
+}
+
+TEST_F(BCTaskDialogTest, FailedCreationLeavesExactlyOneDeleteToTheCaller) {
+    struct Case {
+        const char* what;
+        UINT templateId;
+        bool destroyWhileStarting;
+        bool refuseCreate;
+    };
+    const Case cases[] = {
+        {"missing template", 7699, false, false},
+        {"control that cannot be made", bctest::kBrokenDialog, false, false},
+        {"window destroyed while starting", bctest::kTaskDialog, true, false},
+        {"creation refused", bctest::kTaskDialog, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Lifetimes before = m_lifetimes;
+        auto* dialog = new CountedTaskDialog(m_lifetimes);
+        dialog->destroyWhileStarting = c.destroyWhileStarting;
+        dialog->refuseCreate = c.refuseCreate;
+        EXPECT_FALSE(dialog->MyCreate(c.templateId));
+        EXPECT_NE(GetLastError(), ERROR_SUCCESS);
+        EXPECT_EQ(dialog->m_hWnd, nullptr);
+        EXPECT_EQ(m_lifetimes.live, before.live + 1) << "the framework deleted the object";
+        delete dialog;
+        EXPECT_EQ(m_lifetimes.live, before.live);
+        EXPECT_EQ(m_lifetimes.deleted, before.deleted + 1);
+    }
+}
+
+TEST_F(BCTaskDialogTest, ModalDialogEndsWithTheButtonPressedAndStaysTheCallers) {
+    m_agent.QueueDialogHandler(bctest::kTaskDialog,
+                               [this](HWND dialog) { m_agent.Click(GetDlgItem(dialog, IDOK)); });
+    {
+        CountedTaskDialog dialog(m_lifetimes);
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_FALSE(dialog.IsModeless());
+        EXPECT_EQ(m_lifetimes.live, 1);
+    }
+    EXPECT_EQ(m_lifetimes.deleted, 1);
+    EXPECT_EQ(m_agent.ModalDialogs(), std::vector<int>{bctest::kTaskDialog});
+}
+
+TEST_F(BCTaskDialogTest, CloseIsRefusedWhileTheDialogCannotBeKilled) {
+    auto* dialog = new CountedTaskDialog(m_lifetimes);
+    ASSERT_TRUE(dialog->MyCreate(bctest::kTaskDialog));
+    const HWND hwnd = dialog->m_hWnd;
+    dialog->mayClose = FALSE;
+    SendMessage(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(hwnd));
+    dialog->mayClose = TRUE;
+    SendMessage(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(m_lifetimes.live, 0);
+}
+
+TEST_F(BCTaskDialogTest, LabelMessagesReachTheSubclassesHandlers) {
+    auto* dialog = new CountedTaskDialog(m_lifetimes);
+    ASSERT_TRUE(dialog->MyCreate(bctest::kTaskDialog));
+    const HWND hwnd = dialog->m_hWnd;
+    const HWND close = GetDlgItem(hwnd, IDCANCEL);
+
+    EXPECT_EQ(SendMessage(hwnd, BCM_LABELDONE, 0, 0), 0);
+    EXPECT_EQ(winport::GetWindowTextUtf8(close), "Done");
+    EXPECT_EQ(SendMessage(hwnd, BCM_LABELCANCEL, 0, 0), 0);
+    EXPECT_EQ(winport::GetWindowTextUtf8(close), "Cancel");
+    DestroyWindow(hwnd);
+}
+
+TEST_F(BCTaskDialogTest, LabelMessagesChangeNothingInAPlainTaskDialog) {
+    auto* dialog = new BCTaskDialog(nullptr, bctest::kTaskDialog, nullptr, "Task", 0, nullptr);
+    ASSERT_TRUE(dialog->MyCreate(bctest::kTaskDialog));
+    const HWND hwnd = dialog->m_hWnd;
+    EXPECT_EQ(SendMessage(hwnd, BCM_LABELDONE, 0, 0), 0);
+    EXPECT_EQ(SendMessage(hwnd, BCM_LABELCANCEL, 0, 0), 0);
+    EXPECT_EQ(winport::GetWindowTextUtf8(GetDlgItem(hwnd, IDCANCEL)), "Close");
+    DestroyWindow(hwnd);
+}
+
+}  // namespace

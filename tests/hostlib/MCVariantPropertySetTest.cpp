@@ -1,0 +1,243 @@
+#include "hostlib/property/MCVariantPropertySet.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/hostlib/PropertySetTestSupport.h"
+
+namespace {
+
+using MCVariantPropertySetTest = VariantPropertySetFixture;
+
+// Names and addresses in the scripts the records hold.
+const std::vector<std::string> kScriptTexts = {
+    "Zoë Ångström, Rue de l'Église 3, Besançon",
+    "Ελένη Παπαδοπούλου, Οδός Ερμού 12, Αθήνα",
+    "Дмитрий Соколов, ул. Тверская 7, Москва",
+    "山田太郎, 東京都千代田区丸の内1-1",
+    "김민준 😀 𠜎",
+};
+
+TEST_F(MCVariantPropertySetTest, MissingKeysReadAsZeroFalseOrEmpty) {
+    const MCVariantProperty missing = set["NoSuchKey"];
+    EXPECT_EQ(static_cast<char>(missing), 0);
+    EXPECT_FALSE(static_cast<bool>(missing));
+    EXPECT_EQ(static_cast<unsigned char>(missing), 0);
+    EXPECT_EQ(static_cast<short>(missing), 0);
+    EXPECT_EQ(static_cast<unsigned short>(missing), 0);
+    EXPECT_EQ(static_cast<int>(missing), 0);
+    EXPECT_EQ(static_cast<unsigned int>(missing), 0u);
+    EXPECT_EQ(static_cast<long>(missing), 0);
+    EXPECT_EQ(static_cast<unsigned long>(missing), 0u);
+    EXPECT_EQ(std::string(missing), "");
+    EXPECT_EQ(missing.GetSize(), 0);
+    EXPECT_EQ(static_cast<int>(set["NoSuchKey"][3]), 0);
+    EXPECT_EQ(std::string(set["NoSuchKey"]["Inner"]), "");
+    EXPECT_EQ(std::string(set["NoSuchKey"][1]["Email"]), "");
+}
+
+TEST_F(MCVariantPropertySetTest, ReadingMissingValuesCreatesNothing) {
+    (void)static_cast<int>(set["Nested"]["Inner"]);
+    (void)std::string(set["List"][0]["Email"]);
+    NUVValueType type = NUVValueType::Text;
+    ASSERT_EQ(store->GetValue(u"Nested", -1, &type, nullptr, nullptr), S_OK);
+    EXPECT_EQ(type, NUVValueType::Missing);
+    ASSERT_EQ(store->GetValue(u"List", -1, &type, nullptr, nullptr), S_OK);
+    EXPECT_EQ(type, NUVValueType::Missing);
+}
+
+TEST_F(MCVariantPropertySetTest, TextListRoundTrips) {
+    const std::vector<std::string> emails = {"a@example.org", "", "b@example.org"};
+    for (int k = 0; k < 3; ++k) set["AdditionalEmails"][k] = emails[static_cast<size_t>(k)];
+    ASSERT_EQ(set["AdditionalEmails"].GetSize(), 3);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(std::string(set["AdditionalEmails"][k]), emails[static_cast<size_t>(k)]);
+    }
+    EXPECT_EQ(std::string(set["AdditionalEmails"][3]), "");
+}
+
+TEST_F(MCVariantPropertySetTest, ListOfNestedSetsRoundTrips) {
+    set["AdditionalOwnerEmails"][0]["Email"] = "first@example.org";
+    set["AdditionalOwnerEmails"][0]["HideEmail"] = false;
+    set["AdditionalOwnerEmails"][1]["Email"] = "second@example.org";
+    set["AdditionalOwnerEmails"][1]["HideEmail"] = true;
+    ASSERT_EQ(set["AdditionalOwnerEmails"].GetSize(), 2);
+    EXPECT_EQ(std::string(set["AdditionalOwnerEmails"][0]["Email"]), "first@example.org");
+    EXPECT_FALSE(static_cast<bool>(set["AdditionalOwnerEmails"][0]["HideEmail"]));
+    EXPECT_EQ(std::string(set["AdditionalOwnerEmails"][1]["Email"]), "second@example.org");
+    EXPECT_TRUE(static_cast<bool>(set["AdditionalOwnerEmails"][1]["HideEmail"]));
+}
+
+TEST_F(MCVariantPropertySetTest, IndexedIntegerKeysKeepEachSlot) {
+    set["InterestCategory"][0] = 0;
+    set["InterestCategory"][1] = 150;
+    set["InterestCategory"][3] = 70000;
+    EXPECT_EQ(set["InterestCategory"].GetSize(), 4);
+    EXPECT_EQ(static_cast<int>(set["InterestCategory"][1]), 150);
+    EXPECT_EQ(static_cast<int>(set["InterestCategory"][2]), 0);
+    EXPECT_EQ(static_cast<unsigned short>(set["InterestCategory"][3]), 70000 - 65536);
+}
+
+TEST_F(MCVariantPropertySetTest, NestedSetByKeyRoundTrips) {
+    set["Work"]["Address"]["City"] = "Lyon";
+    set["Work"]["Floor"] = static_cast<short>(-2);
+    EXPECT_EQ(std::string(set["Work"]["Address"]["City"]), "Lyon");
+    EXPECT_EQ(static_cast<short>(set["Work"]["Floor"]), -2);
+    EXPECT_EQ(std::string(set["Work"]["City"]), "");
+}
+
+TEST_F(MCVariantPropertySetTest, RemoveThenRewriteShortensAList) {
+    for (int k = 0; k < 4; ++k) set["MoreEmails"][k] = "old" + std::to_string(k);
+    EXPECT_TRUE(set.Remove("MoreEmails"));
+    EXPECT_EQ(set["MoreEmails"].GetSize(), 0);
+    EXPECT_EQ(std::string(set["MoreEmails"][0]), "");
+    set["MoreEmails"][0] = "new0";
+    set["MoreEmails"][1] = "new1";
+    EXPECT_EQ(set["MoreEmails"].GetSize(), 2);
+    EXPECT_EQ(std::string(set["MoreEmails"][1]), "new1");
+    EXPECT_EQ(std::string(set["MoreEmails"][2]), "");
+}
+
+TEST_F(MCVariantPropertySetTest, RemoveAnswersWhetherTheKeyWasThere) {
+    set["HomeCity"] = "Oslo";
+    EXPECT_TRUE(set.Remove("HomeCity"));
+    EXPECT_FALSE(set.Remove("HomeCity"));
+    EXPECT_EQ(std::string(set["HomeCity"]), "");
+}
+
+TEST_F(MCVariantPropertySetTest, ScalarsAreNotLists) {
+    set["HomeCity"] = "Oslo";
+    EXPECT_EQ(set["HomeCity"].GetSize(), 0);
+    EXPECT_EQ(std::string(set["HomeCity"][0]), "");
+}
+
+TEST_F(MCVariantPropertySetTest, ElementOfAnElementAndNegativeIndexReachNothing) {
+    set["List"][0] = "kept";
+    set["List"][0][0] = "lost";
+    set["List"][-1] = "lost";
+    EXPECT_EQ(set["List"].GetSize(), 1);
+    EXPECT_EQ(std::string(set["List"][0]), "kept");
+    EXPECT_EQ(std::string(set["List"][0][0]), "");
+    EXPECT_EQ(std::string(set["List"][-1]), "");
+}
+
+TEST_F(MCVariantPropertySetTest, TextsInEveryScriptSurviveByteForByte) {
+    for (size_t i = 0; i < kScriptTexts.size(); ++i) {
+        set["Name" + std::to_string(i)] = kScriptTexts[i];
+        set["Names"][static_cast<int>(i)] = kScriptTexts[i];
+        set["People"][static_cast<int>(i)][kScriptTexts[i]] = kScriptTexts[i];
+    }
+    for (size_t i = 0; i < kScriptTexts.size(); ++i) {
+        const int k = static_cast<int>(i);
+        EXPECT_EQ(std::string(set["Name" + std::to_string(i)]), kScriptTexts[i]);
+        EXPECT_EQ(std::string(set["Names"][k]), kScriptTexts[i]);
+        EXPECT_EQ(std::string(set["People"][k][kScriptTexts[i]]), kScriptTexts[i]);
+    }
+}
+
+TEST_F(MCVariantPropertySetTest, TextCrossesTheInterfaceAsUtf16) {
+    set["City"] = "Αθήνα";
+    BSTR text = nullptr;
+    NUVValueType type = NUVValueType::Missing;
+    ASSERT_EQ(store->GetValue(u"City", -1, &type, nullptr, &text), S_OK);
+    EXPECT_EQ(std::u16string(text, SysStringLen(text)), u"Αθήνα");
+    SysFreeString(text);
+}
+
+TEST(MCVariantPropertySetWithoutInterface, ReadsMissingAndIgnoresWrites) {
+    MCVariantPropertySet set;
+    set["HomeCity"] = "Oslo";
+    set["List"][0]["Email"] = "a@example.org";
+    EXPECT_EQ(std::string(set["HomeCity"]), "");
+    EXPECT_EQ(static_cast<int>(set["HomeCity"]), 0);
+    EXPECT_EQ(set["List"].GetSize(), 0);
+    EXPECT_FALSE(set.Remove("HomeCity"));
+    EXPECT_EQ(set.GetPropertySetInterface(), nullptr);
+}
+
+TEST_F(MCVariantPropertySetTest, DetachedSetStopsWritingToItsRecord) {
+    set["HomeCity"] = "Oslo";
+    set.SetPropertySetInterface(nullptr);
+    set["HomeCity"] = "Bergen";
+    EXPECT_EQ(std::string(set["HomeCity"]), "");
+    set.SetPropertySetInterface(store.Get());
+    EXPECT_EQ(std::string(set["HomeCity"]), "Oslo");
+}
+
+TEST_F(MCVariantPropertySetTest, ConstSetReads) {
+    set["HomeCity"] = "Oslo";
+    const MCVariantPropertySet& view = set;
+    EXPECT_EQ(std::string(view["HomeCity"]), "Oslo");
+    EXPECT_EQ(view.GetPropertySetInterface(), store.Get());
+}
+
+TEST_F(MCVariantPropertySetTest, HoldsOneReferenceAndGivesItBack) {
+    EXPECT_EQ(store->RefCount(), 2u);
+    set.SetPropertySetInterface(store.Get());
+    EXPECT_EQ(store->RefCount(), 2u);
+    winport::ComPtr<MCMemoryPropertySet> other = MCMemoryPropertySet::Create();
+    set.SetPropertySetInterface(other.Get());
+    EXPECT_EQ(store->RefCount(), 1u);
+    EXPECT_EQ(other->RefCount(), 2u);
+    set.SetPropertySetInterface(nullptr);
+    EXPECT_EQ(other->RefCount(), 1u);
+}
+
+TEST_F(MCVariantPropertySetTest, CopiesAndAssignmentsBalanceTheirReferences) {
+    {
+        MCVariantPropertySet copy(set);
+        EXPECT_EQ(store->RefCount(), 3u);
+        MCVariantPropertySet assigned;
+        assigned = copy;
+        EXPECT_EQ(store->RefCount(), 4u);
+        winport::ComPtr<MCMemoryPropertySet> other = MCMemoryPropertySet::Create();
+        assigned = MCVariantPropertySet(other.Get());
+        EXPECT_EQ(store->RefCount(), 3u);
+        EXPECT_EQ(other->RefCount(), 2u);
+        MCVariantPropertySet moved(std::move(copy));
+        EXPECT_EQ(store->RefCount(), 3u);
+        moved["HomeCity"] = "Oslo";
+    }
+    EXPECT_EQ(store->RefCount(), 2u);
+    EXPECT_EQ(std::string(set["HomeCity"]), "Oslo");
+}
+
+TEST_F(MCVariantPropertySetTest, PropertiesReleaseWhatTheyOpen) {
+    set["Work"]["Address"]["City"] = "Lyon";
+    set["Emails"][0]["Email"] = "a@example.org";
+    {
+        const MCVariantProperty held = set["Work"]["Address"];
+        EXPECT_EQ(store->RefCount(), 3u);
+        EXPECT_EQ(std::string(held["City"]), "Lyon");
+    }
+    EXPECT_EQ(store->RefCount(), 2u);
+    winport::ComPtr<MINUVPropertySet> work;
+    ASSERT_EQ(store->OpenPropertySet(u"Work", -1, NUVOpenMode::Existing, work.GetAddressOf()),
+              S_OK);
+    winport::ComPtr<MINUVPropertySet> element;
+    ASSERT_EQ(store->OpenPropertySet(u"Emails", 0, NUVOpenMode::Existing, element.GetAddressOf()),
+              S_OK);
+    // Only the record's own reference and this test's remain on the nested sets.
+    EXPECT_EQ(work->AddRef(), 3u);
+    EXPECT_EQ(work->Release(), 2u);
+    EXPECT_EQ(element->AddRef(), 3u);
+    EXPECT_EQ(element->Release(), 2u);
+}
+
+TEST_F(MCVariantPropertySetTest, APropertyOutlivesItsSet) {
+    std::optional<MCVariantProperty> property;
+    {
+        MCVariantPropertySet local(store.Get());
+        property.emplace(local["HomeCity"]);
+    }
+    *property = "Oslo";
+    EXPECT_EQ(std::string(set["HomeCity"]), "Oslo");
+    property.reset();
+    EXPECT_EQ(store->RefCount(), 2u);
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+#include "hostlib/util/Astrology.h"
+#include "hostlib/util/HostStrings.h"
+#include "hostlib/util/RegistryKey.h"
+#include "hostlib/util/Time.h"
+#include "hostlib/util/Validators.h"
+#include "platform/automation/Agent.h"
+#include "platform/core/LastError.h"
+#include "platform/resources/ResourceChain.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/Registry.h"
+#include "platform/window/WindowApi.h"
+
+namespace {
+
+constexpr winport::StringResource kHostStrings[] = {
+    {AFX_IDS_APP_TITLE, "NUV"},
+    {7064, "first name"},
+    {6720, "Refresh your details?"},
+    {6721, "Update From Database"},
+};
+constexpr winport::ResourceTable kHostTable{"test host strings", {}, {}, {}, kHostStrings};
+
+class HostUtilityTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(winport::AddResourceTable(kHostTable)); }
+    void TearDown() override { winport::RemoveResourceTable(kHostTable); }
+
+    winport::Agent agent;
+};
+
+TEST_F(HostUtilityTest, MessageBoxesAreMadeOfHostStrings) {
+    agent.QueueMessageBoxAnswer(IDYES);
+    EXPECT_EQ(BResourceMessageBox(6720, 6721, MB_YESNO | MB_ICONQUESTION, nullptr), IDYES);
+    BResourceMessageBox(6720, 0, MB_OK, nullptr);
+    ASSERT_EQ(agent.MessageBoxes().size(), 2u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.text, "Refresh your details?");
+    EXPECT_EQ(agent.MessageBoxes()[0].request.caption, "Update From Database");
+    EXPECT_EQ(agent.MessageBoxes()[1].request.caption, "NUV");  // No caption: the title.
+    EXPECT_EQ(BRCString(99999), "");
+}
+
+TEST_F(HostUtilityTest, EntryCheckCountsCharactersAndNamesTheField) {
+    EXPECT_TRUE(BIsValidEntry("Ελένη", 7064, 5, kEntryMayBeEmpty, nullptr));
+    EXPECT_TRUE(BIsValidEntry("", 7064, 20, kEntryMayBeEmpty, nullptr));
+    EXPECT_TRUE(agent.MessageBoxes().empty());
+    EXPECT_FALSE(BIsValidEntry("Ελένη Π", 7064, 5, kEntryMayBeEmpty, nullptr));
+    EXPECT_FALSE(BIsValidEntry("", 7064, 20, kEntryRequired, nullptr));
+    EXPECT_FALSE(BIsValidEntry("a\tb", 7064, 20, kEntryMayBeEmpty, nullptr));
+    ASSERT_EQ(agent.MessageBoxes().size(), 3u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.text,
+              "The first name can be at most 5 characters long.");
+    EXPECT_EQ(agent.MessageBoxes()[1].request.text, "Please enter the first name.");
+    EXPECT_EQ(agent.MessageBoxes()[2].request.text,
+              "The first name contains characters that cannot be used.");
+}
+
+TEST_F(HostUtilityTest, IntegerCheckTakesWholeNumbersInRangeAndIsSilentWithoutOwner) {
+    const HWND owner =
+        CreateWindowEx(0, "Static", "", WS_VISIBLE, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_TRUE(BIsValidIntegerEntry(" 12345 ", "Zip", 1, 99999, owner));
+    EXPECT_FALSE(BIsValidIntegerEntry("0", "Zip", 1, 99999, owner));
+    EXPECT_FALSE(BIsValidIntegerEntry("12a", "Zip", 1, 99999, owner));
+    EXPECT_FALSE(BIsValidIntegerEntry("99999999999999999999", "Zip", 1, 99999, owner));
+    EXPECT_FALSE(BIsValidIntegerEntry("1899", nullptr, 1900, 2026, owner));
+    EXPECT_FALSE(BIsValidIntegerEntry("1899", nullptr, 1900, 2026, nullptr));
+    ASSERT_EQ(agent.MessageBoxes().size(), 4u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.text,
+              "The Zip must be a whole number from 1 to 99999.");
+    EXPECT_EQ(agent.MessageBoxes()[3].request.text,
+              "Please enter a whole number from 1900 to 2026.");
+    EXPECT_EQ(agent.MessageBoxes()[3].request.owner, owner);
+    DestroyWindow(owner);
+}
+
+TEST_F(HostUtilityTest, FieldNamesWithPercentSignsAreNotReadAsFormats) {
+    const HWND owner =
+        CreateWindowEx(0, "Static", "", WS_VISIBLE, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(BIsValidIntegerEntry("x", "%s%n%1", 1, 2, owner));
+    ASSERT_EQ(agent.MessageBoxes().size(), 1u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.text,
+              "The %s%n%1 must be a whole number from 1 to 2.");
+    DestroyWindow(owner);
+}
+
+TEST(EmailCheckTest, AcceptsOneAddressAndRefusesTheRest) {
+    for (const char* good :
+         {"ann@example.org", "a.b+c@mail.example.co.uk", "ελένη@παράδειγμα.gr"}) {
+        EXPECT_TRUE(BIsValidEmail(good)) << good;
+    }
+    for (const char* bad :
+         {"", "ann", "@example.org", "ann@", "ann@example", "ann@@example.org", "a..b@example.org",
+          ".a@example.org", "ann@-x.org", "ann@x..org", "ann @example.org", "ann@exa mple.org"}) {
+        EXPECT_FALSE(BIsValidEmail(bad)) << bad;
+    }
+    EXPECT_FALSE(BIsValidEmail(nullptr));
+}
+
+TEST(AstrologyTest, SignsChangeOnTheirFirstDays) {
+    EXPECT_EQ(FindAstrologySign(20, 3), 12);  // Pisces
+    EXPECT_EQ(FindAstrologySign(21, 3), 1);   // Aries
+    EXPECT_EQ(FindAstrologySign(19, 1), 10);  // Capricorn
+    EXPECT_EQ(FindAstrologySign(20, 1), 11);  // Aquarius
+    EXPECT_EQ(FindAstrologySign(22, 12), 10);
+    EXPECT_EQ(FindAstrologySign(29, 2), 12);
+    for (auto [day, month] : {std::pair{0, 1}, {30, 2}, {31, 4}, {1, 0}, {1, 13}}) {
+        EXPECT_EQ(FindAstrologySign(day, month), 0) << day << "/" << month;
+    }
+}
+
+TEST(TimeTest, ZoneTimeIsTheNegatedOffsetInHalfHours) {
+    using namespace std::chrono;
+    const BCTime::ScopedNow now(sys_days{year{2026} / 12 / 7} + hours{23} + minutes{40});
+    char text[BCTime::kBufferSize];
+    BCTime::GetTZTime(text, 0);
+    EXPECT_STREQ(text, "23:40");
+    BCTime::GetTZTime(text, -4);  // GMT+2
+    EXPECT_STREQ(text, "01:40");
+    BCTime::GetTZTime(text, 9);  // GMT-4:30
+    EXPECT_STREQ(text, "19:10");
+    BCTime::GetTZTime(text, BCTime::kNoTimeZone);
+    EXPECT_STREQ(text, "");
+    BCTime::GetTime(text);
+    EXPECT_EQ(std::string(text).size(), 5u);
+}
+
+TEST(RegistryKeyTest, ReadsTextValuesOnly) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\DefaultPrefs", 0,
+                             nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const std::string title = "Homepage Factory";
+    RegSetValueEx(key, "Homepage Factory Dispatcher", 0, REG_SZ,
+                  reinterpret_cast<const BYTE*>(title.c_str()),
+                  static_cast<DWORD>(title.size() + 1));
+    const DWORD number = 7;
+    RegSetValueEx(key, "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                  sizeof number);
+    RegCloseKey(key);
+
+    char buffer[101];
+    EXPECT_TRUE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\",
+                                          "DefaultPrefs", "Homepage Factory Dispatcher", buffer,
+                                          sizeof buffer));
+    EXPECT_STREQ(buffer, "Homepage Factory");
+    char small[5];
+    EXPECT_TRUE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\",
+                                          "DefaultPrefs", "Homepage Factory Dispatcher", small,
+                                          sizeof small));
+    EXPECT_STREQ(small, "Home");
+    EXPECT_FALSE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\",
+                                           "DefaultPrefs", "Number", buffer, sizeof buffer));
+    EXPECT_FALSE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Nobody\\", "X", "Y",
+                                           buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(winport::OpenRegistryHandleCount(), 0u);
+    RegDeleteKey(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\DefaultPrefs");
+}
+
+}  // namespace
