@@ -22,7 +22,7 @@ const std::string kStart = "parent WM_COMMAND 1 30";
 const std::string kStop = "parent WM_COMMAND 2 30";
 
 // A clip written as its RIFF bytes: a main header, one video stream of 8-bit frames, the frames.
-struct ClipSpec {
+struct ClipShape {
     std::uint32_t frames = 12;
     std::uint32_t width = 32;
     std::uint32_t height = 24;
@@ -46,17 +46,17 @@ std::string List(std::string_view type, const std::string& content) {
     return Chunk("LIST", std::string(type) + content);
 }
 
-std::string AviBytes(const ClipSpec& spec) {
-    const std::uint32_t frameBytes = spec.width * spec.height;
-    std::string mainHeader = Dword(spec.microSecondsPerFrame) + Dword(0) + Dword(0) + Dword(0x10) +
-                             Dword(spec.frames) + Dword(0) + Dword(1) + Dword(frameBytes) +
-                             Dword(spec.width) + Dword(spec.height);
+std::string AviBytes(const ClipShape& shape) {
+    const std::uint32_t frameBytes = shape.width * shape.height;
+    std::string mainHeader = Dword(shape.microSecondsPerFrame) + Dword(0) + Dword(0) + Dword(0x10) +
+                             Dword(shape.frames) + Dword(0) + Dword(1) + Dword(frameBytes) +
+                             Dword(shape.width) + Dword(shape.height);
     mainHeader += std::string(16, '\0');
     const std::string streamHeader = "vidsDIB " + std::string(48, '\0');
-    const std::string bitmapInfo = Dword(40) + Dword(spec.width) + Dword(spec.height) +
+    const std::string bitmapInfo = Dword(40) + Dword(shape.width) + Dword(shape.height) +
                                    std::string("\x01\x00\x08\x00", 4) + std::string(24, '\0');
     std::string frames;
-    for (std::uint32_t i = 0; i < spec.framesPresent; ++i) {
+    for (std::uint32_t i = 0; i < shape.framesPresent; ++i) {
         frames += Chunk("00db", std::string(frameBytes, static_cast<char>(i)));
     }
     const std::string body =
