@@ -2,6 +2,7 @@
 // and leaves it when the library is unloaded.
 #include <cstdio>
 
+#include "hostlib/reference/ZodiacBitmap.h"
 #include "hostlib/res/HostResourceIds.h"
 #include "platform/core/LastError.h"
 #include "platform/core/WinMessages.h"
@@ -30,7 +31,11 @@ constexpr winport::DialogTemplate kDialogs[] = {
      kWarningControls},
 };
 
-constexpr winport::ResourceTable kHostResources{"host library", kDialogs};
+constexpr winport::BitmapResource kBitmaps[] = {
+    {IDB_BC_ZODIAC, kZodiacImageCount* kZodiacImageSize, kZodiacImageSize, kZodiacPixels},
+};
+
+constexpr winport::ResourceTable kHostResources{"host library", kDialogs, {}, kBitmaps};
 
 // Keeps the table in the chain for as long as the library is loaded.
 class HostResourceRegistration {

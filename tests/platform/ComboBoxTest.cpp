@@ -21,7 +21,6 @@ namespace {
 constexpr int kComboId = 50;
 // The system font is 16 pixels tall: the field's text takes 18, its frame 6 more.
 constexpr int kFieldHeight = 24;
-constexpr UINT kKeyF4 = 0x73;
 
 class ComboBoxTest : public ControlParentTest {
 protected:
@@ -206,10 +205,10 @@ TEST_F(ComboBoxTest, KeysPickFromAClosedListAndMoveThroughAnOpenOne) {
     EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_SELCHANGE"}));
 
     log.Clear();
-    SendMessage(combo, WM_KEYDOWN, kKeyF4, 0);
+    SendMessage(combo, WM_KEYDOWN, VK_F4, 0);
     SendMessage(combo, WM_KEYDOWN, VK_UP, 0);
     SendMessage(combo, WM_KEYDOWN, VK_RETURN, 0);
-    SendMessage(combo, WM_KEYDOWN, kKeyF4, 0);
+    SendMessage(combo, WM_KEYDOWN, VK_F4, 0);
     SendMessage(combo, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(Selection(combo), 2);
     EXPECT_EQ(log.Log(), (Lines{"CBN_DROPDOWN", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_CLOSEUP",
