@@ -32,10 +32,10 @@ constexpr winport::DialogTemplate kDialogs[] = {
 };
 
 constexpr winport::BitmapResource kBitmaps[] = {
-    {IDB_BC_ZODIAC, kZodiacImageCount* kZodiacImageSize, kZodiacImageSize, kZodiacPixels},
+    {IDB_BC_ZODIAC, kZodiacStripWidth, kZodiacImageSize, kZodiacPixels},
 };
 
-constexpr winport::ResourceTable kHostResources{"host library", kDialogs, {}, kBitmaps};
+constexpr winport::ResourceTable kHostResources{"host library", kDialogs, {}, kBitmaps, {}};
 
 // Keeps the table in the chain for as long as the library is loaded.
 class HostResourceRegistration {

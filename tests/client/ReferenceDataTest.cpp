@@ -1,0 +1,147 @@
+#include "client/reference/ReferenceData.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <set>
+#include <string>
+
+#include "ClientTestSupport.h"
+#include "client/store/DataFolder.h"
+#include "client/store/Store.h"
+#include "hostlib/reference/ReferenceCombos.h"
+#include "platform/controls/ComboBoxApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+
+namespace nuvclient::test {
+namespace {
+
+class ReferenceDataTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetHostReferenceData(&data); }
+    void TearDown() override { SetHostReferenceData(nullptr); }
+
+    // Read once for the whole suite.
+    static const ReferenceData& Load() {
+        static const ReferenceData loaded;
+        return loaded;
+    }
+    const ReferenceData& data = Load();
+};
+
+TEST_F(ReferenceDataTest, TheSampleUsersSpeakRealLanguages) {
+    TempFolder folder;
+    const std::unique_ptr<Store> store =
+        OpenDataFolder(folder.Path() / "data", NUV_CLIENT_DATA_DIR);
+    const std::optional<Value> languages =
+        store->ReadKey(store->Users().front().number, "Language");
+    ASSERT_TRUE(languages);
+    std::vector<std::string> names;
+    for (const Value& language : languages->Elements()) {
+        names.push_back(GetLanguageName(static_cast<int>(language.Integer())));
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"English", "French", "German"}));
+}
+
+TEST_F(ReferenceDataTest, KnownCountriesHaveTheirCodes) {
+    struct Known {
+        const char* name;
+        int code;
+        int callingCode;
+    };
+    // Canada shares calling code 1 with its owner, so its code is 1000 + ISO numeric 124.
+    for (const Known& known : {Known{"France", 33, 33}, Known{"Greece", 30, 30},
+                               Known{"Japan", 81, 81}, Known{"Russian Federation", 7, 7},
+                               Known{"United States", 1, 1}, Known{"United Kingdom", 44, 44},
+                               Known{"Canada", 1124, 1}, Known{"Kazakhstan", 1398, 7}}) {
+        SCOPED_TRACE(known.name);
+        ASSERT_NE(GetCountryName(known.code), nullptr);
+        EXPECT_STREQ(GetCountryName(known.code), known.name);
+        EXPECT_EQ(GetTelephonyCountryCode(known.name), known.callingCode);
+    }
+    EXPECT_EQ(GetCountryName(0), nullptr);
+    EXPECT_STREQ(GetCountryName(212), "Morocco");
+    EXPECT_EQ(GetCountryName(42), nullptr);  // No country's calling code.
+    EXPECT_EQ(GetCountryName(1000), nullptr);
+    EXPECT_EQ(GetTelephonyCountryCode("Unknown"), 0);
+    EXPECT_STREQ(GetCountryName(1010), "Antarctica");  // No calling code: 1000 + 010.
+    EXPECT_EQ(GetTelephonyCountryCode("Antarctica"), 0);
+}
+
+TEST_F(ReferenceDataTest, CountryCodesAreUniqueAndFitSixteenBits) {
+    std::set<int> codes;
+    std::set<std::string> names;
+    ASSERT_GT(data.Countries().size(), 240u);
+    for (const HostCountry& country : data.Countries()) {
+        EXPECT_GT(country.code, 0) << country.name;
+        EXPECT_TRUE(codes.insert(country.code).second) << country.name << " " << country.code;
+        EXPECT_TRUE(names.insert(country.name).second) << country.name;
+        // A code below 1000 is the country's own calling code.
+        if (country.code < 1000) {
+            EXPECT_EQ(country.code, country.callingCode) << country.name;
+        }
+    }
+    EXPECT_LE(*codes.rbegin(), std::numeric_limits<short>::max());
+}
+
+TEST_F(ReferenceDataTest, LanguagesGendersAndMonths) {
+    std::set<int> codes;
+    bool spanish = false;
+    for (const HostLanguage& language : data.Languages()) {
+        EXPECT_GE(language.code, 1);
+        EXPECT_LE(language.code, 255);
+        EXPECT_TRUE(codes.insert(language.code).second) << language.name;
+        EXPECT_EQ(language.name.find(';'), std::string::npos) << language.name;
+        spanish = spanish || language.name == "Spanish";
+    }
+    EXPECT_GT(codes.size(), 150u);
+    EXPECT_TRUE(spanish);
+    EXPECT_STREQ(GetGenderName(1), "Female");
+    EXPECT_STREQ(GetGenderName(2), "Male");
+    EXPECT_STREQ(GetMonthString(3), "March");
+    EXPECT_STREQ(GetMonthString(0), "");
+}
+
+TEST_F(ReferenceDataTest, CombosShowTheRealTables) {
+    const HWND combo = CreateWindowEx(0, kComboBoxClassName, "", WS_POPUP | CBS_DROPDOWNLIST, 0, 0,
+                                      120, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(SetCountriesCombo(combo), static_cast<int>(data.Countries().size()));
+    const int france = GetCountryComboIndex(combo, 33);
+    ASSERT_GE(france, 0);
+    char text[64] = {};
+    SendMessage(combo, CB_GETLBTEXT, static_cast<WPARAM>(france), reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "France");
+    SendMessage(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "Afghanistan");
+    SendMessage(combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "Åland Islands");  // Accents do not send it to the end.
+
+    EXPECT_GT(SetLanguagesCombo(combo), 150);
+    const int english = static_cast<int>(SendMessage(
+        combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("English")));
+    ASSERT_GE(english, 0);
+    const auto code = SendMessage(combo, CB_GETITEMDATA, static_cast<WPARAM>(english), 0);
+    EXPECT_STREQ(GetLanguageName(static_cast<int>(code)), "English");
+    DestroyWindow(combo);
+}
+
+TEST(ReferenceDataFiles, MissingOrBrokenTablesNameTheFile) {
+    TempFolder folder;
+    try {
+        ReferenceData data(folder.Path());
+        ADD_FAILURE() << "no error for a missing table";
+    } catch (const ReferenceDataError& error) {
+        EXPECT_NE(std::string(error.what()).find("iso_3166-1.json: cannot be opened"),
+                  std::string::npos)
+            << error.what();
+    }
+    WriteBytes(folder.Path() / "iso_3166-1.json", "{\"3166-1\": [{\"alpha_2\": \"FR\"");
+    EXPECT_THROW(ReferenceData{folder.Path()}, ReferenceDataError);
+    WriteBytes(folder.Path() / "iso_3166-1.json", "{\"3166-1\": [{\"alpha_2\": \"FR\"}]}");
+    EXPECT_THROW(ReferenceData{folder.Path()}, ReferenceDataError);  // No name, no number.
+}
+
+}  // namespace
+}  // namespace nuvclient::test
