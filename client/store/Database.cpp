@@ -37,7 +37,23 @@ Database::Database(const std::filesystem::path& file, OpenMode mode) : m_file(fi
 }
 
 Database::~Database() {
+    sqlite3_finalize(m_dataVersion);
     sqlite3_close(m_db);
+}
+
+std::int64_t Database::DataVersion() {
+    if (!m_dataVersion) {
+        const int rc = sqlite3_prepare_v2(m_db, "PRAGMA data_version", -1, &m_dataVersion, nullptr);
+        if (rc != SQLITE_OK) Fail(rc);
+    }
+    const int rc = sqlite3_step(m_dataVersion);
+    if (rc != SQLITE_ROW) {
+        sqlite3_reset(m_dataVersion);
+        Fail(rc);
+    }
+    const std::int64_t version = sqlite3_column_int64(m_dataVersion, 0);
+    sqlite3_reset(m_dataVersion);
+    return version;
 }
 
 void Database::Fail(int code) const {

@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace nuvclient {
 
@@ -27,13 +26,13 @@ public:
     // Runs a statement that answers one integer, such as a pragma.
     std::int64_t QueryInteger(const char* sql);
     [[noreturn]] void Fail(int code) const;
-    // The prepared form of |sql|, kept for the life of the connection.
-    sqlite3_stmt* Prepare(const char* sql);
+    // Changes when another connection commits to the file; a cheap check on every read.
+    std::int64_t DataVersion();
 
 private:
     std::filesystem::path m_file;
     sqlite3* m_db = nullptr;
-    std::unordered_map<std::string, sqlite3_stmt*> m_statements;
+    sqlite3_stmt* m_dataVersion = nullptr;  // Prepared once.
 };
 
 // One use of a prepared statement of the connection, reset when it ends; bind by position

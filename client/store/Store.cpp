@@ -134,17 +134,44 @@ void Store::WriteRecord(std::uint32_t user, const Record& record) {
     RecordRows rows(m_db, user);
     rows.DeleteAll();
     for (const Field& field : record.Fields()) rows.InsertKey(field.key, field.value);
+    m_cache.erase(user);
+    ++m_writes;
     transaction.Commit();
 }
 
+Store::CachedRecord* Store::CurrentCache(std::uint32_t user) {
+    const auto found = m_cache.find(user);
+    if (found == m_cache.end()) return nullptr;
+    CachedRecord& cached = found->second;
+    if (cached.writes != m_writes || cached.dataVersion != m_db.DataVersion()) {
+        m_cache.erase(found);
+        return nullptr;
+    }
+    return &cached;
+}
+
+template <class Change>
+void Store::NoteWrite(std::uint32_t user, Change change) {
+    CachedRecord* cached = CurrentCache(user);
+    ++m_writes;
+    if (!cached) return;
+    change(cached->record);
+    cached->writes = m_writes;
+}
+
 std::optional<Value> Store::ReadKey(std::uint32_t user, std::string_view key) {
-    Transaction transaction(m_db, TransactionKind::Read);
-    RequireUser(user);
-    Value value;
-    bool found = RecordRows(m_db, user).ReadKey(key, value);
-    transaction.Commit();
-    if (!found) return std::nullopt;
-    return value;
+    const CachedRecord* cached = CurrentCache(user);
+    if (!cached) {
+        // Read first, so that a commit by another connection in between only makes the
+        // cache look older than it is.
+        const std::int64_t version = m_db.DataVersion();
+        Record record = ReadRecord(user);
+        if (m_cache.size() >= kCachedRecords) m_cache.clear();
+        cached = &(m_cache[user] = CachedRecord{version, m_writes, std::move(record)});
+    }
+    const Value* value = cached->record.Find(key);
+    if (!value) return std::nullopt;
+    return *value;
 }
 
 void Store::WriteKey(std::uint32_t user, std::string_view key, const Value& value) {
@@ -154,6 +181,7 @@ void Store::WriteKey(std::uint32_t user, std::string_view key, const Value& valu
     rows.DeleteKey(key);
     rows.InsertKey(key, value);
     transaction.Commit();
+    NoteWrite(user, [&](Record& record) { record.Set(key, value); });
 }
 
 bool Store::RemoveKey(std::uint32_t user, std::string_view key) {
@@ -161,6 +189,7 @@ bool Store::RemoveKey(std::uint32_t user, std::string_view key) {
     RequireUser(user);
     bool removed = RecordRows(m_db, user).DeleteKey(key);
     transaction.Commit();
+    NoteWrite(user, [&](Record& record) { record.Remove(key); });
     return removed;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "client/store/Database.h"
@@ -54,10 +55,26 @@ public:
     bool RemoveKey(std::uint32_t user, std::string_view key);
 
 private:
+    // A user's record as last read, good while no other connection has committed
+    // (SQLite's data_version) and this one has written nothing else since.
+    struct CachedRecord {
+        std::int64_t dataVersion = 0;
+        std::uint64_t writes = 0;
+        Record record;
+    };
+    static constexpr size_t kCachedRecords = 64;
+
     void CheckFile();
     void RequireUser(std::uint32_t user);
+    // The cached record of |user| if it is still current, else null.
+    CachedRecord* CurrentCache(std::uint32_t user);
+    // Counts a write; keeps |user|'s cached record current by applying |change| to it.
+    template <class Change>
+    void NoteWrite(std::uint32_t user, Change change);
 
     Database m_db;
+    std::unordered_map<std::uint32_t, CachedRecord> m_cache;
+    std::uint64_t m_writes = 0;
 };
 
 }  // namespace nuvclient

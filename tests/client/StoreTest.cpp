@@ -127,6 +127,22 @@ TEST_F(StoreTest, SingleKeysAreReadWrittenAndRemoved) {
     EXPECT_EQ(store->ReadRecord(kOwner).Find("AdditionalEmails"), nullptr);
 }
 
+TEST_F(StoreTest, ReadsSeeEveryWriteWhetherThisConnectionOrAnotherMadeIt) {
+    auto store = Open();
+    auto other = Open();
+    EXPECT_EQ(store->ReadKey(kGeorge, "TimeZone"), other->ReadKey(kGeorge, "TimeZone"));
+    other->WriteKey(kGeorge, "TimeZone", Value::Int8(-4));
+    EXPECT_EQ(store->ReadKey(kGeorge, "TimeZone"), Value::Int8(-4));
+    store->WriteKey(kGeorge, "TimeZone", Value::Int8(6));
+    EXPECT_EQ(store->ReadKey(kGeorge, "TimeZone"), Value::Int8(6));
+    EXPECT_EQ(other->ReadKey(kGeorge, "TimeZone"), Value::Int8(6));
+    other->RemoveKey(kGeorge, "TimeZone");
+    EXPECT_EQ(store->ReadKey(kGeorge, "TimeZone"), std::nullopt);
+    store->WriteRecord(kGeorge, Record{});
+    EXPECT_EQ(store->ReadKey(kGeorge, "FirstName"), std::nullopt);
+    EXPECT_EQ(other->ReadKey(kGeorge, "FirstName"), std::nullopt);
+}
+
 TEST_F(StoreTest, UnknownUserIsAnErrorNamingTheFile) {
     auto store = Open();
     try {
