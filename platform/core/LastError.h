@@ -41,6 +41,9 @@ inline constexpr DWORD ERROR_INVALID_MSGBOX_STYLE = 1438;
 inline constexpr DWORD ERROR_MENU_ITEM_NOT_FOUND = 1456;
 inline constexpr DWORD ERROR_INVALID_INDEX = 1413;
 inline constexpr DWORD ERROR_INVALID_COMBOBOX_MESSAGE = 1422;
+inline constexpr DWORD ERROR_MOD_NOT_FOUND = 126;
+inline constexpr DWORD ERROR_PROC_NOT_FOUND = 127;
+inline constexpr DWORD ERROR_DLL_INIT_FAILED = 1114;
 
 DWORD GetLastError();
 void SetLastError(DWORD code);

@@ -1,0 +1,81 @@
+#include "platform/system/DynamicLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/core/LastError.h"
+#include "platform/resources/ResourceChain.h"
+
+namespace {
+
+using CountProc = int (*)();
+
+int Call(HMODULE library, const char* name) {
+    FARPROC proc = GetProcAddress(library, name);
+    return proc ? reinterpret_cast<CountProc>(proc)() : -1;
+}
+
+TEST(DynamicLibraryTest, AttachRegistersResourcesUntilTheLastReferenceGoes) {
+    ASSERT_EQ(winport::FindDialogTemplate(7701), nullptr);
+
+    HMODULE first = LoadLibrary(NUV_FIXTURE_EXTENSION);
+    ASSERT_NE(first, nullptr) << winport::GetLastErrorText();
+    HMODULE second = LoadLibrary(NUV_FIXTURE_EXTENSION);
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(winport::LibraryReferenceCount(first), 2);
+    EXPECT_EQ(Call(first, "FixtureAttachCount"), 1);
+    ASSERT_NE(winport::FindDialogTemplate(7701), nullptr);
+    EXPECT_EQ(winport::LoadStringResource(7702), "fixture string");
+
+    EXPECT_TRUE(FreeLibrary(second));
+    EXPECT_EQ(Call(first, "FixtureDetachCount"), 0);
+    EXPECT_NE(winport::FindDialogTemplate(7701), nullptr);
+
+    EXPECT_TRUE(FreeLibrary(first));
+    EXPECT_EQ(winport::LibraryReferenceCount(first), 0);
+    EXPECT_EQ(winport::FindDialogTemplate(7701), nullptr);
+    EXPECT_EQ(winport::LoadStringResource(7702), std::nullopt);
+
+    // Loaded again, the library is attached afresh.
+    HMODULE again = LoadLibrary(NUV_FIXTURE_EXTENSION);
+    ASSERT_NE(again, nullptr);
+    EXPECT_NE(winport::FindDialogTemplate(7701), nullptr);
+    EXPECT_TRUE(FreeLibrary(again));
+}
+
+TEST(DynamicLibraryTest, RefusedAttachMakesTheLoadFailAndLeavesNothingBehind) {
+    SetLastError(0);
+    EXPECT_EQ(LoadLibrary(NUV_FIXTURE_INVALID_EXTENSION), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_DLL_INIT_FAILED);
+    EXPECT_NE(winport::GetLastErrorText().find(NUV_FIXTURE_INVALID_EXTENSION), std::string::npos);
+    EXPECT_EQ(winport::FindDialogTemplate(7701), nullptr);
+}
+
+TEST(DynamicLibraryTest, LibraryWithoutEntryCallbackLoadsAndExports) {
+    HMODULE library = LoadLibrary(NUV_FIXTURE_PLAIN);
+    ASSERT_NE(library, nullptr) << winport::GetLastErrorText();
+    EXPECT_EQ(Call(library, "FixtureAnswer"), 42);
+    EXPECT_TRUE(DisableThreadLibraryCalls(library));
+
+    EXPECT_EQ(GetProcAddress(library, "NoSuchExport"), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_PROC_NOT_FOUND);
+    EXPECT_NE(winport::GetLastErrorText().find("NoSuchExport"), std::string::npos);
+    EXPECT_TRUE(FreeLibrary(library));
+}
+
+TEST(DynamicLibraryTest, BadPathsAndHandlesFailClearly) {
+    EXPECT_EQ(LoadLibrary("/nonexistent/libnothing.so"), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
+    EXPECT_NE(winport::GetLastErrorText().find("libnothing.so"), std::string::npos);
+    EXPECT_EQ(LoadLibrary(nullptr), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+
+    int notALibrary = 0;
+    auto bogus = reinterpret_cast<HMODULE>(&notALibrary);
+    EXPECT_FALSE(FreeLibrary(bogus));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(GetProcAddress(bogus, "FixtureAnswer"), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_FALSE(DisableThreadLibraryCalls(bogus));
+}
+
+}  // namespace
