@@ -2,13 +2,52 @@
 
 #include <CLI/CLI.hpp>
 
+#include <map>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
+#include "client/cli/OpenCommand.h"
+#include "client/cli/RunCommand.h"
 #include "client/cli/UsersCommand.h"
+#include "client/host/ClientHost.h"
 #include "client/store/DataFolder.h"
-#include "client/store/StoreError.h"
 
 namespace nuvclient {
+
+namespace {
+
+const std::map<std::string, WindowKind> kWindowKinds = {{"owner", WindowKind::Owner},
+                                                        {"contact", WindowKind::Contact},
+                                                        {"group", WindowKind::Group},
+                                                        {"pane", WindowKind::Pane}};
+
+struct OpenArguments {
+    WindowKind kind = WindowKind::Owner;
+    std::optional<std::uint32_t> number;
+    int tab = 0;
+    bool limited = false;
+};
+
+CLI::App* AddOpenCommand(CLI::App& app, OpenArguments& open) {
+    CLI::App* command = app.add_subcommand(
+        "open", "open a details window through the module and print what it shows");
+    command->add_option("window", open.kind, "owner, contact, group or pane")
+        ->required()
+        ->transform(CLI::CheckedTransformer(kWindowKinds, CLI::ignore_case));
+    command->add_option("number", open.number, "the user's number (not for owner)");
+    command->add_option("--tab", open.tab, "the tab selected when the window opens")
+        ->type_name("K");
+    command->add_flag("--limited", open.limited, "a contact's four basic tabs only");
+    command->callback([&open] {
+        const bool owner = open.kind == WindowKind::Owner;
+        if (owner && open.number) throw CLI::ValidationError("number", "owner takes no number");
+        if (!owner && !open.number) throw CLI::ValidationError("number", "a number is needed");
+    });
+    return command;
+}
+
+}  // namespace
 
 int RunCommandLine(int argc, const char* const* argv, const std::filesystem::path& sampleData,
                    std::ostream& out, std::ostream& err) {
@@ -18,8 +57,19 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
     app.add_option("--data", dataFolder,
                    "data folder (default: $XDG_DATA_HOME/nuvclient or ~/.local/share/nuvclient)")
         ->type_name("DIR");
+    ClientOptions options;
+    app.add_option("--module", options.module, "the user details module to load")
+        ->type_name("FILE")
+        ->capture_default_str();
     app.require_subcommand(1, 1);
     CLI::App* users = app.add_subcommand("users", "list the owner, contacts and groups");
+    OpenArguments openArguments;
+    CLI::App* open = AddOpenCommand(app, openArguments);
+    std::filesystem::path script;
+    CLI::App* run = app.add_subcommand("run", "run an automation script");
+    run->add_option("script", script, "the script: one action a line")
+        ->required()
+        ->check(CLI::ExistingFile);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -30,14 +80,31 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
         std::filesystem::path folder =
             dataFolder.empty() ? DefaultDataFolder() : std::filesystem::path(dataFolder);
         auto store = OpenDataFolder(folder, sampleData);
+        int status = kExitSuccess;
         if (users->parsed()) PrintUsers(*store, out);
+        if (open->parsed() || run->parsed()) {
+            ClientHost host(*store, options);
+            status = open->parsed()
+                         ? RunOpenCommand(host,
+                                          {openArguments.kind, openArguments.number.value_or(0),
+                                           openArguments.tab, openArguments.limited},
+                                          out, err)
+                         : RunScriptCommand(host, script, out, err);
+            std::string problem;
+            if (!host.Loaded().Unload(&problem)) {
+                err << "nuvclient: " << problem << '\n';
+                status = kExitFailure;
+            }
+        }
         out.flush();
         if (!out) {
             err << "nuvclient: cannot write to standard output\n";
             return kExitFailure;
         }
-        return kExitSuccess;
-    } catch (const StoreError& error) {
+        return status;
+    } catch (const std::runtime_error& error) {
+        // The store, the reference tables, the host strings or the module failed: each error
+        // names the file and the problem.
         err << "nuvclient: " << error.what() << '\n';
         return kExitFailure;
     }

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "client/store/StoreError.h"
-#include "platform/text/Utf16.h"
+#include "hostlib/property/PropertyText.h"
 
 namespace nuvclient {
 namespace {
@@ -32,72 +32,74 @@ winport::ComPtr<StorePropertySet> StorePropertySet::Create(Store& store, std::ui
 StorePropertySet::StorePropertySet(Store& store, std::uint32_t user, Path path)
     : m_store(store), m_user(user), m_path(std::move(path)) {}
 
-HRESULT StorePropertySet::Address(LPCOLESTR key, LONG index, Path& path) const {
+HRESULT StorePropertySet::Address(LPCOLESTR key, LONG index, std::string& name) {
     if (!key) return E_POINTER;
     if (*key == u'\0' || index < kOwnValue || index > kMaxListIndex) return E_INVALIDARG;
-    path = m_path;
-    path.push_back(Step{winport::Utf16ToUtf8(key), index});
+    name = PropertyTextFromWide(key);
     return S_OK;
 }
 
-Value* StorePropertySet::Find(Record& top, const Path& path) {
-    Record* record = &top;
-    Value* value = nullptr;
-    for (const Step& step : path) {
-        if (value) {
-            if (value->Type() != ValueType::Record) return nullptr;
-            record = &value->Members();
-        }
-        value = record->Find(step.key);
-        if (!value) return nullptr;
-        if (step.index == kOwnValue) continue;
-        if (value->Type() != ValueType::List) return nullptr;
-        List& elements = value->Elements();
-        if (static_cast<std::size_t>(step.index) >= elements.size()) return nullptr;
-        value = &elements[static_cast<std::size_t>(step.index)];
-    }
-    return value;
+template <class AnyRecord>
+auto StorePropertySet::Below(AnyRecord& record, std::string_view key, LONG index)
+    -> decltype(record.Find(key)) {
+    auto* value = record.Find(key);
+    if (!value || index == kOwnValue) return value;
+    if (value->Type() != ValueType::List) return nullptr;
+    auto& elements = value->Elements();
+    if (static_cast<std::size_t>(index) >= elements.size()) return nullptr;
+    return &elements[static_cast<std::size_t>(index)];
 }
 
-HRESULT StorePropertySet::Slot(Record& top, const Path& path, Value*& slot) {
-    Record* record = &top;
-    if (path.size() > 1) {
-        Value* parent = Find(top, Path(path.begin(), path.end() - 1));
-        if (!parent || parent->Type() != ValueType::Record) return kDetachedSet;
-        record = &parent->Members();
+template <class AnyRecord>
+AnyRecord* StorePropertySet::Members(AnyRecord& top) const {
+    AnyRecord* record = &top;
+    for (const Step& step : m_path) {
+        auto* value = Below(*record, step.key, step.index);
+        if (!value || value->Type() != ValueType::Record) return nullptr;
+        record = &value->Members();
     }
-    const Step& step = path.back();
-    slot = record->Find(step.key);
+    return record;
+}
+
+std::string_view StorePropertySet::TopKey(std::string_view key) const {
+    return m_path.empty() ? key : std::string_view(m_path.front().key);
+}
+
+Record StorePropertySet::LoadKey(std::string_view topKey) {
+    Record top;
+    if (std::optional<Value> stored = m_store.ReadKey(m_user, topKey)) {
+        top.Set(topKey, std::move(*stored));
+    }
+    return top;
+}
+
+HRESULT StorePropertySet::Slot(Record& record, std::string_view key, LONG index, Value*& slot) {
+    slot = record.Find(key);
     if (!slot) {
-        record->Set(step.key, Value());
-        slot = record->Find(step.key);
+        record.Set(key, Value());
+        slot = record.Find(key);
     }
-    if (step.index == kOwnValue) return S_OK;
+    if (index == kOwnValue) return S_OK;
     if (slot->Type() != ValueType::List) *slot = Value::OfList({});
     List& elements = slot->Elements();
-    const auto position = static_cast<std::size_t>(step.index);
+    const auto position = static_cast<std::size_t>(index);
     if (position > elements.size()) return E_INVALIDARG;
     if (position == elements.size()) elements.emplace_back();
     slot = &elements[position];
     return S_OK;
 }
 
-bool StorePropertySet::Load(const Path& path, Record& top) {
-    std::optional<Value> value = m_store.ReadKey(m_user, path.front().key);
-    if (!value) return false;
-    top.Set(path.front().key, std::move(*value));
-    return true;
-}
-
 template <class Change>
-HRESULT StorePropertySet::Write(const Path& path, Change change) {
+HRESULT StorePropertySet::Write(std::string_view key, LONG index, Change change) {
     return Guarded([&] {
-        Record top;
-        Load(path, top);
+        const std::string_view topKey = TopKey(key);
+        Record top = LoadKey(topKey);
+        Record* record = Members(top);
+        if (!record) return kDetachedSet;
         Value* slot = nullptr;
-        if (const HRESULT hr = Slot(top, path, slot); FAILED(hr)) return hr;
+        if (const HRESULT hr = Slot(*record, key, index, slot); FAILED(hr)) return hr;
         change(*slot);
-        m_store.WriteKey(m_user, path.front().key, *top.Find(path.front().key));
+        m_store.WriteKey(m_user, topKey, *top.Find(topKey));
         return S_OK;
     });
 }
@@ -108,12 +110,11 @@ HRESULT StorePropertySet::GetValue(LPCOLESTR key, LONG index, NUVValueType* type
     if (text) *text = nullptr;
     if (!type) return E_POINTER;
     *type = NUVValueType::Missing;
-    Path path;
-    if (const HRESULT hr = Address(key, index, path); FAILED(hr)) return hr;
+    std::string name;
+    if (const HRESULT hr = Address(key, index, name); FAILED(hr)) return hr;
     return Guarded([&] {
-        Record top;
-        if (!Load(path, top)) return S_OK;
-        const Value* value = Find(top, path);
+        const Record* record = Members(m_store.CurrentRecord(m_user));
+        const Value* value = record ? Below(*record, name, index) : nullptr;
         if (!value) return S_OK;
         *type = HostTypeOf(value->Type());
         if (integer && NUVIsIntegerType(*type)) *integer = value->Integer();
@@ -121,7 +122,7 @@ HRESULT StorePropertySet::GetValue(LPCOLESTR key, LONG index, NUVValueType* type
             *integer = static_cast<std::int64_t>(value->Elements().size());
         }
         if (text && *type == NUVValueType::Text) {
-            const std::u16string wide = winport::Utf8ToUtf16(value->Text());
+            const std::u16string wide = PropertyTextToWide(value->Text());
             *text = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
             if (!*text) return E_OUTOFMEMORY;
         }
@@ -131,42 +132,44 @@ HRESULT StorePropertySet::GetValue(LPCOLESTR key, LONG index, NUVValueType* type
 
 HRESULT StorePropertySet::SetInteger(LPCOLESTR key, LONG index, NUVValueType type,
                                      std::int64_t value) {
-    Path path;
-    if (const HRESULT hr = Address(key, index, path); FAILED(hr)) return hr;
+    std::string name;
+    if (const HRESULT hr = Address(key, index, name); FAILED(hr)) return hr;
     if (!NUVIsIntegerType(type)) return E_INVALIDARG;
     Value stored;
     if (const HRESULT hr = StoreInteger(type, NUVIntegerOf(type, value), stored); FAILED(hr)) {
         return hr;
     }
-    return Write(path, [&](Value& slot) { slot = std::move(stored); });
+    return Write(name, index, [&](Value& slot) { slot = std::move(stored); });
 }
 
 HRESULT StorePropertySet::SetText(LPCOLESTR key, LONG index, LPCOLESTR text) {
-    Path path;
-    if (const HRESULT hr = Address(key, index, path); FAILED(hr)) return hr;
+    std::string name;
+    if (const HRESULT hr = Address(key, index, name); FAILED(hr)) return hr;
     if (!text) return E_POINTER;
-    return Write(path, [&](Value& slot) { slot = Value::Text(winport::Utf16ToUtf8(text)); });
+    return Write(name, index, [&](Value& slot) { slot = Value::Text(PropertyTextFromWide(text)); });
 }
 
 HRESULT StorePropertySet::OpenPropertySet(LPCOLESTR key, LONG index, NUVOpenMode mode,
                                           MINUVPropertySet** set) {
     if (!set) return E_POINTER;
     *set = nullptr;
-    Path path;
-    if (const HRESULT hr = Address(key, index, path); FAILED(hr)) return hr;
+    std::string name;
+    if (const HRESULT hr = Address(key, index, name); FAILED(hr)) return hr;
     const HRESULT hr = Guarded([&] {
         if (mode == NUVOpenMode::Create) {
-            return Write(path, [](Value& slot) {
+            return Write(name, index, [](Value& slot) {
                 if (slot.Type() != ValueType::Record) slot = Value::OfRecord({});
             });
         }
-        Record top;
-        const Value* value = Load(path, top) ? Find(top, path) : nullptr;
+        const Record* record = Members(m_store.CurrentRecord(m_user));
+        const Value* value = record ? Below(*record, name, index) : nullptr;
         if (!value) return S_FALSE;
         return value->Type() == ValueType::Record ? S_OK : NUV_E_TYPEMISMATCH;
     });
     if (hr != S_OK) return hr;
     return Guarded([&] {
+        Path path = m_path;
+        path.push_back(Step{std::move(name), index});
         *set = new StorePropertySet(m_store, m_user, std::move(path));
         (*set)->AddRef();
         return S_OK;
@@ -174,15 +177,16 @@ HRESULT StorePropertySet::OpenPropertySet(LPCOLESTR key, LONG index, NUVOpenMode
 }
 
 HRESULT StorePropertySet::Remove(LPCOLESTR key) {
-    Path path;
-    if (const HRESULT hr = Address(key, kOwnValue, path); FAILED(hr)) return hr;
+    std::string name;
+    if (const HRESULT hr = Address(key, kOwnValue, name); FAILED(hr)) return hr;
     return Guarded([&] {
-        if (m_path.empty()) return m_store.RemoveKey(m_user, path.front().key) ? S_OK : S_FALSE;
-        Record top;
-        Value* parent = Load(path, top) ? Find(top, m_path) : nullptr;
-        if (!parent || parent->Type() != ValueType::Record) return kDetachedSet;
-        if (!parent->Members().Remove(path.back().key)) return S_FALSE;
-        m_store.WriteKey(m_user, path.front().key, *top.Find(path.front().key));
+        if (m_path.empty()) return m_store.RemoveKey(m_user, name) ? S_OK : S_FALSE;
+        const std::string_view topKey = TopKey(name);
+        Record top = LoadKey(topKey);
+        Record* record = Members(top);
+        if (!record) return kDetachedSet;
+        if (!record->Remove(name)) return S_FALSE;
+        m_store.WriteKey(m_user, topKey, *top.Find(topKey));
         return S_OK;
     });
 }

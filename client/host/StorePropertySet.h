@@ -44,18 +44,26 @@ private:
 
     StorePropertySet(Store& store, std::uint32_t user, Path path);
 
-    // The path of (key, index) below this set; E_POINTER or E_INVALIDARG for a bad address.
-    HRESULT Address(LPCOLESTR key, LONG index, Path& path) const;
-    // The value at |path| of |top| (a record holding the first key only), or null.
-    static Value* Find(Record& top, const Path& path);
-    // The slot at |path| for a write, made as needed; null when this set is detached or the
+    // The key of (key, index) in UTF-8; E_POINTER or E_INVALIDARG for a bad address.
+    static HRESULT Address(LPCOLESTR key, LONG index, std::string& name);
+    // The value at (key, index) of |record|, or null.
+    template <class AnyRecord>
+    static auto Below(AnyRecord& record, std::string_view key, LONG index)
+        -> decltype(record.Find(key));
+    // The slot at (key, index) of |record| for a write, made as needed; E_INVALIDARG when the
     // index leaves a gap.
-    static HRESULT Slot(Record& top, const Path& path, Value*& slot);
-    // Reads the first key of |path| into |top|; false when it is not stored.
-    bool Load(const Path& path, Record& top);
-    // Runs |change| on the slot at |path| and writes the first key back.
+    static HRESULT Slot(Record& record, std::string_view key, LONG index, Value*& slot);
+    // The record this set stands for within |top| (a record holding at least the user's key
+    // this set lies under), or null when its place is gone.
+    template <class AnyRecord>
+    AnyRecord* Members(AnyRecord& top) const;
+    // The user's key that holds (key, index) of this set.
+    std::string_view TopKey(std::string_view key) const;
+    // A record holding only the user's key |topKey| as stored, for a write to change.
+    Record LoadKey(std::string_view topKey);
+    // Runs |change| on the slot at (key, index) and writes the user's key back.
     template <class Change>
-    HRESULT Write(const Path& path, Change change);
+    HRESULT Write(std::string_view key, LONG index, Change change);
 
     Store& m_store;
     std::uint32_t m_user;

@@ -42,6 +42,15 @@ Database::~Database() {
 }
 
 std::int64_t Database::DataVersion() {
+    if (m_commits.Unchanged()) return m_lastDataVersion;
+    // Mark first: a commit between the mark and the answer only makes the mark look older.
+    m_commits.Mark();
+    m_lastDataVersion = QueryDataVersion();
+    m_commits.Locate(m_db);
+    return m_lastDataVersion;
+}
+
+std::int64_t Database::QueryDataVersion() {
     if (!m_dataVersion) {
         const int rc = sqlite3_prepare_v2(m_db, "PRAGMA data_version", -1, &m_dataVersion, nullptr);
         if (rc != SQLITE_OK) Fail(rc);

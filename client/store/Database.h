@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "client/store/CommitWatch.h"
+
 namespace nuvclient {
 
 enum class OpenMode { ExistingOnly, Create };
@@ -26,13 +28,19 @@ public:
     // Runs a statement that answers one integer, such as a pragma.
     std::int64_t QueryInteger(const char* sql);
     [[noreturn]] void Fail(int code) const;
-    // Changes when another connection commits to the file; a cheap check on every read.
+    // Changes when another connection commits to the file; a cheap check on every read: SQLite
+    // is asked only when the write-ahead log's index shows a commit since it last answered.
     std::int64_t DataVersion();
 
 private:
+    std::int64_t QueryDataVersion();
+
     std::filesystem::path m_file;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_dataVersion = nullptr;  // Prepared once.
+    CommitWatch m_commits;
+    // The last answer, good while m_commits is unchanged since it was taken.
+    std::int64_t m_lastDataVersion = 0;
 };
 
 // One use of a prepared statement of the connection, reset when it ends; bind by position

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 #include "client/store/RecordRows.h"
 #include "client/store/StoreError.h"
@@ -32,16 +31,21 @@ std::uint32_t BigEndian(const unsigned char* bytes, int count) {
 }
 
 // A file cut short still has a valid header; compare its size with the one the header gives.
-// Pages still in the write-ahead log may lie beyond the end of the file.
-void CheckNotTruncated(const std::filesystem::path& file) {
+// Pages still in the write-ahead log may lie beyond the end of the file. The header is read
+// through the connection's own handle: closing another descriptor of the file would drop every
+// lock this process holds on it, those of its other connections included.
+void CheckNotTruncated(Database& db) {
+    const std::filesystem::path& file = db.File();
     if (FileSize(file.string() + "-wal") > 0) return;
+    sqlite3_file* handle = nullptr;
     unsigned char header[100];
-    std::FILE* in = std::fopen(file.c_str(), "rb");
-    if (!in) return;  // SQLite reports why it cannot read the file.
-    size_t got = std::fread(header, 1, sizeof header, in);
-    std::fclose(in);
+    if (sqlite3_file_control(db.Handle(), "main", SQLITE_FCNTL_FILE_POINTER, &handle) !=
+            SQLITE_OK ||
+        !handle || !handle->pMethods ||
+        handle->pMethods->xRead(handle, header, sizeof header, 0) != SQLITE_OK)
+        return;  // SQLite reports why it cannot read the file.
     // The size field is valid only when the change counter matches its "valid for" copy.
-    if (got < sizeof header || BigEndian(header + 24, 4) != BigEndian(header + 92, 4)) return;
+    if (BigEndian(header + 24, 4) != BigEndian(header + 92, 4)) return;
     std::int64_t pageSize = BigEndian(header + 16, 2) == 1 ? 65536 : BigEndian(header + 16, 2);
     std::int64_t expected = pageSize * BigEndian(header + 28, 4);
     std::int64_t size = FileSize(file);
@@ -57,7 +61,7 @@ std::string_view UserKindName(UserKind kind) {
 }
 
 Store::Store(const std::filesystem::path& file) : m_db(file, OpenMode::ExistingOnly) {
-    CheckNotTruncated(file);
+    CheckNotTruncated(m_db);
     CheckFile();
 }
 
@@ -159,17 +163,18 @@ void Store::NoteWrite(std::uint32_t user, Change change) {
     cached->writes = m_writes;
 }
 
+const Record& Store::CurrentRecord(std::uint32_t user) {
+    if (const CachedRecord* cached = CurrentCache(user)) return cached->record;
+    // Read first, so that a commit by another connection in between only makes the cache look
+    // older than it is.
+    const std::int64_t version = m_db.DataVersion();
+    Record record = ReadRecord(user);
+    if (m_cache.size() >= kCachedRecords) m_cache.clear();
+    return (m_cache[user] = CachedRecord{version, m_writes, std::move(record)}).record;
+}
+
 std::optional<Value> Store::ReadKey(std::uint32_t user, std::string_view key) {
-    const CachedRecord* cached = CurrentCache(user);
-    if (!cached) {
-        // Read first, so that a commit by another connection in between only makes the
-        // cache look older than it is.
-        const std::int64_t version = m_db.DataVersion();
-        Record record = ReadRecord(user);
-        if (m_cache.size() >= kCachedRecords) m_cache.clear();
-        cached = &(m_cache[user] = CachedRecord{version, m_writes, std::move(record)});
-    }
-    const Value* value = cached->record.Find(key);
+    const Value* value = CurrentRecord(user).Find(key);
     if (!value) return std::nullopt;
     return *value;
 }

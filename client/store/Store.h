@@ -50,6 +50,9 @@ public:
     Record ReadRecord(std::uint32_t user);
     // Replaces the user's whole record.
     void WriteRecord(std::uint32_t user, const Record& record);
+    // The user's record as it stands, kept between calls while no commit has touched it; good
+    // until the next call on this store.
+    const Record& CurrentRecord(std::uint32_t user);
     std::optional<Value> ReadKey(std::uint32_t user, std::string_view key);
     void WriteKey(std::uint32_t user, std::string_view key, const Value& value);
     bool RemoveKey(std::uint32_t user, std::string_view key);

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "platform/text/Utf16.h"
+#include "hostlib/property/PropertyText.h"
 
 namespace {
 
@@ -21,11 +21,11 @@ std::string FormatInteger(NUVValueType type, std::int64_t value) {
 }  // namespace
 
 MCVariantProperty::MCVariantProperty(winport::ComPtr<MINUVPropertySet> root, std::string_view key)
-    : m_root(std::move(root)), m_path{{winport::Utf8ToUtf16(key), kOwnValue}} {}
+    : m_root(std::move(root)), m_path{{PropertyTextToWide(key), kOwnValue}} {}
 
 MCVariantProperty MCVariantProperty::Child(std::string_view key) const {
     MCVariantProperty child(*this);
-    if (!child.m_path.empty()) child.m_path.push_back({winport::Utf8ToUtf16(key), kOwnValue});
+    if (!child.m_path.empty()) child.m_path.push_back({PropertyTextToWide(key), kOwnValue});
     return child;
 }
 
@@ -52,29 +52,32 @@ const MCVariantProperty MCVariantProperty::operator[](int index) const {
     return Element(index);
 }
 
-winport::ComPtr<MINUVPropertySet> MCVariantProperty::Container(NUVOpenMode mode) const {
+MINUVPropertySet* MCVariantProperty::Container(NUVOpenMode mode,
+                                               winport::ComPtr<MINUVPropertySet>& nested) const {
     if (m_path.empty()) return nullptr;
-    winport::ComPtr<MINUVPropertySet> set = m_root;
+    MINUVPropertySet* set = m_root.Get();
     for (std::size_t i = 0; set && i + 1 < m_path.size(); ++i) {
         winport::ComPtr<MINUVPropertySet> next;
         const Step& step = m_path[i];
         if (set->OpenPropertySet(step.key.c_str(), step.index, mode, next.GetAddressOf()) != S_OK) {
             return nullptr;
         }
-        set = std::move(next);
+        nested = std::move(next);
+        set = nested.Get();
     }
     return set;
 }
 
 MCVariantProperty::Value MCVariantProperty::Read() const {
-    const winport::ComPtr<MINUVPropertySet> set = Container(NUVOpenMode::Existing);
+    winport::ComPtr<MINUVPropertySet> nested;
+    MINUVPropertySet* set = Container(NUVOpenMode::Existing, nested);
     if (!set) return {};
     Value value;
     BSTR text = nullptr;
     const Step& step = m_path.back();
     const HRESULT hr =
         set->GetValue(step.key.c_str(), step.index, &value.type, &value.integer, &text);
-    if (text && SUCCEEDED(hr)) value.text.assign(text, SysStringLen(text));
+    if (text && SUCCEEDED(hr)) value.text = PropertyTextFromWide({text, SysStringLen(text)});
     SysFreeString(text);
     return SUCCEEDED(hr) ? value : Value{};
 }
@@ -82,7 +85,7 @@ MCVariantProperty::Value MCVariantProperty::Read() const {
 std::int64_t MCVariantProperty::ReadInteger() const {
     const Value value = Read();
     if (NUVIsIntegerType(value.type)) return NUVIntegerOf(value.type, value.integer);
-    if (value.type == NUVValueType::Text) return ParseInteger(winport::Utf16ToUtf8(value.text));
+    if (value.type == NUVValueType::Text) return ParseInteger(value.text);
     return 0;
 }
 
@@ -115,8 +118,8 @@ MCVariantProperty::operator unsigned long() const {
 }
 
 MCVariantProperty::operator std::string() const {
-    const Value value = Read();
-    if (value.type == NUVValueType::Text) return winport::Utf16ToUtf8(value.text);
+    Value value = Read();
+    if (value.type == NUVValueType::Text) return std::move(value.text);
     if (NUVIsIntegerType(value.type)) return FormatInteger(value.type, value.integer);
     return {};
 }
@@ -127,7 +130,8 @@ int MCVariantProperty::GetSize() const {
 }
 
 MCVariantProperty& MCVariantProperty::WriteInteger(NUVValueType type, std::int64_t value) {
-    if (const winport::ComPtr<MINUVPropertySet> set = Container(NUVOpenMode::Create)) {
+    winport::ComPtr<MINUVPropertySet> nested;
+    if (MINUVPropertySet* set = Container(NUVOpenMode::Create, nested)) {
         const Step& step = m_path.back();
         set->SetInteger(step.key.c_str(), step.index, type, value);
     }
@@ -135,9 +139,10 @@ MCVariantProperty& MCVariantProperty::WriteInteger(NUVValueType type, std::int64
 }
 
 MCVariantProperty& MCVariantProperty::WriteText(std::string_view text) {
-    if (const winport::ComPtr<MINUVPropertySet> set = Container(NUVOpenMode::Create)) {
+    winport::ComPtr<MINUVPropertySet> nested;
+    if (MINUVPropertySet* set = Container(NUVOpenMode::Create, nested)) {
         const Step& step = m_path.back();
-        set->SetText(step.key.c_str(), step.index, winport::Utf8ToUtf16(text).c_str());
+        set->SetText(step.key.c_str(), step.index, PropertyTextToWide(text).c_str());
     }
     return *this;
 }

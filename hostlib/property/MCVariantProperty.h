@@ -74,13 +74,14 @@ private:
     struct Value {
         NUVValueType type = NUVValueType::Missing;
         std::int64_t integer = 0;
-        std::u16string text;
+        std::string text;
     };
 
     MCVariantProperty Child(std::string_view key) const;
     MCVariantProperty Element(int index) const;
-    // The property set holding the addressed value, made along the way with Create.
-    winport::ComPtr<MINUVPropertySet> Container(NUVOpenMode mode) const;
+    // The property set holding the addressed value, made along the way with Create; null when
+    // nothing is reached. |nested| keeps a nested set alive while the answer is used.
+    MINUVPropertySet* Container(NUVOpenMode mode, winport::ComPtr<MINUVPropertySet>& nested) const;
     Value Read() const;
     std::int64_t ReadInteger() const;
     MCVariantProperty& WriteInteger(NUVValueType type, std::int64_t value);

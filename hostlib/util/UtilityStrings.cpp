@@ -11,6 +11,7 @@ constexpr winport::StringResource kStrings[] = {
     {kEntryBadCharacterText, "The %1 contains characters that cannot be used."},
     {kIntegerRangeText, "The %1 must be a whole number from %2 to %3."},
     {kIntegerRangeUnnamedText, "Please enter a whole number from %2 to %3."},
+    {kWebPageMissingText, "This web page is not available."},
 };
 
 constexpr winport::ResourceTable kTable{"host utility strings", {}, {}, {}, kStrings};

@@ -1,5 +1,5 @@
-// The host library's own strings: the texts its checks show. They join the resource chain
-// with the library.
+// The host library's own strings: the texts its checks and its web-page opener show. They
+// join the resource chain with the library.
 #pragma once
 
 #include "platform/core/WinTypes.h"
@@ -9,3 +9,4 @@ inline constexpr UINT kEntryTooLongText = 7101;
 inline constexpr UINT kEntryBadCharacterText = 7102;
 inline constexpr UINT kIntegerRangeText = 7103;
 inline constexpr UINT kIntegerRangeUnnamedText = 7104;
+inline constexpr UINT kWebPageMissingText = 7105;

@@ -16,7 +16,8 @@ std::vector<std::string> CommonFlags(HWND hwnd) {
     if (!(style & WS_VISIBLE)) flags.emplace_back("hidden");
     if (style & WS_DISABLED) flags.emplace_back("disabled");
     if (GetFocus() == hwnd) flags.emplace_back("focus");
-    if (style & WS_TABSTOP) flags.emplace_back("tabstop");
+    // On a top-level window the same bit is WS_MAXIMIZEBOX.
+    if ((style & WS_CHILD) && (style & WS_TABSTOP)) flags.emplace_back("tabstop");
     return flags;
 }
 

@@ -94,4 +94,16 @@ inline RunResult RunClient(const std::vector<std::string>& args, RunAs who = Run
     return result;
 }
 
+// Runs |sql| on |file| in another process (the sqlite3 program); answers its exit status.
+inline int RunSqliteProgram(const std::filesystem::path& file, const std::string& sql) {
+    pid_t child = fork();
+    if (child == 0) {
+        execlp("sqlite3", "sqlite3", file.c_str(), sql.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 }  // namespace nuvclient::test

@@ -71,7 +71,10 @@ TEST_P(BadUsageTest, ExitsWithStatusTwo) {
 
 INSTANTIATE_TEST_SUITE_P(CommandLine, BadUsageTest,
                          ::testing::Values(std::vector<std::string>{},
-                                           std::vector<std::string>{"open", "owner"},
+                                           std::vector<std::string>{"open", "owner", "5"},
+                                           std::vector<std::string>{"open", "contact"},
+                                           std::vector<std::string>{"open", "window", "3"},
+                                           std::vector<std::string>{"open", "pane", "x"},
                                            std::vector<std::string>{"--frobnicate", "users"},
                                            std::vector<std::string>{"--data"},
                                            std::vector<std::string>{"users", "extra"}));

@@ -251,6 +251,30 @@ TEST_F(StorePropertySetTest, NestedSetsAreLiveViewsOfTheRecord) {
     EXPECT_EQ(set->Remove(u"AdditionalOwnerEmails"), S_FALSE);
 }
 
+// Reads come from the record the store keeps, yet a write by another connection shows at the
+// very next read: keys, list sizes and values inside nested sets alike.
+TEST_F(StorePropertySetTest, WritesOfAnotherConnectionShowAtTheNextRead) {
+    MCVariantPropertySet record(View(kOwner, OwnerDetailsView).Get());
+    const MCVariantProperty email = record["AdditionalOwnerEmails"][1]["Email"];
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(std::string(record["NickName"]), "Lodie");
+        EXPECT_EQ(record["Language"].GetSize(), 3);
+        EXPECT_EQ(std::string(email), "é.mercier@société.example");
+    }
+    auto other = OpenDataFolder(m_temp.Path() / "data", NUV_CLIENT_DATA_DIR);
+    other->WriteKey(kOwner, "NickName", Value::Text("Lo"));
+    EXPECT_EQ(std::string(record["NickName"]), "Lo");
+    other->WriteKey(kOwner, "Language", Value::OfList({Value::UInt8(7)}));
+    EXPECT_EQ(record["Language"].GetSize(), 1);
+    EXPECT_EQ(static_cast<int>(record["Language"][0]), 7);
+    other->WriteKey(kOwner, "AdditionalOwnerEmails",
+                    Value::OfList({Member("a@example.org", false), Member("b@example.org", true)}));
+    EXPECT_EQ(std::string(email), "b@example.org");
+    other->RemoveKey(kOwner, "AdditionalOwnerEmails");
+    EXPECT_EQ(std::string(email), "");
+    EXPECT_EQ(record["AdditionalOwnerEmails"].GetSize(), 0);
+}
+
 // Every text of the sample data, in all its scripts, reads and writes back byte for byte.
 TEST_F(StorePropertySetTest, SampleTextsSurviveReadAndWrite) {
     int texts = 0;

@@ -143,6 +143,45 @@ TEST_F(StoreTest, ReadsSeeEveryWriteWhetherThisConnectionOrAnotherMadeIt) {
     EXPECT_EQ(other->ReadKey(kGeorge, "FirstName"), std::nullopt);
 }
 
+// Reads served from the kept record still see, at once, every commit another connection or
+// another process makes, however many reads came before it.
+TEST_F(StoreTest, KeptRecordGivesWayToEveryOutsideCommit) {
+    auto store = Open();
+    auto other = Open();
+    for (int round = 0; round < 3; ++round) {
+        const std::string city = "Lyon " + std::to_string(round);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NE(store->ReadKey(kGeorge, "HomeCity"), Value::Text(city));
+        other->WriteKey(kGeorge, "HomeCity", Value::Text(city));
+        EXPECT_EQ(store->ReadKey(kGeorge, "HomeCity"), Value::Text(city));
+        EXPECT_EQ(store->CurrentRecord(kGeorge).Find("HomeCity")->Text(), city);
+
+        const std::string sql = "UPDATE fields SET value = 'Process " + std::to_string(round) +
+                                "' WHERE user = 2000001 AND parent IS NULL AND name = 'HomeCity'";
+        ASSERT_EQ(test::RunSqliteProgram(StoreFileIn(Folder()), sql), 0);
+        EXPECT_EQ(store->ReadKey(kGeorge, "HomeCity"),
+                  Value::Text("Process " + std::to_string(round)));
+    }
+    EXPECT_EQ(store->ReadRecord(kGeorge), other->ReadRecord(kGeorge));
+}
+
+// A store holds a lock on its file for as long as it is open, so that nobody takes the file out
+// of write-ahead-log mode or removes the log under it. Opening a second store on the file, whose
+// checks read the file's header, must leave that lock in place.
+TEST_F(StoreTest, SecondStoreOnTheFileLeavesTheFirstOnesLockInPlace) {
+    auto store = Open();
+    ASSERT_TRUE(store->ReadKey(kOwner, "FirstName"));
+    Database(StoreFileIn(Folder()), OpenMode::ExistingOnly)
+        .Execute("PRAGMA wal_checkpoint(TRUNCATE)");
+    ASSERT_EQ(std::filesystem::file_size(StoreFileIn(Folder()).string() + "-wal"), 0u);
+    auto second = Open();
+    EXPECT_NE(test::RunSqliteProgram(StoreFileIn(Folder()), "PRAGMA journal_mode = DELETE"), 0);
+    second.reset();
+    EXPECT_NE(test::RunSqliteProgram(StoreFileIn(Folder()), "PRAGMA journal_mode = DELETE"), 0);
+    store->WriteKey(kOwner, "FirstName", Value::Text("Élo"));
+    EXPECT_EQ(Open()->ReadKey(kOwner, "FirstName"), Value::Text("Élo"));
+}
+
 TEST_F(StoreTest, UnknownUserIsAnErrorNamingTheFile) {
     auto store = Open();
     try {

@@ -50,6 +50,12 @@ TEST_F(AgentTest, DumpShowsWhatAPersonSeesAndIsTheSameEveryTime) {
               "  Button 2 \"Cancel\" [tabstop]\n");
     EXPECT_EQ(DumpWindowTree(dialog.m_hWnd), dump);
     EXPECT_EQ(DumpWindowTree(reinterpret_cast<HWND>(0x42)), "");
+
+    // A frame's maximize box shares its bit with a control's tab stop.
+    HWND frame = CreateWindowEx(0, "Static", "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100,
+                                100, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(DumpWindowTree(frame), "Static \"Frame\"\n");
+    DestroyWindow(frame);
 }
 
 TEST_F(AgentTest, APersonCannotReachDisabledHiddenOrMissingWindows) {

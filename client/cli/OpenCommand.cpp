@@ -1,0 +1,103 @@
+#include "client/cli/OpenCommand.h"
+
+#include <optional>
+#include <string>
+
+#include "client/cli/CommandLine.h"
+#include "client/host/UserObject.h"
+#include "module/host/DetailsWindowMessages.h"
+#include "platform/automation/WindowDump.h"
+#include "platform/com/ComPtr.h"
+#include "platform/core/WinStyles.h"
+#include "platform/dialog/DialogApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+
+namespace nuvclient {
+
+namespace {
+
+std::optional<User> FindRequestedUser(Store& store, const OpenRequest& request,
+                                      std::string& problem) {
+    if (request.kind == WindowKind::Owner) {
+        for (const User& user : store.Users()) {
+            if (user.kind == UserKind::Owner) return user;
+        }
+        problem = "the store has no owner";
+        return std::nullopt;
+    }
+    std::optional<User> user = store.FindUser(request.number);
+    if (!user) {
+        problem = "no user has the number " + std::to_string(request.number);
+        return std::nullopt;
+    }
+    const bool wantsGroup = request.kind == WindowKind::Group;
+    if (user->kind == UserKind::Owner || (user->kind == UserKind::Group) != wantsGroup) {
+        problem = "user " + std::to_string(request.number) + " is " +
+                  std::string(UserKindName(user->kind)) + ", not " +
+                  (wantsGroup ? "a group" : "a contact");
+        return std::nullopt;
+    }
+    return user;
+}
+
+HWND HandleOf(CWnd* window) {
+    return window ? window->GetSafeHwnd() : nullptr;
+}
+
+// A host window of the client's own, as a contact list would be, holding the pane.
+HWND OpenPane(ClientHost& host, BCUserInfo* user) {
+    HWND frame =
+        CreateWindowEx(0, kDialogClassName, "NUV Contacts", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                       520, 420, nullptr, nullptr, nullptr, nullptr);
+    if (!frame) return nullptr;
+    HWND pane = HandleOf(host.Module().CreateDetailsPane(CWnd::FromHandle(frame)));
+    if (!pane) {
+        DestroyWindow(frame);
+        return nullptr;
+    }
+    SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(user), 0);
+    return frame;
+}
+
+}  // namespace
+
+HWND OpenWindow(ClientHost& host, const OpenRequest& request, std::string& problem) {
+    const std::optional<User> user = FindRequestedUser(host.UserStore(), request, problem);
+    if (!user) return nullptr;
+    BCUserInfo* info = host.UserInfo(*user);
+    HWND window = nullptr;
+    if (request.kind == WindowKind::Pane) {
+        window = OpenPane(host, info);
+    } else {
+        winport::ComPtr<MIUserObject> object;
+        const HRESULT hr = CreateUserObject(host.UserStore(), user->number, object.GetAddressOf());
+        if (FAILED(hr)) {
+            problem = "cannot make the user object of " + std::to_string(user->number);
+            return nullptr;
+        }
+        MIUserDetailsModule& module = host.Module();
+        window =
+            HandleOf(request.kind == WindowKind::Owner
+                         ? module.OpenOwnerDetails(object.Get(), info, request.tab, false, nullptr)
+                         : module.OpenUserDetails(object.Get(), info, request.tab, false,
+                                                  request.limited, nullptr));
+    }
+    if (!window) problem = "the module opened no window for " + std::to_string(user->number);
+    winport::PumpMessages();
+    return window;
+}
+
+int RunOpenCommand(ClientHost& host, const OpenRequest& request, std::ostream& out,
+                   std::ostream& err) {
+    std::string problem;
+    HWND window = OpenWindow(host, request, problem);
+    if (!window) {
+        err << "nuvclient: " << problem << '\n';
+        return kExitFailure;
+    }
+    out << winport::DumpWindowTree(window);
+    return kExitSuccess;
+}
+
+}  // namespace nuvclient

@@ -1,0 +1,29 @@
+// `nuvclient open`: opens one details window through the module, as the host would, and prints
+// what it shows.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+
+#include "client/host/ClientHost.h"
+
+namespace nuvclient {
+
+enum class WindowKind { Owner, Contact, Group, Pane };
+
+struct OpenRequest {
+    WindowKind kind = WindowKind::Owner;
+    std::uint32_t number = 0;  // The contact, group or pane's user; unused for the owner.
+    int tab = 0;
+    bool limited = false;
+};
+
+// Opens the window and answers its handle (for a pane, the host window around it); null, with
+// |problem| naming the user or the failure, when none was opened.
+HWND OpenWindow(ClientHost& host, const OpenRequest& request, std::string& problem);
+
+// Opens the window and writes its dump to |out|. Answers the exit status.
+int RunOpenCommand(ClientHost& host, const OpenRequest& request, std::ostream& out,
+                   std::ostream& err);
+
+}  // namespace nuvclient

@@ -1,0 +1,36 @@
+#include "client/host/ClientHost.h"
+
+#include "hostlib/reference/HostReferenceData.h"
+#include "hostlib/util/Browser.h"
+
+namespace nuvclient {
+
+ClientHost::HostLibraryBinding::HostLibraryBinding(const ReferenceData& reference,
+                                                   MIHostServices& services) {
+    SetHostReferenceData(&reference);
+    SetHostServices(&services);
+}
+
+ClientHost::HostLibraryBinding::~HostLibraryBinding() {
+    SetHostServices(nullptr);
+    SetHostReferenceData(nullptr);
+}
+
+ClientHost::ClientHost(Store& store, ClientOptions options)
+    : m_store(store),
+      m_services(winport::MakeComObject<HostServices>(std::move(options.services))),
+      m_application(winport::MakeComObject<HostApplication>(store, *m_services.Get())),
+      m_binding(m_reference, *m_services.Get()),
+      m_module(options.module, *m_application.Get()) {}
+
+ClientHost::~ClientHost() {
+    m_module.Unload();
+}
+
+BCUserInfo* ClientHost::UserInfo(const User& user) {
+    std::unique_ptr<BCUserInfo>& info = m_userInfos[user.number];
+    if (!info) info = std::make_unique<BCUserInfo>(static_cast<int>(user.number), user.name);
+    return info.get();
+}
+
+}  // namespace nuvclient

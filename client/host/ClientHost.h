@@ -1,0 +1,64 @@
+// The running host: the reference tables and host strings given to the host library, the
+// services and application objects, and the user details module loaded and initialised.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+#include "client/host/HostApplication.h"
+#include "client/host/HostServices.h"
+#include "client/host/HostStrings.h"
+#include "client/module/LoadedModule.h"
+#include "client/reference/ReferenceData.h"
+#include "client/store/Store.h"
+#include "hostlib/framework/UserInfo.h"
+#include "platform/com/ComPtr.h"
+
+namespace nuvclient {
+
+struct ClientOptions {
+    std::filesystem::path module = NUV_MODULE_PATH;
+    HostServicesOptions services;
+};
+
+class ClientHost {
+public:
+    // Throws ReferenceDataError, ModuleError or std::runtime_error naming what failed.
+    ClientHost(Store& store, ClientOptions options = {});
+    // Closes the module's windows and unloads it first, then takes the host's parts away.
+    ~ClientHost();
+    ClientHost(const ClientHost&) = delete;
+    ClientHost& operator=(const ClientHost&) = delete;
+
+    MIUserDetailsModule& Module() { return m_module.Module(); }
+    LoadedModule& Loaded() { return m_module; }
+    HostApplication& Application() { return *m_application.Get(); }
+    HostServices& Services() { return *m_services.Get(); }
+    Store& UserStore() { return m_store; }
+    // The host's user-information object for |user|, kept for as long as the host runs.
+    BCUserInfo* UserInfo(const User& user);
+
+private:
+    // Hands the reference tables and the services object to the host library for as long as
+    // the host runs.
+    class HostLibraryBinding {
+    public:
+        HostLibraryBinding(const ReferenceData& reference, MIHostServices& services);
+        ~HostLibraryBinding();
+        HostLibraryBinding(const HostLibraryBinding&) = delete;
+        HostLibraryBinding& operator=(const HostLibraryBinding&) = delete;
+    };
+
+    Store& m_store;
+    ReferenceData m_reference;
+    HostStrings m_strings;
+    winport::ComPtr<HostServices> m_services;
+    winport::ComPtr<HostApplication> m_application;
+    HostLibraryBinding m_binding;
+    std::map<std::uint32_t, std::unique_ptr<BCUserInfo>> m_userInfos;
+    LoadedModule m_module;
+};
+
+}  // namespace nuvclient

@@ -1,0 +1,36 @@
+#include "client/host/HostStrings.h"
+
+#include <stdexcept>
+
+#include "hostlib/util/HostStrings.h"
+#include "platform/core/LastError.h"
+#include "platform/resources/ResourceChain.h"
+
+namespace nuvclient {
+
+namespace {
+
+constexpr winport::StringResource kStrings[] = {
+    {AFX_IDS_APP_TITLE, "NUV"},
+    {IDS_OWNER_DETAILS_TITLE, "NUV Global Directory - My Info: %s"},
+    {IDS_CONTACT_DETAILS_TITLE, "NUV Global Directory - User Info On: %s"},
+    {IDS_UPDATE_WARNING_CAPTION, "Your Published Details"},
+    {IDS_UPDATE_WARNING_TEXT,
+     "The details on these pages are published in the global directory. Changes you make are "
+     "uploaded when you press Save; Update From Database replaces them with what the directory "
+     "holds now."},
+};
+
+constexpr winport::ResourceTable kTable{"host client strings", {}, {}, {}, kStrings};
+
+}  // namespace
+
+HostStrings::HostStrings() {
+    if (!winport::AddResourceTable(kTable)) throw std::runtime_error(winport::GetLastErrorText());
+}
+
+HostStrings::~HostStrings() {
+    winport::RemoveResourceTable(kTable);
+}
+
+}  // namespace nuvclient

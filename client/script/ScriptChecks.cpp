@@ -1,0 +1,138 @@
+// Script checks: what a person sees in the windows, and what the host was asked and stored.
+#include <algorithm>
+
+#include "client/script/ScriptRunner.h"
+#include "client/script/ScriptSupport.h"
+#include "platform/controls/TabControlApi.h"
+#include "platform/core/WinMessages.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/StateDescription.h"
+#include "platform/window/WindowApi.h"
+
+namespace nuvclient {
+
+namespace {
+
+void Compare(const std::string& what, const std::string& expected, const std::string& found) {
+    if (expected != found) {
+        throw ScriptError(what + ": expected " + winport::QuoteText(expected) + ", found " +
+                          winport::QuoteText(found));
+    }
+}
+
+void RequireState(const std::string& id, const char* state, bool holds) {
+    if (!holds) throw ScriptError("control " + id + " is not " + state);
+}
+
+// A stored scalar as a script writes it: integers in decimal, bools as 0 or 1.
+std::string StoredText(const Value& value) {
+    switch (value.Type()) {
+        case ValueType::Text: return value.Text();
+        case ValueType::List: return "(a list of " + std::to_string(value.Elements().size()) + ")";
+        case ValueType::Record: return "(a record)";
+        default: return std::to_string(value.Integer());
+    }
+}
+
+std::string Joined(const std::vector<std::string>& words) {
+    std::string joined;
+    for (const std::string& word : words) {
+        if (!joined.empty()) joined += ' ';
+        joined += winport::QuoteText(word);
+    }
+    return joined;
+}
+
+}  // namespace
+
+void ScriptRunner::AddChecks() {
+    m_checks["text"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 2, 2, "expect text ID TEXT");
+        Compare("text of " + args[0], args[1], winport::GetWindowTextUtf8(Control(args[0])));
+    };
+    m_checks["title"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect title TEXT");
+        Compare("title", args[0], winport::GetWindowTextUtf8(Current()));
+    };
+    m_checks["enabled"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect enabled ID");
+        RequireState(args[0], "enabled", IsWindowEnabled(Control(args[0])));
+    };
+    m_checks["disabled"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect disabled ID");
+        RequireState(args[0], "disabled", !IsWindowEnabled(Control(args[0])));
+    };
+    m_checks["visible"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect visible ID");
+        RequireState(args[0], "visible", IsWindowVisible(Control(args[0])));
+    };
+    m_checks["hidden"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect hidden ID");
+        RequireState(args[0], "hidden", !IsWindowVisible(Control(args[0])));
+    };
+    m_checks["checked"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect checked ID");
+        RequireState(args[0], "checked",
+                     SendMessage(Control(args[0]), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    };
+    m_checks["unchecked"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect unchecked ID");
+        RequireState(args[0], "unchecked",
+                     SendMessage(Control(args[0]), BM_GETCHECK, 0, 0) != BST_CHECKED);
+    };
+    m_checks["focus"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect focus ID");
+        RequireState(args[0], "focused", GetFocus() == Control(args[0]));
+    };
+    m_checks["tabs"] = [this](const std::vector<std::string>& args) {
+        Compare("tabs", Joined(args), Joined(TabCaptions(TabControl())));
+    };
+    m_checks["tab"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect tab CAPTION");
+        HWND tab = TabControl();
+        const int selected = static_cast<int>(SendMessage(tab, TCM_GETCURSEL, 0, 0));
+        const std::vector<std::string> captions = TabCaptions(tab);
+        Compare("selected tab", args[0],
+                selected >= 0 && selected < static_cast<int>(captions.size()) ? captions[selected]
+                                                                              : "");
+    };
+    m_checks["closed"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 0, 0, "expect closed");
+        if (m_current && IsWindow(m_current)) throw ScriptError("the window is still open");
+    };
+    m_checks["box"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 2, "expect box TEXT [CAPTION]");
+        if (m_agent.MessageBoxes().empty()) throw ScriptError("no message box was shown");
+        const winport::MessageBoxRequest& box = m_agent.MessageBoxes().back().request;
+        Compare("message box", args[0], box.text);
+        if (args.size() == 2) Compare("message box caption", args[1], box.caption);
+    };
+    m_checks["boxes"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect boxes N");
+        Compare("message boxes shown", args[0], std::to_string(m_agent.MessageBoxes().size()));
+    };
+    m_checks["key"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 3, 3, "expect key USER KEY VALUE");
+        const std::optional<Value> stored =
+            m_host.UserStore().ReadKey(static_cast<std::uint32_t>(ToInt(args[0])), args[1]);
+        Compare("stored " + args[1] + " of " + args[0], args[2],
+                stored ? StoredText(*stored) : "(missing)");
+    };
+    m_checks["event"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 2, "expect event WHAT [DETAIL]");
+        const std::vector<HostEvent>& events = m_host.Application().Events();
+        const bool found = std::any_of(events.begin(), events.end(), [&](const HostEvent& e) {
+            return e.what == args[0] && (args.size() == 1 || e.detail == args[1]);
+        });
+        if (!found) throw ScriptError("the host was not asked: " + Joined(args));
+    };
+    m_checks["opened"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect opened ADDRESS");
+        const std::vector<std::string>& opened = m_host.Services().OpenedAddresses();
+        if (std::find(opened.begin(), opened.end(), args[0]) == opened.end()) {
+            throw ScriptError("the address was not opened: " + winport::QuoteText(args[0]));
+        }
+    };
+}
+
+}  // namespace nuvclient

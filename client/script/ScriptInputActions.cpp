@@ -1,0 +1,93 @@
+// Script actions a person takes with the mouse and the keyboard on one control.
+#include <algorithm>
+#include <cctype>
+
+#include "client/script/ScriptRunner.h"
+#include "client/script/ScriptSupport.h"
+#include "platform/controls/ListBoxApi.h"
+#include "platform/controls/ListViewApi.h"
+#include "platform/core/WinMessages.h"
+#include "platform/window/WindowClass.h"
+
+namespace nuvclient {
+
+namespace {
+
+const std::pair<const char*, UINT> kKeys[] = {
+    {"enter", VK_RETURN}, {"escape", VK_ESCAPE}, {"tab", VK_TAB},       {"space", VK_SPACE},
+    {"up", VK_UP},        {"down", VK_DOWN},     {"left", VK_LEFT},     {"right", VK_RIGHT},
+    {"home", VK_HOME},    {"end", VK_END},       {"delete", VK_DELETE}, {"backspace", VK_BACK},
+    {"f4", VK_F4},        {"apps", VK_APPS},     {"pageup", VK_PRIOR},  {"pagedown", VK_NEXT},
+};
+
+UINT KeyNamed(std::string name) {
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const auto& [keyName, key] : kKeys) {
+        if (name == keyName) return key;
+    }
+    throw ScriptError("no key named " + name);
+}
+
+winport::KeyModifier ModifierNamed(const std::string& name) {
+    if (name == "shift") return winport::KeyModifier::Shift;
+    if (name == "ctrl") return winport::KeyModifier::Control;
+    throw ScriptError("no modifier named " + name + " (shift or ctrl)");
+}
+
+}  // namespace
+
+void ScriptRunner::AddInputActions() {
+    m_actions["click"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "click ID");
+        Require(m_agent.Click(Control(args[0])));
+    };
+    m_actions["doubleclick"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "doubleclick ID");
+        Require(m_agent.DoubleClick(Control(args[0])));
+    };
+    m_actions["rightclick"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "rightclick ID");
+        Require(m_agent.RightClick(Control(args[0])));
+    };
+    m_actions["type"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 2, 2, "type ID TEXT");
+        Require(m_agent.Type(Control(args[0]), args[1]));
+    };
+    m_actions["append"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 2, 2, "append ID TEXT");
+        Require(m_agent.Type(Control(args[0]), args[1], winport::TypeMode::Append));
+    };
+    m_actions["key"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 2, "key NAME [shift|ctrl]");
+        Require(m_agent.PressKey(KeyNamed(args[0]), args.size() == 2 ? ModifierNamed(args[1])
+                                                                     : winport::KeyModifier::None));
+    };
+    m_actions["tick"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "tick ID");
+        Require(m_agent.Tick(Control(args[0]), true));
+    };
+    m_actions["untick"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "untick ID");
+        Require(m_agent.Tick(Control(args[0]), false));
+    };
+    m_actions["pick"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 2, 2, "pick ID TEXT");
+        Require(m_agent.PickComboItem(Control(args[0]), args[1]));
+    };
+    m_actions["row"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 2, 2, "row ID N");
+        HWND list = Control(args[0]);
+        const int row = ToInt(args[1]);
+        const std::string kind = winport::GetClassNameOf(list);
+        if (kind == WC_LISTVIEW) {
+            Require(m_agent.SelectListViewRow(list, row));
+        } else if (kind == kListBoxClassName) {
+            Require(m_agent.SelectListBoxRow(list, row));
+        } else {
+            throw ScriptError("control " + args[0] + " is a " + kind + ", not a list");
+        }
+    };
+}
+
+}  // namespace nuvclient

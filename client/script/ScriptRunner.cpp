@@ -1,0 +1,83 @@
+#include "client/script/ScriptRunner.h"
+
+#include <deque>
+
+#include "client/script/ScriptSupport.h"
+#include "platform/controls/TabControlApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "platform/window/WindowClass.h"
+
+namespace nuvclient {
+
+ScriptRunner::ScriptRunner(ClientHost& host, std::ostream& out) : m_host(host), m_out(out) {
+    AddWindowActions();
+    AddInputActions();
+    AddAnswerActions();
+    AddChecks();
+}
+
+bool ScriptRunner::Run(const std::vector<ScriptLine>& script, ScriptFailure& failure) {
+    for (const ScriptLine& line : script) {
+        const std::string& verb = line.words.front();
+        std::vector<std::string> args(line.words.begin() + 1, line.words.end());
+        try {
+            if (verb == "expect") {
+                if (args.empty()) throw ScriptError("expect what?");
+                auto check = m_checks.find(args.front());
+                if (check == m_checks.end()) throw ScriptError("no check named " + args.front());
+                args.erase(args.begin());
+                check->second(args);
+            } else {
+                auto action = m_actions.find(verb);
+                if (action == m_actions.end()) throw ScriptError("no action named " + verb);
+                action->second(args);
+            }
+            winport::PumpMessages();
+        } catch (const std::exception& error) {
+            failure = {line.number, error.what()};
+            return false;
+        }
+    }
+    return true;
+}
+
+HWND ScriptRunner::Current() const {
+    if (!m_current || !IsWindow(m_current)) throw ScriptError("no window is open");
+    return m_current;
+}
+
+HWND ScriptRunner::Control(const std::string& id) const {
+    const int wanted = ToInt(id);
+    HWND fallback = nullptr;
+    std::deque<HWND> pending{Current()};
+    while (!pending.empty()) {
+        HWND window = pending.front();
+        pending.pop_front();
+        for (HWND child : winport::ChildWindows(window)) {
+            if (GetDlgCtrlID(child) == wanted) {
+                if (IsWindowVisible(child)) return child;
+                if (!fallback) fallback = child;
+            }
+            pending.push_back(child);
+        }
+    }
+    if (!fallback) throw ScriptError("the window has no control " + id);
+    return fallback;
+}
+
+HWND ScriptRunner::TabControl() const {
+    for (HWND window : winport::ChildWindows(Current())) {
+        if (winport::GetClassNameOf(window) == WC_TABCONTROL) return window;
+        for (HWND inner : winport::ChildWindows(window)) {
+            if (winport::GetClassNameOf(inner) == WC_TABCONTROL) return inner;
+        }
+    }
+    throw ScriptError("the window has no tabs");
+}
+
+void ScriptRunner::Require(bool done) const {
+    if (!done) throw ScriptError(m_agent.LastError());
+}
+
+}  // namespace nuvclient

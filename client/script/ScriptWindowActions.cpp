@@ -1,0 +1,97 @@
+// Script actions on whole windows: open, show another user in a pane, pick a tab, close, dump.
+#include <algorithm>
+#include <optional>
+
+#include "client/cli/OpenCommand.h"
+#include "client/script/ScriptRunner.h"
+#include "client/script/ScriptSupport.h"
+#include "module/host/DetailsWindowMessages.h"
+#include "platform/automation/WindowDump.h"
+#include "platform/dialog/DialogApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "platform/window/WindowClass.h"
+
+namespace nuvclient {
+
+namespace {
+
+const std::pair<const char*, WindowKind> kKinds[] = {{"owner", WindowKind::Owner},
+                                                     {"contact", WindowKind::Contact},
+                                                     {"group", WindowKind::Group},
+                                                     {"pane", WindowKind::Pane}};
+
+constexpr char kOpenUsage[] = "open owner|contact N|group N|pane N [--tab K] [--limited]";
+
+OpenRequest ParseOpen(const std::vector<std::string>& args) {
+    RequireArgs(args, 1, 5, kOpenUsage);
+    auto kind = std::find_if(std::begin(kKinds), std::end(kKinds),
+                             [&](const auto& entry) { return args[0] == entry.first; });
+    if (kind == std::end(kKinds)) throw ScriptError(std::string("usage: ") + kOpenUsage);
+    OpenRequest request{kind->second};
+    size_t next = 1;
+    if (request.kind != WindowKind::Owner) {
+        if (args.size() < 2) throw ScriptError(std::string("usage: ") + kOpenUsage);
+        request.number = static_cast<std::uint32_t>(ToInt(args[next++]));
+    }
+    while (next < args.size()) {
+        if (args[next] == "--limited") {
+            request.limited = true;
+            ++next;
+        } else if (args[next] == "--tab" && next + 1 < args.size()) {
+            request.tab = ToInt(args[next + 1]);
+            next += 2;
+        } else {
+            throw ScriptError(std::string("usage: ") + kOpenUsage);
+        }
+    }
+    return request;
+}
+
+bool IsNumber(const std::string& word) {
+    return !word.empty() &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+void ScriptRunner::AddWindowActions() {
+    m_actions["open"] = [this](const std::vector<std::string>& args) {
+        std::string problem;
+        HWND window = OpenWindow(m_host, ParseOpen(args), problem);
+        if (!window) throw ScriptError(problem);
+        m_current = window;
+    };
+    m_actions["show"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "show N|none");
+        HWND pane = nullptr;
+        for (HWND child : winport::ChildWindows(Current())) {
+            if (winport::GetClassNameOf(child) == kDialogClassName) pane = child;
+        }
+        if (!pane) throw ScriptError("the window holds no details pane");
+        BCUserInfo* user = nullptr;
+        if (args[0] != "none") {
+            std::optional<User> found =
+                m_host.UserStore().FindUser(static_cast<std::uint32_t>(ToInt(args[0])));
+            if (!found) throw ScriptError("no user has the number " + args[0]);
+            user = m_host.UserInfo(*found);
+        }
+        SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(user), 0);
+    };
+    m_actions["tab"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "tab CAPTION|INDEX");
+        HWND tab = TabControl();
+        Require(IsNumber(args[0]) ? m_agent.SelectTab(tab, ToInt(args[0]))
+                                  : m_agent.SelectTab(tab, args[0]));
+    };
+    m_actions["close"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 0, 0, "close");
+        SendMessage(Current(), WM_CLOSE, 0, 0);
+    };
+    m_actions["dump"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 0, 0, "dump");
+        m_out << winport::DumpWindowTree(Current());
+    };
+}
+
+}  // namespace nuvclient

@@ -1,0 +1,31 @@
+// The host's UI numbers the module passes to the framework: icon numbers, dialog context numbers
+// and indexes into the host's shared small image list.
+#pragma once
+
+// The details window's icon, also the icon of the owner's update warning.
+inline constexpr int kDetailsIconNumber = 7;
+
+inline constexpr int kViewOnlyContextBase = 33;
+inline constexpr int kEditableContextBase = 990;
+// Context numbers of view-only and of editable (owner) dialogs and pages.
+inline constexpr int kViewOnlyContext = kViewOnlyContextBase;
+inline constexpr int kEditableContext = kEditableContextBase + 1;
+
+// Tab images.
+inline constexpr int kMainTabImage = 59;
+inline constexpr int kHomeTabImage = 53;
+inline constexpr int kWorkTabImage = 58;
+inline constexpr int kMoreTabImage = 56;
+inline constexpr int kAboutTabImage = 60;
+// "Affiliations" (owner) and "Interests / Past" (contact).
+inline constexpr int kAffiliationsTabImage = 54;
+inline constexpr int kInterestsTabImage = 55;
+// A tab added by an outside component.
+inline constexpr int kExternalTabImage = 34;
+
+// Host strings the details window shows: the title formats of the owner's and of a contact's
+// window, whose one placeholder takes the user's name, and the owner's update warning.
+inline constexpr unsigned kOwnerTitleString = 6734;
+inline constexpr unsigned kContactTitleString = 6735;
+inline constexpr unsigned kUpdateWarningCaption = 29115;
+inline constexpr unsigned kUpdateWarningText = 29116;

@@ -1,0 +1,6 @@
+#include "module/ModuleState.h"
+
+CModuleState& ModuleState() {
+    static CModuleState state;
+    return state;
+}

@@ -1,0 +1,10 @@
+// The controls of the module's dialog templates, one file under res/dialogs/ per window.
+#pragma once
+
+#include <span>
+
+#include "platform/resources/DialogTemplate.h"
+
+// The user details window (8506) and the same window embedded as a pane (8509).
+std::span<const winport::ControlTemplate> UserDetailsWindowControls();
+std::span<const winport::ControlTemplate> UserDetailsPaneControls();

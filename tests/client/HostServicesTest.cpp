@@ -1,0 +1,251 @@
+#include "client/host/HostServices.h"
+
+#include <signal.h>
+
+#include <chrono>
+#include <sstream>
+
+#include "hostlib/util/HostImages.h"
+#include "platform/com/ComRuntime.h"
+#include "platform/controls/AnimationApi.h"
+#include "platform/controls/AnimationClip.h"
+#include "platform/core/LastError.h"
+#include "platform/gdi/Icon.h"
+#include "platform/window/WindowApi.h"
+#include "tests/client/ClientTestSupport.h"
+#include "tests/platform/ComTestObjects.h"
+#include "tests/platform/HResultAssert.h"
+
+namespace nuvclient {
+namespace {
+
+// Collects what the code under test writes to std::cerr.
+class CapturedErrors {
+public:
+    CapturedErrors() : m_previous(std::cerr.rdbuf(m_text.rdbuf())) {}
+    ~CapturedErrors() { std::cerr.rdbuf(m_previous); }
+    CapturedErrors(const CapturedErrors&) = delete;
+    CapturedErrors& operator=(const CapturedErrors&) = delete;
+
+    std::string Text() const { return m_text.str(); }
+
+private:
+    std::ostringstream m_text;
+    std::streambuf* m_previous;
+};
+
+class HostServicesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_liveBefore = LiveHostObjects::Count();
+        m_imageListsBefore = winport::LiveImageListCount();
+        m_iconsBefore = winport::LiveIconCount();
+    }
+    // Releasing the services object frees everything it made.
+    void TearDown() override {
+        m_services.Reset();
+        EXPECT_EQ(LiveHostObjects::Count(), m_liveBefore);
+        EXPECT_EQ(winport::LiveImageListCount(), m_imageListsBefore);
+        EXPECT_EQ(winport::LiveIconCount(), m_iconsBefore);
+    }
+
+    HostServices& Services(HostServicesOptions options = {}) {
+        m_services = winport::MakeComObject<HostServices>(std::move(options));
+        return *m_services.Get();
+    }
+
+    // A browser program that runs |body| as a shell script; $1 is the address.
+    HostServicesOptions WithBrowser(const std::string& body) {
+        const std::filesystem::path program = m_temp.Path() / "browser";
+        test::WriteBytes(program, "#!/bin/sh\n" + body + "\n");
+        chmod(program.c_str(), 0755);
+        HostServicesOptions options;
+        options.browser = program.string();
+        options.browserWait = std::chrono::seconds(10);  // Ends as soon as the program does.
+        return options;
+    }
+    std::filesystem::path Opened() const { return m_temp.Path() / "opened"; }
+
+    test::TempFolder m_temp;
+    winport::ComPtr<HostServices> m_services;
+    long m_liveBefore = 0;
+    std::size_t m_imageListsBefore = 0;
+    std::size_t m_iconsBefore = 0;
+};
+
+TEST_F(HostServicesTest, AnswersTheAddressesTheModuleAsksForAndNoOthers) {
+    HostServices& services = Services();
+    EXPECT_EQ(LiveHostObjects::Count(), m_liveBefore + 1);
+    for (const char* key : {"Map", "Zodiac", "Homepage Directory", "Web Directories Update"}) {
+        std::string address;
+        ASSERT_TRUE(services.GetRegisteredAddress(key, &address)) << key;
+        EXPECT_EQ(address.rfind("https://", 0), 0u) << key << ": " << address;
+        // The map and the horoscope append "?..." to the address.
+        EXPECT_EQ(address.find('?'), std::string::npos) << key << ": " << address;
+    }
+    std::string address = "unchanged";
+    EXPECT_FALSE(services.GetRegisteredAddress("map", &address));
+    EXPECT_FALSE(services.GetRegisteredAddress("", &address));
+    EXPECT_FALSE(services.GetRegisteredAddress("Nowhere", &address));
+    EXPECT_EQ(address, "unchanged");
+    EXPECT_FALSE(services.GetRegisteredAddress(nullptr, &address));
+    EXPECT_FALSE(services.GetRegisteredAddress("Map", nullptr));
+}
+
+TEST_F(HostServicesTest, OpenedAddressesAreLoggedInOrderAndNotLaunchedWithoutABrowser) {
+    HostServicesOptions options = WithBrowser("printf '%s' \"$1\" > '" + Opened().string() + "'");
+    options.browser.clear();
+    HostServices& services = Services(options);
+    services.OpenAddress("https://a.example/1");
+    services.OpenAddress(nullptr);
+    services.OpenAddress("https://b.example/2");
+    EXPECT_EQ(services.OpenedAddresses(),
+              (std::vector<std::string>{"https://a.example/1", "https://b.example/2"}));
+    EXPECT_FALSE(std::filesystem::exists(Opened()));
+}
+
+TEST_F(HostServicesTest, TheBrowserGetsTheAddressAsOneArgumentUntouchedByAShell) {
+    HostServices& services =
+        Services(WithBrowser("printf '%s' \"$1\" > '" + Opened().string() + "'"));
+    const std::string address =
+        "https://nuv.example.org/map?city=São Paulo&zip=01310 $(touch pwned);'x\"";
+    CapturedErrors errors;
+    services.OpenAddress(address.c_str());
+    EXPECT_EQ(test::ReadBytes(Opened()), address);
+    EXPECT_FALSE(std::filesystem::exists(m_temp.Path() / "pwned"));
+    EXPECT_EQ(errors.Text(), "");
+}
+
+TEST_F(HostServicesTest, BrowserFailuresAreToldAndTheAddressIsStillLogged) {
+    {
+        HostServicesOptions options;
+        options.browser = (m_temp.Path() / "no-such-browser").string();
+        HostServices& services = Services(options);
+        CapturedErrors errors;
+        services.OpenAddress("https://a.example/");
+        EXPECT_NE(errors.Text().find("cannot start the browser \"" + options.browser + "\""),
+                  std::string::npos)
+            << errors.Text();
+        EXPECT_EQ(services.OpenedAddresses().size(), 1u);
+    }
+    {
+        HostServices& services = Services(WithBrowser("exit 3"));
+        CapturedErrors errors;
+        services.OpenAddress("https://b.example/");
+        EXPECT_NE(errors.Text().find("failed to open \"https://b.example/\" (exit status 3)"),
+                  std::string::npos)
+            << errors.Text();
+    }
+    {
+        HostServices& services = Services(WithBrowser("touch '" + Opened().string() + "'"));
+        CapturedErrors errors;
+        services.OpenAddress("--version");
+        EXPECT_NE(errors.Text().find("not a web address"), std::string::npos) << errors.Text();
+        EXPECT_FALSE(std::filesystem::exists(Opened()));
+    }
+}
+
+TEST_F(HostServicesTest, ABrowserThatKeepsRunningDoesNotHoldTheCaller) {
+    const std::filesystem::path pidFile = m_temp.Path() / "pid";
+    HostServicesOptions options =
+        WithBrowser("echo $$ > '" + pidFile.string() + "'; exec sleep 30");
+    options.browserWait = std::chrono::milliseconds(200);
+    HostServices& services = Services(options);
+    CapturedErrors errors;
+    const auto start = std::chrono::steady_clock::now();
+    services.OpenAddress("https://slow.example/");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(errors.Text(), "");
+    const pid_t browser = std::stoi("0" + test::ReadBytes(pidFile));
+    ASSERT_GT(browser, 0);
+    EXPECT_EQ(kill(browser, SIGKILL), 0);
+    waitpid(browser, nullptr, 0);
+}
+
+TEST_F(HostServicesTest, CreatesRegisteredClassesThroughTheComRuntime) {
+    HostServices& services = Services();
+    constexpr CLSID kClass = winport::MakeGuid("{0E5C1F40-2B7A-4D43-9C11-6F5B0A7E2D11}");
+    bool destroyed = false;
+    const winport::ScopedComClass registration(kClass, [&](REFIID riid, void** ppv) {
+        return winport::MakeComObject<TestObject>(&destroyed)->QueryInterface(riid, ppv);
+    });
+    ASSERT_TRUE(registration.Registered());
+
+    IUnknown* object = nullptr;
+    EXPECT_HRESULT(S_OK, services.CreateHostObject(kClass, &object));
+    ASSERT_NE(object, nullptr);
+    winport::ComPtr<ICounter> counter;
+    EXPECT_HRESULT(S_OK, object->QueryInterface(IID_PPV_ARGS(counter.GetAddressOf())));
+    EXPECT_EQ(counter->Increment(), 1);
+    counter.Reset();
+    EXPECT_EQ(object->Release(), 0u);
+    EXPECT_TRUE(destroyed);
+
+    constexpr CLSID kUnknown = winport::MakeGuid("{0E5C1F40-2B7A-4D43-9C11-6F5B0A7E2D12}");
+    object = reinterpret_cast<IUnknown*>(&services);  // Must be cleared.
+    EXPECT_HRESULT(REGDB_E_CLASSNOTREG, services.CreateHostObject(kUnknown, &object));
+    EXPECT_EQ(object, nullptr);
+    EXPECT_HRESULT(E_POINTER, services.CreateHostObject(kClass, nullptr));
+}
+
+TEST_F(HostServicesTest, SendMailIsAvailableUnlessConfiguredOtherwise) {
+    EXPECT_FALSE(Services().IsSendMailUnavailable());
+    HostServicesOptions options;
+    options.sendMailUnavailable = true;
+    EXPECT_TRUE(Services(options).IsSendMailUnavailable());
+}
+
+TEST_F(HostServicesTest, TheSharedSmallImageListIsMadeOnceAndFreedWithTheServices) {
+    HostServices& services = Services();
+    const HIMAGELIST list = services.GetSmallImageList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(services.GetSmallImageList(), list);
+    EXPECT_EQ(winport::LiveImageListCount(), m_imageListsBefore + 1);
+    EXPECT_EQ(ImageList_GetImageCount(list), kHostLastImage + 1);
+    int cx = 0, cy = 0;
+    ASSERT_TRUE(ImageList_GetIconSize(list, &cx, &cy));
+    EXPECT_EQ(cx, 16);
+    EXPECT_EQ(cy, 16);
+}
+
+TEST_F(HostServicesTest, HasIconsSixAndSevenOnlyAndKeepsThem) {
+    HostServices& services = Services();
+    const HICON webPage = services.GetIcon(6);
+    const HICON details = services.GetIcon(7);
+    ASSERT_NE(webPage, nullptr);
+    ASSERT_NE(details, nullptr);
+    EXPECT_EQ(services.GetIcon(7), details);
+    const winport::PixelImagePtr pixels = winport::IconPixels(details);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(pixels->width, 32);
+    EXPECT_EQ(pixels->height, 32);
+    EXPECT_NE(*pixels, *winport::IconPixels(webPage));
+    EXPECT_EQ(services.GetIcon(8), nullptr);
+    EXPECT_EQ(services.GetIcon(-1), nullptr);
+    EXPECT_EQ(winport::LiveIconCount(), m_iconsBefore + 2);
+}
+
+TEST_F(HostServicesTest, TheBusyClipIsARealClipTheAnimationControlOpens) {
+    std::string path;
+    Services().GetAnimationClipPath(&path);
+    ASSERT_EQ(path, (std::filesystem::path(NUV_CLIENT_DATA_DIR) / kBusyClipName).string());
+    const std::optional<winport::AviClip> clip = winport::ReadAviClip(path);
+    ASSERT_TRUE(clip.has_value()) << winport::GetLastErrorText();
+    EXPECT_GE(clip->frameCount, 8u);
+    EXPECT_EQ(clip->width, 32);
+    EXPECT_EQ(clip->height, 32);
+    EXPECT_GT(clip->microSecondsPerFrame, 0u);
+
+    const HWND animation = CreateWindowEx(0, ANIMATE_CLASS, "", WS_VISIBLE, 0, 0, 40, 40, nullptr,
+                                          nullptr, nullptr, nullptr);
+    EXPECT_EQ(Animate_Open(animation, path.c_str()), TRUE) << winport::GetLastErrorText();
+    DestroyWindow(animation);
+
+    HostServicesOptions options;
+    options.dataFolder = m_temp.Path();
+    Services(options).GetAnimationClipPath(&path);
+    EXPECT_EQ(path, (m_temp.Path() / kBusyClipName).string());
+}
+
+}  // namespace
+}  // namespace nuvclient

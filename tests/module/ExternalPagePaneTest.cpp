@@ -1,0 +1,165 @@
+// Tabs that outside components add through the page site: which windows ask for them, how a
+// component's window is taken into its tab and follows its size, and a site that outlives its
+// window.
+#include "details/ExternalPagePane.h"
+
+#include "ModuleTestSupport.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+class ExternalPagePaneTest : public ModuleFixture {
+protected:
+    void SetUp() override {
+        ModuleFixture::SetUp();
+        provider = &host->InstallTabProvider();
+        notes = &provider->AddPage("Notizen ✓");
+    }
+    // The tab page that carries the component's window.
+    HWND OutsideTab(HWND window, int index = 6) {
+        BCInsideDialog* page = Dialog(window)->GetPage(index);
+        return page ? page->m_hWnd : nullptr;
+    }
+    std::vector<std::string> PageCalls() {
+        std::vector<std::string> calls;
+        for (const std::string& call : host->Calls()) {
+            if (call.rfind("page ", 0) == 0) calls.push_back(call);
+        }
+        return calls;
+    }
+
+    testhost::TestTabProvider* provider = nullptr;
+    testhost::TestExternalPage* notes = nullptr;
+};
+
+struct UserTypeCase {
+    unsigned short userType;
+    bool outsideTabs;
+};
+
+class OutsideTabsByUserTypeTest : public ExternalPagePaneTest,
+                                  public ::testing::WithParamInterface<UserTypeCase> {};
+
+TEST_P(OutsideTabsByUserTypeTest, ContactsOfSomeKindsGetThem) {
+    host->Record(contact)["UserType"] = GetParam().userType;
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    const int registered = host->Count("RegisterContactPages 1002");
+    EXPECT_EQ(registered, GetParam().outsideTabs ? 1 : 0);
+    EXPECT_EQ(TabCaptions(window).size(), GetParam().outsideTabs ? 7u : 6u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, OutsideTabsByUserTypeTest,
+                         ::testing::Values(UserTypeCase{0, true}, UserTypeCase{1, false},
+                                           UserTypeCase{2, true}, UserTypeCase{3, false}));
+
+TEST_F(ExternalPagePaneTest, OwnerWindowGetsThemAfterItsOwnTabs) {
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(host->Count("RegisterOwnerPages 1001"), 1);
+    EXPECT_EQ(TabCaptions(window).back(), "Notizen ✓");
+    EXPECT_EQ(TabImages(window).back(), 34);
+    EXPECT_EQ(TabCaptions(window).size(), 8u);
+}
+
+TEST_F(ExternalPagePaneTest, ContactWindowWithoutUserInfoAsksForNone) {
+    CWnd* window =
+        module->OpenUserDetails(host->UserObject(contact), nullptr, 0, false, false, nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(host->Count("GetTabProvider"), 0);
+    EXPECT_EQ(TabCaptions(window->m_hWnd).size(), 6u);
+}
+
+TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTab) {
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(TabCaptions(window).back(), "Notizen ✓");
+    EXPECT_EQ(TabImages(window).back(), 34);
+    const HWND tab = OutsideTab(window);
+    EXPECT_EQ(GetParent(notes->Window()), tab);
+    RECT component{}, client{};
+    GetClientRect(notes->Window(), &component);
+    GetClientRect(tab, &client);
+    EXPECT_EQ(component.right, client.right);
+    EXPECT_EQ(component.bottom, client.bottom);
+    const std::vector<std::string> calls = PageCalls();
+    ASSERT_GE(calls.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 4),
+              (std::vector<std::string>{
+                  "page Notizen ✓ CreatePageWindow 1", "page Notizen ✓ GetPageWindow",
+                  "page Notizen ✓ NotifyReparented 1", "page Notizen ✓ CompleteBuild 0"}));
+    agent.SelectTab(Item(window, IDC_DETAILS_TAB), "Notizen ✓");
+    EXPECT_TRUE(IsWindowVisible(notes->Window()));
+}
+
+TEST_F(ExternalPagePaneTest, WindowThatCannotBeTakenInLeavesAnEmptyTab) {
+    notes->handsOutDeadWindow = true;
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(TabCaptions(window).size(), 7u);
+    EXPECT_EQ(host->Count("page Notizen ✓ NotifyReparented 1"), 0);
+    EXPECT_EQ(host->Count("page Notizen ✓ CompleteBuild 0"), 0);
+    host->ClearCalls();
+    MoveWindow(OutsideTab(window), 0, 0, 300, 200, TRUE);
+    EXPECT_TRUE(PageCalls().empty()) << "nothing to resize";
+    ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
+}
+
+TEST_F(ExternalPagePaneTest, ComponentFollowsThePanesSizeButNotMinimising) {
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    const HWND tab = OutsideTab(window);
+    host->ClearCalls();
+    MoveWindow(tab, 0, 0, 321, 123, TRUE);
+    EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 321x123"});
+
+    host->ClearCalls();
+    ShowWindow(window, SW_MINIMIZE);
+    SendMessage(tab, WM_SIZE, 1, MAKELPARAM(0, 0));
+    EXPECT_TRUE(PageCalls().empty());
+    SendMessage(tab, WM_SIZE, 2, MAKELPARAM(640, 480));
+    EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 640x480"});
+}
+
+TEST_F(ExternalPagePaneTest, ShowingAnotherUserLeavesTheComponentAlone) {
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    host->ClearCalls();
+    SendMessage(window, kShowUserMessage, reinterpret_cast<WPARAM>(contact), 0);
+    EXPECT_TRUE(PageCalls().empty());
+}
+
+TEST_F(ExternalPagePaneTest, SiteAddsTabsWhileItsWindowLives) {
+    provider->keepSite = true;
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(provider->keptSite);
+    EXPECT_EQ(provider->keptSite->AddPage(u"Nothing", nullptr, nullptr, 0), S_OK);
+    EXPECT_EQ(TabCaptions(window).size(), 7u) << "a null page is ignored";
+    testhost::TestExternalPage& later = provider->AddPage("Later");
+    EXPECT_EQ(provider->keptSite->AddPage(u"Later", nullptr, &later, 0), S_OK);
+    EXPECT_EQ(TabCaptions(window).back(), "Later");
+    EXPECT_EQ(GetParent(later.Window()), OutsideTab(window, 7));
+}
+
+// A provider that keeps the site past the window gets an error, not a freed object.
+TEST_F(ExternalPagePaneTest, SiteOutlivingItsWindowRefusesLateCalls) {
+    provider->keepSite = true;
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
+    ASSERT_FALSE(IsWindow(window));
+    EXPECT_TRUE(CanUnload());
+    EXPECT_EQ(provider->keptSite->AddPage(u"Late", nullptr, notes, 0), E_UNEXPECTED);
+    EXPECT_EQ(provider->keptSite->AddPage(u"Late", nullptr, nullptr, 0), E_UNEXPECTED);
+    EXPECT_EQ(notes->RefCount(), 1u);
+    EXPECT_EQ(provider->keptSite.Reset(), 0u);
+}
+
+}  // namespace
+}  // namespace moduletest

@@ -1,0 +1,124 @@
+#include "ModuleTestSupport.h"
+
+#include "platform/controls/TabControlApi.h"
+#include "platform/core/LastError.h"
+#include "platform/message/MessageApi.h"
+#include "platform/system/DynamicLibrary.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+#include "tests/hostlib/BCDialogTestSupport.h"
+
+namespace moduletest {
+namespace {
+
+HMODULE g_library = nullptr;
+
+// Loads the module once for the whole program, so its resources join the chain at attach.
+class ModuleEnvironment final : public ::testing::Environment {
+public:
+    void SetUp() override {
+        g_library = LoadLibrary(NUV_MODULE_PATH);
+        ASSERT_NE(g_library, nullptr) << winport::GetLastErrorText();
+    }
+    void TearDown() override { EXPECT_TRUE(FreeLibrary(g_library)); }
+};
+
+[[maybe_unused]] const ::testing::Environment* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new ModuleEnvironment);
+
+template <class Proc>
+Proc Export(const char* name) {
+    return reinterpret_cast<Proc>(GetProcAddress(g_library, name));
+}
+
+}  // namespace
+
+MIUserDetailsModule* Module() {
+    const auto entry = Export<NUVModuleGetEntryPointProc>(kNUVModuleGetEntryPointName);
+    return entry ? dynamic_cast<MIUserDetailsModule*>(entry()) : nullptr;
+}
+
+bool CanUnload() {
+    const auto canUnload = Export<NUVModuleCanUnloadProc>(kNUVModuleCanUnloadName);
+    return canUnload && canUnload();
+}
+
+void ModuleFixture::SetUp() {
+    module = Module();
+    ASSERT_NE(module, nullptr);
+    module->Initialize(host->Application());
+    owner = host->AddOwner(1001, "Ann");
+    contact = host->AddContact(1002, "Boris");
+}
+
+void ModuleFixture::TearDown() {
+    for (HWND window : winport::TopLevelWindows()) {
+        if (IsWindow(window)) DestroyWindow(window);
+    }
+    winport::PumpMessages();
+    EXPECT_TRUE(CanUnload()) << "a details dialog outlived its window";
+    host->ExpectOnlyHostReferences();
+    if (module) module->Initialize(nullptr);
+    host.reset();
+    EXPECT_EQ(testhost::LiveHostObjects(), 0) << "a host object was never released";
+}
+
+HWND ModuleFixture::OpenOwner(int initialTab, bool openHomepageCategory) {
+    CWnd* window = module->OpenOwnerDetails(host->UserObject(owner), owner, initialTab,
+                                            openHomepageCategory, nullptr);
+    return window ? window->m_hWnd : nullptr;
+}
+
+HWND ModuleFixture::OpenContact(BCUserInfo* user, int initialTab, bool limited,
+                                bool openHomepageCategory) {
+    CWnd* window = module->OpenUserDetails(host->UserObject(user), user, initialTab,
+                                           openHomepageCategory, limited, nullptr);
+    return window ? window->m_hWnd : nullptr;
+}
+
+HWND ModuleFixture::OpenPane() {
+    paneHost = CreateWindowEx(0, "Static", "Contact List", WS_POPUP | WS_VISIBLE, 0, 0, 700, 520,
+                              nullptr, nullptr, nullptr, nullptr);
+    CWnd* window = module->CreateDetailsPane(CWnd::FromHandle(paneHost));
+    return window ? window->m_hWnd : nullptr;
+}
+
+CUserDetailsDialog* ModuleFixture::Dialog(HWND window) {
+    return dynamic_cast<CUserDetailsDialog*>(CWnd::FromHandlePermanent(window));
+}
+
+std::string ModuleFixture::Text(HWND window) {
+    return winport::GetWindowTextUtf8(window);
+}
+
+std::vector<std::string> ModuleFixture::TabCaptions(HWND dialog) {
+    return bctest::TabCaptions(Item(dialog, IDC_DETAILS_TAB));
+}
+
+std::vector<int> ModuleFixture::TabImages(HWND dialog) {
+    const HWND tab = Item(dialog, IDC_DETAILS_TAB);
+    std::vector<int> images;
+    const auto count = static_cast<int>(SendMessage(tab, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TCITEM item;
+        item.mask = TCIF_IMAGE;
+        SendMessage(tab, TCM_GETITEM, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        images.push_back(item.iImage);
+    }
+    return images;
+}
+
+int ModuleFixture::SelectedTab(HWND dialog) {
+    return static_cast<int>(SendMessage(Item(dialog, IDC_DETAILS_TAB), TCM_GETCURSEL, 0, 0));
+}
+
+std::vector<int> ModuleFixture::VisiblePages(HWND dialog) {
+    std::vector<int> visible;
+    const CUserDetailsDialog* details = Dialog(dialog);
+    for (int i = 0; details && i < details->GetPageCount(); ++i) {
+        if (IsWindowVisible(details->GetPage(i)->m_hWnd)) visible.push_back(i);
+    }
+    return visible;
+}
+
+}  // namespace moduletest

@@ -1,0 +1,54 @@
+// The module loaded as a host loads it, once per test program, and a fixture that opens its
+// windows over a TestHost and proves at the end that everything is gone: every window, every
+// dialog object (the module may unload) and every reference to the host's objects.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TestHost.h"
+#include "details/UserDetailsDialog.h"
+#include "module/host/MINUVModule.h"
+#include "platform/automation/Agent.h"
+
+namespace moduletest {
+
+// The module object, through the exported entry point.
+MIUserDetailsModule* Module();
+// The exported NUVModuleCanUnload.
+bool CanUnload();
+
+class ModuleFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The windows as the module opens them; null when it opened none.
+    HWND OpenOwner(int initialTab = 0, bool openHomepageCategory = false);
+    HWND OpenContact(BCUserInfo* user, int initialTab = 0, bool limited = false,
+                     bool openHomepageCategory = false);
+    // A pane inside a host window made for it.
+    HWND OpenPane();
+
+    // The dialog object behind |window|.
+    static CUserDetailsDialog* Dialog(HWND window);
+    static HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+    static std::string Text(HWND window);
+    static std::vector<std::string> TabCaptions(HWND dialog);
+    static std::vector<int> TabImages(HWND dialog);
+    static int SelectedTab(HWND dialog);
+    // Indexes of the pages a person sees.
+    static std::vector<int> VisiblePages(HWND dialog);
+
+    winport::Agent agent;
+    std::unique_ptr<testhost::TestHost> host = std::make_unique<testhost::TestHost>();
+    MIUserDetailsModule* module = nullptr;
+    BCUserInfo* owner = nullptr;
+    BCUserInfo* contact = nullptr;
+    HWND paneHost = nullptr;
+};
+
+}  // namespace moduletest

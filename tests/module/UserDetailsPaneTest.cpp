@@ -1,0 +1,105 @@
+// The details pane inside a host window: no user at first, then whichever user the host sends,
+// never showing one user's details for another.
+#include "ModuleTestSupport.h"
+#include "details/EmptyPage.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+class UserDetailsPaneTest : public ModuleFixture {
+protected:
+    void SetUp() override {
+        ModuleFixture::SetUp();
+        pane = OpenPane();
+        ASSERT_NE(pane, nullptr);
+        host->ClearCalls();
+    }
+    LRESULT Show(BCUserInfo* user) {
+        return SendMessage(pane, kShowUserMessage, reinterpret_cast<WPARAM>(user), 0);
+    }
+    bool RetrieveEnabled() { return IsWindowEnabled(Item(pane, IDC_DETAILS_SAVE)) != FALSE; }
+    // The name the pages would show, read from the record every page shares.
+    std::string ShownName() { return Dialog(pane)->GetPropertySet()["DefinedHandle"]; }
+
+    HWND pane = nullptr;
+};
+
+TEST_F(UserDetailsPaneTest, StartsAsAChildWithoutUserOrTitle) {
+    EXPECT_EQ(GetParent(pane), paneHost);
+    EXPECT_EQ(Text(pane), "");
+    EXPECT_EQ(TabCaptions(pane).size(), 6u);
+    EXPECT_EQ(Text(Item(pane, IDC_DETAILS_SAVE)), "Retrieve");
+    EXPECT_FALSE(RetrieveEnabled());
+    EXPECT_FALSE(IsWindowVisible(Item(pane, IDC_DETAILS_CLOSE)));
+    EXPECT_FALSE(IsWindowVisible(Item(pane, IDC_DETAILS_MORE_OPTIONS)));
+    EXPECT_FALSE(IsWindowVisible(Item(pane, IDC_DETAILS_UPDATE)));
+    EXPECT_EQ(host->Count("GetTabProvider"), 0) << "no user, no outside tabs";
+}
+
+TEST_F(UserDetailsPaneTest, ShowsOneUserAfterAnother) {
+    BCUserInfo* third = host->AddContact(1003, "Chen");
+    EXPECT_EQ(Show(contact), 1);
+    EXPECT_TRUE(RetrieveEnabled());
+    EXPECT_EQ(ShownName(), "Boris");
+    EXPECT_EQ(Show(third), 1);
+    EXPECT_EQ(ShownName(), "Chen");
+    EXPECT_TRUE(RetrieveEnabled());
+    EXPECT_EQ(Text(pane), "") << "the pane keeps its title";
+    EXPECT_EQ(host->Calls(),
+              (std::vector<std::string>{"GetUserObject 1002", "GetPropertySet 1002 contact",
+                                        "GetUserObject 1003", "GetPropertySet 1003 contact"}));
+    EXPECT_EQ(host->User(contact).RefCount(), 1u) << "the previous user is let go";
+}
+
+TEST_F(UserDetailsPaneTest, EveryPageGetsTheSharedRecord) {
+    Show(contact);
+    CUserDetailsDialog* dialog = Dialog(pane);
+    for (int i = 0; i < dialog->GetPageCount(); ++i) {
+        auto* page = dynamic_cast<CEmptyPage*>(dialog->GetPage(i));
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->GetData(), &dialog->GetPropertySet()) << "page " << i;
+    }
+}
+
+TEST_F(UserDetailsPaneTest, NoUserEmptiesThePaneWithoutAskingTheHost) {
+    Show(contact);
+    host->ClearCalls();
+    EXPECT_EQ(Show(nullptr), 1);
+    EXPECT_EQ(ShownName(), "");
+    EXPECT_FALSE(RetrieveEnabled());
+    EXPECT_TRUE(host->Calls().empty());
+}
+
+TEST_F(UserDetailsPaneTest, UnreadableUserShowsNothingOfThePreviousOne) {
+    BCUserInfo* unreadable = host->AddContact(1004, "Dora");
+    host->User(unreadable).readable = false;
+    Show(contact);
+    Show(unreadable);
+    EXPECT_EQ(ShownName(), "");
+    EXPECT_TRUE(RetrieveEnabled()) << "the user object was obtained";
+}
+
+TEST_F(UserDetailsPaneTest, UserTheHostDoesNotKnowLeavesRetrieveDisabled) {
+    Show(contact);
+    Show(host->Stranger());
+    EXPECT_EQ(ShownName(), "");
+    EXPECT_FALSE(RetrieveEnabled());
+    EXPECT_EQ(host->Count("GetUserObject 9999"), 1);
+}
+
+// The host closes the pane; a Close command only keeps what the pages hold.
+TEST_F(UserDetailsPaneTest, CloseCommandKeepsThePagesButNotThePaneAway) {
+    Show(contact);
+    host->ClearCalls();
+    const HWND close = Item(pane, IDC_DETAILS_CLOSE);
+    SendMessage(pane, WM_COMMAND, MAKEWPARAM(IDC_DETAILS_CLOSE, BN_CLICKED),
+                reinterpret_cast<LPARAM>(close));
+    EXPECT_TRUE(IsWindow(pane));
+    EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
+}
+
+}  // namespace
+}  // namespace moduletest
