@@ -6,6 +6,7 @@
 #include "details/UserDetailsDialog.h"
 #include "hostlib/util/HostStrings.h"
 #include "module/HostNumbers.h"
+#include "module/host/HostStringIds.h"
 #include "module/host/MIHostApplication.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/TabControlApi.h"

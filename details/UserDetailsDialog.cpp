@@ -4,6 +4,7 @@
 #include "hostlib/framework/BCWarningDialog.h"
 #include "module/HostNumbers.h"
 #include "module/UserPropertySet.h"
+#include "module/host/HostStringIds.h"
 #include "module/host/MIHostApplication.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/window/WindowApi.h"
@@ -20,7 +21,7 @@ HICON DetailsIcon() {
 
 const winport::Route<CUserDetailsDialog> CUserDetailsDialog::kRoutes[3] = {
     {WM_COMMAND, BN_CLICKED, IDC_DETAILS_CLOSE, &CUserDetailsDialog::OnCloseButton},
-    {kShowUserMessage, &CUserDetailsDialog::OnShowUser},
+    {NUVM_SHOWUSER, &CUserDetailsDialog::OnShowUser},
     {kUpdateWarningMessage, &CUserDetailsDialog::OnUpdateWarning},
 };
 

@@ -8,14 +8,12 @@
 #include "hostlib/framework/BCTabbedDialog.h"
 #include "hostlib/property/MCVariantPropertySet.h"
 #include "module/ModuleState.h"
+#include "module/host/DetailsWindowMessages.h"
 #include "module/host/MIExternalPage.h"
 #include "module/host/MITabConnection.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/Unknown.h"
 
-// Sent to a details window from outside: show the user whose BCUserInfo is the first parameter
-// (null: no user). Answers 1.
-inline constexpr UINT kShowUserMessage = WM_USER + 0x26;
 // Posted by the owner's window to itself once it is built: show the update warning.
 inline constexpr UINT kUpdateWarningMessage = WM_USER + 0x2B;
 
@@ -27,7 +25,7 @@ public:
     // A contact's details: a window of its own, or a pane inside a host window.
     enum class Form { Window, Pane };
 
-    // Tab indexes every form has.
+    // The "More" tab, at the same place in every form.
     static constexpr int kMoreTab = 3;
 
     // Contact form.

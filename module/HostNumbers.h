@@ -22,10 +22,3 @@ inline constexpr int kAffiliationsTabImage = 54;
 inline constexpr int kInterestsTabImage = 55;
 // A tab added by an outside component.
 inline constexpr int kExternalTabImage = 34;
-
-// Host strings the details window shows: the title formats of the owner's and of a contact's
-// window, whose one placeholder takes the user's name, and the owner's update warning.
-inline constexpr unsigned kOwnerTitleString = 6734;
-inline constexpr unsigned kContactTitleString = 6735;
-inline constexpr unsigned kUpdateWarningCaption = 29115;
-inline constexpr unsigned kUpdateWarningText = 29116;

@@ -1,17 +1,19 @@
 #include "client/host/ClientHost.h"
 
+#include "client/host/HostPreferences.h"
 #include "hostlib/reference/HostReferenceData.h"
 #include "hostlib/util/Browser.h"
 
 namespace nuvclient {
 
-ClientHost::HostLibraryBinding::HostLibraryBinding(const ReferenceData& reference,
-                                                   MIHostServices& services) {
+ClientHost::HostEnvironment::HostEnvironment(const ReferenceData& reference,
+                                             MIHostServices& services) {
+    WriteHostPreferences();
     SetHostReferenceData(&reference);
     SetHostServices(&services);
 }
 
-ClientHost::HostLibraryBinding::~HostLibraryBinding() {
+ClientHost::HostEnvironment::~HostEnvironment() {
     SetHostServices(nullptr);
     SetHostReferenceData(nullptr);
 }

@@ -42,13 +42,13 @@ public:
 
 private:
     // Hands the reference tables and the services object to the host library for as long as
-    // the host runs.
-    class HostLibraryBinding {
+    // the host runs, and writes the preferences the module reads.
+    class HostEnvironment {
     public:
-        HostLibraryBinding(const ReferenceData& reference, MIHostServices& services);
-        ~HostLibraryBinding();
-        HostLibraryBinding(const HostLibraryBinding&) = delete;
-        HostLibraryBinding& operator=(const HostLibraryBinding&) = delete;
+        HostEnvironment(const ReferenceData& reference, MIHostServices& services);
+        ~HostEnvironment();
+        HostEnvironment(const HostEnvironment&) = delete;
+        HostEnvironment& operator=(const HostEnvironment&) = delete;
     };
 
     Store& m_store;
@@ -56,7 +56,7 @@ private:
     HostStrings m_strings;
     winport::ComPtr<HostServices> m_services;
     winport::ComPtr<HostApplication> m_application;
-    HostLibraryBinding m_binding;
+    HostEnvironment m_binding;
     std::map<std::uint32_t, std::unique_ptr<BCUserInfo>> m_userInfos;
     LoadedModule m_module;
 };

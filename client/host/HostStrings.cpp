@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "hostlib/util/HostStrings.h"
+#include "module/host/HostStringIds.h"
 #include "platform/core/LastError.h"
 #include "platform/resources/ResourceChain.h"
 
@@ -12,10 +13,10 @@ namespace {
 
 constexpr winport::StringResource kStrings[] = {
     {AFX_IDS_APP_TITLE, "NUV"},
-    {IDS_OWNER_DETAILS_TITLE, "NUV Global Directory - My Info: %s"},
-    {IDS_CONTACT_DETAILS_TITLE, "NUV Global Directory - User Info On: %s"},
-    {IDS_UPDATE_WARNING_CAPTION, "Your Published Details"},
-    {IDS_UPDATE_WARNING_TEXT,
+    {kOwnerTitleString, "NUV Global Directory - My Info: %s"},
+    {kContactTitleString, "NUV Global Directory - User Info On: %s"},
+    {kUpdateWarningCaption, "Your Published Details"},
+    {kUpdateWarningText,
      "The details on these pages are published in the global directory. Changes you make are "
      "uploaded when you press Save; Update From Database replaces them with what the directory "
      "holds now."},

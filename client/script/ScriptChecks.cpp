@@ -96,6 +96,13 @@ void ScriptRunner::AddChecks() {
                 selected >= 0 && selected < static_cast<int>(captions.size()) ? captions[selected]
                                                                               : "");
     };
+    m_checks["dialog"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect dialog TEMPLATE");
+        const std::vector<int>& run = m_agent.ModalDialogs();
+        if (std::find(run.begin(), run.end(), ToInt(args[0])) == run.end()) {
+            throw ScriptError("no modal dialog " + args[0] + " was shown");
+        }
+    };
     m_checks["closed"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 0, 0, "expect closed");
         if (m_current && IsWindow(m_current)) throw ScriptError("the window is still open");

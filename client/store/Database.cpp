@@ -42,10 +42,12 @@ Database::~Database() {
 }
 
 std::int64_t Database::DataVersion() {
-    if (m_commits.Unchanged()) return m_lastDataVersion;
+    if (m_lastDataVersionKnown && m_commits.Unchanged()) return m_lastDataVersion;
     // Mark first: a commit between the mark and the answer only makes the mark look older.
+    m_lastDataVersionKnown = false;
     m_commits.Mark();
     m_lastDataVersion = QueryDataVersion();
+    m_lastDataVersionKnown = true;
     m_commits.Locate(m_db);
     return m_lastDataVersion;
 }

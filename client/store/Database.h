@@ -39,8 +39,9 @@ private:
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_dataVersion = nullptr;  // Prepared once.
     CommitWatch m_commits;
-    // The last answer, good while m_commits is unchanged since it was taken.
+    // The last answer SQLite gave, good while m_commits is unchanged since it was asked.
     std::int64_t m_lastDataVersion = 0;
+    bool m_lastDataVersionKnown = false;
 };
 
 // One use of a prepared statement of the connection, reset when it ends; bind by position

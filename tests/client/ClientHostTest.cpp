@@ -1,9 +1,12 @@
 #include "client/host/ClientHost.h"
 
 #include "client/cli/OpenCommand.h"
+#include "client/host/HostPreferences.h"
 #include "client/store/DataFolder.h"
 #include "hostlib/util/HostStrings.h"
+#include "hostlib/util/RegistryKey.h"
 #include "platform/resources/ResourceChain.h"
+#include "platform/shell/Registry.h"
 #include "platform/window/WindowApi.h"
 #include "tests/client/ClientTestSupport.h"
 
@@ -37,6 +40,11 @@ TEST_F(ClientHostTest, LoadsAndInitialisesTheModuleAndUnloadsItAtTheEnd) {
     EXPECT_NE(winport::FindDialogTemplate(kDetailsTemplate), nullptr);
     EXPECT_EQ(BRCString(24203), "Add Email Address");
     EXPECT_EQ(BRCString(AFX_IDS_APP_TITLE), "NUV");
+    char dispatcher[128] = {};
+    EXPECT_TRUE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\",
+                                          "DefaultPrefs", "Homepage Factory Dispatcher", dispatcher,
+                                          sizeof dispatcher));
+    EXPECT_STREQ(dispatcher, kHomepageFactoryTitle);
 
     std::string problem;
     EXPECT_TRUE(host.Loaded().Unload(&problem)) << problem;

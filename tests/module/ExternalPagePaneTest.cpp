@@ -130,7 +130,7 @@ TEST_F(ExternalPagePaneTest, ShowingAnotherUserLeavesTheComponentAlone) {
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
     host->ClearCalls();
-    SendMessage(window, kShowUserMessage, reinterpret_cast<WPARAM>(contact), 0);
+    SendMessage(window, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
     EXPECT_TRUE(PageCalls().empty());
 }
 

@@ -8,6 +8,7 @@
 #include "hostlib/com/ComUtils.h"
 #include "module/HostNumbers.h"
 #include "module/host/HostIds.h"
+#include "module/host/HostStringIds.h"
 #include "platform/core/LastError.h"
 #include "platform/gdi/Icon.h"
 #include "platform/resources/ResourceChain.h"

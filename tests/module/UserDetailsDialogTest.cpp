@@ -187,12 +187,12 @@ TEST_F(UserDetailsDialogTest, ShowingAUserBringsTheWindowUpBesideTheDispatcher) 
     ASSERT_NE(window, nullptr);
     const HWND other = CreateWindowEx(0, "Static", "Chat", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
                                       nullptr, nullptr, nullptr, nullptr);
-    SendMessage(window, kShowUserMessage, reinterpret_cast<WPARAM>(contact), 0);
+    SendMessage(window, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
     EXPECT_EQ(winport::TopLevelWindows().front(), other) << "no dispatcher: the order stays";
 
     CreateWindowEx(0, "Static", testhost::kDispatcherTitle, WS_POPUP, 0, 0, 50, 50, nullptr,
                    nullptr, nullptr, nullptr);
-    EXPECT_EQ(SendMessage(window, kShowUserMessage, reinterpret_cast<WPARAM>(contact), 0), 1);
+    EXPECT_EQ(SendMessage(window, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0), 1);
     EXPECT_EQ(winport::TopLevelWindows().front(), window);
 }
 

@@ -18,7 +18,7 @@ protected:
         host->ClearCalls();
     }
     LRESULT Show(BCUserInfo* user) {
-        return SendMessage(pane, kShowUserMessage, reinterpret_cast<WPARAM>(user), 0);
+        return SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(user), 0);
     }
     bool RetrieveEnabled() { return IsWindowEnabled(Item(pane, IDC_DETAILS_SAVE)) != FALSE; }
     // The name the pages would show, read from the record every page shares.
