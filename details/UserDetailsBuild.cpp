@@ -8,6 +8,7 @@
 #include "module/HostNumbers.h"
 #include "module/host/HostStringIds.h"
 #include "module/host/MIHostApplication.h"
+#include "pages/identity/MainPage.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/window/WindowApi.h"
@@ -61,10 +62,12 @@ BOOL CUserDetailsDialog::OnInitDialog() {
                                  reinterpret_cast<LPARAM>(services->GetSmallImageList()));
     }
     GetTabCtrl().SendMessage(TCM_SETPADDING, 0, MAKELPARAM(kTabPaddingX, kTabPaddingY));
+    // The title goes up before the pages are built: a contact's Main page sets its own as it
+    // loads, and that is the one the person sees.
+    if (!m_embedded) SetTitle();
     AddTabs();
     SetUpButtons();
     OpenAnimation();
-    if (!m_embedded) SetTitle();
     PlaceAnimation();
     if (m_embedded || m_limited) EnableItem(IDC_DETAILS_SAVE, false);
     if (m_pUserInfo) BringToTopIfDispatcherShown();
@@ -77,8 +80,11 @@ BOOL CUserDetailsDialog::OnInitDialog() {
 void CUserDetailsDialog::AddTab(const DetailsTab& tab) {
     // Pages of a window without a user receive the property set when one is shown.
     MCVariantPropertySet* data = m_pUserInfo ? &m_propertySet : nullptr;
-    AddDialog(new CEmptyPage(m_pUserInfo, tab.templateId, GetContextNumber(), data, this),
-              tab.templateId, tab.caption, tab.image, nullptr);
+    BCInsideDialog* page =
+        tab.templateId == IDD_MAIN_PAGE
+            ? static_cast<BCInsideDialog*>(new CMainPage(m_pUserInfo, m_owner, data, this))
+            : new CEmptyPage(m_pUserInfo, tab.templateId, GetContextNumber(), data, this);
+    AddDialog(page, tab.templateId, tab.caption, tab.image, nullptr);
 }
 
 void CUserDetailsDialog::AddTabs() {

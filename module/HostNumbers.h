@@ -22,3 +22,6 @@ inline constexpr int kAffiliationsTabImage = 54;
 inline constexpr int kInterestsTabImage = 55;
 // A tab added by an outside component.
 inline constexpr int kExternalTabImage = 34;
+// E-mail list rows: the contact's default address and the owner's published addresses.
+inline constexpr int kDefaultAddressImage = 89;
+inline constexpr int kPublishedAddressImage = 203;

@@ -4,11 +4,13 @@
 #include "res/ModuleResources.h"
 #include "res/ResourceIds.h"
 #include "res/dialogs/DialogControls.h"
+#include "res/dialogs/EmailTemplates.h"
 
 namespace {
 
 constexpr DWORD kPageStyle = WS_CHILD | DS_CONTROL;
 constexpr winport::DluRect kPageRect{0, 0, 318, 190};
+constexpr DWORD kModalStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
 // An empty page: the window it lives in gives it its place and its contents come later.
 constexpr winport::DialogTemplate EmptyPage(unsigned id) {
@@ -29,7 +31,7 @@ std::span<const winport::DialogTemplate> ModuleDialogs() {
          WS_CHILD | WS_VISIBLE | DS_CONTROL,
          {0, 0, 340, 248},
          UserDetailsPaneControls()},
-        EmptyPage(IDD_MAIN_PAGE),
+        {IDD_MAIN_PAGE, "", kPageStyle, kPageRect, MainPageControls()},
         EmptyPage(IDD_HOME_PAGE),
         EmptyPage(IDD_WORK_PAGE),
         EmptyPage(IDD_MORE_PAGE),
@@ -38,6 +40,23 @@ std::span<const winport::DialogTemplate> ModuleDialogs() {
         EmptyPage(IDD_AFFILIATIONS_PAGE),
         EmptyPage(IDD_INTERESTS_EDIT_PAGE),
         EmptyPage(IDD_EXTERNAL_PAGE),
+        // E-mail panes and address dialogs.
+        {IDD_OWNER_EMAIL_PANE,
+         "",
+         kPageStyle | WS_VISIBLE,
+         {0, 0, 296, 68},
+         OwnerEmailPaneControls()},
+        {IDD_CONTACT_EMAIL_PANE,
+         "",
+         kPageStyle | WS_VISIBLE,
+         {0, 0, 296, 64},
+         ContactEmailPaneControls()},
+        {IDD_CONTACT_EMAIL_DIALOG, "", kModalStyle, {0, 0, 230, 110}, ContactEmailDialogControls()},
+        {IDD_OWNER_EMAIL_DIALOG,
+         "Email Addresses",
+         kModalStyle,
+         {0, 0, 260, 140},
+         OwnerEmailDialogControls()},
     };
     return kDialogs;
 }

@@ -14,6 +14,11 @@ inline constexpr unsigned IDD_AFFILIATIONS_PAGE = 8514;
 inline constexpr unsigned IDD_INTERESTS_VIEW_PAGE = 8516;
 inline constexpr unsigned IDD_INTERESTS_EDIT_PAGE = 8517;
 inline constexpr unsigned IDD_EXTERNAL_PAGE = 8546;
+// E-mail panes and address dialogs.
+inline constexpr unsigned IDD_OWNER_EMAIL_PANE = 8543;
+inline constexpr unsigned IDD_CONTACT_EMAIL_PANE = 8544;
+inline constexpr unsigned IDD_CONTACT_EMAIL_DIALOG = 8545;
+inline constexpr unsigned IDD_OWNER_EMAIL_DIALOG = 8547;
 
 // Controls of the user details window (templates 8506 and 8509).
 inline constexpr int IDC_DETAILS_TAB = 1000;
@@ -25,6 +30,46 @@ inline constexpr int IDC_DETAILS_ANIMATION = 1174;
 
 // Controls of the pages that other windows reach.
 inline constexpr int IDC_MORE_HOMEPAGE_CATEGORY = 1001;
+
+// Controls of the Main page (8505).
+inline constexpr int IDC_MAIN_NUMBER = 1175;
+inline constexpr int IDC_MAIN_FIRST_NAME = 1178;
+inline constexpr int IDC_MAIN_LAST_NAME = 1179;
+inline constexpr int IDC_MAIN_NICKNAME = 1176;
+inline constexpr int IDC_MAIN_DISPLAY = 1031;
+inline constexpr int IDC_MAIN_COPY_SUMMARY = 1002;
+inline constexpr int IDC_MAIN_ADDRESS = 1180;
+inline constexpr int IDC_MAIN_NUMBER_LABEL = 2034;
+inline constexpr int IDC_MAIN_ADDRESS_LABEL = 2035;
+inline constexpr int IDC_MAIN_FIRST_NAME_LABEL = 1554;
+inline constexpr int IDC_MAIN_NICKNAME_LABEL = 1553;
+inline constexpr int IDC_MAIN_LAST_NAME_LABEL = 1555;
+inline constexpr int IDC_MAIN_DISPLAY_LABEL = 2029;
+inline constexpr int IDC_MAIN_EMAIL_GROUP = 1012;
+
+// E-mail panes, address dialogs and the list's menus and symbols.
+inline constexpr int IDC_CONTACT_EMAIL_LIST = 3000;
+inline constexpr int IDC_CONTACT_EMAIL_ADD = 1009;
+inline constexpr int IDC_CONTACT_EMAIL_EDIT = 1010;
+inline constexpr int IDC_CONTACT_EMAIL_REMOVE = 1018;
+inline constexpr int IDC_CONTACT_EMAIL_DEFAULT = 1019;
+inline constexpr int IDC_OWNER_EMAIL_PRIMARY_LABEL = 2036;
+inline constexpr int IDC_OWNER_EMAIL_PRIMARY = 1177;
+inline constexpr int IDC_OWNER_EMAIL_LIST = 3001;
+inline constexpr int IDC_OWNER_EMAIL_ADD = 1034;
+inline constexpr int IDC_OWNER_EMAIL_EDIT = 1033;
+inline constexpr int IDC_OWNER_EMAIL_REMOVE = 1032;
+inline constexpr int IDC_OWNER_EMAIL_PRIMARY_BUTTON = 1031;
+inline constexpr int IDC_CONTACT_EMAIL_ADDRESS = 1003;
+inline constexpr int IDC_CONTACT_EMAIL_IS_DEFAULT = 1011;
+inline constexpr int IDC_OWNER_EMAIL_ADDRESS = 1032;
+inline constexpr int IDC_OWNER_EMAIL_DONT_PUBLISH = 1033;
+inline constexpr int IDR_EMAIL_MENU = 8545;
+inline constexpr int IDR_EMAIL_MENU_NO_SEND = 8554;
+inline constexpr unsigned ID_COPY_EMAIL_ADDRESS = 49607;
+inline constexpr unsigned ID_SEND_EMAIL = 49608;
+inline constexpr int IDB_PUBLISHED_ADDRESS = 8551;
+inline constexpr int IDB_DEFAULT_ADDRESS = 8552;
 
 // Strings.
 inline constexpr unsigned IDS_ADD_EMAIL_ADDRESS = 24203;

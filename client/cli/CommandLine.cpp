@@ -61,6 +61,9 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
     app.add_option("--module", options.module, "the user details module to load")
         ->type_name("FILE")
         ->capture_default_str();
+    bool browser = false;
+    app.add_flag("--browser", browser,
+                 std::string("hand opened web and mail addresses to ") + kDefaultBrowser);
     app.require_subcommand(1, 1);
     CLI::App* users = app.add_subcommand("users", "list the owner, contacts and groups");
     OpenArguments openArguments;
@@ -80,6 +83,7 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
         std::filesystem::path folder =
             dataFolder.empty() ? DefaultDataFolder() : std::filesystem::path(dataFolder);
         auto store = OpenDataFolder(folder, sampleData);
+        if (browser) options.services.browser = kDefaultBrowser;
         int status = kExitSuccess;
         if (users->parsed()) PrintUsers(*store, out);
         if (open->parsed() || run->parsed()) {

@@ -32,6 +32,8 @@ BOOL HostApplication::MayRetrieveNow(int) {
 
 void HostApplication::SendEmail(const char* address) {
     m_events.push_back({"send email", address ? address : ""});
+    // The desktop's mail program takes the address as a mail link.
+    if (address && *address) m_services.OpenAddress(("mailto:" + std::string(address)).c_str());
 }
 
 void HostApplication::ContactCommitted(BCUserInfo* user) {

@@ -34,6 +34,7 @@ public:
     HRESULT GetUserObject(BCUserInfo* user, MIUserObject** object) override;
     void OpenWhitePages() override;
     BOOL MayRetrieveNow(int reserved) override;
+    // Records the address and opens it as a "mailto:" address through the services object.
     void SendEmail(const char* address) override;
     // The store is written through as the pages commit, so the details are on disk already.
     void ContactCommitted(BCUserInfo* user) override;

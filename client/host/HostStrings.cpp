@@ -20,6 +20,36 @@ constexpr winport::StringResource kStrings[] = {
      "The details on these pages are published in the global directory. Changes you make are "
      "uploaded when you press Save; Update From Database replaces them with what the directory "
      "holds now."},
+    // The Main page.
+    {kPersonNameLabels, "Nickname:"},
+    {kPersonNameLabels + 1, "First:"},
+    {kPersonNameLabels + 2, "Last:"},
+    {kKind3NameLabels, "Name:"},
+    {kKind3NameLabels + 1, "Contact First:"},
+    {kKind3NameLabels + 2, "Contact Last:"},
+    {kOtherKindNameLabels, "Alias:"},
+    {kOtherKindNameLabels + 1, "Given Name:"},
+    {kOtherKindNameLabels + 2, "Family Name:"},
+    {kCopySummaryTip, "Copy this user's details to the clipboard"},
+    {kClipboardOpenFailed, "Another program is using the clipboard. Please try again."},
+    {kClipboardEmptyFailed, "The clipboard could not be emptied."},
+    {kClipboardSetFailed, "The details could not be placed on the clipboard."},
+    {kNicknameField, "nickname"},
+    {kFirstNameField, "first name"},
+    {kLastNameField, "last name"},
+    {kDisplayNameField, "display name"},
+    // The e-mail address dialogs.
+    {kInvalidEmailText, "Please enter a valid Email address, such as name@example.org."},
+    {kEmailNameRefusedCaption, "Email Address Not Accepted"},
+    {kEmailNameRefusedText,
+     "An Email address containing \"nuv\" or \"brightelm\" cannot be entered as one of your "
+     "own addresses. Please enter another address."},
+    {kMailDomainWarningText,
+     "This is an address of the NUV mail service. Mail sent to it is kept only while your NUV "
+     "mail account is active, so the password retrieval service may not be able to reach you "
+     "there. Keep this address anyway?"},
+    {kMailDomainWarningCaption, "NUV Mail Address"},
+    {kMailDomainString, "nuvmail.example.org"},
 };
 
 constexpr winport::ResourceTable kTable{"host client strings", {}, {}, {}, kStrings};

@@ -8,3 +8,26 @@ inline constexpr unsigned kContactTitleString = 6735;
 // The owner's update warning.
 inline constexpr unsigned kUpdateWarningCaption = 29115;
 inline constexpr unsigned kUpdateWarningText = 29116;
+// The Main page: the labels of the nickname, first-name and last-name fields (three ids in a
+// row from each of these) for users of kind 0, of kind 3 and of any other kind; the copy button's
+// tip; the clipboard failures; the names of the fields its checks name.
+inline constexpr unsigned kPersonNameLabels = 6357;
+inline constexpr unsigned kKind3NameLabels = 6351;
+inline constexpr unsigned kOtherKindNameLabels = 6354;
+inline constexpr unsigned kCopySummaryTip = 6476;
+inline constexpr unsigned kClipboardOpenFailed = 6747;
+inline constexpr unsigned kClipboardEmptyFailed = 6748;
+inline constexpr unsigned kClipboardSetFailed = 6749;
+inline constexpr unsigned kNicknameField = 7063;
+inline constexpr unsigned kFirstNameField = 7064;
+inline constexpr unsigned kLastNameField = 7065;
+inline constexpr unsigned kDisplayNameField = 7066;
+// The e-mail address dialogs: an address that is not one, the owner's address at the product's
+// own mail service (a warning) or carrying the product's or the maker's name (refused), and the
+// domain of that mail service, without the at sign.
+inline constexpr unsigned kInvalidEmailText = 7058;
+inline constexpr unsigned kEmailNameRefusedCaption = 29127;
+inline constexpr unsigned kEmailNameRefusedText = 29128;
+inline constexpr unsigned kMailDomainWarningText = 29129;
+inline constexpr unsigned kMailDomainWarningCaption = 29130;
+inline constexpr unsigned kMailDomainString = 29131;

@@ -8,3 +8,6 @@
 // The user details window (8506) and the same window embedded as a pane (8509).
 std::span<const winport::ControlTemplate> UserDetailsWindowControls();
 std::span<const winport::ControlTemplate> UserDetailsPaneControls();
+
+// The Main page (8505).
+std::span<const winport::ControlTemplate> MainPageControls();

@@ -45,6 +45,7 @@ TEST_F(UserDetailsDialogTest, OwnerWindowOffersSaveUpdateAndCancel) {
 }
 
 TEST_F(UserDetailsDialogTest, ContactWindowOffersRetrieveAndClose) {
+    host->Record(contact)["NickName"] = "Bo";
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(TabCaptions(window), kContactTabs);
@@ -53,7 +54,8 @@ TEST_F(UserDetailsDialogTest, ContactWindowOffersRetrieveAndClose) {
     EXPECT_TRUE(Enabled(window, IDC_DETAILS_SAVE));
     EXPECT_FALSE(Visible(window, IDC_DETAILS_UPDATE));
     EXPECT_EQ(Text(Item(window, IDC_DETAILS_CLOSE)), "&Close");
-    EXPECT_EQ(Text(window), "Details of Boris");
+    // The Main page's title is the one that stays, not the host's format.
+    EXPECT_EQ(Text(window), "NUV Global Directory - User Info On: Bo");
     EXPECT_EQ(host->Count("GetPropertySet 1002 contact"), 1);
 }
 
@@ -204,9 +206,9 @@ struct TitleCase {
 
 class TitleTest : public UserDetailsDialogTest, public ::testing::WithParamInterface<TitleCase> {};
 
-TEST_P(TitleTest, ContactTitleIsTheHostFormatWithTheName) {
-    host->Record(contact)["DefinedHandle"] = GetParam().name;
-    const HWND window = OpenContact(contact);
+TEST_P(TitleTest, OwnerTitleIsTheHostFormatWithTheName) {
+    host->Record(owner)["DefinedHandle"] = GetParam().name;
+    const HWND window = OpenOwner();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Text(window), GetParam().expected);
 }
@@ -219,13 +221,13 @@ std::string Repeat(std::string_view piece, int times) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, TitleTest,
-    ::testing::Values(TitleCase{"Plain", "Boris", "Details of Boris"},
-                      TitleCase{"Empty", "", "Details of "},
-                      TitleCase{"Percent", "100% %s%n%d", "Details of 100% %s%n%d"},
-                      // "Details of " is 11 characters; the title stops at 255.
+    ::testing::Values(TitleCase{"Plain", "Boris", "My Details: Boris"},
+                      TitleCase{"Empty", "", "My Details: "},
+                      TitleCase{"Percent", "100% %s%n%d", "My Details: 100% %s%n%d"},
+                      // "My Details: " is 12 characters; the title stops at 255.
                       TitleCase{"Long", std::string(300, 'x'),
-                                "Details of " + std::string(244, 'x')},
-                      TitleCase{"LongGreek", Repeat("λ", 300), "Details of " + Repeat("λ", 244)}),
+                                "My Details: " + std::string(243, 'x')},
+                      TitleCase{"LongGreek", Repeat("λ", 300), "My Details: " + Repeat("λ", 243)}),
     [](const auto& info) { return std::string(info.param.label); });
 
 struct RetrievalCase {

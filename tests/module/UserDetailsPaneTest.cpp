@@ -57,11 +57,15 @@ TEST_F(UserDetailsPaneTest, ShowsOneUserAfterAnother) {
 TEST_F(UserDetailsPaneTest, EveryPageGetsTheSharedRecord) {
     Show(contact);
     CUserDetailsDialog* dialog = Dialog(pane);
+    int emptyPages = 0;
+    // The pages built so far show the record themselves (their own tests); the others hold it.
     for (int i = 0; i < dialog->GetPageCount(); ++i) {
         auto* page = dynamic_cast<CEmptyPage*>(dialog->GetPage(i));
-        ASSERT_NE(page, nullptr);
+        if (!page) continue;
+        ++emptyPages;
         EXPECT_EQ(page->GetData(), &dialog->GetPropertySet()) << "page " << i;
     }
+    EXPECT_GT(emptyPages, 0);
 }
 
 TEST_F(UserDetailsPaneTest, NoUserEmptiesThePaneWithoutAskingTheHost) {

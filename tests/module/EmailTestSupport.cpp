@@ -1,0 +1,101 @@
+#include "EmailTestSupport.h"
+
+#include "hostlib/util/HostStrings.h"
+#include "module/host/HostStringIds.h"
+#include "platform/controls/ListViewApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/resources/ResourceChain.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+
+namespace emailtest {
+namespace {
+
+constexpr winport::StringResource kStrings[] = {
+    {AFX_IDS_APP_TITLE, kAppTitle},
+    {kInvalidEmailText, kInvalidEmail},
+    {kEmailNameRefusedCaption, kNameRefusedCaption},
+    {kEmailNameRefusedText, kNameRefused},
+    {kMailDomainWarningText, kMailWarning},
+    {kMailDomainWarningCaption, kMailWarningCaption},
+    {kMailDomainString, kMailDomain},
+};
+constexpr winport::ResourceTable kTable{"e-mail test host strings", {}, {}, {}, kStrings};
+
+std::string CellText(HWND list, int row, int column) {
+    char buffer[256] = {};
+    LVITEMA item;
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = sizeof buffer;
+    SendMessage(list, LVM_GETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return buffer;
+}
+
+int ImageOf(HWND list, int row) {
+    LVITEMA item;
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    SendMessage(list, LVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+}
+
+}  // namespace
+
+std::vector<std::string> Rows(HWND list) {
+    std::vector<std::string> rows;
+    const auto count = static_cast<int>(SendMessage(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        const int image = ImageOf(list, row);
+        rows.push_back(CellText(list, row, 1) + "|" + CellText(list, row, 2) + "|" +
+                       (image < 0 ? "-" : std::to_string(image)));
+    }
+    return rows;
+}
+
+std::vector<std::string> TextList(MCVariantPropertySet record, const char* key, const char* field) {
+    std::vector<std::string> texts;
+    for (int k = 0; k < record[key].GetSize(); ++k) {
+        texts.push_back(field ? std::string(record[key][k][field]) : std::string(record[key][k]));
+    }
+    return texts;
+}
+
+std::string Box(const winport::Agent& agent, size_t index) {
+    if (index >= agent.MessageBoxes().size()) return "none";
+    const winport::MessageBoxRequest& box = agent.MessageBoxes()[index].request;
+    const UINT icon = box.style & MB_ICONMASK;
+    return box.text + "|" + box.caption + "|" +
+           (icon == MB_ICONERROR         ? "error"
+            : icon == MB_ICONEXCLAMATION ? "exclamation"
+                                         : "");
+}
+
+void QueueAnswer(winport::Agent& agent, int templateId, DialogAnswer answer) {
+    const bool contact = templateId == static_cast<int>(IDD_CONTACT_EMAIL_DIALOG);
+    agent.QueueDialogHandler(templateId, [&agent, answer, contact](HWND dialog) {
+        const int edit = contact ? IDC_CONTACT_EMAIL_ADDRESS : IDC_OWNER_EMAIL_ADDRESS;
+        const int box = contact ? IDC_CONTACT_EMAIL_IS_DEFAULT : IDC_OWNER_EMAIL_DONT_PUBLISH;
+        if (answer.address) agent.Type(GetDlgItem(dialog, edit), *answer.address);
+        if (answer.tick) agent.Tick(GetDlgItem(dialog, box), *answer.tick);
+        agent.Click(GetDlgItem(dialog, answer.ok ? IDOK : IDCANCEL));
+    });
+}
+
+void EmailFixture::SetUp() {
+    ModuleFixture::SetUp();
+    ASSERT_TRUE(winport::AddResourceTable(kTable));
+    m_window = CreateWindowEx(0, "Static", "Main", WS_POPUP | WS_VISIBLE, 0, 0, 640, 400, nullptr,
+                              nullptr, nullptr, nullptr);
+}
+
+void EmailFixture::TearDown() {
+    ClosePane();
+    m_record.reset();
+    if (IsWindow(m_window)) DestroyWindow(m_window);
+    winport::RemoveResourceTable(kTable);
+    ModuleFixture::TearDown();
+}
+
+}  // namespace emailtest

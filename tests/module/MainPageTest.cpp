@@ -1,0 +1,384 @@
+// The "Main" tab as a person uses it: a contact's names and the name he is displayed under, the
+// owner's own names, the network address, the summary on the clipboard, and what lands in the
+// record when the window keeps its pages.
+#include <gmock/gmock.h>
+
+#include <cstring>
+
+#include "ModuleTestSupport.h"
+#include "module/host/HostStringIds.h"
+#include "platform/controls/ComboBoxApi.h"
+#include "platform/controls/ListViewApi.h"
+#include "platform/controls/ToolTipApi.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/message/MessageApi.h"
+#include "platform/resources/ResourceChain.h"
+#include "platform/shell/Clipboard.h"
+#include "platform/shell/GlobalMemory.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+constexpr winport::StringResource kPageStrings[] = {
+    {kPersonNameLabels, "Nick:"},           {kPersonNameLabels + 1, "Given:"},
+    {kPersonNameLabels + 2, "Family:"},     {kKind3NameLabels, "Company:"},
+    {kKind3NameLabels + 1, "Contact:"},     {kKind3NameLabels + 2, "Department:"},
+    {kOtherKindNameLabels, "Alias:"},       {kOtherKindNameLabels + 1, "Forename:"},
+    {kOtherKindNameLabels + 2, "Surname:"}, {kCopySummaryTip, "Copy details"},
+    {kClipboardOpenFailed, "cannot open"},  {kClipboardEmptyFailed, "cannot empty"},
+    {kClipboardSetFailed, "cannot set"},    {kFirstNameField, "first name"},
+    {kDisplayNameField, "display name"},
+};
+constexpr winport::ResourceTable kPageResources{"main page strings", {}, {}, {}, kPageStrings};
+
+constexpr unsigned int kTypedHandle = 0xFFFFFFFFu;
+
+class MainPageTest : public ModuleFixture {
+protected:
+    void SetUp() override {
+        ModuleFixture::SetUp();
+        ASSERT_TRUE(winport::AddResourceTable(kPageResources));
+        winport::ResetClipboard();
+    }
+    void TearDown() override {
+        ModuleFixture::TearDown();
+        winport::RemoveResourceTable(kPageResources);
+        winport::ResetClipboard();
+    }
+    // |names| is "nickname|first|last|primary e-mail".
+    void SetNames(BCUserInfo* user, std::string_view names) {
+        MCVariantPropertySet record = host->Record(user);
+        for (const char* key : {"NickName", "FirstName", "LastName", "PrimaryEmail"}) {
+            const size_t bar = std::min(names.find('|'), names.size());
+            record[key] = names.substr(0, bar);
+            names.remove_prefix(std::min(bar + 1, names.size()));
+        }
+    }
+    std::string Stored(BCUserInfo* user, const char* key) { return host->Record(user)[key]; }
+    static HWND Page(HWND window) { return Dialog(window)->GetPage(0)->m_hWnd; }
+    static HWND Control(HWND window, int id) { return Item(Page(window), id); }
+    // The entries as "text(code)", the selected one marked with '>'.
+    static std::string Choices(HWND combo) {
+        std::string shown;
+        const LRESULT selected = SendMessage(combo, CB_GETCURSEL, 0, 0);
+        for (int i = 0; i < SendMessage(combo, CB_GETCOUNT, 0, 0); ++i) {
+            std::string text(256, '\0');
+            SendMessage(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+            const LRESULT code = SendMessage(combo, CB_GETITEMDATA, i, 0);
+            shown += (i ? " " : "") + std::string(i == selected ? ">" : "") + text.c_str() + "(" +
+                     std::to_string(code) + ")";
+        }
+        return shown;
+    }
+    void Close(HWND window) { ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE))); }
+};
+
+TEST_F(MainPageTest, ContactSeesHisNamesReadOnlyUnderBoldLabelsOfHisKind) {
+    SetNames(contact, "Bob|Boris|Petrov|bob@example.org");
+    host->Record(contact)["UINString"] = "1002";
+    host->Record(contact)["UserKind"] = static_cast<unsigned char>(3);
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Text(Control(window, IDC_MAIN_NUMBER)), "1002");
+    for (const int id : {IDC_MAIN_FIRST_NAME, IDC_MAIN_LAST_NAME, IDC_MAIN_NICKNAME}) {
+        EXPECT_TRUE(GetWindowLongPtr(Control(window, id), GWL_STYLE) & ES_READONLY) << id;
+    }
+    EXPECT_EQ(Text(Control(window, IDC_MAIN_NICKNAME_LABEL)), "Company:");
+    EXPECT_EQ(Text(Control(window, IDC_MAIN_FIRST_NAME_LABEL)), "Contact:");
+    EXPECT_EQ(Text(Control(window, IDC_MAIN_LAST_NAME_LABEL)), "Department:");
+    const auto weight = [&](int id) {
+        LOGFONT font{};
+        GetObject(reinterpret_cast<HFONT>(SendMessage(Control(window, id), WM_GETFONT, 0, 0)),
+                  sizeof font, &font);
+        return font.lfWeight;
+    };
+    for (const int id : {IDC_MAIN_NUMBER_LABEL, IDC_MAIN_ADDRESS_LABEL, IDC_MAIN_FIRST_NAME_LABEL,
+                         IDC_MAIN_NICKNAME_LABEL, IDC_MAIN_LAST_NAME_LABEL}) {
+        EXPECT_EQ(weight(id), 600) << id;
+    }
+    EXPECT_LT(weight(IDC_MAIN_DISPLAY_LABEL), 600);
+
+    // The host shows the contact again, as after a retrieval: the page reloads.
+    host->Record(contact)["UserKind"] = static_cast<unsigned char>(7);
+    SendMessage(window, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
+    EXPECT_EQ(Text(Control(window, IDC_MAIN_NICKNAME_LABEL)), "Alias:");
+    EXPECT_EQ(Text(window), "NUV Global Directory - User Info On: Bob");
+}
+
+TEST_F(MainPageTest, CopyButtonShowsItsImageAndTip) {
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    const HWND button = Control(window, IDC_MAIN_COPY_SUMMARY);
+    EXPECT_NE(SendMessage(button, BM_GETIMAGE, IMAGE_ICON, 0), 0);
+    HWND tip = nullptr;
+    for (HWND top : winport::TopLevelWindows()) {
+        if (GetWindow(top, GW_OWNER) == Page(window)) tip = top;
+    }
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(winport::ToolTipText(tip, button), "Copy details");
+}
+
+struct DisplayCase {
+    const char* label;
+    const char* names;
+    unsigned int display;
+    const char* handle;
+    std::string choices;
+    std::string text;
+};
+
+class DisplayChoiceTest : public MainPageTest, public ::testing::WithParamInterface<DisplayCase> {};
+
+// Closing without a change keeps the record as it was, whatever the list shows.
+TEST_P(DisplayChoiceTest, OffersTheNamesChoosesTheStoredOneAndWritesNothingUntouched) {
+    SetNames(contact, GetParam().names);
+    host->Record(contact)["Display"] = GetParam().display;
+    host->Record(contact)["MyDefinedHandle"] = GetParam().handle;
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Choices(Control(window, IDC_MAIN_DISPLAY)), GetParam().choices);
+    EXPECT_EQ(Text(Control(window, IDC_MAIN_DISPLAY)), GetParam().text);
+    Close(window);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(static_cast<unsigned int>(host->Record(contact)["Display"]), GetParam().display);
+    EXPECT_EQ(Stored(contact, "MyDefinedHandle"), GetParam().handle);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, DisplayChoiceTest,
+    ::testing::Values(
+        DisplayCase{
+            "EveryName", "Bob|Boris|Petrov|bob@example.org", 3, "",
+            "Bob(0) Boris(1) Petrov(2) >Boris Petrov(3) Petrov, Boris(4) bob@example.org(5)",
+            "Boris Petrov"},
+        DisplayCase{"Placeholders", "N\\A|Not Entered|Петров|Not Entered", 2, "",
+                    ">Петров(2) Not Entered(5)", "Петров"},
+        DisplayCase{"CodeNotOffered", "Bob|Boris||", 3, "", ">Bob(0) Boris(1)", "Bob"},
+        DisplayCase{"NoHandleSingleName", "|李||", kTypedHandle, "", ">李(1)", "李"},
+        DisplayCase{"TypedHandle", "Bob|||", kTypedHandle, "Big B", "Bob(0)", "Big B"},
+        DisplayCase{"Nothing", "|||", 0, "", "", ""}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(MainPageTest, PickedNameIsKeptOnClose) {
+    SetNames(contact, "Bob|Boris|Petrov|");
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(agent.PickComboItem(Control(window, IDC_MAIN_DISPLAY), "Petrov, Boris"));
+    EXPECT_EQ(Text(window), "User Info On: Petrov, Boris");
+    Close(window);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(static_cast<unsigned int>(host->Record(contact)["Display"]), 4u);
+    EXPECT_EQ(Stored(contact, "MyDefinedHandle"), "Petrov, Boris");
+}
+
+TEST_F(MainPageTest, TypedHandleIsKeptAndComesBack) {
+    SetNames(contact, "Bob|Boris||");
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(agent.TypeInCombo(Control(window, IDC_MAIN_DISPLAY), "Борис из Праги"));
+    EXPECT_EQ(Text(window), "User Info On: Борис из Праги");
+    Close(window);
+    EXPECT_EQ(static_cast<unsigned int>(host->Record(contact)["Display"]), kTypedHandle);
+    EXPECT_EQ(static_cast<char>(host->Record(contact)["Display"]), -1);
+    EXPECT_EQ(Stored(contact, "MyDefinedHandle"), "Борис из Праги");
+
+    const HWND again = OpenContact(contact);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(Text(Control(again, IDC_MAIN_DISPLAY)), "Борис из Праги");
+    EXPECT_EQ(Choices(Control(again, IDC_MAIN_DISPLAY)), "Bob(0) Boris(1)") << "none selected";
+}
+
+// With no name to offer the owner must type one; the window says so instead of not closing.
+TEST_F(MainPageTest, EmptyDisplayNameIsExplainedAndKeepsTheWindowOpen) {
+    const HWND window = OpenContact(contact, 2);
+    ASSERT_NE(window, nullptr);
+    const HWND combo = Control(window, IDC_MAIN_DISPLAY);
+    agent.SelectTab(Item(window, IDC_DETAILS_TAB), "Main");
+    ASSERT_TRUE(agent.TypeInCombo(combo, "x"));
+    ASSERT_TRUE(agent.TypeInCombo(combo, ""));
+    agent.SelectTab(Item(window, IDC_DETAILS_TAB), "Work");
+    Close(window);
+    EXPECT_TRUE(IsWindow(window));
+    ASSERT_EQ(agent.MessageBoxes().size(), 1u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.text, "Please enter the display name.");
+    EXPECT_EQ(SelectedTab(window), 0);
+    EXPECT_TRUE(GetFocus() == combo || IsChild(combo, GetFocus()));
+    EXPECT_EQ(host->Count("ContactCommitted 1002"), 0);
+
+    ASSERT_TRUE(agent.TypeInCombo(combo, "Neighbour"));
+    Close(window);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(std::string(host->Record(contact)["MyDefinedHandle"]), "Neighbour");
+}
+
+TEST_F(MainPageTest, PaneShowsEachUserWithoutTakingATitle) {
+    SetNames(contact, "Bob|Boris|Petrov|");
+    const HWND pane = OpenPane();
+    ASSERT_NE(pane, nullptr);
+    SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
+    EXPECT_EQ(Text(Control(pane, IDC_MAIN_FIRST_NAME)), "Boris");
+    EXPECT_EQ(Text(Control(pane, IDC_MAIN_DISPLAY)), "Bob");
+    EXPECT_EQ(Text(pane), "");
+    SendMessage(pane, NUVM_SHOWUSER, 0, 0);
+    EXPECT_EQ(Text(Control(pane, IDC_MAIN_FIRST_NAME)), "");
+    EXPECT_EQ(Choices(Control(pane, IDC_MAIN_DISPLAY)), "");
+}
+
+struct StatusCase {
+    unsigned short before;
+    unsigned short after;
+};
+
+class OwnerNamesTest : public MainPageTest, public ::testing::WithParamInterface<StatusCase> {};
+
+// Kept as the owner's Save keeps every page: the names trimmed and cut to 20 characters, and only
+// their section's bit cleared.
+TEST_P(OwnerNamesTest, SavedNamesClearOnlyTheirSection) {
+    SetNames(owner, "Annie|Ann|Lee|");
+    host->Record(owner)["UpdateInfoStatus"] = GetParam().before;
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(IsWindowVisible(Control(window, IDC_MAIN_DISPLAY)));
+    EXPECT_FALSE(IsWindowVisible(Control(window, IDC_MAIN_DISPLAY_LABEL)));
+    ASSERT_TRUE(agent.Type(Control(window, IDC_MAIN_FIRST_NAME), "  Ἀλέξανδρος"));
+    ASSERT_TRUE(agent.Type(Control(window, IDC_MAIN_NICKNAME), "Ωμέγαωμέγαωμέγαωμέγαωμέγα"));
+    ASSERT_TRUE(Dialog(window)->CheckNext());
+    Dialog(window)->DoNext();
+    EXPECT_EQ(Stored(owner, "FirstName"), "Ἀλέξανδρος");
+    EXPECT_EQ(Stored(owner, "NickName"), "Ωμέγαωμέγαωμέγαωμέγα");
+    EXPECT_EQ(Stored(owner, "LastName"), "Lee");
+    EXPECT_EQ(static_cast<unsigned short>(host->Record(owner)["UpdateInfoStatus"]),
+              GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Status, OwnerNamesTest,
+                         ::testing::Values(StatusCase{0xFFFF, 0xFFFB}, StatusCase{0x0204, 0x0200},
+                                           StatusCase{0x0000, 0x0000}));
+
+// A name longer than the edits allow, as the directory may hand one back, is refused on save.
+TEST_F(MainPageTest, OwnersOverlongNameIsRefusedAndNothingIsWritten) {
+    SetNames(owner, "Annie|Ἀλέξανδρος Ἀλέξανδρος Ἀ|Lee|");
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(agent.Type(Control(window, IDC_MAIN_LAST_NAME), "Li"));
+    EXPECT_FALSE(Dialog(window)->CheckNext());
+    ASSERT_EQ(agent.MessageBoxes().size(), 1u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.text,
+              "The first name can be at most 20 characters long.");
+    EXPECT_EQ(Stored(owner, "LastName"), "Lee");
+}
+
+struct AddressCase {
+    const char* label;
+    bool owner;
+    const char* shownKey;
+    int shownValue;
+    int ip;
+    std::string text;
+};
+
+class NetworkAddressTest : public MainPageTest,
+                           public ::testing::WithParamInterface<AddressCase> {};
+
+TEST_P(NetworkAddressTest, ShowsFourUnsignedBytesLowestFirst) {
+    BCUserInfo* user = GetParam().owner ? owner : contact;
+    host->Record(user)[GetParam().shownKey] = GetParam().shownValue;
+    host->Record(user)["IP"] = GetParam().ip;
+    const HWND window = GetParam().owner ? OpenOwner() : OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Text(Control(window, IDC_MAIN_ADDRESS)), GetParam().text);
+    EXPECT_FALSE(IsWindowVisible(Control(window, IDC_MAIN_ADDRESS)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, NetworkAddressTest,
+    ::testing::Values(
+        AddressCase{"ContactShown", false, "UserShowIP", 1, static_cast<int>(0xC0A80001u),
+                    "1.0.168.192"},
+        AddressCase{"ContactHidden", false, "UserShowIP", 0, 0x0100007F, ""},
+        AddressCase{"ContactNone", false, "UserShowIP", 1, 0, ""},
+        AddressCase{"AllBytesHigh", false, "UserShowIP", 1, -1, "255.255.255.255"},
+        AddressCase{"OwnerDirect", true, "DirectConnectType", 0, 0x0100007F, "127.0.0.1"},
+        AddressCase{"OwnerBehindProxy", true, "DirectConnectType", 2, 0x0100007F, ""}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+struct ClipboardCase {
+    const char* label;
+    std::optional<winport::ClipboardStep> failing;
+    const char* message;
+    std::optional<std::string> pasted;
+    int blocksGained;
+};
+
+class SummaryTest : public MainPageTest, public ::testing::WithParamInterface<ClipboardCase> {};
+
+// What was on the clipboard before stays unless the summary replaces it; the clipboard is closed
+// again and no block is left behind.
+TEST_P(SummaryTest, PastedTextOrAFailureTold) {
+    SetNames(contact, "  Bob| Борис|Petrov|bob@example.org");
+    host->Record(contact)["UINString"] = " 1002";
+    ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
+    const HGLOBAL old = GlobalAlloc(GMEM_MOVEABLE, 4);
+    std::memcpy(GlobalLock(old), "old", 4);
+    GlobalUnlock(old);
+    ASSERT_NE(SetClipboardData(CF_TEXT, old), nullptr);
+    CloseClipboard();
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    const size_t blocks = winport::LiveGlobalBlocks();
+    {
+        std::optional<winport::ScopedClipboardFailure> failure;
+        if (GetParam().failing) failure.emplace(*GetParam().failing);
+        ASSERT_TRUE(agent.Click(Control(window, IDC_MAIN_COPY_SUMMARY)));
+    }
+    EXPECT_EQ(winport::ClipboardText(), GetParam().pasted);
+    EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+    EXPECT_EQ(static_cast<int>(winport::LiveGlobalBlocks() - blocks), GetParam().blocksGained);
+    std::vector<std::string> told;
+    for (const auto& box : agent.MessageBoxes()) told.push_back(box.request.text);
+    EXPECT_EQ(told, GetParam().message ? std::vector<std::string>{GetParam().message}
+                                       : std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, SummaryTest,
+    ::testing::Values(
+        ClipboardCase{"Copied", std::nullopt, nullptr,
+                      "NUV #           : 1002\r\nFirst Name      : Борис\r\nLast Name       : "
+                      "Petrov\r\nNickname        : Bob\r\nEmail     : bob@example.org\r\n",
+                      0},
+        ClipboardCase{"OpenFails", winport::ClipboardStep::Open, "cannot open", "old", 0},
+        ClipboardCase{"EmptyFails", winport::ClipboardStep::Empty, "cannot empty", "old", 0},
+        ClipboardCase{"SetFails", winport::ClipboardStep::SetData, "cannot set", std::nullopt, -1}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+class EmailPanePlaceTest : public MainPageTest, public ::testing::WithParamInterface<int> {};
+
+// The e-mail pane lies inside the "Email Addresses" frame, clear of its caption.
+TEST_P(EmailPanePlaceTest, PaneLiesInsideItsFrame) {
+    winport::ScopedLogicalPixelsPerInch dpi(GetParam());
+    host->Record(owner)["PrimaryEmail"] = "ann@example.org";
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    HWND pane = nullptr;
+    for (HWND child : winport::ChildWindows(Page(window))) {
+        if (GetDlgItem(child, IDC_OWNER_EMAIL_LIST)) pane = child;
+    }
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(SendMessage(GetDlgItem(pane, IDC_OWNER_EMAIL_LIST), LVM_GETITEMCOUNT, 0, 0), 1);
+    RECT frame{}, placed{};
+    GetWindowRect(Control(window, IDC_MAIN_EMAIL_GROUP), &frame);
+    GetWindowRect(pane, &placed);
+    EXPECT_EQ(placed.left, frame.left + 4);
+    EXPECT_EQ(placed.right, frame.right - 4);
+    EXPECT_EQ(placed.bottom, frame.bottom - 4);
+    EXPECT_EQ(placed.top, frame.top + (GetParam() == 120 ? 18 : 12));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, EmailPanePlaceTest, ::testing::Values(96, 120));
+
+}  // namespace
+}  // namespace moduletest
