@@ -1,5 +1,7 @@
 // Script actions that answer, ahead of time, what the windows will ask: message boxes, popup
 // menus, Save As and modal dialogs.
+#include <stdexcept>
+
 #include "client/script/ScriptRunner.h"
 #include "client/script/ScriptSupport.h"
 #include "platform/core/WinMessages.h"
@@ -15,7 +17,31 @@ const std::pair<const char*, int> kButtons[] = {
     {"Ignore", IDIGNORE}, {"Yes", IDYES},       {"No", IDNO}};
 
 constexpr char kAnswerUsage[] =
-    "answer box BUTTON | menu ID|none | saveas PATH|cancel | dialog TEMPLATE ID";
+    "answer box BUTTON | menu ID|none | saveas PATH|cancel | dialog TEMPLATE STEP...";
+constexpr char kStepUsage[] =
+    "dialog steps: ID (click) | click ID | type ID TEXT | pick ID TEXT | tick ID | untick ID";
+
+// The steps after "answer dialog TEMPLATE": a lone id is a click.
+std::vector<ScriptRunner::DialogStep> ParseDialogSteps(const std::vector<std::string>& args) {
+    std::vector<ScriptRunner::DialogStep> steps;
+    for (size_t at = 2; at < args.size();) {
+        const std::string& verb = args[at];
+        const bool takesText = verb == "type" || verb == "pick";
+        const bool takesId = takesText || verb == "click" || verb == "tick" || verb == "untick";
+        if (!takesId) {
+            steps.push_back({"click", verb, ""});
+            ToInt(verb);
+            ++at;
+            continue;
+        }
+        const size_t needed = takesText ? 3 : 2;
+        if (at + needed > args.size()) throw ScriptError(std::string("usage: ") + kStepUsage);
+        steps.push_back({verb, args[at + 1], takesText ? args[at + 2] : ""});
+        ToInt(args[at + 1]);
+        at += needed;
+    }
+    return steps;
+}
 
 int ButtonNamed(const std::string& name) {
     for (const auto& [buttonName, id] : kButtons) {
@@ -26,9 +52,30 @@ int ButtonNamed(const std::string& name) {
 
 }  // namespace
 
+void ScriptRunner::QueueDialogAnswer(int templateId, std::vector<DialogStep> steps) {
+    m_agent.QueueDialogHandler(templateId, [this, templateId, steps](HWND dialog) {
+        try {
+            for (const DialogStep& step : steps) {
+                HWND control = FindControl(dialog, step.id);
+                if (step.verb == "click") Require(m_agent.Click(control));
+                if (step.verb == "type") Require(m_agent.Type(control, step.text));
+                if (step.verb == "pick") Require(m_agent.PickComboItem(control, step.text));
+                if (step.verb == "tick") Require(m_agent.Tick(control, true));
+                if (step.verb == "untick") Require(m_agent.Tick(control, false));
+            }
+        } catch (const std::exception& error) {
+            m_answerFailure =
+                "the answer to dialog " + std::to_string(templateId) + " failed: " + error.what();
+        }
+        // A person who could not do what was asked closes the dialog rather than leave it.
+        if (IsWindow(dialog) && IsWindowVisible(dialog))
+            SendMessage(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
 void ScriptRunner::AddAnswerActions() {
     m_actions["answer"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 2, 3, kAnswerUsage);
+        RequireArgs(args, 2, 64, kAnswerUsage);
         const std::string& what = args[0];
         if (what == "box" && args.size() == 2) {
             m_agent.QueueMessageBoxAnswer(ButtonNamed(args[1]));
@@ -37,15 +84,8 @@ void ScriptRunner::AddAnswerActions() {
         } else if (what == "saveas" && args.size() == 2) {
             m_agent.QueueSaveAsAnswer(args[1] == "cancel" ? std::nullopt
                                                           : std::optional<std::string>(args[1]));
-        } else if (what == "dialog" && args.size() == 3) {
-            const int button = ToInt(args[2]);
-            m_agent.QueueDialogHandler(ToInt(args[1]), [this, button](HWND dialog) {
-                HWND control = GetDlgItem(dialog, button);
-                if (!control || !m_agent.Click(control)) {
-                    // A person would close it rather than leave the loop running.
-                    SendMessage(dialog, WM_COMMAND, IDCANCEL, 0);
-                }
-            });
+        } else if (what == "dialog" && args.size() >= 3) {
+            QueueDialogAnswer(ToInt(args[1]), ParseDialogSteps(args));
         } else {
             throw ScriptError(std::string("usage: ") + kAnswerUsage);
         }

@@ -6,6 +6,7 @@
 #include "platform/controls/TabControlApi.h"
 #include "platform/core/WinMessages.h"
 #include "platform/message/MessageApi.h"
+#include "platform/shell/Clipboard.h"
 #include "platform/window/StateDescription.h"
 #include "platform/window/WindowApi.h"
 
@@ -24,13 +25,25 @@ void RequireState(const std::string& id, const char* state, bool holds) {
     if (!holds) throw ScriptError("control " + id + " is not " + state);
 }
 
-// A stored scalar as a script writes it: integers in decimal, bools as 0 or 1.
-std::string StoredText(const Value& value) {
-    switch (value.Type()) {
-        case ValueType::Text: return value.Text();
-        case ValueType::List: return "(a list of " + std::to_string(value.Elements().size()) + ")";
+// A stored value as a script writes it: integers in decimal, bools as 0 or 1. |key| may name an
+// element of a list: "MoreEmails[1]".
+std::string StoredText(Store& store, std::uint32_t user, const std::string& key) {
+    const size_t open = key.find('[');
+    const std::optional<Value> stored = store.ReadKey(user, key.substr(0, open));
+    if (!stored) return "(missing)";
+    const Value* value = &*stored;
+    if (open != std::string::npos) {
+        if (key.back() != ']') throw ScriptError("usage: KEY or KEY[INDEX]");
+        const int index = ToInt(key.substr(open + 1, key.size() - open - 2));
+        if (value->Type() != ValueType::List) return "(not a list)";
+        if (index < 0 || index >= static_cast<int>(value->Elements().size())) return "(missing)";
+        value = &value->Elements()[index];
+    }
+    switch (value->Type()) {
+        case ValueType::Text: return value->Text();
+        case ValueType::List: return "(a list of " + std::to_string(value->Elements().size()) + ")";
         case ValueType::Record: return "(a record)";
-        default: return std::to_string(value.Integer());
+        default: return std::to_string(value->Integer());
     }
 }
 
@@ -103,6 +116,25 @@ void ScriptRunner::AddChecks() {
             throw ScriptError("no modal dialog " + args[0] + " was shown");
         }
     };
+    m_checks["rows"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 2, 2, "expect rows ID N");
+        Compare("rows of " + args[0], args[1], std::to_string(RowCount(Control(args[0]))));
+    };
+    m_checks["row"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 3, 64, "expect row ID N TEXT...");
+        const std::vector<std::string> cells(args.begin() + 2, args.end());
+        Compare("row " + args[1] + " of " + args[0], Joined(cells),
+                Joined(RowTexts(Control(args[0]), ToInt(args[1]), cells.size())));
+    };
+    m_checks["image"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 3, 3, "expect image ID ROW INDEX");
+        Compare("image of row " + args[1] + " of " + args[0], args[2],
+                std::to_string(RowImage(Control(args[0]), ToInt(args[1]))));
+    };
+    m_checks["clipboard"] = [](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "expect clipboard TEXT");
+        Compare("clipboard", args[0], winport::ClipboardText().value_or("(no text)"));
+    };
     m_checks["closed"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 0, 0, "expect closed");
         if (m_current && IsWindow(m_current)) throw ScriptError("the window is still open");
@@ -119,11 +151,10 @@ void ScriptRunner::AddChecks() {
         Compare("message boxes shown", args[0], std::to_string(m_agent.MessageBoxes().size()));
     };
     m_checks["key"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 3, 3, "expect key USER KEY VALUE");
-        const std::optional<Value> stored =
-            m_host.UserStore().ReadKey(static_cast<std::uint32_t>(ToInt(args[0])), args[1]);
-        Compare("stored " + args[1] + " of " + args[0], args[2],
-                stored ? StoredText(*stored) : "(missing)");
+        RequireArgs(args, 3, 3, "expect key USER KEY[INDEX] VALUE");
+        Compare(
+            "stored " + args[1] + " of " + args[0], args[2],
+            StoredText(m_host.UserStore(), static_cast<std::uint32_t>(ToInt(args[0])), args[1]));
     };
     m_checks["event"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 2, "expect event WHAT [DETAIL]");

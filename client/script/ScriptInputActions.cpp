@@ -43,12 +43,16 @@ void ScriptRunner::AddInputActions() {
         Require(m_agent.Click(Control(args[0])));
     };
     m_actions["doubleclick"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 1, 1, "doubleclick ID");
-        Require(m_agent.DoubleClick(Control(args[0])));
+        RequireArgs(args, 1, 2, "doubleclick ID [ROW]");
+        HWND control = Control(args[0]);
+        Require(args.size() == 1 ? m_agent.DoubleClick(control)
+                                 : m_agent.DoubleClickListViewRow(control, ToInt(args[1])));
     };
     m_actions["rightclick"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 1, 1, "rightclick ID");
-        Require(m_agent.RightClick(Control(args[0])));
+        RequireArgs(args, 1, 2, "rightclick ID [ROW]");
+        HWND control = Control(args[0]);
+        Require(args.size() == 1 ? m_agent.RightClick(control)
+                                 : m_agent.RightClickListViewRow(control, ToInt(args[1])));
     };
     m_actions["type"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 2, 2, "type ID TEXT");

@@ -1,6 +1,6 @@
 #include "client/script/ScriptRunner.h"
 
-#include <deque>
+#include <utility>
 
 #include "client/script/ScriptSupport.h"
 #include "platform/controls/TabControlApi.h"
@@ -34,6 +34,7 @@ bool ScriptRunner::Run(const std::vector<ScriptLine>& script, ScriptFailure& fai
                 action->second(args);
             }
             winport::PumpMessages();
+            if (!m_answerFailure.empty()) throw ScriptError(std::exchange(m_answerFailure, {}));
         } catch (const std::exception& error) {
             failure = {line.number, error.what()};
             return false;
@@ -48,22 +49,7 @@ HWND ScriptRunner::Current() const {
 }
 
 HWND ScriptRunner::Control(const std::string& id) const {
-    const int wanted = ToInt(id);
-    HWND fallback = nullptr;
-    std::deque<HWND> pending{Current()};
-    while (!pending.empty()) {
-        HWND window = pending.front();
-        pending.pop_front();
-        for (HWND child : winport::ChildWindows(window)) {
-            if (GetDlgCtrlID(child) == wanted) {
-                if (IsWindowVisible(child)) return child;
-                if (!fallback) fallback = child;
-            }
-            pending.push_back(child);
-        }
-    }
-    if (!fallback) throw ScriptError("the window has no control " + id);
-    return fallback;
+    return FindControl(Current(), id);
 }
 
 HWND ScriptRunner::TabControl() const {

@@ -28,6 +28,13 @@ public:
     // Runs every line; false with |failure| naming the line and what went wrong.
     bool Run(const std::vector<ScriptLine>& script, ScriptFailure& failure);
 
+    // One thing done inside a modal dialog when it comes up: click, type, pick, tick, untick.
+    struct DialogStep {
+        std::string verb;
+        std::string id;
+        std::string text;
+    };
+
 private:
     using Action = std::function<void(const std::vector<std::string>& args)>;
 
@@ -43,11 +50,15 @@ private:
     HWND TabControl() const;
     // Throws the agent's reason when |done| is false.
     void Require(bool done) const;
+    // Does |steps| in dialog |templateId| when it next runs; a step that fails is reported by
+    // the line that was running.
+    void QueueDialogAnswer(int templateId, std::vector<DialogStep> steps);
 
     ClientHost& m_host;
     std::ostream& m_out;
     winport::Agent m_agent;
     HWND m_current = nullptr;
+    std::string m_answerFailure;
     std::map<std::string, Action> m_actions;
     std::map<std::string, Action> m_checks;
 };

@@ -2,8 +2,13 @@
 
 #include <charconv>
 
+#include "platform/controls/ListBoxApi.h"
+#include "platform/controls/ListViewApi.h"
+#include "platform/controls/ListViewStructures.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "platform/window/WindowClass.h"
 
 namespace nuvclient {
 
@@ -20,6 +25,78 @@ void RequireArgs(const std::vector<std::string>& args, size_t least, size_t most
     if (args.size() < least || args.size() > most) {
         throw ScriptError(std::string("usage: ") + usage);
     }
+}
+
+HWND FindControl(HWND root, const std::string& id) {
+    const int wanted = ToInt(id);
+    HWND best = nullptr;
+    int bestRank = -1;
+    // Depth first; the rank puts visibility first and depth second.
+    struct Pending {
+        HWND window;
+        int depth;
+    };
+    std::vector<Pending> pending{{root, 0}};
+    while (!pending.empty()) {
+        const Pending at = pending.back();
+        pending.pop_back();
+        for (HWND child : winport::ChildWindows(at.window)) {
+            if (GetDlgCtrlID(child) == wanted) {
+                const int rank = (IsWindowVisible(child) ? 1 << 16 : 0) + at.depth;
+                if (rank > bestRank) {
+                    best = child;
+                    bestRank = rank;
+                }
+            }
+            pending.push_back({child, at.depth + 1});
+        }
+    }
+    if (!best) throw ScriptError("the window has no control " + id);
+    return best;
+}
+
+std::vector<std::string> RowTexts(HWND list, int row, size_t cells) {
+    if (row < 0 || row >= RowCount(list)) {
+        throw ScriptError("the list has no row " + std::to_string(row));
+    }
+    std::vector<std::string> texts;
+    if (winport::GetClassNameOf(list) == kListBoxClassName) {
+        std::string text(static_cast<size_t>(SendMessage(list, LB_GETTEXTLEN, row, 0)), '\0');
+        SendMessage(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        texts.push_back(text);
+        return texts;
+    }
+    for (size_t cell = 0; cell < cells; ++cell) {
+        char buffer[512] = {};
+        LVITEM item;
+        item.iSubItem = static_cast<int>(cell);
+        item.pszText = buffer;
+        item.cchTextMax = sizeof buffer;
+        SendMessage(list, LVM_GETITEMTEXT, row, reinterpret_cast<LPARAM>(&item));
+        texts.emplace_back(buffer);
+    }
+    return texts;
+}
+
+int RowImage(HWND list, int row) {
+    if (row < 0 || row >= RowCount(list)) {
+        throw ScriptError("the list has no row " + std::to_string(row));
+    }
+    LVITEM item;
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    if (!SendMessage(list, LVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item))) {
+        throw ScriptError("the list shows no images");
+    }
+    return item.iImage;
+}
+
+int RowCount(HWND list) {
+    const std::string kind = winport::GetClassNameOf(list);
+    if (kind == kListBoxClassName) return static_cast<int>(SendMessage(list, LB_GETCOUNT, 0, 0));
+    if (kind == WC_LISTVIEW) return static_cast<int>(SendMessage(list, LVM_GETITEMCOUNT, 0, 0));
+    throw ScriptError("control " + std::to_string(GetDlgCtrlID(list)) + " is a " + kind +
+                      ", not a list");
 }
 
 std::vector<std::string> TabCaptions(HWND tab) {

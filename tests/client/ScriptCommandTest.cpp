@@ -73,6 +73,9 @@ TEST_F(ScriptCommandTest, ActionsAPersonCannotTakeFailWithTheAgentsReason) {
         {"open owner\nfly away\n", ":2: no action named fly"},
         {"open owner\nexpect colour 1173 red\n", ":2: no check named colour"},
         {"\n\ntype 1183 \"unterminated\n", ":3: the quote is not closed"},
+        {"open contact 2000002\nanswer dialog 8545 type 4711 \"x\"\nclick 1009\n",
+         ":3: the answer to dialog 8545 failed: the window has no control 4711"},
+        {"open contact 2000002\nexpect row 3000 5 \"\"\n", ":2: the list has no row 5"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
