@@ -36,6 +36,8 @@ private:
     static constexpr int kHeaderWords = 12;
     using Header = std::array<std::uint32_t, kHeaderWords>;
 
+    std::uint32_t HeaderWord(int k) const;
+
     const volatile std::uint32_t* m_index = nullptr;
     bool m_located = false;
     bool m_marked = false;
