@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <chrono>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "client/cli/OpenCommand.h"
 #include "client/cli/RunCommand.h"
 #include "client/cli/UsersCommand.h"
+#include "client/directory/DirectoryOptions.h"
 #include "client/host/ClientHost.h"
 #include "client/store/DataFolder.h"
 
@@ -61,6 +63,19 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
     app.add_option("--module", options.module, "the user details module to load")
         ->type_name("FILE")
         ->capture_default_str();
+    int latency = 0;
+    app.add_option("--directory-latency", latency,
+                   "how long each directory operation takes, in milliseconds")
+        ->type_name("MS")
+        ->check(CLI::NonNegativeNumber);
+    std::string failure;
+    app.add_option("--directory-fail", failure,
+                   "every directory operation fails with this code and text")
+        ->type_name("CODE:TEXT")
+        ->check([](const std::string& value) {
+            return ParseDirectoryFailure(value) ? std::string()
+                                                : std::string("not of the form CODE:TEXT");
+        });
     bool browser = false;
     app.add_flag("--browser", browser,
                  std::string("hand opened web and mail addresses to ") + kDefaultBrowser);
@@ -84,6 +99,9 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
             dataFolder.empty() ? DefaultDataFolder() : std::filesystem::path(dataFolder);
         auto store = OpenDataFolder(folder, sampleData);
         if (browser) options.services.browser = kDefaultBrowser;
+        options.services.dataFolder = sampleData;
+        options.directory.latency = std::chrono::milliseconds(latency);
+        if (!failure.empty()) options.directory.failure = ParseDirectoryFailure(failure);
         int status = kExitSuccess;
         if (users->parsed()) PrintUsers(*store, out);
         if (open->parsed() || run->parsed()) {

@@ -20,6 +20,8 @@ ClientHost::HostEnvironment::~HostEnvironment() {
 
 ClientHost::ClientHost(Store& store, ClientOptions options)
     : m_store(store),
+      m_directory({store.File(), store.File().parent_path(), options.services.dataFolder},
+                  std::move(options.directory)),
       m_services(winport::MakeComObject<HostServices>(std::move(options.services))),
       m_application(winport::MakeComObject<HostApplication>(store, *m_services.Get())),
       m_binding(m_reference, *m_services.Get()),

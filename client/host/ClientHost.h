@@ -7,6 +7,8 @@
 #include <map>
 #include <memory>
 
+#include "client/directory/DirectoryOptions.h"
+#include "client/directory/DirectoryService.h"
 #include "client/host/HostApplication.h"
 #include "client/host/HostServices.h"
 #include "client/host/HostStrings.h"
@@ -21,11 +23,13 @@ namespace nuvclient {
 struct ClientOptions {
     std::filesystem::path module = NUV_MODULE_PATH;
     HostServicesOptions services;
+    DirectoryOptions directory;
 };
 
 class ClientHost {
 public:
-    // Throws ReferenceDataError, ModuleError or std::runtime_error naming what failed.
+    // Throws ReferenceDataError, ModuleError or std::runtime_error naming what failed, also when
+    // another host is running in the process.
     ClientHost(Store& store, ClientOptions options = {});
     // Closes the module's windows and unloads it first, then takes the host's parts away.
     ~ClientHost();
@@ -52,6 +56,8 @@ private:
     };
 
     Store& m_store;
+    // The directory operations; their files lie in the store's folder.
+    DirectoryService m_directory;
     ReferenceData m_reference;
     HostStrings m_strings;
     winport::ComPtr<HostServices> m_services;

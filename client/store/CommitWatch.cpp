@@ -2,12 +2,6 @@
 
 #include <string_view>
 
-// ThreadSanitizer cannot model the fence in Mark (GCC warns of it); the index it orders is
-// written by SQLite, which the sanitizer does not watch either.
-#if defined(__SANITIZE_THREAD__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wtsan"
-#endif
-
 namespace nuvclient {
 namespace {
 

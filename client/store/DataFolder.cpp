@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
+#include <vector>
 
 #include "client/store/StoreError.h"
 
@@ -65,15 +67,16 @@ private:
     std::filesystem::path m_path;
 };
 
-void LoadSampleData(const std::filesystem::path& file, const std::filesystem::path& sampleData) {
-    std::string schema = ReadSqlFile(sampleData / "schema.sql");
-    std::string sample = ReadSqlFile(sampleData / "sample.sql");
+// Runs the SQL files |sqlFiles| of |sampleData|, in order, on the new |file| in one transaction.
+void LoadSampleData(const std::filesystem::path& file, const std::filesystem::path& sampleData,
+                    std::initializer_list<const char*> sqlFiles) {
+    std::vector<std::string> scripts;
+    for (const char* name : sqlFiles) scripts.push_back(ReadSqlFile(sampleData / name));
     Database db(file, OpenMode::ExistingOnly);
     try {
         db.Execute("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON");
         Transaction transaction(db, TransactionKind::Write);
-        db.Execute(schema.c_str());
-        db.Execute(sample.c_str());
+        for (const std::string& script : scripts) db.Execute(script.c_str());
         transaction.Commit();
         db.Execute("PRAGMA journal_mode = WAL");
     } catch (const StoreError& error) {
@@ -81,17 +84,41 @@ void LoadSampleData(const std::filesystem::path& file, const std::filesystem::pa
     }
 }
 
-void CreateStore(const std::filesystem::path& folder, const std::filesystem::path& file,
-                 const std::filesystem::path& sampleData) {
+void CreateDatabaseFile(const std::filesystem::path& folder, const std::filesystem::path& file,
+                        const std::filesystem::path& sampleData,
+                        std::initializer_list<const char*> sqlFiles) {
     TemporaryFile loading(folder);
-    LoadSampleData(loading.Path(), sampleData);
+    LoadSampleData(loading.Path(), sampleData, sqlFiles);
     SyncPath(loading.Path(), O_RDONLY);
-    // link() never replaces: a store another process created meanwhile wins.
+    // link() never replaces: a file another process or thread created meanwhile wins.
     if (link(loading.Path().c_str(), file.c_str()) != 0 && errno != EEXIST) {
         int error = errno;
-        throw StoreError(file, "cannot create the store (" + ErrnoText(error) + ")");
+        throw StoreError(file, "cannot create the file (" + ErrnoText(error) + ")");
     }
     SyncPath(folder, O_RDONLY | O_DIRECTORY);
+}
+
+// Opens |file| in |folder| as a file of |kind|, first creating the folder and, when the file is
+// missing, the file from |sqlFiles|.
+std::unique_ptr<Store> OpenOrCreate(const std::filesystem::path& folder,
+                                    const std::filesystem::path& file,
+                                    const std::filesystem::path& sampleData,
+                                    std::initializer_list<const char*> sqlFiles,
+                                    const StoreKind& kind) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) throw StoreError(folder, "cannot create the data folder (" + error.message() + ")");
+    if (!std::filesystem::is_directory(folder, error))
+        throw StoreError(folder, "the data folder is not a folder");
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)))
+        CreateDatabaseFile(folder, file, sampleData, sqlFiles);
+    // The write-ahead log and its index live beside the file.
+    if (access(folder.c_str(), W_OK) != 0)
+        throw StoreError(folder, "the data folder is read-only (" + ErrnoText(errno) + ")");
+    if (access(file.c_str(), R_OK | W_OK) != 0)
+        throw StoreError(file, "cannot open the " + std::string(kind.name) +
+                                   " for reading and writing (" + ErrnoText(errno) + ")");
+    return std::make_unique<Store>(file, kind);
 }
 
 }  // namespace
@@ -109,23 +136,20 @@ std::filesystem::path StoreFileIn(const std::filesystem::path& folder) {
     return folder / "nuvclient.db";
 }
 
+std::filesystem::path DirectoryFileIn(const std::filesystem::path& folder) {
+    return folder / "directory.db";
+}
+
 std::unique_ptr<Store> OpenDataFolder(const std::filesystem::path& folder,
                                       const std::filesystem::path& sampleData) {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) throw StoreError(folder, "cannot create the data folder (" + error.message() + ")");
-    if (!std::filesystem::is_directory(folder, error))
-        throw StoreError(folder, "the data folder is not a folder");
-    std::filesystem::path file = StoreFileIn(folder);
-    if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)))
-        CreateStore(folder, file, sampleData);
-    // The write-ahead log and its index live beside the file.
-    if (access(folder.c_str(), W_OK) != 0)
-        throw StoreError(folder, "the data folder is read-only (" + ErrnoText(errno) + ")");
-    if (access(file.c_str(), R_OK | W_OK) != 0)
-        throw StoreError(
-            file, "cannot open the store for reading and writing (" + ErrnoText(errno) + ")");
-    return std::make_unique<Store>(file);
+    return OpenOrCreate(folder, StoreFileIn(folder), sampleData, {"schema.sql", "sample.sql"},
+                        kUserStore);
+}
+
+std::unique_ptr<Store> OpenDirectory(const std::filesystem::path& folder,
+                                     const std::filesystem::path& sampleData) {
+    return OpenOrCreate(folder, DirectoryFileIn(folder), sampleData,
+                        {"schema.sql", "sample.sql", "directory.sql"}, kDirectoryStore);
 }
 
 }  // namespace nuvclient

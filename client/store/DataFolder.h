@@ -20,4 +20,13 @@ std::filesystem::path StoreFileIn(const std::filesystem::path& folder);
 std::unique_ptr<Store> OpenDataFolder(const std::filesystem::path& folder,
                                       const std::filesystem::path& sampleData);
 
+// The file of the emulated directory service inside a data folder.
+std::filesystem::path DirectoryFileIn(const std::filesystem::path& folder);
+
+// Opens the directory of |folder| as OpenDataFolder opens the store; a new one is filled from
+// schema.sql, sample.sql and then directory.sql, which turns the sample users into what they
+// published.
+std::unique_ptr<Store> OpenDirectory(const std::filesystem::path& folder,
+                                     const std::filesystem::path& sampleData);
+
 }  // namespace nuvclient

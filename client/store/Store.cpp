@@ -60,14 +60,15 @@ std::string_view UserKindName(UserKind kind) {
     return kKindNames[static_cast<size_t>(kind)];
 }
 
-Store::Store(const std::filesystem::path& file) : m_db(file, OpenMode::ExistingOnly) {
+Store::Store(const std::filesystem::path& file, const StoreKind& kind)
+    : m_db(file, OpenMode::ExistingOnly) {
     CheckNotTruncated(m_db);
-    CheckFile();
+    CheckFile(kind);
 }
 
-void Store::CheckFile() {
-    if (m_db.QueryInteger("PRAGMA application_id") != kApplicationId)
-        throw StoreError(File(), "not a nuvclient store");
+void Store::CheckFile(const StoreKind& kind) {
+    if (m_db.QueryInteger("PRAGMA application_id") != kind.applicationId)
+        throw StoreError(File(), "not a " + std::string(kind.name));
     std::int64_t version = m_db.QueryInteger("PRAGMA user_version");
     if (version != kSchemaVersion)
         throw StoreError(File(), "schema version " + std::to_string(version) +
@@ -135,11 +136,24 @@ Record Store::ReadRecord(std::uint32_t user) {
 void Store::WriteRecord(std::uint32_t user, const Record& record) {
     Transaction transaction(m_db, TransactionKind::Write);
     RequireUser(user);
+    ReplaceRows(user, record);
+    transaction.Commit();
+}
+
+void Store::ReplaceRows(std::uint32_t user, const Record& record) {
     RecordRows rows(m_db, user);
     rows.DeleteAll();
     for (const Field& field : record.Fields()) rows.InsertKey(field.key, field.value);
     m_cache.erase(user);
     ++m_writes;
+}
+
+void Store::UpdateRecord(std::uint32_t user, const std::function<void(Record&)>& change) {
+    Transaction transaction(m_db, TransactionKind::Write);
+    RequireUser(user);
+    Record record = RecordRows(m_db, user).ReadAll();
+    change(record);
+    ReplaceRows(user, record);
     transaction.Commit();
 }
 

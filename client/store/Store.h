@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,15 +30,23 @@ struct UserRecord {
     Record record;
 };
 
+// What a file of the store's tables holds: the application id it carries and the name an error
+// gives it.
+struct StoreKind {
+    std::int64_t applicationId;
+    std::string_view name;
+};
+inline constexpr StoreKind kUserStore{0x4E555643, "nuvclient store"};           // "NUVC"
+inline constexpr StoreKind kDirectoryStore{0x4E555644, "nuvclient directory"};  // "NUVD"
+
 // The users and their records in one SQLite file. Every write runs in its own transaction and
 // is on disk when the call returns. Failures throw StoreError naming the file.
 class Store {
 public:
-    static constexpr std::int64_t kApplicationId = 0x4E555643;  // "NUVC"
     static constexpr std::int64_t kSchemaVersion = 1;
 
-    // Opens an existing store file; never creates, recreates or repairs one.
-    explicit Store(const std::filesystem::path& file);
+    // Opens an existing file of |kind|; never creates, recreates or repairs one.
+    explicit Store(const std::filesystem::path& file, const StoreKind& kind = kUserStore);
 
     const std::filesystem::path& File() const { return m_db.File(); }
 
@@ -50,6 +59,9 @@ public:
     Record ReadRecord(std::uint32_t user);
     // Replaces the user's whole record.
     void WriteRecord(std::uint32_t user, const Record& record);
+    // Reads the user's record, lets |change| edit it and writes it back, all in one write
+    // transaction, so no other connection's write falls in between.
+    void UpdateRecord(std::uint32_t user, const std::function<void(Record&)>& change);
     // The user's record as it stands, kept between calls while no commit has touched it; good
     // until the next call on this store.
     const Record& CurrentRecord(std::uint32_t user);
@@ -67,8 +79,10 @@ private:
     };
     static constexpr size_t kCachedRecords = 64;
 
-    void CheckFile();
+    void CheckFile(const StoreKind& kind);
     void RequireUser(std::uint32_t user);
+    // Within a write transaction: the user's rows become |record|.
+    void ReplaceRows(std::uint32_t user, const Record& record);
     // The cached record of |user| if it is still current, else null.
     CachedRecord* CurrentCache(std::uint32_t user);
     // Counts a write; keeps |user|'s cached record current by applying |change| to it.

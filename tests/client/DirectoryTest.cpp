@@ -1,0 +1,223 @@
+#include "client/directory/DirectoryService.h"
+
+#include "client/directory/DirectoryOptions.h"
+#include "client/store/StoreError.h"
+#include "tests/client/DirectoryTestSupport.h"
+
+namespace nuvclient {
+namespace {
+
+using namespace std::chrono_literals;
+using test::kGeorge;
+using test::kGroup;
+using test::kOwner;
+
+// Sample dates: what the store holds for George, and the date the directory's details carry.
+constexpr std::int64_t kGeorgeHeld = 1761955200;
+constexpr std::int64_t kGeorgePublished = 1764547200;
+
+class DirectoryTest : public test::DirectoryFixture {};
+
+class ForeignUser final : public winport::ComObject<MIUserObject> {};
+
+TEST_F(DirectoryTest, RetrievalBringsNewerDetailsFromTheWorkerAndKeepsTheOwnersSettings) {
+    ASSERT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgeHeld);
+    m_store->WriteKey(kGeorge, "Remarks", Value::Text("Met again in Thessaloniki"));
+    m_store->WriteKey(kGeorge, "MyDefinedHandle", Value::Text("Captain"));
+    const Record before = m_store->ReadRecord(kGeorge);
+    Service();
+
+    const test::Report report = Run<MIRetrieveDetailsOp>(kGeorge);
+    EXPECT_TRUE(report.done);
+    EXPECT_NE(report.thread, std::this_thread::get_id()) << "reported on the starting thread";
+
+    EXPECT_EQ(Text(*m_store, kGeorge, "HomeCity"), "Θεσσαλονίκη");
+    EXPECT_EQ(Text(*m_store, kGeorge, "WorkCompany"), "Λιμάνι Θεσσαλονίκης Α.Ε.");
+    EXPECT_EQ(Integer(*m_store, kGeorge, "Age"), 42);
+    EXPECT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgePublished);
+    EXPECT_EQ(Integer(*m_store, kGeorge, "LastKnownUpdateDate"), kGeorgePublished);
+    const Record after = m_store->ReadRecord(kGeorge);
+    for (const char* own :
+         {"Remarks", "MyDefinedHandle", "Display", "AdditionalEmails", "DefaultEmailNum",
+          "DontUpdateGMT", "BirthDayReminder", "BirthDayReminderDays", "AlreadyRemindedBirthday",
+          "UserShowIP", "IP", "UINString", "DefinedHandle", "UserType"}) {
+        ASSERT_NE(before.Find(own), nullptr) << own;
+        ASSERT_NE(after.Find(own), nullptr) << own << " was removed";
+        EXPECT_EQ(*after.Find(own), *before.Find(own)) << own << " was overwritten";
+    }
+    EXPECT_EQ(Text(*m_store, kGeorge, "Remarks"), "Met again in Thessaloniki");
+}
+
+TEST_F(DirectoryTest, TheOwnersTimeZoneOverrideSurvivesARetrievalOnlyWhileItIsSet) {
+    for (const bool overridden : {true, false}) {
+        m_store->WriteKey(kGeorge, "DontUpdateGMT", Value::Bool(overridden));
+        m_store->WriteKey(kGeorge, "TimeZone", Value::Int8(10));
+        Service();
+        EXPECT_TRUE(Run<MIRetrieveDetailsOp>(kGeorge).done);
+        EXPECT_EQ(Integer(*m_store, kGeorge, "TimeZone"), overridden ? 10 : -4) << overridden;
+    }
+}
+
+TEST_F(DirectoryTest, ADetailRemovedFromTheDirectoryIsRemovedFromTheContact) {
+    auto directory = Directory();
+    ASSERT_TRUE(directory->RemoveKey(kGeorge, "WorkFax"));
+    directory->WriteKey(kGeorge, "NickName", Value::Text("Γιωργάκης"));
+    Service();
+    EXPECT_TRUE(Run<MIRetrieveDetailsOp>(kGeorge).done);
+    EXPECT_EQ(m_store->ReadKey(kGeorge, "WorkFax"), std::nullopt);
+    EXPECT_EQ(Text(*m_store, kGeorge, "NickName"), "Γιωργάκης");
+}
+
+TEST_F(DirectoryTest, AGroupRetrievalRefreshesItsPageAndDescriptionOnly) {
+    auto directory = Directory();
+    directory->WriteKey(kGroup, "About", Value::Text("Deux poèmes par jour"));
+    directory->WriteKey(kGroup, "HomeHomepage", Value::Text("https://poesie.exemple.org/v2"));
+    m_store->WriteKey(kGroup, "Available", Value::UInt32(0));
+    Service();
+    EXPECT_TRUE(Run<MIRetrieveDetailsOp>(kGroup).done);
+    EXPECT_EQ(Text(*m_store, kGroup, "About"), "Deux poèmes par jour");
+    EXPECT_EQ(Text(*m_store, kGroup, "HomeHomepage"), "https://poesie.exemple.org/v2");
+    EXPECT_EQ(Text(*m_store, kGroup, "MyDefinedHandle"), "Amis de la poésie · Поэзия · 詩");
+    EXPECT_EQ(Integer(*m_store, kGroup, "Available"), 0);
+}
+
+TEST_F(DirectoryTest, AUserTheDirectoryDoesNotListIsReportedAndLeftAlone) {
+    Record record;
+    record.Set("FirstName", Value::Text("Nadia"));
+    m_store->AddUsers({{nuvclient::User{2000099, UserKind::Contact, "Nadia"}, record}});
+    Service();
+    const test::Report report = Run<MIRetrieveDetailsOp>(2000099);
+    EXPECT_FALSE(report.done);
+    EXPECT_EQ(report.code, kDirectoryUnknownUser);
+    EXPECT_EQ(report.text, "User 2000099 is not listed in the directory.");
+    EXPECT_EQ(m_store->ReadRecord(2000099), record);
+}
+
+TEST_F(DirectoryTest, UploadPublishesExactlyTheCommittedSectionsAndClearsTheStatus) {
+    m_store->WriteKey(kOwner, "HomeCity", Value::Text("Grenoble"));
+    m_store->WriteKey(kOwner, "About", Value::Text("Nouvelle présentation"));
+    m_store->WriteKey(kOwner, "WorkCompany", Value::Text("Not committed"));
+    m_store->RemoveKey(kOwner, "HomeFax");
+    // The Home page and the About page committed; the Work page did not.
+    m_store->WriteKey(kOwner, "UpdateInfoStatus", Value::UInt16(0xFFFF & ~0x04 & ~0x40));
+    const std::int64_t before = Integer(*Directory(), kOwner, "LastUpdateDate");
+    Service();
+
+    EXPECT_TRUE(Run<MISaveDetailsOp>(kOwner).done);
+    auto directory = Directory();
+    EXPECT_EQ(Text(*directory, kOwner, "HomeCity"), "Grenoble");
+    EXPECT_EQ(Text(*directory, kOwner, "About"), "Nouvelle présentation");
+    EXPECT_EQ(directory->ReadKey(kOwner, "HomeFax"), std::nullopt);
+    EXPECT_EQ(Text(*directory, kOwner, "WorkCompany"), "Société Générale d'Études");
+    EXPECT_EQ(directory->ReadKey(kOwner, "SecurityLevel"), std::nullopt);
+    EXPECT_GT(Integer(*directory, kOwner, "LastUpdateDate"), before);
+    EXPECT_EQ(Integer(*m_store, kOwner, "UpdateInfoStatus"), 0xFFFF);
+}
+
+TEST_F(DirectoryTest, EachSectionBitPublishesItsOwnKeys) {
+    const struct {
+        std::uint16_t bit;
+        const char* key;
+    } sections[] = {{0x04, "NickName"},
+                    {0x08, "HomeHomepage"},
+                    {0x10, "HomepageDescription"},
+                    {0x20, "WorkCity"},
+                    {0x40, "About"}};
+    for (const auto& section : sections) {
+        const std::string value = std::string("new ") + section.key;
+        for (const auto& other : sections)
+            m_store->WriteKey(kOwner, other.key, Value::Text(std::string("new ") + other.key));
+        m_store->WriteKey(kOwner, "UpdateInfoStatus",
+                          Value::UInt16(static_cast<std::uint16_t>(0xFFFF & ~section.bit)));
+        Service();
+        EXPECT_TRUE(Run<MISaveDetailsOp>(kOwner).done);
+        // The sections uploaded in earlier rounds stay published.
+        auto directory = Directory();
+        for (const auto& other : sections) {
+            const bool published =
+                Text(*directory, kOwner, other.key) == std::string("new ") + other.key;
+            EXPECT_EQ(published, other.bit <= section.bit)
+                << other.key << " after uploading section " << section.bit;
+        }
+    }
+}
+
+TEST_F(DirectoryTest, AFailedUploadLeavesTheRecordAndTheDirectoryAsTheyWere) {
+    m_store->WriteKey(kOwner, "HomeCity", Value::Text("Grenoble"));
+    m_store->WriteKey(kOwner, "UpdateInfoStatus", Value::UInt16(0xFFFB));
+    const Record record = m_store->ReadRecord(kOwner);
+    const Record published = Directory()->ReadRecord(kOwner);
+    Service({0ms, DirectoryFailure{-17, "Le service est indisponible (服务不可用)"}});
+
+    const test::Report report = Run<MISaveDetailsOp>(kOwner);
+    EXPECT_FALSE(report.done);
+    EXPECT_EQ(report.code, -17);
+    EXPECT_EQ(report.text, "Le service est indisponible (服务不可用)");
+    EXPECT_NE(report.thread, std::this_thread::get_id());
+    EXPECT_EQ(m_store->ReadRecord(kOwner), record);
+    EXPECT_EQ(Directory()->ReadRecord(kOwner), published);
+}
+
+TEST_F(DirectoryTest, RefreshRestoresThePublishedDetailsAndKeepsTheOwnersPreferences) {
+    m_store->WriteKey(kOwner, "HomeCity", Value::Text("Grenoble"));
+    m_store->WriteKey(kOwner, "UpdateInfoStatus", Value::UInt16(0xFFFB));
+    m_store->WriteKey(kOwner, "SecurityLevel", Value::UInt8(30));
+    Service();
+    EXPECT_TRUE(Run<MIUpdateDetailsOp>(kOwner).done);
+    EXPECT_EQ(Text(*m_store, kOwner, "HomeCity"), "Lyon");
+    EXPECT_EQ(Integer(*m_store, kOwner, "UpdateInfoStatus"), 0xFFFF);
+    EXPECT_EQ(Integer(*m_store, kOwner, "SecurityLevel"), 30);
+    EXPECT_EQ(Text(*m_store, kOwner, "PrimaryEmail"), "elodie@exemple.fr");
+}
+
+TEST_F(DirectoryTest, UploadAndRefreshRefuseAContact) {
+    const Record record = m_store->ReadRecord(kGeorge);
+    Service();
+    for (const test::Report& report :
+         {Run<MISaveDetailsOp>(kGeorge), Run<MIUpdateDetailsOp>(kGeorge)}) {
+        EXPECT_EQ(report.code, kDirectoryUnknownUser);
+        EXPECT_EQ(report.text, "User 2000001 is not the owner.");
+    }
+    EXPECT_EQ(m_store->ReadRecord(kGeorge), record);
+}
+
+TEST_F(DirectoryTest, ADamagedDirectoryIsReportedByName) {
+    Service();
+    test::WriteBytes(DirectoryFileIn(Folder()), std::string(4096, 'x'));
+    const test::Report report = Run<MIRetrieveDetailsOp>(kGeorge);
+    EXPECT_EQ(report.code, kDirectoryFileFailed);
+    EXPECT_NE(report.text.find("directory.db"), std::string::npos) << report.text;
+    EXPECT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgeHeld);
+}
+
+TEST_F(DirectoryTest, TheDirectoryIsNotTakenForAStore) {
+    Directory();
+    try {
+        Store store(DirectoryFileIn(Folder()));
+        FAIL() << "opened";
+    } catch (const StoreError& error) {
+        EXPECT_NE(std::string(error.what()).find("not a nuvclient store"), std::string::npos);
+    }
+    EXPECT_NO_THROW(Store(DirectoryFileIn(Folder()), kDirectoryStore));
+}
+
+TEST_F(DirectoryTest, StartRefusesMissingArgumentsAndForeignUsers) {
+    Service();
+    auto op = Create<MIRetrieveDetailsOp>();
+    auto callback = winport::MakeComObject<test::RecordingCallback>();
+    winport::ComPtr<MIDBOperation> operation;
+    EXPECT_EQ(op->Start(User(kGeorge).Get(), nullptr, 0, operation.GetAddressOf()), E_POINTER);
+    EXPECT_EQ(op->Start(nullptr, callback.Get(), 0, operation.GetAddressOf()), E_POINTER);
+    EXPECT_EQ(op->Start(User(kGeorge).Get(), callback.Get(), 0, nullptr), E_POINTER);
+    EXPECT_EQ(operation, nullptr);
+    // A user object that is no user of this client.
+    auto stranger = winport::MakeComObject<ForeignUser>();
+    EXPECT_EQ(op->Start(stranger.Get(), callback.Get(), 0, operation.GetAddressOf()), E_INVALIDARG);
+    EXPECT_EQ(operation, nullptr);
+    EXPECT_EQ(stranger->RefCount(), 1u);
+    EXPECT_EQ(callback->RefCount(), 1u);
+    EXPECT_FALSE(callback->WaitFor(1, 50ms));
+}
+
+}  // namespace
+}  // namespace nuvclient
