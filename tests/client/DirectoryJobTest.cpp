@@ -107,6 +107,7 @@ struct StressOutcome {
     std::atomic<int> heldCallbacks{0};
     std::atomic<int> missingReports{0};
     std::atomic<int> extraReports{0};
+    std::atomic<int> failedStarts{0};
 };
 
 class DirectoryStressTest : public test::DirectoryFixture,
@@ -121,6 +122,10 @@ protected:
             auto callback = winport::MakeComObject<test::RecordingCallback>(500us);
             auto operation = random() % 2 ? Start(retrieve, kGeorge, *callback.Get())
                                           : Start(save, kOwner, *callback.Get());
+            if (!operation) {
+                ++outcome.failedStarts;
+                continue;
+            }
             const auto pause = [&] {
                 std::this_thread::sleep_for(std::chrono::microseconds(random() % 4000));
             };
@@ -162,6 +167,7 @@ TEST_P(DirectoryStressTest, ManyOperationsStartedAndEndedAtRandomFromSeveralThre
     EXPECT_EQ(outcome.heldCallbacks, 0);
     EXPECT_EQ(outcome.missingReports, 0);
     EXPECT_EQ(outcome.extraReports, 0);
+    EXPECT_EQ(outcome.failedStarts, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Directory, DirectoryStressTest, ::testing::Bool());

@@ -97,7 +97,9 @@ protected:
             std::move(options));
         return *m_service;
     }
+    // The store's connection serves one thread at a time, as the client's user-interface thread.
     winport::ComPtr<MIUserObject> User(std::uint32_t number) {
+        std::lock_guard lock(m_storeMutex);
         winport::ComPtr<MIUserObject> user;
         EXPECT_EQ(CreateUserObject(*m_store, number, user.GetAddressOf()), S_OK);
         return user;
@@ -156,6 +158,7 @@ protected:
 
     TempFolder m_temp;
     std::unique_ptr<Store> m_store;
+    std::mutex m_storeMutex;
     std::unique_ptr<DirectoryService> m_service;
     long m_liveBefore = 0;
 };
