@@ -68,6 +68,7 @@ BOOL CUserDetailsDialog::OnInitDialog() {
     AddTabs();
     SetUpButtons();
     OpenAnimation();
+    if (RetrievesOnOpen()) Retrieve();
     PlaceAnimation();
     if (m_embedded || m_limited) EnableItem(IDC_DETAILS_SAVE, false);
     if (m_pUserInfo) BringToTopIfDispatcherShown();

@@ -19,8 +19,11 @@ HICON DetailsIcon() {
 
 }  // namespace
 
-const winport::Route<CUserDetailsDialog> CUserDetailsDialog::kRoutes[3] = {
+const winport::Route<CUserDetailsDialog> CUserDetailsDialog::kRoutes[6] = {
     {WM_COMMAND, BN_CLICKED, IDC_DETAILS_CLOSE, &CUserDetailsDialog::OnCloseButton},
+    {WM_COMMAND, BN_CLICKED, IDC_DETAILS_SAVE, &CUserDetailsDialog::OnSaveOrRetrieve},
+    {WM_COMMAND, BN_CLICKED, IDC_DETAILS_UPDATE, &CUserDetailsDialog::OnUpdateFromDatabase},
+    {WM_DESTROY, &CUserDetailsDialog::OnDestroyMessage},
     {NUVM_SHOWUSER, &CUserDetailsDialog::OnShowUser},
     {kUpdateWarningMessage, &CUserDetailsDialog::OnUpdateWarning},
 };
@@ -48,12 +51,16 @@ CUserDetailsDialog::CUserDetailsDialog(IUnknown* userObject, BCUserInfo* user, i
       m_openHomepageCategory(openHomepageCategory),
       m_initialTab(initialTab),
       m_contactUser(owner ? nullptr : userObject),
-      m_ownerUser(owner ? userObject : nullptr) {
+      m_ownerUser(owner ? userObject : nullptr),
+      m_sink(CDetailsOpSink::Create(this)) {
     // Without a readable record the pages show empty fields.
     if (userObject) GetUserPropertySet(userObject, !owner, m_propertySet);
 }
 
 CUserDetailsDialog::~CUserDetailsDialog() {
+    // A dialog whose window never existed, or was taken without WM_DESTROY, may still run one.
+    EndOperation();
+    m_sink->Disconnect();
     m_pageSite->Disconnect();
 }
 
@@ -63,7 +70,7 @@ BOOL CUserDetailsDialog::CreatePane(CWnd* parent) {
 }
 
 bool CUserDetailsDialog::RetrievesOnOpen() {
-    if (m_owner || m_embedded || m_limited) return false;
+    if (m_owner || m_embedded || m_limited || !m_contactUser) return false;
     const unsigned int lastUpdate = m_propertySet["LastUpdateDate"];
     const unsigned int lastKnownUpdate = m_propertySet["LastKnownUpdateDate"];
     if (lastUpdate != 0 && lastKnownUpdate <= lastUpdate) return false;
@@ -91,8 +98,21 @@ void CUserDetailsDialog::OnCloseButton() {
     if (!m_embedded) OnClose();
 }
 
+void CUserDetailsDialog::OnClose() {
+    EndOperation();
+    BCTabbedDialog::OnClose();
+}
+
+std::optional<LRESULT> CUserDetailsDialog::OnDestroyMessage(const winport::Message&) {
+    // Also the pane whose window the host destroys with no close request.
+    EndOperation();
+    return std::nullopt;
+}
+
 LRESULT CUserDetailsDialog::OnShowUser(WPARAM wParam, LPARAM) {
     auto* user = reinterpret_cast<BCUserInfo*>(wParam);
+    // The previous user's operation ends first, so its result is never taken for the new one's.
+    EndOperation();
     SetUser(user);
     // The previous user's details go first, so no page can show them for the new one.
     m_contactUser.Reset();
@@ -102,7 +122,7 @@ LRESULT CUserDetailsDialog::OnShowUser(WPARAM wParam, LPARAM) {
         winport::ComPtr<MIUserObject> object;
         if (SUCCEEDED(host->GetUserObject(user, object.GetAddressOf()))) m_contactUser = object;
     }
-    Animate_Stop(::GetDlgItem(m_hWnd, IDC_DETAILS_ANIMATION));
+    PlayAnimation(false);
     if (m_contactUser) GetUserPropertySet(m_contactUser.Get(), true, m_propertySet);
     DoCustom(0, &m_propertySet);
     EnableItem(IDC_DETAILS_SAVE, m_contactUser != nullptr);

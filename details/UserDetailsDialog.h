@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "details/DetailsOpSink.h"
 #include "details/PageSite.h"
 #include "hostlib/framework/BCTabbedDialog.h"
 #include "hostlib/property/MCVariantPropertySet.h"
 #include "module/ModuleState.h"
 #include "module/host/DetailsWindowMessages.h"
+#include "module/host/MIDBOperation.h"
 #include "module/host/MIExternalPage.h"
 #include "module/host/MITabConnection.h"
 #include "platform/com/ComPtr.h"
@@ -51,13 +53,20 @@ public:
     // The user's details, shared by every page.
     MCVariantPropertySet& GetPropertySet() { return m_propertySet; }
 
+    // Results of the current database operation, on the window's thread (DetailsOperations.cpp).
+    void OnOperationDone();
+    void OnOperationFailed(int code, const std::string& text);
+    // Ends the current operation, if any: no result of it is handled afterwards.
+    void EndOperation();
+
     BOOL OnInitDialog() override;
+    void OnClose() override;
     LRESULT OnLabelDone() override;
     LRESULT OnLabelCancel() override;
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<CUserDetailsDialog> kRoutes[3];
+    static const winport::Route<CUserDetailsDialog> kRoutes[6];
 
     CUserDetailsDialog(IUnknown* userObject, BCUserInfo* user, int initialTab,
                        bool openHomepageCategory, bool limited, bool embedded, bool owner,
@@ -73,6 +82,24 @@ private:
     void PlaceAnimation();
     void BringToTopIfDispatcherShown();
     void OpenHomepageCategory();
+
+    // Database operations (DetailsOperations.cpp).
+    void OnSaveOrRetrieve();
+    void Save();
+    void Retrieve();
+    void OnUpdateFromDatabase();
+    // Whether the owner's security level lets the upload go ahead.
+    bool ConfirmUpload();
+    // Creates operation |Op| through the host and starts it with |start|; on success it is the
+    // current operation.
+    template <class Op, class StartCall>
+    HRESULT StartOperation(bool upload, StartCall start);
+    // The busy animation, and the buttons that start operations, as an operation runs or ends.
+    void PlayAnimation(bool play);
+    void EnableOperationButtons(bool enable);
+    // An operation that could not be started leaves the window as it was, and says so.
+    void OnStartFailed(HRESULT result);
+    std::optional<LRESULT> OnDestroyMessage(const winport::Message& m);
 
     void OnCloseButton();
     LRESULT OnShowUser(WPARAM wParam, LPARAM);
@@ -93,4 +120,8 @@ private:
     winport::ComPtr<IUnknown> m_ownerUser;
     MCVariantPropertySet m_propertySet;
     winport::ComPtr<MITabConnection> m_connection;
+    winport::ComPtr<CDetailsOpSink> m_sink;
+    // The running database operation, and whether it uploads the owner's details.
+    winport::ComPtr<MIDBOperation> m_operation;
+    bool m_upload = false;
 };

@@ -19,6 +19,8 @@ constexpr winport::StringResource kStrings[] = {
     {IDS_EMAIL_LIMIT_CAPTION, "Maximum Email Addresses Allowed"},
     {IDS_PHONE_LENGTH, "Phone number length is %d. It should be between %d and %d"},
     {IDS_PHONE_LENGTH_CAPTION, "Phone Number Length"},
+    {IDS_OPERATION_NOT_STARTED,
+     "The directory could not be reached (error 0x%08X). Please try again later."},
 };
 
 }  // namespace

@@ -84,3 +84,4 @@ inline constexpr unsigned IDS_EMAIL_LIMIT = 24211;
 inline constexpr unsigned IDS_EMAIL_LIMIT_CAPTION = 24212;
 inline constexpr unsigned IDS_PHONE_LENGTH = 24213;
 inline constexpr unsigned IDS_PHONE_LENGTH_CAPTION = 24214;
+inline constexpr unsigned IDS_OPERATION_NOT_STARTED = 24215;

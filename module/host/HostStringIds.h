@@ -31,3 +31,10 @@ inline constexpr unsigned kEmailNameRefusedText = 29128;
 inline constexpr unsigned kMailDomainWarningText = 29129;
 inline constexpr unsigned kMailDomainWarningCaption = 29130;
 inline constexpr unsigned kMailDomainString = 29131;
+// The question before an upload that the owner's security level asks him to confirm, and its
+// explanation; the host's confirmation component shows them.
+inline constexpr unsigned kSaveConfirmationQuestion = 29041;
+inline constexpr unsigned kSaveConfirmationExplanation = 29042;
+// Update From Database's question and its caption.
+inline constexpr unsigned kUpdateFromDatabaseText = 6720;
+inline constexpr unsigned kUpdateFromDatabaseCaption = 6721;

@@ -49,6 +49,9 @@ void ModuleFixture::SetUp() {
     module->Initialize(host->Application());
     owner = host->AddOwner(1001, "Ann");
     contact = host->AddContact(1002, "Boris");
+    // Up to date: a contact's window fetches nothing as it opens unless a test makes it stale.
+    host->Record(contact)["LastUpdateDate"] = kUpToDate;
+    host->Record(contact)["LastKnownUpdateDate"] = kUpToDate;
 }
 
 void ModuleFixture::TearDown() {

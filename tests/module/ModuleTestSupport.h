@@ -23,6 +23,9 @@ bool CanUnload();
 
 class ModuleFixture : public ::testing::Test {
 protected:
+    // The update date of the fixture's contact, known to the directory as well.
+    static constexpr unsigned int kUpToDate = 500;
+
     void SetUp() override;
     void TearDown() override;
 

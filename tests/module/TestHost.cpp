@@ -1,5 +1,7 @@
 #include "TestHost.h"
 
+#include "TestOperations.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -83,8 +85,9 @@ Counted::~Counted() {
 
 class TestServices final : public winport::ComObject<MIHostServices>, Counted {
 public:
-    explicit TestServices(CallLog log)
+    TestServices(CallLog log, std::shared_ptr<TestOperations> operations)
         : m_log(std::move(log)),
+          m_operations(std::move(operations)),
           m_images(ImageList_Create(kIconSize, kIconSize, ILC_COLOR32, 0, 16)),
           m_icon(winport::CreateIconFromPixels(
               kIconSize, kIconSize, std::vector<std::uint32_t>(kIconSize * kIconSize, 0xFF2060D0))),
@@ -100,10 +103,9 @@ public:
     void OpenAddress(const char* address) override {
         m_log->push_back("OpenAddress " + std::string(address));
     }
-    HRESULT CreateHostObject(REFCLSID, IUnknown** object) override {
+    HRESULT CreateHostObject(REFCLSID clsid, IUnknown** object) override {
         m_log->push_back("CreateHostObject");
-        if (object) *object = nullptr;
-        return REGDB_E_CLASSNOTREG;
+        return m_operations->Create(clsid, object);
     }
     bool IsSendMailUnavailable() override { return false; }
     HIMAGELIST GetSmallImageList() override {
@@ -124,6 +126,7 @@ public:
 
 private:
     CallLog m_log;
+    std::shared_ptr<TestOperations> m_operations;
     HIMAGELIST m_images;
     HICON m_icon;
     std::string m_clip;
@@ -294,7 +297,8 @@ TestExternalPage& TestTabProvider::AddPage(std::string caption) {
 }
 
 TestHost::TestHost()
-    : m_services(winport::MakeComObject<TestServices>(m_log)),
+    : m_operations(std::make_shared<TestOperations>(m_log)),
+      m_services(winport::MakeComObject<TestServices>(m_log, m_operations)),
       m_application(winport::MakeComObject<TestApplication>(m_log)) {
     m_application->services = m_services;
     EXPECT_TRUE(winport::AddResourceTable(kHostResources));

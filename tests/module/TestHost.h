@@ -121,6 +121,7 @@ private:
 
 class TestServices;
 class TestApplication;
+class TestOperations;
 
 class TestHost {
 public:
@@ -145,6 +146,8 @@ public:
     // GetServices answers null from now on.
     void DropServices();
     void AllowRetrieval(bool allow);
+    // The database operations the module starts through CreateHostObject.
+    TestOperations& Operations() { return *m_operations; }
     HIMAGELIST ImageList() const;
     const std::string& ClipPath() const;
 
@@ -160,6 +163,7 @@ private:
     BCUserInfo* AddUser(int number, std::string_view name, UserView view);
 
     CallLog m_log = std::make_shared<std::vector<std::string>>();
+    std::shared_ptr<TestOperations> m_operations;
     winport::ComPtr<TestServices> m_services;
     winport::ComPtr<TestApplication> m_application;
     std::deque<BCUserInfo> m_userInfos;
