@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "hostlib/com/ComUtils.h"
+#include "hostlib/util/HostStrings.h"
 #include "module/HostNumbers.h"
 #include "module/host/HostIds.h"
 #include "module/host/HostStringIds.h"
@@ -34,6 +35,7 @@ constexpr winport::StringResource kHostStrings[] = {
     {kContactTitleString, kContactTitleFormat},
     {kUpdateWarningCaption, kWarningCaption},
     {kUpdateWarningText, kWarningText},
+    {AFX_IDS_APP_TITLE, kApplicationTitle},
 };
 constexpr winport::ResourceTable kHostResources{"test host", {}, {}, {}, kHostStrings};
 
