@@ -13,7 +13,6 @@ namespace emailtest {
 namespace {
 
 constexpr winport::StringResource kStrings[] = {
-    {AFX_IDS_APP_TITLE, kAppTitle},
     {kInvalidEmailText, kInvalidEmail},
     {kEmailNameRefusedCaption, kNameRefusedCaption},
     {kEmailNameRefusedText, kNameRefused},

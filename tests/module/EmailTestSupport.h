@@ -20,7 +20,7 @@ inline constexpr char kNameRefused[] = "Addresses with our names are ours.";
 inline constexpr char kMailWarning[] = "Password mail does not reach our own mail service.";
 inline constexpr char kMailWarningCaption[] = "Our Mail";
 inline constexpr char kMailDomain[] = "Mail.Example.NET";
-inline constexpr char kAppTitle[] = "Test Host";
+inline constexpr const char* kAppTitle = testhost::kApplicationTitle;
 
 // Each row as "Kind|address|image", the image index or "-" for none.
 std::vector<std::string> Rows(HWND list);

@@ -31,10 +31,8 @@ constexpr char kPrefsKey[] = "Software\\Brightelm\\NUV\\DefaultPrefs";
 constexpr char kDispatcherValue[] = "Homepage Factory Dispatcher";
 
 constexpr winport::StringResource kHostStrings[] = {
-    {kOwnerTitleString, kOwnerTitleFormat},
-    {kContactTitleString, kContactTitleFormat},
-    {kUpdateWarningCaption, kWarningCaption},
-    {kUpdateWarningText, kWarningText},
+    {kOwnerTitleString, kOwnerTitleFormat},   {kContactTitleString, kContactTitleFormat},
+    {kUpdateWarningCaption, kWarningCaption}, {kUpdateWarningText, kWarningText},
     {AFX_IDS_APP_TITLE, kApplicationTitle},
 };
 constexpr winport::ResourceTable kHostResources{"test host", {}, {}, {}, kHostStrings};

@@ -34,7 +34,7 @@ inline constexpr char kContactTitleFormat[] = "Details of %s";
 inline constexpr char kWarningCaption[] = "Update Your Details";
 inline constexpr char kWarningText[] = "Your details are published in the directory.";
 inline constexpr char kDispatcherTitle[] = "Homepage Factory";
-inline constexpr char kApplicationTitle[] = "Test Messenger";
+inline constexpr char kApplicationTitle[] = "Test Host";
 
 // Counts its object among the live host objects.
 class Counted {
