@@ -10,6 +10,7 @@
 #include "client/directory/DirectoryOptions.h"
 #include "client/directory/DirectoryService.h"
 #include "client/host/HostApplication.h"
+#include "client/host/HostDialogs.h"
 #include "client/host/HostServices.h"
 #include "client/host/HostStrings.h"
 #include "client/module/LoadedModule.h"
@@ -60,6 +61,8 @@ private:
     DirectoryService m_directory;
     ReferenceData m_reference;
     HostStrings m_strings;
+    // The host's dialogs component, created by class id.
+    HostDialogsClass m_dialogs;
     winport::ComPtr<HostServices> m_services;
     winport::ComPtr<HostApplication> m_application;
     HostEnvironment m_binding;

@@ -50,6 +50,15 @@ constexpr winport::StringResource kStrings[] = {
      "there. Keep this address anyway?"},
     {kMailDomainWarningCaption, "NUV Mail Address"},
     {kMailDomainString, "nuvmail.example.org"},
+    // Save and Update From Database.
+    {kSaveConfirmationQuestion, "Upload your details to the global directory now?"},
+    {kSaveConfirmationExplanation,
+     "Your security level asks that you confirm each upload. Other users will see the published "
+     "details."},
+    {kUpdateFromDatabaseText,
+     "Replace the details on these pages with the ones the directory holds now? Changes you have "
+     "not saved are lost."},
+    {kUpdateFromDatabaseCaption, "Update From Database"},
 };
 
 constexpr winport::ResourceTable kTable{"host client strings", {}, {}, {}, kStrings};

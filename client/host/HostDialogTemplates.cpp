@@ -1,0 +1,43 @@
+#include "client/host/HostDialogTemplates.h"
+
+#include <stdexcept>
+
+#include "platform/core/LastError.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinStyles.h"
+#include "platform/resources/ResourceChain.h"
+
+namespace nuvclient {
+
+namespace {
+
+constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+
+constexpr winport::ControlTemplate kSaveConfirmationControls[] = {
+    {IDC_SAVE_CONFIRMATION_QUESTION, "Static", "", WS_VISIBLE, {7, 7, 226, 18}},
+    {IDC_SAVE_CONFIRMATION_EXPLANATION, "Static", "", WS_VISIBLE, {7, 30, 226, 34}},
+    {IDYES, "Button", "Yes", kButton | BS_DEFPUSHBUTTON, {122, 72, 50, 14}},
+    {IDNO, "Button", "No", kButton, {183, 72, 50, 14}},
+};
+
+constexpr winport::DialogTemplate kDialogs[] = {
+    {IDD_SAVE_CONFIRMATION,
+     "Confirm Upload",
+     WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+     {0, 0, 240, 93},
+     kSaveConfirmationControls},
+};
+
+constexpr winport::ResourceTable kTable{"host client dialogs", kDialogs, {}, {}, {}};
+
+}  // namespace
+
+HostDialogTemplates::HostDialogTemplates() {
+    if (!winport::AddResourceTable(kTable)) throw std::runtime_error(winport::GetLastErrorText());
+}
+
+HostDialogTemplates::~HostDialogTemplates() {
+    winport::RemoveResourceTable(kTable);
+}
+
+}  // namespace nuvclient

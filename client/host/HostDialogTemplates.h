@@ -1,0 +1,23 @@
+// The client's own dialog templates, with the ids of their controls. They are in the resource
+// chain while a HostDialogTemplates object lives. The client's template ids lie from 31000 on,
+// apart from the module's and the host library's.
+#pragma once
+
+namespace nuvclient {
+
+// The upload confirmation: the question, its explanation, and the Yes (IDYES) and No (IDNO)
+// buttons.
+inline constexpr int IDD_SAVE_CONFIRMATION = 31001;
+inline constexpr int IDC_SAVE_CONFIRMATION_QUESTION = 1001;
+inline constexpr int IDC_SAVE_CONFIRMATION_EXPLANATION = 1002;
+
+class HostDialogTemplates {
+public:
+    // Throws std::runtime_error when the templates cannot join the chain (the error names them).
+    HostDialogTemplates();
+    ~HostDialogTemplates();
+    HostDialogTemplates(const HostDialogTemplates&) = delete;
+    HostDialogTemplates& operator=(const HostDialogTemplates&) = delete;
+};
+
+}  // namespace nuvclient

@@ -1,0 +1,221 @@
+#include <cstddef>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "client/cli/OpenCommand.h"
+#include "client/host/ClientHost.h"
+#include "client/host/HostDialogTemplates.h"
+#include "client/host/UserObject.h"
+#include "client/store/DataFolder.h"
+#include "hostlib/util/HostStrings.h"
+#include "module/host/HostIds.h"
+#include "module/host/HostStringIds.h"
+#include "module/host/MIInterestPicker.h"
+#include "module/host/MISaveConfirmation.h"
+#include "platform/automation/Agent.h"
+#include "platform/automation/WindowDump.h"
+#include "platform/com/ComRuntime.h"
+#include "platform/dialog/DialogApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/resources/ResourceChain.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/text/Utf16.h"
+#include "platform/window/WindowApi.h"
+#include "tests/client/ClientTestSupport.h"
+
+namespace nuvclient {
+namespace {
+
+constexpr std::uint32_t kOwner = 1234567;
+
+// What a person saw in the confirmation dialog while it was up.
+struct Seen {
+    std::string caption;
+    std::string question;
+    std::string explanation;
+    std::string dump;
+    HWND owner = nullptr;
+    bool parentEnabled = true;
+};
+
+class SaveConfirmationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_liveBefore = LiveHostObjects::Count();
+        m_store = OpenDataFolder(m_temp.Path() / "data", NUV_CLIENT_DATA_DIR);
+        m_host = std::make_unique<ClientHost>(*m_store);
+        std::string problem;
+        m_parent = OpenWindow(*m_host, {WindowKind::Owner}, problem);
+        ASSERT_NE(m_parent, nullptr) << problem;
+        ASSERT_EQ(CreateUserObject(*m_store, kOwner, m_owner.GetAddressOf()), S_OK);
+        ASSERT_EQ(CoCreateInstance(kHostDialogsClsid, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_PPV_ARGS(m_confirmation.GetAddressOf())),
+                  S_OK);
+        m_question = winport::Utf8ToUtf16(BRCString(kSaveConfirmationQuestion));
+        m_explanation = winport::Utf8ToUtf16(BRCString(kSaveConfirmationExplanation));
+        // Opening the owner's window may have shown its own warning.
+        m_dialogsBefore = m_agent.ModalDialogs().size();
+    }
+    void TearDown() override {
+        m_confirmation.Reset();
+        m_owner.Reset();
+        m_host.reset();
+        EXPECT_EQ(LiveHostObjects::Count(), m_liveBefore) << "a host object was not released";
+        EXPECT_EQ(m_agent.PendingAnswers(), 0u) << "a queued answer was never asked for";
+    }
+
+    // Queues a handler that records what the dialog shows and then does |act| as a person would.
+    void QueueAnswer(std::function<void(HWND dialog)> act) {
+        m_agent.QueueDialogHandler(IDD_SAVE_CONFIRMATION, [this, act](HWND dialog) {
+            m_seen.caption = winport::GetWindowTextUtf8(dialog);
+            m_seen.question =
+                winport::GetWindowTextUtf8(GetDlgItem(dialog, IDC_SAVE_CONFIRMATION_QUESTION));
+            m_seen.explanation =
+                winport::GetWindowTextUtf8(GetDlgItem(dialog, IDC_SAVE_CONFIRMATION_EXPLANATION));
+            m_seen.dump = winport::DumpWindowTree(dialog);
+            m_seen.owner = GetWindow(dialog, GW_OWNER);
+            m_seen.parentEnabled = IsWindowEnabled(m_parent);
+            act(dialog);
+        });
+    }
+    void ClickButton(HWND dialog, int id) { EXPECT_TRUE(m_agent.Click(GetDlgItem(dialog, id))); }
+
+    // The template ids of the modal dialogs shown since the set-up.
+    std::vector<int> DialogsShown() const {
+        const std::vector<int>& all = m_agent.ModalDialogs();
+        return {all.begin() + static_cast<std::ptrdiff_t>(m_dialogsBefore), all.end()};
+    }
+
+    HRESULT Confirm(int* answer) {
+        return m_confirmation->Confirm(m_parent, m_owner.Get(), m_question.c_str(),
+                                       m_explanation.c_str(), answer);
+    }
+
+    winport::Agent m_agent;
+    test::TempFolder m_temp;
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<ClientHost> m_host;
+    HWND m_parent = nullptr;
+    winport::ComPtr<MIUserObject> m_owner;
+    winport::ComPtr<MISaveConfirmation> m_confirmation;
+    std::u16string m_question;
+    std::u16string m_explanation;
+    Seen m_seen;
+    long m_liveBefore = 0;
+    size_t m_dialogsBefore = 0;
+};
+
+TEST_F(SaveConfirmationTest, OnlyYesAnswersOne) {
+    struct Case {
+        const char* name;
+        std::function<void(HWND dialog)> act;  // Null: nobody answers.
+        int expected;
+    };
+    const Case cases[] = {
+        {"Yes", [this](HWND d) { ClickButton(d, IDYES); }, 1},
+        {"No", [this](HWND d) { ClickButton(d, IDNO); }, 0},
+        {"Enter on the default button", [this](HWND) { EXPECT_TRUE(m_agent.PressKey(VK_RETURN)); },
+         1},
+        {"Escape", [this](HWND) { EXPECT_TRUE(m_agent.PressKey(VK_ESCAPE)); }, 0},
+        {"closing the window", [](HWND d) { SendMessage(d, WM_CLOSE, 0, 0); }, 0},
+        {"nobody answers", nullptr, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.act) QueueAnswer(c.act);
+        int answer = -1;
+        EXPECT_EQ(Confirm(&answer), S_OK);
+        EXPECT_EQ(answer, c.expected);
+        EXPECT_TRUE(IsWindowEnabled(m_parent)) << "the parent stays disabled";
+    }
+    const std::vector<int> shown(std::size(cases), IDD_SAVE_CONFIRMATION);
+    EXPECT_EQ(DialogsShown(), shown);
+}
+
+TEST_F(SaveConfirmationTest, ShowsBothTextsOverItsDisabledParent) {
+    m_question = u"Ανέβασμα τώρα;";
+    QueueAnswer([this](HWND dialog) { ClickButton(dialog, IDNO); });
+    int answer = -1;
+    ASSERT_EQ(Confirm(&answer), S_OK);
+
+    EXPECT_EQ(m_seen.caption, "Confirm Upload");
+    EXPECT_EQ(m_seen.question, "Ανέβασμα τώρα;");
+    EXPECT_EQ(m_seen.explanation, BRCString(kSaveConfirmationExplanation));
+    EXPECT_NE(m_seen.dump.find("\"Yes\""), std::string::npos) << m_seen.dump;
+    EXPECT_NE(m_seen.dump.find("\"No\""), std::string::npos) << m_seen.dump;
+    EXPECT_EQ(m_seen.owner, m_parent);
+    EXPECT_FALSE(m_seen.parentEnabled);
+    EXPECT_TRUE(IsWindowEnabled(m_parent));
+}
+
+TEST_F(SaveConfirmationTest, HostHasTheTextsOfBothQuestions) {
+    EXPECT_FALSE(BRCString(kSaveConfirmationQuestion).empty());
+    EXPECT_FALSE(BRCString(kSaveConfirmationExplanation).empty());
+    // Update From Database asks with the host's message box and these two strings.
+    m_agent.QueueMessageBoxAnswer(IDNO);
+    EXPECT_EQ(BResourceMessageBox(kUpdateFromDatabaseText, kUpdateFromDatabaseCaption,
+                                  MB_YESNO | MB_ICONQUESTION, nullptr),
+              IDNO);
+    ASSERT_EQ(m_agent.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_agent.MessageBoxes()[0].request.caption, "Update From Database");
+    EXPECT_EQ(m_agent.MessageBoxes()[0].request.text, BRCString(kUpdateFromDatabaseText));
+}
+
+TEST_F(SaveConfirmationTest, BadArgumentsFailWithoutADialog) {
+    EXPECT_EQ(Confirm(nullptr), E_POINTER);
+    int answer = -1;
+    EXPECT_EQ(m_confirmation->Confirm(reinterpret_cast<HWND>(0x7fff0001), m_owner.Get(),
+                                      m_question.c_str(), m_explanation.c_str(), &answer),
+              E_INVALIDARG);
+    EXPECT_EQ(answer, 0);
+    EXPECT_TRUE(DialogsShown().empty());
+    // Null texts read as empty ones.
+    QueueAnswer([this](HWND dialog) { ClickButton(dialog, IDYES); });
+    EXPECT_EQ(m_confirmation->Confirm(m_parent, nullptr, nullptr, nullptr, &answer), S_OK);
+    EXPECT_EQ(answer, 1);
+    EXPECT_EQ(m_seen.question, "");
+    EXPECT_EQ(m_seen.explanation, "");
+}
+
+TEST_F(SaveConfirmationTest, AnswersItsInterfacesAndCountsItsReferences) {
+    const long live = LiveHostObjects::Count();
+    winport::ComPtr<IUnknown> unknown;
+    EXPECT_EQ(m_confirmation->QueryInterface(IID_PPV_ARGS(unknown.GetAddressOf())), S_OK);
+    winport::ComPtr<MISaveConfirmation> again;
+    EXPECT_EQ(unknown->QueryInterface(IID_PPV_ARGS(again.GetAddressOf())), S_OK);
+    EXPECT_EQ(again.Get(), m_confirmation.Get());
+    winport::ComPtr<MIInterestPicker> picker;
+    EXPECT_EQ(m_confirmation->QueryInterface(IID_PPV_ARGS(picker.GetAddressOf())), E_NOINTERFACE);
+    EXPECT_EQ(picker, nullptr);
+
+    // Creating it for an interface it lacks leaves nothing behind.
+    winport::ComPtr<MIUserObject> foreign;
+    EXPECT_EQ(CoCreateInstance(kHostDialogsClsid, nullptr, CLSCTX_INPROC_SERVER,
+                               IID_PPV_ARGS(foreign.GetAddressOf())),
+              E_NOINTERFACE);
+    EXPECT_EQ(foreign, nullptr);
+    EXPECT_EQ(LiveHostObjects::Count(), live);
+
+    unknown.Reset();
+    again.Reset();
+    m_confirmation.Reset();
+    EXPECT_EQ(LiveHostObjects::Count(), live - 1);
+}
+
+TEST_F(SaveConfirmationTest, ClassAndDialogLastAsLongAsTheHost) {
+    EXPECT_NE(winport::FindDialogTemplate(IDD_SAVE_CONFIRMATION), nullptr);
+    m_confirmation.Reset();
+    m_owner.Reset();
+    m_host.reset();
+    winport::ComPtr<MISaveConfirmation> late;
+    EXPECT_EQ(CoCreateInstance(kHostDialogsClsid, nullptr, CLSCTX_INPROC_SERVER,
+                               IID_PPV_ARGS(late.GetAddressOf())),
+              REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(winport::FindDialogTemplate(IDD_SAVE_CONFIRMATION), nullptr);
+}
+
+}  // namespace
+}  // namespace nuvclient
