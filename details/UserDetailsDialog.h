@@ -58,6 +58,8 @@ public:
     void OnOperationFailed(int code, const std::string& text);
     // Ends the current operation, if any: no result of it is handled afterwards.
     void EndOperation();
+    // The callback the window's operations report to.
+    MIDBOpCallback* GetOperationCallback() { return m_sink.Get(); }
 
     BOOL OnInitDialog() override;
     void OnClose() override;

@@ -25,6 +25,9 @@ DELETE FROM fields WHERE parent IS NULL AND name NOT IN (
     'About', 'InterestCategory', 'InterestText', 'GroupCategory', 'GroupText', 'PastCategory',
     'PastText');
 
+-- Élodie last published from her other computer, under a longer nickname.
+UPDATE fields SET value = 'Lodie M.' WHERE user = 1234567 AND parent IS NULL AND name = 'NickName';
+
 -- Γιώργος moved to Thessaloniki and changed jobs.
 UPDATE fields SET value = 'Λεωφόρος Νίκης 12' WHERE user = 2000001 AND parent IS NULL AND name = 'HomeAddress';
 UPDATE fields SET value = 'Θεσσαλονίκη' WHERE user = 2000001 AND parent IS NULL AND name = 'HomeCity';

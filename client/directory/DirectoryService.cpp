@@ -85,6 +85,12 @@ HRESULT DirectoryService::Start(Work work, MIUserObject* user, MIDBOpCallback* c
     }
 }
 
+bool DirectoryService::Busy() {
+    std::lock_guard lock(m_mutex);
+    JoinFinished();
+    return !m_workers.empty();
+}
+
 void DirectoryService::JoinFinished() {
     std::erase_if(m_workers, [](Worker& worker) {
         if (!worker.job->Finished()) return false;

@@ -35,6 +35,8 @@ public:
     // for a null argument, E_INVALIDARG for a user object of no client user.
     HRESULT Start(Work work, MIUserObject* user, MIDBOpCallback* callback,
                   MIDBOperation** operation);
+    // Whether an operation's worker is still to report or finish.
+    bool Busy();
 
 private:
     struct Worker {

@@ -5,8 +5,9 @@
 namespace nuvclient {
 namespace {
 
-// How long a connection waits for another one's lock before it reports the file locked.
-constexpr int kBusyTimeoutMs = 1000;
+// How long a connection waits for another one's lock before it reports the file locked; a
+// write may queue behind several directory workers.
+constexpr int kBusyTimeoutMs = 5000;
 
 std::string Problem(sqlite3* db, int code) {
     int primary = code & 0xff;

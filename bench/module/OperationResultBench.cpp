@@ -1,0 +1,81 @@
+// How long an operation's result takes from the worker thread's OnDone to the details window
+// having handled it on its own thread: the window busy with an upload, then idle again.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+#include "client/cli/OpenCommand.h"
+#include "client/host/ClientHost.h"
+#include "client/store/DataFolder.h"
+#include "details/UserDetailsDialog.h"
+#include "platform/automation/Agent.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+
+namespace nuvclient {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::uint32_t kOwner = 1234567;
+
+void BM_OperationResultReachesTheWindow(benchmark::State& state) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "nuvinfo-bench-XXXXXX");
+    if (!mkdtemp(pattern.data())) std::abort();
+    const std::filesystem::path folder = pattern;
+    {
+        std::unique_ptr<Store> store = OpenDataFolder(folder / "data", NUV_CLIENT_DATA_DIR);
+        store->WriteKey(kOwner, "ShowUpdateInfoWarning", Value::Bool(false));
+        store->WriteKey(kOwner, "SecurityLevel", Value::UInt8(0));
+        ClientOptions options;
+        // The directory itself never answers: the benchmark reports in its place.
+        options.directory.latency = std::chrono::hours(1);
+        ClientHost host(*store, options);
+        std::string problem;
+        const HWND window = OpenWindow(host, {WindowKind::Owner}, problem);
+        auto* dialog = dynamic_cast<CUserDetailsDialog*>(CWnd::FromHandlePermanent(window));
+        if (!dialog) std::abort();
+        const HWND save = GetDlgItem(window, IDC_DETAILS_SAVE);
+        winport::Agent agent;
+        std::vector<double> micros;
+        for (auto _ : state) {
+            state.PauseTiming();
+            store->WriteKey(kOwner, "UpdateInfoStatus", Value::UInt16(0));
+            if (!agent.Click(save) || IsWindowEnabled(save)) std::abort();
+            winport::PumpMessages();
+            Clock::time_point reported;
+            std::thread worker([&] {
+                // Long enough for the window's thread to be waiting for its next message.
+                std::this_thread::sleep_for(std::chrono::microseconds(300));
+                reported = Clock::now();
+                dialog->GetOperationCallback()->OnDone();
+            });
+            state.ResumeTiming();
+            MSG msg{};
+            while (!IsWindowEnabled(save) && GetMessage(&msg, nullptr, 0, 0) > 0) {
+                DispatchMessage(&msg);
+            }
+            const Clock::time_point handled = Clock::now();
+            state.PauseTiming();
+            worker.join();
+            micros.push_back(std::chrono::duration<double, std::micro>(handled - reported).count());
+            state.ResumeTiming();
+        }
+        std::sort(micros.begin(), micros.end());
+        state.counters["median_us"] = micros[micros.size() / 2];
+        state.counters["p90_us"] = micros[micros.size() * 9 / 10];
+        DestroyWindow(window);
+        winport::PumpMessages();
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_OperationResultReachesTheWindow)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace nuvclient

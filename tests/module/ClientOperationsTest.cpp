@@ -1,0 +1,107 @@
+// The three round trips over the reference client and its directory service, as a person makes
+// them: the owner saves, a contact's window fetches newer details, the owner refreshes; and what
+// each leaves in the store and the directory.
+#include "ClientOperationsSupport.h"
+#include "platform/shell/MessageBox.h"
+
+namespace moduletest {
+namespace {
+
+using nuvclient::Value;
+using nuvclient::WindowKind;
+
+class ClientOperationsTest : public ClientOperationsFixture {
+protected:
+    std::unique_ptr<nuvclient::Store> Directory() {
+        return nuvclient::OpenDirectory(m_temp.Path() / "data", NUV_CLIENT_DATA_DIR);
+    }
+    // The owner's window with |nickname| typed and Save pressed.
+    HWND SaveNickname(const std::string& nickname) {
+        const HWND owner = Open(WindowKind::Owner);
+        if (!owner) return nullptr;
+        EXPECT_TRUE(agent.Type(GetDlgItem(MainPage(owner), IDC_MAIN_NICKNAME), nickname));
+        EXPECT_TRUE(agent.Click(GetDlgItem(owner, IDC_DETAILS_SAVE)));
+        return owner;
+    }
+};
+
+TEST_F(ClientOperationsTest, UploadPublishesExactlyWhatTheOwnerCommitted) {
+    StartHost({std::chrono::milliseconds(5), std::nullopt});
+    const nuvclient::Record publishedBefore = Directory()->ReadRecord(kSampleOwner);
+    const HWND owner = SaveNickname("Lodie la navigatrice");
+    ASSERT_NE(owner, nullptr);
+    EXPECT_TRUE(Busy(owner));
+    EXPECT_EQ(winport::GetWindowTextUtf8(GetDlgItem(owner, IDC_DETAILS_CLOSE)), "Cancel");
+    ASSERT_TRUE(WaitWhileBusy(owner));
+
+    EXPECT_EQ(winport::GetWindowTextUtf8(GetDlgItem(owner, IDC_DETAILS_CLOSE)), "Done");
+    EXPECT_TRUE(agent.MessageBoxes().empty());
+    EXPECT_EQ(StoredNumber(kSampleOwner, "UpdateInfoStatus"), 0xFFFF);
+    nuvclient::Record expected = publishedBefore;
+    expected.Set("NickName", Value::Text("Lodie la navigatrice"));
+    nuvclient::Record published = Directory()->ReadRecord(kSampleOwner);
+    EXPECT_GT(published.Find("LastUpdateDate")->Integer(),
+              publishedBefore.Find("LastUpdateDate")->Integer());
+    published.Set("LastUpdateDate", *publishedBefore.Find("LastUpdateDate"));
+    EXPECT_EQ(published, expected) << "only the names section was published";
+}
+
+TEST_F(ClientOperationsTest, FailedUploadIsToldAndKeepsTheOwnersEdits) {
+    StartHost({std::chrono::milliseconds(0),
+               nuvclient::DirectoryFailure{-7, "Service de répertoire indisponible"}});
+    const nuvclient::Record publishedBefore = Directory()->ReadRecord(kSampleOwner);
+    const HWND owner = SaveNickname("Lodie M.");
+    ASSERT_NE(owner, nullptr);
+    ASSERT_TRUE(WaitWhileBusy(owner));
+
+    ASSERT_EQ(agent.MessageBoxes().size(), 1u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.text, "Service de répertoire indisponible");
+    EXPECT_EQ(agent.MessageBoxes()[0].request.caption, "NUV");
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(owner, IDC_DETAILS_SAVE)));
+    EXPECT_EQ(Stored(kSampleOwner, "NickName"), "Lodie M.");
+    EXPECT_NE(StoredNumber(kSampleOwner, "UpdateInfoStatus"), 0xFFFF) << "still to upload";
+    EXPECT_EQ(Directory()->ReadRecord(kSampleOwner), publishedBefore);
+}
+
+TEST_F(ClientOperationsTest, ContactWindowFetchesNewerDetailsAndKeepsTheOwnersOwn) {
+    StartHost({std::chrono::milliseconds(5), std::nullopt});
+    const std::string handle = Stored(kSampleGreek, "MyDefinedHandle");
+    const std::string remarks = Stored(kSampleGreek, "Remarks");
+    const HWND contact = Open(WindowKind::Contact, kSampleGreek);
+    ASSERT_NE(contact, nullptr);
+    EXPECT_TRUE(Busy(contact)) << "the directory has newer details: they are fetched";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(contact, IDC_DETAILS_SAVE)));
+    ASSERT_TRUE(WaitWhileBusy(contact));
+
+    EXPECT_EQ(Stored(kSampleGreek, "HomeCity"), "Θεσσαλονίκη");
+    EXPECT_EQ(StoredNumber(kSampleGreek, "LastUpdateDate"),
+              StoredNumber(kSampleGreek, "LastKnownUpdateDate"));
+    EXPECT_EQ(Stored(kSampleGreek, "MyDefinedHandle"), handle);
+    EXPECT_EQ(Stored(kSampleGreek, "Remarks"), remarks);
+    EXPECT_EQ(winport::GetWindowTextUtf8(GetDlgItem(contact, IDC_DETAILS_CLOSE)), "Done");
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(contact, IDC_DETAILS_SAVE)));
+
+    // Up to date now: the next window fetches nothing.
+    SendMessage(contact, WM_CLOSE, 0, 0);
+    const HWND again = Open(WindowKind::Contact, kSampleGreek);
+    ASSERT_NE(again, nullptr);
+    EXPECT_FALSE(Busy(again));
+}
+
+TEST_F(ClientOperationsTest, RefreshAfterYesShowsWhatTheDirectoryHolds) {
+    StartHost({std::chrono::milliseconds(5), std::nullopt});
+    const HWND owner = Open(WindowKind::Owner);
+    ASSERT_NE(owner, nullptr);
+    const HWND nickname = GetDlgItem(MainPage(owner), IDC_MAIN_NICKNAME);
+    EXPECT_EQ(winport::GetWindowTextUtf8(nickname), "Lodie");
+    agent.QueueMessageBoxAnswer(IDYES);
+    ASSERT_TRUE(agent.Click(GetDlgItem(owner, IDC_DETAILS_UPDATE)));
+    EXPECT_FALSE(IsWindowEnabled(MainPage(owner))) << "the pages wait for the directory";
+    ASSERT_TRUE(WaitWhileBusy(owner));
+    EXPECT_EQ(winport::GetWindowTextUtf8(nickname), "Lodie M.");
+    EXPECT_EQ(Stored(kSampleOwner, "NickName"), "Lodie M.");
+    EXPECT_TRUE(IsWindowEnabled(MainPage(owner)));
+}
+
+}  // namespace
+}  // namespace moduletest
