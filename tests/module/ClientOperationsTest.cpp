@@ -2,6 +2,8 @@
 // them: the owner saves, a contact's window fetches newer details, the owner refreshes; and what
 // each leaves in the store and the directory.
 #include "ClientOperationsSupport.h"
+#include "client/host/HostDialogTemplates.h"
+#include "hostlib/util/HostStrings.h"
 #include "platform/shell/MessageBox.h"
 
 namespace moduletest {
@@ -45,6 +47,50 @@ TEST_F(ClientOperationsTest, UploadPublishesExactlyWhatTheOwnerCommitted) {
     published.Set("LastUpdateDate", *publishedBefore.Find("LastUpdateDate"));
     EXPECT_EQ(published, expected) << "only the names section was published";
 }
+
+struct SecurityCase {
+    const char* label;
+    std::uint8_t level;
+    std::optional<int> answer;  // the owner's button, when he is asked
+    bool uploads;
+};
+
+class SecurityLevelTest : public ClientOperationsTest,
+                          public ::testing::WithParamInterface<SecurityCase> {};
+
+// From security level 20 the owner confirms each upload in the host's dialog; only Yes uploads.
+TEST_P(SecurityLevelTest, HighLevelsAskTheOwnerFirst) {
+    m_store->WriteKey(kSampleOwner, "SecurityLevel", Value::UInt8(GetParam().level));
+    StartHost();
+    std::vector<std::string> asked;
+    if (GetParam().answer) {
+        agent.QueueDialogHandler(nuvclient::IDD_SAVE_CONFIRMATION, [&](HWND dialog) {
+            asked.push_back(winport::GetWindowTextUtf8(
+                GetDlgItem(dialog, nuvclient::IDC_SAVE_CONFIRMATION_QUESTION)));
+            agent.Click(GetDlgItem(dialog, *GetParam().answer));
+        });
+    }
+    const HWND owner = SaveNickname("Lodie ✓");
+    ASSERT_NE(owner, nullptr);
+    const bool confirmed = std::count(agent.ModalDialogs().begin(), agent.ModalDialogs().end(),
+                                      nuvclient::IDD_SAVE_CONFIRMATION) == 1;
+    EXPECT_EQ(confirmed, GetParam().level >= 20);
+    if (GetParam().answer) {
+        EXPECT_EQ(asked, std::vector<std::string>{BRCString(29041)});
+    }
+    EXPECT_EQ(Busy(owner), GetParam().uploads);
+    ASSERT_TRUE(WaitWhileBusy(owner));
+    const std::string published = GetParam().uploads ? "Lodie ✓" : "Lodie M.";
+    EXPECT_EQ(Directory()->ReadKey(kSampleOwner, "NickName")->Text(), published);
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, SecurityLevelTest,
+                         ::testing::Values(SecurityCase{"Level19", 19, std::nullopt, true},
+                                           SecurityCase{"Level20Yes", 20, IDYES, true},
+                                           SecurityCase{"Level20No", 20, IDNO, false},
+                                           SecurityCase{"Level20Closed", 20, std::nullopt, false},
+                                           SecurityCase{"Level255Yes", 255, IDYES, true}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(ClientOperationsTest, FailedUploadIsToldAndKeepsTheOwnersEdits) {
     StartHost({std::chrono::milliseconds(0),
