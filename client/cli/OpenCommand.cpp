@@ -96,6 +96,8 @@ int RunOpenCommand(ClientHost& host, const OpenRequest& request, std::ostream& o
         err << "nuvclient: " << problem << '\n';
         return kExitFailure;
     }
+    // What a person sees once a fetch the window started has come back.
+    if (!host.Settle()) err << "nuvclient: the directory has not answered yet\n";
     out << winport::DumpWindowTree(window);
     return kExitSuccess;
 }

@@ -37,6 +37,8 @@ public:
                   MIDBOperation** operation);
     // Whether an operation's worker is still to report or finish.
     bool Busy();
+    // Where the operations find the store and the directory.
+    const DirectoryPlace& Place() const { return m_place; }
 
 private:
     struct Worker {

@@ -1,8 +1,11 @@
 #include "client/host/ClientHost.h"
 
+#include <thread>
+
 #include "client/host/HostPreferences.h"
 #include "hostlib/reference/HostReferenceData.h"
 #include "hostlib/util/Browser.h"
+#include "platform/message/MessageApi.h"
 
 namespace nuvclient {
 
@@ -29,6 +32,19 @@ ClientHost::ClientHost(Store& store, ClientOptions options)
 
 ClientHost::~ClientHost() {
     m_module.Unload();
+}
+
+bool ClientHost::Settle(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        // Idle first, then the last messages: a result posted before the worker finished is
+        // handled below.
+        const bool idle = !m_directory.Busy();
+        winport::PumpMessages();
+        if (idle) return true;
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 BCUserInfo* ClientHost::UserInfo(const User& user) {

@@ -2,6 +2,7 @@
 // services and application objects, and the user details module loaded and initialised.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -42,8 +43,12 @@ public:
     HostApplication& Application() { return *m_application.Get(); }
     HostServices& Services() { return *m_services.Get(); }
     Store& UserStore() { return m_store; }
+    DirectoryService& Directory() { return m_directory; }
     // The host's user-information object for |user|, kept for as long as the host runs.
     BCUserInfo* UserInfo(const User& user);
+    // Handles the windows' messages until no directory operation is left to report and its
+    // result has reached its window; false when one still runs after |timeout|.
+    bool Settle(std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
 private:
     // Hands the reference tables and the services object to the host library for as long as

@@ -3,6 +3,7 @@
 
 #include "client/script/ScriptRunner.h"
 #include "client/script/ScriptSupport.h"
+#include "client/store/DataFolder.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/core/WinMessages.h"
 #include "platform/message/MessageApi.h"
@@ -155,6 +156,13 @@ void ScriptRunner::AddChecks() {
         Compare(
             "stored " + args[1] + " of " + args[0], args[2],
             StoredText(m_host.UserStore(), static_cast<std::uint32_t>(ToInt(args[0])), args[1]));
+    };
+    m_checks["directory"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 3, 3, "expect directory USER KEY[INDEX] VALUE");
+        const DirectoryPlace& place = m_host.Directory().Place();
+        const std::unique_ptr<Store> directory = OpenDirectory(place.dataFolder, place.sampleData);
+        Compare("published " + args[1] + " of " + args[0], args[2],
+                StoredText(*directory, static_cast<std::uint32_t>(ToInt(args[0])), args[1]));
     };
     m_checks["event"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 2, "expect event WHAT [DETAIL]");

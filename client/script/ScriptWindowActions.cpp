@@ -88,6 +88,10 @@ void ScriptRunner::AddWindowActions() {
         RequireArgs(args, 0, 0, "close");
         SendMessage(Current(), WM_CLOSE, 0, 0);
     };
+    m_actions["wait"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 0, 0, "wait");
+        if (!m_host.Settle()) throw ScriptError("the directory did not answer within 30 s");
+    };
     m_actions["dump"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 0, 0, "dump");
         m_out << winport::DumpWindowTree(Current());
