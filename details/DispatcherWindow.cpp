@@ -3,15 +3,13 @@
 #include <string>
 
 #include "hostlib/util/RegistryKey.h"
+#include "module/host/HostPreferenceKeys.h"
 #include "platform/shell/Registry.h"
 #include "platform/text/Utf8.h"
 #include "platform/window/WindowApi.h"
 
 namespace {
 
-constexpr char kPrefsPath[] = "Software\\Brightelm\\NUV\\";
-constexpr char kPrefsKey[] = "DefaultPrefs";
-constexpr char kDispatcherValue[] = "Homepage Factory Dispatcher";
 // The value is a title of at most 100 characters, each of up to four bytes.
 constexpr std::size_t kMaxDispatcherTitle = 100;
 
@@ -19,8 +17,8 @@ constexpr std::size_t kMaxDispatcherTitle = 100;
 
 bool IsDispatcherWindowShown() {
     char buffer[kMaxDispatcherTitle * 4 + 1];
-    if (!BCRegistryKey::ReadString(HKEY_CURRENT_USER, kPrefsPath, kPrefsKey, kDispatcherValue,
-                                   buffer, sizeof buffer)) {
+    if (!BCRegistryKey::ReadString(HKEY_CURRENT_USER, kHostPrefsPath, kHostPrefsKey,
+                                   kDispatcherValueName, buffer, sizeof buffer)) {
         return false;
     }
     const std::string title(winport::Utf8Prefix(buffer, kMaxDispatcherTitle));

@@ -11,6 +11,7 @@
 #include "hostlib/util/HostStrings.h"
 #include "module/HostNumbers.h"
 #include "module/host/HostIds.h"
+#include "module/host/HostPreferenceKeys.h"
 #include "module/host/HostStringIds.h"
 #include "platform/core/LastError.h"
 #include "platform/gdi/Icon.h"
@@ -27,8 +28,6 @@ int g_liveHostObjects = 0;
 constexpr int kIconSize = 16;
 // Enough images for every index the module's pages name.
 constexpr UINT kImageCount = 210;
-constexpr char kPrefsKey[] = "Software\\Brightelm\\NUV\\DefaultPrefs";
-constexpr char kDispatcherValue[] = "Homepage Factory Dispatcher";
 
 constexpr winport::StringResource kHostStrings[] = {
     {kOwnerTitleString, kOwnerTitleFormat},   {kContactTitleString, kContactTitleFormat},
@@ -53,19 +52,20 @@ std::string BusyClipPath() {
 
 void SetDispatcherValue() {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, kPrefsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                             KEY_ALL_ACCESS, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, kHostPrefsFullKey, 0, nullptr,
+                             REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
-    RegSetValueEx(key, kDispatcherValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(kDispatcherTitle),
-                  sizeof kDispatcherTitle);
+    RegSetValueEx(key, kDispatcherValueName, 0, REG_SZ,
+                  reinterpret_cast<const BYTE*>(kDispatcherTitle), sizeof kDispatcherTitle);
     RegCloseKey(key);
 }
 
 void RemoveDispatcherValue() {
     HKEY key = nullptr;
-    if (RegOpenKeyEx(HKEY_CURRENT_USER, kPrefsKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyEx(HKEY_CURRENT_USER, kHostPrefsFullKey, 0, KEY_ALL_ACCESS, &key) !=
+        ERROR_SUCCESS)
         return;
-    RegDeleteValue(key, kDispatcherValue);
+    RegDeleteValue(key, kDispatcherValueName);
     RegCloseKey(key);
 }
 
