@@ -45,7 +45,6 @@ void BM_OperationResultReachesTheWindow(benchmark::State& state) {
         winport::Agent agent;
         std::vector<double> micros;
         for (auto _ : state) {
-            state.PauseTiming();
             store->WriteKey(kOwner, "UpdateInfoStatus", Value::UInt16(0));
             if (!agent.Click(save) || IsWindowEnabled(save)) std::abort();
             winport::PumpMessages();
@@ -56,16 +55,15 @@ void BM_OperationResultReachesTheWindow(benchmark::State& state) {
                 reported = Clock::now();
                 dialog->GetOperationCallback()->OnDone();
             });
-            state.ResumeTiming();
             MSG msg{};
             while (!IsWindowEnabled(save) && GetMessage(&msg, nullptr, 0, 0) > 0) {
                 DispatchMessage(&msg);
             }
             const Clock::time_point handled = Clock::now();
-            state.PauseTiming();
             worker.join();
-            micros.push_back(std::chrono::duration<double, std::micro>(handled - reported).count());
-            state.ResumeTiming();
+            const std::chrono::duration<double> took = handled - reported;
+            state.SetIterationTime(took.count());
+            micros.push_back(std::chrono::duration<double, std::micro>(took).count());
         }
         std::sort(micros.begin(), micros.end());
         state.counters["median_us"] = micros[micros.size() / 2];
@@ -75,7 +73,10 @@ void BM_OperationResultReachesTheWindow(benchmark::State& state) {
     }
     std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_OperationResultReachesTheWindow)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OperationResultReachesTheWindow)
+    ->Iterations(2000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace nuvclient
