@@ -4,9 +4,11 @@
 
 #include <chrono>
 #include <map>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "client/cli/OpenCommand.h"
 #include "client/cli/RunCommand.h"
@@ -29,7 +31,21 @@ struct OpenArguments {
     std::optional<std::uint32_t> number;
     int tab = 0;
     bool limited = false;
+
+    OpenRequest Request() const { return {kind, number.value_or(0), tab, limited}; }
 };
+
+// The owner takes no number; the others need one.
+void CheckNumber(const OpenArguments& open) {
+    const bool owner = open.kind == WindowKind::Owner;
+    if (owner && open.number) throw CLI::ValidationError("number", "owner takes no number");
+    if (!owner && !open.number) throw CLI::ValidationError("number", "a number is needed");
+}
+
+void AddWindowOptions(CLI::App& command, OpenArguments& open) {
+    command.add_option("--tab", open.tab, "the tab selected when the window opens")->type_name("K");
+    command.add_flag("--limited", open.limited, "a contact's four basic tabs only");
+}
 
 CLI::App* AddOpenCommand(CLI::App& app, OpenArguments& open) {
     CLI::App* command = app.add_subcommand(
@@ -38,13 +54,44 @@ CLI::App* AddOpenCommand(CLI::App& app, OpenArguments& open) {
         ->required()
         ->transform(CLI::CheckedTransformer(kWindowKinds, CLI::ignore_case));
     command->add_option("number", open.number, "the user's number (not for owner)");
-    command->add_option("--tab", open.tab, "the tab selected when the window opens")
-        ->type_name("K");
-    command->add_flag("--limited", open.limited, "a contact's four basic tabs only");
-    command->callback([&open] {
-        const bool owner = open.kind == WindowKind::Owner;
-        if (owner && open.number) throw CLI::ValidationError("number", "owner takes no number");
-        if (!owner && !open.number) throw CLI::ValidationError("number", "a number is needed");
+    AddWindowOptions(*command, open);
+    command->callback([&open] { CheckNumber(open); });
+    return command;
+}
+
+CLI::App* AddGuiCommand(CLI::App& app, OpenArguments& open) {
+    CLI::App* command =
+        app.add_subcommand("gui", "open a details window for real, on the desktop (owner if none)");
+    command->add_option("window", open.kind, "owner, contact, group or pane")
+        ->transform(CLI::CheckedTransformer(kWindowKinds, CLI::ignore_case));
+    command->add_option("number", open.number, "the user's number (not for owner)");
+    AddWindowOptions(*command, open);
+    command->callback([&open] { CheckNumber(open); });
+    return command;
+}
+
+// `shot WINDOW [N] FILE.png`: the number only where the window needs one.
+CLI::App* AddShotCommand(CLI::App& app, OpenArguments& open, std::filesystem::path& picture) {
+    CLI::App* command =
+        app.add_subcommand("shot", "draw a details window into a PNG file, without a display");
+    auto words = std::make_shared<std::vector<std::string>>();
+    command->add_option("words", *words, "WINDOW [N] FILE.png")->required()->expected(2, 3);
+    AddWindowOptions(*command, open);
+    command->callback([&open, &picture, words] {
+        const auto kind = kWindowKinds.find(words->front());
+        if (kind == kWindowKinds.end()) {
+            throw CLI::ValidationError("window", "owner, contact, group or pane");
+        }
+        open.kind = kind->second;
+        if (words->size() == 3) {
+            try {
+                open.number = static_cast<std::uint32_t>(std::stoul((*words)[1]));
+            } catch (const std::exception&) {
+                throw CLI::ValidationError("number", "not a number: " + (*words)[1]);
+            }
+        }
+        CheckNumber(open);
+        picture = words->back();
     });
     return command;
 }
@@ -52,7 +99,7 @@ CLI::App* AddOpenCommand(CLI::App& app, OpenArguments& open) {
 }  // namespace
 
 int RunCommandLine(int argc, const char* const* argv, const std::filesystem::path& sampleData,
-                   std::ostream& out, std::ostream& err) {
+                   std::ostream& out, std::ostream& err, const ViewCommands* view) {
     CLI::App app("nuvclient: the reference host client of the user details module", "nuvclient");
     app.set_version_flag("--version", std::string("nuvclient ") + NUV_VERSION);
     std::string dataFolder;
@@ -83,6 +130,9 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
     CLI::App* users = app.add_subcommand("users", "list the owner, contacts and groups");
     OpenArguments openArguments;
     CLI::App* open = AddOpenCommand(app, openArguments);
+    CLI::App* gui = AddGuiCommand(app, openArguments);
+    std::filesystem::path picture;
+    CLI::App* shot = AddShotCommand(app, openArguments, picture);
     std::filesystem::path script;
     CLI::App* run = app.add_subcommand("run", "run an automation script");
     run->add_option("script", script, "the script: one action a line")
@@ -104,14 +154,22 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
         if (!failure.empty()) options.directory.failure = ParseDirectoryFailure(failure);
         int status = kExitSuccess;
         if (users->parsed()) PrintUsers(*store, out);
-        if (open->parsed() || run->parsed()) {
+        if ((gui->parsed() || shot->parsed()) && !view) {
+            err << "nuvclient: this build has no Qt view (install Qt 6 Widgets and build again)\n";
+            return kExitFailure;
+        }
+        if (open->parsed() || run->parsed() || gui->parsed() || shot->parsed()) {
             ClientHost host(*store, options);
-            status = open->parsed()
-                         ? RunOpenCommand(host,
-                                          {openArguments.kind, openArguments.number.value_or(0),
-                                           openArguments.tab, openArguments.limited},
-                                          out, err)
-                         : RunScriptCommand(host, script, out, err);
+            const OpenRequest request = openArguments.Request();
+            if (open->parsed()) {
+                status = RunOpenCommand(host, request, out, err);
+            } else if (run->parsed()) {
+                status = RunScriptCommand(host, script, out, err);
+            } else if (gui->parsed()) {
+                status = view->gui(host, request, err);
+            } else {
+                status = view->shot(host, request, picture, err);
+            }
             std::string problem;
             if (!host.Loaded().Unload(&problem)) {
                 err << "nuvclient: " << problem << '\n';

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <ostream>
 
+#include "client/cli/OpenCommand.h"
+
 namespace nuvclient {
 
 // Exit statuses of the command line.
@@ -10,9 +12,19 @@ constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
+// The commands that show windows for real; a build with the Qt view provides them. Each answers
+// the exit status.
+struct ViewCommands {
+    // Opens the window and lets the person use it until every window is closed.
+    int (*gui)(ClientHost& host, const OpenRequest& request, std::ostream& err);
+    // Opens the window and draws it into |picture|, a PNG file.
+    int (*shot)(ClientHost& host, const OpenRequest& request, const std::filesystem::path& picture,
+                std::ostream& err);
+};
+
 // Runs one nuvclient command line; |sampleData| is the folder of the SQL files a fresh data
-// folder is filled from. Answers the exit status.
+// folder is filled from; |view| is null in a build without the Qt view. Answers the exit status.
 int RunCommandLine(int argc, const char* const* argv, const std::filesystem::path& sampleData,
-                   std::ostream& out, std::ostream& err);
+                   std::ostream& out, std::ostream& err, const ViewCommands* view = nullptr);
 
 }  // namespace nuvclient
