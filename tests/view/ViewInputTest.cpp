@@ -1,0 +1,229 @@
+// What a person does on the view's widgets with Qt's own test input reaches the platform as the
+// agent's actions do: the same calls to the host, the same texts and the same record, and the
+// widgets then show the platform's answer.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <functional>
+
+#include "ViewTestSupport.h"
+#include "platform/controls/ComboBoxApi.h"
+#include "platform/controls/ListViewApi.h"
+#include "platform/controls/TabControlApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "platform/window/WindowClass.h"
+#include "res/ResourceIds.h"
+#include "view/qt/TabControlWidget.h"
+
+namespace viewtest {
+namespace {
+
+// What a person and the host observe after a session with a contact's window.
+struct Outcome {
+    std::vector<std::string> calls;  // what the module asked of the host
+    std::string title;
+    std::string handle;
+    std::string display;
+    bool open = true;
+};
+
+class ViewInputTest : public ViewFixture {
+protected:
+    using Session = std::function<void(HWND window, nuvview::View& view)>;
+
+    void SetUp() override {
+        ViewFixture::SetUp();
+        // Two contacts alike in all but number: one for the agent, one for Qt's input.
+        first = host->AddContact(1003, "Boris");
+        twin = host->AddContact(1004, "Boris");
+        for (BCUserInfo* user : {first, twin}) {
+            MCVariantPropertySet record = host->Record(user);
+            record["NickName"] = "Bob";
+            record["FirstName"] = "Boris";
+            record["LastName"] = "Petrov";
+        }
+    }
+
+    // Opens |user|'s window in a view, runs |session| and reports what it came to; the window
+    // is closed with the agent at the end when the session left it open.
+    Outcome Run(BCUserInfo* user, const Session& session) {
+        Outcome outcome;
+        const HWND window = OpenContact(user);
+        EXPECT_NE(window, nullptr);
+        if (!window) return outcome;
+        nuvview::View view(window, &agent);
+        view.Sync();
+        host->ClearCalls();
+        session(window, view);
+        // The host's log names the user by number; the twins differ only there.
+        const std::string number = std::to_string(user->GetNumber());
+        for (std::string call : host->Calls()) {
+            for (size_t at = call.find(number); at != std::string::npos; at = call.find(number))
+                call.replace(at, number.size(), "N");
+            outcome.calls.push_back(call);
+        }
+        outcome.open = IsWindow(window);
+        if (outcome.open) {
+            outcome.title = Text(window);
+            EXPECT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
+        }
+        outcome.handle = static_cast<std::string>(host->Record(user)["MyDefinedHandle"]);
+        outcome.display = std::to_string(static_cast<unsigned int>(host->Record(user)["Display"]));
+        return outcome;
+    }
+
+    static void ExpectSame(const Outcome& agentWay, const Outcome& qtWay) {
+        EXPECT_EQ(qtWay.calls, agentWay.calls);
+        EXPECT_EQ(qtWay.title, agentWay.title);
+        EXPECT_EQ(qtWay.handle, agentWay.handle);
+        EXPECT_EQ(qtWay.display, agentWay.display);
+        EXPECT_EQ(qtWay.open, agentWay.open);
+    }
+
+    template <class Widget>
+    static Widget* WidgetOf(nuvview::View& view, HWND hwnd) {
+        auto* widget = qobject_cast<Widget*>(view.WidgetFor(hwnd));
+        EXPECT_NE(widget, nullptr);
+        return widget;
+    }
+
+    BCUserInfo* first = nullptr;
+    BCUserInfo* twin = nullptr;
+};
+
+TEST_F(ViewInputTest, TypingAndClickingMatchTheAgent) {
+    const Outcome agentWay = Run(first, [this](HWND window, nuvview::View&) {
+        const HWND display = Item(MainPage(window), IDC_MAIN_DISPLAY);
+        ASSERT_TRUE(agent.TypeInCombo(display, " из Праги", winport::TypeMode::Append));
+        ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
+    });
+    const Outcome qtWay = Run(twin, [](HWND window, nuvview::View& view) {
+        auto* display = WidgetOf<QComboBox>(view, Item(MainPage(window), IDC_MAIN_DISPLAY));
+        ASSERT_NE(display, nullptr);
+        TypeWithQt(display, " из Праги");
+        EXPECT_EQ(display->currentText(),
+                  QString::fromStdString(Text(Item(MainPage(window), IDC_MAIN_DISPLAY))));
+        auto* close = WidgetOf<QPushButton>(view, Item(window, IDC_DETAILS_CLOSE));
+        ASSERT_NE(close, nullptr);
+        QTest::mouseClick(close, Qt::LeftButton);
+    });
+    EXPECT_FALSE(agentWay.open);
+    EXPECT_NE(agentWay.handle, "");
+    EXPECT_FALSE(agentWay.calls.empty());
+    ExpectSame(agentWay, qtWay);
+}
+
+TEST_F(ViewInputTest, PickingAnEntryAndATabMatchTheAgent) {
+    const Outcome agentWay = Run(first, [this](HWND window, nuvview::View&) {
+        ASSERT_TRUE(agent.PickComboItem(Item(MainPage(window), IDC_MAIN_DISPLAY), 2));
+        ASSERT_TRUE(agent.SelectTab(Item(window, IDC_DETAILS_TAB), 2));
+    });
+    const Outcome qtWay = Run(twin, [](HWND window, nuvview::View& view) {
+        auto* display = WidgetOf<QComboBox>(view, Item(MainPage(window), IDC_MAIN_DISPLAY));
+        ASSERT_NE(display, nullptr);
+        display->showPopup();
+        QAbstractItemView* list = display->view();
+        const QRect row = list->visualRect(list->model()->index(2, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        const HWND tab = Item(window, IDC_DETAILS_TAB);
+        auto* tabs = WidgetOf<nuvview::TabControlWidget>(view, tab);
+        ASSERT_NE(tabs, nullptr);
+        QTest::mouseClick(tabs->Bar(), Qt::LeftButton, {}, tabs->Bar()->tabRect(2).center());
+        EXPECT_EQ(SendMessage(tab, TCM_GETCURSEL, 0, 0), 2);
+        EXPECT_EQ(tabs->Bar()->currentIndex(), 2);
+        EXPECT_FALSE(view.WidgetFor(MainPage(window))->isVisible());
+    });
+    EXPECT_TRUE(agentWay.open);
+    EXPECT_NE(agentWay.title, "");
+    ExpectSame(agentWay, qtWay);
+}
+
+TEST_F(ViewInputTest, LineEditTakesTypingWhereTheCaretIsAndFocusFollows) {
+    host->Record(owner)["FirstName"] = "Ann";
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    nuvview::View view(window, &agent);
+    view.Sync();
+    const HWND first = Item(MainPage(window), IDC_MAIN_FIRST_NAME);
+    const HWND last = Item(MainPage(window), IDC_MAIN_LAST_NAME);
+    auto* edit = WidgetOf<QLineEdit>(view, first);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(Activate(view.WidgetFor(window)));
+
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_EQ(GetFocus(), first) << "a click in the field gives it the platform's focus";
+    edit->setCursorPosition(1);
+    TypeWithQt(edit, "ë");
+    EXPECT_EQ(Text(first), "Aënn");
+    EXPECT_EQ(edit->text(), "Aënn");
+    edit->setCursorPosition(edit->text().size());
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    TypeWithQt(edit, "e");
+    EXPECT_EQ(Text(first), "Aëne");
+    edit->selectAll();
+    TypeWithQt(edit, "Zoë");
+    EXPECT_EQ(Text(first), "Zoë");
+    EXPECT_EQ(edit->text(), "Zoë");
+
+    ASSERT_TRUE(agent.Focus(last));
+    view.Sync();
+    EXPECT_EQ(view.WidgetFor(last)->window()->focusWidget(), view.WidgetFor(last));
+    QTest::keyClick(view.WidgetFor(last), Qt::Key_Backtab);
+    EXPECT_EQ(GetFocus(), first) << "Shift+Tab goes back as the dialog says";
+    EXPECT_EQ(edit->window()->focusWidget(), edit);
+}
+
+TEST_F(ViewInputTest, ListRowClickSelectsItAndTheButtonsFollow) {
+    host->Record(owner)["PrimaryEmail"] = "ann@example.org";
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    nuvview::View view(window, &agent);
+    view.Sync();
+    const HWND pane = GetWindow(Item(MainPage(window), IDC_MAIN_EMAIL_GROUP), GW_HWNDNEXT);
+    HWND list = nullptr;
+    for (HWND child : winport::ChildWindows(pane)) {
+        if (winport::GetClassNameOf(child) == "SysListView32") list = child;
+    }
+    ASSERT_NE(list, nullptr);
+    auto* rows = WidgetOf<QTreeWidget>(view, list);
+    ASSERT_NE(rows, nullptr);
+    ASSERT_GE(rows->topLevelItemCount(), 1);
+    EXPECT_EQ(rows->topLevelItem(0)->text(2), "ann@example.org");
+    const std::vector<HWND> buttons = [&] {
+        std::vector<HWND> found;
+        for (HWND child : winport::ChildWindows(pane)) {
+            if (winport::GetClassNameOf(child) == "Button" && !IsWindowEnabled(child))
+                found.push_back(child);
+        }
+        return found;
+    }();
+    ASSERT_FALSE(buttons.empty()) << "Edit and Remove wait for a row";
+
+    const QRect row = rows->visualItemRect(rows->topLevelItem(0));
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
+    EXPECT_TRUE(rows->topLevelItem(0)->isSelected());
+    int enabled = 0;
+    for (HWND button : buttons)
+        enabled += IsWindowEnabled(button) && view.WidgetFor(button)->isEnabled();
+    EXPECT_GT(enabled, 0) << "a selected row enables its buttons, on the platform and on screen";
+}
+
+TEST_F(ViewInputTest, ClosingTheRealWindowClosesItAsTheCloseBoxDoes) {
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    nuvview::View view(window, &agent);
+    view.Sync();
+    host->ClearCalls();
+    view.WidgetFor(window)->close();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(host->Count("ContactCommitted 1002"), 0) << "the close box keeps nothing";
+    EXPECT_EQ(view.WidgetFor(window), nullptr);
+}
+
+}  // namespace
+}  // namespace viewtest

@@ -1,0 +1,298 @@
+// The view of each details window form: the widget tree matches the window tree and follows it
+// as it changes, and a picture of a window has the window's size and shows it.
+#include "view/qt/View.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "ViewTestSupport.h"
+#include "hostlib/util/HostImages.h"
+#include "module/host/DetailsWindowMessages.h"
+#include "module/host/HostStringIds.h"
+#include "platform/controls/TabControlApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/resources/ResourceChain.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+#include "view/qt/ControlState.h"
+#include "view/qt/Render.h"
+#include "view/qt/TabControlWidget.h"
+#include "view/qt/ViewSession.h"
+
+namespace viewtest {
+namespace {
+
+using ViewTest = ViewFixture;
+
+QStringList TabTexts(const QWidget* tabs) {
+    const QTabBar* bar = static_cast<const nuvview::TabControlWidget*>(tabs)->Bar();
+    QStringList texts;
+    for (int i = 0; i < bar->count(); ++i) texts.push_back(bar->tabText(i));
+    return texts;
+}
+
+TEST_F(ViewTest, OwnerWindowIsDrawnWithNativeWidgets) {
+    host->Record(owner)["FirstName"] = "Ann";
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    nuvview::View view(window, &agent);
+    view.Sync();
+    ExpectMirrors(view, window);
+
+    auto* save = qobject_cast<QPushButton*>(view.WidgetFor(Item(window, IDC_DETAILS_SAVE)));
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->text(), "Save");
+    EXPECT_TRUE(save->isEnabled());
+    const QWidget* tabs = view.WidgetFor(Item(window, IDC_DETAILS_TAB));
+    EXPECT_EQ(TabTexts(tabs), QStringList({"Main", "Home", "Work", "More", "Info/About",
+                                           "Affiliations", "Interests"}));
+    const QTabBar* bar = static_cast<const nuvview::TabControlWidget*>(tabs)->Bar();
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_FALSE(bar->tabIcon(i).isNull()) << "tab " << i << " has no image";
+    EXPECT_EQ(bar->currentIndex(), 0);
+
+    const HWND page = MainPage(window);
+    auto* first = qobject_cast<QLineEdit*>(view.WidgetFor(Item(page, IDC_MAIN_FIRST_NAME)));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->text(), "Ann");
+    EXPECT_FALSE(first->isReadOnly()) << "the owner edits his own names";
+    EXPECT_TRUE(first->isVisible());
+    // The hidden pages and the hidden network address are hidden widgets.
+    EXPECT_FALSE(view.WidgetFor(Item(page, IDC_MAIN_ADDRESS))->isVisible());
+    EXPECT_EQ(view.WidgetFor(window)->windowTitle(), "My Details: Ann");
+}
+
+constexpr winport::StringResource kStrings[] = {{kCopySummaryTip, "Copy details"}};
+constexpr winport::ResourceTable kTable{"view test strings", {}, {}, {}, kStrings};
+
+TEST_F(ViewTest, ButtonImageAndToolTipComeFromThePlatform) {
+    ASSERT_TRUE(winport::AddResourceTable(kTable));
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    nuvview::View view(window, &agent);
+    view.Sync();
+    auto* copy =
+        qobject_cast<QPushButton*>(view.WidgetFor(Item(MainPage(window), IDC_MAIN_COPY_SUMMARY)));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_FALSE(copy->icon().isNull()) << "the button shows the platform's image";
+    EXPECT_EQ(copy->iconSize(), QSize(16, 16));
+
+    // Qt shows tips in the active window.
+    ASSERT_TRUE(Activate(view.WidgetFor(window)));
+    const QPoint inside(4, 4);
+    QHelpEvent elsewhere(QEvent::ToolTip, inside, inside);
+    QApplication::sendEvent(view.WidgetFor(Item(window, IDC_DETAILS_SAVE)), &elsewhere);
+    EXPECT_FALSE(QToolTip::isVisible()) << "a control without a tip shows none";
+    QHelpEvent rest(QEvent::ToolTip, inside, copy->mapToGlobal(inside));
+    QApplication::sendEvent(copy, &rest);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "Copy details");
+    DestroyWindow(window);
+    winport::RemoveResourceTable(kTable);
+}
+
+TEST_F(ViewTest, ContactWindowAndPaneAreDrawnAsTheyAre) {
+    host->Record(contact)["NickName"] = "Bo";
+    host->Record(contact)["UserKind"] = static_cast<unsigned char>(3);
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    nuvview::View contactView(window, &agent);
+    contactView.Sync();
+    ExpectMirrors(contactView, window);
+    EXPECT_EQ(TabTexts(contactView.WidgetFor(Item(window, IDC_DETAILS_TAB))),
+              QStringList({"Main", "Home", "Work", "More", "Info/About", "Interests / Past"}));
+    auto* nick =
+        qobject_cast<QLineEdit*>(contactView.WidgetFor(Item(MainPage(window), IDC_MAIN_NICKNAME)));
+    ASSERT_NE(nick, nullptr);
+    EXPECT_TRUE(nick->isReadOnly()) << "a contact's names are his own";
+    auto* display =
+        qobject_cast<QComboBox*>(contactView.WidgetFor(Item(MainPage(window), IDC_MAIN_DISPLAY)));
+    ASSERT_NE(display, nullptr);
+    EXPECT_TRUE(display->isEditable());
+    EXPECT_GT(display->count(), 0);
+    EXPECT_FALSE(contactView.WidgetFor(Item(window, IDC_DETAILS_UPDATE))->isVisible());
+    // The labels of his kind are bold, the display name's is not, in the dialog font's size.
+    const auto font = [&](int id) {
+        return contactView.WidgetFor(Item(MainPage(window), id))->font();
+    };
+    EXPECT_TRUE(font(IDC_MAIN_NICKNAME_LABEL).bold());
+    EXPECT_TRUE(font(IDC_MAIN_FIRST_NAME_LABEL).bold());
+    EXPECT_FALSE(font(IDC_MAIN_DISPLAY_LABEL).bold());
+    EXPECT_EQ(font(IDC_MAIN_DISPLAY_LABEL).pixelSize(), 11) << "8 points at 96 pixels an inch";
+
+    const HWND pane = OpenPane();
+    ASSERT_NE(pane, nullptr);
+    SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
+    nuvview::View paneView(pane, &agent);
+    paneView.Sync();
+    ExpectMirrors(paneView, pane);
+}
+
+TEST_F(ViewTest, WidgetsFollowTheWindowTreeOnEverySync) {
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    nuvview::View view(window, &agent);
+    view.Sync();
+    const HWND tab = Item(window, IDC_DETAILS_TAB);
+    ASSERT_TRUE(agent.SelectTab(tab, "Home"));
+    const HWND page = MainPage(window);
+    const HWND label = Item(page, IDC_MAIN_FIRST_NAME_LABEL);
+    SetWindowText(label, "Given &name:");
+    EnableWindow(Item(window, IDC_DETAILS_SAVE), FALSE);
+    const HWND extra = CreateWindowEx(0, "Button", "&Extra", WS_CHILD | WS_VISIBLE, 5, 6, 70, 20,
+                                      window, reinterpret_cast<HMENU>(4242), nullptr, nullptr);
+    view.Sync();
+    ExpectMirrors(view, window);
+    EXPECT_EQ(
+        static_cast<const nuvview::TabControlWidget*>(view.WidgetFor(tab))->Bar()->currentIndex(),
+        1);
+    EXPECT_FALSE(view.WidgetFor(page)->isVisible());
+    EXPECT_EQ(qobject_cast<QLabel*>(view.WidgetFor(label))->text(), "Given name:");
+    EXPECT_FALSE(view.WidgetFor(Item(window, IDC_DETAILS_SAVE))->isEnabled());
+    ASSERT_NE(view.WidgetFor(extra), nullptr);
+    EXPECT_EQ(view.WidgetFor(extra)->geometry(), QRect(5, 6, 70, 20));
+
+    QPointer<QWidget> gone = view.WidgetFor(extra);
+    DestroyWindow(extra);
+    view.Sync();
+    EXPECT_EQ(view.WidgetFor(extra), nullptr);
+    DeleteDropped();
+    EXPECT_TRUE(gone.isNull()) << "a destroyed window's widget is deleted";
+    ExpectMirrors(view, window);
+}
+
+// The windows a person sees among the view's top-level widgets.
+std::vector<QWidget*> Shown(const nuvview::View& view) {
+    std::vector<QWidget*> shown;
+    for (QWidget* widget : view.TopLevelWidgets()) {
+        if (!widget->isHidden()) shown.push_back(widget);
+    }
+    return shown;
+}
+
+TEST_F(ViewTest, ViewOfEveryWindowFollowsWindowsOpeningAndClosing) {
+    nuvview::View view(nullptr, &agent);
+    view.Sync();
+    EXPECT_TRUE(Shown(view).empty());
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    view.Sync();
+    EXPECT_EQ(Shown(view), std::vector<QWidget*>{view.WidgetFor(window)});
+    EXPECT_EQ(view.TopLevelWidgets().size(), winport::TopLevelWindows().size() - 1)
+        << "every window but the tool tip has a widget";
+    ExpectMirrors(view, window);
+
+    ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
+    ASSERT_FALSE(IsWindow(window));
+    view.Sync();
+    EXPECT_TRUE(Shown(view).empty());
+    EXPECT_EQ(view.WidgetFor(window), nullptr);
+}
+
+// Where |image| shows in |picture| pixel for pixel (its opaque pixels), if anywhere.
+std::optional<QPoint> Find(const QImage& picture, const QImage& image) {
+    for (int y = 0; y + image.height() <= picture.height(); ++y) {
+        for (int x = 0; x + image.width() <= picture.width(); ++x) {
+            bool same = true;
+            for (int v = 0; same && v < image.height(); ++v) {
+                for (int u = 0; same && u < image.width(); ++u) {
+                    const QRgb pixel = image.pixel(u, v);
+                    same = qAlpha(pixel) < 255 || picture.pixel(x + u, y + v) == pixel;
+                }
+            }
+            if (same) return QPoint(x, y);
+        }
+    }
+    return std::nullopt;
+}
+
+TEST_F(ViewTest, PictureHasTheWindowsSizeAndShowsIt) {
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    // The host's own tab images, which have pictures to find.
+    const HIMAGELIST images = CreateHostSmallImageList();
+    const HWND tab = Item(window, IDC_DETAILS_TAB);
+    SendMessage(tab, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath("owner.png");
+    ASSERT_TRUE(nuvview::RenderWindow(window, file));
+    EXPECT_GT(QFileInfo(file).size(), 1000);
+    const QImage picture = QImage(file).convertToFormat(QImage::Format_ARGB32);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(picture.size(), QSize(client.right, client.bottom));
+    std::set<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 3) {
+        for (int x = 0; x < picture.width(); x += 3) colours.insert(picture.pixel(x, y));
+    }
+    EXPECT_GT(colours.size(), 20u) << "texts, frames and images are drawn";
+    // Each tab's image is drawn in the tab strip, left to right.
+    int left = -1;
+    for (const int image : TabImages(window)) {
+        const QImage wanted = nuvview::ImageListPixmap(images, image)
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_ARGB32);
+        const std::optional<QPoint> at = Find(picture.copy(0, 0, picture.width(), 30), wanted);
+        ASSERT_TRUE(at.has_value()) << "image " << image << " is not in the tab strip";
+        EXPECT_GT(at->x(), left);
+        left = at->x();
+    }
+
+    EXPECT_FALSE(nuvview::RenderWindow(window, folder.filePath("missing/owner.png")));
+    DestroyWindow(window);
+    EXPECT_TRUE(nuvview::RenderImage(window).isNull());
+    ImageList_Destroy(images);
+}
+
+TEST_F(ViewTest, SessionKnowsWhetherWindowsCanBeShown) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    EXPECT_TRUE(nuvview::ViewSession::ScreenAvailable()) << "the tests name the offscreen one";
+    std::map<std::string, QByteArray> saved;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        saved[name] = qgetenv(name);
+        qunsetenv(name);
+    }
+    EXPECT_FALSE(nuvview::ViewSession::ScreenAvailable());
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+    EXPECT_TRUE(nuvview::ViewSession::ScreenAvailable());
+    qunsetenv("WAYLAND_DISPLAY");
+    for (const auto& [name, value] : saved) {
+        if (!value.isEmpty()) qputenv(name.c_str(), value);
+    }
+    EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), platform);
+}
+
+TEST_F(ViewTest, SessionSavesPicturesAndSaysWhyItCannot) {
+    nuvview::ViewSession session(nuvview::ViewSession::Display::Offscreen);
+    const HWND window = OpenContact(contact, 1);
+    ASSERT_NE(window, nullptr);
+    QTemporaryDir folder;
+    const std::string file = folder.filePath("home.png").toStdString();
+    ASSERT_TRUE(session.SavePicture(window, file)) << session.Error();
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(QImage(QString::fromStdString(file)).size(), QSize(client.right, client.bottom));
+
+    const std::string unwritable = folder.filePath("no/such/folder.png").toStdString();
+    EXPECT_FALSE(session.SavePicture(window, unwritable));
+    EXPECT_EQ(session.Error(), unwritable + ": cannot write the picture");
+    DestroyWindow(window);
+    EXPECT_FALSE(session.SavePicture(window, file));
+    EXPECT_EQ(session.Error(), "there is no window to take a picture of");
+}
+
+}  // namespace
+}  // namespace viewtest

@@ -1,0 +1,113 @@
+#include "view/qt/TabControlWidget.h"
+
+#include <QPainter>
+#include <QStyleOptionTab>
+#include <QStyleOptionTabWidgetFrame>
+
+namespace nuvview {
+
+namespace {
+
+constexpr int kMargin = 6;
+constexpr int kImageGap = 3;
+
+}  // namespace
+
+// Tabs with the narrow margins of the platform's, so as many fit in the same width: the style
+// draws each tab's shape, the bar its image and text.
+class TabControlWidget::SizedTabBar final : public QTabBar {
+public:
+    explicit SizedTabBar(QWidget* parent) : QTabBar(parent) {}
+    int height = 0;
+
+protected:
+    // As high as the platform's tab, as wide as the image and the text need in Qt's font.
+    QSize tabSizeHint(int index) const override {
+        QSize size = QTabBar::tabSizeHint(index);
+        size.setWidth(ImageWidth(index) + fontMetrics().horizontalAdvance(tabText(index)) +
+                      2 * kMargin);
+        if (height > 0) size.setHeight(height);
+        return size;
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        // The current tab last, over its neighbours.
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int i = 0; i < count(); ++i) {
+                if ((i == currentIndex()) == (pass == 0)) continue;
+                PaintTab(painter, i);
+            }
+        }
+    }
+
+private:
+    int ImageWidth(int index) const {
+        return tabIcon(index).isNull() ? 0 : iconSize().width() + kImageGap;
+    }
+
+    void PaintTab(QPainter& painter, int index) {
+        QStyleOptionTab option;
+        initStyleOption(&option, index);
+        style()->drawControl(QStyle::CE_TabBarTabShape, &option, &painter, this);
+        QRect inside = option.rect.adjusted(kMargin, 0, -kMargin + 1, 0);
+        if (!option.icon.isNull()) {
+            const QSize image = iconSize();
+            const QRect place(inside.left(), inside.center().y() - image.height() / 2 + 1,
+                              image.width(), image.height());
+            option.icon.paint(&painter, place, Qt::AlignCenter,
+                              isEnabled() ? QIcon::Normal : QIcon::Disabled);
+            inside.setLeft(place.right() + 1 + kImageGap);
+        }
+        style()->drawItemText(&painter, inside,
+                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                              option.palette, isEnabled(), option.text, QPalette::WindowText);
+    }
+};
+
+TabControlWidget::TabControlWidget(QWidget* parent)
+    : QWidget(parent), m_bar(new SizedTabBar(this)) {
+    m_bar->setDrawBase(false);
+    m_bar->setExpanding(false);
+    m_bar->setUsesScrollButtons(true);
+    m_bar->setElideMode(Qt::ElideNone);
+    setFocusProxy(m_bar);
+}
+
+QTabBar* TabControlWidget::Bar() const {
+    return m_bar;
+}
+
+void TabControlWidget::SetTabHeight(int height) {
+    if (height == m_bar->height) return;
+    m_bar->height = height;
+    // Makes the bar ask for the sizes again.
+    m_bar->setIconSize(m_bar->iconSize());
+    PlaceBar();
+}
+
+int TabControlWidget::BarHeight() const {
+    return m_bar->sizeHint().height();
+}
+
+void TabControlWidget::PlaceBar() {
+    m_bar->setGeometry(0, 0, width(), BarHeight());
+    update();
+}
+
+void TabControlWidget::resizeEvent(QResizeEvent*) {
+    PlaceBar();
+}
+
+void TabControlWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    const int top = BarHeight();
+    frame.rect = QRect(0, top - 1, width(), height() - top + 1);
+    frame.tabBarSize = m_bar->sizeHint();
+    frame.shape = QTabBar::RoundedNorth;
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+}
+
+}  // namespace nuvview

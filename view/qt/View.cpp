@@ -1,0 +1,176 @@
+#include "view/qt/View.h"
+
+#include <QCoreApplication>
+#include <QVariant>
+#include <cstdlib>
+
+#include "platform/core/WinStyles.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Font.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "view/qt/ControlState.h"
+#include "view/qt/InputFilter.h"
+#include "view/qt/Widgets.h"
+
+namespace nuvview {
+namespace {
+
+constexpr char kWindowProperty[] = "nuvWindow";
+
+// The dialog font's size at the platform's pixels per inch, in a narrow face like the
+// platform's, so texts take the room the dialog units were measured for.
+QFont DialogFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStretch(QFont::Condensed);
+    font.setPixelSize(std::abs(winport::PointSizeToHeight(winport::kDialogFontPointSize,
+                                                          winport::LogicalPixelsPerInch())));
+    return font;
+}
+
+POINT ClientOrigin(HWND hwnd) {
+    POINT origin{0, 0};
+    ClientToScreen(hwnd, &origin);
+    return origin;
+}
+
+}  // namespace
+
+View::View(HWND root, winport::Agent* agent)
+    : m_root(root),
+      m_agent(agent),
+      m_input(std::make_unique<InputFilter>(*this)),
+      m_dialogFont(DialogFont()) {}
+
+View::~View() {
+    for (auto& [hwnd, entry] : m_entries) {
+        if (entry.widget && entry.widget->isWindow()) delete entry.widget.data();
+    }
+}
+
+QWidget* View::WidgetFor(HWND hwnd) const {
+    const auto found = m_entries.find(hwnd);
+    return found == m_entries.end() ? nullptr : found->second.widget.data();
+}
+
+HWND View::WindowOf(const QWidget* widget) {
+    return widget ? reinterpret_cast<HWND>(widget->property(kWindowProperty).value<quintptr>())
+                  : nullptr;
+}
+
+ControlKind View::KindOf(HWND hwnd) const {
+    const auto found = m_entries.find(hwnd);
+    return found == m_entries.end() ? ControlKind::Container : found->second.kind;
+}
+
+std::vector<QWidget*> View::TopLevelWidgets() const {
+    std::vector<QWidget*> widgets;
+    const std::vector<HWND> roots = m_root ? std::vector<HWND>{m_root} : winport::TopLevelWindows();
+    for (HWND hwnd : roots) {
+        if (QWidget* widget = WidgetFor(hwnd)) widgets.push_back(widget);
+    }
+    return widgets;
+}
+
+void View::AfterInput(const std::function<void()>& action) {
+    if (m_syncing) return;
+    action();
+    winport::PumpMessages();
+    Sync();
+}
+
+void View::Sync() {
+    if (m_syncing) return;
+    m_syncing = true;
+    std::map<HWND, Entry> seen;
+    const std::vector<HWND> roots = m_root ? std::vector<HWND>{m_root} : winport::TopLevelWindows();
+    for (HWND hwnd : roots) {
+        if (IsWindow(hwnd)) SyncWindow(hwnd, nullptr, seen);
+    }
+    for (auto& [hwnd, entry] : m_entries) {
+        if (!seen.count(hwnd)) Drop(entry);
+    }
+    m_entries = std::move(seen);
+    SyncFocus();
+    m_syncing = false;
+    if (m_onSynced) m_onSynced();
+}
+
+void View::SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen) {
+    const ControlKind kind = ClassifyWindow(hwnd);
+    if (kind == ControlKind::NotShown) return;
+    Entry entry;
+    if (const auto found = m_entries.find(hwnd); found != m_entries.end() && found->second.widget) {
+        entry = found->second;
+        m_entries.erase(found);
+    }
+    if (!entry.widget || entry.kind != kind) {
+        if (entry.widget) Drop(entry);
+        entry = {CreateControlWidget(kind, hwnd, parent, *this), kind};
+        entry.widget->setProperty(kWindowProperty,
+                                  QVariant::fromValue(reinterpret_cast<quintptr>(hwnd)));
+        entry.widget->installEventFilter(m_input.get());
+        if (QWidget* proxy = entry.widget->focusProxy()) proxy->installEventFilter(m_input.get());
+    } else if (entry.widget->parentWidget() != parent) {
+        entry.widget->setParent(parent);
+        entry.widget->raise();
+    }
+    QWidget* widget = entry.widget;
+    const DWORD style = WindowStyle(hwnd);
+    SyncGeometry(hwnd, widget);
+    widget->setEnabled(!(style & WS_DISABLED));
+    // Fonts are read once a handle: a window changes its font by taking another.
+    const auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0));
+    if (!entry.fontShown || font != entry.font) {
+        widget->setFont(QtFont(font, m_dialogFont));
+        entry.font = font;
+        entry.fontShown = true;
+    }
+    seen[hwnd] = entry;
+    UpdateControlWidget(kind, hwnd, widget);
+    if (!DrawsOwnChildren(kind)) {
+        for (HWND child : winport::ChildWindows(hwnd)) SyncWindow(child, widget, seen);
+    }
+    widget->setVisible((style & WS_VISIBLE) != 0);
+}
+
+void View::SyncGeometry(HWND hwnd, QWidget* widget) {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    if (widget->isWindow()) {
+        // Qt frames a window itself: its widget is the platform window's client area.
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const POINT origin = ClientOrigin(hwnd);
+        widget->setGeometry(origin.x, origin.y, client.right, client.bottom);
+        return;
+    }
+    // Children are placed in the parent widget, which covers the parent window (its client
+    // area when the parent widget is a window).
+    const HWND parent = View::WindowOf(widget->parentWidget());
+    POINT origin = ClientOrigin(parent);
+    if (!widget->parentWidget()->isWindow()) {
+        RECT parentRect;
+        GetWindowRect(parent, &parentRect);
+        origin = {parentRect.left, parentRect.top};
+    }
+    widget->setGeometry(rect.left - origin.x, rect.top - origin.y, rect.right - rect.left,
+                        rect.bottom - rect.top);
+}
+
+void View::SyncFocus() {
+    QWidget* focus = WidgetFor(GetFocus());
+    if (!focus || !focus->isVisible()) return;
+    QWidget* target = focus->focusProxy() ? focus->focusProxy() : focus;
+    if (target->window()->focusWidget() != target) target->setFocus(Qt::OtherFocusReason);
+}
+
+void View::Drop(Entry& entry) {
+    if (!entry.widget) return;
+    entry.widget->hide();
+    entry.widget->removeEventFilter(m_input.get());
+    entry.widget->deleteLater();
+    entry.widget = nullptr;
+}
+
+}  // namespace nuvview

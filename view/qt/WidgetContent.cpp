@@ -1,0 +1,268 @@
+// Bringing each kind of widget in line with its control's state.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+#include "platform/controls/ComboBoxApi.h"
+#include "platform/controls/ListBoxApi.h"
+#include "platform/controls/ListViewApi.h"
+#include "platform/controls/TabControlApi.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinStyles.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "view/qt/ControlState.h"
+#include "view/qt/TabControlWidget.h"
+#include "view/qt/TextPositions.h"
+#include "view/qt/Widgets.h"
+
+namespace nuvview {
+namespace {
+
+template <class Widget>
+Widget* As(QWidget* widget) {
+    return static_cast<Widget*>(widget);
+}
+
+// Whether |state| differs from what |widget| shows last; remembers it. Lists are rebuilt only
+// when their content changed, so a sync of an unchanged window costs no widget work.
+bool Changed(QWidget* widget, const QString& state) {
+    static const char* const kShown = "nuvShownState";
+    if (widget->property(kShown).toString() == state && widget->property(kShown).isValid())
+        return false;
+    widget->setProperty(kShown, state);
+    return true;
+}
+
+Qt::Alignment StaticAlignment(DWORD style) {
+    switch (style & SS_TYPEMASK) {
+        case SS_CENTER: return Qt::AlignHCenter | Qt::AlignTop;
+        case SS_RIGHT: return Qt::AlignRight | Qt::AlignTop;
+        default: return Qt::AlignLeft | Qt::AlignTop;
+    }
+}
+
+void UpdateLabel(HWND hwnd, QLabel* label) {
+    const DWORD style = WindowStyle(hwnd);
+    const QString text = WindowText(hwnd);
+    label->setText((style & SS_NOPREFIX) ? text : WithoutMnemonics(text));
+    label->setAlignment(StaticAlignment(style));
+}
+
+void UpdatePicture(HWND hwnd, QLabel* label) {
+    const UINT kind = (WindowStyle(hwnd) & SS_TYPEMASK) == SS_ICON ? IMAGE_ICON : IMAGE_BITMAP;
+    label->setPixmap(ControlImage(hwnd, STM_GETIMAGE, kind));
+}
+
+void UpdatePushButton(HWND hwnd, QPushButton* button) {
+    const DWORD style = WindowStyle(hwnd);
+    button->setText(WindowText(hwnd));
+    button->setDefault((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+    const QPixmap image =
+        ControlImage(hwnd, BM_GETIMAGE, (style & BS_BITMAP) ? IMAGE_BITMAP : IMAGE_ICON);
+    button->setIcon(image.isNull() ? QIcon() : QIcon(image));
+    if (!image.isNull()) button->setIconSize(image.size());
+}
+
+void UpdateCheck(HWND hwnd, QAbstractButton* button) {
+    button->setText(WindowText(hwnd));
+    const auto state = static_cast<WPARAM>(SendMessage(hwnd, BM_GETCHECK, 0, 0));
+    if (auto* box = qobject_cast<QCheckBox*>(button)) {
+        box->setTristate(state == BST_INDETERMINATE);
+        box->setCheckState(state == BST_CHECKED         ? Qt::Checked
+                           : state == BST_INDETERMINATE ? Qt::PartiallyChecked
+                                                        : Qt::Unchecked);
+    } else {
+        // A radio button keeps its own group out of the way: the platform decides.
+        button->setAutoExclusive(false);
+        button->setChecked(state == BST_CHECKED);
+    }
+}
+
+void UpdateLineEdit(HWND hwnd, QLineEdit* edit) {
+    const DWORD style = WindowStyle(hwnd);
+    const bool password = SendMessage(hwnd, EM_GETPASSWORDCHAR, 0, 0) != 0;
+    edit->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    edit->setReadOnly((style & ES_READONLY) != 0);
+    edit->setAlignment((style & ES_RIGHT) ? Qt::AlignRight : Qt::AlignLeft);
+    const QString text = WindowText(hwnd);
+    if (edit->text() != text) edit->setText(text);
+    const TextSelection selection = PlatformSelection(hwnd, text);
+    if (selection.start == selection.end) {
+        edit->setCursorPosition(static_cast<int>(selection.end));
+    } else {
+        edit->setSelection(static_cast<int>(selection.start),
+                           static_cast<int>(selection.end - selection.start));
+    }
+}
+
+void UpdateTextArea(HWND hwnd, QPlainTextEdit* edit) {
+    edit->setReadOnly((WindowStyle(hwnd) & ES_READONLY) != 0);
+    QString text = WindowText(hwnd);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (edit->toPlainText() != text) edit->setPlainText(text);
+}
+
+void UpdateRichText(HWND hwnd, QTextEdit* edit) {
+    QString text = WindowText(hwnd);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (edit->toPlainText() != text) edit->setPlainText(text);
+}
+
+void UpdateCombo(HWND hwnd, QComboBox* combo) {
+    const QStringList items = ComboItems(hwnd);
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i) shown.push_back(combo->itemText(i));
+    if (shown != items) {
+        combo->clear();
+        combo->addItems(items);
+    }
+    combo->setCurrentIndex(static_cast<int>(SendMessage(hwnd, CB_GETCURSEL, 0, 0)));
+    if (combo->isEditable()) {
+        const QString text = WindowText(hwnd);
+        if (combo->currentText() != text) combo->setEditText(text);
+    }
+}
+
+void UpdateListBox(HWND hwnd, QListWidget* list) {
+    const QStringList items = ListBoxItems(hwnd);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown.push_back(list->item(i)->text());
+    if (shown != items) {
+        list->clear();
+        list->addItems(items);
+    }
+    list->setCurrentRow(static_cast<int>(SendMessage(hwnd, LB_GETCURSEL, 0, 0)));
+}
+
+void UpdateListView(HWND hwnd, QTreeWidget* tree) {
+    const std::vector<ListViewColumn> columns = ListViewColumns(hwnd);
+    QStringList titles;
+    for (const ListViewColumn& column : columns) titles.push_back(column.title);
+    tree->setColumnCount(std::max<int>(static_cast<int>(columns.size()), 1));
+    tree->setHeaderLabels(titles);
+    tree->setHeaderHidden(columns.empty() || (WindowStyle(hwnd) & LVS_NOCOLUMNHEADER));
+    int widths = 0;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        tree->setColumnWidth(static_cast<int>(i), columns[i].width);
+        widths += columns[i].width;
+    }
+    // Columns that fit need no scroll bar.
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    tree->setHorizontalScrollBarPolicy(widths <= client.right ? Qt::ScrollBarAlwaysOff
+                                                              : Qt::ScrollBarAsNeeded);
+    const auto images = reinterpret_cast<HIMAGELIST>(
+        SendMessage(hwnd, LVM_GETIMAGELIST, static_cast<WPARAM>(LVSIL_SMALL), 0));
+    const std::vector<ListViewRow> rows = ListViewRows(hwnd, static_cast<int>(columns.size()));
+    QString state = titles.join(u'\t');
+    for (const ListViewRow& row : rows) {
+        state += u'\n' + row.cells.join(u'\t') + u'\t' + QString::number(row.image) +
+                 (row.selected ? u'*' : u' ');
+    }
+    if (!Changed(tree, state)) return;
+    tree->clear();
+    for (const ListViewRow& row : rows) {
+        auto* item = new QTreeWidgetItem(tree, row.cells);
+        const QPixmap image = ImageListPixmap(images, row.image);
+        if (!image.isNull()) item->setIcon(0, QIcon(image));
+        item->setSelected(row.selected);
+    }
+}
+
+void AddTreeNodes(const std::vector<TreeNode>& nodes, QTreeWidgetItem* parent, QTreeWidget* tree) {
+    for (const TreeNode& node : nodes) {
+        auto* item = parent ? new QTreeWidgetItem(parent, QStringList{node.text})
+                            : new QTreeWidgetItem(tree, QStringList{node.text});
+        AddTreeNodes(node.children, item, tree);
+        item->setExpanded(node.expanded);
+        item->setSelected(node.selected);
+    }
+}
+
+void DescribeNodes(const std::vector<TreeNode>& nodes, QString& out) {
+    for (const TreeNode& node : nodes) {
+        out += node.text + (node.expanded ? u'+' : u'-') + (node.selected ? u'*' : u' ') + u'(';
+        DescribeNodes(node.children, out);
+        out += u')';
+    }
+}
+
+void UpdateTreeView(HWND hwnd, QTreeWidget* tree) {
+    const std::vector<TreeNode> nodes = TreeItems(hwnd);
+    QString state;
+    DescribeNodes(nodes, state);
+    if (!Changed(tree, state)) return;
+    tree->clear();
+    tree->setHeaderHidden(true);
+    AddTreeNodes(nodes, nullptr, tree);
+}
+
+void ShowTabItems(QTabBar* bar, HIMAGELIST images, const std::vector<TabItem>& items) {
+    while (bar->count() > static_cast<int>(items.size())) bar->removeTab(bar->count() - 1);
+    for (size_t i = 0; i < items.size(); ++i) {
+        const int index = static_cast<int>(i);
+        if (index >= bar->count()) bar->addTab(QString());
+        bar->setTabText(index, items[i].caption);
+        const QPixmap image = ImageListPixmap(images, items[i].image);
+        bar->setTabIcon(index, image.isNull() ? QIcon() : QIcon(image));
+    }
+}
+
+void UpdateTabs(HWND hwnd, TabControlWidget* tabs) {
+    QTabBar* bar = tabs->Bar();
+    const auto images = reinterpret_cast<HIMAGELIST>(SendMessage(hwnd, TCM_GETIMAGELIST, 0, 0));
+    const std::vector<TabItem> items = TabItems(hwnd);
+    QString state = QString::number(reinterpret_cast<quintptr>(images));
+    for (const TabItem& item : items)
+        state += u'\n' + item.caption + u'\t' + QString::number(item.image);
+    if (Changed(tabs, state)) ShowTabItems(bar, images, items);
+    RECT first{};
+    if (!items.empty()) SendMessage(hwnd, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    tabs->SetTabHeight(first.bottom - first.top);
+    bar->setCurrentIndex(static_cast<int>(SendMessage(hwnd, TCM_GETCURSEL, 0, 0)));
+}
+
+}  // namespace
+
+void UpdateControlWidget(ControlKind kind, HWND hwnd, QWidget* widget) {
+    const QSignalBlocker blocker(widget);
+    switch (kind) {
+        case ControlKind::Label: return UpdateLabel(hwnd, As<QLabel>(widget));
+        case ControlKind::Picture: return UpdatePicture(hwnd, As<QLabel>(widget));
+        case ControlKind::PushButton: return UpdatePushButton(hwnd, As<QPushButton>(widget));
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton: return UpdateCheck(hwnd, As<QAbstractButton>(widget));
+        case ControlKind::GroupBox: return As<QGroupBox>(widget)->setTitle(WindowText(hwnd));
+        case ControlKind::LineEdit: return UpdateLineEdit(hwnd, As<QLineEdit>(widget));
+        case ControlKind::TextArea: return UpdateTextArea(hwnd, As<QPlainTextEdit>(widget));
+        case ControlKind::RichText: return UpdateRichText(hwnd, As<QTextEdit>(widget));
+        case ControlKind::ComboBox: return UpdateCombo(hwnd, As<QComboBox>(widget));
+        case ControlKind::ListBox: return UpdateListBox(hwnd, As<QListWidget>(widget));
+        case ControlKind::ListView: return UpdateListView(hwnd, As<QTreeWidget>(widget));
+        case ControlKind::TreeView: return UpdateTreeView(hwnd, As<QTreeWidget>(widget));
+        case ControlKind::TabControl: {
+            const QSignalBlocker barBlocker(As<TabControlWidget>(widget)->Bar());
+            return UpdateTabs(hwnd, As<TabControlWidget>(widget));
+        }
+        case ControlKind::Container:
+            if (widget->isWindow()) widget->setWindowTitle(WindowText(hwnd));
+            return;
+        case ControlKind::Etched:
+        case ControlKind::UpDown:
+        case ControlKind::Animation:
+        case ControlKind::NotShown: return;
+    }
+}
+
+}  // namespace nuvview
