@@ -1,0 +1,120 @@
+// The Qt view's costs a person notices: drawing the owner's window with its seven tabs, and what
+// the view adds to one typed character over the platform's own handling of it.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <filesystem>
+
+#include "client/cli/OpenCommand.h"
+#include "client/host/ClientHost.h"
+#include "client/store/DataFolder.h"
+#include "details/UserDetailsDialog.h"
+#include "platform/automation/Agent.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+#include "view/qt/Render.h"
+#include "view/qt/View.h"
+#include "view/qt/ViewSession.h"
+
+namespace nuvclient {
+namespace {
+
+constexpr std::uint32_t kOwner = 1234567;
+
+// The sample data in a fresh folder, the client over it and the owner's window open.
+class OwnerWindow {
+public:
+    OwnerWindow() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "nuvinfo-bench-XXXXXX");
+        if (!mkdtemp(pattern.data())) std::abort();
+        m_folder = pattern;
+        m_store = OpenDataFolder(m_folder / "data", NUV_CLIENT_DATA_DIR);
+        m_store->WriteKey(kOwner, "ShowUpdateInfoWarning", Value::Bool(false));
+        m_host = std::make_unique<ClientHost>(*m_store);
+        std::string problem;
+        m_window = OpenWindow(*m_host, {WindowKind::Owner}, problem);
+        if (!m_window) std::abort();
+    }
+    ~OwnerWindow() {
+        DestroyWindow(m_window);
+        winport::PumpMessages();
+        m_host.reset();
+        m_store.reset();
+        std::filesystem::remove_all(m_folder);
+    }
+    HWND Window() const { return m_window; }
+    // The nickname's field on the Main page.
+    HWND Nickname() const {
+        auto* dialog = dynamic_cast<CUserDetailsDialog*>(CWnd::FromHandlePermanent(m_window));
+        return GetDlgItem(dialog->GetPage(0)->m_hWnd, IDC_MAIN_NICKNAME);
+    }
+
+private:
+    std::filesystem::path m_folder;
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<ClientHost> m_host;
+    HWND m_window = nullptr;
+};
+
+nuvview::ViewSession& Session() {
+    static nuvview::ViewSession session(nuvview::ViewSession::Display::Offscreen);
+    return session;
+}
+
+void BM_RenderOwnerWindow(benchmark::State& state) {
+    Session();
+    OwnerWindow owner;
+    for (auto _ : state) {
+        const QImage image = nuvview::RenderImage(owner.Window());
+        if (image.isNull()) std::abort();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_RenderOwnerWindow)->Unit(benchmark::kMillisecond);
+
+// The field takes 20 characters: it is emptied, untimed, before it is full.
+template <class TypeOne>
+void TypeCharacters(benchmark::State& state, winport::Agent& agent, HWND field, TypeOne typeOne) {
+    int typed = 0;
+    for (auto _ : state) {
+        if (typed++ % 15 == 0) {
+            state.PauseTiming();
+            agent.Type(field, "");
+            state.ResumeTiming();
+        }
+        typeOne();
+    }
+}
+
+void BM_TypeCharacterThroughTheAgent(benchmark::State& state) {
+    Session();
+    OwnerWindow owner;
+    winport::Agent agent;
+    const HWND field = owner.Nickname();
+    TypeCharacters(state, agent, field, [&] {
+        agent.Type(field, "x", winport::TypeMode::Append);
+        winport::PumpMessages();
+    });
+}
+BENCHMARK(BM_TypeCharacterThroughTheAgent)->Unit(benchmark::kMicrosecond);
+
+// A key pressed on the Qt widget: the view hands it to the agent, then shows the result.
+void BM_TypeCharacterThroughTheView(benchmark::State& state) {
+    Session();
+    OwnerWindow owner;
+    winport::Agent agent;
+    nuvview::View view(owner.Window(), &agent);
+    view.Sync();
+    const HWND field = owner.Nickname();
+    QWidget* widget = view.WidgetFor(field);
+    if (!widget) std::abort();
+    TypeCharacters(state, agent, field, [&] { QTest::keyClick(widget, Qt::Key_X); });
+}
+BENCHMARK(BM_TypeCharacterThroughTheView)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace nuvclient
