@@ -62,7 +62,7 @@ HWND OpenPane(ClientHost& host, BCUserInfo* user) {
 
 }  // namespace
 
-HWND OpenWindow(ClientHost& host, const OpenRequest& request, std::string& problem) {
+HWND OpenWindowUnhandled(ClientHost& host, const OpenRequest& request, std::string& problem) {
     const std::optional<User> user = FindRequestedUser(host.UserStore(), request, problem);
     if (!user) return nullptr;
     BCUserInfo* info = host.UserInfo(*user);
@@ -84,6 +84,11 @@ HWND OpenWindow(ClientHost& host, const OpenRequest& request, std::string& probl
                                                   request.limited, nullptr));
     }
     if (!window) problem = "the module opened no window for " + std::to_string(user->number);
+    return window;
+}
+
+HWND OpenWindow(ClientHost& host, const OpenRequest& request, std::string& problem) {
+    const HWND window = OpenWindowUnhandled(host, request, problem);
     winport::PumpMessages();
     return window;
 }

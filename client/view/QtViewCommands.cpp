@@ -15,7 +15,8 @@ int RunGui(ClientHost& host, const OpenRequest& request, std::ostream& err) {
     // Before any window: the session outlives them.
     nuvview::ViewSession session(nuvview::ViewSession::Display::Screen);
     std::string problem;
-    if (!OpenWindow(host, request, problem)) {
+    // The owner's update warning and the like come up in front of the person, not before.
+    if (!OpenWindowUnhandled(host, request, problem)) {
         err << "nuvclient: " << problem << '\n';
         return kExitFailure;
     }
