@@ -1,45 +1,20 @@
 // Opening and closing the owner's details window through the module, as the reference client
 // does, headless.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 
 #include <filesystem>
 #include <string>
 
+#include "bench/SampleData.h"
 #include "client/cli/OpenCommand.h"
 #include "client/host/ClientHost.h"
-#include "client/store/DataFolder.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 
 namespace nuvclient {
 namespace {
-
-// A fresh copy of the sample data for one benchmark, removed afterwards.
-class SampleData {
-public:
-    SampleData() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "nuvinfo-bench-XXXXXX");
-        if (!mkdtemp(pattern.data())) std::abort();
-        m_folder = pattern;
-        m_store = OpenDataFolder(m_folder / "data", NUV_CLIENT_DATA_DIR);
-        // The owner's update warning would otherwise run each time.
-        m_store->WriteKey(kOwner, "ShowUpdateInfoWarning", Value::Bool(false));
-    }
-    ~SampleData() {
-        m_store.reset();
-        std::filesystem::remove_all(m_folder);
-    }
-    Store& UserStore() { return *m_store; }
-
-    static constexpr std::uint32_t kOwner = 1234567;
-
-private:
-    std::filesystem::path m_folder;
-    std::unique_ptr<Store> m_store;
-};
 
 long MaxResidentKilobytes() {
     rusage usage{};

@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
+#include "bench/SampleData.h"
 #include "client/cli/OpenCommand.h"
 #include "client/host/ClientHost.h"
-#include "client/store/DataFolder.h"
 #include "details/UserDetailsDialog.h"
 #include "platform/automation/Agent.h"
 #include "platform/message/MessageApi.h"
@@ -23,15 +23,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr std::uint32_t kOwner = 1234567;
+constexpr std::uint32_t kOwner = SampleData::kOwner;
 
 void BM_OperationResultReachesTheWindow(benchmark::State& state) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "nuvinfo-bench-XXXXXX");
-    if (!mkdtemp(pattern.data())) std::abort();
-    const std::filesystem::path folder = pattern;
+    SampleData data;
+    Store* store = &data.UserStore();
     {
-        std::unique_ptr<Store> store = OpenDataFolder(folder / "data", NUV_CLIENT_DATA_DIR);
-        store->WriteKey(kOwner, "ShowUpdateInfoWarning", Value::Bool(false));
         store->WriteKey(kOwner, "SecurityLevel", Value::UInt8(0));
         ClientOptions options;
         // The directory itself never answers: the benchmark reports in its place.
@@ -71,7 +68,6 @@ void BM_OperationResultReachesTheWindow(benchmark::State& state) {
         DestroyWindow(window);
         winport::PumpMessages();
     }
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_OperationResultReachesTheWindow)
     ->Iterations(2000)

@@ -1,16 +1,15 @@
 // The Qt view's costs a person notices: drawing the owner's window with its seven tabs, and what
 // the view adds to one typed character over the platform's own handling of it.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
 
+#include "bench/SampleData.h"
 #include "client/cli/OpenCommand.h"
 #include "client/host/ClientHost.h"
-#include "client/store/DataFolder.h"
 #include "details/UserDetailsDialog.h"
 #include "platform/automation/Agent.h"
 #include "platform/message/MessageApi.h"
@@ -23,18 +22,11 @@
 namespace nuvclient {
 namespace {
 
-constexpr std::uint32_t kOwner = 1234567;
-
 // The sample data in a fresh folder, the client over it and the owner's window open.
 class OwnerWindow {
 public:
     OwnerWindow() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "nuvinfo-bench-XXXXXX");
-        if (!mkdtemp(pattern.data())) std::abort();
-        m_folder = pattern;
-        m_store = OpenDataFolder(m_folder / "data", NUV_CLIENT_DATA_DIR);
-        m_store->WriteKey(kOwner, "ShowUpdateInfoWarning", Value::Bool(false));
-        m_host = std::make_unique<ClientHost>(*m_store);
+        m_host = std::make_unique<ClientHost>(m_data.UserStore());
         std::string problem;
         m_window = OpenWindow(*m_host, {WindowKind::Owner}, problem);
         if (!m_window) std::abort();
@@ -43,8 +35,6 @@ public:
         DestroyWindow(m_window);
         winport::PumpMessages();
         m_host.reset();
-        m_store.reset();
-        std::filesystem::remove_all(m_folder);
     }
     HWND Window() const { return m_window; }
     // The nickname's field on the Main page.
@@ -54,8 +44,7 @@ public:
     }
 
 private:
-    std::filesystem::path m_folder;
-    std::unique_ptr<Store> m_store;
+    SampleData m_data;
     std::unique_ptr<ClientHost> m_host;
     HWND m_window = nullptr;
 };

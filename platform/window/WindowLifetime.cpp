@@ -112,7 +112,11 @@ HWND CreateWindowWithSubclass(DWORD exStyle, const char* className, const char* 
         window->parent = parentWindow;
         window->id = id;
     } else {
-        window->owner = parentWindow;
+        // As on Windows: a child given as the owner stands for its top-level window, so the
+        // owned window goes when that one does.
+        Window* owner = parentWindow;
+        while (owner && owner->parent) owner = owner->parent;
+        window->owner = owner;
     }
     window->handle = HandleTable::Instance().Add(window);
     if (!window->handle) {

@@ -113,12 +113,15 @@ TEST_F(MainPageTest, CopyButtonShowsItsImageAndTip) {
     ASSERT_NE(window, nullptr);
     const HWND button = Control(window, IDC_MAIN_COPY_SUMMARY);
     EXPECT_NE(SendMessage(button, BM_GETIMAGE, IMAGE_ICON, 0), 0);
+    // The page's tip belongs to the window, and goes with it.
     HWND tip = nullptr;
     for (HWND top : winport::TopLevelWindows()) {
-        if (GetWindow(top, GW_OWNER) == Page(window)) tip = top;
+        if (GetWindow(top, GW_OWNER) == window) tip = top;
     }
     ASSERT_NE(tip, nullptr);
     EXPECT_EQ(winport::ToolTipText(tip, button), "Copy details");
+    DestroyWindow(window);
+    EXPECT_FALSE(IsWindow(tip));
 }
 
 struct DisplayCase {

@@ -114,6 +114,18 @@ TEST_F(ToolTipControlTest, IsAHiddenTopLevelPopupOwnedByItsDialog) {
     EXPECT_FALSE(IsWindow(tip));
 }
 
+// A page (a child window) that makes its tip names its top-level window as the tip's owner.
+TEST_F(ToolTipControlTest, TipOfAChildWindowGoesWithItsTopLevelWindow) {
+    const HWND dialog = spy.CreateSpyWindow("dialog");
+    const HWND page = CreateWindowEx(0, "Static", "page", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10,
+                                     dialog, nullptr, nullptr, nullptr);
+    const HWND tip = CreateToolTip(TTS_ALWAYSTIP, page);
+    EXPECT_EQ(GetWindow(tip, GW_OWNER), dialog);
+    DestroyWindow(dialog);
+    EXPECT_FALSE(IsWindow(page));
+    EXPECT_FALSE(IsWindow(tip));
+}
+
 TEST_F(ToolTipControlTest, AToolPerControlShowsItsTextAndAsksNobody) {
     const HWND tip = CreateToolTip();
     const HWND other = CreateControl("Button", 0, 1003, "other", "Other");
