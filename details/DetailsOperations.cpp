@@ -55,9 +55,7 @@ void CUserDetailsDialog::Save() {
     }
     const winport::ComPtr<MIUserObject> owner = AsUserObject(m_ownerUser);
     const std::string closeLabel = GetDlgItemText(IDC_DETAILS_CLOSE);
-    PlayAnimation(true);
-    EnableOperationButtons(false);
-    EnableDialogs(FALSE);
+    SetBusy(true);
     SetItemText(IDC_DETAILS_CLOSE, "Cancel");
     const HRESULT started =
         StartOperation<MISaveDetailsOp>(true, [&](MISaveDetailsOp& op, MIDBOperation** operation) {
@@ -112,9 +110,7 @@ void CUserDetailsDialog::OnUpdateFromDatabase() {
         return;
     }
     const winport::ComPtr<MIUserObject> owner = AsUserObject(m_ownerUser);
-    PlayAnimation(true);
-    EnableOperationButtons(false);
-    EnableDialogs(FALSE);
+    SetBusy(true);
     const HRESULT started = StartOperation<MIUpdateDetailsOp>(
         false, [&](MIUpdateDetailsOp& op, MIDBOperation** operation) {
             return op.Start(owner.Get(), m_sink.Get(), operation);
@@ -160,12 +156,16 @@ void CUserDetailsDialog::EnableOperationButtons(bool enable) {
     EnableItem(IDC_DETAILS_MORE_OPTIONS, enable);
 }
 
+void CUserDetailsDialog::SetBusy(bool busy) {
+    PlayAnimation(busy);
+    EnableOperationButtons(!busy);
+    EnableDialogs(busy ? FALSE : TRUE);
+}
+
 void CUserDetailsDialog::OnOperationDone() {
     if (!m_operation) return;
-    PlayAnimation(false);
+    SetBusy(false);
     SetItemText(IDC_DETAILS_CLOSE, "Done");
-    EnableOperationButtons(true);
-    EnableDialogs(TRUE);
     if (!m_upload) {
         // What the owner typed meanwhile is kept: the pages commit it before they reload.
         if (!m_owner) DoNext();
@@ -176,18 +176,14 @@ void CUserDetailsDialog::OnOperationDone() {
 
 void CUserDetailsDialog::OnOperationFailed(int, const std::string& text) {
     if (!m_operation) return;
-    PlayAnimation(false);
-    EnableOperationButtons(true);
-    EnableDialogs(TRUE);
+    SetBusy(false);
     // Ended before the box: no second result of it is handled while the box is up.
     EndOperation();
     MessageBox(m_hWnd, text.c_str(), BRCString(AFX_IDS_APP_TITLE).c_str(), MB_OK | MB_ICONERROR);
 }
 
 void CUserDetailsDialog::OnStartFailed(HRESULT result) {
-    PlayAnimation(false);
-    EnableOperationButtons(true);
-    EnableDialogs(TRUE);
+    SetBusy(false);
     char text[256];
     std::snprintf(text, sizeof text, BRCString(IDS_OPERATION_NOT_STARTED).c_str(),
                   static_cast<unsigned>(result));

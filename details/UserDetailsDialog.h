@@ -99,6 +99,9 @@ private:
     // The busy animation, and the buttons that start operations, as an operation runs or ends.
     void PlayAnimation(bool play);
     void EnableOperationButtons(bool enable);
+    // The animation, those buttons and every page, as an upload or a refresh runs or as any
+    // operation ends.
+    void SetBusy(bool busy);
     // An operation that could not be started leaves the window as it was, and says so.
     void OnStartFailed(HRESULT result);
     std::optional<LRESULT> OnDestroyMessage(const winport::Message& m);
