@@ -1,6 +1,6 @@
 // The animation control ("SysAnimate32"): its styles, messages and notifications with Windows'
 // values, the functions behind the Animate_* macros, and what a view or a test reads of it.
-// Headless, no timer draws frames: AdvanceAnimation steps a playing clip as its timer would.
+// A playing clip steps on its window's timer; AdvanceAnimation steps it at once, for a test.
 #pragma once
 
 #include <optional>
@@ -8,6 +8,7 @@
 
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinTypes.h"
+#include "platform/gdi/PixelImage.h"
 #include "platform/message/MessageApi.h"
 
 inline constexpr char ANIMATE_CLASS[] = "SysAnimate32";
@@ -69,6 +70,11 @@ struct AnimationState {
 
 // The state of |animation|; nullopt with the last error set when it is not an animation control.
 std::optional<AnimationState> GetAnimationState(HWND animation);
+
+// The frame on show as a picture, for a view to draw; null with the last error set when no clip
+// is open. With ACS_TRANSPARENT the colour of the first frame's top-left pixel shows the
+// background the parent chose when the clip opened (its solid brush), or nothing without one.
+PixelImagePtr GetAnimationFrame(HWND animation);
 
 // Shows the next |frames| frames of a playing clip, as its timer would, wrapping from the last
 // frame of the range to the first; after the last repeat the clip stops and ACN_STOP is posted.

@@ -1,12 +1,18 @@
-// Reading an animation clip: the RIFF "AVI " form, as far as the animation control needs it (the
-// frame count, size and rate from the main header, and the frames present in the 'movi' list).
+// Reading an animation clip: the RIFF "AVI " form, as far as the animation control needs it: the
+// frame count, size and rate from the main header, the palette from the video stream's format,
+// and the frames of the 'movi' list, 8 bits a pixel, uncompressed or run-length encoded.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/core/WinTypes.h"
+
+inline constexpr DWORD BI_RGB = 0;
+inline constexpr DWORD BI_RLE8 = 1;
 
 namespace winport {
 
@@ -15,6 +21,9 @@ struct AviClip {
     LONG width = 0;
     LONG height = 0;
     DWORD microSecondsPerFrame = 0;
+    std::vector<COLORREF> palette;
+    // Each frame's palette indices, width * height of them, row by row from the top.
+    std::vector<std::vector<BYTE>> frames;
 
     friend bool operator==(const AviClip&, const AviClip&) = default;
 };

@@ -7,6 +7,8 @@
 #include "platform/controls/ControlSupport.h"
 #include "platform/core/LastError.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/message/TimerApi.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowClass.h"
 
@@ -14,6 +16,7 @@ namespace winport {
 namespace {
 
 constexpr WORD kLastFrame = 0xFFFF;
+constexpr UINT_PTR kFrameTimer = 1;
 
 struct Registrar {
     Registrar() {
@@ -54,6 +57,9 @@ LRESULT AnimationControl::HandleMessage(const Message& m) {
                           HIWORD(static_cast<UINT_PTR>(m.lParam)));
         case ACM_STOP: return OnStop();
         case ACM_ISPLAYING: return m_state.playing ? TRUE : FALSE;
+        case WM_TIMER:
+            if (m.wParam == kFrameTimer) Advance(1);
+            return 0;
         case WM_CLOSE: return OnClose();
         case WM_DESTROY: Close(); return 0;
         default: return DefWindowProc(m.hwnd, m.id, m.wParam, m.lParam);
@@ -75,7 +81,7 @@ LRESULT AnimationControl::OnOpen(LPARAM clip) {
         return FALSE;
     }
     const std::string path = reinterpret_cast<const char*>(clip);
-    const std::optional<AviClip> avi = ReadAviClip(path);
+    std::optional<AviClip> avi = ReadAviClip(path);
     if (!avi) return FALSE;
     m_state.open = true;
     m_state.clip = path;
@@ -83,6 +89,7 @@ LRESULT AnimationControl::OnOpen(LPARAM clip) {
     m_state.width = avi->width;
     m_state.height = avi->height;
     m_state.microSecondsPerFrame = avi->microSecondsPerFrame;
+    m_clip = std::move(*avi);
 
     // The parent picks the brush the frames are drawn on.
     if (m_notify) {
@@ -131,6 +138,8 @@ LRESULT AnimationControl::OnPlay(int repeat, WORD from, WORD to) {
     // A range of one frame shows that frame: nothing plays and nothing is posted.
     if (first == last) return TRUE;
     m_state.playing = true;
+    const DWORD milliseconds = (m_state.microSecondsPerFrame + 500) / 1000;
+    SetTimer(m_hwnd, kFrameTimer, milliseconds, nullptr);
     Notify(ACN_START);
     return TRUE;
 }
@@ -160,14 +169,44 @@ void AnimationControl::Advance(UINT frames) {
     }
 }
 
+PixelImagePtr AnimationControl::Frame() const {
+    if (!m_state.open) {
+        SetLastErrorText(ERROR_INVALID_PARAMETER, "GetAnimationFrame: no clip is open");
+        return nullptr;
+    }
+    const std::vector<BYTE>& indices = m_clip.frames[m_state.frame];
+    auto picture = std::make_shared<PixelImage>();
+    picture->width = m_clip.width;
+    picture->height = m_clip.height;
+    picture->pixels.reserve(indices.size());
+    // An index past a short palette draws its first colour.
+    const auto colorOf = [this](BYTE index) {
+        return m_clip.palette[index < m_clip.palette.size() ? index : 0];
+    };
+    const bool transparent = (WindowStyle(m_hwnd) & ACS_TRANSPARENT) != 0;
+    const COLORREF key = colorOf(m_clip.frames.front().front());
+    LOGBRUSH brush;
+    const bool solid = m_state.background &&
+                       GetObject(m_state.background, sizeof brush, &brush) == sizeof brush &&
+                       brush.lbStyle == BS_SOLID;
+    const std::uint32_t background = solid ? PixelFromColor(brush.lbColor) : 0;
+    for (const BYTE index : indices) {
+        const COLORREF color = colorOf(index);
+        picture->pixels.push_back(transparent && color == key ? background : PixelFromColor(color));
+    }
+    return picture;
+}
+
 void AnimationControl::Close() {
     StopPlaying();
     m_state = AnimationState{};
+    m_clip = AviClip{};
 }
 
 void AnimationControl::StopPlaying() {
     if (!m_state.playing) return;
     m_state.playing = false;
+    KillTimer(m_hwnd, kFrameTimer);
     Notify(ACN_STOP);
 }
 
@@ -196,6 +235,11 @@ std::optional<AnimationState> GetAnimationState(HWND animation) {
     const AnimationControl* control = FindAnimation(animation, "GetAnimationState");
     if (!control) return std::nullopt;
     return control->State();
+}
+
+PixelImagePtr GetAnimationFrame(HWND animation) {
+    const AnimationControl* control = FindAnimation(animation, "GetAnimationFrame");
+    return control ? control->Frame() : nullptr;
 }
 
 bool AdvanceAnimation(HWND animation, UINT frames) {

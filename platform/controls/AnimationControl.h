@@ -1,6 +1,7 @@
 // The "SysAnimate32" class: opens a clip from a file, plays a range of its frames a number of
-// times and tells its parent when playing starts and stops. ACN_START and ACN_STOP are posted,
-// not sent, as the control's own playing thread does in Windows.
+// times on a window timer at the clip's rate, and tells its parent when playing starts and stops.
+// ACN_START and ACN_STOP are posted, not sent, as the control's own playing thread does in
+// Windows.
 #pragma once
 
 #include "platform/controls/AnimationApi.h"
@@ -20,6 +21,7 @@ public:
     LRESULT HandleMessage(const Message& m) override;
     std::vector<std::string> DescribeState(HWND hwnd) const override;
     const AnimationState& State() const { return m_state; }
+    PixelImagePtr Frame() const;
     void Advance(UINT frames);
 
 private:
@@ -37,6 +39,7 @@ private:
     HWND m_hwnd;
     HWND m_notify = nullptr;  // The parent at creation: the notifications go there.
     AnimationState m_state;
+    AviClip m_clip;
 };
 
 }  // namespace winport

@@ -72,7 +72,7 @@ bool MessageQueue::Peek(MSG& out, const MessageFilter& filter, bool remove) {
         return true;
     }
     // WM_QUIT comes once the queue holds nothing else, as Windows delivers it.
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     const bool wantsQuit = (filter.first == 0 && filter.last == 0) ||
                            (WM_QUIT >= filter.first && WM_QUIT <= filter.last);
     if (m_quitPosted && wantsQuit && m_incoming.empty()) {
@@ -80,16 +80,66 @@ bool MessageQueue::Peek(MSG& out, const MessageFilter& filter, bool remove) {
         if (remove) m_quitPosted = false;
         return true;
     }
-    return false;
+    lock.unlock();
+    return TakeDueTimer(out, filter, remove);
+}
+
+bool MessageQueue::TakeDueTimer(MSG& out, const MessageFilter& filter, bool remove) {
+    const TimerClock::time_point now = TimerClock::now();
+    Timer* first = nullptr;
+    for (Timer& timer : m_timers) {
+        const MSG msg{timer.hwnd, WM_TIMER, timer.id, 0, 0, {}};
+        if (timer.due <= now && Matches(msg, filter) && (!first || timer.due < first->due))
+            first = &timer;
+    }
+    if (!first) return false;
+    out = MSG{first->hwnd, WM_TIMER, first->id, 0, 0, {}};
+    if (remove) first->due = now + first->interval;
+    return true;
 }
 
 void MessageQueue::Wait() {
+    const std::optional<TimerClock::time_point> due = NextTimerDue();
     if (InputWaiter* waiter = m_waiter.load()) {
-        waiter->WaitForInput();
+        waiter->WaitForInput(due);
         return;
     }
     std::unique_lock lock(m_mutex);
-    m_posted.wait(lock, [this] { return !m_incoming.empty() || m_quitPosted; });
+    const auto posted = [this] { return !m_incoming.empty() || m_quitPosted; };
+    if (due) {
+        m_posted.wait_until(lock, *due, posted);
+    } else {
+        m_posted.wait(lock, posted);
+    }
+}
+
+void MessageQueue::SetTimer(HWND hwnd, UINT_PTR id, std::chrono::milliseconds interval) {
+    const TimerClock::time_point due = TimerClock::now() + interval;
+    for (Timer& timer : m_timers) {
+        if (timer.hwnd == hwnd && timer.id == id) {
+            timer = Timer{hwnd, id, interval, due};
+            return;
+        }
+    }
+    m_timers.push_back(Timer{hwnd, id, interval, due});
+}
+
+bool MessageQueue::KillTimer(HWND hwnd, UINT_PTR id) {
+    return std::erase_if(m_timers, [&](const Timer& timer) {
+               return timer.hwnd == hwnd && timer.id == id;
+           }) > 0;
+}
+
+void MessageQueue::KillTimers(HWND hwnd) {
+    std::erase_if(m_timers, [hwnd](const Timer& timer) { return timer.hwnd == hwnd; });
+}
+
+std::optional<TimerClock::time_point> MessageQueue::NextTimerDue() const {
+    std::optional<TimerClock::time_point> first;
+    for (const Timer& timer : m_timers) {
+        if (!first || timer.due < *first) first = timer.due;
+    }
+    return first;
 }
 
 bool MessageQueue::RemoveForWindow(HWND hwnd) {

@@ -50,6 +50,7 @@ void FreeWindow(Window& window, bool unlink) {
     CallWindow(window, WM_NCDESTROY, 0, 0);
     HandleTable::Instance().Remove(window.handle);
     window.queue->RemoveForWindow(window.handle);
+    window.queue->KillTimers(window.handle);
     if (unlink) BuryWindow(WindowTree::Instance().Unlink(&window));
 }
 

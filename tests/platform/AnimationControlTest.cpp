@@ -8,11 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "AviTestClips.h"
 #include "ControlTestSupport.h"
 #include "platform/automation/WindowDump.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/AnimationClip.h"
+#include "platform/gdi/GdiObjects.h"
 #include "platform/message/MessageApi.h"
+#include "platform/message/TimerApi.h"
 
 namespace winport::test {
 namespace {
@@ -20,95 +23,6 @@ namespace {
 constexpr int kAnimationId = 30;
 const std::string kStart = "parent WM_COMMAND 1 30";
 const std::string kStop = "parent WM_COMMAND 2 30";
-
-// A clip written as its RIFF bytes: a main header, one video stream of 8-bit frames, the frames.
-struct ClipShape {
-    std::uint32_t frames = 12;
-    std::uint32_t width = 32;
-    std::uint32_t height = 24;
-    std::uint32_t microSecondsPerFrame = 66666;
-    std::uint32_t framesPresent = 12;
-};
-
-std::string Dword(std::uint32_t value) {
-    std::string bytes;
-    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((value >> shift) & 0xFF);
-    return bytes;
-}
-
-std::string Chunk(std::string_view id, const std::string& data) {
-    std::string chunk = std::string(id) + Dword(static_cast<std::uint32_t>(data.size())) + data;
-    if (data.size() % 2) chunk += '\0';
-    return chunk;
-}
-
-std::string List(std::string_view type, const std::string& content) {
-    return Chunk("LIST", std::string(type) + content);
-}
-
-std::string AviBytes(const ClipShape& shape) {
-    const std::uint32_t frameBytes = shape.width * shape.height;
-    std::string mainHeader = Dword(shape.microSecondsPerFrame) + Dword(0) + Dword(0) + Dword(0x10) +
-                             Dword(shape.frames) + Dword(0) + Dword(1) + Dword(frameBytes) +
-                             Dword(shape.width) + Dword(shape.height);
-    mainHeader += std::string(16, '\0');
-    const std::string streamHeader = "vidsDIB " + std::string(48, '\0');
-    const std::string bitmapInfo = Dword(40) + Dword(shape.width) + Dword(shape.height) +
-                                   std::string("\x01\x00\x08\x00", 4) + std::string(24, '\0');
-    std::string frames;
-    for (std::uint32_t i = 0; i < shape.framesPresent; ++i) {
-        frames += Chunk("00db", std::string(frameBytes, static_cast<char>(i)));
-    }
-    const std::string body =
-        "AVI " +
-        List("hdrl", Chunk("avih", mainHeader) +
-                         List("strl", Chunk("strh", streamHeader) + Chunk("strf", bitmapInfo))) +
-        List("movi", frames) + Chunk("idx1", "");
-    return "RIFF" + Dword(static_cast<std::uint32_t>(body.size())) + body;
-}
-
-std::optional<AviClip> Parse(const std::string& bytes, std::string& error) {
-    return ParseAviClip(std::span(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size()),
-                        error);
-}
-
-TEST(AviClipTest, ReadsFrameCountSizeAndRateFromTheMainHeader) {
-    std::string error;
-    const auto clip = Parse(AviBytes({12, 32, 24, 66666, 12}), error);
-    ASSERT_TRUE(clip.has_value()) << error;
-    EXPECT_EQ(*clip, (AviClip{12, 32, 24, 66666}));
-}
-
-struct MalformedCase {
-    const char* why;
-    std::string bytes;
-    const char* complaint;
-};
-
-class MalformedClipTest : public ::testing::TestWithParam<MalformedCase> {};
-
-TEST_P(MalformedClipTest, IsRefusedWithAReason) {
-    std::string error;
-    EXPECT_FALSE(Parse(GetParam().bytes, error).has_value()) << GetParam().why;
-    EXPECT_NE(error.find(GetParam().complaint), std::string::npos) << error;
-}
-
-const std::string kValid = AviBytes({});
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MalformedClipTest,
-    ::testing::Values(
-        MalformedCase{"empty", "", "not a RIFF file"},
-        MalformedCase{"not RIFF", "JUNK" + kValid.substr(4), "not a RIFF file"},
-        MalformedCase{"a sound file", "RIFF" + Dword(4) + "WAVE", "not an AVI clip"},
-        MalformedCase{"cut in half", kValid.substr(0, kValid.size() / 2), "truncated"},
-        MalformedCase{"no header list", "RIFF" + Dword(4 + 12) + "AVI " + List("movi", ""),
-                      "no 'hdrl' list"},
-        MalformedCase{"frames missing", AviBytes({12, 32, 24, 66666, 5}), "holds 5 of the 12"},
-        MalformedCase{"short main header",
-                      "RIFF" + Dword(4 + 24) + "AVI " + List("hdrl", Chunk("avih", Dword(1))),
-                      "no complete 'avih'"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 class AnimationControlTest : public ControlParentTest {
 protected:
@@ -354,6 +268,111 @@ TEST_F(AnimationControlTest, StateIsReadFromAnimationControlsOnly) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_FALSE(AdvanceAnimation(reinterpret_cast<HWND>(0x4321), 1));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+}
+
+// Answers WM_CTLCOLORSTATIC with |brush|, as a parent that paints its own background does.
+class BackgroundBrush final : public WindowProcedure {
+public:
+    BackgroundBrush(HWND parent, HBRUSH brush) : m_parent(parent), m_brush(brush) {
+        SetSubclass(parent, this);
+    }
+    ~BackgroundBrush() override { SetSubclass(m_parent, nullptr); }
+    BackgroundBrush(const BackgroundBrush&) = delete;
+    BackgroundBrush& operator=(const BackgroundBrush&) = delete;
+
+    LRESULT HandleMessage(const Message& m) override {
+        if (m.id == WM_CTLCOLORSTATIC) return reinterpret_cast<LRESULT>(m_brush);
+        return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+    }
+
+private:
+    HWND m_parent;
+    HBRUSH m_brush;
+};
+
+TEST_F(AnimationControlTest, TheFrameOnShowIsDrawnInThePalettesColours) {
+    const HWND animation = OpenedAnimation();
+    PixelImagePtr frame = GetAnimationFrame(animation);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->width, 32);
+    EXPECT_EQ(frame->height, 24);
+    EXPECT_EQ(frame->At(0, 0), PixelFromColor(kClipPalette[0]));
+    Animate_Play(animation, 0, static_cast<UINT>(-1), static_cast<UINT>(-1));
+    AdvanceAnimation(animation, 6);  // Frame 6 is filled with index 2.
+    frame = GetAnimationFrame(animation);
+    EXPECT_EQ(frame->At(31, 23), PixelFromColor(kClipPalette[2]));
+
+    Animate_Close(animation);
+    EXPECT_EQ(GetAnimationFrame(animation), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(GetAnimationFrame(parent), nullptr);
+}
+
+TEST_F(AnimationControlTest, ATransparentClipShowsTheParentsBackgroundWhereTheFirstPixelsColourIs) {
+    ClipShape shape{.frames = 2, .width = 2, .height = 1, .framesPresent = 2};
+    // The first frame's top-left pixel is colour 3; the second frame draws 3 and 1.
+    shape.frameData = {std::string("\x03\x02\0\0", 4), std::string("\x01\x03\0\0", 4)};
+    const std::string clip = WriteClip("keyed.avi", AviBytes(shape));
+    const auto framesOf = [&](HWND animation) {
+        Animate_Play(animation, 0, 1, static_cast<UINT>(-1));
+        AdvanceAnimation(animation, 1);
+        return GetAnimationFrame(animation)->pixels;
+    };
+
+    // Without a brush from the parent the key colour shows nothing.
+    const HWND plain = CreateAnimation(ACS_TRANSPARENT);
+    ASSERT_TRUE(Animate_Open(plain, clip.c_str()));
+    EXPECT_EQ(framesOf(plain), (std::vector<std::uint32_t>{PixelFromColor(kClipPalette[1]), 0}));
+
+    const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    {
+        const BackgroundBrush background(parent, brush);
+        const HWND keyed = CreateAnimation(ACS_TRANSPARENT);
+        ASSERT_TRUE(Animate_Open(keyed, clip.c_str()));
+        EXPECT_EQ(framesOf(keyed), (std::vector<std::uint32_t>{PixelFromColor(kClipPalette[1]),
+                                                               PixelFromColor(RGB(1, 2, 3))}));
+        // Without ACS_TRANSPARENT the colour is drawn as it is.
+        const HWND opaque = CreateAnimation(0);
+        ASSERT_TRUE(Animate_Open(opaque, clip.c_str()));
+        EXPECT_EQ(framesOf(opaque), (std::vector<std::uint32_t>{PixelFromColor(kClipPalette[1]),
+                                                                PixelFromColor(kClipPalette[3])}));
+    }
+    DeleteObject(brush);
+}
+
+TEST_F(AnimationControlTest, APlayingClipStepsOnItsTimerUntilTheLastRepeat) {
+    const std::string fast = WriteClip("fast.avi", AviBytes({.frames = 4,
+                                                             .width = 8,
+                                                             .height = 8,
+                                                             .microSecondsPerFrame = 10000,
+                                                             .framesPresent = 4}));
+    const HWND animation = CreateAnimation();
+    ASSERT_TRUE(Animate_Open(animation, fast.c_str()));
+    spy.Only({WM_COMMAND});
+    spy.Clear();
+    Animate_Play(animation, 1, 3, 2);
+    ASSERT_TRUE(NextTimerDue().has_value());
+    // The loop waits for the frame timer; the control stops itself after two passes.
+    std::vector<UINT> shown{State(animation).frame};
+    MSG msg;
+    for (int guard = 0; guard < 100 && State(animation).playing; ++guard) {
+        ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), TRUE);
+        DispatchMessage(&msg);
+        if (msg.message == WM_TIMER) shown.push_back(State(animation).frame);
+    }
+    EXPECT_EQ(shown, (std::vector<UINT>{1, 2, 3, 1, 2, 3}));
+    EXPECT_FALSE(State(animation).playing);
+    EXPECT_FALSE(NextTimerDue().has_value());
+    Deliver();
+    EXPECT_TRUE(SequenceIs(spy, {kStart, kStop}));
+
+    // Stopping and destroying end the timer too.
+    Animate_Play(animation, 0, 3, static_cast<UINT>(-1));
+    Animate_Stop(animation);
+    EXPECT_FALSE(NextTimerDue().has_value());
+    Animate_Play(animation, 0, 3, static_cast<UINT>(-1));
+    DestroyWindow(animation);
+    EXPECT_FALSE(NextTimerDue().has_value());
 }
 
 }  // namespace

@@ -223,7 +223,7 @@ TEST_F(DialogTest, ChildDialogLivesInItsParentAndTabbingWalksIntoIt) {
 class ClickingWaiter final : public InputWaiter {
 public:
     explicit ClickingWaiter(Agent& agent) : m_agent(agent) {}
-    void WaitForInput() override {
+    void WaitForInput(std::optional<TimerClock::time_point>) override {
         ++waits;
         const HWND dialog = FindWindow(nullptr, "Form");
         if (dialog) m_agent.Click(GetDlgItem(dialog, kAnswerButton));

@@ -83,6 +83,7 @@ std::string MessageName(UINT msg) {
         {WM_CHAR, "WM_CHAR"},
         {WM_INITDIALOG, "WM_INITDIALOG"},
         {WM_COMMAND, "WM_COMMAND"},
+        {WM_TIMER, "WM_TIMER"},
         {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
         {WM_LBUTTONUP, "WM_LBUTTONUP"},
         {WM_CONTEXTMENU, "WM_CONTEXTMENU"},

@@ -3,6 +3,7 @@
 // of `gui` shows the windows until the person has closed the last one.
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -12,9 +13,11 @@
 #include <QTreeWidget>
 
 #include "ViewTestSupport.h"
+#include "platform/controls/AnimationApi.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowClass.h"
 #include "res/ResourceIds.h"
+#include "view/qt/ControlState.h"
 #include "view/qt/Gui.h"
 #include "view/qt/QtShellUi.h"
 
@@ -185,6 +188,55 @@ TEST_F(ViewShellTest, LoopTakesInputInAModalDialogWhileItRuns) {
     EXPECT_EQ(rows, 2) << "the address typed in the dialog is listed";
     EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(agent.ModalDialogs().empty()) << "the person answered, not the agent";
+}
+
+// The widget the loop's view shows |hwnd| with.
+QWidget* ShownWidgetOf(HWND hwnd) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        for (QWidget* widget : top->findChildren<QWidget*>()) {
+            if (nuvview::View::WindowOf(widget) == hwnd) return widget;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(ViewShellTest, TheBusyAnimationMovesOnItsTimerWhileTheLoopRuns) {
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    const HWND animation = Item(window, IDC_DETAILS_ANIMATION);
+    ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_SAVE)));
+    ASSERT_TRUE(Animate_IsPlaying(animation));
+    const UINT first = winport::GetAnimationState(animation)->frame;
+    const QImage firstFrame = nuvview::PixmapOf(winport::GetAnimationFrame(animation)).toImage();
+    QImage shown;
+    QImage expected;
+    // The person watches the animation until it has moved on (ten seconds at most), then
+    // cancels the upload and closes the window.
+    int ticks = 0;
+    bool done = false;
+    QTimer person;
+    QObject::connect(&person, &QTimer::timeout, [&] {
+        if (done || (winport::GetAnimationState(animation)->frame == first && ++ticks < 1000))
+            return;
+        done = true;
+        if (auto* label = qobject_cast<QLabel*>(ShownWidgetOf(animation)))
+            shown = label->pixmap().toImage();
+        expected = nuvview::PixmapOf(winport::GetAnimationFrame(animation)).toImage();
+        const QString title = QString::fromStdString(Text(window));
+        for (const char* caption : {"Cancel", "&Close"}) {
+            QWidget* top = ShownWindow(title);
+            if (QPushButton* button = top ? ButtonIn(top, caption) : nullptr)
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
+    person.start(10);
+    EXPECT_EQ(nuvview::RunWindows(agent), 0);
+    EXPECT_LT(ticks, 1000) << "the animation never moved";
+    EXPECT_FALSE(shown.isNull()) << "the animation is drawn";
+    EXPECT_EQ(shown, expected) << "the widget shows the frame on show";
+    EXPECT_NE(shown, firstFrame);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(host->Count("End save"), 1);
 }
 
 }  // namespace

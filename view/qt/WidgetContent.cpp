@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
+#include "platform/controls/AnimationApi.h"
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ListBoxApi.h"
 #include "platform/controls/ListViewApi.h"
@@ -62,6 +63,23 @@ void UpdateLabel(HWND hwnd, QLabel* label) {
 void UpdatePicture(HWND hwnd, QLabel* label) {
     const UINT kind = (WindowStyle(hwnd) & SS_TYPEMASK) == SS_ICON ? IMAGE_ICON : IMAGE_BITMAP;
     label->setPixmap(ControlImage(hwnd, STM_GETIMAGE, kind));
+}
+
+void UpdateAnimation(HWND hwnd, QLabel* label) {
+    const std::optional<winport::AnimationState> state = winport::GetAnimationState(hwnd);
+    const bool open = state && state->open;
+    if (!Changed(label,
+                 open ? QString::fromStdString(state->clip) + u'#' + QString::number(state->frame)
+                      : QString())) {
+        return;
+    }
+    label->setAlignment((WindowStyle(hwnd) & ACS_CENTER) ? Qt::AlignCenter
+                                                         : Qt::AlignLeft | Qt::AlignTop);
+    if (open) {
+        label->setPixmap(PixmapOf(winport::GetAnimationFrame(hwnd)));
+    } else {
+        label->clear();
+    }
 }
 
 void UpdatePushButton(HWND hwnd, QPushButton* button) {
@@ -258,9 +276,9 @@ void UpdateControlWidget(ControlKind kind, HWND hwnd, QWidget* widget) {
         case ControlKind::Container:
             if (widget->isWindow()) widget->setWindowTitle(WindowText(hwnd));
             return;
+        case ControlKind::Animation: return UpdateAnimation(hwnd, As<QLabel>(widget));
         case ControlKind::Etched:
         case ControlKind::UpDown:
-        case ControlKind::Animation:
         case ControlKind::NotShown: return;
     }
 }

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "MessageSpy.h"
+#include "platform/core/LastError.h"
+#include "platform/message/MessageApi.h"
+#include "platform/message/TimerApi.h"
+#include "platform/window/WindowApi.h"
+
+namespace winport::test {
+namespace {
+
+using std::chrono::milliseconds;
+
+class TimerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PumpMessages();
+        top = spy.CreateSpyWindow("top");
+        other = spy.CreateSpyWindow("other");
+    }
+    void TearDown() override {
+        DestroyWindow(top);
+        DestroyWindow(other);
+        PumpMessages();
+    }
+
+    MessageSpy spy;
+    HWND top = nullptr;
+    HWND other = nullptr;
+};
+
+TEST_F(TimerTest, GetMessageWaitsForTheTimerAndDeliversItToTheWindow) {
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(SetTimer(top, 7, 20, nullptr), 7u);
+    MSG msg;
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), TRUE);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, milliseconds(20));
+    EXPECT_EQ(msg.hwnd, top);
+    EXPECT_EQ(msg.message, WM_TIMER);
+    EXPECT_EQ(msg.wParam, 7u);
+    spy.Only({WM_TIMER});
+    DispatchMessage(&msg);
+    EXPECT_TRUE(SequenceIs(spy, {"top WM_TIMER"}));
+}
+
+TEST_F(TimerTest, ADueTimerComesOnceAfterPostedMessagesHoweverManyIntervalsPassed) {
+    SetTimer(top, 1, USER_TIMER_MINIMUM, nullptr);
+    std::this_thread::sleep_for(milliseconds(5 * USER_TIMER_MINIMUM));
+    PostMessage(other, WM_USER, 0, 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(msg.message, WM_USER);
+    // A filter that leaves out the timer's window or WM_TIMER does not see it.
+    EXPECT_FALSE(PeekMessage(&msg, other, WM_TIMER, WM_TIMER, PM_REMOVE));
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_USER + 1, WM_APP, PM_REMOVE));
+    spy.Only({WM_USER, WM_TIMER});
+    EXPECT_EQ(PumpMessages(), 2);
+    EXPECT_TRUE(SequenceIs(spy, {"other WM_USER", "top WM_TIMER"}));
+    // Taken, it starts over: nothing is due until the next interval.
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST_F(TimerTest, PeekingWithoutRemovingLeavesTheTimerDue) {
+    SetTimer(top, 3, USER_TIMER_MINIMUM, nullptr);
+    std::this_thread::sleep_for(milliseconds(2 * USER_TIMER_MINIMUM));
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, top, 0, 0, PM_NOREMOVE));
+    ASSERT_TRUE(PeekMessage(&msg, top, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
+    EXPECT_FALSE(PeekMessage(&msg, top, 0, 0, PM_REMOVE));
+}
+
+TEST_F(TimerTest, KillingRestartingAndDestroyingEndTheTimer) {
+    SetTimer(top, 1, 50, nullptr);
+    SetTimer(top, 2, 60000, nullptr);
+    // The same id again restarts it with the new interval: one timer, far away.
+    SetTimer(top, 1, 60000, nullptr);
+    ASSERT_TRUE(NextTimerDue().has_value());
+    EXPECT_GT(*NextTimerDue() - std::chrono::steady_clock::now(), milliseconds(50000));
+
+    EXPECT_EQ(KillTimer(top, 1), TRUE);
+    EXPECT_EQ(KillTimer(top, 1), FALSE);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(KillTimer(other, 2), FALSE);
+    EXPECT_TRUE(NextTimerDue().has_value());
+
+    DestroyWindow(top);
+    EXPECT_FALSE(NextTimerDue().has_value());
+    EXPECT_EQ(KillTimer(top, 2), FALSE);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+}
+
+TEST_F(TimerTest, RefusesProceduresBadHandlesAndOtherThreadsWindows) {
+    EXPECT_EQ(SetTimer(top, 1, 10, [](HWND, UINT, UINT_PTR, DWORD) {}), 0u);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(SetTimer(reinterpret_cast<HWND>(0x4321), 1, 10, nullptr), 0u);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+    UINT_PTR answer = 1;
+    DWORD error = 0;
+    std::thread([&] {
+        answer = SetTimer(top, 1, 10, nullptr);
+        error = GetLastError();
+    }).join();
+    EXPECT_EQ(answer, 0u);
+    EXPECT_EQ(error, ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(NextTimerDue().has_value());
+}
+
+// A view's waiter is told when the next timer falls due, so its own loop can wake for it.
+class RecordingWaiter final : public InputWaiter {
+public:
+    void WaitForInput(std::optional<TimerClock::time_point> until) override {
+        deadline = until;
+        if (until) std::this_thread::sleep_until(*until);
+    }
+    void Wake() override {}
+    std::optional<TimerClock::time_point> deadline;
+};
+
+TEST_F(TimerTest, TheViewsWaiterLearnsWhenTheNextTimerIsDue) {
+    RecordingWaiter waiter;
+    SetInputWaiter(&waiter);
+    SetTimer(top, 1, 30, nullptr);
+    const auto due = NextTimerDue();
+    MSG msg;
+    GetMessage(&msg, nullptr, 0, 0);
+    SetInputWaiter(nullptr);
+    EXPECT_EQ(msg.message, WM_TIMER);
+    EXPECT_EQ(waiter.deadline, due);
+}
+
+}  // namespace
+}  // namespace winport::test
