@@ -1,7 +1,7 @@
 // The controls the details windows do not show yet, in a form of the host's own: a check box,
 // a spin button beside its field, a list box, a tree, a drop-down list, an etched line, a
-// multi-line field and rich text, each drawn with its Qt widget and used with Qt's test input,
-// the platform answering through the agent.
+// multi-line field, rich text and simple combo boxes, each drawn with its Qt widget and used with
+// Qt's test input, the platform answering through the agent.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,16 +11,26 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <vector>
 
 #include "ViewTestSupport.h"
 #include "platform/controls/ComboBoxApi.h"
+#include "platform/controls/ComboBoxState.h"
 #include "platform/controls/ListBoxApi.h"
 #include "platform/controls/RichEditApi.h"
 #include "platform/controls/TreeViewApi.h"
 #include "platform/controls/UpDownApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
+#include "platform/window/WindowProcedure.h"
+#include "view/qt/SimpleComboWidget.h"
 
 namespace viewtest {
 namespace {
@@ -155,6 +165,180 @@ TEST_F(ViewControlsTest, QtInputReachesEachControlThroughTheAgent) {
                       popup->visualRect(popup->model()->index(2, 0)).center());
     EXPECT_EQ(SendMessage(choice, CB_GETCURSEL, 0, 0), 2);
     EXPECT_EQ(often->currentText(), "Weekly");
+    EXPECT_EQ(agent.LastError(), "");
+}
+
+// The notification codes each control sends the window it subclasses, as its host receives them.
+class NotificationLog final : public winport::WindowProcedure {
+public:
+    explicit NotificationLog(HWND parent) : m_parent(parent), m_next(winport::GetSubclass(parent)) {
+        winport::SetSubclass(parent, this);
+    }
+    ~NotificationLog() override {
+        if (IsWindow(m_parent)) winport::SetSubclass(m_parent, m_next);
+    }
+    NotificationLog(const NotificationLog&) = delete;
+    NotificationLog& operator=(const NotificationLog&) = delete;
+
+    LRESULT HandleMessage(const winport::Message& m) override {
+        if (m.id == WM_COMMAND)
+            m_codes[reinterpret_cast<HWND>(m.lParam)].push_back(HIWORD(m.wParam));
+        return m_next ? m_next->HandleMessage(m)
+                      : winport::CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+    }
+    std::vector<WORD> CodesOf(HWND control) const {
+        const auto found = m_codes.find(control);
+        return found == m_codes.end() ? std::vector<WORD>{} : found->second;
+    }
+    void Clear() { m_codes.clear(); }
+
+private:
+    HWND m_parent;
+    winport::WindowProcedure* m_next;
+    std::map<HWND, std::vector<WORD>> m_codes;
+};
+
+// Two simple combo boxes of the same colours in a form of their own: one used with Qt's input,
+// its twin by the agent.
+class ViewSimpleComboTest : public ViewFixture {
+protected:
+    void SetUp() override {
+        ViewFixture::SetUp();
+        form = CreateWindowEx(0, "Static", "Colours", WS_POPUP | WS_VISIBLE, 60, 40, 300, 150,
+                              nullptr, nullptr, nullptr, nullptr);
+        shown = Combo(10, 201);
+        twin = Combo(150, 202);
+        log = std::make_unique<NotificationLog>(form);
+    }
+
+    HWND Combo(int x, int id) {
+        const HWND combo =
+            CreateWindowEx(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_SIMPLE, x, 10, 120, 110,
+                           form, reinterpret_cast<HMENU>(id), nullptr, nullptr);
+        for (const char* text : {"Red", "Green", "Blue", "Cyan"})
+            SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        return combo;
+    }
+
+    // What the person and the host see of a combo after |action|: its text, its selection
+    // and the notifications it sent meanwhile.
+    struct Seen {
+        std::string text;
+        LRESULT selection = CB_ERR;
+        std::vector<WORD> codes;
+        friend bool operator==(const Seen&, const Seen&) = default;
+        friend void PrintTo(const Seen& seen, std::ostream* out) {
+            *out << '"' << seen.text << "\" selection " << seen.selection << " codes";
+            for (const WORD code : seen.codes) *out << ' ' << code;
+        }
+    };
+    Seen After(HWND combo, const std::function<void()>& action) {
+        log->Clear();
+        action();
+        return {Text(combo), SendMessage(combo, CB_GETCURSEL, 0, 0), log->CodesOf(combo)};
+    }
+    static bool Sent(const Seen& seen, WORD code) {
+        return std::find(seen.codes.begin(), seen.codes.end(), code) != seen.codes.end();
+    }
+
+    HWND form = nullptr;
+    HWND shown = nullptr;
+    HWND twin = nullptr;
+    std::unique_ptr<NotificationLog> log;
+};
+
+// Where |hwnd| lies in its parent's client area.
+QRect PlacedRect(HWND hwnd) {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    POINT origin{0, 0};
+    ClientToScreen(GetParent(hwnd), &origin);
+    return QRect(rect.left - origin.x, rect.top - origin.y, rect.right - rect.left,
+                 rect.bottom - rect.top);
+}
+
+TEST_F(ViewSimpleComboTest, ShowsItsFieldAboveItsListWhereThePlatformHasThem) {
+    nuvview::View view(form, &agent);
+    view.Sync();
+    ExpectMirrors(view, form);
+    auto* combo = qobject_cast<nuvview::SimpleComboWidget*>(view.WidgetFor(shown));
+    ASSERT_NE(combo, nullptr) << "a simple combo has no drop-down button";
+    EXPECT_TRUE(combo->Edit()->isVisibleTo(combo));
+    EXPECT_TRUE(combo->List()->isVisibleTo(combo)) << "its list is always shown";
+    ASSERT_EQ(combo->List()->count(), 4);
+    EXPECT_EQ(combo->List()->item(3)->text(), "Cyan");
+    EXPECT_EQ(combo->List()->currentRow(), -1);
+
+    SendMessage(shown, CB_SETCURSEL, 2, 0);
+    view.Sync();
+    EXPECT_EQ(combo->List()->currentRow(), 2);
+    EXPECT_EQ(Text(shown), "Blue");
+    EXPECT_EQ(combo->Edit()->text(), "Blue");
+    SetWindowText(shown, "Magenta");
+    view.Sync();
+    EXPECT_EQ(combo->Edit()->text(), "Magenta");
+
+    for (const int height : {110, 140}) {
+        SCOPED_TRACE(height);
+        MoveWindow(shown, 10, 10, 130, height, TRUE);
+        view.Sync();
+        EXPECT_EQ(combo->geometry(), PlacedRect(shown));
+        // The platform's edit lies inside the field, its list begins right below it.
+        const std::optional<winport::ComboBoxState> state = winport::GetComboBoxState(shown);
+        ASSERT_TRUE(state.has_value());
+        const QRect field = combo->Edit()->geometry();
+        EXPECT_TRUE(field.contains(PlacedRect(state->edit)));
+        const QRect list = combo->List()->geometry();
+        EXPECT_EQ(field.topLeft(), QPoint(0, 0));
+        EXPECT_EQ(list.top(), state->listRect.top);
+        EXPECT_EQ(list.top(), field.bottom() + 1);
+        EXPECT_EQ(list.bottom(), height - 1) << "the list fills the rest";
+        EXPECT_EQ(list.width(), 130);
+        EXPECT_EQ(field.width(), 130);
+    }
+}
+
+TEST_F(ViewSimpleComboTest, QtInputDoesWhatTheAgentDoesOnTheTwin) {
+    nuvview::View view(form, &agent);
+    view.Sync();
+    ExpectMirrors(view, form);
+    auto* combo = qobject_cast<nuvview::SimpleComboWidget*>(view.WidgetFor(shown));
+    ASSERT_NE(combo, nullptr);
+    QListWidget* list = combo->List();
+
+    const Seen agentPick = After(twin, [&] { ASSERT_TRUE(agent.PickComboItem(twin, 1)); });
+    const Seen qtPick = After(shown, [&] {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+    });
+    EXPECT_EQ(qtPick, agentPick);
+    EXPECT_EQ(qtPick.text, "Green");
+    EXPECT_TRUE(Sent(qtPick, CBN_SELCHANGE));
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(combo->Edit()->text(), "Green");
+
+    // A person types where the focus is: in the field.
+    const Seen agentTyped = After(
+        twin, [&] { ASSERT_TRUE(agent.TypeInCombo(twin, "ish", winport::TypeMode::Append)); });
+    const Seen qtTyped = After(shown, [&] { TypeWithQt(combo->Edit(), "ish"); });
+    EXPECT_EQ(qtTyped, agentTyped);
+    EXPECT_EQ(qtTyped.text, "Greenish");
+    EXPECT_TRUE(Sent(qtTyped, CBN_EDITCHANGE));
+    EXPECT_EQ(combo->Edit()->text(), "Greenish");
+
+    // Keys go to the platform's field: Home puts its caret first, Delete takes the letter after it.
+    const Seen agentKeys = After(twin, [&] {
+        ASSERT_TRUE(agent.Focus(twin));
+        ASSERT_TRUE(agent.PressKey(VK_HOME));
+        ASSERT_TRUE(agent.PressKey(VK_DELETE));
+    });
+    const Seen qtKeys = After(shown, [&] {
+        QTest::keyClick(combo->Edit(), Qt::Key_Home);
+        QTest::keyClick(combo->Edit(), Qt::Key_Delete);
+    });
+    EXPECT_EQ(qtKeys, agentKeys);
+    EXPECT_EQ(qtKeys.text, "reenish");
+    EXPECT_EQ(combo->Edit()->text(), "reenish");
     EXPECT_EQ(agent.LastError(), "");
 }
 

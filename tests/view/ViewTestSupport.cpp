@@ -11,9 +11,11 @@
 #include <QTextEdit>
 #include <memory>
 
+#include "platform/controls/ComboBoxApi.h"
 #include "platform/core/WinStyles.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowClass.h"
+#include "view/qt/SimpleComboWidget.h"
 
 namespace viewtest {
 namespace {
@@ -62,7 +64,8 @@ std::string ExpectedClass(HWND hwnd) {
         return (style & WS_CHILD) ? "QLabel" : "QWidget";
     }
     if (name == "Edit") return (style & ES_MULTILINE) ? "QPlainTextEdit" : "QLineEdit";
-    if (name == "ComboBox") return "QComboBox";
+    if (name == "ComboBox")
+        return (style & 3) == CBS_SIMPLE ? "nuvview::SimpleComboWidget" : "QComboBox";
     if (name == "ListBox") return "QListWidget";
     if (name == "SysListView32" || name == "SysTreeView32") return "QTreeWidget";
     if (name == "SysAnimate32") return "QLabel";
@@ -80,6 +83,11 @@ std::string WithoutAmpersands(std::string text) {
     return out;
 }
 
+bool IsCombo(const QWidget* widget) {
+    return qobject_cast<const QComboBox*>(widget) ||
+           qobject_cast<const nuvview::SimpleComboWidget*>(widget);
+}
+
 // The text a person reads on |widget|, and what they would read on the window.
 std::string ShownText(const QWidget* widget) {
     if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text().toStdString();
@@ -91,16 +99,17 @@ std::string ShownText(const QWidget* widget) {
         return area->toPlainText().toStdString();
     if (auto* rich = qobject_cast<const QTextEdit*>(widget))
         return rich->toPlainText().toStdString();
-    if (auto* combo = qobject_cast<const QComboBox*>(widget))
-        return combo->isEditable() ? combo->currentText().toStdString() : "";
+    if (IsCombo(widget)) {
+        const QLineEdit* edit = nuvview::ComboLineEdit(const_cast<QWidget*>(widget));
+        return edit ? edit->text().toStdString() : "";
+    }
     return "";
 }
 
 std::string ExpectedText(HWND hwnd, const QWidget* widget) {
     const std::string text = winport::GetWindowTextUtf8(hwnd);
     if (qobject_cast<const QLabel*>(widget)) return WithoutAmpersands(text);
-    if (qobject_cast<const QComboBox*>(widget))
-        return qobject_cast<const QComboBox*>(widget)->isEditable() ? text : "";
+    if (IsCombo(widget)) return nuvview::ComboLineEdit(const_cast<QWidget*>(widget)) ? text : "";
     if (qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QTextEdit*>(widget))
         return QString::fromStdString(text).replace("\r\n", "\n").toStdString();
     if (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QGroupBox*>(widget) ||
@@ -137,7 +146,7 @@ void ExpectWindow(const nuvview::View& view, HWND hwnd, HWND root, QWidget* top)
     EXPECT_EQ(at, QPoint(rect.left - origin.x, rect.top - origin.y));
     EXPECT_EQ(widget->size(), QSize(rect.right - rect.left, rect.bottom - rect.top));
     // A combo box draws its own edit.
-    if (ExpectedClass(hwnd) == "QComboBox") return;
+    if (IsCombo(widget)) return;
     for (HWND child : winport::ChildWindows(hwnd)) ExpectWindow(view, child, root, top);
 }
 

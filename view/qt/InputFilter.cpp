@@ -1,6 +1,5 @@
 #include "view/qt/InputFilter.h"
 
-#include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,6 +14,7 @@
 #include "platform/window/WindowApi.h"
 #include "view/qt/ControlKind.h"
 #include "view/qt/ControlState.h"
+#include "view/qt/SimpleComboWidget.h"
 #include "view/qt/TextPositions.h"
 #include "view/qt/View.h"
 
@@ -67,7 +67,7 @@ bool IsPrintable(const QString& text) {
 
 // The Qt selection of a text widget, in UTF-16 units.
 TextSelection QtSelection(QWidget* widget) {
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) widget = combo->lineEdit();
+    if (QLineEdit* edit = ComboLineEdit(widget)) widget = edit;
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         if (!line->hasSelectedText()) return {line->cursorPosition(), line->cursorPosition()};
         return {line->selectionStart(), line->selectionEnd()};
@@ -116,8 +116,15 @@ void TypeText(winport::Agent& agent, HWND hwnd, ControlKind kind, QWidget* widge
     }
 }
 
+// Whether the platform's focus is in |hwnd| or in a part of it (a combo box's edit). Focusing
+// it again would select its whole text.
+bool HasFocus(HWND hwnd) {
+    const HWND focus = GetFocus();
+    return focus == hwnd || (focus && IsChild(hwnd, focus));
+}
+
 bool IsTextKind(ControlKind kind, QWidget* widget) {
-    if (kind == ControlKind::ComboBox) return qobject_cast<QComboBox*>(widget)->isEditable();
+    if (kind == ControlKind::ComboBox) return ComboLineEdit(widget) != nullptr;
     return kind == ControlKind::LineEdit || kind == ControlKind::TextArea;
 }
 
@@ -174,7 +181,7 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
         // A click on a button moves the platform's focus itself; a window coming to the front
         // moves none.
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
-        if (GetFocus() != hwnd && !(button && reason == Qt::MouseFocusReason))
+        if (!HasFocus(hwnd) && !(button && reason == Qt::MouseFocusReason))
             m_view.AfterInput([agent, hwnd] { agent->Focus(hwnd); });
         return false;
     }
@@ -186,7 +193,7 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     if (const UINT virtualKey = VirtualKey(key)) {
         m_view.AfterInput([&] {
-            if (GetFocus() != hwnd) agent->Focus(hwnd);
+            if (!HasFocus(hwnd)) agent->Focus(hwnd);
             // The key acts where the person left the caret, which Qt moved without the platform.
             if (kind == ControlKind::LineEdit || kind == ControlKind::TextArea)
                 PlaceCaret(hwnd, widget);

@@ -15,6 +15,7 @@
 
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/ComboBoxApi.h"
+#include "platform/controls/ComboBoxState.h"
 #include "platform/controls/ListBoxApi.h"
 #include "platform/controls/ListViewApi.h"
 #include "platform/controls/TabControlApi.h"
@@ -23,6 +24,7 @@
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "view/qt/ControlState.h"
+#include "view/qt/SimpleComboWidget.h"
 #include "view/qt/TabControlWidget.h"
 #include "view/qt/TextPositions.h"
 #include "view/qt/Widgets.h"
@@ -137,30 +139,42 @@ void UpdateRichText(HWND hwnd, QTextEdit* edit) {
     if (edit->toPlainText() != text) edit->setPlainText(text);
 }
 
-void UpdateCombo(HWND hwnd, QComboBox* combo) {
-    const QStringList items = ComboItems(hwnd);
-    QStringList shown;
-    for (int i = 0; i < combo->count(); ++i) shown.push_back(combo->itemText(i));
-    if (shown != items) {
-        combo->clear();
-        combo->addItems(items);
-    }
-    combo->setCurrentIndex(static_cast<int>(SendMessage(hwnd, CB_GETCURSEL, 0, 0)));
-    if (combo->isEditable()) {
-        const QString text = WindowText(hwnd);
-        if (combo->currentText() != text) combo->setEditText(text);
-    }
-}
-
-void UpdateListBox(HWND hwnd, QListWidget* list) {
-    const QStringList items = ListBoxItems(hwnd);
+// Shows |items| on |list|, rebuilt only when they changed, with row |current| the current one.
+void ShowListRows(QListWidget* list, const QStringList& items, int current) {
     QStringList shown;
     for (int i = 0; i < list->count(); ++i) shown.push_back(list->item(i)->text());
     if (shown != items) {
         list->clear();
         list->addItems(items);
     }
-    list->setCurrentRow(static_cast<int>(SendMessage(hwnd, LB_GETCURSEL, 0, 0)));
+    list->setCurrentRow(current);
+}
+
+void UpdateCombo(HWND hwnd, QWidget* widget) {
+    const QStringList items = ComboItems(hwnd);
+    const int selection = static_cast<int>(SendMessage(hwnd, CB_GETCURSEL, 0, 0));
+    if (auto* simple = qobject_cast<SimpleComboWidget*>(widget)) {
+        // The platform's list begins right below its field.
+        if (const auto state = winport::GetComboBoxState(hwnd))
+            simple->SetFieldHeight(static_cast<int>(state->listRect.top));
+        ShowListRows(simple->List(), items, selection);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i) shown.push_back(combo->itemText(i));
+        if (shown != items) {
+            combo->clear();
+            combo->addItems(items);
+        }
+        combo->setCurrentIndex(selection);
+    }
+    if (QLineEdit* edit = ComboLineEdit(widget)) {
+        const QString text = WindowText(hwnd);
+        if (edit->text() != text) edit->setText(text);
+    }
+}
+
+void UpdateListBox(HWND hwnd, QListWidget* list) {
+    ShowListRows(list, ListBoxItems(hwnd), static_cast<int>(SendMessage(hwnd, LB_GETCURSEL, 0, 0)));
 }
 
 void UpdateListView(HWND hwnd, QTreeWidget* tree) {
@@ -265,7 +279,7 @@ void UpdateControlWidget(ControlKind kind, HWND hwnd, QWidget* widget) {
         case ControlKind::LineEdit: return UpdateLineEdit(hwnd, As<QLineEdit>(widget));
         case ControlKind::TextArea: return UpdateTextArea(hwnd, As<QPlainTextEdit>(widget));
         case ControlKind::RichText: return UpdateRichText(hwnd, As<QTextEdit>(widget));
-        case ControlKind::ComboBox: return UpdateCombo(hwnd, As<QComboBox>(widget));
+        case ControlKind::ComboBox: return UpdateCombo(hwnd, widget);
         case ControlKind::ListBox: return UpdateListBox(hwnd, As<QListWidget>(widget));
         case ControlKind::ListView: return UpdateListView(hwnd, As<QTreeWidget>(widget));
         case ControlKind::TreeView: return UpdateTreeView(hwnd, As<QTreeWidget>(widget));

@@ -22,6 +22,7 @@
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/core/WinStyles.h"
 #include "view/qt/ControlState.h"
+#include "view/qt/SimpleComboWidget.h"
 #include "view/qt/TabControlWidget.h"
 #include "view/qt/View.h"
 
@@ -65,11 +66,20 @@ QWidget* MakeButton(ControlKind kind, HWND hwnd, QWidget* parent, View& view) {
 }
 
 QWidget* MakeCombo(HWND hwnd, QWidget* parent, View& view) {
-    auto* combo = new QComboBox(parent);
-    combo->setEditable((WindowStyle(hwnd) & 3) != CBS_DROPDOWNLIST);
-    QObject::connect(combo, &QComboBox::activated, [&view, hwnd](int index) {
+    const auto pick = [&view, hwnd](int index) {
         Input(view, [hwnd, index](winport::Agent& agent) { agent.PickComboItem(hwnd, index); })();
-    });
+    };
+    const DWORD kind = WindowStyle(hwnd) & 3;
+    if (kind == CBS_SIMPLE) {
+        auto* simple = new SimpleComboWidget(parent);
+        QListWidget* list = simple->List();
+        QObject::connect(list, &QListWidget::itemClicked,
+                         [pick, list](QListWidgetItem* item) { pick(list->row(item)); });
+        return simple;
+    }
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(kind != CBS_DROPDOWNLIST);
+    QObject::connect(combo, &QComboBox::activated, pick);
     return combo;
 }
 
