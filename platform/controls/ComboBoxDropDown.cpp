@@ -70,8 +70,9 @@ LRESULT ComboBoxControl::OnDoubleClick(POINT point) {
 }
 
 LRESULT ComboBoxControl::OnKeyDown(UINT key) {
-    // Only a drop-down list has the focus itself; the other kinds type into their edit.
-    if (m_kind == CBS_DROPDOWNLIST && key == VK_F4) {
+    // A drop-down list has the focus itself; the edit of the other kinds hands it the keys of
+    // the list.
+    if (m_kind != CBS_SIMPLE && key == VK_F4) {
         if (m_dropped) {
             RollUp(false);
         } else {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <tuple>
 
+#include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ControlSupport.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
@@ -23,6 +24,13 @@ LetterCase CaseOf(DWORD style) {
     if (style & ES_UPPERCASE) return LetterCase::Upper;
     if (style & ES_LOWERCASE) return LetterCase::Lower;
     return LetterCase::AsTyped;
+}
+
+// The edit a combo box keeps for its text, whose list keys belong to the combo.
+bool IsComboEdit(HWND edit) {
+    const HWND parent = GetParent(edit);
+    return parent && GetDlgCtrlID(edit) == kComboEditId &&
+           GetClassNameOf(parent) == kComboBoxClassName;
 }
 
 bool IsScalarValue(char32_t c) {
@@ -150,6 +158,14 @@ LRESULT EditControl::OnChar(char32_t c) {
 
 LRESULT EditControl::OnKeyDown(UINT key) {
     switch (key) {
+        case VK_UP:
+        case VK_DOWN:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_F4:
+            // In a combo box these move through its list.
+            if (IsComboEdit(m_hwnd)) SendMessage(GetParent(m_hwnd), WM_KEYDOWN, key, 0);
+            break;
         case VK_DELETE:
             if (!ReadOnly()) DeleteCharacter(Direction::Forward);
             break;

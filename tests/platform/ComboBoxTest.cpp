@@ -215,6 +215,38 @@ TEST_F(ComboBoxTest, KeysPickFromAClosedListAndMoveThroughAnOpenOne) {
                                 "CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_CLOSEUP"}));
 }
 
+TEST_F(ComboBoxTest, TheEditHandsTheListKeysToItsComboAndKeepsTheOthers) {
+    const HWND combo = CreateFilled(CBS_DROPDOWN, {"apple", "banana"});
+    SendMessage(Edit(combo), WM_KEYDOWN, VK_DOWN, 0);
+    SendMessage(Edit(combo), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(Selection(combo), 1);
+    EXPECT_EQ(GetWindowTextUtf8(combo), "banana");
+    SendMessage(Edit(combo), WM_KEYDOWN, VK_F4, 0);
+    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), TRUE);
+    SendMessage(Edit(combo), WM_KEYDOWN, VK_F4, 0);
+    // Home moves the caret in the text, not the selection in the list.
+    SendMessage(Edit(combo), WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(SendMessage(combo, CB_GETEDITSEL, 0, 0), MAKELONG(0, 0));
+    EXPECT_EQ(Selection(combo), 1);
+    EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_SELCHANGE",
+                                "CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_CLOSEUP"}));
+
+    // A simple combo's list is always open: Up moves through it, F4 opens nothing.
+    const HWND simple = CreateFilled(CBS_SIMPLE, {"apple", "banana"});
+    SendMessage(simple, CB_SETCURSEL, 1, 0);
+    SendMessage(Edit(simple), WM_KEYDOWN, VK_F4, 0);
+    SendMessage(Edit(simple), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(GetWindowTextUtf8(simple), "apple");
+    EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE"}));
+
+    // An edit numbered like a combo's but in another window keeps its keys.
+    const HWND lone = CreateWindowEx(0, "Edit", "", WS_CHILD, 0, 0, 50, 20, parent,
+                                     reinterpret_cast<HMENU>(kComboEditId), nullptr, nullptr);
+    log.Clear();
+    SendMessage(lone, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(log.Log(), Lines{});
+}
+
 TEST_F(ComboBoxTest, OpeningAndClosingTheListNotifiesForAPersonAndForTheProgram) {
     const HWND combo = CreateFilled(CBS_DROPDOWNLIST, {"a", "b"});
     EXPECT_EQ(SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0), TRUE);

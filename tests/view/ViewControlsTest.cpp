@@ -339,6 +339,17 @@ TEST_F(ViewSimpleComboTest, QtInputDoesWhatTheAgentDoesOnTheTwin) {
     EXPECT_EQ(qtKeys, agentKeys);
     EXPECT_EQ(qtKeys.text, "reenish");
     EXPECT_EQ(combo->Edit()->text(), "reenish");
+
+    // Down in the field moves to the next colour of the list.
+    const Seen agentDown = After(twin, [&] {
+        ASSERT_TRUE(agent.Focus(twin));
+        ASSERT_TRUE(agent.PressKey(VK_DOWN));
+    });
+    const Seen qtDown = After(shown, [&] { QTest::keyClick(combo->Edit(), Qt::Key_Down); });
+    EXPECT_EQ(qtDown, agentDown);
+    EXPECT_TRUE(Sent(qtDown, CBN_SELCHANGE));
+    EXPECT_EQ(combo->Edit()->text().toStdString(), qtDown.text);
+    EXPECT_EQ(list->currentRow(), qtDown.selection);
     EXPECT_EQ(agent.LastError(), "");
 }
 
