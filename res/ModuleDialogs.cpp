@@ -57,6 +57,11 @@ std::span<const winport::DialogTemplate> ModuleDialogs() {
          kModalStyle,
          {0, 0, 260, 140},
          OwnerEmailDialogControls()},
+        {IDD_PHONE_LOCATION,
+         "Add / Edit Phone Location",
+         kModalStyle,
+         {0, 0, 210, 150},
+         PhoneLocationDialogControls()},
     };
     return kDialogs;
 }

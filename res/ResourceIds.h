@@ -19,6 +19,8 @@ inline constexpr unsigned IDD_OWNER_EMAIL_PANE = 8543;
 inline constexpr unsigned IDD_CONTACT_EMAIL_PANE = 8544;
 inline constexpr unsigned IDD_CONTACT_EMAIL_DIALOG = 8545;
 inline constexpr unsigned IDD_OWNER_EMAIL_DIALOG = 8547;
+// The phone location dialog.
+inline constexpr unsigned IDD_PHONE_LOCATION = 8553;
 
 // Controls of the user details window (templates 8506 and 8509).
 inline constexpr int IDC_DETAILS_TAB = 1000;
@@ -70,6 +72,14 @@ inline constexpr unsigned ID_COPY_EMAIL_ADDRESS = 49607;
 inline constexpr unsigned ID_SEND_EMAIL = 49608;
 inline constexpr int IDB_PUBLISHED_ADDRESS = 8551;
 inline constexpr int IDB_DEFAULT_ADDRESS = 8552;
+
+// The phone location dialog (8553).
+inline constexpr int IDC_PHONE_PREVIEW = 1014;
+inline constexpr int IDC_PHONE_LOCATION_NAME = 1000;
+inline constexpr int IDC_PHONE_COUNTRY = 1009;
+inline constexpr int IDC_PHONE_AREA = 1005;
+inline constexpr int IDC_PHONE_LOCAL = 1006;
+inline constexpr int IDC_PHONE_EXTENSION = 1007;
 
 // Strings.
 inline constexpr unsigned IDS_ADD_EMAIL_ADDRESS = 24203;

@@ -59,6 +59,8 @@ constexpr winport::StringResource kStrings[] = {
      "Replace the details on these pages with the ones the directory holds now? Changes you have "
      "not saved are lost."},
     {kUpdateFromDatabaseCaption, "Update From Database"},
+    // The phone location dialog.
+    {kPhoneLocationCaption, "Phone Location"},
 };
 
 constexpr winport::ResourceTable kTable{"host client strings", {}, {}, {}, kStrings};

@@ -7,6 +7,7 @@
 #include "hostlib/framework/BCWarningDialog.h"
 #include "hostlib/util/HostStrings.h"
 #include "module/HostNumbers.h"
+#include "module/TextBlanks.h"
 #include "module/host/HostStringIds.h"
 #include "platform/mfc/DataExchange.h"
 #include "platform/shell/MessageBox.h"
@@ -18,13 +19,6 @@ namespace {
 constexpr unsigned int kNameRuleFromNumber = 100000;
 // The product's and the maker's names, as they appear in an address (case-sensitive).
 constexpr std::string_view kReservedNames[] = {"nuv", "brightelm"};
-
-std::string Trimmed(const std::string& text) {
-    constexpr std::string_view kBlanks = " \t";
-    const size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 std::string Lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -55,7 +49,7 @@ void COwnerEmailDialog::DoDataExchange(CDataExchange* dx) {
 
 void COwnerEmailDialog::OnOK() {
     if (!UpdateData(TRUE)) return;
-    m_address = Trimmed(m_address);
+    m_address = WithoutOuterBlanks(m_address);
     if (!CheckAddress() || !PassesMailDomainGuard()) return;
     CloseWithOK();
 }

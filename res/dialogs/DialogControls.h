@@ -11,3 +11,6 @@ std::span<const winport::ControlTemplate> UserDetailsPaneControls();
 
 // The Main page (8505).
 std::span<const winport::ControlTemplate> MainPageControls();
+
+// The phone location dialog (8553).
+std::span<const winport::ControlTemplate> PhoneLocationDialogControls();

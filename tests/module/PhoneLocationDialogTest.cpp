@@ -1,0 +1,163 @@
+// The phone location dialog as the owner uses it (and as a contact's number is shown): the
+// number read into its fields, the joined number shown as he edits, the home country for a
+// number without one, and the length check of OK.
+#include <gtest/gtest.h>
+
+#include "ModuleTestSupport.h"
+#include "client/reference/ReferenceData.h"
+#include "module/host/HostStringIds.h"
+#include "pages/personal/PhoneLocationDialog.h"
+#include "platform/controls/ComboBoxApi.h"
+#include "platform/resources/ResourceChain.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+constexpr winport::StringResource kStrings[] = {{kPhoneLocationCaption, "Where the phone is"}};
+constexpr winport::ResourceTable kTable{"phone strings", {}, {}, {}, kStrings};
+constexpr int kMaxLength = 30;
+constexpr int kPartEdits[] = {IDC_PHONE_LOCATION_NAME, IDC_PHONE_AREA, IDC_PHONE_LOCAL,
+                              IDC_PHONE_EXTENSION};
+
+class PhoneLocationDialogTest : public ModuleFixture {
+protected:
+    void SetUp() override {
+        ModuleFixture::SetUp();
+        SetHostReferenceData(&m_reference);
+        ASSERT_TRUE(winport::AddResourceTable(kTable));
+    }
+    void TearDown() override {
+        winport::RemoveResourceTable(kTable);
+        SetHostReferenceData(nullptr);
+        ModuleFixture::TearDown();
+    }
+
+    // Runs the dialog over the owner's record with |person| acting in it; answers how it ended
+    // and the number it gives.
+    std::pair<INT_PTR, std::string> Run(const std::string& text, bool editable,
+                                        const std::function<void(HWND)>& person) {
+        agent.QueueDialogHandler(static_cast<int>(IDD_PHONE_LOCATION), person);
+        MCVariantPropertySet record = host->Record(owner);
+        CPhoneLocationDialog dialog(owner, editable, &record, text, kMaxLength, nullptr);
+        const INT_PTR result = dialog.DoModal();
+        return {result, dialog.GetPhoneText()};
+    }
+    // What a person reads in the dialog: preview, location, country, area, local, extension.
+    static std::string Fields(HWND dialog) {
+        std::string fields = Text(Item(dialog, IDC_PHONE_PREVIEW));
+        for (const int id : {IDC_PHONE_LOCATION_NAME, IDC_PHONE_COUNTRY, IDC_PHONE_AREA,
+                             IDC_PHONE_LOCAL, IDC_PHONE_EXTENSION})
+            fields += "|" + Text(Item(dialog, id));
+        return fields;
+    }
+    static bool ReadOnly(HWND edit) {
+        return (GetWindowLongPtr(edit, GWL_STYLE) & ES_READONLY) != 0;
+    }
+
+private:
+    nuvclient::ReferenceData m_reference;
+};
+
+TEST_F(PhoneLocationDialogTest, OpensWithTheNumberReadIntoItsFields) {
+    std::string seen;
+    const auto [result, number] = Run("Home: +1 (212) 9876 / 12", true, [&](HWND dialog) {
+        seen = Text(dialog) + "#" + Fields(dialog);
+        for (const int id : kPartEdits) EXPECT_FALSE(ReadOnly(Item(dialog, id)));
+        EXPECT_TRUE(IsWindowEnabled(Item(dialog, IDC_PHONE_COUNTRY)));
+        // The location takes at most 20 characters, the extension 4.
+        agent.Type(Item(dialog, IDC_PHONE_LOCATION_NAME), "A long name for a location");
+        agent.Type(Item(dialog, IDC_PHONE_EXTENSION), "123456");
+        EXPECT_EQ(Text(Item(dialog, IDC_PHONE_LOCATION_NAME)), "A long name for a lo");
+        EXPECT_EQ(Text(Item(dialog, IDC_PHONE_EXTENSION)), "1234");
+        agent.Click(Item(dialog, IDCANCEL));
+    });
+    EXPECT_EQ(seen, "Where the phone is#Home: +1 (212) 9876 / 12|Home|United States|212|9876|12");
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(PhoneLocationDialogTest, TheOwnersEditsShowTheJoinedNumber) {
+    std::vector<std::string> previews;
+    const auto [result, number] = Run("Work: 555-1234", true, [&](HWND dialog) {
+        const auto preview = [&] { previews.push_back(Text(Item(dialog, IDC_PHONE_PREVIEW))); };
+        preview();
+        agent.PickComboItem(Item(dialog, IDC_PHONE_COUNTRY), "United Kingdom");
+        preview();
+        agent.Type(Item(dialog, IDC_PHONE_AREA), " 020 ");
+        preview();
+        agent.Type(Item(dialog, IDC_PHONE_EXTENSION), "7");
+        preview();
+        // The location is no part of the number; what the program writes is no edit of his.
+        agent.Type(Item(dialog, IDC_PHONE_LOCATION_NAME), "Office");
+        SetWindowText(Item(dialog, IDC_PHONE_LOCAL), "4321");
+        preview();
+        agent.Click(Item(dialog, IDOK));
+    });
+    EXPECT_EQ(previews,
+              (std::vector<std::string>{"Work: 555-1234", " +44 (555) 1234", " +44 (20) 1234",
+                                        " +44 (20) 1234 / 7", " +44 (20) 1234 / 7"}));
+    // OK takes the fields as they stand, blanks around them dropped as while typing.
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(number, " +44 (20) 4321 / 7");
+}
+
+TEST_F(PhoneLocationDialogTest, ANumberWithoutACountryTakesTheHomeCountry) {
+    const struct {
+        int homeCountry;
+        const char* shown;
+        const char* number;
+    } cases[] = {{44, "United Kingdom", " +44 9876"},
+                 {0, "United States", " +1 9876"},
+                 {-1, "United States", " +1 9876"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.homeCountry);
+        host->Record(owner)["HomeCountry"] = c.homeCountry;
+        std::string shown;
+        const auto [result, number] = Run("Cellular: 9876", true, [&](HWND dialog) {
+            shown = Text(Item(dialog, IDC_PHONE_COUNTRY));
+            agent.Click(Item(dialog, IDOK));
+        });
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(number, c.number);
+    }
+}
+
+TEST_F(PhoneLocationDialogTest, OkRefusesANumberLongerThanTheMaximumAndKeepsTheDialogOpen) {
+    bool stayed = false;
+    const auto [result, number] =
+        Run("Home: +212 (2125) 98765432101 / 1234", true, [&](HWND dialog) {
+            agent.Click(Item(dialog, IDOK));
+            stayed = IsWindowVisible(dialog);
+            // One digit less makes 30 characters, the leading blank counted: accepted.
+            agent.Type(Item(dialog, IDC_PHONE_LOCAL), "9876543210");
+            agent.Click(Item(dialog, IDOK));
+        });
+    ASSERT_EQ(agent.MessageBoxes().size(), 1u);
+    const winport::MessageBoxRequest& box = agent.MessageBoxes()[0].request;
+    EXPECT_EQ(box.text, "Phone number length is 31. It should be between 0 and 30");
+    EXPECT_EQ(box.caption, "Phone Number Length");
+    EXPECT_EQ(box.style & (MB_ICONMASK | MB_TYPEMASK), MB_ICONEXCLAMATION | MB_OK);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(number, " +212 (2125) 9876543210 / 1234");
+    EXPECT_EQ(number.size(), 30u);
+}
+
+TEST_F(PhoneLocationDialogTest, AContactsNumberIsShownReadOnly) {
+    std::string seen;
+    const auto [result, number] = Run("Home: +1 (212) 9876", false, [&](HWND dialog) {
+        for (const int id : kPartEdits) EXPECT_TRUE(ReadOnly(Item(dialog, id)));
+        EXPECT_FALSE(IsWindowEnabled(Item(dialog, IDC_PHONE_COUNTRY)));
+        agent.Type(Item(dialog, IDC_PHONE_LOCAL), "1111");
+        seen = Fields(dialog);
+        agent.Click(Item(dialog, IDOK));
+    });
+    EXPECT_EQ(seen, "Home: +1 (212) 9876|Home|United States|212|9876|");
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(number, " +1 (212) 9876");
+}
+
+}  // namespace
+}  // namespace moduletest
