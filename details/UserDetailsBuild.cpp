@@ -9,6 +9,7 @@
 #include "module/host/HostStringIds.h"
 #include "module/host/MIHostApplication.h"
 #include "pages/identity/MainPage.h"
+#include "pages/personal/HomePage.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/window/WindowApi.h"
@@ -81,10 +82,14 @@ BOOL CUserDetailsDialog::OnInitDialog() {
 void CUserDetailsDialog::AddTab(const DetailsTab& tab) {
     // Pages of a window without a user receive the property set when one is shown.
     MCVariantPropertySet* data = m_pUserInfo ? &m_propertySet : nullptr;
-    BCInsideDialog* page =
-        tab.templateId == IDD_MAIN_PAGE
-            ? static_cast<BCInsideDialog*>(new CMainPage(m_pUserInfo, m_owner, data, this))
-            : new CEmptyPage(m_pUserInfo, tab.templateId, GetContextNumber(), data, this);
+    BCInsideDialog* page = nullptr;
+    switch (tab.templateId) {
+        case IDD_MAIN_PAGE: page = new CMainPage(m_pUserInfo, m_owner, data, this); break;
+        case IDD_HOME_PAGE: page = new CHomePage(m_pUserInfo, m_owner, data, this); break;
+        default:
+            page = new CEmptyPage(m_pUserInfo, tab.templateId, GetContextNumber(), data, this);
+            break;
+    }
     AddDialog(page, tab.templateId, tab.caption, tab.image, nullptr);
 }
 

@@ -25,3 +25,7 @@ inline constexpr int kExternalTabImage = 34;
 // E-mail list rows: the contact's default address and the owner's published addresses.
 inline constexpr int kDefaultAddressImage = 89;
 inline constexpr int kPublishedAddressImage = 203;
+// The phone location buttons of the Home page: phone, fax, cellular.
+inline constexpr int kPhoneImage = 133;
+inline constexpr int kFaxImage = 67;
+inline constexpr int kCellularImage = 68;

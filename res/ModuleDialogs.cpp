@@ -32,7 +32,7 @@ std::span<const winport::DialogTemplate> ModuleDialogs() {
          {0, 0, 340, 248},
          UserDetailsPaneControls()},
         {IDD_MAIN_PAGE, "", kPageStyle, kPageRect, MainPageControls()},
-        EmptyPage(IDD_HOME_PAGE),
+        {IDD_HOME_PAGE, "", kPageStyle, kPageRect, HomePageControls()},
         EmptyPage(IDD_WORK_PAGE),
         EmptyPage(IDD_MORE_PAGE),
         EmptyPage(IDD_ABOUT_PAGE),

@@ -73,6 +73,36 @@ inline constexpr unsigned ID_SEND_EMAIL = 49608;
 inline constexpr int IDB_PUBLISHED_ADDRESS = 8551;
 inline constexpr int IDB_DEFAULT_ADDRESS = 8552;
 
+// Controls of the Home page (8507).
+inline constexpr int IDC_HOME_ADDRESS = 1069;
+inline constexpr int IDC_HOME_MAP = 1004;
+inline constexpr int IDC_HOME_CITY = 1180;
+inline constexpr int IDC_HOME_STATE = 1182;
+inline constexpr int IDC_HOME_ZIP = 1547;
+inline constexpr int IDC_HOME_COUNTRY_NAME = 1181;
+inline constexpr int IDC_HOME_COUNTRY = 1188;
+inline constexpr int IDC_HOME_PHONE = 1185;
+inline constexpr int IDC_HOME_PHONE_BUTTON = 1001;
+inline constexpr int IDC_HOME_FAX = 1024;
+inline constexpr int IDC_HOME_FAX_BUTTON = 1002;
+inline constexpr int IDC_HOME_CELL = 1025;
+inline constexpr int IDC_HOME_CELL_BUTTON = 1003;
+inline constexpr int IDC_HOME_TIME_ZONE = 1018;
+inline constexpr int IDC_HOME_OVERRIDE_GMT = 2033;
+inline constexpr int IDC_HOME_YOUR_TIME = 1183;
+inline constexpr int IDC_HOME_USER_TIME = 1077;
+inline constexpr int IDC_HOME_ADDRESS_LABEL = 2039;
+inline constexpr int IDC_HOME_CITY_LABEL = 2040;
+inline constexpr int IDC_HOME_STATE_LABEL = 2041;
+inline constexpr int IDC_HOME_ZIP_LABEL = 2042;
+inline constexpr int IDC_HOME_COUNTRY_LABEL = 2043;
+inline constexpr int IDC_HOME_PHONE_LABEL = 2044;
+inline constexpr int IDC_HOME_FAX_LABEL = 2045;
+inline constexpr int IDC_HOME_CELL_LABEL = 2046;
+inline constexpr int IDC_HOME_GMT_LABEL = 2030;
+inline constexpr int IDC_HOME_USER_TIME_LABEL = 2047;
+inline constexpr int IDC_HOME_YOUR_TIME_LABEL = 2048;
+
 // The phone location dialog (8553).
 inline constexpr int IDC_PHONE_PREVIEW = 1014;
 inline constexpr int IDC_PHONE_LOCATION_NAME = 1000;

@@ -4,7 +4,9 @@
 #include "hostlib/util/Validators.h"
 #include "module/HostNumbers.h"
 #include "module/ModuleState.h"
+#include "module/TextBlanks.h"
 #include "module/host/HostStringIds.h"
+#include "pages/PageFonts.h"
 #include "pages/identity/ContactEmailPane.h"
 #include "pages/identity/MainPageText.h"
 #include "pages/identity/OwnerEmailPane.h"
@@ -22,7 +24,6 @@ namespace {
 
 // The names are at most this many characters long, in the edits and in the check.
 constexpr int kNameLimit = 20;
-constexpr LONG kBoldWeight = 600;
 // The button's image in the host's shared small image list.
 constexpr int kCopySummaryImage = 50;
 // The e-mail pane lies inside its frame by these many pixels; below the frame's caption by more
@@ -63,7 +64,8 @@ CMainPage::~CMainPage() {
 BOOL CMainPage::OnInitDialog() {
     BCInsideDialog::OnInitDialog();
     m_numberLabel.SubclassDlgItem(IDC_MAIN_NUMBER_LABEL, this);
-    MakeBoldLabels();
+    m_boldFont = GiveFontVariant(m_hWnd, IDC_MAIN_NUMBER_LABEL, kBoldLabels,
+                                 [](LOGFONT& font) { font.lfWeight = kSemiBoldWeight; });
     AddToolTip();
     m_copyButton.SubclassDlgItem(IDC_MAIN_COPY_SUMMARY, this);
     if (MIHostServices* services = ModuleState().hostServices) {
@@ -81,18 +83,6 @@ BOOL CMainPage::OnInitDialog() {
     CreateEmailPane();
     Load();
     return TRUE;
-}
-
-void CMainPage::MakeBoldLabels() {
-    LOGFONT font{};
-    if (!GetObject(m_numberLabel.GetFont(), sizeof font, &font)) return;
-    font.lfWeight = kBoldWeight;
-    m_boldFont = CreateFontIndirect(&font);
-    if (!m_boldFont) return;
-    for (const int id : kBoldLabels) {
-        ::SendMessage(::GetDlgItem(m_hWnd, id), WM_SETFONT, reinterpret_cast<WPARAM>(m_boldFont),
-                      TRUE);
-    }
 }
 
 void CMainPage::AddToolTip() {

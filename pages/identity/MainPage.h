@@ -35,7 +35,6 @@ private:
     static const winport::Route<CMainPage> kRoutes[7];
 
     // Initialisation (MainPage.cpp).
-    void MakeBoldLabels();
     void AddToolTip();
     void CreateEmailPane();
     RECT EmailPaneRect() const;

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "hostlib/util/HostStrings.h"
+#include "module/TextBlanks.h"
 #include "module/host/HostStringIds.h"
 #include "pages/identity/MainPage.h"
 #include "pages/identity/MainPageText.h"

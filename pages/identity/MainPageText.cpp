@@ -40,7 +40,3 @@ std::string UserSummaryText(const std::string& number, const std::string& firstN
            "Last Name       : " + lastName + "\r\n" + "Nickname        : " + nickname + "\r\n" +
            "Email     : " + primaryEmail + "\r\n";
 }
-
-void StripLeadingBlanks(std::string& text) {
-    text.erase(0, text.find_first_not_of(" \t\r\n"));
-}

@@ -25,5 +25,3 @@ std::string NetworkAddressText(unsigned int address);
 std::string UserSummaryText(const std::string& number, const std::string& firstName,
                             const std::string& lastName, const std::string& nickname,
                             const std::string& primaryEmail);
-
-void StripLeadingBlanks(std::string& text);

@@ -12,5 +12,8 @@ std::span<const winport::ControlTemplate> UserDetailsPaneControls();
 // The Main page (8505).
 std::span<const winport::ControlTemplate> MainPageControls();
 
+// The Home page (8507).
+std::span<const winport::ControlTemplate> HomePageControls();
+
 // The phone location dialog (8553).
 std::span<const winport::ControlTemplate> PhoneLocationDialogControls();

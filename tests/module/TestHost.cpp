@@ -99,7 +99,12 @@ public:
         DestroyIcon(m_icon);
     }
 
-    bool GetRegisteredAddress(const char*, std::string*) override { return false; }
+    bool GetRegisteredAddress(const char* key, std::string* address) override {
+        const auto found = m_addresses.find(key ? key : "");
+        if (found == m_addresses.end()) return false;
+        *address = found->second;
+        return true;
+    }
     void OpenAddress(const char* address) override {
         m_log->push_back("OpenAddress " + std::string(address));
     }
@@ -123,6 +128,9 @@ public:
 
     HIMAGELIST Images() const { return m_images; }
     const std::string& Clip() const { return m_clip; }
+    void RegisterAddress(std::string key, std::string address) {
+        m_addresses[std::move(key)] = std::move(address);
+    }
 
 private:
     CallLog m_log;
@@ -130,6 +138,7 @@ private:
     HIMAGELIST m_images;
     HICON m_icon;
     std::string m_clip;
+    std::map<std::string, std::string> m_addresses;
 };
 
 class TestApplication final : public winport::ComObject<MIHostApplication>, Counted {
@@ -359,6 +368,10 @@ void TestHost::AllowRetrieval(bool allow) {
 
 HIMAGELIST TestHost::ImageList() const {
     return m_services->Images();
+}
+
+void TestHost::RegisterAddress(std::string key, std::string address) {
+    m_services->RegisterAddress(std::move(key), std::move(address));
 }
 
 const std::string& TestHost::ClipPath() const {

@@ -151,6 +151,8 @@ public:
     TestOperations& Operations() { return *m_operations; }
     HIMAGELIST ImageList() const;
     const std::string& ClipPath() const;
+    // GetRegisteredAddress answers |address| for |key| from now on.
+    void RegisterAddress(std::string key, std::string address);
 
     const std::vector<std::string>& Calls() const { return *m_log; }
     int Count(std::string_view call) const;

@@ -1,0 +1,293 @@
+// The Home page in the owner's window and in a contact's: the address, the published numbers
+// with the phone location dialog, the time zone and its override, the map, and what Save keeps.
+#include <gmock/gmock.h>
+
+#include <chrono>
+
+#include "ModuleTestSupport.h"
+#include "TestOperations.h"
+#include "client/reference/ReferenceData.h"
+#include "hostlib/framework/FrameworkMessages.h"
+#include "hostlib/util/Time.h"
+#include "platform/controls/ComboBoxApi.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/message/MessageApi.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+constexpr int kHomeTab = 1;
+constexpr short kFrance = 33;
+constexpr char kMap[] = "https://maps.example/find";
+
+class HomePageTest : public ModuleFixture {
+protected:
+    void SetUp() override {
+        ModuleFixture::SetUp();
+        SetHostReferenceData(&m_reference);
+        for (BCUserInfo* user : {owner, contact}) {
+            MCVariantPropertySet record = host->Record(user);
+            record["HomeAddress"] = "12 rue des Arts & Métiers";
+            record["HomeCity"] = "Lyon";
+            record["HomeState"] = "ARA";
+            record["HomeZipCode"] = "69002";
+            record["HomeCountry"] = kFrance;
+            record["HomePhone"] = "+33 (4) 7800 1234";
+            record["HomeFax"] = "";
+            record["HomeCell"] = "+33 612";
+            record["TimeZone"] = static_cast<char>(-2);
+            record["UpdateInfoStatus"] = 0x0007;
+        }
+    }
+    void TearDown() override {
+        SetHostReferenceData(nullptr);
+        ModuleFixture::TearDown();
+    }
+
+    HWND OpenHome(BCUserInfo* user) {
+        window = user == owner ? OpenOwner(kHomeTab) : OpenContact(user, kHomeTab);
+        return window ? Dialog(window)->GetPage(kHomeTab)->m_hWnd : nullptr;
+    }
+    HWND Control(int id) const { return GetDlgItem(page, id); }
+    std::string Shown(int id) const { return Text(Control(id)); }
+    bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
+    bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+    bool ReadOnly(int id) const {
+        return (GetWindowLongPtr(Control(id), GWL_STYLE) & ES_READONLY) != 0;
+    }
+    static std::string TimeIn(int timeZone) {
+        char text[BCTime::kBufferSize];
+        BCTime::GetTZTime(text, timeZone);
+        return text;
+    }
+    static std::string LocalTime() {
+        char text[BCTime::kBufferSize];
+        BCTime::GetTime(text);
+        return text;
+    }
+    // Saves the owner's window as a person does: Save, and the upload reported done.
+    void Save() {
+        ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_SAVE)));
+        winport::PumpMessages();
+    }
+    std::vector<std::string> OpenedAddresses() const {
+        std::vector<std::string> opened;
+        for (const std::string& call : host->Calls()) {
+            if (call.starts_with("OpenAddress ")) opened.push_back(call.substr(12));
+        }
+        return opened;
+    }
+
+    const BCTime::ScopedNow m_now{std::chrono::sys_days{std::chrono::year{2026} / 12 / 7} +
+                                  std::chrono::hours{9} + std::chrono::minutes{41}};
+    HWND window = nullptr;
+    HWND page = nullptr;
+
+private:
+    nuvclient::ReferenceData m_reference;
+};
+
+TEST_F(HomePageTest, TheOwnerEditsHisAddressAndNumbersTheContactsAreShownReadOnly) {
+    page = OpenHome(owner);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(Shown(IDC_HOME_ADDRESS), "12 rue des Arts & Métiers");
+    EXPECT_EQ(Shown(IDC_HOME_CITY) + "|" + Shown(IDC_HOME_STATE) + "|" + Shown(IDC_HOME_ZIP),
+              "Lyon|ARA|69002");
+    EXPECT_TRUE(Visible(IDC_HOME_COUNTRY));
+    EXPECT_EQ(Shown(IDC_HOME_COUNTRY), "France");
+    for (const int id : {IDC_HOME_COUNTRY_NAME, IDC_HOME_OVERRIDE_GMT, IDC_HOME_USER_TIME,
+                         IDC_HOME_USER_TIME_LABEL})
+        EXPECT_FALSE(Visible(id)) << id;
+    EXPECT_FALSE(ReadOnly(IDC_HOME_CITY));
+    // A number's button is there for a number only.
+    EXPECT_TRUE(Enabled(IDC_HOME_PHONE_BUTTON));
+    EXPECT_FALSE(Enabled(IDC_HOME_FAX_BUTTON));
+    EXPECT_TRUE(Enabled(IDC_HOME_CELL_BUTTON));
+    EXPECT_EQ(Shown(IDC_HOME_TIME_ZONE), "(GMT +01:00)");
+    EXPECT_EQ(Shown(IDC_HOME_YOUR_TIME), LocalTime());
+    EXPECT_TRUE(Enabled(IDC_HOME_MAP));
+    LOGFONT label{};
+    GetObject(reinterpret_cast<HFONT>(SendMessage(Control(IDC_HOME_CELL_LABEL), WM_GETFONT, 0, 0)),
+              sizeof label, &label);
+    EXPECT_EQ(label.lfWeight, 600);
+    // The limits: 30 for the address, 3 for the state, 5 for the zip code.
+    agent.Type(Control(IDC_HOME_STATE), "ABCDE");
+    agent.Type(Control(IDC_HOME_ZIP), "1234567");
+    EXPECT_EQ(Shown(IDC_HOME_STATE) + "|" + Shown(IDC_HOME_ZIP), "ABC|12345");
+    DestroyWindow(window);
+
+    page = OpenHome(contact);
+    ASSERT_NE(page, nullptr);
+    EXPECT_FALSE(Visible(IDC_HOME_COUNTRY));
+    EXPECT_EQ(Shown(IDC_HOME_COUNTRY_NAME), "France");
+    for (const int id : {IDC_HOME_CITY, IDC_HOME_STATE, IDC_HOME_ZIP, IDC_HOME_ADDRESS,
+                         IDC_HOME_PHONE, IDC_HOME_FAX, IDC_HOME_CELL})
+        EXPECT_TRUE(ReadOnly(id)) << id;
+    EXPECT_TRUE(Visible(IDC_HOME_OVERRIDE_GMT));
+    EXPECT_FALSE(Enabled(IDC_HOME_TIME_ZONE)) << "the zone is the contact's until overridden";
+    EXPECT_EQ(Shown(IDC_HOME_USER_TIME), TimeIn(-2));
+    EXPECT_EQ(Shown(IDC_HOME_USER_TIME), "10:41");
+}
+
+TEST_F(HomePageTest, TimeZonesAreStoredAsNegatedHalfHours) {
+    const struct {
+        int stored;
+        const char* shown;
+    } zones[] = {{0, "(GMT  00:00)"}, {24, "(GMT -12:00)"}, {-24, "(GMT +12:00)"},
+                 {1, "(GMT -00:30)"}, {-1, "(GMT +00:30)"}, {-11, "(GMT +05:30)"},
+                 {-100, ""}};
+    for (const auto& zone : zones) {
+        SCOPED_TRACE(zone.stored);
+        host->Record(contact)["TimeZone"] = static_cast<char>(zone.stored);
+        page = OpenHome(contact);
+        EXPECT_EQ(Shown(IDC_HOME_TIME_ZONE), zone.shown);
+        EXPECT_EQ(Shown(IDC_HOME_USER_TIME), zone.stored == -100 ? "" : TimeIn(zone.stored));
+        DestroyWindow(window);
+    }
+
+    // The owner picks a zone; Save stores it, copies every field and clears the home bit.
+    host->Record(owner)["HomeCity"] = "  Lyon";
+    page = OpenHome(owner);
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_HOME_TIME_ZONE), "(GMT +05:30)"));
+    Save();
+    MCVariantPropertySet record = host->Record(owner);
+    EXPECT_EQ(static_cast<char>(record["TimeZone"]), -11);
+    EXPECT_EQ(std::string(record["HomeCity"]), "Lyon");
+    EXPECT_EQ(static_cast<unsigned short>(record["UpdateInfoStatus"]) & 0x04, 0);
+}
+
+TEST_F(HomePageTest, TheZipCodeIsANumberFromOneTo99999OrNothing) {
+    const struct {
+        const char* typed;
+        bool accepted;
+    } cases[] = {{"   ", true}, {"0", false}, {"99999", true}, {"12a", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        page = OpenHome(owner);
+        const size_t boxes = agent.MessageBoxes().size();
+        const int started = host->Count("Start save 1001");
+        agent.Type(Control(IDC_HOME_ZIP), c.typed);
+        Save();
+        EXPECT_EQ(host->Count("Start save 1001"), started + (c.accepted ? 1 : 0));
+        EXPECT_EQ(agent.MessageBoxes().size(), boxes + (c.accepted ? 0 : 1));
+        DestroyWindow(window);
+    }
+    // An unchanged page has nothing to check and its save writes nothing.
+    page = OpenHome(owner);
+    EXPECT_EQ(Dialog(window)->GetPage(kHomeTab)->PageValidate(), -1);
+    host->Record(owner)["HomeCity"] = "Changed behind the page";
+    Save();
+    EXPECT_EQ(std::string(host->Record(owner)["HomeCity"]), "Changed behind the page");
+}
+
+TEST_F(HomePageTest, TheOwnersOverrideOfAContactsZoneOutlivesARefresh) {
+    host->Record(contact)["LastUpdateDate"] = 0u;  // The window fetches as it opens.
+    page = OpenHome(contact);
+    ASSERT_TRUE(agent.Click(Control(IDC_HOME_OVERRIDE_GMT)));
+    EXPECT_TRUE(static_cast<bool>(host->Record(contact)["DontUpdateGMT"])) << "written at once";
+    ASSERT_TRUE(Enabled(IDC_HOME_TIME_ZONE));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_HOME_TIME_ZONE), "(GMT +05:30)"));
+    EXPECT_EQ(Shown(IDC_HOME_USER_TIME), TimeIn(-11));
+
+    // The directory's answer comes with another zone; the owner's choice stays.
+    host->Record(contact)["TimeZone"] = static_cast<char>(8);
+    ASSERT_EQ(host->Operations().Running(), 1);
+    EXPECT_EQ(host->Operations().Last().callback->OnDone(), S_OK);
+    winport::PumpMessages();
+    EXPECT_EQ(Shown(IDC_HOME_TIME_ZONE), "(GMT +05:30)");
+    EXPECT_EQ(Shown(IDC_HOME_USER_TIME), TimeIn(-11));
+
+    // Without the override the next refresh shows the stored zone again.
+    ASSERT_TRUE(agent.Click(Control(IDC_HOME_OVERRIDE_GMT)));
+    EXPECT_FALSE(Enabled(IDC_HOME_TIME_ZONE));
+    EXPECT_FALSE(static_cast<bool>(host->Record(contact)["DontUpdateGMT"]));
+    host->Record(contact)["TimeZone"] = static_cast<char>(8);
+    Dialog(window)->GetPage(kHomeTab)->PageReload();
+    EXPECT_EQ(Shown(IDC_HOME_TIME_ZONE), "(GMT -04:00)");
+}
+
+TEST_F(HomePageTest, TheMapShowsTheAddressAtTheRegisteredPlace) {
+    page = OpenHome(owner);
+    ASSERT_TRUE(agent.Click(Control(IDC_HOME_MAP)));
+    EXPECT_TRUE(OpenedAddresses().empty()) << "no map is registered";
+    host->RegisterAddress("Map", kMap);
+    agent.Type(Control(IDC_HOME_CITY), "Saint Didier & Co");
+    ASSERT_TRUE(agent.Click(Control(IDC_HOME_MAP)));
+    DestroyWindow(window);
+    page = OpenHome(contact);
+    ASSERT_TRUE(agent.Click(Control(IDC_HOME_MAP)));
+    EXPECT_THAT(OpenedAddresses(),
+                ::testing::ElementsAre(
+                    std::string(kMap) + "?countrycode=33&country=France&state=ARA&city=Saint "
+                                        "Didier & Co&zip=69002&address=12 rue des Arts & Métiers",
+                    std::string(kMap) + "?countrycode=33&country=France&state=ARA&city=Lyon&"
+                                        "zip=69002&address=12 rue des Arts & Métiers"));
+    DestroyWindow(window);
+
+    // Without a country there is no map until the owner picks one.
+    host->Record(owner)["HomeCountry"] = static_cast<short>(0);
+    page = OpenHome(owner);
+    EXPECT_FALSE(Enabled(IDC_HOME_MAP));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_HOME_COUNTRY), "Japan"));
+    EXPECT_TRUE(Enabled(IDC_HOME_MAP));
+}
+
+TEST_F(HomePageTest, ANumberTypedAfreshIsConfirmedInThePhoneLocationDialogOnce) {
+    page = OpenHome(owner);
+    std::vector<std::string> previews;
+    const auto confirm = [&](HWND dialog) {
+        previews.push_back(Text(GetDlgItem(dialog, IDC_PHONE_PREVIEW)));
+        agent.Click(GetDlgItem(dialog, IDOK));
+    };
+    agent.QueueDialogHandler(static_cast<int>(IDD_PHONE_LOCATION), confirm);
+    ASSERT_TRUE(agent.Type(Control(IDC_HOME_PHONE), ""));
+    EXPECT_FALSE(Enabled(IDC_HOME_PHONE_BUTTON));
+    ASSERT_TRUE(agent.Type(Control(IDC_HOME_PHONE), "555-1234"));
+    ASSERT_TRUE(agent.Focus(Control(IDC_HOME_CITY)));  // Leaving the field for another.
+    winport::PumpMessages();
+    EXPECT_EQ(previews, std::vector<std::string>{"Home:555-1234"});
+    // The number in the stored form, with the owner's home country.
+    EXPECT_EQ(Shown(IDC_HOME_PHONE), " +33 (555) 1234");
+    EXPECT_EQ(GetFocus(), Control(IDC_HOME_CITY));
+
+    // Confirmed, leaving the field again asks nothing; the page's focus-out message moves on.
+    ASSERT_TRUE(agent.Focus(Control(IDC_HOME_PHONE)));
+    EXPECT_EQ(SendMessage(page, BCM_PAGEFOCUSOUT, 0, 0), 1);
+    EXPECT_EQ(GetFocus(), Control(IDC_HOME_PHONE_BUTTON));
+    winport::PumpMessages();
+    EXPECT_EQ(previews.size(), 1u);
+
+    // A double click asks at once, whatever the flag; Save stores the number without its blank.
+    agent.QueueDialogHandler(static_cast<int>(IDD_PHONE_LOCATION), confirm);
+    SendMessage(Control(IDC_HOME_PHONE), WM_LBUTTONDBLCLK, 0, 0);
+    EXPECT_EQ(previews.size(), 2u);
+    Save();
+    EXPECT_EQ(std::string(host->Record(owner)["HomePhone"]), "+33 (555) 1234");
+    EXPECT_EQ(agent.PendingAnswers(), 0u);
+}
+
+TEST_F(HomePageTest, AContactsNumberOpensReadOnlyEachTime) {
+    page = OpenHome(contact);
+    int opened = 0;
+    for (int i = 0; i < 2; ++i) {
+        agent.QueueDialogHandler(static_cast<int>(IDD_PHONE_LOCATION), [&](HWND dialog) {
+            ++opened;
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_PHONE_COUNTRY)));
+            agent.Click(GetDlgItem(dialog, IDOK));
+        });
+        ASSERT_TRUE(agent.Click(Control(IDC_HOME_CELL_BUTTON)));
+        winport::PumpMessages();
+    }
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(Shown(IDC_HOME_CELL), "+33 612") << "a contact's number is only shown";
+    // A double click does nothing here.
+    SendMessage(Control(IDC_HOME_CELL), WM_LBUTTONDBLCLK, 0, 0);
+    EXPECT_EQ(opened, 2);
+}
+
+}  // namespace
+}  // namespace moduletest
