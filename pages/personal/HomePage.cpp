@@ -6,10 +6,9 @@
 #include "hostlib/reference/HostReferenceData.h"
 #include "hostlib/reference/ReferenceCombos.h"
 #include "hostlib/util/Time.h"
-#include "hostlib/util/Validators.h"
 #include "module/HostNumbers.h"
-#include "module/ModuleState.h"
 #include "module/TextBlanks.h"
+#include "pages/AddressFields.h"
 #include "pages/PageFonts.h"
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/dialog/DialogApi.h"
@@ -31,6 +30,11 @@ constexpr struct {
     int limit;
 } kEdits[] = {{IDC_HOME_CITY, 30},    {IDC_HOME_STATE, 3}, {IDC_HOME_ZIP, 5},  {IDC_HOME_PHONE, 30},
               {IDC_HOME_ADDRESS, 30}, {IDC_HOME_FAX, 30},  {IDC_HOME_CELL, 30}};
+constexpr CPagePhones::Number kNumbers[] = {
+    {IDC_HOME_PHONE, IDC_HOME_PHONE_BUTTON, "HomePhone", "Home:", kPhoneImage},
+    {IDC_HOME_FAX, IDC_HOME_FAX_BUTTON, "HomeFax", "HomeFax:", kFaxImage},
+    {IDC_HOME_CELL, IDC_HOME_CELL_BUTTON, "HomeCell", "Cellular:", kCellularImage},
+};
 // Shown in one form only: the first four in the read-only form, the country list in the other.
 constexpr int kReadOnlyFormItems[] = {IDC_HOME_COUNTRY_NAME, IDC_HOME_USER_TIME_LABEL,
                                       IDC_HOME_USER_TIME, IDC_HOME_OVERRIDE_GMT};
@@ -51,7 +55,7 @@ std::string TimeZoneText(int entry) {
 
 }  // namespace
 
-const winport::Route<CHomePage> CHomePage::kRoutes[17] = {
+const winport::Route<CHomePage> CHomePage::kRoutes[8] = {
     {WM_COMMAND, EN_CHANGE, IDC_HOME_CITY, &CHomePage::OnFieldChanged},
     {WM_COMMAND, EN_CHANGE, IDC_HOME_STATE, &CHomePage::OnFieldChanged},
     {WM_COMMAND, EN_CHANGE, IDC_HOME_ADDRESS, &CHomePage::OnFieldChanged},
@@ -60,28 +64,16 @@ const winport::Route<CHomePage> CHomePage::kRoutes[17] = {
     {WM_COMMAND, CBN_SELCHANGE, IDC_HOME_TIME_ZONE, &CHomePage::OnTimeZoneChanged},
     {WM_COMMAND, BN_CLICKED, IDC_HOME_OVERRIDE_GMT, &CHomePage::OnOverrideClicked},
     {WM_COMMAND, BN_CLICKED, IDC_HOME_MAP, &CHomePage::OnDisplayMap},
-    {WM_COMMAND, EN_CHANGE, IDC_HOME_PHONE, &CHomePage::OnPhoneEdited},
-    {WM_COMMAND, EN_CHANGE, IDC_HOME_FAX, &CHomePage::OnFaxEdited},
-    {WM_COMMAND, EN_CHANGE, IDC_HOME_CELL, &CHomePage::OnCellEdited},
-    {WM_COMMAND, BN_CLICKED, IDC_HOME_PHONE_BUTTON, &CHomePage::OnPhoneClicked},
-    {WM_COMMAND, BN_CLICKED, IDC_HOME_FAX_BUTTON, &CHomePage::OnFaxClicked},
-    {WM_COMMAND, BN_CLICKED, IDC_HOME_CELL_BUTTON, &CHomePage::OnCellClicked},
-    {WM_COMMAND, EN_KILLFOCUS, IDC_HOME_PHONE, &CHomePage::OnPhoneLeft},
-    {WM_COMMAND, EN_KILLFOCUS, IDC_HOME_FAX, &CHomePage::OnFaxLeft},
-    {WM_COMMAND, EN_KILLFOCUS, IDC_HOME_CELL, &CHomePage::OnCellLeft},
 };
 
 CHomePage::CHomePage(BCUserInfo* user, bool editable, MCVariantPropertySet* data, CWnd* parent)
     : BCInsideDialog(user, IDD_HOME_PAGE, editable ? kEditableContext : kViewOnlyContext, parent),
       m_editable(editable),
       m_data(data),
-      m_phones{{IDC_HOME_PHONE, IDC_HOME_PHONE_BUTTON, "HomePhone", "Home:"},
-               {IDC_HOME_FAX, IDC_HOME_FAX_BUTTON, "HomeFax", "HomeFax:"},
-               {IDC_HOME_CELL, IDC_HOME_CELL_BUTTON, "HomeCell", "Cellular:"}} {}
+      m_phones(*this, editable, kNumbers, [this] { m_changed = true; }) {}
 
 CHomePage::~CHomePage() {
     if (m_labelFont) DeleteObject(m_labelFont);
-    if (m_phoneFont) DeleteObject(m_phoneFont);
 }
 
 BOOL CHomePage::OnInitDialog() {
@@ -96,22 +88,9 @@ BOOL CHomePage::OnInitDialog() {
     ::ShowWindow(::GetDlgItem(m_hWnd, IDC_HOME_COUNTRY), m_editable ? SW_SHOW : SW_HIDE);
     for (const int id : kReadOnlyFormItems)
         ::ShowWindow(::GetDlgItem(m_hWnd, id), m_editable ? SW_HIDE : SW_SHOW);
-    MIHostServices* services = ModuleState().hostServices;
-    const int images[] = {kPhoneImage, kFaxImage, kCellularImage};
-    for (int i = 0; i < 3; ++i) {
-        PhoneField& phone = m_phones[i];
-        phone.editWindow.SubclassDlgItem(phone.edit, this);
-        phone.buttonWindow.SubclassDlgItem(phone.button, this);
-        if (services)
-            phone.buttonWindow.SetImageList(0, services->GetSmallImageList(), images[i], TRUE);
-    }
+    m_phones.Initialize();
     FillTimeZones();
-    if (m_editable) {
-        const int phoneEdits[] = {IDC_HOME_PHONE, IDC_HOME_FAX, IDC_HOME_CELL};
-        m_phoneFont = GiveFontVariant(m_hWnd, IDC_HOME_PHONE, phoneEdits,
-                                      [](LOGFONT& font) { font.lfUnderline = TRUE; });
-        SetCountriesCombo(::GetDlgItem(m_hWnd, IDC_HOME_COUNTRY));
-    }
+    if (m_editable) SetCountriesCombo(::GetDlgItem(m_hWnd, IDC_HOME_COUNTRY));
     Load();
     m_firstLoad = false;
     return TRUE;
@@ -153,7 +132,8 @@ void CHomePage::Load() {
     SetDlgItemText(IDC_HOME_CITY, data["HomeCity"]);
     SetDlgItemText(IDC_HOME_STATE, data["HomeState"]);
     SetDlgItemText(IDC_HOME_ADDRESS, data["HomeAddress"]);
-    for (const PhoneField& phone : m_phones) SetDlgItemText(phone.edit, data[phone.key]);
+    for (const CPagePhones::Number& number : kNumbers)
+        SetDlgItemText(number.edit, data[number.key]);
     SetDlgItemText(IDC_HOME_ZIP, data["HomeZipCode"]);
     const short country = data["HomeCountry"];
     const char* countryName = GetCountryName(country);
@@ -162,10 +142,7 @@ void CHomePage::Load() {
     const HWND countries = ::GetDlgItem(m_hWnd, IDC_HOME_COUNTRY);
     ::SendMessage(countries, CB_SETCURSEL,
                   static_cast<WPARAM>(GetCountryComboIndex(countries, country)), 0);
-    for (const PhoneField& phone : m_phones) {
-        const std::string number = data[phone.key];
-        ::EnableWindow(::GetDlgItem(m_hWnd, phone.button), number.empty() ? FALSE : TRUE);
-    }
+    m_phones.Load(data);
     UpdateData(TRUE);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_HOME_MAP), CountryCode() > 0 ? TRUE : FALSE);
     m_changed = false;
@@ -247,9 +224,7 @@ void CHomePage::SaveOwner(MCVariantPropertySet& data) {
 int CHomePage::PageValidate() {
     if (!m_changed) return -1;
     UpdateData(TRUE);
-    StripLeadingBlanks(m_zipCode);
-    if (m_zipCode.empty()) return 1;
-    return BIsValidIntegerEntry(m_zipCode.c_str(), "Zip", 1, 99999, m_hWnd) ? 1 : 0;
+    return ValidateZipCode(m_zipCode, m_hWnd);
 }
 
 void CHomePage::PageClear() {
@@ -290,8 +265,32 @@ void CHomePage::OnOverrideClicked() {
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_HOME_TIME_ZONE), overridden ? TRUE : FALSE);
 }
 
+void CHomePage::OnDisplayMap() {
+    if (!m_data) return;
+    OpenStreetMap([this] {
+        MCVariantPropertySet& data = *m_data;
+        if (m_editable) {
+            UpdateData(TRUE);
+            // The country's name as the last load showed it; a newer pick only moves the code.
+            return MapPlace{CountryCode(), m_countryName, m_state, m_city, m_zipCode, m_address};
+        }
+        const unsigned short country = data["HomeCountry"];
+        const char* name = GetCountryName(country);
+        return MapPlace{country,          name ? name : "",    data["HomeState"],
+                        data["HomeCity"], data["HomeZipCode"], data["HomeAddress"]};
+    });
+}
+
+LRESULT CHomePage::OnPageFocusOut() {
+    return m_phones.OnPageFocusOut();
+}
+
+LRESULT CHomePage::OnPageDeferred() {
+    return m_phones.OnPageDeferred(m_data);
+}
+
 std::optional<LRESULT> CHomePage::OnMessage(const winport::Message& m) {
-    if (m.id == WM_NOTIFY) return OnNotify(m.wParam, m.lParam);
+    if (auto result = m_phones.OnMessage(m, m_data)) return result;
     if (auto result = winport::RouteMessage(*this, kRoutes, m)) return result;
     return BCInsideDialog::OnMessage(m);
 }
