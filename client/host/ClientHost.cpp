@@ -25,6 +25,7 @@ ClientHost::ClientHost(Store& store, ClientOptions options)
     : m_store(store),
       m_directory({store.File(), store.File().parent_path(), options.services.dataFolder},
                   std::move(options.directory)),
+      m_dataLists(options.services.dataFolder),
       m_services(winport::MakeComObject<HostServices>(std::move(options.services))),
       m_application(winport::MakeComObject<HostApplication>(store, *m_services.Get())),
       m_binding(m_reference, *m_services.Get()),

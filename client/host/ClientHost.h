@@ -10,6 +10,7 @@
 
 #include "client/directory/DirectoryOptions.h"
 #include "client/directory/DirectoryService.h"
+#include "client/host/DataLists.h"
 #include "client/host/HostApplication.h"
 #include "client/host/HostDialogs.h"
 #include "client/host/HostServices.h"
@@ -68,6 +69,8 @@ private:
     HostStrings m_strings;
     // The host's dialogs component, created by class id.
     HostDialogsClass m_dialogs;
+    // The category data lists, created by class id.
+    DataListServiceClass m_dataLists;
     winport::ComPtr<HostServices> m_services;
     winport::ComPtr<HostApplication> m_application;
     HostEnvironment m_binding;

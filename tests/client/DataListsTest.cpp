@@ -1,0 +1,106 @@
+// The host's data-list component: the shipped tables read from their file, handed out by
+// class id as the module creates it, and read row by row as the pages read them.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "ClientTestSupport.h"
+#include "client/host/DataLists.h"
+#include "hostlib/reference/ReferenceCombos.h"
+#include "module/host/HostIds.h"
+#include "platform/com/ComPtr.h"
+#include "platform/controls/ComboBoxApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+
+namespace nuvclient {
+namespace {
+
+winport::ComPtr<MINUVDataList> Occupations() {
+    winport::ComPtr<MIDataListService> service;
+    EXPECT_EQ(
+        CoCreateInstance(kDataListServiceClsid, nullptr, CLSCTX_INPROC_SERVER,
+                         MIDataListService::kIid, reinterpret_cast<void**>(service.GetAddressOf())),
+        S_OK);
+    winport::ComPtr<MINUVDataList> list;
+    if (service) {
+        EXPECT_EQ(service->GetList("occupation", list.GetAddressOf()), S_OK);
+    }
+    return list;
+}
+
+TEST(DataListsTest, TheOccupationsAreHandedOutByClassIdAndReadRowByRow) {
+    const long before = LiveHostObjects::Count();
+    {
+        const DataListServiceClass registered(NUV_CLIENT_DATA_DIR);
+        const winport::ComPtr<MINUVDataList> list = Occupations();
+        ASSERT_TRUE(list);
+        LONG count = 0;
+        ASSERT_EQ(list->GetCount(&count), S_OK);
+        EXPECT_GT(count, 20);
+        LONG row = -1;
+        ASSERT_EQ(list->FindRow("code", 7, &row), S_OK);
+        const char* name = nullptr;
+        ASSERT_EQ(list->GetString(row, "name", &name), S_OK);
+        EXPECT_STREQ(name, "Engineering");
+        LONG code = 0;
+        EXPECT_EQ(list->GetLong(row, "code", &code), S_OK);
+        EXPECT_EQ(code, 7);
+
+        // What a list does not have is answered as such, never read past.
+        EXPECT_EQ(list->FindRow("code", 4242, &row), S_FALSE);
+        EXPECT_EQ(row, -1);
+        EXPECT_EQ(list->GetLong(count, "code", &code), E_INVALIDARG);
+        EXPECT_EQ(list->GetLong(0, "name", &code), E_INVALIDARG);
+        EXPECT_EQ(list->GetString(0, "code", &name), E_INVALIDARG);
+        void* handle = nullptr;
+        EXPECT_EQ(list->GetHandle(0, "imagelist", &handle), E_INVALIDARG);
+        EXPECT_EQ(list->GetCount(nullptr), E_POINTER);
+
+        // The pages fill their lists from it.
+        const HWND combo = CreateWindowEx(0, "ComboBox", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 100,
+                                          100, nullptr, nullptr, nullptr, nullptr);
+        EXPECT_EQ(SetNumberStringCombo(combo, list.Get(), 0), count);
+        EXPECT_EQ(SelectComboByItemData(combo, 7), static_cast<int>(row));
+        DestroyWindow(combo);
+
+        winport::ComPtr<MIDataListService> service;
+        ASSERT_EQ(CoCreateInstance(kDataListServiceClsid, nullptr, CLSCTX_INPROC_SERVER,
+                                   MIDataListService::kIid,
+                                   reinterpret_cast<void**>(service.GetAddressOf())),
+                  S_OK);
+        winport::ComPtr<MINUVDataList> none;
+        EXPECT_EQ(service->GetList("no such list", none.GetAddressOf()), E_INVALIDARG);
+        EXPECT_EQ(service->GetList(nullptr, none.GetAddressOf()), E_INVALIDARG);
+        EXPECT_EQ(service->GetList("occupation", nullptr), E_POINTER);
+    }
+    EXPECT_EQ(LiveHostObjects::Count(), before);
+}
+
+TEST(DataListsTest, AFileThatIsNoTableOfListsIsRefusedNamingTheProblem) {
+    const test::TempFolder folder;
+    const struct {
+        const char* content;
+        const char* complaint;
+    } cases[] = {
+        {"[1, 2]", "is not a JSON object of lists"},
+        {"{\"occupation\": 3}", "list \"occupation\" is not an array"},
+        {"{\"occupation\": [{\"name\": \"Baker\"}]}", "row 0 has no nonzero \"code\""},
+        {"{\"occupation\": [{\"code\": 1, \"name\": [\"x\"]}]}", "\"name\" is neither"},
+        {"{\"occupation\": [{\"code\": 99999999999}]}", "\"code\" is neither"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(folder.Path() / kDataListsName) << c.content;
+        try {
+            ReadDataLists(folder.Path() / kDataListsName);
+            ADD_FAILURE() << c.content << " was read";
+        } catch (const std::runtime_error& error) {
+            EXPECT_NE(std::string(error.what()).find(c.complaint), std::string::npos)
+                << error.what();
+        }
+    }
+    EXPECT_THROW(ReadDataLists(folder.Path() / "missing.json"), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace nuvclient
