@@ -10,6 +10,7 @@
 #include "module/host/MIHostApplication.h"
 #include "pages/identity/MainPage.h"
 #include "pages/personal/HomePage.h"
+#include "pages/work/WorkPage.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/window/WindowApi.h"
@@ -86,6 +87,7 @@ void CUserDetailsDialog::AddTab(const DetailsTab& tab) {
     switch (tab.templateId) {
         case IDD_MAIN_PAGE: page = new CMainPage(m_pUserInfo, m_owner, data, this); break;
         case IDD_HOME_PAGE: page = new CHomePage(m_pUserInfo, m_owner, data, this); break;
+        case IDD_WORK_PAGE: page = new CWorkPage(m_pUserInfo, m_owner, data, this); break;
         default:
             page = new CEmptyPage(m_pUserInfo, tab.templateId, GetContextNumber(), data, this);
             break;

@@ -33,7 +33,7 @@ std::span<const winport::DialogTemplate> ModuleDialogs() {
          UserDetailsPaneControls()},
         {IDD_MAIN_PAGE, "", kPageStyle, kPageRect, MainPageControls()},
         {IDD_HOME_PAGE, "", kPageStyle, kPageRect, HomePageControls()},
-        EmptyPage(IDD_WORK_PAGE),
+        {IDD_WORK_PAGE, "", kPageStyle, kPageRect, WorkPageControls()},
         EmptyPage(IDD_MORE_PAGE),
         EmptyPage(IDD_ABOUT_PAGE),
         EmptyPage(IDD_INTERESTS_VIEW_PAGE),

@@ -103,6 +103,38 @@ inline constexpr int IDC_HOME_GMT_LABEL = 2030;
 inline constexpr int IDC_HOME_USER_TIME_LABEL = 2047;
 inline constexpr int IDC_HOME_YOUR_TIME_LABEL = 2048;
 
+// Controls of the Work page (8512).
+inline constexpr int IDC_WORK_COMPANY = 1040;
+inline constexpr int IDC_WORK_DEPARTMENT = 1041;
+inline constexpr int IDC_WORK_POSITION = 1042;
+inline constexpr int IDC_WORK_OCCUPATION = 1043;
+inline constexpr int IDC_WORK_OCCUPATION_NAME = 1044;
+inline constexpr int IDC_WORK_PHONE = 1074;
+inline constexpr int IDC_WORK_PHONE_BUTTON = 1002;
+inline constexpr int IDC_WORK_FAX = 2016;
+inline constexpr int IDC_WORK_FAX_BUTTON = 1004;
+inline constexpr int IDC_WORK_ADDRESS = 2014;
+inline constexpr int IDC_WORK_MAP = 1003;
+inline constexpr int IDC_WORK_HOMEPAGE = 1014;
+inline constexpr int IDC_WORK_HOMEPAGE_BUTTON = 1006;
+inline constexpr int IDC_WORK_CITY = 1070;
+inline constexpr int IDC_WORK_STATE = 1071;
+inline constexpr int IDC_WORK_ZIP = 1072;
+inline constexpr int IDC_WORK_COUNTRY = 1032;
+inline constexpr int IDC_WORK_COUNTRY_NAME = 1073;
+inline constexpr int IDC_WORK_COMPANY_LABEL = 2049;
+inline constexpr int IDC_WORK_DEPARTMENT_LABEL = 2050;
+inline constexpr int IDC_WORK_POSITION_LABEL = 2051;
+inline constexpr int IDC_WORK_OCCUPATION_LABEL = 2052;
+inline constexpr int IDC_WORK_PHONE_LABEL = 2053;
+inline constexpr int IDC_WORK_FAX_LABEL = 2054;
+inline constexpr int IDC_WORK_ADDRESS_LABEL = 2055;
+inline constexpr int IDC_WORK_HOMEPAGE_LABEL = 2056;
+inline constexpr int IDC_WORK_CITY_LABEL = 2057;
+inline constexpr int IDC_WORK_STATE_LABEL = 2058;
+inline constexpr int IDC_WORK_ZIP_LABEL = 2059;
+inline constexpr int IDC_WORK_COUNTRY_LABEL = 2060;
+
 // The phone location dialog (8553).
 inline constexpr int IDC_PHONE_PREVIEW = 1014;
 inline constexpr int IDC_PHONE_LOCATION_NAME = 1000;

@@ -15,5 +15,8 @@ std::span<const winport::ControlTemplate> MainPageControls();
 // The Home page (8507).
 std::span<const winport::ControlTemplate> HomePageControls();
 
+// The Work page (8512).
+std::span<const winport::ControlTemplate> WorkPageControls();
+
 // The phone location dialog (8553).
 std::span<const winport::ControlTemplate> PhoneLocationDialogControls();

@@ -4,9 +4,8 @@
 
 #include <chrono>
 
-#include "ModuleTestSupport.h"
+#include "PageTestSupport.h"
 #include "TestOperations.h"
-#include "client/reference/ReferenceData.h"
 #include "hostlib/framework/FrameworkMessages.h"
 #include "hostlib/util/Time.h"
 #include "platform/controls/ComboBoxApi.h"
@@ -24,11 +23,10 @@ constexpr int kHomeTab = 1;
 constexpr short kFrance = 33;
 constexpr char kMap[] = "https://maps.example/find";
 
-class HomePageTest : public ModuleFixture {
+class HomePageTest : public PageFixture {
 protected:
     void SetUp() override {
-        ModuleFixture::SetUp();
-        SetHostReferenceData(&m_reference);
+        PageFixture::SetUp();
         for (BCUserInfo* user : {owner, contact}) {
             MCVariantPropertySet record = host->Record(user);
             record["HomeAddress"] = "12 rue des Arts & Métiers";
@@ -43,22 +41,7 @@ protected:
             record["UpdateInfoStatus"] = 0x0007;
         }
     }
-    void TearDown() override {
-        SetHostReferenceData(nullptr);
-        ModuleFixture::TearDown();
-    }
-
-    HWND OpenHome(BCUserInfo* user) {
-        window = user == owner ? OpenOwner(kHomeTab) : OpenContact(user, kHomeTab);
-        return window ? Dialog(window)->GetPage(kHomeTab)->m_hWnd : nullptr;
-    }
-    HWND Control(int id) const { return GetDlgItem(page, id); }
-    std::string Shown(int id) const { return Text(Control(id)); }
-    bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
-    bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
-    bool ReadOnly(int id) const {
-        return (GetWindowLongPtr(Control(id), GWL_STYLE) & ES_READONLY) != 0;
-    }
+    HWND OpenHome(BCUserInfo* user) { return OpenPage(user, kHomeTab); }
     static std::string TimeIn(int timeZone) {
         char text[BCTime::kBufferSize];
         BCTime::GetTZTime(text, timeZone);
@@ -69,26 +52,9 @@ protected:
         BCTime::GetTime(text);
         return text;
     }
-    // Saves the owner's window as a person does: Save, and the upload reported done.
-    void Save() {
-        ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_SAVE)));
-        winport::PumpMessages();
-    }
-    std::vector<std::string> OpenedAddresses() const {
-        std::vector<std::string> opened;
-        for (const std::string& call : host->Calls()) {
-            if (call.starts_with("OpenAddress ")) opened.push_back(call.substr(12));
-        }
-        return opened;
-    }
 
     const BCTime::ScopedNow m_now{std::chrono::sys_days{std::chrono::year{2026} / 12 / 7} +
                                   std::chrono::hours{9} + std::chrono::minutes{41}};
-    HWND window = nullptr;
-    HWND page = nullptr;
-
-private:
-    nuvclient::ReferenceData m_reference;
 };
 
 TEST_F(HomePageTest, TheOwnerEditsHisAddressAndNumbersTheContactsAreShownReadOnly) {

@@ -1,5 +1,7 @@
 #include "ModuleTestSupport.h"
 
+#include "TestOperations.h"
+
 #include "platform/controls/TabControlApi.h"
 #include "platform/core/LastError.h"
 #include "platform/message/MessageApi.h"
@@ -122,6 +124,25 @@ std::vector<int> ModuleFixture::VisiblePages(HWND dialog) {
         if (IsWindowVisible(details->GetPage(i)->m_hWnd)) visible.push_back(i);
     }
     return visible;
+}
+
+std::vector<std::string> ModuleFixture::OpenedAddresses() const {
+    constexpr std::string_view kCall = "OpenAddress ";
+    std::vector<std::string> opened;
+    for (const std::string& call : host->Calls()) {
+        if (call.starts_with(kCall)) opened.push_back(call.substr(kCall.size()));
+    }
+    return opened;
+}
+
+bool ModuleFixture::SaveOwnerWindow(HWND window) {
+    const size_t started = host->Operations().Started().size();
+    if (!agent.Click(Item(window, IDC_DETAILS_SAVE))) return false;
+    if (host->Operations().Started().size() > started) {
+        EXPECT_EQ(host->Operations().Last().callback->OnDone(), S_OK);
+    }
+    winport::PumpMessages();
+    return true;
 }
 
 }  // namespace moduletest

@@ -35,6 +35,11 @@ protected:
                      bool openHomepageCategory = false);
     // A pane inside a host window made for it.
     HWND OpenPane();
+    // Saves the owner's |window| as a person does: Save, and the upload it starts reported
+    // done; false when Save could not be clicked.
+    bool SaveOwnerWindow(HWND window);
+    // The addresses the module asked the host to open, in order.
+    std::vector<std::string> OpenedAddresses() const;
 
     // The dialog object behind |window|.
     static CUserDetailsDialog* Dialog(HWND window);

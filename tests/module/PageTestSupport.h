@@ -1,0 +1,46 @@
+// A page of the details window opened on its tab over the host's reference tables (the
+// reference client's countries), and what a person reads of the page's controls.
+#pragma once
+
+#include <string>
+
+#include "ModuleTestSupport.h"
+#include "client/reference/ReferenceData.h"
+#include "platform/window/WindowApi.h"
+
+namespace moduletest {
+
+class PageFixture : public ModuleFixture {
+protected:
+    void SetUp() override {
+        ModuleFixture::SetUp();
+        SetHostReferenceData(&m_reference);
+    }
+    void TearDown() override {
+        SetHostReferenceData(nullptr);
+        ModuleFixture::TearDown();
+    }
+
+    // Opens |user|'s window (the owner's or a contact's) on tab |tab| and answers its page.
+    HWND OpenPage(BCUserInfo* user, int tab) {
+        window = user == owner ? OpenOwner(tab) : OpenContact(user, tab);
+        page = window ? Dialog(window)->GetPage(tab)->m_hWnd : nullptr;
+        return page;
+    }
+    HWND Control(int id) const { return GetDlgItem(page, id); }
+    std::string Shown(int id) const { return Text(Control(id)); }
+    bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
+    bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+    bool ReadOnly(int id) const {
+        return (GetWindowLongPtr(Control(id), GWL_STYLE) & ES_READONLY) != 0;
+    }
+    void Save() { ASSERT_TRUE(SaveOwnerWindow(window)); }
+
+    HWND window = nullptr;
+    HWND page = nullptr;
+
+private:
+    nuvclient::ReferenceData m_reference;
+};
+
+}  // namespace moduletest

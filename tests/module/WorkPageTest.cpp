@@ -1,0 +1,171 @@
+// The Work page in the owner's window and in a contact's: the company and occupation (from the
+// host's occupation list), the published numbers, the address with its map, the home page, and
+// what Save keeps.
+#include <gmock/gmock.h>
+
+#include "PageTestSupport.h"
+#include "client/host/DataLists.h"
+#include "platform/controls/ComboBoxApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+constexpr int kWorkTab = 2;
+constexpr char kMap[] = "https://maps.example/find";
+
+class WorkPageTest : public PageFixture {
+protected:
+    void SetUp() override {
+        PageFixture::SetUp();
+        for (BCUserInfo* user : {owner, contact}) {
+            MCVariantPropertySet record = host->Record(user);
+            record["WorkCompany"] = "Soieries Lyonnaises";
+            record["WorkDepartment"] = "Atelier";
+            record["WorkJobTitle"] = "Tisseuse";
+            record["Occupation"] = static_cast<short>(12);
+            record["WorkPhone"] = " +33 (4) 7200 1122";
+            record["WorkFax"] = "";
+            record["WorkAddress"] = "3, place Bellecour";
+            record["WorkCity"] = "Lyon";
+            record["WorkState"] = "ARA";
+            record["WorkZipCode"] = "69002";
+            record["WorkCountry"] = static_cast<short>(33);
+            record["WorkHomepage"] = "https://soieries.example/?a=1&b=2";
+            record["UpdateInfoStatus"] = 0x0027;
+        }
+    }
+    HWND OpenWork(BCUserInfo* user) { return OpenPage(user, kWorkTab); }
+};
+
+// The host's occupation list, as the reference client ships it.
+class WorkPageWithListsTest : public WorkPageTest {
+    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
+};
+
+TEST_F(WorkPageWithListsTest, TheOwnerPicksHisOccupationAContactsIsNamed) {
+    ASSERT_NE(OpenWork(owner), nullptr);
+    EXPECT_EQ(
+        Shown(IDC_WORK_COMPANY) + "|" + Shown(IDC_WORK_DEPARTMENT) + "|" + Shown(IDC_WORK_POSITION),
+        "Soieries Lyonnaises|Atelier|Tisseuse");
+    EXPECT_TRUE(Visible(IDC_WORK_OCCUPATION));
+    EXPECT_FALSE(Visible(IDC_WORK_OCCUPATION_NAME));
+    EXPECT_EQ(Shown(IDC_WORK_OCCUPATION), "Research and Science");
+    EXPECT_EQ(Shown(IDC_WORK_COUNTRY), "France");
+    EXPECT_TRUE(Enabled(IDC_WORK_PHONE_BUTTON));
+    EXPECT_FALSE(Enabled(IDC_WORK_FAX_BUTTON));
+    EXPECT_TRUE(Enabled(IDC_WORK_HOMEPAGE_BUTTON));
+    EXPECT_TRUE(Enabled(IDC_WORK_MAP));
+    // The list's occupations and one empty entry for none.
+    std::vector<std::string> empties;
+    const HWND occupations = Control(IDC_WORK_OCCUPATION);
+    for (LRESULT i = 0; i < SendMessage(occupations, CB_GETCOUNT, 0, 0); ++i) {
+        if (SendMessage(occupations, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) == 0)
+            empties.push_back(std::to_string(
+                SendMessage(occupations, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)));
+    }
+    EXPECT_EQ(empties, std::vector<std::string>{"-1"});
+    DestroyWindow(window);
+
+    host->Record(contact)["Occupation"] = static_cast<short>(7);
+    ASSERT_NE(OpenWork(contact), nullptr);
+    EXPECT_FALSE(Visible(IDC_WORK_OCCUPATION));
+    EXPECT_EQ(Shown(IDC_WORK_OCCUPATION_NAME), "Engineering");
+    EXPECT_EQ(Shown(IDC_WORK_COUNTRY_NAME), "France");
+    EXPECT_TRUE((GetWindowLongPtr(Control(IDC_WORK_COMPANY), GWL_STYLE) & ES_READONLY) != 0);
+    DestroyWindow(window);
+
+    // A code the list does not have names nothing.
+    host->Record(contact)["Occupation"] = static_cast<short>(4242);
+    ASSERT_NE(OpenWork(contact), nullptr);
+    EXPECT_EQ(Shown(IDC_WORK_OCCUPATION_NAME), "");
+}
+
+TEST_F(WorkPageWithListsTest, SaveWritesTheFieldsAsTypedAndTheCodesOfTheChoices) {
+    ASSERT_NE(OpenWork(owner), nullptr);
+    ASSERT_TRUE(agent.Type(Control(IDC_WORK_COMPANY), " Canuts & Cie"));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_WORK_OCCUPATION), "Engineering"));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_WORK_COUNTRY), "Switzerland"));
+    Save();
+    MCVariantPropertySet record = host->Record(owner);
+    EXPECT_EQ(std::string(record["WorkCompany"]), " Canuts & Cie") << "kept as typed";
+    EXPECT_EQ(std::string(record["WorkPhone"]), " +33 (4) 7200 1122");
+    EXPECT_EQ(static_cast<short>(record["Occupation"]), 7);
+    EXPECT_EQ(static_cast<short>(record["WorkCountry"]), 41);
+    EXPECT_EQ(static_cast<unsigned short>(record["UpdateInfoStatus"]), 0x0007);
+
+    // The empty entry stands for no occupation.
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_WORK_OCCUPATION), 0)) << agent.LastError();
+    Save();
+    EXPECT_EQ(static_cast<short>(host->Record(owner)["Occupation"]), 0);
+
+    // An unchanged page has nothing to check and writes nothing.
+    EXPECT_EQ(Dialog(window)->GetPage(kWorkTab)->PageValidate(), -1);
+    host->Record(owner)["WorkCity"] = "Changed behind the page";
+    Save();
+    EXPECT_EQ(std::string(host->Record(owner)["WorkCity"]), "Changed behind the page");
+}
+
+TEST_F(WorkPageTest, WithoutTheHostsListThereIsNoOccupationToShow) {
+    ASSERT_NE(OpenWork(owner), nullptr);
+    EXPECT_EQ(SendMessage(Control(IDC_WORK_OCCUPATION), CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(Shown(IDC_WORK_OCCUPATION), "");
+    DestroyWindow(window);
+    ASSERT_NE(OpenWork(contact), nullptr);
+    EXPECT_EQ(Shown(IDC_WORK_OCCUPATION_NAME), "");
+}
+
+TEST_F(WorkPageTest, TheHomePageAndTheMapOpenInTheBrowser) {
+    host->RegisterAddress("Map", kMap);
+    ASSERT_NE(OpenWork(owner), nullptr);
+    ASSERT_TRUE(agent.Click(Control(IDC_WORK_HOMEPAGE_BUTTON)));
+    ASSERT_TRUE(agent.Type(Control(IDC_WORK_HOMEPAGE), "   https://canuts.example"));
+    ASSERT_TRUE(agent.Click(Control(IDC_WORK_HOMEPAGE_BUTTON)));
+    ASSERT_TRUE(agent.Click(Control(IDC_WORK_MAP)));
+    ASSERT_TRUE(agent.Type(Control(IDC_WORK_HOMEPAGE), "  "));
+    EXPECT_FALSE(Enabled(IDC_WORK_HOMEPAGE_BUTTON));
+    DestroyWindow(window);
+    ASSERT_NE(OpenWork(contact), nullptr);
+    ASSERT_TRUE(agent.Click(Control(IDC_WORK_MAP)));
+    EXPECT_THAT(OpenedAddresses(),
+                ::testing::ElementsAre(
+                    "https://soieries.example/?a=1&b=2", "https://canuts.example",
+                    // The owner's map goes by the country's code; a contact's names it too.
+                    std::string(kMap) + "?countrycode=33&country=&state=ARA&city=Lyon&zip=69002&"
+                                        "address=3, place Bellecour",
+                    std::string(kMap) + "?countrycode=33&country=France&state=ARA&city=Lyon&"
+                                        "zip=69002&address=3, place Bellecour"));
+    DestroyWindow(window);
+
+    host->Record(owner)["WorkCountry"] = static_cast<short>(0);
+    ASSERT_NE(OpenWork(owner), nullptr);
+    EXPECT_FALSE(Enabled(IDC_WORK_MAP));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_WORK_COUNTRY), "Italy"));
+    EXPECT_TRUE(Enabled(IDC_WORK_MAP));
+}
+
+TEST_F(WorkPageTest, AListedNumberIsConfirmedTheFirstTimeItsFieldIsLeft) {
+    for (BCUserInfo* user : {owner, contact}) {
+        SCOPED_TRACE(user == owner ? "owner" : "contact");
+        ASSERT_NE(OpenWork(user), nullptr);
+        std::string seen;
+        agent.QueueDialogHandler(static_cast<int>(IDD_PHONE_LOCATION), [&](HWND dialog) {
+            seen =
+                Text(GetDlgItem(dialog, IDC_PHONE_PREVIEW)) + "|" +
+                (IsWindowEnabled(GetDlgItem(dialog, IDC_PHONE_COUNTRY)) ? "editable" : "read-only");
+            agent.Click(GetDlgItem(dialog, IDOK));
+        });
+        ASSERT_TRUE(agent.Focus(Control(IDC_WORK_PHONE)));
+        ASSERT_TRUE(agent.Focus(Control(IDC_WORK_COMPANY)));
+        winport::PumpMessages();
+        EXPECT_EQ(seen, std::string("Work: +33 (4) 7200 1122|") +
+                            (user == owner ? "editable" : "read-only"));
+        EXPECT_EQ(agent.PendingAnswers(), 0u);
+        DestroyWindow(window);
+    }
+}
+
+}  // namespace
+}  // namespace moduletest
