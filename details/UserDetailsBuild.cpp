@@ -9,6 +9,7 @@
 #include "module/host/HostStringIds.h"
 #include "module/host/MIHostApplication.h"
 #include "pages/identity/MainPage.h"
+#include "pages/personal/AboutPage.h"
 #include "pages/personal/HomePage.h"
 #include "pages/work/WorkPage.h"
 #include "platform/controls/AnimationApi.h"
@@ -88,6 +89,9 @@ void CUserDetailsDialog::AddTab(const DetailsTab& tab) {
         case IDD_MAIN_PAGE: page = new CMainPage(m_pUserInfo, m_owner, data, this); break;
         case IDD_HOME_PAGE: page = new CHomePage(m_pUserInfo, m_owner, data, this); break;
         case IDD_WORK_PAGE: page = new CWorkPage(m_pUserInfo, m_owner, data, this); break;
+        case IDD_ABOUT_PAGE:
+            page = new CAboutPage(m_pUserInfo, m_owner, data, !m_owner, this);
+            break;
         default:
             page = new CEmptyPage(m_pUserInfo, tab.templateId, GetContextNumber(), data, this);
             break;

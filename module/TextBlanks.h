@@ -16,3 +16,8 @@ inline std::string WithoutOuterBlanks(std::string_view text) {
 inline void StripLeadingBlanks(std::string& text) {
     text.erase(0, text.find_first_not_of(" \t\r\n"));
 }
+
+// Takes the blanks and tabs off the end of |text|.
+inline void StripTrailingBlanks(std::string& text) {
+    text.erase(text.find_last_not_of(" \t") + 1);
+}

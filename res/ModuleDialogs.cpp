@@ -35,7 +35,7 @@ std::span<const winport::DialogTemplate> ModuleDialogs() {
         {IDD_HOME_PAGE, "", kPageStyle, kPageRect, HomePageControls()},
         {IDD_WORK_PAGE, "", kPageStyle, kPageRect, WorkPageControls()},
         EmptyPage(IDD_MORE_PAGE),
-        EmptyPage(IDD_ABOUT_PAGE),
+        {IDD_ABOUT_PAGE, "", kPageStyle, kPageRect, AboutPageControls()},
         EmptyPage(IDD_INTERESTS_VIEW_PAGE),
         EmptyPage(IDD_AFFILIATIONS_PAGE),
         EmptyPage(IDD_INTERESTS_EDIT_PAGE),

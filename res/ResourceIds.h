@@ -135,6 +135,13 @@ inline constexpr int IDC_WORK_STATE_LABEL = 2058;
 inline constexpr int IDC_WORK_ZIP_LABEL = 2059;
 inline constexpr int IDC_WORK_COUNTRY_LABEL = 2060;
 
+// Controls of the About page (8508).
+inline constexpr int IDC_ABOUT_TEXT = 1001;
+inline constexpr int IDC_ABOUT_NOTES = 1002;
+inline constexpr int IDC_ABOUT_FRAME = 2072;
+inline constexpr int IDC_ABOUT_EXPLANATION = 2073;
+inline constexpr int IDC_ABOUT_NOTES_FRAME = 2071;
+
 // The phone location dialog (8553).
 inline constexpr int IDC_PHONE_PREVIEW = 1014;
 inline constexpr int IDC_PHONE_LOCATION_NAME = 1000;

@@ -59,6 +59,8 @@ constexpr winport::StringResource kStrings[] = {
      "Replace the details on these pages with the ones the directory holds now? Changes you have "
      "not saved are lost."},
     {kUpdateFromDatabaseCaption, "Update From Database"},
+    // The About page of a contact.
+    {kContactAboutCaption, "What this person says about himself"},
     // The phone location dialog.
     {kPhoneLocationCaption, "Phone Location"},
 };

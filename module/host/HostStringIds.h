@@ -38,5 +38,7 @@ inline constexpr unsigned kSaveConfirmationExplanation = 29042;
 // Update From Database's question and its caption.
 inline constexpr unsigned kUpdateFromDatabaseText = 6720;
 inline constexpr unsigned kUpdateFromDatabaseCaption = 6721;
+// The caption of the About page's frame in a contact's window.
+inline constexpr unsigned kContactAboutCaption = 6742;
 // The caption of the phone location dialog.
 inline constexpr unsigned kPhoneLocationCaption = 6743;

@@ -15,6 +15,9 @@ std::span<const winport::ControlTemplate> MainPageControls();
 // The Home page (8507).
 std::span<const winport::ControlTemplate> HomePageControls();
 
+// The About page (8508).
+std::span<const winport::ControlTemplate> AboutPageControls();
+
 // The Work page (8512).
 std::span<const winport::ControlTemplate> WorkPageControls();
 

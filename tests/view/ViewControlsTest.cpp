@@ -99,8 +99,18 @@ TEST_F(ViewControlsTest, EachControlIsDrawnWithItsQtWidget) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(qobject_cast<QTextEdit*>(view.WidgetFor(about))->toPlainText(), "Rich\ntext");
     EXPECT_TRUE(qobject_cast<QTextEdit*>(view.WidgetFor(about))->isReadOnly());
-    EXPECT_EQ(qobject_cast<QPlainTextEdit*>(view.WidgetFor(notes))->toPlainText(),
-              "first line\nsecond");
+    auto* lines = qobject_cast<QPlainTextEdit*>(view.WidgetFor(notes));
+    ASSERT_NE(lines, nullptr);
+    EXPECT_EQ(lines->toPlainText(), "first line\nsecond");
+    // Without a sideways scroll its lines wrap at its edge, and it has no scroll bars.
+    EXPECT_EQ(lines->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(lines->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(lines->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    SetWindowLongPtr(notes, GWL_STYLE,
+                     GetWindowLongPtr(notes, GWL_STYLE) | WS_VSCROLL | ES_AUTOHSCROLL);
+    view.Sync();
+    EXPECT_EQ(lines->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(lines->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     auto* items = qobject_cast<QListWidget*>(view.WidgetFor(list));
     ASSERT_NE(items, nullptr);
     ASSERT_EQ(items->count(), 3);

@@ -127,7 +127,15 @@ void UpdateLineEdit(HWND hwnd, QLineEdit* edit) {
 }
 
 void UpdateTextArea(HWND hwnd, QPlainTextEdit* edit) {
-    edit->setReadOnly((WindowStyle(hwnd) & ES_READONLY) != 0);
+    const DWORD style = WindowStyle(hwnd);
+    edit->setReadOnly((style & ES_READONLY) != 0);
+    // Lines wrap at the field's edge unless it scrolls sideways; scroll bars as the style asks.
+    edit->setLineWrapMode((style & (ES_AUTOHSCROLL | WS_HSCROLL)) ? QPlainTextEdit::NoWrap
+                                                                  : QPlainTextEdit::WidgetWidth);
+    edit->setHorizontalScrollBarPolicy((style & WS_HSCROLL) ? Qt::ScrollBarAsNeeded
+                                                            : Qt::ScrollBarAlwaysOff);
+    edit->setVerticalScrollBarPolicy((style & WS_VSCROLL) ? Qt::ScrollBarAsNeeded
+                                                          : Qt::ScrollBarAlwaysOff);
     QString text = WindowText(hwnd);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (edit->toPlainText() != text) edit->setPlainText(text);
