@@ -21,6 +21,8 @@ constexpr winport::StringResource kStrings[] = {
     {IDS_PHONE_LENGTH_CAPTION, "Phone Number Length"},
     {IDS_OPERATION_NOT_STARTED,
      "The directory could not be reached (error 0x%08X). Please try again later."},
+    {IDS_VCARD_NOT_WRITTEN, "The vCard could not be written to %s."},
+    {IDS_VCARD_CAPTION, "Save as vCard"},
 };
 
 }  // namespace

@@ -164,3 +164,5 @@ inline constexpr unsigned IDS_EMAIL_LIMIT_CAPTION = 24212;
 inline constexpr unsigned IDS_PHONE_LENGTH = 24213;
 inline constexpr unsigned IDS_PHONE_LENGTH_CAPTION = 24214;
 inline constexpr unsigned IDS_OPERATION_NOT_STARTED = 24215;
+inline constexpr unsigned IDS_VCARD_NOT_WRITTEN = 24216;
+inline constexpr unsigned IDS_VCARD_CAPTION = 24217;

@@ -1,0 +1,163 @@
+// The vCard export: the card's lines as an address book reads them, the Save As question, and
+// the file written, left alone on Cancel, or told when it cannot be written.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "PageTestSupport.h"
+#include "export/VCardWriter.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/SaveAsDialog.h"
+
+namespace moduletest {
+namespace {
+
+class VCardWriterTest : public PageFixture {
+protected:
+    // The card of a record with only |keys| set (and the number).
+    std::string CardOf(const std::vector<std::pair<const char*, std::string>>& texts,
+                       short workCountry = 0, int gender = 0) {
+        MCVariantPropertySet record = host->Record(contact);
+        for (const auto& [key, value] : texts) record[key] = value;
+        record["WorkCountry"] = workCountry;
+        record["Gender"] = gender;
+        return CVCardWriter(&record).CardText();
+    }
+    static std::string Folder() {
+        const auto folder =
+            std::filesystem::temp_directory_path() / ("nuv-vcard-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+        return folder.string();
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(Folder());
+        PageFixture::TearDown();
+    }
+};
+
+TEST_F(VCardWriterTest, AFullRecordGivesEveryLineInOrder) {
+    MCVariantPropertySet record = host->Record(owner);
+    const std::pair<const char*, const char*> texts[] = {
+        {"UINString", "1234567"},
+        {"DefinedHandle", "Lodie"},
+        {"FirstName", "Élodie"},
+        {"LastName", "Mercier"},
+        {"PrimaryEmail", "elodie@exemple.fr"},
+        {"WorkCompany", "Soieries"},
+        {"WorkDepartment", "Atelier"},
+        {"WorkJobTitle", "Tisseuse"},
+        {"WorkAddress", "3, place Bellecour"},
+        {"WorkCity", "Lyon"},
+        {"WorkState", "ARA"},
+        {"WorkZipCode", "69002"},
+        {"HomeAddress", "Bât. B\r\n12 rue A=B"},
+        {"HomeCity", "Lyon"},
+        {"HomeState", ""},
+        {"HomeZipCode", "69007"},
+        {"HomeHomepage", "https://lodie.example"},
+        {"WorkHomepage", "https://soieries.example"},
+        {"HomePhone", "+33 (4) 78 12"},
+        {"HomeFax", ""},
+        {"WorkPhone", " +33 (4) 72 00"},
+        {"WorkFax", "+33 (4) 72 01"},
+        {"HomeCell", "+33 (6) 12"},
+    };
+    for (const auto& [key, value] : texts) record[key] = value;
+    record["WorkCountry"] = static_cast<short>(33);
+    record["HomeCountry"] = static_cast<short>(41);
+    record["Gender"] = 2;
+    EXPECT_EQ(CVCardWriter(&record).CardText(),
+              "BEGIN:VCARD\r\n"
+              "VERSION:2.1\r\n"
+              "NUV:1234567\r\n"
+              "NICKNAME:Lodie\r\n"
+              "FN:Mercier Élodie\r\n"
+              "N:Mercier;Élodie\r\n"
+              "EMAIL;PREF;INTERNET:elodie@exemple.fr\r\n"
+              "ORG:Soieries;Atelier\r\n"
+              "TITLE:Tisseuse\r\n"
+              "ADR;WORK:;;3, place Bellecour;Lyon;ARA;69002;France\r\n"
+              "LABEL;WORK;ENCODING=QUOTED-PRINTABLE:3, place Bellecour=0D=0ALyon ARA "
+              "69002=0D=0AFrance\r\n"
+              // A street of two lines stays on its line; "=" is encoded where encoding is said.
+              "ADR;HOME:;;Bât. B 12 rue A=B;Lyon;;69007;Switzerland\r\n"
+              "LABEL;HOME;ENCODING=QUOTED-PRINTABLE:Bât. B=0D=0A12 rue A=3DB=0D=0ALyon  "
+              "69007=0D=0ASwitzerland\r\n"
+              "URL:https://lodie.example\r\n"
+              "URL:https://soieries.example\r\n"
+              "TEL;HOME;VOICE:+33 (4) 78 12\r\n"
+              "TEL;WORK;VOICE: +33 (4) 72 00\r\n"
+              "TEL;WORK;FAX:+33 (4) 72 01\r\n"
+              "TEL;CELL;VOICE:+33 (6) 12\r\n"
+              "X-WAB-GENDER:2\r\n"
+              "END:VCARD\r\n");
+}
+
+TEST_F(VCardWriterTest, NamesOrganisationAddressAndGenderLinesFollowWhatIsFilled) {
+    const auto has = [](const std::string& card, const std::string& line) {
+        return card.find("\r\n" + line + "\r\n") != std::string::npos;
+    };
+    std::string card = CardOf({{"FirstName", "Ann"}, {"LastName", "Lee"}});
+    EXPECT_TRUE(has(card, "FN:Lee Ann") && has(card, "N:Lee;Ann")) << card;
+    EXPECT_LT(card.find("FN:"), card.find("N:Lee"));
+    card = CardOf({{"FirstName", "Ann"}, {"LastName", ""}});
+    EXPECT_TRUE(has(card, "N:;Ann")) << card;
+    EXPECT_EQ(card.find("FN:"), std::string::npos);
+    card = CardOf({{"FirstName", ""}, {"LastName", ""}, {"UINString", ""}});
+    EXPECT_TRUE(has(card, "N:") && has(card, "NUV:")) << card;
+
+    card = CardOf({{"WorkCompany", ""}, {"WorkDepartment", "Atelier"}});
+    EXPECT_TRUE(has(card, "ORG:;Atelier")) << card;
+    // Only a country: every separator stays.
+    card =
+        CardOf({{"WorkAddress", ""}, {"WorkCity", ""}, {"WorkState", ""}, {"WorkZipCode", ""}}, 33);
+    EXPECT_TRUE(has(card, "ADR;WORK:;;;;;;France")) << card;
+    EXPECT_TRUE(has(card, "LABEL;WORK;ENCODING=QUOTED-PRINTABLE:=0D=0A  =0D=0AFrance")) << card;
+    // A country nobody knows, with only a state and a postal code: no address.
+    card = CardOf(
+        {{"WorkAddress", ""}, {"WorkCity", ""}, {"WorkState", "ARA"}, {"WorkZipCode", "69002"}},
+        4242);
+    EXPECT_EQ(card.find("WORK:"), std::string::npos) << card;
+    for (const int gender : {0, 3, -1})
+        EXPECT_EQ(CardOf({}, 0, gender).find("X-WAB-GENDER"), std::string::npos) << gender;
+    EXPECT_TRUE(has(CardOf({}, 0, 1), "X-WAB-GENDER:1"));
+}
+
+TEST_F(VCardWriterTest, ExportAsksForTheFileAndWritesTheCardThere) {
+    MCVariantPropertySet record = host->Record(owner);
+    record["UINString"] = "";
+    const std::string path = Folder() + "/card.vcf";
+    agent.QueueSaveAsAnswer(std::nullopt);
+    CVCardWriter(&record).Export(nullptr);
+    EXPECT_FALSE(std::filesystem::exists(path)) << "Cancel writes nothing";
+    ASSERT_EQ(agent.SaveAsDialogs().size(), 1u);
+    const winport::SaveAsRequest& asked = agent.SaveAsDialogs()[0].request;
+    EXPECT_EQ(asked.fileName, "NUV#.VCF");
+    EXPECT_EQ(asked.defaultExtension, "VCF");
+    EXPECT_EQ(asked.filter, "vCard Files (*.vcf)|*.vcf|All Files (*.*)|*.*||");
+    EXPECT_EQ(asked.flags & (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT),
+              OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+
+    std::ofstream(path) << "an older, longer file that the card replaces entirely";
+    agent.QueueSaveAsAnswer(path);
+    CVCardWriter(&record).Export(nullptr);
+    std::ifstream written(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
+              CVCardWriter(&record).CardText());
+    EXPECT_TRUE(agent.MessageBoxes().empty());
+
+    // A folder that does not exist: the person is told, nothing is made.
+    const std::string nowhere = Folder() + "/missing/card.vcf";
+    agent.QueueSaveAsAnswer(nowhere);
+    CVCardWriter(&record).Export(nullptr);
+    ASSERT_EQ(agent.MessageBoxes().size(), 1u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.text,
+              "The vCard could not be written to " + nowhere + ".");
+    EXPECT_FALSE(std::filesystem::exists(nowhere));
+}
+
+}  // namespace
+}  // namespace moduletest
