@@ -224,6 +224,8 @@ void CHomePage::SaveOwner(MCVariantPropertySet& data) {
 int CHomePage::PageValidate() {
     if (!m_changed) return -1;
     UpdateData(TRUE);
+    // A contact's address is his, shown read-only: the owner has nothing there to correct.
+    if (!m_editable) return 1;
     return ValidateZipCode(m_zipCode, m_hWnd);
 }
 

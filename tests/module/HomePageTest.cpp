@@ -176,6 +176,17 @@ TEST_F(HomePageTest, TheOwnersOverrideOfAContactsZoneOutlivesARefresh) {
     EXPECT_EQ(Shown(IDC_HOME_TIME_ZONE), "(GMT -04:00)");
 }
 
+TEST_F(HomePageTest, AContactsPostcodeIsNotTheOwnersToCorrect) {
+    host->Record(contact)["HomeZipCode"] = "SW1A";
+    page = OpenHome(contact);
+    ASSERT_TRUE(agent.Click(Control(IDC_HOME_OVERRIDE_GMT)));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_HOME_TIME_ZONE), "(GMT  00:00)"));
+    ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
+    EXPECT_TRUE(agent.MessageBoxes().empty());
+    EXPECT_FALSE(IsWindow(window)) << "the window closes with the owner's choice kept";
+    EXPECT_EQ(static_cast<char>(host->Record(contact)["TimeZone"]), 0);
+}
+
 TEST_F(HomePageTest, TheMapShowsTheAddressAtTheRegisteredPlace) {
     page = OpenHome(owner);
     ASSERT_TRUE(agent.Click(Control(IDC_HOME_MAP)));
