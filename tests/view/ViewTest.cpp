@@ -159,6 +159,10 @@ TEST_F(ViewTest, WidgetsFollowTheWindowTreeOnEverySync) {
         static_cast<const nuvview::TabControlWidget*>(view.WidgetFor(tab))->Bar()->currentIndex(),
         1);
     EXPECT_FALSE(view.WidgetFor(page)->isVisible());
+    EXPECT_FALSE(view.WidgetFor(Item(window, IDC_DETAILS_SAVE))->isEnabled());
+    // The hidden page's new label is read when the page shows again.
+    ASSERT_TRUE(agent.SelectTab(tab, "Main"));
+    view.Sync();
     EXPECT_EQ(qobject_cast<QLabel*>(view.WidgetFor(label))->text(), "Given name:");
     EXPECT_FALSE(view.WidgetFor(Item(window, IDC_DETAILS_SAVE))->isEnabled());
     ASSERT_NE(view.WidgetFor(extra), nullptr);

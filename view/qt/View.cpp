@@ -127,7 +127,8 @@ void View::SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen) {
         entry.fontShown = true;
     }
     seen[hwnd] = entry;
-    UpdateControlWidget(kind, hwnd, widget);
+    // What nobody can see (a hidden tab's page) is brought up to date when it shows.
+    if (IsWindowVisible(hwnd)) UpdateControlWidget(kind, hwnd, widget);
     if (!DrawsOwnChildren(kind)) {
         for (HWND child : winport::ChildWindows(hwnd)) SyncWindow(child, widget, seen);
     }
