@@ -19,7 +19,6 @@ public:
 
     // The stored form of the parts as they stand.
     std::string GetPhoneText() const { return JoinPhoneText(m_parts); }
-    const PhoneParts& GetParts() const { return m_parts; }
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;

@@ -12,7 +12,6 @@
 #include "platform/com/ComRuntime.h"
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/dialog/DialogApi.h"
-#include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/message/MessageApi.h"
 #include "platform/mfc/DataExchange.h"
