@@ -2,9 +2,11 @@
 
 #include <cstdio>
 
+#include "hostlib/reference/HostReferenceData.h"
 #include "hostlib/util/Validators.h"
 #include "module/ModuleState.h"
 #include "module/TextBlanks.h"
+#include "pages/WebAddress.h"
 
 namespace {
 
@@ -26,10 +28,14 @@ void OpenStreetMap(const std::function<MapPlace()>& place) {
     std::string registered;
     if (!services || !services->GetRegisteredAddress("Map", &registered)) return;
     const MapPlace at = place();
+    const char* countryName = GetCountryName(at.countryCode);
+    const std::string values[] = {PercentEncoded(countryName ? countryName : ""),
+                                  PercentEncoded(at.state), PercentEncoded(at.city),
+                                  PercentEncoded(at.zipCode), PercentEncoded(at.address)};
     const auto format = [&](char* buffer, std::size_t size) {
         return std::snprintf(buffer, size, kMapFormat, registered.c_str(), at.countryCode,
-                             at.countryName.c_str(), at.state.c_str(), at.city.c_str(),
-                             at.zipCode.c_str(), at.address.c_str());
+                             values[0].c_str(), values[1].c_str(), values[2].c_str(),
+                             values[3].c_str(), values[4].c_str());
     };
     std::string address(static_cast<std::size_t>(format(nullptr, 0)) + 1, '\0');
     address.resize(static_cast<std::size_t>(format(address.data(), address.size())));

@@ -6,10 +6,9 @@
 
 #include "platform/core/WinTypes.h"
 
-// Where the street map is to show.
+// Where the street map is to show. The country's name sent is that of its code.
 struct MapPlace {
     int countryCode = 0;
-    std::string countryName;
     std::string state;
     std::string city;
     std::string zipCode;
@@ -22,5 +21,5 @@ struct MapPlace {
 int ValidateZipCode(std::string& zipCode, HWND owner);
 
 // Opens the street map the host registers under "Map" at |place|, which is asked for only
-// when there is one; the values go into the address as they are.
+// when there is one; each value is escaped to stay one value of the address.
 void OpenStreetMap(const std::function<MapPlace()>& place);

@@ -55,6 +55,7 @@ void CPagePhones::Load(MCVariantPropertySet& data) {
     for (const auto& field : m_fields) {
         const std::string number = data[field->number->key];
         ::EnableWindow(Item(field->number->button), number.empty() ? FALSE : TRUE);
+        field->typed = false;
     }
 }
 
@@ -101,6 +102,7 @@ std::optional<LRESULT> CPagePhones::OnMessage(const winport::Message& m,
 
 void CPagePhones::OnEdited(Field& field) {
     m_changed();
+    field.typed = true;
     const bool empty = ::GetWindowTextLength(Item(field.number->edit)) == 0;
     // A number typed afresh waits for the dialog again.
     if (empty) field.needsConfirmation = true;
@@ -135,11 +137,13 @@ LRESULT CPagePhones::OnPageDeferred(MCVariantPropertySet* data) {
 bool CPagePhones::RunDialog(Field& field, MCVariantPropertySet* data) {
     const std::string text =
         field.number->prefix + winport::GetWindowTextUtf8(Item(field.number->edit));
-    CPhoneLocationDialog dialog(m_page.GetUserInfo(), m_editable, data, text, kPhoneTextLimit,
-                                &m_page);
+    CPhoneLocationDialog dialog(m_page.GetUserInfo(), m_editable, data, text,
+                                field.typed ? PhoneTextSource::Typed : PhoneTextSource::Stored,
+                                kPhoneTextLimit, &m_page);
     if (dialog.DoModal() != IDOK || !m_editable) return false;
     ::SetWindowText(Item(field.number->edit), dialog.GetPhoneText().c_str());
     field.needsConfirmation = false;
+    field.typed = false;
     return true;
 }
 

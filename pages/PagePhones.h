@@ -37,7 +37,8 @@ public:
     // Subclasses the edits and buttons, gives the buttons their pictures and, in the owner's
     // form, the edits an underlined font. Once the page's window exists.
     void Initialize();
-    // Each button is enabled when its stored number is not empty.
+    // Each button is enabled when its stored number is not empty; the edits hold the record's
+    // numbers.
     void Load(MCVariantPropertySet& data);
     // The numbers' messages (their edits changed or left, their buttons, every WM_NOTIFY);
     // nullopt for the page's others. |data| is the page's record, if it has one.
@@ -51,6 +52,9 @@ private:
     struct Field {
         const Number* number;
         bool needsConfirmation = true;
+        // Whether the edit holds what the person typed rather than a number in the stored form
+        // (the record's, or the dialog's answer).
+        bool typed = false;
         BCCatchDblClickEdit edit;
         BCBitmapButton button;
     };

@@ -33,7 +33,7 @@ UPDATE fields SET value = 'Λεωφόρος Νίκης 12' WHERE user = 2000001 
 UPDATE fields SET value = 'Θεσσαλονίκη' WHERE user = 2000001 AND parent IS NULL AND name = 'HomeCity';
 UPDATE fields SET value = 'Κεντρική Μακεδονία' WHERE user = 2000001 AND parent IS NULL AND name = 'HomeState';
 UPDATE fields SET value = '54622' WHERE user = 2000001 AND parent IS NULL AND name = 'HomeZipCode';
-UPDATE fields SET value = ' +30 (231) 055 6677' WHERE user = 2000001 AND parent IS NULL AND name = 'HomePhone';
+UPDATE fields SET value = '+30 (231) 055 6677' WHERE user = 2000001 AND parent IS NULL AND name = 'HomePhone';
 UPDATE fields SET value = 'Λιμάνι Θεσσαλονίκης Α.Ε.' WHERE user = 2000001 AND parent IS NULL AND name = 'WorkCompany';
 UPDATE fields SET value = 'Θεσσαλονίκη' WHERE user = 2000001 AND parent IS NULL AND name = 'WorkCity';
 UPDATE fields SET value = 'Ζω πλέον δίπλα στον Θερμαϊκό.' WHERE user = 2000001 AND parent IS NULL AND name = 'About';

@@ -129,6 +129,10 @@ int MCVariantProperty::GetSize() const {
     return value.type == NUVValueType::List ? static_cast<int>(value.integer) : 0;
 }
 
+bool MCVariantProperty::Exists() const {
+    return Read().type != NUVValueType::Missing;
+}
+
 MCVariantProperty& MCVariantProperty::WriteInteger(NUVValueType type, std::int64_t value) {
     winport::ComPtr<MINUVPropertySet> nested;
     if (MINUVPropertySet* set = Container(NUVOpenMode::Create, nested)) {

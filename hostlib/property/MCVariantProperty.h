@@ -65,6 +65,8 @@ public:
 
     // The element count of a list; 0 for anything else.
     int GetSize() const;
+    // Whether a value of any type is there: a missing one reads as 0 like a stored 0.
+    bool Exists() const;
 
 private:
     struct Step {

@@ -106,7 +106,6 @@ void CHomePage::FillTimeZones() {
 
 void CHomePage::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_HOME_CITY, m_city);
-    DDX_Text(dx, IDC_HOME_COUNTRY_NAME, m_countryName);
     DDX_Text(dx, IDC_HOME_STATE, m_state);
     DDX_Text(dx, IDC_HOME_ZIP, m_zipCode);
     DDX_Text(dx, IDC_HOME_ADDRESS, m_address);
@@ -149,7 +148,9 @@ void CHomePage::Load() {
 }
 
 void CHomePage::LoadTimeZone(MCVariantPropertySet& data, bool refresh) {
-    const char timeZone = data["TimeZone"];
+    // A record that never had a zone reads as GMT; it shows none.
+    const char timeZone =
+        data["TimeZone"].Exists() ? static_cast<char>(data["TimeZone"]) : BCTime::kNoTimeZone;
     // The owner's override of a contact's zone outlives a refresh from the directory.
     const bool keepOverride = !m_editable && refresh && static_cast<bool>(data["DontUpdateGMT"]);
     char yourTime[BCTime::kBufferSize];
@@ -205,7 +206,8 @@ int CHomePage::PageCommit() {
 }
 
 void CHomePage::SaveOwner(MCVariantPropertySet& data) {
-    for (std::string* text : {&m_city, &m_state, &m_address, &m_phone, &m_fax, &m_cell})
+    // The zip code as its check saw it.
+    for (std::string* text : {&m_city, &m_state, &m_zipCode, &m_address, &m_phone, &m_fax, &m_cell})
         StripLeadingBlanks(*text);
     data["HomeCity"] = m_city;
     data["HomeState"] = m_state;
@@ -272,13 +274,11 @@ void CHomePage::OnDisplayMap() {
         MCVariantPropertySet& data = *m_data;
         if (m_editable) {
             UpdateData(TRUE);
-            // The country's name as the last load showed it; a newer pick only moves the code.
-            return MapPlace{CountryCode(), m_countryName, m_state, m_city, m_zipCode, m_address};
+            return MapPlace{CountryCode(), m_state, m_city, m_zipCode, m_address};
         }
         const unsigned short country = data["HomeCountry"];
-        const char* name = GetCountryName(country);
-        return MapPlace{country,          name ? name : "",    data["HomeState"],
-                        data["HomeCity"], data["HomeZipCode"], data["HomeAddress"]};
+        return MapPlace{country, data["HomeState"], data["HomeCity"], data["HomeZipCode"],
+                        data["HomeAddress"]};
     });
 }
 

@@ -54,7 +54,6 @@ private:
     bool m_timeZoneChanged = false;
     bool m_firstLoad = true;
     std::string m_city;
-    std::string m_countryName;
     std::string m_state;
     std::string m_zipCode;
     std::string m_address;

@@ -37,14 +37,15 @@ const winport::Route<CPhoneLocationDialog> CPhoneLocationDialog::kRoutes[5] = {
 
 CPhoneLocationDialog::CPhoneLocationDialog(BCUserInfo* user, bool editable,
                                            MCVariantPropertySet* data, const std::string& text,
-                                           int maxLength, CWnd* parent)
+                                           PhoneTextSource source, int maxLength, CWnd* parent)
     : BCTaskDialog(user, IDD_PHONE_LOCATION, nullptr, "Phone",
                    editable ? kEditableContext : kViewOnlyContext, parent),
       m_editable(editable),
       m_data(data),
+      m_source(source),
       m_maxLength(maxLength),
       m_preview(text),
-      m_parts(ReadPhoneText(text)) {}
+      m_parts(ReadPhoneText(text, source)) {}
 
 BOOL CPhoneLocationDialog::OnInitDialog() {
     BCTaskDialog::OnInitDialog();
@@ -77,7 +78,10 @@ void CPhoneLocationDialog::FillCountries() {
     const LRESULT found = ::SendMessage(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                                         reinterpret_cast<LPARAM>(m_parts.country.c_str()));
     if (found != CB_ERR) return;
-    // A country no entry begins with: the user's home country, or code 1 without one.
+    // A stored number without a country has none until the person picks one.
+    if (m_source == PhoneTextSource::Stored && m_parts.country.empty()) return;
+    // A typed number, or a country no entry begins with: the user's home country, or code 1
+    // without one.
     int home = m_data ? static_cast<int>((*m_data)["HomeCountry"]) : 0;
     if (home == 0 || home == -1) home = 1;
     ::SendMessage(combo, CB_SETCURSEL, static_cast<WPARAM>(GetCountryComboIndex(combo, home)), 0);

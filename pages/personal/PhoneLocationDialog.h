@@ -13,9 +13,11 @@
 class CPhoneLocationDialog final : public BCTaskDialog {
 public:
     // Borrows |data|, the record whose "HomeCountry" stands in for a number without a known
-    // country. |text| is a location prefix and the field's text ("Home: +1 (212) 9876").
+    // country. |text| is a location prefix and the field's text ("Home: +1 (212) 9876"), which
+    // is the record's number or what the person typed, as |source| says.
     CPhoneLocationDialog(BCUserInfo* user, bool editable, MCVariantPropertySet* data,
-                         const std::string& text, int maxLength, CWnd* parent);
+                         const std::string& text, PhoneTextSource source, int maxLength,
+                         CWnd* parent);
 
     // The stored form of the parts as they stand.
     std::string GetPhoneText() const { return JoinPhoneText(m_parts); }
@@ -40,6 +42,7 @@ private:
 
     bool m_editable;
     MCVariantPropertySet* m_data;
+    PhoneTextSource m_source;
     int m_maxLength;
     std::string m_preview;
     PhoneParts m_parts;

@@ -16,10 +16,20 @@ struct PhoneParts {
     friend bool operator==(const PhoneParts&, const PhoneParts&) = default;
 };
 
-// Splits |text| at runs of the separators " :/-+()": the location before the first colon, then
-// at most three groups and a rest, assigned by their count and by whether the first group's
-// digits are a country code the host knows.
-PhoneParts ReadPhoneText(std::string_view text);
+// Where a number's text comes from, which decides how a text without markers is read.
+enum class PhoneTextSource {
+    Stored,  // A record's number: without markers it is one local number, however many groups.
+    Typed,   // What a person typed: without markers its groups are guessed at.
+};
+
+// The location is everything before the first colon. A text with any of the markers the
+// stored form writes is read by them: the group after the first "+" is the country when it is
+// a calling code the host knows, the first "( )" holding something is the area code, what
+// follows the first "/" the extension, and everything else the local number. A typed text
+// without markers is split into groups at " :-)": a first group that is a known calling code
+// is the country, then come the area code, the local number and, as typed, the extension.
+// No group is ever dropped.
+PhoneParts ReadPhoneText(std::string_view text, PhoneTextSource source);
 
 // The stored form of |parts|; not empty, it begins with a blank. With a country the area code
 // loses its leading zeros, and is left out when nothing remains. The location is not written.

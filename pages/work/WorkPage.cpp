@@ -9,6 +9,7 @@
 #include "module/host/MIDataListService.h"
 #include "pages/AddressFields.h"
 #include "pages/PageFonts.h"
+#include "pages/WebAddress.h"
 #include "platform/com/ComRuntime.h"
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/dialog/DialogApi.h"
@@ -131,7 +132,6 @@ void CWorkPage::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_WORK_COMPANY, m_company);
     DDX_Text(dx, IDC_WORK_DEPARTMENT, m_department);
     DDX_Text(dx, IDC_WORK_POSITION, m_position);
-    DDX_Text(dx, IDC_WORK_OCCUPATION_NAME, m_occupationName);
     DDX_Text(dx, IDC_WORK_PHONE, m_phone);
     DDX_Text(dx, IDC_WORK_FAX, m_fax);
     DDX_Text(dx, IDC_WORK_ADDRESS, m_address);
@@ -139,7 +139,6 @@ void CWorkPage::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_WORK_CITY, m_city);
     DDX_Text(dx, IDC_WORK_STATE, m_state);
     DDX_Text(dx, IDC_WORK_ZIP, m_zipCode);
-    DDX_Text(dx, IDC_WORK_COUNTRY_NAME, m_countryName);
 }
 
 void CWorkPage::PageSetData(int code, void* value) {
@@ -160,6 +159,7 @@ void CWorkPage::PageReload() {
         const unsigned long occupation = data["Occupation"];
         SelectComboByItemData(::GetDlgItem(m_hWnd, IDC_WORK_OCCUPATION),
                               static_cast<LONG_PTR>(occupation));
+        m_storedOccupation = static_cast<short>(occupation);
     } else {
         const char* name = GetCountryName(country);
         SetDlgItemText(IDC_WORK_COUNTRY_NAME, name ? name : "");
@@ -183,15 +183,19 @@ short CWorkPage::CountryCode() const {
 }
 
 short CWorkPage::OccupationCode() const {
-    const auto code =
-        static_cast<short>(GetComboCurSelValue(::GetDlgItem(m_hWnd, IDC_WORK_OCCUPATION)));
+    const HWND combo = ::GetDlgItem(m_hWnd, IDC_WORK_OCCUPATION);
+    // A code the list has no entry for (or no list at all) is the record's, not the person's.
+    if (::SendMessage(combo, CB_GETCURSEL, 0, 0) == CB_ERR) return m_storedOccupation;
+    const auto code = static_cast<short>(GetComboCurSelValue(combo));
     return code < 0 ? 0 : code;
 }
 
 int CWorkPage::PageCommit() {
     if (!m_editable || !m_changed || !m_data) return 1;
     MCVariantPropertySet& data = *m_data;
-    // The phone location dialog's numbers keep their leading blank.
+    // The phone location dialog's numbers lose their leading blank, as the Home page's do.
+    StripLeadingBlanks(m_phone);
+    StripLeadingBlanks(m_fax);
     const std::string* texts[] = {&m_company, &m_department, &m_position, &m_city,    &m_zipCode,
                                   &m_state,   &m_phone,      &m_fax,      &m_address, &m_homepage};
     for (std::size_t i = 0; i < std::size(kFields); ++i) data[kFields[i].key] = *texts[i];
@@ -214,6 +218,7 @@ void CWorkPage::PageClear() {
     SetDlgItemText(IDC_WORK_OCCUPATION_NAME, "");
     for (const int id : {IDC_WORK_COUNTRY, IDC_WORK_OCCUPATION})
         ::SendDlgItemMessage(m_hWnd, id, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    m_storedOccupation = 0;
     m_changed = true;
 }
 
@@ -237,17 +242,13 @@ void CWorkPage::OnCountryChanged() {
 void CWorkPage::OnDisplayMap() {
     OpenStreetMap([this] {
         UpdateData(TRUE);
-        // The country's name is the read-only form's; the owner's map goes by its code.
-        return MapPlace{CountryCode(), m_countryName, m_state, m_city, m_zipCode, m_address};
+        return MapPlace{CountryCode(), m_state, m_city, m_zipCode, m_address};
     });
 }
 
 void CWorkPage::OnOpenHomepage() {
     UpdateData(TRUE);
-    // As its field's changes keep it: blanks before an address are no part of it.
-    StripLeadingBlanks(m_homepage);
-    MIHostServices* services = ModuleState().hostServices;
-    if (!m_homepage.empty() && services) services->OpenAddress(m_homepage.c_str());
+    OpenRecordAddress(m_homepage);
 }
 
 LRESULT CWorkPage::OnPageFocusOut() {

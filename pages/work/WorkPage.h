@@ -55,7 +55,6 @@ private:
     std::string m_company;
     std::string m_department;
     std::string m_position;
-    std::string m_occupationName;
     std::string m_phone;
     std::string m_fax;
     std::string m_address;
@@ -63,7 +62,8 @@ private:
     std::string m_city;
     std::string m_state;
     std::string m_zipCode;
-    std::string m_countryName;
+    // The record's occupation as the last load found it.
+    short m_storedOccupation = 0;
     winport::ComPtr<MINUVDataList> m_occupations;
     CPagePhones m_phones;
     BCBitmapButton m_homepageButton;

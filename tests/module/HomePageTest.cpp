@@ -114,6 +114,11 @@ TEST_F(HomePageTest, TimeZonesAreStoredAsNegatedHalfHours) {
         EXPECT_EQ(Shown(IDC_HOME_USER_TIME), zone.stored == -100 ? "" : TimeIn(zone.stored));
         DestroyWindow(window);
     }
+    // A record that never had a zone shows none, rather than GMT.
+    host->Record(contact).Remove("TimeZone");
+    page = OpenHome(contact);
+    EXPECT_EQ(Shown(IDC_HOME_TIME_ZONE) + "|" + Shown(IDC_HOME_USER_TIME), "|");
+    DestroyWindow(window);
 
     // The owner picks a zone; Save stores it, copies every field and clears the home bit.
     host->Record(owner)["HomeCity"] = "  Lyon";
@@ -130,7 +135,12 @@ TEST_F(HomePageTest, TheZipCodeIsANumberFromOneTo99999OrNothing) {
     const struct {
         const char* typed;
         bool accepted;
-    } cases[] = {{"   ", true}, {"0", false}, {"99999", true}, {"12a", false}};
+        const char* saved;
+    } cases[] = {{"   ", true, ""},
+                 {"0", false, "69002"},
+                 {"99999", true, "99999"},
+                 {"  123", true, "123"},
+                 {"12a", false, "69002"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         page = OpenHome(owner);
@@ -140,6 +150,9 @@ TEST_F(HomePageTest, TheZipCodeIsANumberFromOneTo99999OrNothing) {
         Save();
         EXPECT_EQ(host->Count("Start save 1001"), started + (c.accepted ? 1 : 0));
         EXPECT_EQ(agent.MessageBoxes().size(), boxes + (c.accepted ? 0 : 1));
+        // What was checked is what is saved.
+        EXPECT_EQ(std::string(host->Record(owner)["HomeZipCode"]), c.saved);
+        host->Record(owner)["HomeZipCode"] = "69002";
         DestroyWindow(window);
     }
     // An unchanged page has nothing to check and its save writes nothing.
@@ -192,17 +205,24 @@ TEST_F(HomePageTest, TheMapShowsTheAddressAtTheRegisteredPlace) {
     ASSERT_TRUE(agent.Click(Control(IDC_HOME_MAP)));
     EXPECT_TRUE(OpenedAddresses().empty()) << "no map is registered";
     host->RegisterAddress("Map", kMap);
-    agent.Type(Control(IDC_HOME_CITY), "Saint Didier & Co");
+    // Each value stays one value of the address: "&" starts no parameter, "#" cuts nothing.
+    agent.Type(Control(IDC_HOME_CITY), "New York");
+    agent.Type(Control(IDC_HOME_ADDRESS), "1 A&B St#2");
+    ASSERT_TRUE(agent.Click(Control(IDC_HOME_MAP)));
+    // The country sent is the one picked, by its code and its name.
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_HOME_COUNTRY), "Canada"));
     ASSERT_TRUE(agent.Click(Control(IDC_HOME_MAP)));
     DestroyWindow(window);
     page = OpenHome(contact);
     ASSERT_TRUE(agent.Click(Control(IDC_HOME_MAP)));
-    EXPECT_THAT(OpenedAddresses(),
-                ::testing::ElementsAre(
-                    std::string(kMap) + "?countrycode=33&country=France&state=ARA&city=Saint "
-                                        "Didier & Co&zip=69002&address=12 rue des Arts & Métiers",
-                    std::string(kMap) + "?countrycode=33&country=France&state=ARA&city=Lyon&"
-                                        "zip=69002&address=12 rue des Arts & Métiers"));
+    const std::string query = "&state=ARA&city=New%20York&zip=69002&address=1%20A%26B%20St%232";
+    EXPECT_THAT(
+        OpenedAddresses(),
+        ::testing::ElementsAre(std::string(kMap) + "?countrycode=33&country=France" + query,
+                               std::string(kMap) + "?countrycode=1124&country=Canada" + query,
+                               std::string(kMap) +
+                                   "?countrycode=33&country=France&state=ARA&city=Lyon&"
+                                   "zip=69002&address=12%20rue%20des%20Arts%20%26%20M%C3%A9tiers"));
     DestroyWindow(window);
 
     // Without a country there is no map until the owner picks one.

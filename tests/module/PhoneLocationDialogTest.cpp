@@ -38,10 +38,11 @@ protected:
     // Runs the dialog over the owner's record with |person| acting in it; answers how it ended
     // and the number it gives.
     std::pair<INT_PTR, std::string> Run(const std::string& text, bool editable,
-                                        const std::function<void(HWND)>& person) {
+                                        const std::function<void(HWND)>& person,
+                                        PhoneTextSource source = PhoneTextSource::Typed) {
         agent.QueueDialogHandler(static_cast<int>(IDD_PHONE_LOCATION), person);
         MCVariantPropertySet record = host->Record(owner);
-        CPhoneLocationDialog dialog(owner, editable, &record, text, kMaxLength, nullptr);
+        CPhoneLocationDialog dialog(owner, editable, &record, text, source, kMaxLength, nullptr);
         const INT_PTR result = dialog.DoModal();
         return {result, dialog.GetPhoneText()};
     }
@@ -121,6 +122,35 @@ TEST_F(PhoneLocationDialogTest, ANumberWithoutACountryTakesTheHomeCountry) {
         });
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(number, c.number);
+    }
+}
+
+TEST_F(PhoneLocationDialogTest, OkGivesAStoredNumberBackExactlyAsItWas) {
+    host->Record(owner)["HomeCountry"] = 44;
+    const struct {
+        const char* stored;
+        const char* country;
+    } numbers[] = {{" +33 (4) 72 00 11 22 / 305", "France"},
+                   {"+7 (495) 123-45-67", "Russian Federation"},
+                   {"9876 / 12", ""},
+                   {" +44 9876 / 12", "United Kingdom"},
+                   {" (44) 1234", ""},
+                   {" (212) 555 1234 / 56", ""},
+                   {"72 00 11 22", ""}};
+    for (const auto& n : numbers) {
+        SCOPED_TRACE(n.stored);
+        std::string shown;
+        const auto [result, number] = Run(
+            std::string("Work:") + n.stored, true,
+            [&](HWND dialog) {
+                shown = Text(Item(dialog, IDC_PHONE_COUNTRY));
+                agent.Click(Item(dialog, IDOK));
+            },
+            PhoneTextSource::Stored);
+        EXPECT_EQ(result, IDOK);
+        // The home country is no guess for a stored number: it has none.
+        EXPECT_EQ(shown, n.country);
+        EXPECT_EQ(number.substr(1), std::string_view(n.stored).substr(n.stored[0] == ' '));
     }
 }
 

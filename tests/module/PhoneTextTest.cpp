@@ -1,10 +1,18 @@
-// The phone text form: reading a stored number with its location prefix into its parts, and
-// joining the parts back, over the reference client's country tables (calling code 1 is the
-// United States, 44 the United Kingdom, 212 Morocco; 555 is no country).
+// The phone text form: reading a stored or typed number with its location prefix into its
+// parts, and joining the parts back, over the reference client's country tables (calling code
+// 1 is the United States, 33 France, 44 the United Kingdom, 212 Morocco; 555 is no country).
 #include <gtest/gtest.h>
+
+#include <ostream>
+#include <random>
 
 #include "client/reference/ReferenceData.h"
 #include "pages/personal/PhoneText.h"
+
+void PrintTo(const PhoneParts& parts, std::ostream* out) {
+    *out << '"' << parts.location << "|" << parts.country << "|" << parts.area << "|" << parts.local
+         << "|" << parts.extension << '"';
+}
 
 namespace {
 
@@ -19,38 +27,53 @@ private:
 
 struct ReadCase {
     const char* text;
+    PhoneTextSource source;
     PhoneParts parts;
 };
 
+constexpr PhoneTextSource kStored = PhoneTextSource::Stored;
+constexpr PhoneTextSource kTyped = PhoneTextSource::Typed;
+
 TEST_F(PhoneTextTest, ReadsTheLocationCountryAreaLocalNumberAndExtension) {
     const ReadCase cases[] = {
-        {"Home: +1 (212) 9876 / 12", {"Home", "United States", "212", "9876", "12"}},
-        // Two groups: the first is the area code unless it is a country's code.
-        {"555-1234", {"", "", "555", "1234", ""}},
-        {"(212) 9876", {"", "Morocco", "", "9876", ""}},
-        {"(555) 9876", {"", "", "555", "9876", ""}},
-        // One group is the local number, whatever its digits.
-        {"Cellular: 1", {"Cellular", "", "", "1", ""}},
-        // Three groups: an extension typed with letters keeps its first digits.
-        {"Work: 555 1234 ext12x", {"Work", "", "555", "1234", "12"}},
-        {"+44 20 79a46", {"", "United Kingdom", "20", "79a46", ""}},
-        // Only separators after the third group: the local number keeps its first digits.
-        {"+44 20 79a46 - ", {"", "United Kingdom", "20", "79", ""}},
-        // A rest after the third group is the extension; a first group that is no country is
-        // dropped.
-        {"+44 20 7946 / 0", {"", "United Kingdom", "20", "7946", "0"}},
-        {"555 20 7946 12 34", {"", "", "20", "7946", "12"}},
-        // A first group too long for a number is no country.
-        {"99999999999 1234", {"", "", "99999999999", "1234", ""}},
-        // Runs of separators count as one; the location is everything before the first colon.
-        {" -Home::  (+1)--(212)  9876", {"Home", "United States", "212", "9876", ""}},
-        {"WorkFax: ", {"WorkFax", "", "", "", ""}},
-        {":-( )/", {}},
-        {"", {}},
+        // By the markers: "+" the country, "( )" the area code, "/" the extension, the rest the
+        // local number, whatever its groups.
+        {"Home: +1 (212) 9876 / 12", kStored, {"Home", "United States", "212", "9876", "12"}},
+        {"Work: +33 (4) 72 00 11 22 / 305", kTyped, {"Work", "France", "4", "72 00 11 22", "305"}},
+        {"Home: +7 (495) 123-45-67",
+         kStored,
+         {"Home", "Russian Federation", "495", "123-45-67", ""}},
+        {"Home:9876 / 12", kStored, {"Home", "", "", "9876", "12"}},
+        {"Home: +44 9876 / 12", kStored, {"Home", "United Kingdom", "", "9876", "12"}},
+        {"Home: (44) 1234", kTyped, {"Home", "", "44", "1234", ""}},
+        {"Home: (212) 555 1234 / 56", kStored, {"Home", "", "212", "555 1234", "56"}},
+        // A calling code the host does not know, or one that does not lead, stays with the local
+        // number.
+        {"Fax: +999 (12) 345", kStored, {"Fax", "", "12", "+999   345", ""}},
+        {"Fax: +033 1", kStored, {"Fax", "", "", "+033 1", ""}},
+        // Brackets around nothing are separators; the location is before the first colon.
+        {" -Home::  (+1)--(212)  9876", kStored, {"Home", "United States", "212", "9876", ""}},
+        {"(1 +44) 3", kStored, {"", "", "1 +44", "3", ""}},
+        {"5+2(9)33 +1", kStored, {"", "", "9", "5+2 33 +1", ""}},
+        {"Cell: 98() 76 /", kStored, {"Cell", "", "", "98() 76", ""}},
+        // A stored number without markers is one local number.
+        {"Home: 72 00 11 22", kStored, {"Home", "", "", "72 00 11 22", ""}},
+        // Typed without markers: [country] [area] local [extension], nothing dropped.
+        {"555-1234", kTyped, {"", "", "555", "1234", ""}},
+        {"Cellular: 1", kTyped, {"Cellular", "", "", "1", ""}},
+        {"Work: 555 1234 ext12x", kTyped, {"Work", "", "555", "1234", "ext12x"}},
+        {"44 20 79a46 - ", kTyped, {"", "United Kingdom", "20", "79a46", ""}},
+        {"555 20 7946 12 34", kTyped, {"", "", "555", "20", "7946 12 34"}},
+        {"33 4 72 00 11", kTyped, {"", "France", "4", "72", "00 11"}},
+        // A group too long for a calling code is no country.
+        {"99999999999 1234", kTyped, {"", "", "99999999999", "1234", ""}},
+        {"WorkFax: ", kTyped, {"WorkFax", "", "", "", ""}},
+        {":-( )/", kStored, {}},
+        {"", kTyped, {}},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(ReadPhoneText(c.text), c.parts);
+        EXPECT_EQ(ReadPhoneText(c.text, c.source), c.parts);
     }
 }
 
@@ -65,16 +88,55 @@ TEST_F(PhoneTextTest, JoinsThePartsWithTheCountrysCallingCode) {
     EXPECT_EQ(JoinPhoneText({"Home", "", "", "", ""}), "");
 }
 
-TEST_F(PhoneTextTest, AJoinedNumberReadsBackToTheSameParts) {
-    const PhoneParts numbers[] = {
-        {"Home", "United States", "212", "9876", "12"},
-        {"Work", "United Kingdom", "20", "7946", ""},
-        {"Cellular", "", "555", "1234", "7"},
-        {"HomeFax", "", "", "9876", ""},
+// Every stored number, with or without the blank the joined text begins with, reads into the
+// parts that join back into it.
+TEST_F(PhoneTextTest, EveryStoredFormReadsBackToTheSameText) {
+    const char* locals[] = {"9876", "72 00", "72 00 11", "72 00 11 22"};
+    int checked = 0;
+    for (const char* country : {"", "France"}) {
+        for (const char* area : {"", "4"}) {
+            for (const char* extension : {"", "305"}) {
+                for (const char* local : locals) {
+                    const std::string text = JoinPhoneText({"", country, area, local, extension});
+                    SCOPED_TRACE(text);
+                    for (const std::string& stored : {text, text.substr(1)}) {
+                        const PhoneParts parts = ReadPhoneText("Work:" + stored, kStored);
+                        EXPECT_EQ(parts, (PhoneParts{"Work", country, area, local, extension}));
+                        EXPECT_EQ(JoinPhoneText(parts), text);
+                        ++checked;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(checked, 64);
+}
+
+// Random texts of digits, letters and separators, read as typed: nothing crashes, no digit but
+// an area code's trunk zeros is lost, and the joined text reads back unchanged.
+TEST_F(PhoneTextTest, AnyTypedTextJoinsIntoAStoredFormThatReadsBackUnchanged) {
+    constexpr int kRounds = 20000;
+    constexpr std::string_view kAlphabet = "0123456789012345678933 :/-+()x";
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<std::size_t> length(0, 24);
+    std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
+    const auto digitCounts = [](std::string_view text) {
+        std::array<int, 10> counts{};
+        for (const char c : text)
+            if (c >= '0' && c <= '9') ++counts[static_cast<std::size_t>(c - '0')];
+        return counts;
     };
-    for (const PhoneParts& parts : numbers) {
-        SCOPED_TRACE(parts.location);
-        EXPECT_EQ(ReadPhoneText(parts.location + ":" + JoinPhoneText(parts)), parts);
+    for (int round = 0; round < kRounds; ++round) {
+        std::string typed;
+        for (std::size_t n = length(random); n > 0; --n) typed += kAlphabet[pick(random)];
+        SCOPED_TRACE("\"" + typed + "\"");
+        const std::string joined = JoinPhoneText(ReadPhoneText("Home:" + typed, kTyped));
+        EXPECT_EQ(JoinPhoneText(ReadPhoneText("Home:" + joined, kStored)), joined);
+        const auto before = digitCounts(typed);
+        const auto after = digitCounts(joined);
+        EXPECT_LE(after[0], before[0]);
+        for (std::size_t digit = 1; digit < 10; ++digit) EXPECT_EQ(after[digit], before[digit]);
+        if (HasFailure()) break;
     }
 }
 

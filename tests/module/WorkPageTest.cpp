@@ -91,7 +91,7 @@ TEST_F(WorkPageWithListsTest, SaveWritesTheFieldsAsTypedAndTheCodesOfTheChoices)
     Save();
     MCVariantPropertySet record = host->Record(owner);
     EXPECT_EQ(std::string(record["WorkCompany"]), " Canuts & Cie") << "kept as typed";
-    EXPECT_EQ(std::string(record["WorkPhone"]), " +33 (4) 7200 1122");
+    EXPECT_EQ(std::string(record["WorkPhone"]), "+33 (4) 7200 1122") << "as the Home page keeps it";
     EXPECT_EQ(static_cast<short>(record["Occupation"]), 7);
     EXPECT_EQ(static_cast<short>(record["WorkCountry"]), 41);
     EXPECT_EQ(static_cast<unsigned short>(record["UpdateInfoStatus"]), 0x0007);
@@ -108,10 +108,22 @@ TEST_F(WorkPageWithListsTest, SaveWritesTheFieldsAsTypedAndTheCodesOfTheChoices)
     EXPECT_EQ(std::string(host->Record(owner)["WorkCity"]), "Changed behind the page");
 }
 
-TEST_F(WorkPageTest, WithoutTheHostsListThereIsNoOccupationToShow) {
+TEST_F(WorkPageWithListsTest, AnOccupationTheListDoesNotKnowSurvivesAnotherEdit) {
+    host->Record(owner)["Occupation"] = static_cast<short>(4242);
+    ASSERT_NE(OpenWork(owner), nullptr);
+    EXPECT_EQ(Shown(IDC_WORK_OCCUPATION), "");
+    ASSERT_TRUE(agent.Type(Control(IDC_WORK_CITY), "Villeurbanne"));
+    Save();
+    EXPECT_EQ(static_cast<short>(host->Record(owner)["Occupation"]), 4242);
+}
+
+TEST_F(WorkPageTest, WithoutTheHostsListThereIsNoOccupationToShowNorToLose) {
     ASSERT_NE(OpenWork(owner), nullptr);
     EXPECT_EQ(SendMessage(Control(IDC_WORK_OCCUPATION), CB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(Shown(IDC_WORK_OCCUPATION), "");
+    ASSERT_TRUE(agent.Type(Control(IDC_WORK_CITY), "Villeurbanne"));
+    Save();
+    EXPECT_EQ(static_cast<short>(host->Record(owner)["Occupation"]), 12);
     DestroyWindow(window);
     ASSERT_NE(OpenWork(contact), nullptr);
     EXPECT_EQ(Shown(IDC_WORK_OCCUPATION_NAME), "");
@@ -123,20 +135,25 @@ TEST_F(WorkPageTest, TheHomePageAndTheMapOpenInTheBrowser) {
     ASSERT_TRUE(agent.Click(Control(IDC_WORK_HOMEPAGE_BUTTON)));
     ASSERT_TRUE(agent.Type(Control(IDC_WORK_HOMEPAGE), "   https://canuts.example"));
     ASSERT_TRUE(agent.Click(Control(IDC_WORK_HOMEPAGE_BUTTON)));
+    // Only a web page is opened; an address without a scheme is one.
+    for (const char* address : {"file:///etc/passwd", "javascript:alert(1)", "canuts.example"}) {
+        ASSERT_TRUE(agent.Type(Control(IDC_WORK_HOMEPAGE), address));
+        ASSERT_TRUE(agent.Click(Control(IDC_WORK_HOMEPAGE_BUTTON)));
+    }
     ASSERT_TRUE(agent.Click(Control(IDC_WORK_MAP)));
     ASSERT_TRUE(agent.Type(Control(IDC_WORK_HOMEPAGE), "  "));
     EXPECT_FALSE(Enabled(IDC_WORK_HOMEPAGE_BUTTON));
     DestroyWindow(window);
     ASSERT_NE(OpenWork(contact), nullptr);
     ASSERT_TRUE(agent.Click(Control(IDC_WORK_MAP)));
-    EXPECT_THAT(OpenedAddresses(),
-                ::testing::ElementsAre(
-                    "https://soieries.example/?a=1&b=2", "https://canuts.example",
-                    // The owner's map goes by the country's code; a contact's names it too.
-                    std::string(kMap) + "?countrycode=33&country=&state=ARA&city=Lyon&zip=69002&"
-                                        "address=3, place Bellecour",
-                    std::string(kMap) + "?countrycode=33&country=France&state=ARA&city=Lyon&"
-                                        "zip=69002&address=3, place Bellecour"));
+    EXPECT_THAT(
+        OpenedAddresses(),
+        ::testing::ElementsAre(
+            "https://soieries.example/?a=1&b=2", "https://canuts.example", "http://canuts.example",
+            std::string(kMap) + "?countrycode=33&country=France&state=ARA&city=Lyon&"
+                                "zip=69002&address=3%2C%20place%20Bellecour",
+            std::string(kMap) + "?countrycode=33&country=France&state=ARA&city=Lyon&"
+                                "zip=69002&address=3%2C%20place%20Bellecour"));
     DestroyWindow(window);
 
     host->Record(owner)["WorkCountry"] = static_cast<short>(0);
@@ -146,25 +163,28 @@ TEST_F(WorkPageTest, TheHomePageAndTheMapOpenInTheBrowser) {
     EXPECT_TRUE(Enabled(IDC_WORK_MAP));
 }
 
-TEST_F(WorkPageTest, AListedNumberIsConfirmedTheFirstTimeItsFieldIsLeft) {
+TEST_F(WorkPageTest, AListedNumberIsConfirmedTheFirstTimeItsFieldIsLeftAndKeptAsItWas) {
     for (BCUserInfo* user : {owner, contact}) {
         SCOPED_TRACE(user == owner ? "owner" : "contact");
+        host->Record(user)["WorkPhone"] = " +33 (4) 72 00 11 22 / 305";
         ASSERT_NE(OpenWork(user), nullptr);
         std::string seen;
         agent.QueueDialogHandler(static_cast<int>(IDD_PHONE_LOCATION), [&](HWND dialog) {
             seen =
-                Text(GetDlgItem(dialog, IDC_PHONE_PREVIEW)) + "|" +
+                Text(GetDlgItem(dialog, IDC_PHONE_LOCAL)) + "|" +
                 (IsWindowEnabled(GetDlgItem(dialog, IDC_PHONE_COUNTRY)) ? "editable" : "read-only");
             agent.Click(GetDlgItem(dialog, IDOK));
         });
         ASSERT_TRUE(agent.Focus(Control(IDC_WORK_PHONE)));
         ASSERT_TRUE(agent.Focus(Control(IDC_WORK_COMPANY)));
         winport::PumpMessages();
-        EXPECT_EQ(seen, std::string("Work: +33 (4) 7200 1122|") +
-                            (user == owner ? "editable" : "read-only"));
+        EXPECT_EQ(seen, std::string("72 00 11 22|") + (user == owner ? "editable" : "read-only"));
         EXPECT_EQ(agent.PendingAnswers(), 0u);
+        if (user == owner) Save();
         DestroyWindow(window);
     }
+    // Saved without the joined text's leading blank, every group where it was.
+    EXPECT_EQ(std::string(host->Record(owner)["WorkPhone"]), "+33 (4) 72 00 11 22 / 305");
 }
 
 }  // namespace
