@@ -13,6 +13,7 @@
 #include "platform/message/MessageApi.h"
 #include "platform/mfc/DataExchange.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/text/Utf8.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
 
@@ -135,11 +136,12 @@ void CPhoneLocationDialog::OnOK() {
     // The fields as typing leaves them: a blank around a part is no part of the number.
     for (std::string* part : {&m_parts.location, &m_parts.area, &m_parts.local, &m_parts.extension})
         *part = WithoutOuterBlanks(*part);
-    const std::string joined = GetPhoneText();
-    if (static_cast<int>(joined.size()) > m_maxLength) {
+    // Characters, as the fields count them, not the bytes of their UTF-8.
+    const auto length = static_cast<int>(winport::CodePointCount(GetPhoneText()));
+    if (length > m_maxLength) {
         char text[256];
-        std::snprintf(text, sizeof text, BRCString(IDS_PHONE_LENGTH).c_str(),
-                      static_cast<int>(joined.size()), 0, m_maxLength);
+        std::snprintf(text, sizeof text, BRCString(IDS_PHONE_LENGTH).c_str(), length, 0,
+                      m_maxLength);
         ::MessageBox(m_hWnd, text, BRCString(IDS_PHONE_LENGTH_CAPTION).c_str(),
                      MB_OK | MB_ICONEXCLAMATION);
         return;

@@ -173,6 +173,16 @@ TEST_F(PhoneLocationDialogTest, OkRefusesANumberLongerThanTheMaximumAndKeepsTheD
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(number, " +212 (2125) 9876543210 / 1234");
     EXPECT_EQ(number.size(), 30u);
+
+    // The length counts characters, not the bytes of their UTF-8.
+    const auto [wideResult, wideNumber] =
+        Run("Home: +212 (2125) 9876543210 / 1234", true, [&](HWND dialog) {
+            agent.Type(Item(dialog, IDC_PHONE_LOCAL), "９８７６５４３２１０");
+            agent.Click(Item(dialog, IDOK));
+        });
+    EXPECT_EQ(agent.MessageBoxes().size(), 1u);
+    EXPECT_EQ(wideResult, IDOK);
+    EXPECT_EQ(wideNumber, " +212 (2125) ９８７６５４３２１０ / 1234");
 }
 
 TEST_F(PhoneLocationDialogTest, AContactsNumberIsShownReadOnly) {
