@@ -90,6 +90,8 @@ bool CUserDetailsDialog::ConfirmUpload() {
 }
 
 void CUserDetailsDialog::Retrieve() {
+    // Also when the command comes without the button.
+    if (m_showsOwner) return;
     const winport::ComPtr<MIUserObject> contact = AsUserObject(m_contactUser);
     PlayAnimation(true);
     EnableItem(IDC_DETAILS_SAVE, false);

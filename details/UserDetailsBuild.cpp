@@ -73,7 +73,7 @@ BOOL CUserDetailsDialog::OnInitDialog() {
     OpenAnimation();
     if (RetrievesOnOpen()) Retrieve();
     PlaceAnimation();
-    if (m_embedded || m_limited) EnableItem(IDC_DETAILS_SAVE, false);
+    if (m_embedded || m_limited || m_showsOwner) EnableItem(IDC_DETAILS_SAVE, false);
     if (m_pUserInfo) BringToTopIfDispatcherShown();
     if (m_openHomepageCategory) m_initialTab = kMoreTab;
     DoInitDialog(m_initialTab);

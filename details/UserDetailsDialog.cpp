@@ -53,8 +53,7 @@ CUserDetailsDialog::CUserDetailsDialog(IUnknown* userObject, BCUserInfo* user, i
       m_contactUser(owner ? nullptr : userObject),
       m_ownerUser(owner ? userObject : nullptr),
       m_sink(CDetailsOpSink::Create(this)) {
-    // Without a readable record the pages show empty fields.
-    if (userObject) GetUserPropertySet(userObject, !owner, m_propertySet);
+    AttachRecord(userObject);
 }
 
 CUserDetailsDialog::~CUserDetailsDialog() {
@@ -69,8 +68,18 @@ BOOL CUserDetailsDialog::CreatePane(CWnd* parent) {
     return MyCreate(IDD_DETAILS_PANE);
 }
 
+void CUserDetailsDialog::AttachRecord(IUnknown* user) {
+    m_showsOwner = false;
+    if (!user) return;
+    // Without a readable record the pages show empty fields.
+    if (GetUserPropertySet(user, !m_owner, m_propertySet) || m_owner) return;
+    // Refused the contact view: the owner's own object hands out the owner view instead.
+    MCVariantPropertySet ownerView;
+    m_showsOwner = GetUserPropertySet(user, false, ownerView);
+}
+
 bool CUserDetailsDialog::RetrievesOnOpen() {
-    if (m_owner || m_embedded || m_limited || !m_contactUser) return false;
+    if (m_owner || m_embedded || m_limited || m_showsOwner || !m_contactUser) return false;
     const unsigned int lastUpdate = m_propertySet["LastUpdateDate"];
     const unsigned int lastKnownUpdate = m_propertySet["LastKnownUpdateDate"];
     if (lastUpdate != 0 && lastKnownUpdate <= lastUpdate) return false;
@@ -123,9 +132,9 @@ LRESULT CUserDetailsDialog::OnShowUser(WPARAM wParam, LPARAM) {
         if (SUCCEEDED(host->GetUserObject(user, object.GetAddressOf()))) m_contactUser = object;
     }
     PlayAnimation(false);
-    if (m_contactUser) GetUserPropertySet(m_contactUser.Get(), true, m_propertySet);
+    AttachRecord(m_contactUser.Get());
     DoCustom(0, &m_propertySet);
-    EnableItem(IDC_DETAILS_SAVE, m_contactUser != nullptr);
+    EnableItem(IDC_DETAILS_SAVE, m_contactUser && !m_showsOwner);
     BringToTopIfDispatcherShown();
     return 1;
 }

@@ -74,6 +74,11 @@ private:
                        bool openHomepageCategory, bool limited, bool embedded, bool owner,
                        CWnd* parent);
 
+    // Attaches the record of |user| (may be null) in the form's view. In a contact form the
+    // owner's own object refuses the contact view and answers the owner view: it marks the
+    // owner shown.
+    void AttachRecord(IUnknown* user);
+
     // Build steps (UserDetailsBuild.cpp).
     void AddTab(const DetailsTab& tab);
     void AddTabs();
@@ -123,6 +128,9 @@ private:
     // be null.
     winport::ComPtr<IUnknown> m_contactUser;
     winport::ComPtr<IUnknown> m_ownerUser;
+    // A contact form shows the owner (AttachRecord). It offers no Retrieve: the directory's
+    // copy would replace his own record, edits not uploaded yet included, without a word.
+    bool m_showsOwner = false;
     MCVariantPropertySet m_propertySet;
     winport::ComPtr<MITabConnection> m_connection;
     winport::ComPtr<CDetailsOpSink> m_sink;

@@ -1,5 +1,5 @@
 // CContactEmailDialog: an address the owner keeps for a contact, and whether it is to be the
-// contact's default address. An empty address passes; the pane then adds nothing.
+// contact's default address. An empty address passes; the pane then adds or changes nothing.
 #pragma once
 
 #include <optional>

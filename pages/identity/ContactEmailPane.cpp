@@ -66,6 +66,7 @@ void CContactEmailPane::PageSetData(int code, void* value) {
 void CContactEmailPane::Load() {
     if (!m_data || !m_list.m_hWnd) return;
     MCVariantPropertySet& record = *m_data;
+    ++m_loads;
     m_list.RemoveAll();
     const short chosen = record["DefaultEmailNum"];
     bool found = chosen == kPrimaryIsDefault;
@@ -169,9 +170,15 @@ void CContactEmailPane::OnAdd() {
 void CContactEmailPane::OnEdit() {
     EmailRecord* selected = m_list.SelectedRecord();
     if (!selected || selected->kind != kEmailUserDefined) return;
-    CContactEmailDialog dialog(m_pUserInfo, selected->address, selected->chosen, this);
-    if (dialog.DoModal() != IDOK) return;
-    // The dialog was modal: the row is still the one edited.
+    const std::string original = selected->address;
+    const unsigned loads = m_loads;
+    CContactEmailDialog dialog(m_pUserInfo, original, selected->chosen, this);
+    // An empty address leaves the row as it was, as Add adds none.
+    if (dialog.DoModal() != IDOK || dialog.GetAddress().empty()) return;
+    // A retrieval that ended while the dialog was up reloaded the rows: the edited one is found
+    // again by its address.
+    if (m_loads != loads) selected = m_list.FindRecord(original, kEmailUserDefined);
+    if (!selected) return;
     selected->address = dialog.GetAddress();
     // Clearing the box never takes the default away.
     if (selected->chosen || !dialog.IsDefault()) {

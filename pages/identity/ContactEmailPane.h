@@ -48,4 +48,6 @@ private:
     MCVariantPropertySet* m_data;
     CEmailListCtrl m_list;
     bool m_changed = false;
+    // Loads so far: a load frees the rows a modal dialog may have been opened for.
+    unsigned m_loads = 0;
 };

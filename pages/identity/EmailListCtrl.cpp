@@ -148,6 +148,14 @@ EmailRecord* CEmailListCtrl::ChosenRecord() const {
     return nullptr;
 }
 
+EmailRecord* CEmailListCtrl::FindRecord(const std::string& address, EmailKind kind) const {
+    for (int row = 0; row < GetRecordCount(); ++row) {
+        EmailRecord* record = RecordAt(row);
+        if (record && record->kind == kind && record->address == address) return record;
+    }
+    return nullptr;
+}
+
 bool CEmailListCtrl::HasAddress(const std::string& address) const {
     for (int row = 0; row < GetRecordCount(); ++row) {
         const EmailRecord* record = RecordAt(row);

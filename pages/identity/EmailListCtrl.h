@@ -55,6 +55,8 @@ public:
     int FirstRowOf(EmailKind kind) const;
     // The first record whose chosen flag is set.
     EmailRecord* ChosenRecord() const;
+    // The first record of |kind| holding exactly |address|.
+    EmailRecord* FindRecord(const std::string& address, EmailKind kind) const;
     // Some row already holds exactly |address|.
     bool HasAddress(const std::string& address) const;
 

@@ -11,6 +11,8 @@
 #include "platform/shell/MessageBox.h"
 
 void CMainPage::CopyUserSummary() {
+    // Without a user there is nothing to copy, and the person's clipboard stays as it was.
+    if (!m_data || !m_data->GetPropertySetInterface()) return;
     if (!OpenClipboard(m_hWnd)) {
         BResourceMessageBox(kClipboardOpenFailed, 0, MB_OK, m_hWnd);
         return;
@@ -20,16 +22,14 @@ void CMainPage::CopyUserSummary() {
         CloseClipboard();
         return;
     }
-    if (m_data) {
-        UpdateData(TRUE);
-        if (m_emailPane) m_emailPane->UpdateData(TRUE);
-        StripLeadingBlanks(m_number);
-        StripLeadingBlanks(m_firstName);
-        StripLeadingBlanks(m_lastName);
-        StripLeadingBlanks(m_nickname);
-        const std::string email = (*m_data)["PrimaryEmail"];
-        PlaceSummary(UserSummaryText(m_number, m_firstName, m_lastName, m_nickname, email));
-    }
+    UpdateData(TRUE);
+    if (m_emailPane) m_emailPane->UpdateData(TRUE);
+    StripLeadingBlanks(m_number);
+    StripLeadingBlanks(m_firstName);
+    StripLeadingBlanks(m_lastName);
+    StripLeadingBlanks(m_nickname);
+    const std::string email = (*m_data)["PrimaryEmail"];
+    PlaceSummary(UserSummaryText(m_number, m_firstName, m_lastName, m_nickname, email));
     CloseClipboard();
 }
 

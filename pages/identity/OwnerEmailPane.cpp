@@ -184,7 +184,8 @@ void COwnerEmailPane::OnEdit() {
     EmailRecord* selected = m_list.SelectedRecord();
     if (!selected) return;
     COwnerEmailDialog dialog(m_pUserInfo, m_data, selected->address, selected->published, this);
-    if (dialog.DoModal() != IDOK) return;
+    // An empty address leaves the row as it was, as Add adds none.
+    if (dialog.DoModal() != IDOK || dialog.GetAddress().empty()) return;
     selected->address = dialog.GetAddress();
     selected->published = dialog.IsPublished();
     m_list.UpdateRecord(selected);

@@ -112,6 +112,9 @@ void CAboutPage::PageClear() {
 }
 
 void CAboutPage::OnChanged() {
+    // The members follow the controls: a reload after a retrieval commits them first, with no
+    // validation to copy them.
+    UpdateData(TRUE);
     m_changed = true;
 }
 

@@ -19,7 +19,7 @@ public:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
 
-    // Writes the texts as the last validation copied them.
+    // Writes the texts as the last change or validation copied them.
     int PageCommit() override;
     void PageClear() override;
     int PageValidate() override;

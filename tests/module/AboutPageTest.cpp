@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PageTestSupport.h"
+#include "TestOperations.h"
 #include "module/host/HostStringIds.h"
 #include "platform/message/MessageApi.h"
 #include "platform/resources/ResourceChain.h"
@@ -86,6 +87,20 @@ TEST_F(AboutPageTest, TheOwnersNotesAboutAContactAreKeptAsSoonAsHeLeavesThem) {
     DestroyWindow(window);
     EXPECT_EQ(std::string(host->Record(contact)["Remarks"]), "Owes me a scarf.\r\nCall in May.");
     EXPECT_EQ(std::string(host->Record(contact)["About"]), "Tisseuse à Lyon.");
+}
+
+TEST_F(AboutPageTest, NotesTypedWhileTheWindowFetchesOutliveTheFetch) {
+    host->Record(contact)["LastUpdateDate"] = 0u;  // The window fetches as it opens.
+    ASSERT_NE(OpenPage(contact, kAboutTab), nullptr);
+    ASSERT_EQ(host->Operations().Running(), 1);
+    ASSERT_TRUE(agent.Type(Control(IDC_ABOUT_NOTES), "Moved to Roubaix."));
+
+    host->Record(contact)["About"] = "Tisseuse à Roubaix.";
+    EXPECT_EQ(host->Operations().Last().callback->OnDone(), S_OK);
+    winport::PumpMessages();
+    EXPECT_EQ(Shown(IDC_ABOUT_TEXT), "Tisseuse à Roubaix.") << "the page reloaded";
+    EXPECT_EQ(Shown(IDC_ABOUT_NOTES), "Moved to Roubaix.");
+    EXPECT_EQ(std::string(host->Record(contact)["Remarks"]), "Moved to Roubaix.");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 
 #include "EmailTestSupport.h"
+#include "TestOperations.h"
+#include "platform/message/MessageApi.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
@@ -167,6 +169,50 @@ TEST_F(ContactEmailPaneTest, EditAddRemoveAndReopenKeepTheRowsInOrder) {
     other["PrimaryEmail"] = "other@example.org";
     ThePane<CContactEmailPane>().PageSetData(0, &other);
     EXPECT_THAT(Rows(list), ElementsAre("Primary|other@example.org|89"));
+}
+
+// An address edited to nothing stays as it was, its default mark included.
+TEST_F(ContactEmailPaneTest, EditToNothingLeavesTheRowAsItWas) {
+    Open("p@example.org", {"a0@example.org", "a1@example.org"}, {}, 2);
+    const std::vector<std::string> shown = Rows(list);
+    for (int row : {1, 2}) {
+        QueueAnswer(agent, IDD_CONTACT_EMAIL_DIALOG, {"", true});
+        Press(row, IDC_CONTACT_EMAIL_EDIT);
+    }
+    EXPECT_EQ(Rows(list), shown);
+    EXPECT_THAT(Additional(), ElementsAre("a0@example.org", "a1@example.org"));
+    EXPECT_EQ(DefaultNumber(), 2);
+    EXPECT_EQ(ThePane<CContactEmailPane>().PageValidate(), -1) << "nothing changed";
+}
+
+// A retrieval that ends while the owner edits one of his addresses reloads the rows under the
+// dialog; the edit still reaches its row and the record.
+TEST_F(ContactEmailPaneTest, EditOutlivesARetrievalEndingUnderTheDialog) {
+    MCVariantPropertySet record = host->Record(contact);
+    record["PrimaryEmail"] = "p@example.org";
+    record["AdditionalEmails"][0] = "a0@example.org";
+    record["LastUpdateDate"] = 0u;  // The window fetches as it opens.
+    const HWND window = OpenContact(contact);
+    ASSERT_NE(window, nullptr);
+    HWND pane = nullptr;
+    for (HWND child : winport::ChildWindows(Dialog(window)->GetPage(0)->m_hWnd)) {
+        if (GetDlgItem(child, IDC_CONTACT_EMAIL_LIST)) pane = child;
+    }
+    ASSERT_NE(pane, nullptr);
+    const HWND rows = GetDlgItem(pane, IDC_CONTACT_EMAIL_LIST);
+    agent.QueueDialogHandler(IDD_CONTACT_EMAIL_DIALOG, [&](HWND dialog) {
+        agent.Type(GetDlgItem(dialog, IDC_CONTACT_EMAIL_ADDRESS), "b0@example.org");
+        record["MoreEmails"][0] = "m0@example.org";
+        EXPECT_EQ(host->Operations().Last().callback->OnDone(), S_OK);
+        winport::PumpMessages();
+        EXPECT_EQ(Rows(rows).size(), 3u) << "the retrieval reloaded the rows";
+        agent.Click(GetDlgItem(dialog, IDOK));
+    });
+    ASSERT_TRUE(agent.SelectListViewRow(rows, 1));
+    ASSERT_TRUE(agent.Click(GetDlgItem(pane, IDC_CONTACT_EMAIL_EDIT)));
+    EXPECT_THAT(Rows(rows), ElementsAre("Primary|p@example.org|89", "User Defined|b0@example.org|-",
+                                        "More|m0@example.org|-"));
+    EXPECT_THAT(TextList(record, "AdditionalEmails"), ElementsAre("b0@example.org"));
 }
 
 }  // namespace

@@ -74,6 +74,15 @@ protected:
         return shown;
     }
     void Close(HWND window) { ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE))); }
+    // What the person copied before, owned by no window.
+    static void PutOldTextOnClipboard() {
+        ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
+        const HGLOBAL old = GlobalAlloc(GMEM_MOVEABLE, 4);
+        std::memcpy(GlobalLock(old), "old", 4);
+        GlobalUnlock(old);
+        ASSERT_NE(SetClipboardData(CF_TEXT, old), nullptr);
+        CloseClipboard();
+    }
 };
 
 TEST_F(MainPageTest, ContactSeesHisNamesReadOnlyUnderBoldLabelsOfHisKind) {
@@ -323,12 +332,7 @@ class SummaryTest : public MainPageTest, public ::testing::WithParamInterface<Cl
 TEST_P(SummaryTest, PastedTextOrAFailureTold) {
     SetNames(contact, "  Bob| Борис|Petrov|bob@example.org");
     host->Record(contact)["UINString"] = " 1002";
-    ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
-    const HGLOBAL old = GlobalAlloc(GMEM_MOVEABLE, 4);
-    std::memcpy(GlobalLock(old), "old", 4);
-    GlobalUnlock(old);
-    ASSERT_NE(SetClipboardData(CF_TEXT, old), nullptr);
-    CloseClipboard();
+    PutOldTextOnClipboard();
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
     const size_t blocks = winport::LiveGlobalBlocks();
@@ -357,6 +361,20 @@ INSTANTIATE_TEST_SUITE_P(
         ClipboardCase{"EmptyFails", winport::ClipboardStep::Empty, "cannot empty", "old", 0},
         ClipboardCase{"SetFails", winport::ClipboardStep::SetData, "cannot set", std::nullopt, -1}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// The pane with no user has nothing to copy: the person's clipboard stays as it was.
+TEST_F(MainPageTest, SummaryOfNoUserLeavesTheClipboardAlone) {
+    PutOldTextOnClipboard();
+    const HWND pane = OpenPane();
+    ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(agent.Click(Control(pane, IDC_MAIN_COPY_SUMMARY)));
+    SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
+    SendMessage(pane, NUVM_SHOWUSER, 0, 0);
+    ASSERT_TRUE(agent.Click(Control(pane, IDC_MAIN_COPY_SUMMARY)));
+    EXPECT_EQ(winport::ClipboardText(), "old");
+    EXPECT_EQ(GetClipboardOwner(), nullptr);
+    EXPECT_TRUE(agent.MessageBoxes().empty());
+}
 
 class EmailPanePlaceTest : public MainPageTest, public ::testing::WithParamInterface<int> {};
 

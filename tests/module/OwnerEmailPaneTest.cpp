@@ -171,5 +171,19 @@ TEST_F(OwnerEmailPaneTest, EditTakesACopyOfAnotherAddressAndItsPublication) {
     EXPECT_TRUE(agent.MessageBoxes().empty());
 }
 
+// An address edited to nothing stays as it was: the primary one is not uploaded empty.
+TEST_F(OwnerEmailPaneTest, EditToNothingLeavesTheAddressAsItWas) {
+    Open("p@example.org", false, {"a@example.org"});
+    const std::vector<std::string> shown = Rows(list);
+    for (int row : {0, 1}) {
+        QueueAnswer(agent, IDD_OWNER_EMAIL_DIALOG, {"", true});
+        Press(row, IDC_OWNER_EMAIL_EDIT);
+    }
+    EXPECT_EQ(Rows(list), shown);
+    EXPECT_EQ(Primary(), "p@example.org");
+    EXPECT_EQ(Save(), -1) << "nothing changed";
+    EXPECT_THAT(Saved(), ElementsAre("p@example.org", "published", "a@example.org", "65535"));
+}
+
 }  // namespace
 }  // namespace emailtest

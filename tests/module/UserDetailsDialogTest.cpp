@@ -268,10 +268,16 @@ TEST_F(UserDetailsDialogTest, OwnerAndPaneNeverRetrieveOnOpen) {
     host->Record(owner)["LastUpdateDate"] = 0u;
     const HWND ownerWindow = OpenOwner();
     const HWND pane = OpenPane();
-    ASSERT_TRUE(ownerWindow && pane);
+    // The owner's own object in a contact's window: the directory's copy never replaces his
+    // record unasked.
+    const HWND ownerAsContact = OpenContact(owner);
+    ASSERT_TRUE(ownerWindow && pane && ownerAsContact);
     EXPECT_FALSE(Dialog(ownerWindow)->RetrievesOnOpen());
     EXPECT_FALSE(Dialog(pane)->RetrievesOnOpen());
+    EXPECT_FALSE(Dialog(ownerAsContact)->RetrievesOnOpen());
+    EXPECT_FALSE(Enabled(ownerAsContact, IDC_DETAILS_SAVE));
     EXPECT_EQ(host->Count("MayRetrieveNow 0"), 0);
+    EXPECT_EQ(host->Count("Start retrieve 1001"), 0);
 }
 
 }  // namespace

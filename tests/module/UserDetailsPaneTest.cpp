@@ -94,6 +94,23 @@ TEST_F(UserDetailsPaneTest, UserTheHostDoesNotKnowLeavesRetrieveDisabled) {
     EXPECT_EQ(host->Count("GetUserObject 9999"), 1);
 }
 
+// The owner's own record is never replaced by the directory's copy unasked: shown in the pane he
+// offers no Retrieve, and a command to retrieve him starts nothing.
+TEST_F(UserDetailsPaneTest, OwnerShownOffersNoRetrieveUntilAContactIs) {
+    Show(contact);
+    EXPECT_TRUE(RetrieveEnabled());
+    Show(owner);
+    EXPECT_FALSE(RetrieveEnabled());
+    const HWND retrieve = Item(pane, IDC_DETAILS_SAVE);
+    EXPECT_FALSE(agent.Click(retrieve));
+    SendMessage(pane, WM_COMMAND, MAKEWPARAM(IDC_DETAILS_SAVE, BN_CLICKED),
+                reinterpret_cast<LPARAM>(retrieve));
+    EXPECT_EQ(host->Count("Start retrieve 1001"), 0);
+    Show(contact);
+    ASSERT_TRUE(agent.Click(retrieve));
+    EXPECT_EQ(host->Count("Start retrieve 1002"), 1);
+}
+
 // The host closes the pane; a Close command only keeps what the pages hold.
 TEST_F(UserDetailsPaneTest, CloseCommandKeepsThePagesButNotThePaneAway) {
     Show(contact);
