@@ -4,6 +4,7 @@
 #include "client/script/ScriptRunner.h"
 #include "client/script/ScriptSupport.h"
 #include "client/store/DataFolder.h"
+#include "platform/controls/ButtonKind.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/core/WinMessages.h"
 #include "platform/message/MessageApi.h"
@@ -24,6 +25,16 @@ void Compare(const std::string& what, const std::string& expected, const std::st
 
 void RequireState(const std::string& id, const char* state, bool holds) {
     if (!holds) throw ScriptError("control " + id + " is not " + state);
+}
+
+// Whether the check box or radio button |control| shows its tick; throws for other controls,
+// which show none either way.
+bool Ticked(HWND control, const std::string& id) {
+    const winport::ButtonKind kind = winport::ButtonKindOf(control);
+    if (kind != winport::ButtonKind::CheckBox && kind != winport::ButtonKind::Radio) {
+        throw ScriptError("control " + id + " is not a check box");
+    }
+    return SendMessage(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 // A stored value as a script writes it: integers in decimal, bools as 0 or 1. |key| may name an
@@ -86,13 +97,11 @@ void ScriptRunner::AddChecks() {
     };
     m_checks["checked"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 1, "expect checked ID");
-        RequireState(args[0], "checked",
-                     SendMessage(Control(args[0]), BM_GETCHECK, 0, 0) == BST_CHECKED);
+        RequireState(args[0], "checked", Ticked(Control(args[0]), args[0]));
     };
     m_checks["unchecked"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 1, "expect unchecked ID");
-        RequireState(args[0], "unchecked",
-                     SendMessage(Control(args[0]), BM_GETCHECK, 0, 0) != BST_CHECKED);
+        RequireState(args[0], "unchecked", !Ticked(Control(args[0]), args[0]));
     };
     m_checks["focus"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 1, "expect focus ID");
@@ -138,7 +147,8 @@ void ScriptRunner::AddChecks() {
     };
     m_checks["closed"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 0, 0, "expect closed");
-        if (m_current && IsWindow(m_current)) throw ScriptError("the window is still open");
+        if (!m_current) throw ScriptError("no window was opened");
+        if (IsWindow(m_current)) throw ScriptError("the window is still open");
     };
     m_checks["box"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 2, "expect box TEXT [CAPTION]");

@@ -35,6 +35,14 @@ winport::KeyModifier ModifierNamed(const std::string& name) {
     throw ScriptError("no modifier named " + name + " (shift or ctrl)");
 }
 
+// Whether control |id| is a list view rather than a list box; throws for any other control.
+bool IsListView(HWND list, const std::string& id) {
+    const std::string kind = winport::GetClassNameOf(list);
+    if (kind == WC_LISTVIEW) return true;
+    if (kind == kListBoxClassName) return false;
+    throw ScriptError("control " + id + " is a " + kind + ", not a list");
+}
+
 }  // namespace
 
 void ScriptRunner::AddInputActions() {
@@ -45,8 +53,13 @@ void ScriptRunner::AddInputActions() {
     m_actions["doubleclick"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 2, "doubleclick ID [ROW]");
         HWND control = Control(args[0]);
-        Require(args.size() == 1 ? m_agent.DoubleClick(control)
-                                 : m_agent.DoubleClickListViewRow(control, ToInt(args[1])));
+        if (args.size() == 1) {
+            Require(m_agent.DoubleClick(control));
+        } else {
+            const int row = ToInt(args[1]);
+            Require(IsListView(control, args[0]) ? m_agent.DoubleClickListViewRow(control, row)
+                                                 : m_agent.DoubleClickListBoxRow(control, row));
+        }
     };
     m_actions["rightclick"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 2, "rightclick ID [ROW]");
@@ -83,14 +96,8 @@ void ScriptRunner::AddInputActions() {
         RequireArgs(args, 2, 2, "row ID N");
         HWND list = Control(args[0]);
         const int row = ToInt(args[1]);
-        const std::string kind = winport::GetClassNameOf(list);
-        if (kind == WC_LISTVIEW) {
-            Require(m_agent.SelectListViewRow(list, row));
-        } else if (kind == kListBoxClassName) {
-            Require(m_agent.SelectListBoxRow(list, row));
-        } else {
-            throw ScriptError("control " + args[0] + " is a " + kind + ", not a list");
-        }
+        Require(IsListView(list, args[0]) ? m_agent.SelectListViewRow(list, row)
+                                          : m_agent.SelectListBoxRow(list, row));
     };
 }
 

@@ -21,6 +21,8 @@ bool ScriptRunner::Run(const std::vector<ScriptLine>& script, ScriptFailure& fai
     for (const ScriptLine& line : script) {
         const std::string& verb = line.words.front();
         std::vector<std::string> args(line.words.begin() + 1, line.words.end());
+        m_line = line.number;
+        const HWND open = m_current && IsWindow(m_current) ? m_current : nullptr;
         try {
             if (verb == "expect") {
                 if (args.empty()) throw ScriptError("expect what?");
@@ -34,13 +36,18 @@ bool ScriptRunner::Run(const std::vector<ScriptLine>& script, ScriptFailure& fai
                 action->second(args);
             }
             winport::PumpMessages();
-            if (!m_answerFailure.empty()) throw ScriptError(std::exchange(m_answerFailure, {}));
+            RequireAnswersTaken();
         } catch (const std::exception& error) {
             failure = {line.number, error.what()};
             return false;
         }
+        if (open && !IsWindow(open) &&
+            FindUnaskedAnswer(open, "before the window closed on line " + std::to_string(m_line),
+                              failure)) {
+            return false;
+        }
     }
-    return true;
+    return !FindUnaskedAnswer(nullptr, "by the end of the script", failure);
 }
 
 HWND ScriptRunner::Current() const {
@@ -64,6 +71,11 @@ HWND ScriptRunner::TabControl() const {
 
 void ScriptRunner::Require(bool done) const {
     if (!done) throw ScriptError(m_agent.LastError());
+}
+
+void ScriptRunner::RequireAnswersTaken() {
+    if (!m_answerFailure.empty()) throw ScriptError(std::exchange(m_answerFailure, {}));
+    if (!m_agent.AnswerFailures().empty()) throw ScriptError(m_agent.AnswerFailures().front());
 }
 
 }  // namespace nuvclient

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "client/cli/OpenCommand.h"
 #include "client/host/ClientHost.h"
 #include "client/script/ScriptParser.h"
 #include "platform/automation/Agent.h"
@@ -25,7 +26,8 @@ public:
     // Dumps go to |out|.
     ScriptRunner(ClientHost& host, std::ostream& out);
 
-    // Runs every line; false with |failure| naming the line and what went wrong.
+    // Runs every line; false with |failure| naming the line and what went wrong. An answer
+    // nobody asked for by the time its window closed, or by the end, fails on its own line.
     bool Run(const std::vector<ScriptLine>& script, ScriptFailure& failure);
 
     // One thing done inside a modal dialog when it comes up: click, type, pick, tick, untick.
@@ -50,14 +52,34 @@ private:
     HWND TabControl() const;
     // Throws the agent's reason when |done| is false.
     void Require(bool done) const;
+    // Throws when an answer given ahead could not be given: a step failed, a dialog was left
+    // open, or the question had no such choice.
+    void RequireAnswersTaken();
     // Does |steps| in dialog |templateId| when it next runs; a step that fails is reported by
-    // the line that was running.
+    // the line that was running, as is a dialog the steps leave open.
     void QueueDialogAnswer(int templateId, std::vector<DialogStep> steps);
+
+    // An answer given ahead of its question, and whether the question came.
+    struct GivenAnswer {
+        int line = 0;
+        winport::AnswerKind kind = winport::AnswerKind::MessageBox;
+        int templateId = 0;
+        HWND window = nullptr;  // The current window when it was given.
+        bool asked = false;     // Kept for dialogs; the agent counts the other kinds.
+    };
+    // Keeps the answer the running line gives; answers its index in m_answers.
+    size_t RecordAnswer(winport::AnswerKind kind, int templateId = 0);
+    // True, with |failure| on its line, when an answer given while |window| was current (any,
+    // when null) was never asked for; |until| says by when.
+    bool FindUnaskedAnswer(HWND window, const std::string& until, ScriptFailure& failure) const;
 
     ClientHost& m_host;
     std::ostream& m_out;
     winport::Agent m_agent;
     HWND m_current = nullptr;
+    WindowKind m_currentKind = WindowKind::Owner;
+    int m_line = 0;
+    std::vector<GivenAnswer> m_answers;
     std::string m_answerFailure;
     std::map<std::string, Action> m_actions;
     std::map<std::string, Action> m_checks;

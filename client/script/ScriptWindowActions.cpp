@@ -58,15 +58,20 @@ bool IsNumber(const std::string& word) {
 void ScriptRunner::AddWindowActions() {
     m_actions["open"] = [this](const std::vector<std::string>& args) {
         std::string problem;
-        HWND window = OpenWindow(m_host, ParseOpen(args), problem);
+        const OpenRequest request = ParseOpen(args);
+        HWND window = OpenWindow(m_host, request, problem);
         if (!window) throw ScriptError(problem);
         m_current = window;
+        m_currentKind = request.kind;
     };
     m_actions["show"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 1, "show N|none");
+        const HWND window = Current();
         HWND pane = nullptr;
-        for (HWND child : winport::ChildWindows(Current())) {
-            if (winport::GetClassNameOf(child) == kDialogClassName) pane = child;
+        if (m_currentKind == WindowKind::Pane) {
+            for (HWND child : winport::ChildWindows(window)) {
+                if (winport::GetClassNameOf(child) == kDialogClassName) pane = child;
+            }
         }
         if (!pane) throw ScriptError("the window holds no details pane");
         BCUserInfo* user = nullptr;

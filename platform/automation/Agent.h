@@ -19,6 +19,8 @@ namespace winport {
 enum class TypeMode { Replace, Append };
 enum class KeyModifier { None, Shift, Control };
 enum class SpinArrow { Up, Down };
+// The questions a person answers.
+enum class AnswerKind { MessageBox, SaveAs, PopupMenu, Dialog };
 
 struct MessageBoxRecord {
     MessageBoxRequest request;
@@ -46,17 +48,22 @@ public:
     Agent& operator=(const Agent&) = delete;
 
     // Each action answers false, with LastError() saying why, when a person could not do it:
-    // the window is gone, hidden or disabled (or inside a hidden or disabled window).
+    // the window is gone, hidden or disabled (or inside a hidden or disabled window), or is not
+    // of a kind the action works on. Click and DoubleClick refuse a static without SS_NOTIFY
+    // and a group box, which a click falls through.
     bool Click(HWND hwnd);
     bool DoubleClick(HWND hwnd);
     bool RightClick(HWND hwnd);
     bool Focus(HWND hwnd);
     // Focuses the control, selects its text (Replace) or moves to its end (Append), then types
-    // one character at a time; an empty Replace clears the field with Backspace.
+    // one character at a time; an empty Replace clears the field with Backspace. A combo box is
+    // typed into through its edit. Refused for a drop-down list, a read-only edit, a number edit
+    // given anything but digits and a window that takes no text.
     bool Type(HWND hwnd, std::string_view text, TypeMode mode = TypeMode::Replace);
     // Presses and releases a key in the focus window.
     bool PressKey(UINT virtualKey, KeyModifier modifier = KeyModifier::None);
-    // Clicks a check box until it shows |checked|.
+    // Clicks a check box or radio button until it shows |checked|. Refused for other windows and
+    // for unticking a ticked radio button, which a person does by picking another.
     bool Tick(HWND checkBox, bool checked = true);
     const std::string& LastError() const { return m_lastError; }
 
@@ -91,8 +98,13 @@ public:
     const std::vector<SaveAsRecord>& SaveAsDialogs() const { return m_saveAs; }
     // Template ids of the modal dialogs run, in order.
     const std::vector<int>& ModalDialogs() const { return m_modalDialogs; }
-    // Answers queued and never asked for.
+    // Answers queued and never asked for: all of them, or those of one kind.
     size_t PendingAnswers() const;
+    size_t PendingAnswers(AnswerKind kind) const;
+    // Queued answers their question could not take (a button the box does not have, a command
+    // the menu does not offer), each saying why; the question was then answered as if nothing
+    // had been queued for it.
+    const std::vector<std::string>& AnswerFailures() const { return m_answerFailures; }
 
     int ShowMessageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> ShowSaveAs(const SaveAsRequest& request) override;
@@ -101,8 +113,11 @@ public:
     void ModalDialogIdle(HWND dialog) override;
 
 private:
-    // The checks and the failure every verb shares.
+    // The checks, the failure and the name in a reason ("Edit 1001") every verb shares.
+    static std::string ControlName(HWND hwnd);
     bool CanReach(HWND hwnd);
+    // CanReach, and the click lands on the window rather than falling through it.
+    bool CanClick(HWND hwnd);
     bool Fail(std::string text);
     void SendMouse(HWND hwnd, UINT down, UINT up);
 
@@ -116,6 +131,7 @@ private:
     std::vector<PopupMenuRecord> m_menus;
     std::vector<SaveAsRecord> m_saveAs;
     std::vector<int> m_modalDialogs;
+    std::vector<std::string> m_answerFailures;
 };
 
 }  // namespace winport

@@ -3,7 +3,9 @@
 #include "platform/automation/Agent.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
+#include "platform/shell/MenuApi.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/window/StateDescription.h"
 #include "platform/window/WindowApi.h"
 
 namespace winport {
@@ -31,7 +33,18 @@ void Agent::QueueMenuAnswer(UINT command) {
 }
 
 size_t Agent::PendingAnswers() const {
-    size_t pending = m_messageBoxAnswers.size() + m_saveAsAnswers.size() + m_menuAnswers.size();
+    return PendingAnswers(AnswerKind::MessageBox) + PendingAnswers(AnswerKind::SaveAs) +
+           PendingAnswers(AnswerKind::PopupMenu) + PendingAnswers(AnswerKind::Dialog);
+}
+
+size_t Agent::PendingAnswers(AnswerKind kind) const {
+    switch (kind) {
+        case AnswerKind::MessageBox: return m_messageBoxAnswers.size();
+        case AnswerKind::SaveAs: return m_saveAsAnswers.size();
+        case AnswerKind::PopupMenu: return m_menuAnswers.size();
+        case AnswerKind::Dialog: break;
+    }
+    size_t pending = 0;
     for (const auto& [id, handlers] : m_dialogHandlers) pending += handlers.size();
     return pending;
 }
@@ -39,8 +52,17 @@ size_t Agent::PendingAnswers() const {
 int Agent::ShowMessageBox(const MessageBoxRequest& request) {
     int answer = MessageBoxCancelAnswer(request.style);
     if (!m_messageBoxAnswers.empty()) {
-        answer = m_messageBoxAnswers.front();
+        const int queued = m_messageBoxAnswers.front();
         m_messageBoxAnswers.pop_front();
+        const std::vector<int> buttons = MessageBoxButtons(request.style);
+        if (std::ranges::find(buttons, queued) != buttons.end()) {
+            answer = queued;
+        } else {
+            std::string button(MessageBoxButtonName(queued));
+            if (button.empty()) button = std::to_string(queued);
+            m_answerFailures.push_back("the message box " + QuoteText(request.text) +
+                                       " has no button " + button);
+        }
     }
     m_messageBoxes.push_back({request, answer});
     return answer;
@@ -61,6 +83,10 @@ UINT Agent::ShowPopupMenu(const PopupMenuRequest& request) {
     if (!m_menuAnswers.empty()) {
         answer = m_menuAnswers.front();
         m_menuAnswers.pop_front();
+    }
+    if (answer != 0 && !IsChoosableCommand(request.items, answer)) {
+        m_answerFailures.push_back("the popup menu offers no command " + std::to_string(answer));
+        answer = 0;
     }
     m_menus.push_back({request, answer});
     return answer;

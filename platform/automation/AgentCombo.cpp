@@ -8,14 +8,9 @@
 #include "platform/controls/ComboBoxState.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
-#include "platform/window/WindowClass.h"
 
 namespace winport {
 namespace {
-
-std::string NameOf(HWND hwnd) {
-    return GetClassNameOf(hwnd) + " " + std::to_string(GetDlgCtrlID(hwnd));
-}
 
 POINT Center(const RECT& rect) {
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -40,8 +35,9 @@ POINT OpenerPoint(HWND combo, const ComboBoxState& state) {
 bool Agent::OpenDropDown(HWND combo) {
     if (!CanReach(combo)) return false;
     const std::optional<ComboBoxState> state = GetComboBoxState(combo);
-    if (!state) return Fail(NameOf(combo) + " is not a combo box");
-    if (state->kind == ComboKind::Simple) return Fail(NameOf(combo) + " has no drop-down list");
+    if (!state) return Fail(ControlName(combo) + " is not a combo box");
+    if (state->kind == ComboKind::Simple)
+        return Fail(ControlName(combo) + " has no drop-down list");
     if (state->dropped) return true;
     PostClick(combo, OpenerPoint(combo, *state));
     PumpMessages();
@@ -51,7 +47,7 @@ bool Agent::OpenDropDown(HWND combo) {
 bool Agent::CloseDropDown(HWND combo) {
     if (!CanReach(combo)) return false;
     const std::optional<ComboBoxState> state = GetComboBoxState(combo);
-    if (!state) return Fail(NameOf(combo) + " is not a combo box");
+    if (!state) return Fail(ControlName(combo) + " is not a combo box");
     if (!state->dropped) return true;
     // A click on the button puts the list away without a pick.
     PostClick(combo, OpenerPoint(combo, *state));
@@ -61,18 +57,19 @@ bool Agent::CloseDropDown(HWND combo) {
 
 bool Agent::PickComboItem(HWND combo, std::string_view text) {
     if (!CanReach(combo)) return false;
+    if (!GetComboBoxState(combo)) return Fail(ControlName(combo) + " is not a combo box");
     const std::string wanted(text);
     const LRESULT index = SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                       reinterpret_cast<LPARAM>(wanted.c_str()));
-    if (index == CB_ERR) return Fail(NameOf(combo) + " has no item \"" + wanted + "\"");
+    if (index == CB_ERR) return Fail(ControlName(combo) + " has no item \"" + wanted + "\"");
     return PickComboItem(combo, static_cast<int>(index));
 }
 
 bool Agent::PickComboItem(HWND combo, int index) {
     if (!CanReach(combo)) return false;
     std::optional<ComboBoxState> state = GetComboBoxState(combo);
-    if (!state) return Fail(NameOf(combo) + " is not a combo box");
-    const std::string name = NameOf(combo);
+    if (!state) return Fail(ControlName(combo) + " is not a combo box");
+    const std::string name = ControlName(combo);
     if (state->kind != ComboKind::Simple && !state->dropped) {
         if (!OpenDropDown(combo)) return false;
         state = GetComboBoxState(combo);
@@ -98,8 +95,8 @@ bool Agent::PickComboItem(HWND combo, int index) {
 bool Agent::TypeInCombo(HWND combo, std::string_view text, TypeMode mode) {
     if (!CanReach(combo)) return false;
     const std::optional<ComboBoxState> state = GetComboBoxState(combo);
-    if (!state) return Fail(NameOf(combo) + " is not a combo box");
-    if (!state->edit) return Fail(NameOf(combo) + " is a drop-down list: it has no edit");
+    if (!state) return Fail(ControlName(combo) + " is not a combo box");
+    if (!state->edit) return Fail(ControlName(combo) + " is a drop-down list: it has no edit");
     return Type(state->edit, text, mode);
 }
 

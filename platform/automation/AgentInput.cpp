@@ -1,4 +1,6 @@
 #include "platform/automation/Agent.h"
+#include "platform/controls/ButtonKind.h"
+#include "platform/controls/ComboBoxApi.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/text/Utf8.h"
@@ -6,6 +8,30 @@
 #include "platform/window/WindowClass.h"
 
 namespace winport {
+namespace {
+
+DWORD StyleOf(HWND hwnd) {
+    return static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE));
+}
+
+bool IsDigits(std::string_view text) {
+    return text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Why typing |text| into |hwnd| would leave it unchanged, or nothing when it takes the text.
+std::string TypingRefusal(HWND hwnd, std::string_view text) {
+    if (!(SendMessage(hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) return "does not take text";
+    const DWORD style = StyleOf(hwnd);
+    if (style & ES_READONLY) return "is read-only";
+    if ((style & ES_NUMBER) && !IsDigits(text)) return "takes digits only";
+    return {};
+}
+
+}  // namespace
+
+std::string Agent::ControlName(HWND hwnd) {
+    return GetClassNameOf(hwnd) + " " + std::to_string(GetDlgCtrlID(hwnd));
+}
 
 bool Agent::Fail(std::string text) {
     m_lastError = std::move(text);
@@ -14,12 +40,22 @@ bool Agent::Fail(std::string text) {
 
 bool Agent::CanReach(HWND hwnd) {
     if (!IsWindow(hwnd)) return Fail("no such window");
-    const std::string name = GetClassNameOf(hwnd) + " " + std::to_string(GetDlgCtrlID(hwnd));
-    if (!IsWindowVisible(hwnd)) return Fail(name + " is not visible");
+    if (!IsWindowVisible(hwnd)) return Fail(ControlName(hwnd) + " is not visible");
     for (HWND window = hwnd; window; window = GetAncestor(window, GA_PARENT)) {
-        if (!IsWindowEnabled(window)) return Fail(name + " is disabled");
+        if (!IsWindowEnabled(window)) return Fail(ControlName(hwnd) + " is disabled");
     }
     m_lastError.clear();
+    return true;
+}
+
+bool Agent::CanClick(HWND hwnd) {
+    if (!CanReach(hwnd)) return false;
+    // Windows lets a click on a static without SS_NOTIFY or on a group box through to the
+    // window behind it.
+    if ((GetClassNameOf(hwnd) == "Static" && !(StyleOf(hwnd) & SS_NOTIFY)) ||
+        ButtonKindOf(hwnd) == ButtonKind::GroupBox) {
+        return Fail(ControlName(hwnd) + " does not take clicks");
+    }
     return true;
 }
 
@@ -34,14 +70,14 @@ void Agent::SendMouse(HWND hwnd, UINT down, UINT up) {
 }
 
 bool Agent::Click(HWND hwnd) {
-    if (!CanReach(hwnd)) return false;
+    if (!CanClick(hwnd)) return false;
     SendMouse(hwnd, WM_LBUTTONDOWN, WM_LBUTTONUP);
     PumpMessages();
     return true;
 }
 
 bool Agent::DoubleClick(HWND hwnd) {
-    if (!CanReach(hwnd)) return false;
+    if (!CanClick(hwnd)) return false;
     SendMouse(hwnd, WM_LBUTTONDOWN, WM_LBUTTONUP);
     SendMouse(hwnd, WM_LBUTTONDBLCLK, WM_LBUTTONUP);
     PumpMessages();
@@ -64,7 +100,12 @@ bool Agent::Focus(HWND hwnd) {
 
 bool Agent::Type(HWND hwnd, std::string_view text, TypeMode mode) {
     if (!CanReach(hwnd)) return false;
+    if (GetClassNameOf(hwnd) == kComboBoxClassName) return TypeInCombo(hwnd, text, mode);
+    if (std::string refusal = TypingRefusal(hwnd, text); !refusal.empty()) {
+        return Fail(ControlName(hwnd) + " " + refusal);
+    }
     if (GetFocus() != hwnd) SetFocus(hwnd);
+    if (GetFocus() != hwnd) return Fail(ControlName(hwnd) + " does not take the focus");
     if (mode == TypeMode::Replace) {
         SendMessage(hwnd, EM_SETSEL, 0, -1);
         if (text.empty() && GetWindowTextLength(hwnd) > 0) PostMessage(hwnd, WM_CHAR, 0x08, 1);
@@ -99,13 +140,22 @@ bool Agent::PressKey(UINT virtualKey, KeyModifier modifier) {
 }
 
 bool Agent::Tick(HWND checkBox, bool checked) {
+    if (!CanReach(checkBox)) return false;
+    const ButtonKind kind = ButtonKindOf(checkBox);
+    const bool radio = kind == ButtonKind::Radio;
+    if (kind != ButtonKind::CheckBox && !radio) {
+        return Fail(ControlName(checkBox) + " is not a check box");
+    }
     const WPARAM wanted = checked ? BST_CHECKED : BST_UNCHECKED;
     for (int clicks = 0; clicks < 3; ++clicks) {
         if (!IsWindow(checkBox)) return Fail("no such window");
         if (static_cast<WPARAM>(SendMessage(checkBox, BM_GETCHECK, 0, 0)) == wanted) return true;
+        if (radio && !checked) {
+            return Fail(ControlName(checkBox) + " is a radio button: ticking another unticks it");
+        }
         if (!Click(checkBox)) return false;
     }
-    return Fail("the check box does not change when clicked");
+    return Fail(ControlName(checkBox) + " does not change when clicked");
 }
 
 }  // namespace winport

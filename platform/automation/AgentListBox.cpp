@@ -7,7 +7,6 @@
 #include "platform/controls/ListBoxState.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
-#include "platform/window/WindowClass.h"
 
 namespace winport {
 namespace {
@@ -15,9 +14,8 @@ namespace {
 enum class Clicks { Single, Double };
 
 // Scrolls |row| into sight and answers the point to click; nullopt, with |why| set, when the
-// window is no list box or has no such row.
-std::optional<POINT> ShowRow(HWND listBox, int row, std::string& why) {
-    const std::string name = GetClassNameOf(listBox) + " " + std::to_string(GetDlgCtrlID(listBox));
+// window is no list box or has no such row. |name| names the list in |why|.
+std::optional<POINT> ShowRow(HWND listBox, const std::string& name, int row, std::string& why) {
     const std::optional<ListBoxState> state = GetListBoxState(listBox);
     if (!state) {
         why = name + " is not a list box";
@@ -49,7 +47,7 @@ void PostRowClick(HWND listBox, POINT point, Clicks clicks) {
 bool Agent::SelectListBoxRow(HWND listBox, int row) {
     if (!CanReach(listBox)) return false;
     std::string why;
-    const std::optional<POINT> point = ShowRow(listBox, row, why);
+    const std::optional<POINT> point = ShowRow(listBox, ControlName(listBox), row, why);
     if (!point) return Fail(why);
     PostRowClick(listBox, *point, Clicks::Single);
     PumpMessages();
@@ -59,7 +57,7 @@ bool Agent::SelectListBoxRow(HWND listBox, int row) {
 bool Agent::DoubleClickListBoxRow(HWND listBox, int row) {
     if (!CanReach(listBox)) return false;
     std::string why;
-    const std::optional<POINT> point = ShowRow(listBox, row, why);
+    const std::optional<POINT> point = ShowRow(listBox, ControlName(listBox), row, why);
     if (!point) return Fail(why);
     PostRowClick(listBox, *point, Clicks::Double);
     PumpMessages();

@@ -9,20 +9,17 @@
 namespace winport {
 namespace {
 
-std::string Name(HWND hwnd) {
-    return GetClassNameOf(hwnd) + " " + std::to_string(GetDlgCtrlID(hwnd));
-}
-
 // Scrolls |row| into view and finds the middle of the part of it a click selects; answers why
-// a person cannot click the row, or nothing.
-std::string FindRowPoint(HWND listView, int row, LPARAM& point) {
+// a person cannot click the row, or nothing. |name| names the list in the answer.
+std::string FindRowPoint(HWND listView, const std::string& name, int row, LPARAM& point) {
+    if (GetClassNameOf(listView) != WC_LISTVIEW) return name + " is not a list view";
     const auto count = static_cast<int>(SendMessage(listView, LVM_GETITEMCOUNT, 0, 0));
     if (row < 0 || row >= count) {
-        return Name(listView) + " has no row " + std::to_string(row) + " (" +
-               std::to_string(count) + " rows)";
+        return name + " has no row " + std::to_string(row) + " (" + std::to_string(count) +
+               " rows)";
     }
     const std::string unclickable =
-        Name(listView) + " row " + std::to_string(row) + " has no visible part to click";
+        name + " row " + std::to_string(row) + " has no visible part to click";
     SendMessage(listView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
     RECT rect;
     rect.left = LVIR_SELECTBOUNDS;
@@ -52,18 +49,25 @@ void PostButton(HWND hwnd, UINT down, UINT up, WPARAM button, LPARAM point) {
 bool Agent::SelectListViewRow(HWND listView, int row) {
     LPARAM point = 0;
     if (!CanReach(listView)) return false;
-    if (std::string problem = FindRowPoint(listView, row, point); !problem.empty()) {
+    if (std::string problem = FindRowPoint(listView, ControlName(listView), row, point);
+        !problem.empty()) {
         return Fail(std::move(problem));
     }
     PostButton(listView, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, point);
     PumpMessages();
+    // The parent may refuse the change (LVN_ITEMCHANGING); the row then stays unselected.
+    if (IsWindow(listView) &&
+        !SendMessage(listView, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED)) {
+        return Fail(ControlName(listView) + " row " + std::to_string(row) + " was not selected");
+    }
     return true;
 }
 
 bool Agent::DoubleClickListViewRow(HWND listView, int row) {
     LPARAM point = 0;
     if (!CanReach(listView)) return false;
-    if (std::string problem = FindRowPoint(listView, row, point); !problem.empty()) {
+    if (std::string problem = FindRowPoint(listView, ControlName(listView), row, point);
+        !problem.empty()) {
         return Fail(std::move(problem));
     }
     PostButton(listView, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, point);
@@ -75,7 +79,8 @@ bool Agent::DoubleClickListViewRow(HWND listView, int row) {
 bool Agent::RightClickListViewRow(HWND listView, int row) {
     LPARAM point = 0;
     if (!CanReach(listView)) return false;
-    if (std::string problem = FindRowPoint(listView, row, point); !problem.empty()) {
+    if (std::string problem = FindRowPoint(listView, ControlName(listView), row, point);
+        !problem.empty()) {
         return Fail(std::move(problem));
     }
     PostButton(listView, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, point);
@@ -86,7 +91,7 @@ bool Agent::RightClickListViewRow(HWND listView, int row) {
 bool Agent::PressKeyInListView(HWND listView, UINT virtualKey) {
     if (!CanReach(listView)) return false;
     if (GetFocus() != listView) SetFocus(listView);
-    if (GetFocus() != listView) return Fail(Name(listView) + " does not take the focus");
+    if (GetFocus() != listView) return Fail(ControlName(listView) + " does not take the focus");
     return PressKey(virtualKey);
 }
 

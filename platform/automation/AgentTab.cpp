@@ -6,7 +6,6 @@
 #include "platform/controls/TabControlApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
-#include "platform/window/WindowClass.h"
 
 namespace winport {
 namespace {
@@ -30,14 +29,17 @@ bool Agent::SelectTab(HWND tab, int index) {
     RECT rect;
     if (index < 0 || !SendMessage(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index),
                                   reinterpret_cast<LPARAM>(&rect))) {
-        return Fail(GetClassNameOf(tab) + " " + std::to_string(GetDlgCtrlID(tab)) + " has no tab " +
-                    std::to_string(index));
+        return Fail(ControlName(tab) + " has no tab " + std::to_string(index));
     }
     const LPARAM point = MAKELPARAM(static_cast<WORD>((rect.left + rect.right) / 2),
                                     static_cast<WORD>((rect.top + rect.bottom) / 2));
     PostMessage(tab, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessage(tab, WM_LBUTTONUP, 0, point);
     PumpMessages();
+    // The parent may refuse the change (TCN_SELCHANGING); the old tab then stays.
+    if (IsWindow(tab) && SendMessage(tab, TCM_GETCURSEL, 0, 0) != index) {
+        return Fail(ControlName(tab) + " did not change to tab " + std::to_string(index));
+    }
     return true;
 }
 
@@ -47,8 +49,7 @@ bool Agent::SelectTab(HWND tab, std::string_view caption) {
     for (int index = 0; index < count; ++index) {
         if (Caption(tab, index) == caption) return SelectTab(tab, index);
     }
-    return Fail(GetClassNameOf(tab) + " " + std::to_string(GetDlgCtrlID(tab)) + " has no tab \"" +
-                std::string(caption) + "\"");
+    return Fail(ControlName(tab) + " has no tab \"" + std::string(caption) + "\"");
 }
 
 }  // namespace winport

@@ -58,4 +58,19 @@ int MessageBoxCancelAnswer(UINT type) {
     }
 }
 
+std::string_view MessageBoxButtonName(int id) {
+    switch (id) {
+        case IDOK: return "OK";
+        case IDCANCEL: return "Cancel";
+        case IDABORT: return "Abort";
+        case IDRETRY: return "Retry";
+        case IDIGNORE: return "Ignore";
+        case IDYES: return "Yes";
+        case IDNO: return "No";
+        case IDTRYAGAIN: return "Try Again";
+        case IDCONTINUE: return "Continue";
+        default: return {};
+    }
+}
+
 }  // namespace winport

@@ -1,6 +1,7 @@
 // Message boxes (user32): the question goes to the shell UI while the owner is disabled.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "platform/core/WinMessages.h"
@@ -53,5 +54,8 @@ std::vector<int> MessageBoxButtons(UINT type);
 // The answer of a box closed without a choice: IDCANCEL when it has a Cancel button, IDNO for
 // Yes/No, IDABORT for Abort/Retry/Ignore, IDOK for OK; 0 for an invalid type.
 int MessageBoxCancelAnswer(UINT type);
+// The caption of button |id| as a box shows it ("OK", "Yes", "Try Again"); empty for an id no
+// box shows.
+std::string_view MessageBoxButtonName(int id);
 
 }  // namespace winport

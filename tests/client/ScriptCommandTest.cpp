@@ -76,6 +76,31 @@ TEST_F(ScriptCommandTest, ActionsAPersonCannotTakeFailWithTheAgentsReason) {
         {"open contact 2000002\nanswer dialog 8545 type 4711 \"x\"\nclick 1009\n",
          ":3: the answer to dialog 8545 failed: the window has no control 4711"},
         {"open contact 2000002\nexpect row 3000 5 \"\"\n", ":2: the list has no row 5"},
+        {"open contact 2000002\ntype 1178 \"Ann\"\n", ":2: Edit 1178 is read-only\n"},
+        {"open contact 2000002\nappend 1173 \"x\"\n", ":2: Button 1173 does not take text\n"},
+        {"open owner\ntab Home\ntype 1188 \"Peru\"\n",
+         ":3: ComboBox 1188 is a drop-down list: it has no edit\n"},
+        {"open owner\ntab Home\npick 1188 \"Atlantis\"\n",
+         ":3: ComboBox 1188 has no item \"Atlantis\"\n"},
+        {"open contact 2000002\npick 1176 \"Anna\"\n", ":2: Edit 1176 is not a combo box\n"},
+        {"open contact 2000002\nclick 2034\n", ":2: Static 2034 does not take clicks\n"},
+        {"open contact 2000002\ntick 1173\n", ":2: Button 1173 is not a check box\n"},
+        {"open owner\nuntick 2033\n", ":2: Button 2033 is not visible\n"},
+        {"open contact 2000002\nrow 3000 1\n", ":2: SysListView32 3000 has no row 1 (1 rows)\n"},
+        {"open contact 2000002\ndoubleclick 1173 0\n",
+         ":2: control 1173 is a Button, not a list\n"},
+        {"open contact 2000002\ntab 9\n", ":2: SysTabControl32 1000 has no tab 9\n"},
+        {"open owner\nshow 2000004\n", ":2: the window holds no details pane\n"},
+        {"open contact 2000002\nexpect unchecked 1173\n", ":2: control 1173 is not a check box\n"},
+        {"expect closed\n", ":1: no window was opened\n"},
+        {"open contact 2000002\nanswer menu 4711\nrightclick 3000 0\n",
+         ":3: the popup menu offers no command 4711\n"},
+        {"open owner\nanswer box OK\nclick 1035\n",
+         ":3: the message box \"Replace the details on these pages with the ones the directory "
+         "holds "
+         "now? Changes you have not saved are lost.\" has no button OK\n"},
+        {"open contact 2000002\nanswer dialog 8545 type 1003 \"a@example.org\"\nclick 1009\n",
+         ":3: dialog 8545 is still open after the steps of its answer\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
@@ -83,6 +108,36 @@ TEST_F(ScriptCommandTest, ActionsAPersonCannotTakeFailWithTheAgentsReason) {
         EXPECT_EQ(result.status, 1);
         EXPECT_NE(result.err.find(Script().string() + c.error), std::string::npos) << result.err;
     }
+}
+
+TEST_F(ScriptCommandTest, AnAnswerNoQuestionTookFailsOnItsLine) {
+    const struct {
+        const char* script;
+        const char* error;
+    } cases[] = {
+        {"open contact 2000002\nanswer box Yes\nclick 1172\nexpect closed\n",
+         ":2: no message box came up for this answer before the window closed on line 3\n"},
+        {"open contact 2000002\nanswer saveas \"/tmp/anna.vcf\"\n",
+         ":2: no Save As dialog came up for this answer by the end of the script\n"},
+        {"open contact 2000002\nanswer dialog 4711 1\nclick 1009\n",
+         ":2: no dialog 4711 came up for this answer by the end of the script\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        test::RunResult result = Run(c.script);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "nuvclient: " + Script().string() + c.error);
+    }
+}
+
+TEST_F(ScriptCommandTest, TypingIntoAComboWithAnEditTypesIntoItsEdit) {
+    test::RunResult result =
+        Run("open contact 2000002\n"
+            "type 1031 \"Аня из Москвы\"\n"
+            "expect text 1031 \"Аня из Москвы\"\n"
+            "click 1172\n"
+            "expect key 2000002 MyDefinedHandle \"Аня из Москвы\"\n");
+    EXPECT_EQ(result.status, 0) << result.err;
 }
 
 TEST_F(ScriptCommandTest, DumpPrintsTheCurrentWindow) {

@@ -1,9 +1,13 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "DialogTestSupport.h"
 #include "MessageSpy.h"
 #include "platform/automation/Agent.h"
 #include "platform/automation/WindowDump.h"
+#include "platform/controls/ComboBoxApi.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/mfc/Dialog.h"
@@ -27,6 +31,11 @@ protected:
         PumpMessages();
     }
     HWND Item(int id) const { return GetDlgItem(dialog.m_hWnd, id); }
+    HWND AddControl(const char* className, DWORD style) {
+        return CreateWindowEx(0, className, "", WS_CHILD | WS_VISIBLE | style, 5, 5, 80, 60,
+                              dialog.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1200)),
+                              nullptr, nullptr);
+    }
 
     ScopedTestResources resources;
     Agent agent;
@@ -150,9 +159,7 @@ TEST_F(AgentTest, FileDialogKeepsTheChosenPath) {
 }
 
 TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChange) {
-    const HWND box = CreateWindowEx(
-        0, "Button", "Remind me", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 50, 10,
-        dialog.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1200)), nullptr, nullptr);
+    const HWND box = AddControl("Button", BS_AUTOCHECKBOX);
     MessageSpy spy;
     spy.Watch(dialog.m_hWnd, "dialog");
     spy.Only({WM_COMMAND});
@@ -165,6 +172,86 @@ TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChange) {
     EXPECT_TRUE(
         SequenceIs(spy, {"dialog WM_COMMAND EN_KILLFOCUS 1001", "dialog WM_COMMAND BN_CLICKED 1200",
                          "dialog WM_COMMAND BN_CLICKED 1200"}));
+}
+
+TEST_F(AgentTest, ActionsAControlCannotTakeAreRefusedWithTheReasonAndSendNothing) {
+    using Action = std::function<bool(Agent&, HWND)>;
+    const Action type = [](Agent& agent, HWND hwnd) { return agent.Type(hwnd, "12a"); };
+    const struct {
+        const char* className;
+        DWORD style;
+        Action action;
+        const char* reason;
+    } cases[] = {
+        {"Edit", ES_READONLY, type, "Edit 1200 is read-only"},
+        {"Edit", ES_NUMBER, type, "Edit 1200 takes digits only"},
+        {"Button", BS_PUSHBUTTON, type, "Button 1200 does not take text"},
+        {"ComboBox", CBS_DROPDOWNLIST, type, "ComboBox 1200 is a drop-down list: it has no edit"},
+        {"Static", 0, [](Agent& agent, HWND hwnd) { return agent.Click(hwnd); },
+         "Static 1200 does not take clicks"},
+        {"Button", BS_GROUPBOX, [](Agent& agent, HWND hwnd) { return agent.DoubleClick(hwnd); },
+         "Button 1200 does not take clicks"},
+        {"Button", BS_PUSHBUTTON, [](Agent& agent, HWND hwnd) { return agent.Tick(hwnd, false); },
+         "Button 1200 is not a check box"},
+        {"Button", BS_AUTOCHECKBOX | WS_DISABLED,
+         [](Agent& agent, HWND hwnd) { return agent.Tick(hwnd, false); },
+         "Button 1200 is disabled"},
+        {"Edit", 0, [](Agent& agent, HWND hwnd) { return agent.PickComboItem(hwnd, "x"); },
+         "Edit 1200 is not a combo box"},
+        {"ListBox", 0, [](Agent& agent, HWND hwnd) { return agent.SelectListViewRow(hwnd, 0); },
+         "ListBox 1200 is not a list view"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const HWND control = AddControl(c.className, c.style);
+        MessageSpy spy;
+        spy.Watch(dialog.m_hWnd, "dialog");
+        spy.Only({WM_COMMAND});
+        EXPECT_FALSE(c.action(agent, control));
+        EXPECT_EQ(agent.LastError(), c.reason);
+        EXPECT_EQ(GetWindowTextUtf8(control), "");
+        EXPECT_TRUE(SequenceIs(spy, {}));
+        DestroyWindow(control);
+    }
+}
+
+TEST_F(AgentTest, ATickedRadioButtonIsNotUntickedByClickingIt) {
+    const HWND radio = AddControl("Button", BS_AUTORADIOBUTTON);
+    ASSERT_TRUE(agent.Tick(radio));
+    EXPECT_FALSE(agent.Tick(radio, false));
+    EXPECT_EQ(agent.LastError(), "Button 1200 is a radio button: ticking another unticks it");
+    EXPECT_EQ(SendMessage(radio, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+}
+
+TEST_F(AgentTest, TypingIntoAComboWithAnEditTypesIntoItsEdit) {
+    const HWND combo = AddControl("ComboBox", CBS_DROPDOWN);
+    ASSERT_TRUE(agent.Type(combo, "Bern"));
+    EXPECT_EQ(GetWindowTextUtf8(combo), "Bern");
+    ASSERT_TRUE(agent.Type(combo, "e", TypeMode::Append));
+    EXPECT_EQ(GetWindowTextUtf8(combo), "Berne");
+}
+
+TEST_F(AgentTest, AnAnswerTheQuestionCannotTakeIsRecordedAndTheQuestionGoesUnanswered) {
+    agent.QueueMessageBoxAnswer(IDYES);
+    EXPECT_EQ(agent.PendingAnswers(AnswerKind::MessageBox), 1u);
+    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Saved.", "Details", MB_OK), IDOK);
+    HMENU menu = CreatePopupMenu();
+    AppendMenu(menu, MF_STRING, 49607, "Copy Email Address");
+    AppendMenu(menu, MF_STRING | MF_GRAYED, 49608, "Send Email");
+    agent.QueueMenuAnswer(49608);
+    agent.QueueMenuAnswer(4711);
+    EXPECT_EQ(agent.PendingAnswers(AnswerKind::PopupMenu), 2u);
+    for (int shown = 0; shown < 2; ++shown) {
+        EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, dialog.m_hWnd, nullptr), FALSE);
+    }
+    DestroyMenu(menu);
+    EXPECT_THAT(agent.AnswerFailures(),
+                ::testing::ElementsAre("the message box \"Saved.\" has no button Yes",
+                                       "the popup menu offers no command 49608",
+                                       "the popup menu offers no command 4711"));
+    EXPECT_EQ(agent.MessageBoxes().at(0).answer, IDOK);
+    EXPECT_EQ(agent.PopupMenus().at(1).answer, 0u);
+    EXPECT_EQ(agent.PendingAnswers(), 0u);
 }
 
 TEST_F(AgentTest, RightClickAsksForAContextMenu) {

@@ -134,6 +134,14 @@ TEST_F(ListViewInputTest, FocusChangesAreReportedOnce) {
     EXPECT_TRUE(LogIs({"SETFOCUS", "KILLFOCUS", "SETFOCUS"}));
 }
 
+TEST_F(ListViewInputTest, ARowTheParentRefusesToSelectFailsTheAgentsPick) {
+    const HWND list = FilledList();
+    log.Answer(LVN_ITEMCHANGING, TRUE);
+    EXPECT_FALSE(agent.SelectListViewRow(list, 1));
+    EXPECT_EQ(agent.LastError(), "SysListView32 40 row 1 was not selected");
+    EXPECT_EQ(State(list, 1), 0u);
+}
+
 TEST_F(ListViewInputTest, ADisabledListTakesNoClicksAndTheAgentSaysWhy) {
     const HWND list = FilledList();
     EXPECT_FALSE(agent.SelectListViewRow(list, 3));

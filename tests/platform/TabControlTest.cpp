@@ -216,7 +216,8 @@ TEST_F(TabControlTest, ARefusedPickKeepsTheSelection) {
     notifications.onNotify = [](const NMHDR& header) -> LRESULT {
         return header.code == TCN_SELCHANGING ? TRUE : 0;
     };
-    ASSERT_TRUE(agent.SelectTab(tab, 1));
+    EXPECT_FALSE(agent.SelectTab(tab, "Home"));
+    EXPECT_EQ(agent.LastError(), "SysTabControl32 60 did not change to tab 1");
     PressKey(VK_RIGHT);
     EXPECT_EQ(Selected(), 0);
     EXPECT_EQ(notifications.lines, (Lines{"TCN_KEYDOWN 39", "TCN_SELCHANGING sel=0"}));
