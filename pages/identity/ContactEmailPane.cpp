@@ -27,7 +27,7 @@ constexpr short kPrimaryIsDefault = 0;
 }  // namespace
 
 CContactEmailPane::CContactEmailPane(BCUserInfo* user, MCVariantPropertySet* data, CWnd* parent)
-    : BCInsideDialog(user, IDD_CONTACT_EMAIL_PANE, kViewOnlyContext, parent), m_data(data) {}
+    : CRecordPage(user, IDD_CONTACT_EMAIL_PANE, false, data, parent) {}
 
 CContactEmailPane::~CContactEmailPane() {
     // The list's last notifications must find the pane whole.
@@ -35,7 +35,7 @@ CContactEmailPane::~CContactEmailPane() {
 }
 
 BOOL CContactEmailPane::OnInitDialog() {
-    BCInsideDialog::OnInitDialog();
+    CRecordPage::OnInitDialog();
     m_list.SetUp(CEmailListCtrl::Mode::Contact);
     Load();
     return TRUE;
@@ -54,12 +54,6 @@ int CContactEmailPane::PageValidate() {
 }
 
 void CContactEmailPane::PageReload() {
-    Load();
-}
-
-void CContactEmailPane::PageSetData(int code, void* value) {
-    if (code != 0) return;
-    m_data = static_cast<MCVariantPropertySet*>(value);
     Load();
 }
 
@@ -210,5 +204,5 @@ void CContactEmailPane::OnListItemChanged(NMHDR*, LRESULT*) {
 std::optional<LRESULT> CContactEmailPane::OnMessage(const winport::Message& m) {
     if (auto result = m_list.ReflectNotify(m)) return result;
     if (auto result = winport::RouteMessage(*this, kRoutes, m)) return result;
-    return BCInsideDialog::OnMessage(m);
+    return CRecordPage::OnMessage(m);
 }

@@ -4,11 +4,10 @@
 // is checked and written into the record at once.
 #pragma once
 
-#include "hostlib/framework/BCInsideDialog.h"
-#include "hostlib/property/MCVariantPropertySet.h"
+#include "pages/RecordPage.h"
 #include "pages/identity/EmailListCtrl.h"
 
-class CContactEmailPane final : public BCInsideDialog {
+class CContactEmailPane final : public CRecordPage {
 public:
     // Borrows |data|, the contact's record, which may be null until PageSetData gives one.
     // Made from template IDD_CONTACT_EMAIL_PANE as a child of the Main page.
@@ -23,8 +22,6 @@ public:
     void PageClear() override {}
     int PageValidate() override;
     void PageReload() override;
-    // Code 0: |value| is the new record (an MCVariantPropertySet); the pane loads from it.
-    void PageSetData(int code, void* value) override;
 
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
@@ -45,9 +42,7 @@ private:
     void OnSetDefault();
     void OnListItemChanged(NMHDR*, LRESULT*);
 
-    MCVariantPropertySet* m_data;
     CEmailListCtrl m_list;
-    bool m_changed = false;
     // Loads so far: a load frees the rows a modal dialog may have been opened for.
     unsigned m_loads = 0;
 };

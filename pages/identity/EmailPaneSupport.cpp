@@ -18,8 +18,3 @@ void EnableEmailPaneButton(HWND pane, HWND list, int id, bool enable) {
     if (!enable && ::GetFocus() == button) ::SetFocus(list);
     ::EnableWindow(button, enable ? TRUE : FALSE);
 }
-
-void ClearUpdateInfoStatusBit(MCVariantPropertySet& record, unsigned short bit) {
-    const unsigned short status = record["UpdateInfoStatus"];
-    record["UpdateInfoStatus"] = static_cast<int>(status & ~bit);
-}

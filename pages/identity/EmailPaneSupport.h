@@ -10,7 +10,3 @@ void ShowPlainEmailMessage(HWND owner, const char* text);
 // Enables or disables button |id| of |pane|; a disabled button that had the focus hands it to
 // |list|, so the person can go on from the keyboard.
 void EnableEmailPaneButton(HWND pane, HWND list, int id, bool enable);
-
-// Clears |bit| of the owner's "UpdateInfoStatus" in |record|.
-class MCVariantPropertySet;
-void ClearUpdateInfoStatusBit(MCVariantPropertySet& record, unsigned short bit);

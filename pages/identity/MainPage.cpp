@@ -32,8 +32,6 @@ constexpr int kPaneMargin = 4;
 constexpr int kPaneTop = 12;
 constexpr int kPaneTopLargeFonts = 18;
 constexpr int kLargeFontsPixelsPerInch = 120;
-// "UpdateInfoStatus": the section of the names.
-constexpr unsigned short kNamesSection = 0x04;
 
 constexpr int kBoldLabels[] = {IDC_MAIN_NUMBER_LABEL, IDC_MAIN_ADDRESS_LABEL,
                                IDC_MAIN_FIRST_NAME_LABEL, IDC_MAIN_NICKNAME_LABEL,
@@ -53,16 +51,14 @@ const winport::Route<CMainPage> CMainPage::kRoutes[7] = {
 };
 
 CMainPage::CMainPage(BCUserInfo* user, bool owner, MCVariantPropertySet* data, CWnd* parent)
-    : BCInsideDialog(user, IDD_MAIN_PAGE, owner ? kEditableContext : kViewOnlyContext, parent),
-      m_owner(owner),
-      m_data(data) {}
+    : CRecordPage(user, IDD_MAIN_PAGE, owner, data, parent) {}
 
 CMainPage::~CMainPage() {
     if (m_boldFont) DeleteObject(m_boldFont);
 }
 
 BOOL CMainPage::OnInitDialog() {
-    BCInsideDialog::OnInitDialog();
+    CRecordPage::OnInitDialog();
     m_numberLabel.SubclassDlgItem(IDC_MAIN_NUMBER_LABEL, this);
     m_boldFont = GiveFontVariant(m_hWnd, IDC_MAIN_NUMBER_LABEL, kBoldLabels,
                                  [](LOGFONT& font) { font.lfWeight = kSemiBoldWeight; });
@@ -73,10 +69,10 @@ BOOL CMainPage::OnInitDialog() {
     }
     for (const int id : kNameEdits) {
         const HWND edit = ::GetDlgItem(m_hWnd, id);
-        ::SendMessage(edit, EM_SETREADONLY, m_owner ? FALSE : TRUE, 0);
+        ::SendMessage(edit, EM_SETREADONLY, m_editable ? FALSE : TRUE, 0);
         ::SendMessage(edit, EM_LIMITTEXT, kNameLimit, 0);
     }
-    if (m_owner) {
+    if (m_editable) {
         ::ShowWindow(::GetDlgItem(m_hWnd, IDC_MAIN_DISPLAY), SW_HIDE);
         ::ShowWindow(::GetDlgItem(m_hWnd, IDC_MAIN_DISPLAY_LABEL), SW_HIDE);
     }
@@ -114,13 +110,13 @@ RECT CMainPage::EmailPaneRect() const {
 
 void CMainPage::CreateEmailPane() {
     std::unique_ptr<BCInsideDialog> pane;
-    if (m_owner) {
+    if (m_editable) {
         pane = std::make_unique<COwnerEmailPane>(m_pUserInfo, m_data, this);
     } else {
         pane = std::make_unique<CContactEmailPane>(m_pUserInfo, m_data, this);
     }
     // Without its pane the page still shows the user; the addresses are missing.
-    if (!pane->Create(m_owner ? IDD_OWNER_EMAIL_PANE : IDD_CONTACT_EMAIL_PANE, this)) return;
+    if (!pane->Create(m_editable ? IDD_OWNER_EMAIL_PANE : IDD_CONTACT_EMAIL_PANE, this)) return;
     pane->MoveWindow(EmailPaneRect());
     m_emailPane = std::move(pane);
 }
@@ -152,7 +148,7 @@ void CMainPage::Load() {
     SetDlgItemText(IDC_MAIN_FIRST_NAME, data["FirstName"]);
     SetDlgItemText(IDC_MAIN_LAST_NAME, data["LastName"]);
     SetDlgItemText(IDC_MAIN_NICKNAME, data["NickName"]);
-    if (!m_owner) {
+    if (!m_editable) {
         UpdateData(TRUE);
         const std::string handle = data["MyDefinedHandle"];
         m_displayText = handle;
@@ -160,7 +156,7 @@ void CMainPage::Load() {
         SelectDisplayChoice(handle);
     }
     m_changed = false;
-    if (!m_owner) SetNameLabels(data["UserKind"]);
+    if (!m_editable) SetNameLabels(data["UserKind"]);
     ShowNetworkAddress();
     UpdateData(TRUE);
 }
@@ -176,8 +172,8 @@ void CMainPage::SetNameLabels(unsigned char userKind) {
 
 void CMainPage::ShowNetworkAddress() {
     MCVariantPropertySet& data = *m_data;
-    const bool shown = m_owner ? static_cast<int>(data["DirectConnectType"]) == 0
-                               : static_cast<bool>(data["UserShowIP"]);
+    const bool shown = m_editable ? static_cast<int>(data["DirectConnectType"]) == 0
+                                  : static_cast<bool>(data["UserShowIP"]);
     const unsigned int address = data["IP"];
     SetDlgItemText(IDC_MAIN_ADDRESS, shown && address != 0 ? NetworkAddressText(address) : "");
 }
@@ -185,7 +181,7 @@ void CMainPage::ShowNetworkAddress() {
 int CMainPage::PageValidate() {
     if (m_emailPane && m_emailPane->PageValidate() == 0) return 0;
     if (!m_changed) return -1;
-    const bool valid = m_owner ? CheckOwnerNames() : CheckDisplayText();
+    const bool valid = m_editable ? CheckOwnerNames() : CheckDisplayText();
     return valid ? 1 : 0;
 }
 
@@ -204,7 +200,7 @@ bool CMainPage::CheckOwnerNames() {
 int CMainPage::PageCommit() {
     if (m_emailPane) m_emailPane->PageCommit();
     if (m_changed && m_data) {
-        if (m_owner) {
+        if (m_editable) {
             SaveOwnerNames();
         } else {
             SaveDisplayChoice();
@@ -219,8 +215,7 @@ void CMainPage::SaveOwnerNames() {
     data["FirstName"] = m_firstName;
     data["LastName"] = m_lastName;
     data["NickName"] = m_nickname;
-    const unsigned short status = data["UpdateInfoStatus"];
-    data["UpdateInfoStatus"] = static_cast<int>(status & ~kNamesSection);
+    MarkForUpload(data, UploadSection::Identity);
 }
 
 void CMainPage::PageClear() {
@@ -231,9 +226,7 @@ void CMainPage::PageClear() {
 
 void CMainPage::PageSetData(int code, void* value) {
     if (m_emailPane) m_emailPane->PageSetData(code, value);
-    if (code != 0) return;
-    m_data = static_cast<MCVariantPropertySet*>(value);
-    Load();
+    CRecordPage::PageSetData(code, value);
 }
 
 void CMainPage::OnNameChanged() {
@@ -242,7 +235,7 @@ void CMainPage::OnNameChanged() {
 
 void CMainPage::OnNicknameChanged() {
     UpdateData(TRUE);
-    if (!m_owner) SetWindowTitle("NUV Global Directory - User Info On: " + m_nickname);
+    if (!m_editable) SetWindowTitle("NUV Global Directory - User Info On: " + m_nickname);
     m_changed = true;
 }
 
@@ -256,5 +249,5 @@ std::optional<LRESULT> CMainPage::OnMessage(const winport::Message& m) {
         ::SendMessage(m_toolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
     }
     if (auto result = winport::RouteMessage(*this, kRoutes, m)) return result;
-    return BCInsideDialog::OnMessage(m);
+    return CRecordPage::OnMessage(m);
 }

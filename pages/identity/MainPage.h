@@ -9,13 +9,11 @@
 
 #include "hostlib/controls/BCBitmapButton.h"
 #include "hostlib/controls/BCColorStatic.h"
-#include "hostlib/framework/BCInsideDialog.h"
-#include "hostlib/property/MCVariantPropertySet.h"
+#include "pages/RecordPage.h"
 
-class CMainPage final : public BCInsideDialog {
+class CMainPage final : public CRecordPage {
 public:
-    // Borrows |data|, which the window keeps for as long as its pages live; null until the
-    // window receives a user (PageSetData with code 0). |owner| is fixed for the page's life.
+    // |owner| edits his own names; the e-mail pane shows his addresses or a contact's.
     CMainPage(BCUserInfo* user, bool owner, MCVariantPropertySet* data, CWnd* parent);
     ~CMainPage() override;
 
@@ -64,9 +62,6 @@ private:
     void OnDisplayEdited();
     void OnDisplayCloseUp();
 
-    bool m_owner;
-    MCVariantPropertySet* m_data;
-    bool m_changed = false;
     std::string m_number;
     std::string m_firstName;
     std::string m_lastName;

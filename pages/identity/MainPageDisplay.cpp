@@ -106,11 +106,11 @@ void CMainPage::SetWindowTitle(const std::string& title) {
 
 void CMainPage::OnDisplayEdited() {
     UpdateData(TRUE);
-    if (!m_owner) SetWindowTitle("User Info On: " + m_displayText);
+    if (!m_editable) SetWindowTitle("User Info On: " + m_displayText);
     m_changed = true;
 }
 
 void CMainPage::OnDisplayCloseUp() {
     TakeSelectedDisplayText();
-    if (!m_owner) SetWindowTitle("User Info On: " + m_displayText);
+    if (!m_editable) SetWindowTitle("User Info On: " + m_displayText);
 }

@@ -18,16 +18,10 @@ const winport::Route<COwnerEmailPane> COwnerEmailPane::kRoutes[5] = {
     {WM_NOTIFY, LVN_ITEMCHANGED, IDC_OWNER_EMAIL_LIST, &COwnerEmailPane::OnListItemChanged},
 };
 
-namespace {
-
-// The sections of "UpdateInfoStatus" the pane writes.
-constexpr unsigned short kPrimarySection = 0x04;
-constexpr unsigned short kAdditionalSection = 0x200;
-
-}  // namespace
+namespace {}  // namespace
 
 COwnerEmailPane::COwnerEmailPane(BCUserInfo* user, MCVariantPropertySet* data, CWnd* parent)
-    : BCInsideDialog(user, IDD_OWNER_EMAIL_PANE, kEditableContext, parent), m_data(data) {}
+    : CRecordPage(user, IDD_OWNER_EMAIL_PANE, true, data, parent) {}
 
 COwnerEmailPane::~COwnerEmailPane() {
     // The list's last notifications must find the pane whole.
@@ -35,7 +29,7 @@ COwnerEmailPane::~COwnerEmailPane() {
 }
 
 BOOL COwnerEmailPane::OnInitDialog() {
-    BCInsideDialog::OnInitDialog();
+    CRecordPage::OnInitDialog();
     m_list.SetUp(CEmailListCtrl::Mode::Owner);
     return TRUE;
 }
@@ -60,12 +54,6 @@ int COwnerEmailPane::PageValidate() {
 }
 
 void COwnerEmailPane::PageReload() {
-    Load();
-}
-
-void COwnerEmailPane::PageSetData(int code, void* value) {
-    if (code != 0) return;
-    m_data = static_cast<MCVariantPropertySet*>(value);
     Load();
 }
 
@@ -111,9 +99,9 @@ int COwnerEmailPane::Save() {
             record["PrimaryEmail"] = "";
             record["DontPublishEmail"] = false;
         }
-        ClearUpdateInfoStatusBit(record, kPrimarySection);
+        MarkForUpload(record, UploadSection::Identity);
     }
-    if (m_additionalChanged) ClearUpdateInfoStatusBit(record, kAdditionalSection);
+    if (m_additionalChanged) MarkForUpload(record, UploadSection::AdditionalEmails);
     m_primaryChanged = m_additionalChanged = false;
     return 1;
 }
@@ -226,5 +214,5 @@ void COwnerEmailPane::OnListItemChanged(NMHDR*, LRESULT*) {
 std::optional<LRESULT> COwnerEmailPane::OnMessage(const winport::Message& m) {
     if (auto result = m_list.ReflectNotify(m)) return result;
     if (auto result = winport::RouteMessage(*this, kRoutes, m)) return result;
-    return BCInsideDialog::OnMessage(m);
+    return CRecordPage::OnMessage(m);
 }

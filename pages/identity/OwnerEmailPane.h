@@ -3,11 +3,10 @@
 // address; the record is written when the page is saved, each part only when it changed.
 #pragma once
 
-#include "hostlib/framework/BCInsideDialog.h"
-#include "hostlib/property/MCVariantPropertySet.h"
+#include "pages/RecordPage.h"
 #include "pages/identity/EmailListCtrl.h"
 
-class COwnerEmailPane final : public BCInsideDialog {
+class COwnerEmailPane final : public CRecordPage {
 public:
     // The most addresses the owner may have, the primary one included.
     static constexpr int kMaxAddresses = 10;
@@ -24,8 +23,6 @@ public:
     void PageClear() override;
     int PageValidate() override;
     void PageReload() override;
-    // Code 0: |value| is the new record (an MCVariantPropertySet); the pane loads from it.
-    void PageSetData(int code, void* value) override;
 
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
@@ -45,7 +42,6 @@ private:
     void OnSetPrimary();
     void OnListItemChanged(NMHDR*, LRESULT*);
 
-    MCVariantPropertySet* m_data;
     CEmailListCtrl m_list;
     bool m_primaryChanged = false;
     bool m_additionalChanged = false;

@@ -24,13 +24,10 @@ const winport::Route<CAboutPage> CAboutPage::kRoutes[3] = {
 
 CAboutPage::CAboutPage(BCUserInfo* user, bool editable, MCVariantPropertySet* data,
                        bool notesAllowed, CWnd* parent)
-    : BCInsideDialog(user, IDD_ABOUT_PAGE, editable ? kEditableContext : kViewOnlyContext, parent),
-      m_editable(editable),
-      m_data(data),
-      m_notesAllowed(notesAllowed) {}
+    : CRecordPage(user, IDD_ABOUT_PAGE, editable, data, parent), m_notesAllowed(notesAllowed) {}
 
 BOOL CAboutPage::OnInitDialog() {
-    BCInsideDialog::OnInitDialog();
+    CRecordPage::OnInitDialog();
     const HWND about = ::GetDlgItem(m_hWnd, IDC_ABOUT_TEXT);
     ::SendMessage(about, EM_SETREADONLY, m_editable ? FALSE : TRUE, 0);
     ::SendMessage(about, EM_LIMITTEXT, kAboutLimit, 0);
@@ -72,12 +69,6 @@ void CAboutPage::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_ABOUT_NOTES, m_notes);
 }
 
-void CAboutPage::PageSetData(int code, void* value) {
-    if (code != 0) return;
-    m_data = static_cast<MCVariantPropertySet*>(value);
-    PageReload();
-}
-
 void CAboutPage::PageReload() {
     if (!m_data) return;
     SetDlgItemText(IDC_ABOUT_TEXT, (*m_data)["About"]);
@@ -97,8 +88,7 @@ int CAboutPage::PageCommit() {
     MCVariantPropertySet& data = *m_data;
     if (m_editable) {
         data["About"] = m_about;
-        const unsigned short status = data["UpdateInfoStatus"];
-        data["UpdateInfoStatus"] = static_cast<int>(status & ~0x40u);
+        MarkForUpload(data, UploadSection::About);
     } else {
         data["Remarks"] = m_notes;
     }
@@ -126,5 +116,5 @@ void CAboutPage::OnNotesLeft() {
 
 std::optional<LRESULT> CAboutPage::OnMessage(const winport::Message& m) {
     if (auto result = winport::RouteMessage(*this, kRoutes, m)) return result;
-    return BCInsideDialog::OnMessage(m);
+    return CRecordPage::OnMessage(m);
 }

@@ -6,13 +6,11 @@
 
 #include <string>
 
-#include "hostlib/framework/BCInsideDialog.h"
-#include "hostlib/property/MCVariantPropertySet.h"
+#include "pages/RecordPage.h"
 
-class CAboutPage final : public BCInsideDialog {
+class CAboutPage final : public CRecordPage {
 public:
-    // Borrows |data|, which the window keeps while its pages live; null until the window
-    // receives a user. |notesAllowed| shows the notes; the window gives it to contacts' pages.
+    // |notesAllowed| shows the notes; the window gives it to contacts' pages.
     CAboutPage(BCUserInfo* user, bool editable, MCVariantPropertySet* data, bool notesAllowed,
                CWnd* parent);
 
@@ -24,7 +22,6 @@ public:
     void PageClear() override;
     int PageValidate() override;
     void PageReload() override;
-    void PageSetData(int code, void* value) override;
 
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
@@ -37,10 +34,7 @@ private:
     void OnChanged();
     void OnNotesLeft();
 
-    bool m_editable;
-    MCVariantPropertySet* m_data;
     bool m_notesAllowed;
-    bool m_changed = false;
     std::string m_about;
     std::string m_notes;
 };

@@ -66,9 +66,7 @@ const winport::Route<CHomePage> CHomePage::kRoutes[8] = {
 };
 
 CHomePage::CHomePage(BCUserInfo* user, bool editable, MCVariantPropertySet* data, CWnd* parent)
-    : BCInsideDialog(user, IDD_HOME_PAGE, editable ? kEditableContext : kViewOnlyContext, parent),
-      m_editable(editable),
-      m_data(data),
+    : CRecordPage(user, IDD_HOME_PAGE, editable, data, parent),
       m_phones(*this, editable, kNumbers, [this] { m_changed = true; }) {}
 
 CHomePage::~CHomePage() {
@@ -76,7 +74,7 @@ CHomePage::~CHomePage() {
 }
 
 BOOL CHomePage::OnInitDialog() {
-    BCInsideDialog::OnInitDialog();
+    CRecordPage::OnInitDialog();
     m_labelFont = GiveFontVariant(m_hWnd, IDC_HOME_ADDRESS_LABEL, kLabels,
                                   [](LOGFONT& font) { font.lfWeight = kSemiBoldWeight; });
     for (const auto& [id, limit] : kEdits) {
@@ -115,12 +113,6 @@ void CHomePage::DoDataExchange(CDataExchange* dx) {
 }
 
 void CHomePage::PageReload() {
-    Load();
-}
-
-void CHomePage::PageSetData(int code, void* value) {
-    if (code != 0) return;
-    m_data = static_cast<MCVariantPropertySet*>(value);
     Load();
 }
 
@@ -218,8 +210,7 @@ void CHomePage::SaveOwner(MCVariantPropertySet& data) {
     data["HomeCell"] = m_cell;
     data["HomeCountry"] = CountryCode();
     if (m_timeZoneChanged) data["TimeZone"] = static_cast<char>(SelectedTimeZone());
-    const unsigned short status = data["UpdateInfoStatus"];
-    data["UpdateInfoStatus"] = static_cast<int>(status & ~0x04u);
+    MarkForUpload(data, UploadSection::Identity);
 }
 
 int CHomePage::PageValidate() {
@@ -293,5 +284,5 @@ LRESULT CHomePage::OnPageDeferred() {
 std::optional<LRESULT> CHomePage::OnMessage(const winport::Message& m) {
     if (auto result = m_phones.OnMessage(m, m_data)) return result;
     if (auto result = winport::RouteMessage(*this, kRoutes, m)) return result;
-    return BCInsideDialog::OnMessage(m);
+    return CRecordPage::OnMessage(m);
 }

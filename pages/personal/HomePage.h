@@ -6,14 +6,11 @@
 
 #include <string>
 
-#include "hostlib/framework/BCInsideDialog.h"
-#include "hostlib/property/MCVariantPropertySet.h"
 #include "pages/PagePhones.h"
+#include "pages/RecordPage.h"
 
-class CHomePage final : public BCInsideDialog {
+class CHomePage final : public CRecordPage {
 public:
-    // Borrows |data|, which the window keeps while its pages live; null until the window
-    // receives a user. |editable| (the owner's own details) is fixed for the page's life.
     CHomePage(BCUserInfo* user, bool editable, MCVariantPropertySet* data, CWnd* parent);
     ~CHomePage() override;
 
@@ -24,7 +21,6 @@ public:
     void PageClear() override;
     int PageValidate() override;
     void PageReload() override;
-    void PageSetData(int code, void* value) override;
     LRESULT OnPageFocusOut() override;
     LRESULT OnPageDeferred() override;
 
@@ -48,9 +44,6 @@ private:
     void OnOverrideClicked();
     void OnDisplayMap();
 
-    bool m_editable;
-    MCVariantPropertySet* m_data;
-    bool m_changed = false;
     bool m_timeZoneChanged = false;
     bool m_firstLoad = true;
     std::string m_city;

@@ -63,9 +63,7 @@ const winport::Route<CWorkPage> CWorkPage::kRoutes[12] = {
 };
 
 CWorkPage::CWorkPage(BCUserInfo* user, bool editable, MCVariantPropertySet* data, CWnd* parent)
-    : BCInsideDialog(user, IDD_WORK_PAGE, editable ? kEditableContext : kViewOnlyContext, parent),
-      m_editable(editable),
-      m_data(data),
+    : CRecordPage(user, IDD_WORK_PAGE, editable, data, parent),
       m_phones(*this, editable, kNumbers, [this] { m_changed = true; }) {}
 
 CWorkPage::~CWorkPage() {
@@ -73,7 +71,7 @@ CWorkPage::~CWorkPage() {
 }
 
 BOOL CWorkPage::OnInitDialog() {
-    BCInsideDialog::OnInitDialog();
+    CRecordPage::OnInitDialog();
     OpenOccupations();
     m_labelFont = GiveFontVariant(m_hWnd, IDC_WORK_COMPANY_LABEL, kLabels,
                                   [](LOGFONT& font) { font.lfWeight = kSemiBoldWeight; });
@@ -141,12 +139,6 @@ void CWorkPage::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_WORK_ZIP, m_zipCode);
 }
 
-void CWorkPage::PageSetData(int code, void* value) {
-    if (code != 0) return;
-    m_data = static_cast<MCVariantPropertySet*>(value);
-    PageReload();
-}
-
 void CWorkPage::PageReload() {
     if (!m_data) return;
     MCVariantPropertySet& data = *m_data;
@@ -201,8 +193,7 @@ int CWorkPage::PageCommit() {
     for (std::size_t i = 0; i < std::size(kFields); ++i) data[kFields[i].key] = *texts[i];
     data["WorkCountry"] = CountryCode();
     data["Occupation"] = OccupationCode();
-    const unsigned short status = data["UpdateInfoStatus"];
-    data["UpdateInfoStatus"] = static_cast<int>(status & ~0x20u);
+    MarkForUpload(data, UploadSection::Work);
     m_changed = false;
     return 1;
 }
@@ -262,5 +253,5 @@ LRESULT CWorkPage::OnPageDeferred() {
 std::optional<LRESULT> CWorkPage::OnMessage(const winport::Message& m) {
     if (auto result = m_phones.OnMessage(m, m_data)) return result;
     if (auto result = winport::RouteMessage(*this, kRoutes, m)) return result;
-    return BCInsideDialog::OnMessage(m);
+    return CRecordPage::OnMessage(m);
 }

@@ -7,16 +7,13 @@
 #include <string>
 
 #include "hostlib/controls/BCBitmapButton.h"
-#include "hostlib/framework/BCInsideDialog.h"
-#include "hostlib/property/MCVariantPropertySet.h"
 #include "module/host/MINUVDataList.h"
 #include "pages/PagePhones.h"
+#include "pages/RecordPage.h"
 #include "platform/com/ComPtr.h"
 
-class CWorkPage final : public BCInsideDialog {
+class CWorkPage final : public CRecordPage {
 public:
-    // Borrows |data|, which the window keeps while its pages live; null until the window
-    // receives a user. |editable| (the owner's own details) is fixed for the page's life.
     CWorkPage(BCUserInfo* user, bool editable, MCVariantPropertySet* data, CWnd* parent);
     ~CWorkPage() override;
 
@@ -28,7 +25,6 @@ public:
     void PageClear() override;
     int PageValidate() override;
     void PageReload() override;
-    void PageSetData(int code, void* value) override;
     LRESULT OnPageFocusOut() override;
     LRESULT OnPageDeferred() override;
 
@@ -49,9 +45,6 @@ private:
     void OnDisplayMap();
     void OnOpenHomepage();
 
-    bool m_editable;
-    MCVariantPropertySet* m_data;
-    bool m_changed = false;
     std::string m_company;
     std::string m_department;
     std::string m_position;
