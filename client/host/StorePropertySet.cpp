@@ -9,8 +9,6 @@
 namespace nuvclient {
 namespace {
 
-constexpr LONG kOwnValue = -1;
-
 // Runs |body|, turning the store's exceptions into HRESULTs.
 template <class Body>
 HRESULT Guarded(Body body) {
@@ -34,7 +32,7 @@ StorePropertySet::StorePropertySet(Store& store, std::uint32_t user, Path path)
 
 HRESULT StorePropertySet::Address(LPCOLESTR key, LONG index, std::string& name) {
     if (!key) return E_POINTER;
-    if (*key == u'\0' || index < kOwnValue || index > kMaxListIndex) return E_INVALIDARG;
+    if (*key == u'\0' || index < kNUVOwnValue || index > kNUVMaxListIndex) return E_INVALIDARG;
     name = PropertyTextFromWide(key);
     return S_OK;
 }
@@ -43,7 +41,7 @@ template <class AnyRecord>
 auto StorePropertySet::Below(AnyRecord& record, std::string_view key, LONG index)
     -> decltype(record.Find(key)) {
     auto* value = record.Find(key);
-    if (!value || index == kOwnValue) return value;
+    if (!value || index == kNUVOwnValue) return value;
     if (value->Type() != ValueType::List) return nullptr;
     auto& elements = value->Elements();
     if (static_cast<std::size_t>(index) >= elements.size()) return nullptr;
@@ -79,7 +77,7 @@ HRESULT StorePropertySet::Slot(Record& record, std::string_view key, LONG index,
         record.Set(key, Value());
         slot = record.Find(key);
     }
-    if (index == kOwnValue) return S_OK;
+    if (index == kNUVOwnValue) return S_OK;
     if (slot->Type() != ValueType::List) *slot = Value::OfList({});
     List& elements = slot->Elements();
     const auto position = static_cast<std::size_t>(index);
@@ -178,7 +176,7 @@ HRESULT StorePropertySet::OpenPropertySet(LPCOLESTR key, LONG index, NUVOpenMode
 
 HRESULT StorePropertySet::Remove(LPCOLESTR key) {
     std::string name;
-    if (const HRESULT hr = Address(key, kOwnValue, name); FAILED(hr)) return hr;
+    if (const HRESULT hr = Address(key, kNUVOwnValue, name); FAILED(hr)) return hr;
     return Guarded([&] {
         if (m_path.empty()) return m_store.RemoveKey(m_user, name) ? S_OK : S_FALSE;
         const std::string_view topKey = TopKey(name);

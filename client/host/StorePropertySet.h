@@ -18,9 +18,6 @@ namespace nuvclient {
 class StorePropertySet final : public winport::ComObject<MINUVPropertySet>,
                                private LiveHostObjects {
 public:
-    // The highest list index a write accepts.
-    static constexpr LONG kMaxListIndex = 0xFFFF;
-
     // The whole record of |user|; |store| outlives the set and every nested set of it.
     static winport::ComPtr<StorePropertySet> Create(Store& store, std::uint32_t user);
 

@@ -2,11 +2,9 @@
 
 namespace {
 
-constexpr LONG kOwnValue = -1;
-
 HRESULT CheckAddress(LPCOLESTR key, LONG index) {
     if (!key) return E_POINTER;
-    if (*key == u'\0' || index < kOwnValue || index > MCMemoryPropertySet::kMaxListIndex) {
+    if (*key == u'\0' || index < kNUVOwnValue || index > kNUVMaxListIndex) {
         return E_INVALIDARG;
     }
     return S_OK;
@@ -29,7 +27,7 @@ const MCMemoryPropertySet::Value* MCMemoryPropertySet::Find(std::u16string_view 
     const auto found = m_values.find(key);
     if (found == m_values.end()) return nullptr;
     const Value& value = found->second;
-    if (index == kOwnValue) return &value;
+    if (index == kNUVOwnValue) return &value;
     if (value.type != NUVValueType::List) return nullptr;
     if (static_cast<std::size_t>(index) >= value.elements.size()) return nullptr;
     return &value.elements[static_cast<std::size_t>(index)];
@@ -39,7 +37,7 @@ MCMemoryPropertySet::Value& MCMemoryPropertySet::Slot(std::u16string_view key, L
     auto found = m_values.find(key);
     if (found == m_values.end()) found = m_values.emplace(std::u16string(key), Value{}).first;
     Value& value = found->second;
-    if (index == kOwnValue) return value;
+    if (index == kNUVOwnValue) return value;
     if (value.type != NUVValueType::List) value = Value(NUVValueType::List);
     const auto position = static_cast<std::size_t>(index);
     if (value.elements.size() <= position) value.elements.resize(position + 1);
@@ -106,6 +104,6 @@ HRESULT MCMemoryPropertySet::OpenPropertySet(LPCOLESTR key, LONG index, NUVOpenM
 }
 
 HRESULT MCMemoryPropertySet::Remove(LPCOLESTR key) {
-    if (const HRESULT hr = CheckAddress(key, kOwnValue); FAILED(hr)) return hr;
+    if (const HRESULT hr = CheckAddress(key, kNUVOwnValue); FAILED(hr)) return hr;
     return m_values.erase(key) ? S_OK : S_FALSE;
 }

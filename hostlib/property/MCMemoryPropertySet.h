@@ -14,9 +14,6 @@
 
 class MCMemoryPropertySet final : public winport::ComObject<MINUVPropertySet> {
 public:
-    // The highest list index a write accepts.
-    static constexpr LONG kMaxListIndex = 0xFFFF;
-
     static winport::ComPtr<MCMemoryPropertySet> Create();
 
     HRESULT GetValue(LPCOLESTR key, LONG index, NUVValueType* type, std::int64_t* integer,

@@ -47,6 +47,10 @@ constexpr bool NUVIsIntegerType(NUVValueType type) {
     return type >= NUVValueType::Char && type <= NUVValueType::ULong;
 }
 
+// The index that addresses a key's own value, and the highest list index a write accepts.
+inline constexpr LONG kNUVOwnValue = -1;
+inline constexpr LONG kNUVMaxListIndex = 0xFFFF;
+
 // The operations are the host's own. Every one addresses a value by |key| and |index|: index -1
 // is the key's own value, 0 and up element |index| of the list the key holds. A list element
 // is an integer, a text or a property set, never a list; a missing element reads as Missing.

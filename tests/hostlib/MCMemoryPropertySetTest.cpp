@@ -47,8 +47,7 @@ TEST_F(MCMemoryPropertySetTest, BadAddressesAreRefused) {
     EXPECT_EQ(set->GetValue(u"Key", -1, nullptr, nullptr, nullptr), E_POINTER);
     EXPECT_EQ(set->GetValue(u"", -1, &type, nullptr, nullptr), E_INVALIDARG);
     EXPECT_EQ(set->GetValue(u"Key", -2, &type, nullptr, nullptr), E_INVALIDARG);
-    EXPECT_EQ(set->SetInteger(u"Key", MCMemoryPropertySet::kMaxListIndex + 1, NUVValueType::Int, 1),
-              E_INVALIDARG);
+    EXPECT_EQ(set->SetInteger(u"Key", kNUVMaxListIndex + 1, NUVValueType::Int, 1), E_INVALIDARG);
     EXPECT_EQ(set->SetText(u"Key", -1, nullptr), E_POINTER);
     EXPECT_EQ(set->SetText(nullptr, -1, u"x"), E_POINTER);
     EXPECT_EQ(set->Remove(nullptr), E_POINTER);
