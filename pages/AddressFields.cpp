@@ -17,7 +17,7 @@ constexpr long kHighestZipCode = 99999;
 }  // namespace
 
 int ValidateZipCode(std::string& zipCode, HWND owner) {
-    StripLeadingBlanks(zipCode);
+    StripLeadingWhitespace(zipCode);
     if (zipCode.empty()) return 1;
     return BIsValidIntegerEntry(zipCode.c_str(), "Zip", kLowestZipCode, kHighestZipCode, owner) ? 1
                                                                                                 : 0;

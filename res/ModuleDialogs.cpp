@@ -1,5 +1,4 @@
-// The module's dialog templates. The pages of the user details window whose fields are not
-// built yet are empty child templates.
+// The module's dialog templates. A page without fields of its own is an empty child template.
 #include "platform/core/WinStyles.h"
 #include "res/ModuleResources.h"
 #include "res/ResourceIds.h"
@@ -12,7 +11,7 @@ constexpr DWORD kPageStyle = WS_CHILD | DS_CONTROL;
 constexpr winport::DluRect kPageRect{0, 0, 318, 190};
 constexpr DWORD kModalStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
-// An empty page: the window it lives in gives it its place and its contents come later.
+// An empty page: the window it lives in gives it its place.
 constexpr winport::DialogTemplate EmptyPage(unsigned id) {
     return {static_cast<int>(id), "", kPageStyle, kPageRect, {}};
 }

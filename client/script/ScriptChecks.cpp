@@ -23,10 +23,6 @@ void Compare(const std::string& what, const std::string& expected, const std::st
     }
 }
 
-void RequireState(const std::string& id, const char* state, bool holds) {
-    if (!holds) throw ScriptError("control " + id + " is not " + state);
-}
-
 // Whether the check box or radio button |control| shows its tick; throws for other controls,
 // which show none either way.
 bool Ticked(HWND control, const std::string& id) {
@@ -36,6 +32,23 @@ bool Ticked(HWND control, const std::string& id) {
     }
     return SendMessage(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
+
+// "expect NAME ID": control ID is in the state a person sees.
+struct StateCheck {
+    const char* name;
+    const char* state;
+    bool (*holds)(HWND control, const std::string& id);
+};
+
+const StateCheck kStateChecks[] = {
+    {"enabled", "enabled", [](HWND c, const std::string&) { return IsWindowEnabled(c) != FALSE; }},
+    {"disabled", "disabled", [](HWND c, const std::string&) { return !IsWindowEnabled(c); }},
+    {"visible", "visible", [](HWND c, const std::string&) { return IsWindowVisible(c) != FALSE; }},
+    {"hidden", "hidden", [](HWND c, const std::string&) { return !IsWindowVisible(c); }},
+    {"checked", "checked", [](HWND c, const std::string& id) { return Ticked(c, id); }},
+    {"unchecked", "unchecked", [](HWND c, const std::string& id) { return !Ticked(c, id); }},
+    {"focus", "focused", [](HWND c, const std::string&) { return GetFocus() == c; }},
+};
 
 // A stored value as a script writes it: integers in decimal, bools as 0 or 1. |key| may name an
 // element of a list: "MoreEmails[1]".
@@ -79,34 +92,14 @@ void ScriptRunner::AddChecks() {
         RequireArgs(args, 1, 1, "expect title TEXT");
         Compare("title", args[0], winport::GetWindowTextUtf8(Current()));
     };
-    m_checks["enabled"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 1, 1, "expect enabled ID");
-        RequireState(args[0], "enabled", IsWindowEnabled(Control(args[0])));
-    };
-    m_checks["disabled"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 1, 1, "expect disabled ID");
-        RequireState(args[0], "disabled", !IsWindowEnabled(Control(args[0])));
-    };
-    m_checks["visible"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 1, 1, "expect visible ID");
-        RequireState(args[0], "visible", IsWindowVisible(Control(args[0])));
-    };
-    m_checks["hidden"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 1, 1, "expect hidden ID");
-        RequireState(args[0], "hidden", !IsWindowVisible(Control(args[0])));
-    };
-    m_checks["checked"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 1, 1, "expect checked ID");
-        RequireState(args[0], "checked", Ticked(Control(args[0]), args[0]));
-    };
-    m_checks["unchecked"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 1, 1, "expect unchecked ID");
-        RequireState(args[0], "unchecked", !Ticked(Control(args[0]), args[0]));
-    };
-    m_checks["focus"] = [this](const std::vector<std::string>& args) {
-        RequireArgs(args, 1, 1, "expect focus ID");
-        RequireState(args[0], "focused", GetFocus() == Control(args[0]));
-    };
+    for (const StateCheck& check : kStateChecks) {
+        m_checks[check.name] = [this, check](const std::vector<std::string>& args) {
+            RequireArgs(args, 1, 1, (std::string("expect ") + check.name + " ID").c_str());
+            if (!check.holds(Control(args[0]), args[0])) {
+                throw ScriptError("control " + args[0] + " is not " + check.state);
+            }
+        };
+    }
     m_checks["tabs"] = [this](const std::vector<std::string>& args) {
         Compare("tabs", Joined(args), Joined(TabCaptions(TabControl())));
     };

@@ -10,7 +10,7 @@
 #include "platform/shell/MessageBox.h"
 #include "res/ResourceIds.h"
 
-const winport::Route<CContactEmailPane> CContactEmailPane::kRoutes[5] = {
+const winport::Route<CContactEmailPane> CContactEmailPane::kRoutes[] = {
     {WM_COMMAND, BN_CLICKED, IDC_CONTACT_EMAIL_ADD, &CContactEmailPane::OnAdd},
     {WM_COMMAND, BN_CLICKED, IDC_CONTACT_EMAIL_EDIT, &CContactEmailPane::OnEdit},
     {WM_COMMAND, BN_CLICKED, IDC_CONTACT_EMAIL_REMOVE, &CContactEmailPane::OnRemove},

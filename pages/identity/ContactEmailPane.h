@@ -26,7 +26,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<CContactEmailPane> kRoutes[5];
+    static const winport::Route<CContactEmailPane> kRoutes[];
 
     void Load();
     int Save();

@@ -9,7 +9,7 @@
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
 
-const winport::Route<CEmailListCtrl> CEmailListCtrl::kRoutes[4] = {
+const winport::Route<CEmailListCtrl> CEmailListCtrl::kRoutes[] = {
     {WM_CONTEXTMENU, &CEmailListCtrl::OnContextMenu},
     {WM_SETFOCUS, &CEmailListCtrl::OnSetFocus},
     {WM_COMMAND, 0, static_cast<int>(ID_COPY_EMAIL_ADDRESS), &CEmailListCtrl::OnCopyAddress},

@@ -67,7 +67,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<CEmailListCtrl> kRoutes[4];
+    static const winport::Route<CEmailListCtrl> kRoutes[];
 
     int RowOf(const EmailRecord* record) const;
     int ImageOf(const EmailRecord& record) const;

@@ -40,7 +40,7 @@ constexpr int kNameEdits[] = {IDC_MAIN_FIRST_NAME, IDC_MAIN_LAST_NAME, IDC_MAIN_
 
 }  // namespace
 
-const winport::Route<CMainPage> CMainPage::kRoutes[7] = {
+const winport::Route<CMainPage> CMainPage::kRoutes[] = {
     {WM_COMMAND, EN_CHANGE, IDC_MAIN_FIRST_NAME, &CMainPage::OnNameChanged},
     {WM_COMMAND, EN_CHANGE, IDC_MAIN_LAST_NAME, &CMainPage::OnNameChanged},
     {WM_COMMAND, EN_CHANGE, IDC_MAIN_NICKNAME, &CMainPage::OnNicknameChanged},
@@ -187,9 +187,9 @@ int CMainPage::PageValidate() {
 
 bool CMainPage::CheckOwnerNames() {
     UpdateData(TRUE);
-    StripLeadingBlanks(m_firstName);
-    StripLeadingBlanks(m_lastName);
-    StripLeadingBlanks(m_nickname);
+    StripLeadingWhitespace(m_firstName);
+    StripLeadingWhitespace(m_lastName);
+    StripLeadingWhitespace(m_nickname);
     return BIsValidEntry(m_firstName.c_str(), kFirstNameField, kNameLimit, kEntryMayBeEmpty,
                          m_hWnd) &&
            BIsValidEntry(m_lastName.c_str(), kLastNameField, kNameLimit, kEntryMayBeEmpty,

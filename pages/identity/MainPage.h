@@ -30,7 +30,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<CMainPage> kRoutes[7];
+    static const winport::Route<CMainPage> kRoutes[];
 
     // Initialisation (MainPage.cpp).
     void AddToolTip();

@@ -24,10 +24,10 @@ void CMainPage::CopyUserSummary() {
     }
     UpdateData(TRUE);
     if (m_emailPane) m_emailPane->UpdateData(TRUE);
-    StripLeadingBlanks(m_number);
-    StripLeadingBlanks(m_firstName);
-    StripLeadingBlanks(m_lastName);
-    StripLeadingBlanks(m_nickname);
+    StripLeadingWhitespace(m_number);
+    StripLeadingWhitespace(m_firstName);
+    StripLeadingWhitespace(m_lastName);
+    StripLeadingWhitespace(m_nickname);
     const std::string email = (*m_data)["PrimaryEmail"];
     PlaceSummary(UserSummaryText(m_number, m_firstName, m_lastName, m_nickname, email));
     CloseClipboard();

@@ -49,7 +49,7 @@ void COwnerEmailDialog::DoDataExchange(CDataExchange* dx) {
 
 void COwnerEmailDialog::OnOK() {
     if (!UpdateData(TRUE)) return;
-    m_address = WithoutOuterBlanks(m_address);
+    m_address = WithoutSpacesAndTabsAround(m_address);
     if (!CheckAddress() || !PassesMailDomainGuard()) return;
     CloseWithOK();
 }

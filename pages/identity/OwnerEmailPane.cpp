@@ -10,7 +10,7 @@
 #include "platform/shell/MessageBox.h"
 #include "res/ResourceIds.h"
 
-const winport::Route<COwnerEmailPane> COwnerEmailPane::kRoutes[5] = {
+const winport::Route<COwnerEmailPane> COwnerEmailPane::kRoutes[] = {
     {WM_COMMAND, BN_CLICKED, IDC_OWNER_EMAIL_ADD, &COwnerEmailPane::OnAdd},
     {WM_COMMAND, BN_CLICKED, IDC_OWNER_EMAIL_EDIT, &COwnerEmailPane::OnEdit},
     {WM_COMMAND, BN_CLICKED, IDC_OWNER_EMAIL_REMOVE, &COwnerEmailPane::OnRemove},

@@ -27,7 +27,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<COwnerEmailPane> kRoutes[5];
+    static const winport::Route<COwnerEmailPane> kRoutes[];
 
     void Load();
     int Save();

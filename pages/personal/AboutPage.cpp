@@ -16,7 +16,7 @@ constexpr int kNotesLimit = 20000;
 
 }  // namespace
 
-const winport::Route<CAboutPage> CAboutPage::kRoutes[3] = {
+const winport::Route<CAboutPage> CAboutPage::kRoutes[] = {
     {WM_COMMAND, EN_CHANGE, IDC_ABOUT_TEXT, &CAboutPage::OnChanged},
     {WM_COMMAND, EN_CHANGE, IDC_ABOUT_NOTES, &CAboutPage::OnChanged},
     {WM_COMMAND, EN_KILLFOCUS, IDC_ABOUT_NOTES, &CAboutPage::OnNotesLeft},
@@ -79,7 +79,7 @@ void CAboutPage::PageReload() {
 
 int CAboutPage::PageValidate() {
     UpdateData(TRUE);
-    StripTrailingBlanks(m_about);
+    StripTrailingSpacesAndTabs(m_about);
     return m_changed ? 1 : -1;
 }
 

@@ -26,7 +26,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<CAboutPage> kRoutes[3];
+    static const winport::Route<CAboutPage> kRoutes[];
 
     // Without notes the text takes their place and the explanation stands above it.
     void LayOutWithoutNotes();

@@ -54,7 +54,7 @@ std::string TimeZoneText(int entry) {
 
 }  // namespace
 
-const winport::Route<CHomePage> CHomePage::kRoutes[8] = {
+const winport::Route<CHomePage> CHomePage::kRoutes[] = {
     {WM_COMMAND, EN_CHANGE, IDC_HOME_CITY, &CHomePage::OnFieldChanged},
     {WM_COMMAND, EN_CHANGE, IDC_HOME_STATE, &CHomePage::OnFieldChanged},
     {WM_COMMAND, EN_CHANGE, IDC_HOME_ADDRESS, &CHomePage::OnFieldChanged},
@@ -200,7 +200,7 @@ int CHomePage::PageCommit() {
 void CHomePage::SaveOwner(MCVariantPropertySet& data) {
     // The zip code as its check saw it.
     for (std::string* text : {&m_city, &m_state, &m_zipCode, &m_address, &m_phone, &m_fax, &m_cell})
-        StripLeadingBlanks(*text);
+        StripLeadingWhitespace(*text);
     data["HomeCity"] = m_city;
     data["HomeState"] = m_state;
     data["HomeZipCode"] = m_zipCode;

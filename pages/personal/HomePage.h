@@ -27,7 +27,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<CHomePage> kRoutes[8];
+    static const winport::Route<CHomePage> kRoutes[];
 
     // Initialisation, load, save (HomePage.cpp).
     void FillTimeZones();

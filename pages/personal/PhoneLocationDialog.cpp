@@ -28,7 +28,7 @@ constexpr int kPartEdits[] = {IDC_PHONE_EXTENSION, IDC_PHONE_LOCAL, IDC_PHONE_AR
 
 }  // namespace
 
-const winport::Route<CPhoneLocationDialog> CPhoneLocationDialog::kRoutes[5] = {
+const winport::Route<CPhoneLocationDialog> CPhoneLocationDialog::kRoutes[] = {
     {WM_COMMAND, EN_CHANGE, IDC_PHONE_LOCATION_NAME, &CPhoneLocationDialog::OnLocationChanged},
     {WM_COMMAND, EN_CHANGE, IDC_PHONE_AREA, &CPhoneLocationDialog::OnAreaChanged},
     {WM_COMMAND, EN_CHANGE, IDC_PHONE_LOCAL, &CPhoneLocationDialog::OnLocalChanged},
@@ -94,7 +94,7 @@ void CPhoneLocationDialog::OnPartChanged(int editId, std::string& part) {
     const HWND edit = ::GetDlgItem(m_hWnd, editId);
     // What the program puts into the edit is not the person's change.
     if (::GetFocus() != edit) return;
-    part = WithoutOuterBlanks(winport::GetWindowTextUtf8(edit));
+    part = WithoutSpacesAndTabsAround(winport::GetWindowTextUtf8(edit));
     ShowJoinedText();
 }
 
@@ -135,7 +135,7 @@ void CPhoneLocationDialog::OnOK() {
     if (!UpdateData(TRUE)) return;
     // The fields as typing leaves them: a blank around a part is no part of the number.
     for (std::string* part : {&m_parts.location, &m_parts.area, &m_parts.local, &m_parts.extension})
-        *part = WithoutOuterBlanks(*part);
+        *part = WithoutSpacesAndTabsAround(*part);
     // Characters, as the fields count them, not the bytes of their UTF-8.
     const auto length = static_cast<int>(winport::CodePointCount(GetPhoneText()));
     if (length > m_maxLength) {

@@ -28,7 +28,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<CPhoneLocationDialog> kRoutes[5];
+    static const winport::Route<CPhoneLocationDialog> kRoutes[];
 
     void FillCountries();
     // A part's edit changed: taken only while the person is typing in it.

@@ -47,7 +47,7 @@ constexpr LONG_PTR kNoOccupation = -1;
 
 }  // namespace
 
-const winport::Route<CWorkPage> CWorkPage::kRoutes[12] = {
+const winport::Route<CWorkPage> CWorkPage::kRoutes[] = {
     {WM_COMMAND, EN_CHANGE, IDC_WORK_COMPANY, &CWorkPage::OnFieldChanged},
     {WM_COMMAND, EN_CHANGE, IDC_WORK_DEPARTMENT, &CWorkPage::OnFieldChanged},
     {WM_COMMAND, EN_CHANGE, IDC_WORK_POSITION, &CWorkPage::OnFieldChanged},
@@ -186,8 +186,8 @@ int CWorkPage::PageCommit() {
     if (!m_editable || !m_changed || !m_data) return 1;
     MCVariantPropertySet& data = *m_data;
     // The phone location dialog's numbers lose their leading blank, as the Home page's do.
-    StripLeadingBlanks(m_phone);
-    StripLeadingBlanks(m_fax);
+    StripLeadingWhitespace(m_phone);
+    StripLeadingWhitespace(m_fax);
     const std::string* texts[] = {&m_company, &m_department, &m_position, &m_city,    &m_zipCode,
                                   &m_state,   &m_phone,      &m_fax,      &m_address, &m_homepage};
     for (std::size_t i = 0; i < std::size(kFields); ++i) data[kFields[i].key] = *texts[i];
@@ -219,7 +219,7 @@ void CWorkPage::OnFieldChanged() {
 
 void CWorkPage::OnHomepageChanged() {
     m_homepage = winport::GetWindowTextUtf8(::GetDlgItem(m_hWnd, IDC_WORK_HOMEPAGE));
-    StripLeadingBlanks(m_homepage);
+    StripLeadingWhitespace(m_homepage);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_WORK_HOMEPAGE_BUTTON),
                    m_homepage.empty() ? FALSE : TRUE);
     m_changed = true;

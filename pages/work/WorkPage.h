@@ -31,7 +31,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<CWorkPage> kRoutes[12];
+    static const winport::Route<CWorkPage> kRoutes[];
 
     void OpenOccupations();
     void FillOccupations();
