@@ -166,3 +166,21 @@ inline constexpr unsigned IDS_PHONE_LENGTH_CAPTION = 24214;
 inline constexpr unsigned IDS_OPERATION_NOT_STARTED = 24215;
 inline constexpr unsigned IDS_VCARD_NOT_WRITTEN = 24216;
 inline constexpr unsigned IDS_VCARD_CAPTION = 24217;
+// Every string of the module's own table that the module names.
+inline constexpr unsigned kModuleStringIds[] = {
+    IDS_ADD_EMAIL_ADDRESS,
+    IDS_EDIT_EMAIL_ADDRESS,
+    IDS_NO_DEFAULT_EMAIL,
+    IDS_NO_DEFAULT_EMAIL_CAPTION,
+    IDS_EMAIL_OK,
+    IDS_EMAIL_ADD,
+    IDS_NO_PRIMARY_EMAIL,
+    IDS_NO_PRIMARY_EMAIL_CAPTION,
+    IDS_EMAIL_LIMIT,
+    IDS_EMAIL_LIMIT_CAPTION,
+    IDS_PHONE_LENGTH,
+    IDS_PHONE_LENGTH_CAPTION,
+    IDS_OPERATION_NOT_STARTED,
+    IDS_VCARD_NOT_WRITTEN,
+    IDS_VCARD_CAPTION,
+};

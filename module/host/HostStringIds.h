@@ -42,3 +42,40 @@ inline constexpr unsigned kUpdateFromDatabaseCaption = 6721;
 inline constexpr unsigned kContactAboutCaption = 6742;
 // The caption of the phone location dialog.
 inline constexpr unsigned kPhoneLocationCaption = 6743;
+
+// Every host string the module shows, for a host to check its table against.
+inline constexpr unsigned kHostStringsShown[] = {
+    kOwnerTitleString,
+    kContactTitleString,
+    kUpdateWarningCaption,
+    kUpdateWarningText,
+    kPersonNameLabels,
+    kPersonNameLabels + 1,
+    kPersonNameLabels + 2,
+    kKind3NameLabels,
+    kKind3NameLabels + 1,
+    kKind3NameLabels + 2,
+    kOtherKindNameLabels,
+    kOtherKindNameLabels + 1,
+    kOtherKindNameLabels + 2,
+    kCopySummaryTip,
+    kClipboardOpenFailed,
+    kClipboardEmptyFailed,
+    kClipboardSetFailed,
+    kNicknameField,
+    kFirstNameField,
+    kLastNameField,
+    kDisplayNameField,
+    kInvalidEmailText,
+    kEmailNameRefusedCaption,
+    kEmailNameRefusedText,
+    kMailDomainWarningText,
+    kMailDomainWarningCaption,
+    kMailDomainString,
+    kSaveConfirmationQuestion,
+    kSaveConfirmationExplanation,
+    kUpdateFromDatabaseText,
+    kUpdateFromDatabaseCaption,
+    kContactAboutCaption,
+    kPhoneLocationCaption,
+};

@@ -11,8 +11,10 @@ namespace {
 
 constexpr std::uint32_t kOwner = 1234567;
 
-// A write that returned survives the writing process being killed right after it.
-TEST(DurabilityTest, WriteSurvivesKillingTheWriter) {
+// A write that returned is committed: the next process finds it whole after the writer is
+// killed right after it. (The operating system keeps what was written, so this is a crash of
+// the process, not a loss of power.)
+TEST(DurabilityTest, ReturnedWriteIsCommittedWhenTheWriterIsKilled) {
     test::TempFolder temp;
     std::filesystem::path folder = temp.Path() / "data";
     OpenDataFolder(folder, NUV_CLIENT_DATA_DIR);
