@@ -1,7 +1,7 @@
 // What the window dump shows of each of the first controls beyond text and common styles.
 #include "platform/controls/ButtonControl.h"
-#include "platform/controls/EditControl.h"
 #include "platform/controls/StaticControl.h"
+#include "platform/controls/edit/EditControl.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
 #include "platform/message/MessageApi.h"
