@@ -1,14 +1,14 @@
 #include "details/DetailsOpSink.h"
 
-#include "details/UserDetailsDialog.h"
+#include "details/DetailsOperations.h"
 #include "hostlib/com/UnicodeUtils.h"
 
-winport::ComPtr<CDetailsOpSink> CDetailsOpSink::Create(CUserDetailsDialog* dialog) {
-    return winport::ComPtr<CDetailsOpSink>(new CDetailsOpSink(dialog));
+winport::ComPtr<CDetailsOpSink> CDetailsOpSink::Create(CDetailsOperations* operations) {
+    return winport::ComPtr<CDetailsOpSink>(new CDetailsOpSink(operations));
 }
 
 void CDetailsOpSink::Disconnect() {
-    m_dialog = nullptr;
+    m_operations = nullptr;
     Close();
 }
 
@@ -27,12 +27,12 @@ HRESULT CDetailsOpSink::OnDone() {
 
 LRESULT CDetailsOpSink::OnResult(int code, DBOpResult* result) {
     const winport::ComPtr<CDetailsOpSink> self(this);
-    if (!m_dialog) return 0;
+    if (!m_operations) return 0;
     if (code == 0) {
-        m_dialog->OnOperationDone();
+        m_operations->OnDone();
         return 0;
     }
     const auto* error = dynamic_cast<DBOpErrorResult*>(result);
-    m_dialog->OnOperationFailed(error ? error->Code() : code, error ? error->Text() : "");
+    m_operations->OnFailed(error ? error->Code() : code, error ? error->Text() : "");
     return 0;
 }

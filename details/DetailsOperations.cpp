@@ -1,9 +1,9 @@
-// The details window's database operations: the owner's Save and Update From Database, and a
-// contact's Retrieve, with the busy state while one runs and the handling of its result.
+#include "details/DetailsOperations.h"
+
 #include <cstdio>
 
-#include "details/UserDetailsDialog.h"
 #include "hostlib/util/HostStrings.h"
+#include "module/ModuleState.h"
 #include "module/host/HostIds.h"
 #include "module/host/HostStringIds.h"
 #include "module/host/MIHostServices.h"
@@ -11,8 +11,8 @@
 #include "module/host/MISaveConfirmation.h"
 #include "module/host/MISaveDetailsOp.h"
 #include "module/host/MIUpdateDetailsOp.h"
+#include "module/host/MIUserObject.h"
 #include "platform/com/ComRuntime.h"
-#include "platform/controls/AnimationApi.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/text/Utf16.h"
 #include "platform/window/WindowApi.h"
@@ -25,7 +25,7 @@ constexpr unsigned char kConfirmedSecurityLevel = 20;
 // "UpdateInfoStatus" with every section bit set: nothing to upload.
 constexpr unsigned short kNothingToUpload = 0xFFFF;
 
-winport::ComPtr<MIUserObject> AsUserObject(const winport::ComPtr<IUnknown>& object) {
+winport::ComPtr<MIUserObject> AsUserObject(IUnknown* object) {
     winport::ComPtr<MIUserObject> user;
     if (object) {
         object->QueryInterface(MIUserObject::kIid, reinterpret_cast<void**>(user.GetAddressOf()));
@@ -35,40 +35,45 @@ winport::ComPtr<MIUserObject> AsUserObject(const winport::ComPtr<IUnknown>& obje
 
 }  // namespace
 
-void CUserDetailsDialog::OnSaveOrRetrieve() {
-    if (m_owner && !m_embedded) {
-        Save();
-    } else {
-        Retrieve();
-    }
+CDetailsOperations::CDetailsOperations(Window& window, MCVariantPropertySet& record,
+                                       Offered offered)
+    : m_window(window),
+      m_record(record),
+      m_offered(offered),
+      m_sink(CDetailsOpSink::Create(this)) {}
+
+CDetailsOperations::~CDetailsOperations() {
+    // A window that never existed, or was taken without WM_DESTROY, may still run one.
+    End();
+    m_sink->Disconnect();
 }
 
-void CUserDetailsDialog::Save() {
-    if (!CheckNext()) return;
-    if (!ConfirmUpload()) return;
-    DoNext();
-    if (m_connection) m_connection->PagesCommitted();
-    const unsigned short status = m_propertySet["UpdateInfoStatus"];
+void CDetailsOperations::Save(IUnknown* owner) {
+    if (!m_window.ValidatePages()) return;
+    if (!ConfirmUpload(owner)) return;
+    m_window.CommitPages();
+    m_window.ReportPagesCommitted();
+    const unsigned short status = m_record["UpdateInfoStatus"];
     if (status == kNothingToUpload) {
-        SetItemText(IDC_DETAILS_CLOSE, "Done");
+        m_window.SetItemText(IDC_DETAILS_CLOSE, "Done");
         return;
     }
-    const winport::ComPtr<MIUserObject> owner = AsUserObject(m_ownerUser);
-    const std::string closeLabel = GetDlgItemText(IDC_DETAILS_CLOSE);
-    SetBusy(true);
-    SetItemText(IDC_DETAILS_CLOSE, "Cancel");
+    const winport::ComPtr<MIUserObject> user = AsUserObject(owner);
+    const std::string closeLabel = m_window.ItemText(IDC_DETAILS_CLOSE);
+    ShowBusy();
+    m_window.SetItemText(IDC_DETAILS_CLOSE, "Cancel");
     const HRESULT started =
-        StartOperation<MISaveDetailsOp>(true, [&](MISaveDetailsOp& op, MIDBOperation** operation) {
-            return op.Start(owner.Get(), 0, m_sink.Get(), operation);
+        Start<MISaveDetailsOp>(Kind::Upload, [&](MISaveDetailsOp& op, MIDBOperation** operation) {
+            return op.Start(user.Get(), 0, m_sink.Get(), operation);
         });
     if (FAILED(started)) {
-        SetItemText(IDC_DETAILS_CLOSE, closeLabel.c_str());
+        m_window.SetItemText(IDC_DETAILS_CLOSE, closeLabel.c_str());
         OnStartFailed(started);
     }
 }
 
-bool CUserDetailsDialog::ConfirmUpload() {
-    const unsigned char level = m_propertySet["SecurityLevel"];
+bool CDetailsOperations::ConfirmUpload(IUnknown* owner) {
+    const unsigned char level = m_record["SecurityLevel"];
     if (level < kConfirmedSecurityLevel) return true;
     winport::ComPtr<MISaveConfirmation> confirmation;
     if (FAILED(CoCreateInstance(kHostDialogsClsid, nullptr, CLSCTX_INPROC_SERVER,
@@ -80,49 +85,45 @@ bool CUserDetailsDialog::ConfirmUpload() {
     const std::u16string question = winport::Utf8ToUtf16(BRCString(kSaveConfirmationQuestion));
     const std::u16string explanation =
         winport::Utf8ToUtf16(BRCString(kSaveConfirmationExplanation));
-    const winport::ComPtr<MIUserObject> owner = AsUserObject(m_ownerUser);
+    const winport::ComPtr<MIUserObject> user = AsUserObject(owner);
     int answer = 0;
-    const HWND self = m_hWnd;
+    const HWND window = m_window.QuestionOwner();
     const HRESULT asked =
-        confirmation->Confirm(self, owner.Get(), question.c_str(), explanation.c_str(), &answer);
+        confirmation->Confirm(window, user.Get(), question.c_str(), explanation.c_str(), &answer);
     // The host may have closed the window while the owner was asked.
-    return SUCCEEDED(asked) && answer == 1 && ::IsWindow(self);
+    return SUCCEEDED(asked) && answer == 1 && ::IsWindow(window);
 }
 
-void CUserDetailsDialog::Retrieve() {
-    // Also when the command comes without the button.
-    if (m_showsOwner) return;
-    const winport::ComPtr<MIUserObject> contact = AsUserObject(m_contactUser);
-    PlayAnimation(true);
-    EnableItem(IDC_DETAILS_SAVE, false);
-    const HRESULT started = StartOperation<MIRetrieveDetailsOp>(
-        false, [&](MIRetrieveDetailsOp& op, MIDBOperation** operation) {
-            return op.Start(contact.Get(), m_sink.Get(), 0, operation);
+void CDetailsOperations::Retrieve(IUnknown* contact) {
+    const winport::ComPtr<MIUserObject> user = AsUserObject(contact);
+    m_window.PlayAnimation();
+    m_window.EnableItem(IDC_DETAILS_SAVE, ItemState::Disabled);
+    const HRESULT started = Start<MIRetrieveDetailsOp>(
+        Kind::Retrieval, [&](MIRetrieveDetailsOp& op, MIDBOperation** operation) {
+            return op.Start(user.Get(), m_sink.Get(), 0, operation);
         });
     if (FAILED(started)) OnStartFailed(started);
 }
 
-void CUserDetailsDialog::OnUpdateFromDatabase() {
-    // In the other forms the button is hidden; its White Pages action comes with that page.
-    if (!m_owner || m_embedded) return;
-    const HWND self = m_hWnd;
+void CDetailsOperations::UpdateFromDatabase(IUnknown* owner) {
+    const HWND window = m_window.QuestionOwner();
     if (BResourceMessageBox(kUpdateFromDatabaseText, kUpdateFromDatabaseCaption,
-                            MB_YESNO | MB_ICONQUESTION, self) != IDYES ||
-        !::IsWindow(self)) {
+                            MB_YESNO | MB_ICONQUESTION, window) != IDYES ||
+        !::IsWindow(window)) {
         return;
     }
-    const winport::ComPtr<MIUserObject> owner = AsUserObject(m_ownerUser);
-    SetBusy(true);
-    const HRESULT started = StartOperation<MIUpdateDetailsOp>(
-        false, [&](MIUpdateDetailsOp& op, MIDBOperation** operation) {
-            return op.Start(owner.Get(), m_sink.Get(), operation);
+    const winport::ComPtr<MIUserObject> user = AsUserObject(owner);
+    ShowBusy();
+    const HRESULT started = Start<MIUpdateDetailsOp>(
+        Kind::Refresh, [&](MIUpdateDetailsOp& op, MIDBOperation** operation) {
+            return op.Start(user.Get(), m_sink.Get(), operation);
         });
     if (FAILED(started)) OnStartFailed(started);
 }
 
 template <class Op, class StartCall>
-HRESULT CUserDetailsDialog::StartOperation(bool upload, StartCall start) {
-    EndOperation();
+HRESULT CDetailsOperations::Start(Kind kind, StartCall start) {
+    End();
     MIHostServices* services = ModuleState().hostServices;
     if (!services) return E_UNEXPECTED;
     winport::ComPtr<IUnknown> object;
@@ -138,61 +139,59 @@ HRESULT CUserDetailsDialog::StartOperation(bool upload, StartCall start) {
     if (FAILED(result)) return result;
     // Without a handle the operation cannot be ended: it is not taken as running.
     if (!operation) return E_POINTER;
-    m_upload = upload;
+    m_kind = kind;
     m_operation = std::move(operation);
     return S_OK;
 }
 
-void CUserDetailsDialog::PlayAnimation(bool play) {
-    const HWND animation = ::GetDlgItem(m_hWnd, IDC_DETAILS_ANIMATION);
-    if (play) {
-        Animate_Play(animation, 0, static_cast<UINT>(-1), static_cast<UINT>(-1));
-    } else {
-        Animate_Stop(animation);
-    }
+void CDetailsOperations::EnableOperationButtons(ItemState state) {
+    m_window.EnableItem(IDC_DETAILS_SAVE, state);
+    if (m_offered == Offered::UploadAndRefresh) m_window.EnableItem(IDC_DETAILS_UPDATE, state);
+    m_window.EnableItem(IDC_DETAILS_MORE_OPTIONS, state);
 }
 
-void CUserDetailsDialog::EnableOperationButtons(bool enable) {
-    EnableItem(IDC_DETAILS_SAVE, enable);
-    if (m_owner && !m_embedded) EnableItem(IDC_DETAILS_UPDATE, enable);
-    EnableItem(IDC_DETAILS_MORE_OPTIONS, enable);
+void CDetailsOperations::ShowBusy() {
+    m_window.PlayAnimation();
+    EnableOperationButtons(ItemState::Disabled);
+    m_window.EnablePages(ItemState::Disabled);
 }
 
-void CUserDetailsDialog::SetBusy(bool busy) {
-    PlayAnimation(busy);
-    EnableOperationButtons(!busy);
-    EnableDialogs(busy ? FALSE : TRUE);
+void CDetailsOperations::ShowIdle() {
+    m_window.StopAnimation();
+    EnableOperationButtons(ItemState::Enabled);
+    m_window.EnablePages(ItemState::Enabled);
 }
 
-void CUserDetailsDialog::OnOperationDone() {
+void CDetailsOperations::OnDone() {
     if (!m_operation) return;
-    SetBusy(false);
-    SetItemText(IDC_DETAILS_CLOSE, "Done");
-    if (!m_upload) {
-        // What the owner typed meanwhile is kept: the pages commit it before they reload.
-        if (!m_owner) DoNext();
-        DoRefresh();
-    }
-    EndOperation();
+    ShowIdle();
+    m_window.SetItemText(IDC_DETAILS_CLOSE, "Done");
+    // What the owner typed meanwhile is kept: a contact's pages commit it before they reload.
+    if (m_kind == Kind::Retrieval) m_window.CommitPages();
+    // An upload leaves the pages showing what the owner entered.
+    if (m_kind != Kind::Upload) m_window.ReloadPages();
+    End();
 }
 
-void CUserDetailsDialog::OnOperationFailed(int, const std::string& text) {
+void CDetailsOperations::OnFailed(int, const std::string& text) {
     if (!m_operation) return;
-    SetBusy(false);
+    ShowIdle();
     // Ended before the box: no second result of it is handled while the box is up.
-    EndOperation();
-    MessageBox(m_hWnd, text.c_str(), BRCString(AFX_IDS_APP_TITLE).c_str(), MB_OK | MB_ICONERROR);
+    End();
+    MessageBox(m_window.QuestionOwner(), text.c_str(), BRCString(AFX_IDS_APP_TITLE).c_str(),
+               MB_OK | MB_ICONERROR);
 }
 
-void CUserDetailsDialog::OnStartFailed(HRESULT result) {
-    SetBusy(false);
+void CDetailsOperations::OnStartFailed(HRESULT result) {
+    ShowIdle();
     char text[256];
     std::snprintf(text, sizeof text, BRCString(IDS_OPERATION_NOT_STARTED).c_str(),
                   static_cast<unsigned>(result));
-    MessageBox(m_hWnd, text, BRCString(AFX_IDS_APP_TITLE).c_str(), MB_OK | MB_ICONERROR);
+    MessageBox(m_window.QuestionOwner(), text, BRCString(AFX_IDS_APP_TITLE).c_str(),
+               MB_OK | MB_ICONERROR);
 }
 
-void CUserDetailsDialog::EndOperation() {
+void CDetailsOperations::End() {
     if (!m_operation) return;
     const winport::ComPtr<MIDBOperation> operation = std::move(m_operation);
     // End first: once it returns no report follows, and the flush catches every earlier one.

@@ -12,7 +12,7 @@ constexpr WPARAM kSizeMaximized = 2;
 
 }  // namespace
 
-const winport::Route<CExternalPagePane> CExternalPagePane::kRoutes[1] = {
+const winport::Route<CExternalPagePane> CExternalPagePane::kRoutes[] = {
     {WM_SIZE, &CExternalPagePane::OnSizeMessage},
 };
 

@@ -28,7 +28,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<CExternalPagePane> kRoutes[1];
+    static const winport::Route<CExternalPagePane> kRoutes[];
 
     std::optional<LRESULT> OnSizeMessage(const winport::Message& m);
     bool TakeInPageWindow();

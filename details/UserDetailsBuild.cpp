@@ -11,6 +11,7 @@
 #include "pages/identity/MainPage.h"
 #include "pages/personal/AboutPage.h"
 #include "pages/personal/HomePage.h"
+#include "pages/personal/MorePage.h"
 #include "pages/work/WorkPage.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/TabControlApi.h"
@@ -71,9 +72,9 @@ BOOL CUserDetailsDialog::OnInitDialog() {
     AddTabs();
     SetUpButtons();
     OpenAnimation();
-    if (RetrievesOnOpen()) Retrieve();
+    if (RetrievesOnOpen()) m_operations.Retrieve(m_contactUser.Get());
     PlaceAnimation();
-    if (m_embedded || m_limited || m_showsOwner) EnableItem(IDC_DETAILS_SAVE, false);
+    if (m_embedded || m_limited || m_showsOwner) EnableItem(IDC_DETAILS_SAVE, ItemState::Disabled);
     if (m_pUserInfo) BringToTopIfDispatcherShown();
     if (m_openHomepageCategory) m_initialTab = kMoreTab;
     DoInitDialog(m_initialTab);
@@ -89,6 +90,7 @@ void CUserDetailsDialog::AddTab(const DetailsTab& tab) {
         case IDD_MAIN_PAGE: page = new CMainPage(m_pUserInfo, m_owner, data, this); break;
         case IDD_HOME_PAGE: page = new CHomePage(m_pUserInfo, m_owner, data, this); break;
         case IDD_WORK_PAGE: page = new CWorkPage(m_pUserInfo, m_owner, data, this); break;
+        case IDD_MORE_PAGE: page = new CMorePage(m_pUserInfo, m_owner, data, this); break;
         case IDD_ABOUT_PAGE:
             page = new CAboutPage(m_pUserInfo, m_owner, data, !m_owner, this);
             break;

@@ -19,7 +19,7 @@ HICON DetailsIcon() {
 
 }  // namespace
 
-const winport::Route<CUserDetailsDialog> CUserDetailsDialog::kRoutes[6] = {
+const winport::Route<CUserDetailsDialog> CUserDetailsDialog::kRoutes[] = {
     {WM_COMMAND, BN_CLICKED, IDC_DETAILS_CLOSE, &CUserDetailsDialog::OnCloseButton},
     {WM_COMMAND, BN_CLICKED, IDC_DETAILS_SAVE, &CUserDetailsDialog::OnSaveOrRetrieve},
     {WM_COMMAND, BN_CLICKED, IDC_DETAILS_UPDATE, &CUserDetailsDialog::OnUpdateFromDatabase},
@@ -31,35 +31,34 @@ const winport::Route<CUserDetailsDialog> CUserDetailsDialog::kRoutes[6] = {
 CUserDetailsDialog::CUserDetailsDialog(IUnknown* userObject, BCUserInfo* user, int initialTab,
                                        bool openHomepageCategory, bool limited, Form form,
                                        CWnd* parent)
-    : CUserDetailsDialog(userObject, user, initialTab, openHomepageCategory, limited,
-                         form == Form::Pane, false, parent) {}
+    : CUserDetailsDialog(userObject, user, initialTab, openHomepageCategory, limited, form,
+                         Subject::Contact, parent) {}
 
 CUserDetailsDialog::CUserDetailsDialog(IUnknown* userObject, BCUserInfo* user, int initialTab,
                                        bool openHomepageCategory, CWnd* parent)
-    : CUserDetailsDialog(userObject, user, initialTab, openHomepageCategory, false, false, true,
-                         parent) {}
+    : CUserDetailsDialog(userObject, user, initialTab, openHomepageCategory, false, Form::Window,
+                         Subject::Owner, parent) {}
 
 CUserDetailsDialog::CUserDetailsDialog(IUnknown* userObject, BCUserInfo* user, int initialTab,
-                                       bool openHomepageCategory, bool limited, bool embedded,
-                                       bool owner, CWnd* parent)
+                                       bool openHomepageCategory, bool limited, Form form,
+                                       Subject subject, CWnd* parent)
     : BCTabbedDialog(user, IDC_DETAILS_TAB, IDD_USER_DETAILS, DetailsIcon(), "Info",
-                     owner ? kEditableContext : kViewOnlyContext, parent),
+                     subject == Subject::Owner ? kEditableContext : kViewOnlyContext, parent),
       m_pageSite(CPageSite::Create(this)),
-      m_embedded(embedded),
-      m_owner(owner),
+      m_embedded(form == Form::Pane),
+      m_owner(subject == Subject::Owner),
       m_limited(limited),
       m_openHomepageCategory(openHomepageCategory),
       m_initialTab(initialTab),
-      m_contactUser(owner ? nullptr : userObject),
-      m_ownerUser(owner ? userObject : nullptr),
-      m_sink(CDetailsOpSink::Create(this)) {
+      m_contactUser(m_owner ? nullptr : userObject),
+      m_ownerUser(m_owner ? userObject : nullptr),
+      m_operations(*this, m_propertySet,
+                   m_owner && !m_embedded ? CDetailsOperations::Offered::UploadAndRefresh
+                                          : CDetailsOperations::Offered::Retrieve) {
     AttachRecord(userObject);
 }
 
 CUserDetailsDialog::~CUserDetailsDialog() {
-    // A dialog whose window never existed, or was taken without WM_DESTROY, may still run one.
-    EndOperation();
-    m_sink->Disconnect();
     m_pageSite->Disconnect();
 }
 
@@ -102,26 +101,42 @@ void CUserDetailsDialog::OnCloseButton() {
         if (MIHostApplication* host = ModuleState().hostApplication) {
             host->ContactCommitted(m_pUserInfo);
         }
-        if (m_connection) m_connection->PagesCommitted();
+        ReportPagesCommitted();
     }
     if (!m_embedded) OnClose();
 }
 
 void CUserDetailsDialog::OnClose() {
-    EndOperation();
+    m_operations.End();
     BCTabbedDialog::OnClose();
 }
 
 std::optional<LRESULT> CUserDetailsDialog::OnDestroyMessage(const winport::Message&) {
     // Also the pane whose window the host destroys with no close request.
-    EndOperation();
+    m_operations.End();
     return std::nullopt;
+}
+
+void CUserDetailsDialog::OnSaveOrRetrieve() {
+    if (m_owner && !m_embedded) {
+        m_operations.Save(m_ownerUser.Get());
+    } else if (!m_showsOwner) {
+        // The owner shown in a contact form is never retrieved, also when the command comes
+        // without the button.
+        m_operations.Retrieve(m_contactUser.Get());
+    }
+}
+
+void CUserDetailsDialog::OnUpdateFromDatabase() {
+    // In the other forms the button is hidden; its White Pages action comes with that page.
+    if (!m_owner || m_embedded) return;
+    m_operations.UpdateFromDatabase(m_ownerUser.Get());
 }
 
 LRESULT CUserDetailsDialog::OnShowUser(WPARAM wParam, LPARAM) {
     auto* user = reinterpret_cast<BCUserInfo*>(wParam);
     // The previous user's operation ends first, so its result is never taken for the new one's.
-    EndOperation();
+    m_operations.End();
     SetUser(user);
     // The previous user's details go first, so no page can show them for the new one.
     m_contactUser.Reset();
@@ -131,10 +146,11 @@ LRESULT CUserDetailsDialog::OnShowUser(WPARAM wParam, LPARAM) {
         winport::ComPtr<MIUserObject> object;
         if (SUCCEEDED(host->GetUserObject(user, object.GetAddressOf()))) m_contactUser = object;
     }
-    PlayAnimation(false);
+    StopAnimation();
     AttachRecord(m_contactUser.Get());
     DoCustom(0, &m_propertySet);
-    EnableItem(IDC_DETAILS_SAVE, m_contactUser && !m_showsOwner);
+    EnableItem(IDC_DETAILS_SAVE,
+               m_contactUser && !m_showsOwner ? ItemState::Enabled : ItemState::Disabled);
     BringToTopIfDispatcherShown();
     return 1;
 }
@@ -165,8 +181,25 @@ void CUserDetailsDialog::SetItemText(int id, const char* text) {
     ::SetWindowText(::GetDlgItem(m_hWnd, id), text);
 }
 
-void CUserDetailsDialog::EnableItem(int id, bool enable) {
-    ::EnableWindow(::GetDlgItem(m_hWnd, id), enable ? TRUE : FALSE);
+void CUserDetailsDialog::EnableItem(int id, ItemState state) {
+    ::EnableWindow(::GetDlgItem(m_hWnd, id), state == ItemState::Enabled ? TRUE : FALSE);
+}
+
+void CUserDetailsDialog::PlayAnimation() {
+    Animate_Play(::GetDlgItem(m_hWnd, IDC_DETAILS_ANIMATION), 0, static_cast<UINT>(-1),
+                 static_cast<UINT>(-1));
+}
+
+void CUserDetailsDialog::StopAnimation() {
+    Animate_Stop(::GetDlgItem(m_hWnd, IDC_DETAILS_ANIMATION));
+}
+
+void CUserDetailsDialog::ReportPagesCommitted() {
+    if (m_connection) m_connection->PagesCommitted();
+}
+
+void CUserDetailsDialog::EnablePages(ItemState state) {
+    EnableDialogs(state == ItemState::Enabled ? TRUE : FALSE);
 }
 
 std::optional<LRESULT> CUserDetailsDialog::OnMessage(const winport::Message& m) {

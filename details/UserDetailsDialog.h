@@ -4,13 +4,12 @@
 
 #include <string>
 
-#include "details/DetailsOpSink.h"
+#include "details/DetailsOperations.h"
 #include "details/PageSite.h"
 #include "hostlib/framework/BCTabbedDialog.h"
 #include "hostlib/property/MCVariantPropertySet.h"
 #include "module/ModuleState.h"
 #include "module/host/DetailsWindowMessages.h"
-#include "module/host/MIDBOperation.h"
 #include "module/host/MIExternalPage.h"
 #include "module/host/MITabConnection.h"
 #include "platform/com/ComPtr.h"
@@ -22,7 +21,7 @@ inline constexpr UINT kUpdateWarningMessage = WM_USER + 0x2B;
 // One tab of the window's tab sets (UserDetailsBuild.cpp).
 struct DetailsTab;
 
-class CUserDetailsDialog : public BCTabbedDialog {
+class CUserDetailsDialog : public BCTabbedDialog, private CDetailsOperations::Window {
 public:
     // A contact's details: a window of its own, or a pane inside a host window.
     enum class Form { Window, Pane };
@@ -53,13 +52,8 @@ public:
     // The user's details, shared by every page.
     MCVariantPropertySet& GetPropertySet() { return m_propertySet; }
 
-    // Results of the current database operation, on the window's thread (DetailsOperations.cpp).
-    void OnOperationDone();
-    void OnOperationFailed(int code, const std::string& text);
-    // Ends the current operation, if any: no result of it is handled afterwards.
-    void EndOperation();
-    // The callback the window's operations report to.
-    MIDBOpCallback* GetOperationCallback() { return m_sink.Get(); }
+    // The callback the window's database operations report to.
+    MIDBOpCallback* GetOperationCallback() const { return m_operations.Callback(); }
 
     BOOL OnInitDialog() override;
     void OnClose() override;
@@ -68,10 +62,13 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<CUserDetailsDialog> kRoutes[6];
+    static const winport::Route<CUserDetailsDialog> kRoutes[];
+
+    // Whose details the window is for.
+    enum class Subject { Contact, Owner };
 
     CUserDetailsDialog(IUnknown* userObject, BCUserInfo* user, int initialTab,
-                       bool openHomepageCategory, bool limited, bool embedded, bool owner,
+                       bool openHomepageCategory, bool limited, Form form, Subject subject,
                        CWnd* parent);
 
     // Attaches the record of |user| (may be null) in the form's view. In a contact form the
@@ -90,32 +87,27 @@ private:
     void BringToTopIfDispatcherShown();
     void OpenHomepageCategory();
 
-    // Database operations (DetailsOperations.cpp).
+    // The buttons that start database operations.
     void OnSaveOrRetrieve();
-    void Save();
-    void Retrieve();
     void OnUpdateFromDatabase();
-    // Whether the owner's security level lets the upload go ahead.
-    bool ConfirmUpload();
-    // Creates operation |Op| through the host and starts it with |start|; on success it is the
-    // current operation.
-    template <class Op, class StartCall>
-    HRESULT StartOperation(bool upload, StartCall start);
-    // The busy animation, and the buttons that start operations, as an operation runs or ends.
-    void PlayAnimation(bool play);
-    void EnableOperationButtons(bool enable);
-    // The animation, those buttons and every page, as an upload or a refresh runs or as any
-    // operation ends.
-    void SetBusy(bool busy);
-    // An operation that could not be started leaves the window as it was, and says so.
-    void OnStartFailed(HRESULT result);
     std::optional<LRESULT> OnDestroyMessage(const winport::Message& m);
 
     void OnCloseButton();
     LRESULT OnShowUser(WPARAM wParam, LPARAM);
     LRESULT OnUpdateWarning(WPARAM, LPARAM);
-    void SetItemText(int id, const char* text);
-    void EnableItem(int id, bool enable);
+
+    // What the database operations ask of the window.
+    HWND QuestionOwner() const override { return m_hWnd; }
+    std::string ItemText(int id) const override { return GetDlgItemText(id); }
+    void SetItemText(int id, const char* text) override;
+    void EnableItem(int id, ItemState state) override;
+    void PlayAnimation() override;
+    void StopAnimation() override;
+    bool ValidatePages() override { return CheckNext() != FALSE; }
+    void CommitPages() override { DoNext(); }
+    void ReportPagesCommitted() override;
+    void ReloadPages() override { DoRefresh(); }
+    void EnablePages(ItemState state) override;
 
     CLiveDialogCount m_live;
     winport::ComPtr<CPageSite> m_pageSite;
@@ -133,8 +125,7 @@ private:
     bool m_showsOwner = false;
     MCVariantPropertySet m_propertySet;
     winport::ComPtr<MITabConnection> m_connection;
-    winport::ComPtr<CDetailsOpSink> m_sink;
-    // The running database operation, and whether it uploads the owner's details.
-    winport::ComPtr<MIDBOperation> m_operation;
-    bool m_upload = false;
+    // Declared last, so it goes first: the running operation ends while the rest of the window
+    // is still whole.
+    CDetailsOperations m_operations;
 };

@@ -6,7 +6,7 @@
 
 namespace nuvclient {
 
-const winport::Route<SaveConfirmationDialog> SaveConfirmationDialog::kRoutes[2] = {
+const winport::Route<SaveConfirmationDialog> SaveConfirmationDialog::kRoutes[] = {
     {WM_COMMAND, BN_CLICKED, IDYES, &SaveConfirmationDialog::OnYes},
     {WM_COMMAND, BN_CLICKED, IDNO, &SaveConfirmationDialog::OnNo},
 };

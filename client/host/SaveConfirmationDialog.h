@@ -19,7 +19,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<SaveConfirmationDialog> kRoutes[2];
+    static const winport::Route<SaveConfirmationDialog> kRoutes[];
 
     void OnYes();
     void OnNo();

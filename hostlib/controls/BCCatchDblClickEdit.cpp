@@ -3,7 +3,7 @@
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 
-const winport::Route<BCCatchDblClickEdit> BCCatchDblClickEdit::kRoutes[1] = {
+const winport::Route<BCCatchDblClickEdit> BCCatchDblClickEdit::kRoutes[] = {
     {WM_LBUTTONDBLCLK, &BCCatchDblClickEdit::OnDoubleClick},
 };
 

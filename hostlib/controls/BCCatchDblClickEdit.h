@@ -9,7 +9,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<BCCatchDblClickEdit> kRoutes[1];
+    static const winport::Route<BCCatchDblClickEdit> kRoutes[];
 
     LRESULT OnDoubleClick(WPARAM, LPARAM);
 };

@@ -2,7 +2,7 @@
 
 #include "hostlib/controls/BCMeasureItemReflection.h"
 
-const winport::Route<BCDialog> BCDialog::kRoutes[2] = {
+const winport::Route<BCDialog> BCDialog::kRoutes[] = {
     {WM_SIZE, &BCDialog::OnSizeMessage},
     {WM_MEASUREITEM, &BCDialog::OnMeasureItemMessage},
 };

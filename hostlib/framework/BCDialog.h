@@ -26,7 +26,7 @@ protected:
     int m_contextNumber;
 
 private:
-    static const winport::Route<BCDialog> kRoutes[2];
+    static const winport::Route<BCDialog> kRoutes[];
 
     LRESULT OnSizeMessage(WPARAM, LPARAM);
     std::optional<LRESULT> OnMeasureItemMessage(const winport::Message& m);

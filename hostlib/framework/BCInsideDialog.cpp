@@ -2,7 +2,7 @@
 
 #include "hostlib/framework/FrameworkMessages.h"
 
-const winport::Route<BCInsideDialog> BCInsideDialog::kRoutes[3] = {
+const winport::Route<BCInsideDialog> BCInsideDialog::kRoutes[] = {
     {BCM_PAGEVALIDATE, &BCInsideDialog::OnPageValidateMessage},
     {BCM_PAGEFOCUSOUT, &BCInsideDialog::OnPageFocusOutMessage},
     {BCM_PAGEDEFERRED, &BCInsideDialog::OnPageDeferredMessage},

@@ -39,7 +39,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<BCInsideDialog> kRoutes[3];
+    static const winport::Route<BCInsideDialog> kRoutes[];
 
     LRESULT OnPageValidateMessage(WPARAM, LPARAM);
     LRESULT OnPageFocusOutMessage(WPARAM, LPARAM);

@@ -7,7 +7,7 @@
 #include "platform/core/LastError.h"
 #include "platform/window/WindowApi.h"
 
-const winport::Route<BCTabbedDialog> BCTabbedDialog::kRoutes[2] = {
+const winport::Route<BCTabbedDialog> BCTabbedDialog::kRoutes[] = {
     {WM_NOTIFY, &BCTabbedDialog::OnNotifyMessage},
     {WM_DESTROY, &BCTabbedDialog::OnDestroyMessage},
 };

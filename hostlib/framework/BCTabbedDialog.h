@@ -55,7 +55,7 @@ protected:
     std::vector<std::unique_ptr<BCInsideDialog>> m_pages;
 
 private:
-    static const winport::Route<BCTabbedDialog> kRoutes[2];
+    static const winport::Route<BCTabbedDialog> kRoutes[];
 
     std::optional<LRESULT> OnNotifyMessage(const winport::Message& m);
     std::optional<LRESULT> OnDestroyMessage(const winport::Message& m);

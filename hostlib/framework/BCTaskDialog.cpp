@@ -2,7 +2,7 @@
 
 #include "hostlib/framework/FrameworkMessages.h"
 
-const winport::Route<BCTaskDialog> BCTaskDialog::kRoutes[4] = {
+const winport::Route<BCTaskDialog> BCTaskDialog::kRoutes[] = {
     {WM_CLOSE, &BCTaskDialog::OnCloseMessage},
     {WM_CREATE, &BCTaskDialog::OnCreateMessage},
     {BCM_LABELDONE, &BCTaskDialog::OnLabelDoneMessage},

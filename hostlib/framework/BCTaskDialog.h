@@ -39,7 +39,7 @@ protected:
     void PostNcDestroy() override;
 
 private:
-    static const winport::Route<BCTaskDialog> kRoutes[4];
+    static const winport::Route<BCTaskDialog> kRoutes[];
 
     LRESULT OnCloseMessage(WPARAM, LPARAM);
     LRESULT OnCreateMessage(WPARAM, LPARAM lParam);

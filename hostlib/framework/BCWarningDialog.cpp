@@ -3,7 +3,7 @@
 #include "hostlib/res/HostResourceIds.h"
 #include "platform/resources/ResourceChain.h"
 
-const winport::Route<BCWarningDialog> BCWarningDialog::kRoutes[1] = {
+const winport::Route<BCWarningDialog> BCWarningDialog::kRoutes[] = {
     {WM_DESTROY, &BCWarningDialog::OnDestroyMessage},
 };
 

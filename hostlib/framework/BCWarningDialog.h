@@ -28,7 +28,7 @@ public:
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 
 private:
-    static const winport::Route<BCWarningDialog> kRoutes[1];
+    static const winport::Route<BCWarningDialog> kRoutes[];
 
     std::optional<LRESULT> OnDestroyMessage(const winport::Message& m);
 

@@ -16,14 +16,18 @@ bool IsTopLevel(HWND window) {
     return IsWindow(window) && !(GetWindowLongPtr(window, GWL_STYLE) & WS_CHILD);
 }
 
+// What opening a key that does not exist does.
+enum class IfMissing { Create, Fail };
+
 // Closes the key on every path.
 class OpenKey {
 public:
-    OpenKey(const std::string& path, REGSAM access, bool create) {
+    OpenKey(const std::string& path, REGSAM access, IfMissing ifMissing) {
         const LSTATUS status =
-            create ? RegCreateKeyEx(HKEY_CURRENT_USER, path.c_str(), 0, nullptr,
-                                    REG_OPTION_NON_VOLATILE, access, nullptr, &m_key, nullptr)
-                   : RegOpenKeyEx(HKEY_CURRENT_USER, path.c_str(), 0, access, &m_key);
+            ifMissing == IfMissing::Create
+                ? RegCreateKeyEx(HKEY_CURRENT_USER, path.c_str(), 0, nullptr,
+                                 REG_OPTION_NON_VOLATILE, access, nullptr, &m_key, nullptr)
+                : RegOpenKeyEx(HKEY_CURRENT_USER, path.c_str(), 0, access, &m_key);
         if (status != ERROR_SUCCESS) m_key = nullptr;
     }
     ~OpenKey() {
@@ -50,7 +54,7 @@ MCWindowLayout::MCWindowLayout(std::string keyPath) : m_keyPath(std::move(keyPat
 bool MCWindowLayout::Save(HWND window) const {
     RECT rect{};
     if (!IsTopLevel(window) || !GetWindowRect(window, &rect)) return false;
-    const OpenKey key(m_keyPath, KEY_SET_VALUE, true);
+    const OpenKey key(m_keyPath, KEY_SET_VALUE, IfMissing::Create);
     if (!key.Get()) return false;
     const LONG values[] = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
     for (std::size_t i = 0; i < std::size(values); ++i) {
@@ -66,7 +70,7 @@ bool MCWindowLayout::Save(HWND window) const {
 bool MCWindowLayout::Restore(HWND window, Restoring what) const {
     RECT current{};
     if (!IsTopLevel(window) || !GetWindowRect(window, &current)) return false;
-    const OpenKey key(m_keyPath, KEY_QUERY_VALUE, false);
+    const OpenKey key(m_keyPath, KEY_QUERY_VALUE, IfMissing::Fail);
     if (!key.Get()) return false;
     int saved[std::size(kValueNames)] = {};
     for (std::size_t i = 0; i < std::size(kValueNames); ++i) {

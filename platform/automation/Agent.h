@@ -1,49 +1,28 @@
 // The automation agent: does to windows what a person does (click, type, press keys, tick,
-// move the focus) and answers what a person answers (modal dialogs, message boxes, Save As,
-// popup menus), logging every question. It installs itself as the shell UI while it lives.
+// move the focus) and, through the answer queue it owns, answers what a person answers (modal
+// dialogs, message boxes, Save As, popup menus), logging every question. Its answers are the
+// shell UI's while it lives.
 #pragma once
 
-#include <deque>
-#include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "platform/automation/AnswerQueue.h"
 #include "platform/core/WinTypes.h"
-#include "platform/shell/ShellUi.h"
 
 namespace winport {
 
 enum class TypeMode { Replace, Append };
 enum class KeyModifier { None, Shift, Control };
 enum class SpinArrow { Up, Down };
-// The questions a person answers.
-enum class AnswerKind { MessageBox, SaveAs, PopupMenu, Dialog };
+enum class CheckState { Checked, Unchecked };
 
-struct MessageBoxRecord {
-    MessageBoxRequest request;
-    int answer = 0;
-};
-
-struct PopupMenuRecord {
-    PopupMenuRequest request;
-    UINT answer = 0;
-};
-
-struct SaveAsRecord {
-    SaveAsRequest request;
-    std::optional<std::string> answer;
-};
-
-class Agent final : public ShellUi {
+class Agent final {
 public:
-    // Drives a modal dialog as a person would and ends it (presses a button).
-    using DialogHandler = std::function<void(HWND dialog)>;
-
-    Agent();
-    ~Agent() override;
+    Agent() = default;
     Agent(const Agent&) = delete;
     Agent& operator=(const Agent&) = delete;
 
@@ -62,9 +41,9 @@ public:
     bool Type(HWND hwnd, std::string_view text, TypeMode mode = TypeMode::Replace);
     // Presses and releases a key in the focus window.
     bool PressKey(UINT virtualKey, KeyModifier modifier = KeyModifier::None);
-    // Clicks a check box or radio button until it shows |checked|. Refused for other windows and
+    // Clicks a check box or radio button until it shows |state|. Refused for other windows and
     // for unticking a ticked radio button, which a person does by picking another.
-    bool Tick(HWND checkBox, bool checked = true);
+    bool Tick(HWND checkBox, CheckState state = CheckState::Checked);
     const std::string& LastError() const { return m_lastError; }
 
     // Combo boxes (AgentCombo.cpp): a pick from the list, as a person clicks an entry.
@@ -88,29 +67,24 @@ public:
     bool SelectTab(HWND tab, std::string_view caption);
     bool PressSpinArrow(HWND upDown, SpinArrow arrow);
 
-    void QueueDialogHandler(int templateId, DialogHandler handler);
-    void QueueMessageBoxAnswer(int answer);
-    void QueueSaveAsAnswer(std::optional<std::string> path);
-    void QueueMenuAnswer(UINT command);
+    // What a person answers, given ahead of the question; see AnswerQueue.
+    void QueueDialogHandler(int templateId, AnswerQueue::DialogHandler handler) {
+        m_answers.QueueDialogHandler(templateId, std::move(handler));
+    }
+    void QueueMessageBoxAnswer(int answer) { m_answers.QueueMessageBoxAnswer(answer); }
+    void QueueSaveAsAnswer(std::optional<std::string> path) {
+        m_answers.QueueSaveAsAnswer(std::move(path));
+    }
+    void QueueMenuAnswer(UINT command) { m_answers.QueueMenuAnswer(command); }
 
-    const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
-    const std::vector<PopupMenuRecord>& PopupMenus() const { return m_menus; }
-    const std::vector<SaveAsRecord>& SaveAsDialogs() const { return m_saveAs; }
-    // Template ids of the modal dialogs run, in order.
-    const std::vector<int>& ModalDialogs() const { return m_modalDialogs; }
-    // Answers queued and never asked for: all of them, or those of one kind.
-    size_t PendingAnswers() const;
-    size_t PendingAnswers(AnswerKind kind) const;
-    // Queued answers their question could not take (a button the box does not have, a command
-    // the menu does not offer), each saying why; the question was then answered as if nothing
-    // had been queued for it.
-    const std::vector<std::string>& AnswerFailures() const { return m_answerFailures; }
-
-    int ShowMessageBox(const MessageBoxRequest& request) override;
-    std::optional<std::string> ShowSaveAs(const SaveAsRequest& request) override;
-    UINT ShowPopupMenu(const PopupMenuRequest& request) override;
-    void ModalDialogStarted(HWND dialog, int templateId) override;
-    void ModalDialogIdle(HWND dialog) override;
+    // The questions asked, with the answers they got, and what is left of the queue.
+    const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_answers.MessageBoxes(); }
+    const std::vector<PopupMenuRecord>& PopupMenus() const { return m_answers.PopupMenus(); }
+    const std::vector<SaveAsRecord>& SaveAsDialogs() const { return m_answers.SaveAsDialogs(); }
+    const std::vector<int>& ModalDialogs() const { return m_answers.ModalDialogs(); }
+    size_t PendingAnswers() const { return m_answers.PendingAnswers(); }
+    size_t PendingAnswers(AnswerKind kind) const { return m_answers.PendingAnswers(kind); }
+    const std::vector<std::string>& AnswerFailures() const { return m_answers.AnswerFailures(); }
 
 private:
     // The checks, the failure and the name in a reason ("Edit 1001") every verb shares.
@@ -121,17 +95,8 @@ private:
     bool Fail(std::string text);
     void SendMouse(HWND hwnd, UINT down, UINT up);
 
-    ShellUi* m_previous;
+    AnswerQueue m_answers;
     std::string m_lastError;
-    std::map<int, std::deque<DialogHandler>> m_dialogHandlers;
-    std::deque<int> m_messageBoxAnswers;
-    std::deque<std::optional<std::string>> m_saveAsAnswers;
-    std::deque<UINT> m_menuAnswers;
-    std::vector<MessageBoxRecord> m_messageBoxes;
-    std::vector<PopupMenuRecord> m_menus;
-    std::vector<SaveAsRecord> m_saveAs;
-    std::vector<int> m_modalDialogs;
-    std::vector<std::string> m_answerFailures;
 };
 
 }  // namespace winport

@@ -139,18 +139,18 @@ bool Agent::PressKey(UINT virtualKey, KeyModifier modifier) {
     return true;
 }
 
-bool Agent::Tick(HWND checkBox, bool checked) {
+bool Agent::Tick(HWND checkBox, CheckState state) {
     if (!CanReach(checkBox)) return false;
     const ButtonKind kind = ButtonKindOf(checkBox);
     const bool radio = kind == ButtonKind::Radio;
     if (kind != ButtonKind::CheckBox && !radio) {
         return Fail(ControlName(checkBox) + " is not a check box");
     }
-    const WPARAM wanted = checked ? BST_CHECKED : BST_UNCHECKED;
+    const WPARAM wanted = state == CheckState::Checked ? BST_CHECKED : BST_UNCHECKED;
     for (int clicks = 0; clicks < 3; ++clicks) {
         if (!IsWindow(checkBox)) return Fail("no such window");
         if (static_cast<WPARAM>(SendMessage(checkBox, BM_GETCHECK, 0, 0)) == wanted) return true;
-        if (radio && !checked) {
+        if (radio && state == CheckState::Unchecked) {
             return Fail(ControlName(checkBox) + " is a radio button: ticking another unticks it");
         }
         if (!Click(checkBox)) return false;

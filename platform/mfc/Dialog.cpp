@@ -4,7 +4,7 @@
 #include "platform/resources/ResourceChain.h"
 #include "platform/window/WindowApi.h"
 
-const winport::Route<CDialog> CDialog::kRoutes[3] = {
+const winport::Route<CDialog> CDialog::kRoutes[] = {
     {WM_INITDIALOG, &CDialog::OnInitDialogMessage},
     {WM_COMMAND, BN_CLICKED, IDOK, &CDialog::OnOK},
     {WM_COMMAND, BN_CLICKED, IDCANCEL, &CDialog::OnCancel},

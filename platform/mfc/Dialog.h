@@ -29,7 +29,7 @@ protected:
     CWnd* m_pParentWnd = nullptr;
 
 private:
-    static const winport::Route<CDialog> kRoutes[3];
+    static const winport::Route<CDialog> kRoutes[];
 
     LRESULT OnInitDialogMessage(WPARAM, LPARAM);
     HWND CreateFromTemplate(HWND parent);

@@ -1,7 +1,13 @@
 // Message tables: a class routes (message, notification code, control id) to its member
 // handlers through a plain static table, and what no entry takes goes on to its base class.
+// The class declares the table without a length; the source defines it, and the length follows
+// from the entries there, so adding a route touches the source alone.
 //
-//   static constexpr winport::Route<CHomePage> kRoutes[] = {
+//   class CHomePage : public BCInsideDialog {
+//       static const winport::Route<CHomePage> kRoutes[];
+//   };
+//
+//   const winport::Route<CHomePage> CHomePage::kRoutes[] = {
 //       {WM_COMMAND, EN_CHANGE, IDC_CITY, &CHomePage::OnCityChanged},
 //       {WM_NOTIFY, UDN_DELTAPOS, IDC_AGE_SPIN, &CHomePage::OnAgeSpin},
 //       {WM_USER + 0x26, &CHomePage::OnShowUser},

@@ -77,7 +77,10 @@ void QueueAnswer(winport::Agent& agent, int templateId, DialogAnswer answer) {
         const int edit = contact ? IDC_CONTACT_EMAIL_ADDRESS : IDC_OWNER_EMAIL_ADDRESS;
         const int box = contact ? IDC_CONTACT_EMAIL_IS_DEFAULT : IDC_OWNER_EMAIL_DONT_PUBLISH;
         if (answer.address) agent.Type(GetDlgItem(dialog, edit), *answer.address);
-        if (answer.tick) agent.Tick(GetDlgItem(dialog, box), *answer.tick);
+        if (answer.tick) {
+            agent.Tick(GetDlgItem(dialog, box), *answer.tick ? winport::CheckState::Checked
+                                                             : winport::CheckState::Unchecked);
+        }
         agent.Click(GetDlgItem(dialog, answer.ok ? IDOK : IDCANCEL));
     });
 }

@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,10 +10,6 @@
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/mfc/Dialog.h"
-#include "platform/mfc/FileDialog.h"
-#include "platform/shell/MenuApi.h"
-#include "platform/shell/MessageBox.h"
-#include "platform/shell/SaveAsDialog.h"
 #include "platform/window/WindowApi.h"
 
 namespace winport::test {
@@ -97,67 +92,6 @@ TEST_F(AgentTest, TypingSendsOneChangePerCharacterAndReplacesOrAppends) {
     EXPECT_EQ(GetWindowTextUtf8(Item(kCityEdit)), "");
 }
 
-TEST_F(AgentTest, MessageBoxesAreAnsweredFromTheQueueAndLogged) {
-    agent.QueueMessageBoxAnswer(IDYES);
-    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Save?", "Details", MB_YESNO | MB_ICONQUESTION), IDYES);
-    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Really?", "Details", MB_YESNO), IDNO);
-    ASSERT_EQ(agent.MessageBoxes().size(), 2u);
-    EXPECT_EQ(agent.MessageBoxes()[0].request.text, "Save?");
-    EXPECT_EQ(agent.MessageBoxes()[0].request.caption, "Details");
-    EXPECT_EQ(agent.MessageBoxes()[0].request.style, MB_YESNO | MB_ICONQUESTION);
-    EXPECT_EQ(agent.MessageBoxes()[1].answer, IDNO);
-    EXPECT_EQ(agent.PendingAnswers(), 0u);
-}
-
-TEST_F(AgentTest, PopupMenusAreLoggedAndTheChosenCommandIsPosted) {
-    HMENU menu = CreatePopupMenu();
-    AppendMenu(menu, MF_STRING, 49607, "Copy Email Address");
-    AppendMenu(menu, MF_STRING | MF_GRAYED, 49608, "Send Email");
-    MessageSpy spy;
-    spy.Watch(dialog.m_hWnd, "dialog");
-    spy.Only({WM_COMMAND});
-    agent.QueueMenuAnswer(49607);
-    EXPECT_TRUE(
-        TrackPopupMenu(menu, TPM_CENTERALIGN | TPM_RIGHTBUTTON, 30, 40, 0, dialog.m_hWnd, nullptr));
-    PumpMessages();
-    EXPECT_TRUE(SequenceIs(spy, {"dialog WM_COMMAND BN_CLICKED 49607"}));
-    ASSERT_EQ(agent.PopupMenus().size(), 1u);
-    const PopupMenuRequest& shown = agent.PopupMenus()[0].request;
-    ASSERT_EQ(shown.items.size(), 2u);
-    EXPECT_EQ(shown.items[1].text, "Send Email");
-    EXPECT_EQ(shown.items[1].flags & MF_GRAYED, MF_GRAYED);
-    EXPECT_EQ(shown.position, (POINT{30, 40}));
-    EXPECT_EQ(shown.flags, TPM_CENTERALIGN | TPM_RIGHTBUTTON);
-    DestroyMenu(menu);
-}
-
-TEST_F(AgentTest, SaveAsIsAnsweredWithAPathOrCancelled) {
-    agent.QueueSaveAsAnswer("/tmp/ann");
-    agent.QueueSaveAsAnswer(std::nullopt);
-    SaveAsRequest request;
-    request.owner = dialog.m_hWnd;
-    request.fileName = "Ann.vcf";
-    request.defaultExtension = "vcf";
-    EXPECT_EQ(ShowSaveAsDialog(request), "/tmp/ann.vcf");
-    EXPECT_EQ(ShowSaveAsDialog(request), std::nullopt);
-    ASSERT_EQ(agent.SaveAsDialogs().size(), 2u);
-    EXPECT_EQ(agent.SaveAsDialogs()[0].request.fileName, "Ann.vcf");
-}
-
-TEST_F(AgentTest, FileDialogKeepsTheChosenPath) {
-    agent.QueueSaveAsAnswer("/home/ann/Ελένη");
-    CFileDialog save(FALSE, "vcf", "Ελένη.vcf", OFN_OVERWRITEPROMPT, "vCard Files (*.vcf)|*.vcf||",
-                     &dialog);
-    ASSERT_EQ(save.DoModal(), IDOK);
-    EXPECT_EQ(save.GetPathName(), "/home/ann/Ελένη.vcf");
-    EXPECT_EQ(save.GetFileName(), "Ελένη.vcf");
-    EXPECT_EQ(save.GetFileExt(), "vcf");
-    const SaveAsRequest& asked = agent.SaveAsDialogs().at(0).request;
-    EXPECT_EQ(asked.owner, dialog.m_hWnd);
-    EXPECT_EQ(asked.flags, OFN_OVERWRITEPROMPT);
-    EXPECT_EQ(save.DoModal(), IDCANCEL);  // Nothing queued: the person cancels.
-}
-
 TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChange) {
     const HWND box = AddControl("Button", BS_AUTOCHECKBOX);
     MessageSpy spy;
@@ -166,7 +100,7 @@ TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChange) {
     ASSERT_TRUE(agent.Tick(box));
     ASSERT_TRUE(agent.Tick(box));
     EXPECT_EQ(SendMessage(box, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
-    ASSERT_TRUE(agent.Tick(box, false));
+    ASSERT_TRUE(agent.Tick(box, CheckState::Unchecked));
     EXPECT_EQ(SendMessage(box, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
     // The first click also takes the focus from the name edit.
     EXPECT_TRUE(
@@ -191,10 +125,11 @@ TEST_F(AgentTest, ActionsAControlCannotTakeAreRefusedWithTheReasonAndSendNothing
          "Static 1200 does not take clicks"},
         {"Button", BS_GROUPBOX, [](Agent& agent, HWND hwnd) { return agent.DoubleClick(hwnd); },
          "Button 1200 does not take clicks"},
-        {"Button", BS_PUSHBUTTON, [](Agent& agent, HWND hwnd) { return agent.Tick(hwnd, false); },
+        {"Button", BS_PUSHBUTTON,
+         [](Agent& agent, HWND hwnd) { return agent.Tick(hwnd, CheckState::Unchecked); },
          "Button 1200 is not a check box"},
         {"Button", BS_AUTOCHECKBOX | WS_DISABLED,
-         [](Agent& agent, HWND hwnd) { return agent.Tick(hwnd, false); },
+         [](Agent& agent, HWND hwnd) { return agent.Tick(hwnd, CheckState::Unchecked); },
          "Button 1200 is disabled"},
         {"Edit", 0, [](Agent& agent, HWND hwnd) { return agent.PickComboItem(hwnd, "x"); },
          "Edit 1200 is not a combo box"},
@@ -218,7 +153,7 @@ TEST_F(AgentTest, ActionsAControlCannotTakeAreRefusedWithTheReasonAndSendNothing
 TEST_F(AgentTest, ATickedRadioButtonIsNotUntickedByClickingIt) {
     const HWND radio = AddControl("Button", BS_AUTORADIOBUTTON);
     ASSERT_TRUE(agent.Tick(radio));
-    EXPECT_FALSE(agent.Tick(radio, false));
+    EXPECT_FALSE(agent.Tick(radio, CheckState::Unchecked));
     EXPECT_EQ(agent.LastError(), "Button 1200 is a radio button: ticking another unticks it");
     EXPECT_EQ(SendMessage(radio, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
 }
@@ -229,29 +164,6 @@ TEST_F(AgentTest, TypingIntoAComboWithAnEditTypesIntoItsEdit) {
     EXPECT_EQ(GetWindowTextUtf8(combo), "Bern");
     ASSERT_TRUE(agent.Type(combo, "e", TypeMode::Append));
     EXPECT_EQ(GetWindowTextUtf8(combo), "Berne");
-}
-
-TEST_F(AgentTest, AnAnswerTheQuestionCannotTakeIsRecordedAndTheQuestionGoesUnanswered) {
-    agent.QueueMessageBoxAnswer(IDYES);
-    EXPECT_EQ(agent.PendingAnswers(AnswerKind::MessageBox), 1u);
-    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Saved.", "Details", MB_OK), IDOK);
-    HMENU menu = CreatePopupMenu();
-    AppendMenu(menu, MF_STRING, 49607, "Copy Email Address");
-    AppendMenu(menu, MF_STRING | MF_GRAYED, 49608, "Send Email");
-    agent.QueueMenuAnswer(49608);
-    agent.QueueMenuAnswer(4711);
-    EXPECT_EQ(agent.PendingAnswers(AnswerKind::PopupMenu), 2u);
-    for (int shown = 0; shown < 2; ++shown) {
-        EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, dialog.m_hWnd, nullptr), FALSE);
-    }
-    DestroyMenu(menu);
-    EXPECT_THAT(agent.AnswerFailures(),
-                ::testing::ElementsAre("the message box \"Saved.\" has no button Yes",
-                                       "the popup menu offers no command 49608",
-                                       "the popup menu offers no command 4711"));
-    EXPECT_EQ(agent.MessageBoxes().at(0).answer, IDOK);
-    EXPECT_EQ(agent.PopupMenus().at(1).answer, 0u);
-    EXPECT_EQ(agent.PendingAnswers(), 0u);
 }
 
 TEST_F(AgentTest, RightClickAsksForAContextMenu) {

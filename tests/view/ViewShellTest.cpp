@@ -137,7 +137,8 @@ TEST_F(ViewShellTest, LoopShowsTheWindowsUntilThePersonClosesTheLast) {
     EXPECT_TRUE(clicked) << "the window was shown with its Close button";
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
-    EXPECT_EQ(&winport::GetShellUi(), &agent) << "the Qt dialogs are gone with the loop";
+    EXPECT_NE(dynamic_cast<winport::AnswerQueue*>(&winport::GetShellUi()), nullptr)
+        << "the agent answers again: the Qt dialogs are gone with the loop";
 }
 
 // The shown top-level widget titled |title|, or, with |other|, the shown one not so titled.

@@ -1,43 +1,41 @@
+#include "platform/automation/AnswerQueue.h"
+
 #include <algorithm>
 
-#include "platform/automation/Agent.h"
-#include "platform/dialog/DialogApi.h"
-#include "platform/message/MessageApi.h"
 #include "platform/shell/MenuApi.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/window/StateDescription.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport {
 
-Agent::Agent() : m_previous(SetShellUi(this)) {}
+AnswerQueue::AnswerQueue() : m_previous(SetShellUi(this)) {}
 
-Agent::~Agent() {
+AnswerQueue::~AnswerQueue() {
     SetShellUi(m_previous);
 }
 
-void Agent::QueueDialogHandler(int templateId, DialogHandler handler) {
+void AnswerQueue::QueueDialogHandler(int templateId, DialogHandler handler) {
     m_dialogHandlers[templateId].push_back(std::move(handler));
 }
 
-void Agent::QueueMessageBoxAnswer(int answer) {
+void AnswerQueue::QueueMessageBoxAnswer(int answer) {
     m_messageBoxAnswers.push_back(answer);
 }
 
-void Agent::QueueSaveAsAnswer(std::optional<std::string> path) {
+void AnswerQueue::QueueSaveAsAnswer(std::optional<std::string> path) {
     m_saveAsAnswers.push_back(std::move(path));
 }
 
-void Agent::QueueMenuAnswer(UINT command) {
+void AnswerQueue::QueueMenuAnswer(UINT command) {
     m_menuAnswers.push_back(command);
 }
 
-size_t Agent::PendingAnswers() const {
+size_t AnswerQueue::PendingAnswers() const {
     return PendingAnswers(AnswerKind::MessageBox) + PendingAnswers(AnswerKind::SaveAs) +
            PendingAnswers(AnswerKind::PopupMenu) + PendingAnswers(AnswerKind::Dialog);
 }
 
-size_t Agent::PendingAnswers(AnswerKind kind) const {
+size_t AnswerQueue::PendingAnswers(AnswerKind kind) const {
     switch (kind) {
         case AnswerKind::MessageBox: return m_messageBoxAnswers.size();
         case AnswerKind::SaveAs: return m_saveAsAnswers.size();
@@ -49,8 +47,8 @@ size_t Agent::PendingAnswers(AnswerKind kind) const {
     return pending;
 }
 
-int Agent::ShowMessageBox(const MessageBoxRequest& request) {
-    int answer = MessageBoxCancelAnswer(request.style);
+int AnswerQueue::ShowMessageBox(const MessageBoxRequest& request) {
+    int answer = HeadlessShellUi::ShowMessageBox(request);
     if (!m_messageBoxAnswers.empty()) {
         const int queued = m_messageBoxAnswers.front();
         m_messageBoxAnswers.pop_front();
@@ -68,8 +66,8 @@ int Agent::ShowMessageBox(const MessageBoxRequest& request) {
     return answer;
 }
 
-std::optional<std::string> Agent::ShowSaveAs(const SaveAsRequest& request) {
-    std::optional<std::string> answer;
+std::optional<std::string> AnswerQueue::ShowSaveAs(const SaveAsRequest& request) {
+    std::optional<std::string> answer = HeadlessShellUi::ShowSaveAs(request);
     if (!m_saveAsAnswers.empty()) {
         answer = std::move(m_saveAsAnswers.front());
         m_saveAsAnswers.pop_front();
@@ -78,33 +76,30 @@ std::optional<std::string> Agent::ShowSaveAs(const SaveAsRequest& request) {
     return answer;
 }
 
-UINT Agent::ShowPopupMenu(const PopupMenuRequest& request) {
-    UINT answer = 0;
+UINT AnswerQueue::ShowPopupMenu(const PopupMenuRequest& request) {
+    UINT answer = HeadlessShellUi::ShowPopupMenu(request);
     if (!m_menuAnswers.empty()) {
-        answer = m_menuAnswers.front();
+        const UINT queued = m_menuAnswers.front();
         m_menuAnswers.pop_front();
-    }
-    if (answer != 0 && !IsChoosableCommand(request.items, answer)) {
-        m_answerFailures.push_back("the popup menu offers no command " + std::to_string(answer));
-        answer = 0;
+        // A queued 0 dismisses the menu.
+        if (queued == 0 || IsChoosableCommand(request.items, queued)) {
+            answer = queued;
+        } else {
+            m_answerFailures.push_back("the popup menu offers no command " +
+                                       std::to_string(queued));
+        }
     }
     m_menus.push_back({request, answer});
     return answer;
 }
 
-void Agent::ModalDialogStarted(HWND dialog, int templateId) {
+void AnswerQueue::ModalDialogStarted(HWND dialog, int templateId) {
     m_modalDialogs.push_back(templateId);
     const auto found = m_dialogHandlers.find(templateId);
     if (found == m_dialogHandlers.end() || found->second.empty()) return;
     DialogHandler handler = std::move(found->second.front());
     found->second.pop_front();
     handler(dialog);
-}
-
-void Agent::ModalDialogIdle(HWND dialog) {
-    // Nobody answers this dialog: cancel it, as a person closing it would.
-    SendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
 }
 
 }  // namespace winport
