@@ -2,7 +2,6 @@
 
 #include "client/cli/OpenCommand.h"
 #include "client/host/HostPreferences.h"
-#include "client/store/DataFolder.h"
 #include "hostlib/util/HostStrings.h"
 #include "hostlib/util/RegistryKey.h"
 #include "platform/resources/ResourceChain.h"
@@ -13,24 +12,19 @@
 namespace nuvclient {
 namespace {
 
-constexpr std::uint32_t kGreek = 2000001;
-constexpr std::uint32_t kGroup = 9000001;
+using test::kGeorge;
+using test::kGroup;
+using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
+
 constexpr int kDetailsTemplate = 8506;
 
-class ClientHostTest : public ::testing::Test {
+class ClientHostTest : public test::StoreFixture {
 protected:
-    void SetUp() override {
-        m_liveBefore = LiveHostObjects::Count();
-        m_store = OpenDataFolder(m_temp.Path() / "data", NUV_CLIENT_DATA_DIR);
-    }
     void TearDown() override {
-        EXPECT_EQ(LiveHostObjects::Count(), m_liveBefore) << "a host object was not released";
+        StoreFixture::TearDown();
         EXPECT_EQ(winport::FindDialogTemplate(kDetailsTemplate), nullptr) << "module still loaded";
     }
-
-    test::TempFolder m_temp;
-    std::unique_ptr<Store> m_store;
-    long m_liveBefore = 0;
 };
 
 TEST_F(ClientHostTest, LoadsAndInitialisesTheModuleAndUnloadsItAtTheEnd) {
@@ -57,7 +51,7 @@ TEST_F(ClientHostTest, WindowsStillOpenAreClosedBeforeTheModuleGoes) {
     std::string problem;
     HWND owner = OpenWindow(host, {WindowKind::Owner}, problem);
     ASSERT_NE(owner, nullptr) << problem;
-    HWND pane = OpenWindow(host, {WindowKind::Pane, kGreek}, problem);
+    HWND pane = OpenWindow(host, {WindowKind::Pane, kGeorge}, problem);
     ASSERT_NE(pane, nullptr) << problem;
     EXPECT_FALSE(host.Loaded().CanUnload());
 
@@ -73,7 +67,7 @@ TEST_F(ClientHostTest, UsersThatCannotBeOpenedAreNamed) {
     EXPECT_EQ(problem, "no user has the number 4242");
     EXPECT_EQ(OpenWindow(host, {WindowKind::Contact, 1234567}, problem), nullptr);
     EXPECT_EQ(problem, "user 1234567 is owner, not a contact");
-    EXPECT_EQ(OpenWindow(host, {WindowKind::Group, kGreek}, problem), nullptr);
+    EXPECT_EQ(OpenWindow(host, {WindowKind::Group, kGeorge}, problem), nullptr);
     EXPECT_EQ(problem, "user 2000001 is contact, not a group");
     EXPECT_TRUE(host.Loaded().CanUnload());
 }
@@ -84,7 +78,7 @@ TEST_F(ClientHostTest, HostApplicationHandsOutUserObjectsByNumber) {
     EXPECT_EQ(application.GetServices(), &host.Services());
 
     winport::ComPtr<MIUserObject> object;
-    BCUserInfo greek(kGreek, "Γιώργος");
+    BCUserInfo greek(kGeorge, "Γιώργος");
     EXPECT_EQ(application.GetUserObject(&greek, object.GetAddressOf()), S_OK);
     EXPECT_NE(object, nullptr);
     BCUserInfo stranger(4242, "nobody");
@@ -98,21 +92,13 @@ TEST_F(ClientHostTest, HostApplicationHandsOutUserObjectsByNumber) {
 }
 
 TEST_F(ClientHostTest, MissingOrForeignLibraryIsRefusedWithItsName) {
-    ClientOptions missing;
-    missing.module = m_temp.Path() / "libnothing.so";
-    try {
-        ClientHost host(*m_store, missing);
-        ADD_FAILURE() << "a missing module was loaded";
-    } catch (const ModuleError& error) {
-        EXPECT_NE(std::string(error.what()).find("libnothing.so"), std::string::npos);
-    }
-    ClientOptions foreign;
-    foreign.module = NUV_WINPORT_PATH;
-    try {
-        ClientHost host(*m_store, foreign);
-        ADD_FAILURE() << "a library without the entry points was taken for the module";
-    } catch (const ModuleError& error) {
-        EXPECT_NE(std::string(error.what()).find("no NUVModuleGetEntryPoint"), std::string::npos);
+    for (const auto& [library, problem] : {std::pair<std::filesystem::path, const char*>{
+                                               m_temp.Path() / "libnothing.so", "libnothing.so"},
+                                           {NUV_WINPORT_PATH, "no NUVModuleGetEntryPoint"}}) {
+        ClientOptions options;
+        options.module = library;
+        EXPECT_THAT([&] { ClientHost host(*m_store, options); },
+                    ThrowsMessage<ModuleError>(HasSubstr(problem)));
     }
 }
 
@@ -121,18 +107,18 @@ TEST(OpenCommandTest, PrintsTheWindowAndFailsClearlyForWhatCannotBeOpened) {
     const std::string data = (temp.Path() / "data").string();
     test::RunResult owner = test::RunClient({"--data", data, "open", "owner"});
     EXPECT_EQ(owner.status, 0) << owner.err;
-    EXPECT_NE(owner.out.find("\"Affiliations\""), std::string::npos) << owner.out;
+    EXPECT_THAT(owner.out, HasSubstr("\"Affiliations\""));
     EXPECT_EQ(owner.err, "");
 
     test::RunResult group = test::RunClient({"--data", data, "open", "group", "9000001"});
     EXPECT_EQ(group.status, 1);
     EXPECT_EQ(group.out, "");
-    EXPECT_NE(group.err.find(std::to_string(kGroup)), std::string::npos);
+    EXPECT_THAT(group.err, HasSubstr(std::to_string(kGroup)));
 
     test::RunResult badModule =
         test::RunClient({"--data", data, "--module", data + "/none.so", "open", "owner"});
     EXPECT_EQ(badModule.status, 1);
-    EXPECT_NE(badModule.err.find("none.so"), std::string::npos);
+    EXPECT_THAT(badModule.err, HasSubstr("none.so"));
 }
 
 }  // namespace

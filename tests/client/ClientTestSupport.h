@@ -1,6 +1,5 @@
 #pragma once
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,9 +11,65 @@
 #include <string>
 #include <vector>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "client/host/HostValues.h"
+#include "client/store/DataFolder.h"
+
 namespace nuvclient::test {
+
+// The sample data's owner, a contact of his and his e-mail group.
+inline constexpr std::uint32_t kOwner = 1234567;
+inline constexpr std::uint32_t kGeorge = 2000001;
+inline constexpr std::uint32_t kGroup = 9000001;
+
+// One text in each script of the sample data, with a combining accent, a four-byte sequence and
+// an embedded zero.
+inline const std::vector<std::string> kScriptTexts = {"Élodie Dupré-Ñúñez",
+                                                      "Γιώργος Παπαδόπουλος",
+                                                      "Ольга Шевченко",
+                                                      "山田 太郎",
+                                                      "김민준",
+                                                      "e\xCC\x81t\xC3\xA9 \xF0\x9F\x98\x80",
+                                                      std::string("nul\0inside", 10)};
+
+// One of the owner's e-mail entries: a record of the address and whether it is hidden.
+inline Value OwnerEmail(std::string address, bool hidden) {
+    Record member;
+    member.Set("Email", Value::Text(std::move(address)));
+    member.Set("HideEmail", Value::Bool(hidden));
+    return Value::OfRecord(std::move(member));
+}
+
+// A record with every type at its limits, lists of integers of mixed types, of texts and of
+// records, an empty list, and a nested record holding lists.
+inline Record EveryKindOfValue() {
+    Record record;
+    record.Set("TimeZone", Value::Int8(-128));
+    record.Set("MaxInt8", Value::Int8(127));
+    record.Set("SecurityLevel", Value::UInt8(255));
+    record.Set("HomeCountry", Value::Int16(-32768));
+    record.Set("UpdateInfoStatus", Value::UInt16(65535));
+    record.Set("IP", Value::Int32(-2147483647 - 1));
+    record.Set("Display", Value::UInt32(4294967295u));
+    record.Set("DontPublishEmail", Value::Bool(true));
+    record.Set("UserShowIP", Value::Bool(false));
+    record.Set("Empty", Value::Text(""));
+    record.Set("Language", Value::OfList({Value::UInt8(12), Value::UInt8(0), Value::Int16(-3),
+                                          Value::UInt8(255)}));
+    record.Set("MoreEmails", Value::OfList({}));
+    List texts;
+    for (const std::string& text : kScriptTexts) texts.push_back(Value::Text(text));
+    record.Set("AdditionalEmails", Value::OfList(texts));
+    record.Set("AdditionalOwnerEmails", Value::OfList({OwnerEmail("a@example.org", false),
+                                                       OwnerEmail("ё@пример.рф", true)}));
+    Record inner;
+    inner.Set("Street", Value::Text("12, rue des Écoles"));
+    inner.Set("Deep", Value::OfList({Value::OfList({Value::Text("二")}), OwnerEmail("", true)}));
+    record.Set("Nested", Value::OfRecord(inner));
+    return record;
+}
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
@@ -56,9 +111,10 @@ struct RunResult {
 
 enum class RunAs { Me, Unprivileged };
 
-// Runs the real nuvclient program with |args| and collects its output and exit status.
+// Runs |program| (found on the path) with |args| and collects its output and exit status.
 // RunAs::Unprivileged drops root to "nobody", so that permission bits apply.
-inline RunResult RunClient(const std::vector<std::string>& args, RunAs who = RunAs::Me) {
+inline RunResult Run(const std::string& program, const std::vector<std::string>& args,
+                     RunAs who = RunAs::Me) {
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return {};
     pid_t child = fork();
@@ -70,10 +126,10 @@ inline RunResult RunClient(const std::vector<std::string>& args, RunAs who = Run
         if (who == RunAs::Unprivileged && geteuid() == 0 &&
             (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(120);
-        std::vector<char*> argv{const_cast<char*>(NUVCLIENT_PATH)};
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
-        execv(NUVCLIENT_PATH, argv.data());
+        execvp(program.c_str(), argv.data());
         _exit(127);
     }
     close(outPipe[1]);
@@ -94,19 +150,32 @@ inline RunResult RunClient(const std::vector<std::string>& args, RunAs who = Run
     return result;
 }
 
+// Runs the real nuvclient program.
+inline RunResult RunClient(const std::vector<std::string>& args, RunAs who = RunAs::Me) {
+    return Run(NUVCLIENT_PATH, args, who);
+}
+
 // Runs |sql| on |file| in another process (the sqlite3 program); answers its exit status.
 inline int RunSqliteProgram(const std::filesystem::path& file, const std::string& sql) {
-    pid_t child = fork();
-    if (child == 0) {
-        // Its complaints (a refused statement) are answered by the exit status.
-        int quiet = open("/dev/null", O_WRONLY);
-        dup2(quiet, 2);
-        execlp("sqlite3", "sqlite3", file.c_str(), sql.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return Run("sqlite3", {file.string(), sql}).status;
 }
+
+// Owns a data folder filled with the sample data and the store over it; TearDown fails when a
+// host object made during the test is still alive.
+class StoreFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_liveBefore = LiveHostObjects::Count();
+        m_store = OpenDataFolder(Folder(), NUV_CLIENT_DATA_DIR);
+    }
+    void TearDown() override {
+        EXPECT_EQ(LiveHostObjects::Count(), m_liveBefore) << "a host object was not released";
+    }
+    std::filesystem::path Folder() const { return m_temp.Path() / "data"; }
+
+    TempFolder m_temp;
+    std::unique_ptr<Store> m_store;
+    long m_liveBefore = 0;
+};
 
 }  // namespace nuvclient::test

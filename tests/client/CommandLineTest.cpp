@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <functional>
+#include <sstream>
 
 #include "client/store/DataFolder.h"
 #include "client/store/Store.h"
@@ -15,6 +16,8 @@ namespace {
 using test::RunAs;
 using test::RunClient;
 using test::TempFolder;
+using ::testing::AllOf;
+using ::testing::HasSubstr;
 
 class CommandLineTest : public ::testing::Test {
 protected:
@@ -36,7 +39,7 @@ TEST_F(CommandLineTest, UsersOnAFreshFolderListsTheSampleUsers) {
     for (const char* line :
          {"2000001\tcontact\tΓιώργος Παπαδόπουλος\n", "2000002\tcontact\tАнна Кузнецова\n",
           "2000003\tcontact\t山田 太郎\n", "9000001\tgroup\tAmis de la poésie · Поэзия · 詩\n"})
-        EXPECT_NE(result.out.find(line), std::string::npos) << line;
+        EXPECT_THAT(result.out, HasSubstr(line));
     EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 15);
     // The second run reads the same file.
     EXPECT_EQ(Users().out, result.out);
@@ -53,44 +56,37 @@ TEST_F(CommandLineTest, DefaultFolderFollowsTheDataHome) {
 TEST_F(CommandLineTest, HelpAndVersionSucceed) {
     test::RunResult help = RunClient({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("--data"), std::string::npos);
-    EXPECT_NE(help.out.find("users"), std::string::npos);
+    EXPECT_THAT(help.out, AllOf(HasSubstr("--data"), HasSubstr("users")));
     test::RunResult version = RunClient({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("nuvclient ") + NUV_VERSION + "\n");
 }
 
-class BadUsageTest : public ::testing::TestWithParam<std::vector<std::string>> {};
+// Each command line, its words split at the blanks, is refused as bad usage.
+class BadUsageTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(BadUsageTest, ExitsWithStatusTwo) {
-    test::RunResult result = RunClient(GetParam());
+    std::vector<std::string> args;
+    std::istringstream words(GetParam());
+    for (std::string word; words >> word;) args.push_back(word);
+    test::RunResult result = RunClient(args);
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err, "");
     EXPECT_EQ(result.out, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(CommandLine, BadUsageTest,
-                         ::testing::Values(std::vector<std::string>{},
-                                           std::vector<std::string>{"open", "owner", "5"},
-                                           std::vector<std::string>{"open", "contact"},
-                                           std::vector<std::string>{"open", "window", "3"},
-                                           std::vector<std::string>{"open", "pane", "x"},
-                                           std::vector<std::string>{"gui", "contact"},
-                                           std::vector<std::string>{"gui", "owner", "5"},
-                                           std::vector<std::string>{"shot", "owner"},
-                                           std::vector<std::string>{"shot", "contact", "a.png"},
-                                           std::vector<std::string>{"shot", "owner", "5", "a.png"},
-                                           std::vector<std::string>{"shot", "desk", "a.png"},
-                                           std::vector<std::string>{"shot", "pane", "x", "a.png"},
-                                           std::vector<std::string>{"--frobnicate", "users"},
-                                           std::vector<std::string>{"--data"},
-                                           std::vector<std::string>{"users", "extra"}));
+                         ::testing::Values("", "open owner 5", "open contact", "open window 3",
+                                           "open pane x", "gui contact", "gui owner 5",
+                                           "shot owner", "shot contact a.png", "shot owner 5 a.png",
+                                           "shot desk a.png", "shot pane x a.png",
+                                           "--frobnicate users", "--data", "users extra"));
 
 // Each broken store gives status 1 and a message naming the file and the problem, and
 // leaves the file exactly as it was.
 struct BrokenStore {
     const char* name;
-    std::function<void(const std::filesystem::path&)> damage;
+    std::function<void(std::string& bytes)> damage;
     const char* problem;
 };
 
@@ -103,45 +99,29 @@ class BrokenStoreTest : public CommandLineTest,
 
 TEST_P(BrokenStoreTest, FailsWithStatusOneAndLeavesTheFileAlone) {
     CreateStore();
-    GetParam().damage(File());
     std::string bytes = test::ReadBytes(File());
+    GetParam().damage(bytes);
+    test::WriteBytes(File(), bytes);
     test::RunResult result = Users();
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find(File().string()), std::string::npos) << result.err;
-    EXPECT_NE(result.err.find(GetParam().problem), std::string::npos) << result.err;
+    EXPECT_THAT(result.err, AllOf(HasSubstr(File().string()), HasSubstr(GetParam().problem)));
     EXPECT_EQ(test::ReadBytes(File()), bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, BrokenStoreTest,
-    ::testing::Values(BrokenStore{"GarbledHeader",
-                                  [](const std::filesystem::path& file) {
-                                      std::string bytes = test::ReadBytes(file);
-                                      bytes.replace(0, 16, "garbage garbage!");
-                                      test::WriteBytes(file, bytes);
-                                  },
-                                  "not a database"},
-                      // The last page is not one that listing the users reads.
-                      BrokenStore{"GarbledLastPage",
-                                  [](const std::filesystem::path& file) {
-                                      std::string bytes = test::ReadBytes(file);
-                                      for (size_t k = bytes.size() - 4088; k < bytes.size(); k += 5)
-                                          bytes[k] = '\xA5';
-                                      test::WriteBytes(file, bytes);
-                                  },
-                                  "the database is corrupt"},
-                      BrokenStore{"Truncated",
-                                  [](const std::filesystem::path& file) {
-                                      std::filesystem::resize_file(
-                                          file, std::filesystem::file_size(file) / 2);
-                                  },
-                                  "truncated"},
-                      BrokenStore{"Empty",
-                                  [](const std::filesystem::path& file) {
-                                      std::filesystem::resize_file(file, 0);
-                                  },
-                                  "not a nuvclient store"}),
+    ::testing::Values(
+        BrokenStore{"GarbledHeader", [](std::string& b) { b.replace(0, 16, "garbage garbage!"); },
+                    "not a database"},
+        // The last page is not one that listing the users reads.
+        BrokenStore{"GarbledLastPage",
+                    [](std::string& b) {
+                        for (size_t k = b.size() - 4088; k < b.size(); k += 5) b[k] = '\xA5';
+                    },
+                    "the database is corrupt"},
+        BrokenStore{"Truncated", [](std::string& b) { b.resize(b.size() / 2); }, "truncated"},
+        BrokenStore{"Empty", [](std::string& b) { b.clear(); }, "not a nuvclient store"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CommandLineTest, ReadOnlyFolderFailsWithStatusOne) {
@@ -151,8 +131,7 @@ TEST_F(CommandLineTest, ReadOnlyFolderFailsWithStatusOne) {
     chmod(Folder().c_str(), 0555);
     test::RunResult result = Users(RunAs::Unprivileged);
     EXPECT_EQ(result.status, 1) << result.err;
-    EXPECT_NE(result.err.find(Folder().string()), std::string::npos) << result.err;
-    EXPECT_NE(result.err.find("read-only"), std::string::npos) << result.err;
+    EXPECT_THAT(result.err, AllOf(HasSubstr(Folder().string()), HasSubstr("read-only")));
     EXPECT_EQ(test::ReadBytes(File()), bytes);
 }
 
@@ -162,9 +141,7 @@ TEST_F(CommandLineTest, ReadOnlyFolderOnFirstRunFailsWithStatusOne) {
     chmod(Folder().c_str(), 0555);
     test::RunResult result = Users(RunAs::Unprivileged);
     EXPECT_EQ(result.status, 1) << result.err;
-    EXPECT_NE(result.err.find(Folder().string() + ": the data folder is read-only"),
-              std::string::npos)
-        << result.err;
+    EXPECT_THAT(result.err, HasSubstr(Folder().string() + ": the data folder is read-only"));
     EXPECT_TRUE(std::filesystem::is_empty(Folder()));
 }
 
@@ -180,8 +157,7 @@ TEST_F(CommandLineTest, LockedDatabaseFailsWithStatusOne) {
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find(File().string() + ": the database is locked"), std::string::npos)
-        << result.err;
+    EXPECT_THAT(result.err, HasSubstr(File().string() + ": the database is locked"));
     EXPECT_EQ(test::ReadBytes(File()), bytes);
 }
 
@@ -190,9 +166,7 @@ TEST_F(CommandLineTest, FolderThatCannotBeCreatedFailsWithStatusOne) {
     std::filesystem::path folder = m_temp.Path() / "plain-file" / "data";
     test::RunResult result = RunClient({"--data", folder.string(), "users"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find(folder.string() + ": cannot create the data folder"),
-              std::string::npos)
-        << result.err;
+    EXPECT_THAT(result.err, HasSubstr(folder.string() + ": cannot create the data folder"));
     EXPECT_EQ(test::ReadBytes(m_temp.Path() / "plain-file"), "not a folder");
 }
 

@@ -16,25 +16,26 @@
 namespace nuvclient {
 namespace {
 
-winport::ComPtr<MINUVDataList> Occupations() {
+using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
+
+// The service as the module creates it.
+winport::ComPtr<MIDataListService> Service() {
     winport::ComPtr<MIDataListService> service;
-    EXPECT_EQ(
-        CoCreateInstance(kDataListServiceClsid, nullptr, CLSCTX_INPROC_SERVER,
-                         MIDataListService::kIid, reinterpret_cast<void**>(service.GetAddressOf())),
-        S_OK);
-    winport::ComPtr<MINUVDataList> list;
-    if (service) {
-        EXPECT_EQ(service->GetList("occupation", list.GetAddressOf()), S_OK);
-    }
-    return list;
+    EXPECT_EQ(CoCreateInstance(kDataListServiceClsid, nullptr, CLSCTX_INPROC_SERVER,
+                               IID_PPV_ARGS(service.GetAddressOf())),
+              S_OK);
+    return service;
 }
 
 TEST(DataListsTest, TheOccupationsAreHandedOutByClassIdAndReadRowByRow) {
     const long before = LiveHostObjects::Count();
     {
         const DataListServiceClass registered(NUV_CLIENT_DATA_DIR);
-        const winport::ComPtr<MINUVDataList> list = Occupations();
-        ASSERT_TRUE(list);
+        const winport::ComPtr<MIDataListService> service = Service();
+        ASSERT_TRUE(service);
+        winport::ComPtr<MINUVDataList> list;
+        ASSERT_EQ(service->GetList("occupation", list.GetAddressOf()), S_OK);
         LONG count = 0;
         ASSERT_EQ(list->GetCount(&count), S_OK);
         EXPECT_GT(count, 20);
@@ -64,11 +65,6 @@ TEST(DataListsTest, TheOccupationsAreHandedOutByClassIdAndReadRowByRow) {
         EXPECT_EQ(SelectComboByItemData(combo, 7), static_cast<int>(row));
         DestroyWindow(combo);
 
-        winport::ComPtr<MIDataListService> service;
-        ASSERT_EQ(CoCreateInstance(kDataListServiceClsid, nullptr, CLSCTX_INPROC_SERVER,
-                                   MIDataListService::kIid,
-                                   reinterpret_cast<void**>(service.GetAddressOf())),
-                  S_OK);
         winport::ComPtr<MINUVDataList> none;
         EXPECT_EQ(service->GetList("no such list", none.GetAddressOf()), E_INVALIDARG);
         EXPECT_EQ(service->GetList(nullptr, none.GetAddressOf()), E_INVALIDARG);
@@ -91,13 +87,9 @@ TEST(DataListsTest, AFileThatIsNoTableOfListsIsRefusedNamingTheProblem) {
     };
     for (const auto& c : cases) {
         std::ofstream(folder.Path() / kDataListsName) << c.content;
-        try {
-            ReadDataLists(folder.Path() / kDataListsName);
-            ADD_FAILURE() << c.content << " was read";
-        } catch (const std::runtime_error& error) {
-            EXPECT_NE(std::string(error.what()).find(c.complaint), std::string::npos)
-                << error.what();
-        }
+        EXPECT_THAT([&] { ReadDataLists(folder.Path() / kDataListsName); },
+                    ThrowsMessage<std::runtime_error>(HasSubstr(c.complaint)))
+            << c.content;
     }
     EXPECT_THROW(ReadDataLists(folder.Path() / "missing.json"), std::runtime_error);
 }

@@ -50,11 +50,11 @@ TEST_F(DirectoryHostTest, TheCommandLineRefusesMalformedDirectoryFlags) {
     const test::RunResult badFailure =
         test::RunClient({"--data", folder, "--directory-fail", "down", "users"});
     EXPECT_EQ(badFailure.status, 2);
-    EXPECT_NE(badFailure.err.find("CODE:TEXT"), std::string::npos) << badFailure.err;
+    EXPECT_THAT(badFailure.err, ::testing::HasSubstr("CODE:TEXT"));
     const test::RunResult badLatency =
         test::RunClient({"--data", folder, "--directory-latency", "-5", "users"});
     EXPECT_EQ(badLatency.status, 2);
-    EXPECT_NE(badLatency.err.find("--directory-latency"), std::string::npos) << badLatency.err;
+    EXPECT_THAT(badLatency.err, ::testing::HasSubstr("--directory-latency"));
     const test::RunResult good = test::RunClient(
         {"--data", folder, "--directory-latency", "5", "--directory-fail", "7:x", "users"});
     EXPECT_EQ(good.status, 0) << good.err;

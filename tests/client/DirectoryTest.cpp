@@ -186,18 +186,15 @@ TEST_F(DirectoryTest, ADamagedDirectoryIsReportedByName) {
     test::WriteBytes(DirectoryFileIn(Folder()), std::string(4096, 'x'));
     const test::Report report = Run<MIRetrieveDetailsOp>(kGeorge);
     EXPECT_EQ(report.code, kDirectoryFileFailed);
-    EXPECT_NE(report.text.find("directory.db"), std::string::npos) << report.text;
+    EXPECT_THAT(report.text, ::testing::HasSubstr("directory.db"));
     EXPECT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgeHeld);
 }
 
 TEST_F(DirectoryTest, TheDirectoryIsNotTakenForAStore) {
     Directory();
-    try {
-        Store store(DirectoryFileIn(Folder()));
-        FAIL() << "opened";
-    } catch (const StoreError& error) {
-        EXPECT_NE(std::string(error.what()).find("not a nuvclient store"), std::string::npos);
-    }
+    EXPECT_THAT(
+        [&] { Store store(DirectoryFileIn(Folder())); },
+        ::testing::ThrowsMessage<StoreError>(::testing::HasSubstr("not a nuvclient store")));
     EXPECT_NO_THROW(Store(DirectoryFileIn(Folder()), kDirectoryStore));
 }
 

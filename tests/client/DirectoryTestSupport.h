@@ -12,7 +12,6 @@
 #include "client/directory/DirectoryService.h"
 #include "client/host/HostValues.h"
 #include "client/host/UserObject.h"
-#include "client/store/DataFolder.h"
 #include "module/host/MIRetrieveDetailsOp.h"
 #include "module/host/MISaveDetailsOp.h"
 #include "module/host/MIUpdateDetailsOp.h"
@@ -21,10 +20,6 @@
 #include "tests/client/ClientTestSupport.h"
 
 namespace nuvclient::test {
-
-inline constexpr std::uint32_t kOwner = 1234567;
-inline constexpr std::uint32_t kGeorge = 2000001;
-inline constexpr std::uint32_t kGroup = 9000001;
 
 struct Report {
     bool done = false;
@@ -78,18 +73,13 @@ private:
     std::vector<Report> m_reports;
 };
 
-class DirectoryFixture : public ::testing::Test {
+class DirectoryFixture : public StoreFixture {
 protected:
-    void SetUp() override {
-        m_liveBefore = LiveHostObjects::Count();
-        m_store = OpenDataFolder(Folder(), NUV_CLIENT_DATA_DIR);
-    }
     void TearDown() override {
         m_service.reset();
-        EXPECT_EQ(LiveHostObjects::Count(), m_liveBefore) << "a host object was not released";
+        StoreFixture::TearDown();
     }
 
-    std::filesystem::path Folder() const { return m_temp.Path() / "data"; }
     DirectoryService& Service(DirectoryOptions options = {}) {
         m_service.reset();
         m_service = std::make_unique<DirectoryService>(
@@ -156,11 +146,8 @@ protected:
         return value && value->Type() != ValueType::Text ? value->Integer() : -999;
     }
 
-    TempFolder m_temp;
-    std::unique_ptr<Store> m_store;
     std::mutex m_storeMutex;
     std::unique_ptr<DirectoryService> m_service;
-    long m_liveBefore = 0;
 };
 
 }  // namespace nuvclient::test

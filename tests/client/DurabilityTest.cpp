@@ -9,7 +9,7 @@
 namespace nuvclient {
 namespace {
 
-constexpr std::uint32_t kOwner = 1234567;
+using test::kOwner;
 
 // A write that returned is committed: the next process finds it whole after the writer is
 // killed right after it. (The operating system keeps what was written, so this is a crash of

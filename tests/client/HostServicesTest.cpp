@@ -3,14 +3,15 @@
 #include <signal.h>
 
 #include <chrono>
+#include <optional>
 #include <sstream>
 
-#include "hostlib/util/HostImages.h"
 #include "platform/com/ComRuntime.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/AnimationClip.h"
 #include "platform/core/LastError.h"
 #include "platform/gdi/Icon.h"
+#include "platform/gdi/ImageList.h"
 #include "platform/window/WindowApi.h"
 #include "tests/client/ClientTestSupport.h"
 #include "tests/platform/ComTestObjects.h"
@@ -117,30 +118,25 @@ TEST_F(HostServicesTest, TheBrowserGetsTheAddressAsOneArgumentUntouchedByAShell)
 }
 
 TEST_F(HostServicesTest, BrowserFailuresAreToldAndTheAddressIsStillLogged) {
-    {
-        HostServicesOptions options;
-        options.browser = (m_temp.Path() / "no-such-browser").string();
+    const std::string missing = (m_temp.Path() / "no-such-browser").string();
+    const struct {
+        std::optional<std::string> script;  // None: the browser program does not exist.
+        const char* address;
+        std::string complaint;
+    } cases[] = {
+        {std::nullopt, "https://a.example/", "cannot start the browser \"" + missing + "\""},
+        {"exit 3", "https://b.example/", "failed to open \"https://b.example/\" (exit status 3)"},
+        {"touch '" + Opened().string() + "'", "--version", "not a web address"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.address);
+        HostServicesOptions options = WithBrowser(c.script.value_or(""));
+        if (!c.script) options.browser = missing;
         HostServices& services = Services(options);
         CapturedErrors errors;
-        services.OpenAddress("https://a.example/");
-        EXPECT_NE(errors.Text().find("cannot start the browser \"" + options.browser + "\""),
-                  std::string::npos)
-            << errors.Text();
-        EXPECT_EQ(services.OpenedAddresses().size(), 1u);
-    }
-    {
-        HostServices& services = Services(WithBrowser("exit 3"));
-        CapturedErrors errors;
-        services.OpenAddress("https://b.example/");
-        EXPECT_NE(errors.Text().find("failed to open \"https://b.example/\" (exit status 3)"),
-                  std::string::npos)
-            << errors.Text();
-    }
-    {
-        HostServices& services = Services(WithBrowser("touch '" + Opened().string() + "'"));
-        CapturedErrors errors;
-        services.OpenAddress("--version");
-        EXPECT_NE(errors.Text().find("not a web address"), std::string::npos) << errors.Text();
+        services.OpenAddress(c.address);
+        EXPECT_THAT(errors.Text(), ::testing::HasSubstr(c.complaint));
+        EXPECT_EQ(services.OpenedAddresses(), std::vector<std::string>{c.address});
         EXPECT_FALSE(std::filesystem::exists(Opened()));
     }
 }
@@ -188,38 +184,21 @@ TEST_F(HostServicesTest, CreatesRegisteredClassesThroughTheComRuntime) {
     EXPECT_HRESULT(E_POINTER, services.CreateHostObject(kClass, nullptr));
 }
 
-TEST_F(HostServicesTest, SendMailIsAvailableUnlessConfiguredOtherwise) {
-    EXPECT_FALSE(Services().IsSendMailUnavailable());
-    HostServicesOptions options;
-    options.sendMailUnavailable = true;
-    EXPECT_TRUE(Services(options).IsSendMailUnavailable());
-}
-
-TEST_F(HostServicesTest, TheSharedSmallImageListIsMadeOnceAndFreedWithTheServices) {
+// The pictures themselves are the host library's (HostImagesTest); the services make each once
+// and free them with themselves (TearDown).
+TEST_F(HostServicesTest, ImagesAreMadeOnceAndKept) {
     HostServices& services = Services();
     const HIMAGELIST list = services.GetSmallImageList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(services.GetSmallImageList(), list);
     EXPECT_EQ(winport::LiveImageListCount(), m_imageListsBefore + 1);
-    EXPECT_EQ(ImageList_GetImageCount(list), kHostLastImage + 1);
-    int cx = 0, cy = 0;
-    ASSERT_TRUE(ImageList_GetIconSize(list, &cx, &cy));
-    EXPECT_EQ(cx, 16);
-    EXPECT_EQ(cy, 16);
-}
 
-TEST_F(HostServicesTest, HasIconsSixAndSevenOnlyAndKeepsThem) {
-    HostServices& services = Services();
     const HICON webPage = services.GetIcon(6);
     const HICON details = services.GetIcon(7);
     ASSERT_NE(webPage, nullptr);
     ASSERT_NE(details, nullptr);
+    EXPECT_NE(webPage, details);
     EXPECT_EQ(services.GetIcon(7), details);
-    const winport::PixelImagePtr pixels = winport::IconPixels(details);
-    ASSERT_NE(pixels, nullptr);
-    EXPECT_EQ(pixels->width, 32);
-    EXPECT_EQ(pixels->height, 32);
-    EXPECT_NE(*pixels, *winport::IconPixels(webPage));
     EXPECT_EQ(services.GetIcon(8), nullptr);
     EXPECT_EQ(services.GetIcon(-1), nullptr);
     EXPECT_EQ(winport::LiveIconCount(), m_iconsBefore + 2);

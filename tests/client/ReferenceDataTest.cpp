@@ -108,15 +108,15 @@ TEST_F(ReferenceDataTest, CombosShowTheRealTables) {
                                       120, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(SetCountriesCombo(combo), static_cast<int>(data.Countries().size()));
-    const int france = GetCountryComboIndex(combo, 33);
-    ASSERT_GE(france, 0);
-    char text[64] = {};
-    SendMessage(combo, CB_GETLBTEXT, static_cast<WPARAM>(france), reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "France");
-    SendMessage(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "Afghanistan");
-    SendMessage(combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "Åland Islands");  // Accents do not send it to the end.
+    const auto entry = [&](int index) {
+        char text[64] = {};
+        SendMessage(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                    reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    EXPECT_EQ(entry(GetCountryComboIndex(combo, 33)), "France");
+    EXPECT_EQ(entry(0), "Afghanistan");
+    EXPECT_EQ(entry(1), "Åland Islands");  // Accents do not send it to the end.
 
     EXPECT_GT(SetLanguagesCombo(combo), 150);
     const int english = static_cast<int>(SendMessage(
@@ -129,14 +129,9 @@ TEST_F(ReferenceDataTest, CombosShowTheRealTables) {
 
 TEST(ReferenceDataFiles, MissingOrBrokenTablesNameTheFile) {
     TempFolder folder;
-    try {
-        ReferenceData data(folder.Path());
-        ADD_FAILURE() << "no error for a missing table";
-    } catch (const ReferenceDataError& error) {
-        EXPECT_NE(std::string(error.what()).find("iso_3166-1.json: cannot be opened"),
-                  std::string::npos)
-            << error.what();
-    }
+    EXPECT_THAT([&] { ReferenceData data(folder.Path()); },
+                ::testing::ThrowsMessage<ReferenceDataError>(
+                    ::testing::HasSubstr("iso_3166-1.json: cannot be opened")));
     WriteBytes(folder.Path() / "iso_3166-1.json", "{\"3166-1\": [{\"alpha_2\": \"FR\"");
     EXPECT_THROW(ReferenceData{folder.Path()}, ReferenceDataError);
     WriteBytes(folder.Path() / "iso_3166-1.json", "{\"3166-1\": [{\"alpha_2\": \"FR\"}]}");

@@ -1,7 +1,8 @@
 #include "client/host/StorePropertySet.h"
 
+#include <tuple>
+
 #include "client/host/UserObject.h"
-#include "client/store/DataFolder.h"
 #include "hostlib/property/MCVariantPropertySet.h"
 #include "module/host/HostIds.h"
 #include "platform/com/Guid.h"
@@ -11,49 +12,11 @@
 namespace nuvclient {
 namespace {
 
-constexpr std::uint32_t kOwner = 1234567;
-constexpr std::uint32_t kGeorge = 2000001;
+using test::kGeorge;
+using test::kOwner;
 
-Value Member(std::string text, bool flag) {
-    Record member;
-    member.Set("Email", Value::Text(std::move(text)));
-    member.Set("HideEmail", Value::Bool(flag));
-    return Value::OfRecord(std::move(member));
-}
-
-// Every store type at its limits, lists of integers, texts and records, and a nested record.
-Record EveryKindOfValue() {
-    Record record;
-    record.Set("I8", Value::Int8(-128));
-    record.Set("U8", Value::UInt8(255));
-    record.Set("I16", Value::Int16(-32768));
-    record.Set("U16", Value::UInt16(65535));
-    record.Set("I32", Value::Int32(-2147483647 - 1));
-    record.Set("U32", Value::UInt32(4294967295u));
-    record.Set("Flag", Value::Bool(true));
-    record.Set("Name", Value::Text("Γιώργος 山田 😀"));
-    record.Set("Languages", Value::OfList({Value::UInt8(12), Value::Int16(-3)}));
-    record.Set("Emails", Value::OfList({Value::Text("a@b.example"), Value::Text("ё@пример.рф")}));
-    record.Set("Owners", Value::OfList({Member("x@y.example", false), Member("", true)}));
-    Record inner;
-    inner.Set("Street", Value::Text("12, rue des Écoles"));
-    inner.Set("Codes", Value::OfList({Value::UInt32(7)}));
-    record.Set("Home", Value::OfRecord(inner));
-    return record;
-}
-
-std::u16string Wide(std::string_view text) {
-    return winport::Utf8ToUtf16(text);
-}
-
-class StorePropertySetTest : public ::testing::Test {
+class StorePropertySetTest : public test::StoreFixture {
 protected:
-    void SetUp() override {
-        m_liveBefore = LiveHostObjects::Count();
-        m_store = OpenDataFolder(m_temp.Path() / "data", NUV_CLIENT_DATA_DIR);
-    }
-    void TearDown() override { EXPECT_EQ(LiveHostObjects::Count(), m_liveBefore); }
-
     // The record of |user| in |view| through its user object.
     winport::ComPtr<MINUVPropertySet> View(std::uint32_t user, const GUID& view) {
         winport::ComPtr<MIUserObject> object;
@@ -70,50 +33,48 @@ protected:
 
     NUVValueType TypeOf(MINUVPropertySet* set, std::string_view key, LONG index = -1) {
         NUVValueType type = NUVValueType::Missing;
-        EXPECT_EQ(set->GetValue(Wide(key).c_str(), index, &type, nullptr, nullptr), S_OK);
+        EXPECT_EQ(set->GetValue(winport::Utf8ToUtf16(key).c_str(), index, &type, nullptr, nullptr),
+                  S_OK);
         return type;
     }
-
-    test::TempFolder m_temp;
-    std::unique_ptr<Store> m_store;
-    long m_liveBefore = 0;
 };
 
 TEST_F(StorePropertySetTest, StoredRecordReadsBackThroughBothViews) {
     for (const auto& [user, view] :
          {std::pair{kOwner, OwnerDetailsView}, std::pair{kGeorge, ContactDetailsView}}) {
-        m_store->WriteRecord(user, EveryKindOfValue());
+        m_store->WriteRecord(user, test::EveryKindOfValue());
         MCVariantPropertySet record(View(user, view).Get());
-        EXPECT_EQ(static_cast<char>(record["I8"]), -128);
-        EXPECT_EQ(static_cast<unsigned char>(record["U8"]), 255);
-        EXPECT_EQ(static_cast<short>(record["I16"]), -32768);
-        EXPECT_EQ(static_cast<unsigned short>(record["U16"]), 65535);
-        EXPECT_EQ(static_cast<int>(record["I32"]), -2147483647 - 1);
-        EXPECT_EQ(static_cast<unsigned int>(record["U32"]), 4294967295u);
-        EXPECT_TRUE(static_cast<bool>(record["Flag"]));
-        EXPECT_EQ(std::string(record["Name"]), "Γιώργος 山田 😀");
-        ASSERT_EQ(record["Languages"].GetSize(), 2);
-        EXPECT_EQ(static_cast<int>(record["Languages"][0]), 12);
-        EXPECT_EQ(static_cast<int>(record["Languages"][1]), -3);
-        ASSERT_EQ(record["Emails"].GetSize(), 2);
-        EXPECT_EQ(std::string(record["Emails"][1]), "ё@пример.рф");
-        ASSERT_EQ(record["Owners"].GetSize(), 2);
-        EXPECT_EQ(std::string(record["Owners"][0]["Email"]), "x@y.example");
-        EXPECT_TRUE(static_cast<bool>(record["Owners"][1]["HideEmail"]));
-        EXPECT_EQ(std::string(record["Home"]["Street"]), "12, rue des Écoles");
-        EXPECT_EQ(static_cast<unsigned int>(record["Home"]["Codes"][0]), 7u);
-
         MINUVPropertySet* set = record.GetPropertySetInterface();
-        EXPECT_EQ(TypeOf(set, "I8"), NUVValueType::Char);
-        EXPECT_EQ(TypeOf(set, "U8"), NUVValueType::UChar);
-        EXPECT_EQ(TypeOf(set, "I16"), NUVValueType::Short);
-        EXPECT_EQ(TypeOf(set, "U16"), NUVValueType::UShort);
-        EXPECT_EQ(TypeOf(set, "I32"), NUVValueType::Int);
-        EXPECT_EQ(TypeOf(set, "U32"), NUVValueType::UInt);
-        EXPECT_EQ(TypeOf(set, "Flag"), NUVValueType::Bool);
-        EXPECT_EQ(TypeOf(set, "Owners"), NUVValueType::List);
-        EXPECT_EQ(TypeOf(set, "Owners", 1), NUVValueType::PropertySet);
-        EXPECT_EQ(TypeOf(set, "Home"), NUVValueType::PropertySet);
+        // Each scalar in its interface type, read as text in decimal.
+        for (const auto& [key, type, text] : {
+                 std::tuple{"TimeZone", NUVValueType::Char, "-128"},
+                 {"SecurityLevel", NUVValueType::UChar, "255"},
+                 {"HomeCountry", NUVValueType::Short, "-32768"},
+                 {"UpdateInfoStatus", NUVValueType::UShort, "65535"},
+                 {"IP", NUVValueType::Int, "-2147483648"},
+                 {"Display", NUVValueType::UInt, "4294967295"},
+                 {"DontPublishEmail", NUVValueType::Bool, "1"},
+                 {"Empty", NUVValueType::Text, ""},
+                 {"AdditionalOwnerEmails", NUVValueType::List, ""},
+                 {"Nested", NUVValueType::PropertySet, ""},
+             }) {
+            EXPECT_EQ(TypeOf(set, key), type) << key;
+            EXPECT_EQ(std::string(record[key]), text) << key;
+        }
+        ASSERT_EQ(record["Language"].GetSize(), 4);
+        EXPECT_EQ(static_cast<int>(record["Language"][0]), 12);
+        EXPECT_EQ(static_cast<int>(record["Language"][2]), -3);
+        ASSERT_EQ(record["AdditionalEmails"].GetSize(),
+                  static_cast<int>(test::kScriptTexts.size()));
+        for (size_t k = 0; k < test::kScriptTexts.size(); ++k)
+            EXPECT_EQ(std::string(record["AdditionalEmails"][static_cast<int>(k)]),
+                      test::kScriptTexts[k]);
+        ASSERT_EQ(record["AdditionalOwnerEmails"].GetSize(), 2);
+        EXPECT_EQ(std::string(record["AdditionalOwnerEmails"][1]["Email"]), "ё@пример.рф");
+        EXPECT_TRUE(static_cast<bool>(record["AdditionalOwnerEmails"][1]["HideEmail"]));
+        EXPECT_EQ(TypeOf(set, "AdditionalOwnerEmails", 1), NUVValueType::PropertySet);
+        EXPECT_EQ(std::string(record["Nested"]["Street"]), "12, rue des Écoles");
+        EXPECT_TRUE(static_cast<bool>(record["Nested"]["Deep"][1]["HideEmail"]));
     }
 }
 
@@ -133,29 +94,30 @@ TEST_F(StorePropertySetTest, WritesReachTheStoreWithTheirTypes) {
         record["Home"]["City"] = "Lyon";
         record["Owners"][0]["Email"] = "e@f.example";
     }
-    Store reopened(m_store->File());
-    const Record stored = reopened.ReadRecord(kOwner);
-    auto typeOf = [&](const char* key) { return stored.Find(key)->Type(); };
-    EXPECT_EQ(typeOf("TimeZone"), ValueType::Int8);
-    EXPECT_EQ(stored.Find("TimeZone")->Integer(), -2);
-    EXPECT_EQ(typeOf("Level"), ValueType::UInt8);
-    EXPECT_EQ(typeOf("Country"), ValueType::Int16);
-    EXPECT_EQ(typeOf("Status"), ValueType::UInt16);
-    EXPECT_EQ(typeOf("Count"), ValueType::Int32);
-    EXPECT_EQ(typeOf("Date"), ValueType::UInt32);
-    EXPECT_EQ(stored.Find("Date")->Integer(), 4000000000);
-    EXPECT_EQ(typeOf("Hidden"), ValueType::Bool);
-    EXPECT_EQ(stored.Find("NickName")->Text(), "Lodie ✓");
-    ASSERT_EQ(typeOf("Emails"), ValueType::List);
-    EXPECT_EQ(stored.Find("Emails")->Elements().at(1).Text(), "c@d.example");
-    ASSERT_EQ(typeOf("Home"), ValueType::Record);
-    EXPECT_EQ(stored.Find("Home")->Members().Find("City")->Text(), "Lyon");
-    const Value& owner = stored.Find("Owners")->Elements().at(0);
-    ASSERT_EQ(owner.Type(), ValueType::Record);
-    EXPECT_EQ(owner.Members().Find("Email")->Text(), "e@f.example");
-    // The record's other keys are untouched.
-    EXPECT_EQ(stored.Find("HomeCity")->Text(), "Lyon");
-    EXPECT_EQ(stored.Find("UpdateInfoStatus")->Integer(), 65535);
+    const Record stored = Store(m_store->File()).ReadRecord(kOwner);
+    Record home;
+    home.Set("City", Value::Text("Lyon"));
+    Record owner;
+    owner.Set("Email", Value::Text("e@f.example"));
+    // Each in the store's type of the same width and sign; the record's other keys untouched.
+    for (const auto& [key, value] : std::initializer_list<std::pair<const char*, Value>>{
+             {"TimeZone", Value::Int8(-2)},
+             {"Level", Value::UInt8(200)},
+             {"Country", Value::Int16(-7)},
+             {"Status", Value::UInt16(65000)},
+             {"Count", Value::Int32(-9)},
+             {"Date", Value::UInt32(4000000000u)},
+             {"Hidden", Value::Bool(true)},
+             {"NickName", Value::Text("Lodie ✓")},
+             {"Emails", Value::OfList({Value::Text("a@b.example"), Value::Text("c@d.example")})},
+             {"Home", Value::OfRecord(home)},
+             {"Owners", Value::OfList({Value::OfRecord(owner)})},
+             {"HomeCity", Value::Text("Lyon")},
+             {"UpdateInfoStatus", Value::UInt16(65535)},
+         }) {
+        ASSERT_NE(stored.Find(key), nullptr) << key;
+        EXPECT_EQ(*stored.Find(key), value) << key;
+    }
 }
 
 TEST_F(StorePropertySetTest, SixtyFourBitIntegersTakeTheNarrowestTypeOrAreRefused) {
@@ -268,7 +230,8 @@ TEST_F(StorePropertySetTest, WritesOfAnotherConnectionShowAtTheNextRead) {
     EXPECT_EQ(record["Language"].GetSize(), 1);
     EXPECT_EQ(static_cast<int>(record["Language"][0]), 7);
     other->WriteKey(kOwner, "AdditionalOwnerEmails",
-                    Value::OfList({Member("a@example.org", false), Member("b@example.org", true)}));
+                    Value::OfList({test::OwnerEmail("a@example.org", false),
+                                   test::OwnerEmail("b@example.org", true)}));
     EXPECT_EQ(std::string(email), "b@example.org");
     other->RemoveKey(kOwner, "AdditionalOwnerEmails");
     EXPECT_EQ(std::string(email), "");

@@ -1,7 +1,6 @@
 #include "client/host/UserObject.h"
 
 #include "client/host/StorePropertySet.h"
-#include "client/store/DataFolder.h"
 #include "hostlib/property/MCVariantPropertySet.h"
 #include "module/host/HostIds.h"
 #include "tests/client/ClientTestSupport.h"
@@ -9,22 +8,15 @@
 namespace nuvclient {
 namespace {
 
-constexpr std::uint32_t kOwner = 1234567;
-constexpr std::uint32_t kGeorge = 2000001;
-constexpr std::uint32_t kGroup = 9000001;
+using test::kGeorge;
+using test::kGroup;
+using test::kOwner;
 
 const std::string kOwnerView = winport::GuidToString(OwnerDetailsView);
 const std::string kContactView = winport::GuidToString(ContactDetailsView);
 
-class UserObjectTest : public ::testing::Test {
+class UserObjectTest : public test::StoreFixture {
 protected:
-    void SetUp() override {
-        m_liveBefore = LiveHostObjects::Count();
-        m_store = OpenDataFolder(m_temp.Path() / "data", NUV_CLIENT_DATA_DIR);
-    }
-    // Every reference handed out in a test was given back.
-    void TearDown() override { EXPECT_EQ(LiveHostObjects::Count(), m_liveBefore); }
-
     winport::ComPtr<MIUserObject> Make(std::uint32_t user) {
         winport::ComPtr<MIUserObject> object;
         EXPECT_EQ(CreateUserObject(*m_store, user, object.GetAddressOf()), S_OK);
@@ -43,10 +35,6 @@ protected:
         EXPECT_EQ(Query(Make(user).Get(), source), S_OK);
         return source->GetPropertySet(view, set.GetAddressOf());
     }
-
-    test::TempFolder m_temp;
-    std::unique_ptr<Store> m_store;
-    long m_liveBefore = 0;
 };
 
 TEST_F(UserObjectTest, EachKindAnswersItsOwnViewOnly) {

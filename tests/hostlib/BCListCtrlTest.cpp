@@ -74,9 +74,14 @@ TEST_F(BCListCtrlTest, RowsCarryTheirCellsDataAndImage) {
     EXPECT_EQ(m_list.GetItemAsImage(2), -1);
     EXPECT_EQ(m_list.GetItemAsImage(9), -1);
     EXPECT_EQ(m_list.AddItem(9, 1, "nowhere"), -1);
+    // The image comes back as a new icon only when the row has one.
+    const HICON icon = m_list.GetItemAsIcon(1);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_TRUE(DestroyIcon(icon));
+    EXPECT_EQ(m_list.GetItemAsIcon(2), nullptr);
 }
 
-TEST_F(BCListCtrlTest, UpdateItemChangesTextAndImageInPlace) {
+TEST_F(BCListCtrlTest, UpdateItemChangesTextAndImageInPlaceAndResetEmptiesTheList) {
     m_list.AddColumn("Default", 0, 20, -1);
     m_list.AddColumn("Kind", 0, 60, -1);
     m_list.AddItem(-1, 0, "", -1, 42);
@@ -87,21 +92,6 @@ TEST_F(BCListCtrlTest, UpdateItemChangesTextAndImageInPlace) {
     EXPECT_EQ(Cell(0, 1), "Primary");
     EXPECT_EQ(Data(0), 42);
     EXPECT_FALSE(m_list.UpdateItem(4, 0, "", 1));
-}
-
-TEST_F(BCListCtrlTest, ImageComesBackAsANewIconOnlyWhenTheRowHasOne) {
-    m_list.AddColumn("Default", 0, 20, -1);
-    m_list.AddItem(-1, 0, "", 2, 0);
-    m_list.AddItem(-1, 0, "", -1, 0);
-    const HICON icon = m_list.GetItemAsIcon(0);
-    ASSERT_NE(icon, nullptr);
-    EXPECT_TRUE(DestroyIcon(icon));
-    EXPECT_EQ(m_list.GetItemAsIcon(1), nullptr);
-}
-
-TEST_F(BCListCtrlTest, ResetListEmptiesTheList) {
-    m_list.AddColumn("Default", 0, 20, -1);
-    for (int i = 0; i < 3; ++i) m_list.AddItem(-1, 0, "row", -1, i);
     m_list.ResetList();
     EXPECT_EQ(m_list.SendMessage(LVM_GETITEMCOUNT), 0);
     EXPECT_EQ(m_list.AddItem(-1, 0, "again", -1, 0), 0);

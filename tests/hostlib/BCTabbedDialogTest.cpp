@@ -76,17 +76,14 @@ protected:
     HWND m_tab = nullptr;
 };
 
-TEST_F(BCTabbedDialogTest, TabsFollowTheOrderPagesWereAdded) {
+TEST_F(BCTabbedDialogTest, TabsFollowTheOrderPagesWereAddedAndFrameThePages) {
     ThreePageDialog& dialog = Open();
     EXPECT_EQ(bctest::TabCaptions(m_tab), (std::vector<std::string>{"Main", "Home", "Work"}));
     EXPECT_EQ(dialog.GetPageCount(), 3);
     EXPECT_EQ(dialog.GetTabCtrl().m_hWnd, m_tab);
     EXPECT_EQ(dialog.GetPage(3), nullptr);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(GetParent(dialog.GetPage(i)->m_hWnd), m_hwnd);
-}
-
-TEST_F(BCTabbedDialogTest, PagesLieInsideTheTabControlsDisplayArea) {
-    ThreePageDialog& dialog = Open();
+    // The pages lie inside the tab control's display area.
     RECT tab{};
     RECT page{};
     GetWindowRect(m_tab, &tab);
@@ -111,16 +108,14 @@ TEST_F(BCTabbedDialogTest, OnlyTheSelectedPageIsShown) {
     EXPECT_EQ(SendMessage(m_tab, TCM_GETCURSEL, 0, 0), 0);
 }
 
-TEST_F(BCTabbedDialogTest, AnInitialTabThatDoesNotExistSelectsTheFirst) {
+// An initial tab that does not exist selects the first; selecting one later changes nothing.
+TEST_F(BCTabbedDialogTest, TabsThatDoNotExistAreNotSelected) {
     for (int initial : {3, 5, -1, -7}) {
         ThreePageDialog& dialog = Open(initial);
         EXPECT_EQ(dialog.GetActiveTab(), 0) << initial;
         EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{true, false, false})) << initial;
         DestroyWindow(m_hwnd);
     }
-}
-
-TEST_F(BCTabbedDialogTest, SetActiveTabOutsideTheTabsChangesNothing) {
     ThreePageDialog& dialog = Open(2);
     EXPECT_FALSE(dialog.SetActiveTab(3));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
@@ -129,7 +124,7 @@ TEST_F(BCTabbedDialogTest, SetActiveTabOutsideTheTabsChangesNothing) {
     EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, false, true}));
 }
 
-TEST_F(BCTabbedDialogTest, CheckNextShowsTheFirstPageThatRefuses) {
+TEST_F(BCTabbedDialogTest, ValidationShowsTheFirstPageThatRefuses) {
     ThreePageDialog& dialog = Open(0);
     dialog.Page(0).validateAnswer = -1;  // Nothing changed counts as valid.
     dialog.Page(1).validateAnswer = 0;
@@ -146,10 +141,8 @@ TEST_F(BCTabbedDialogTest, CheckNextShowsTheFirstPageThatRefuses) {
     EXPECT_TRUE(dialog.CheckNext());
     EXPECT_EQ(m_log, (std::vector<std::string>{"Main.validate", "Home.validate", "Work.validate"}));
     EXPECT_EQ(dialog.GetActiveTab(), 1);
-}
 
-TEST_F(BCTabbedDialogTest, PagesAnswerTheValidateMessageFromPageValidate) {
-    ThreePageDialog& dialog = Open();
+    // A page answers the validate message from PageValidate.
     const HWND page = dialog.GetPage(0)->m_hWnd;
     for (auto [answer, expected] : {std::pair{1, 1}, std::pair{-1, 1}, std::pair{0, 0}}) {
         dialog.Page(0).validateAnswer = answer;
@@ -168,15 +161,11 @@ TEST_F(BCTabbedDialogTest, DeferredActionRunsWhenThePostedMessageIsDispatched) {
     EXPECT_EQ(m_log, std::vector<std::string>{"Home.deferred"});
 }
 
-TEST_F(BCTabbedDialogTest, DoNextCommitsEveryPageOnceInTabOrder) {
+TEST_F(BCTabbedDialogTest, CommitRefreshAndCustomReachEveryPageOnceInTabOrder) {
     ThreePageDialog& dialog = Open();
     m_log.clear();
     EXPECT_TRUE(dialog.DoNext());
     EXPECT_EQ(m_log, (std::vector<std::string>{"Main.commit", "Home.commit", "Work.commit"}));
-}
-
-TEST_F(BCTabbedDialogTest, RefreshAndCustomReachEveryPage) {
-    ThreePageDialog& dialog = Open();
     int data = 0;
     m_log.clear();
     dialog.DoRefresh();
@@ -207,23 +196,19 @@ TEST_F(BCTabbedDialogTest, EnableDialogsDisablesEveryPage) {
     EXPECT_EQ(winport::GetWindowTextUtf8(edit), "Oslo");
 }
 
+// The pages read their state at the start and write it when the window closes.
 TEST_F(BCTabbedDialogTest, ClosingTheWindowFreesTheDialogAndItsPages) {
     Open();
     EXPECT_EQ(m_pages.live, 3);
+    EXPECT_EQ(m_log, (std::vector<std::string>{"Main.read", "Home.read", "Work.read"}));
+    m_log.clear();
     ASSERT_TRUE(m_agent.Click(GetDlgItem(m_hwnd, IDCANCEL)));
+    EXPECT_EQ(m_log, (std::vector<std::string>{"Main.write", "Home.write", "Work.write"}));
     EXPECT_FALSE(IsWindow(m_hwnd));
     EXPECT_EQ(m_dialogs.live, 0);
     EXPECT_EQ(m_dialogs.deleted, 1);
     EXPECT_EQ(m_pages.live, 0);
     EXPECT_EQ(m_pages.deleted, 3);
-}
-
-TEST_F(BCTabbedDialogTest, PagesReadTheirStateAtTheStartAndWriteItWhenClosing) {
-    Open();
-    EXPECT_EQ(m_log, (std::vector<std::string>{"Main.read", "Home.read", "Work.read"}));
-    m_log.clear();
-    SendMessage(m_hwnd, WM_CLOSE, 0, 0);
-    EXPECT_EQ(m_log, (std::vector<std::string>{"Main.write", "Home.write", "Work.write"}));
 }
 
 TEST_F(BCTabbedDialogTest, ModalRunsRebuildTheirPagesEachTime) {

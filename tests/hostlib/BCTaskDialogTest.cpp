@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "BCDialogTestSupport.h"
 #include "hostlib/framework/FrameworkMessages.h"
 #include "platform/automation/Agent.h"
@@ -55,39 +57,28 @@ protected:
     Lifetimes m_lifetimes;
 };
 
-TEST_F(BCTaskDialogTest, ModelessDialogFreesItsObjectWhenItsWindowGoes) {
-    BCUserInfo user(4711, "Ann");
-    auto* dialog = new CountedTaskDialog(m_lifetimes, &user);
-    ASSERT_TRUE(dialog->MyCreate(bctest::kTaskDialog));
-    const HWND hwnd = dialog->m_hWnd;
-    EXPECT_TRUE(IsWindowVisible(hwnd));
-    EXPECT_TRUE(dialog->IsModeless());
-    EXPECT_EQ(dialog->GetUserInfo(), &user);
-    EXPECT_EQ(dialog->GetContextNumber(), 33);
-    EXPECT_EQ(dialog->creates, 1);
-
-    ASSERT_TRUE(m_agent.Click(GetDlgItem(hwnd, IDCANCEL)));
-    EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(m_lifetimes.live, 0);
-    EXPECT_EQ(m_lifetimes.deleted, 1);
-}
-
 TEST_F(BCTaskDialogTest, EveryWayOfClosingAModelessDialogFreesItOnce) {
-    for (UINT how : {UINT{WM_CLOSE}, UINT{IDOK}, UINT{WM_DESTROY}}) {
-        auto* dialog = new CountedTaskDialog(m_lifetimes);
+    BCUserInfo user(4711, "Ann");
+    for (UINT how : {UINT{IDCANCEL}, UINT{IDOK}, UINT{WM_CLOSE}, UINT{WM_DESTROY}}) {
+        auto* dialog = new CountedTaskDialog(m_lifetimes, &user);
         ASSERT_TRUE(dialog->MyCreate(bctest::kTaskDialog));
         const HWND hwnd = dialog->m_hWnd;
+        EXPECT_TRUE(IsWindowVisible(hwnd));
+        EXPECT_TRUE(dialog->IsModeless());
+        EXPECT_EQ(dialog->GetUserInfo(), &user);
+        EXPECT_EQ(dialog->GetContextNumber(), 33);
+        EXPECT_EQ(dialog->creates, 1);
         if (how == WM_CLOSE) {
             SendMessage(hwnd, WM_CLOSE, 0, 0);
-        } else if (how == IDOK) {
-            ASSERT_TRUE(m_agent.Click(GetDlgItem(hwnd, IDOK)));
-        } else {
+        } else if (how == WM_DESTROY) {
             DestroyWindow(hwnd);
+        } else {
+            ASSERT_TRUE(m_agent.Click(GetDlgItem(hwnd, static_cast<int>(how))));
         }
         EXPECT_FALSE(IsWindow(hwnd)) << how;
+        EXPECT_EQ(m_lifetimes.live, 0) << how;
     }
-    EXPECT_EQ(m_lifetimes.live, 0);
-    EXPECT_EQ(m_lifetimes.deleted, 3);
+    EXPECT_EQ(m_lifetimes.deleted, 4);
 }
 
 TEST_F(BCTaskDialogTest, FailedCreationLeavesExactlyOneDeleteToTheCaller) {
@@ -145,27 +136,21 @@ TEST_F(BCTaskDialogTest, CloseIsRefusedWhileTheDialogCannotBeKilled) {
     EXPECT_EQ(m_lifetimes.live, 0);
 }
 
+// A plain task dialog leaves its button as the template has it.
 TEST_F(BCTaskDialogTest, LabelMessagesReachTheSubclassesHandlers) {
-    auto* dialog = new CountedTaskDialog(m_lifetimes);
-    ASSERT_TRUE(dialog->MyCreate(bctest::kTaskDialog));
-    const HWND hwnd = dialog->m_hWnd;
-    const HWND close = GetDlgItem(hwnd, IDCANCEL);
-
-    EXPECT_EQ(SendMessage(hwnd, BCM_LABELDONE, 0, 0), 0);
-    EXPECT_EQ(winport::GetWindowTextUtf8(close), "Done");
-    EXPECT_EQ(SendMessage(hwnd, BCM_LABELCANCEL, 0, 0), 0);
-    EXPECT_EQ(winport::GetWindowTextUtf8(close), "Cancel");
-    DestroyWindow(hwnd);
-}
-
-TEST_F(BCTaskDialogTest, LabelMessagesChangeNothingInAPlainTaskDialog) {
-    auto* dialog = new BCTaskDialog(nullptr, bctest::kTaskDialog, nullptr, "Task", 0, nullptr);
-    ASSERT_TRUE(dialog->MyCreate(bctest::kTaskDialog));
-    const HWND hwnd = dialog->m_hWnd;
-    EXPECT_EQ(SendMessage(hwnd, BCM_LABELDONE, 0, 0), 0);
-    EXPECT_EQ(SendMessage(hwnd, BCM_LABELCANCEL, 0, 0), 0);
-    EXPECT_EQ(winport::GetWindowTextUtf8(GetDlgItem(hwnd, IDCANCEL)), "Close");
-    DestroyWindow(hwnd);
+    BCTaskDialog* plain =
+        new BCTaskDialog(nullptr, bctest::kTaskDialog, nullptr, "Task", 0, nullptr);
+    BCTaskDialog* counted = new CountedTaskDialog(m_lifetimes);
+    for (const auto& [dialog, done, cancel] :
+         {std::tuple{counted, "Done", "Cancel"}, std::tuple{plain, "Close", "Close"}}) {
+        ASSERT_TRUE(dialog->MyCreate(bctest::kTaskDialog));
+        const HWND hwnd = dialog->m_hWnd;
+        EXPECT_EQ(SendMessage(hwnd, BCM_LABELDONE, 0, 0), 0);
+        EXPECT_EQ(winport::GetWindowTextUtf8(GetDlgItem(hwnd, IDCANCEL)), done);
+        EXPECT_EQ(SendMessage(hwnd, BCM_LABELCANCEL, 0, 0), 0);
+        EXPECT_EQ(winport::GetWindowTextUtf8(GetDlgItem(hwnd, IDCANCEL)), cancel);
+        DestroyWindow(hwnd);
+    }
 }
 
 }  // namespace

@@ -43,41 +43,34 @@ protected:
     winport::ComPtr<RecordingServices> host = winport::MakeComObject<RecordingServices>();
 };
 
-TEST_F(BrowserTest, OpensTheRegisteredPageThroughTheHost) {
+TEST_F(BrowserTest, OpensTheRegisteredPageThroughTheHostSilently) {
     SetHostServices(host.Get());
-    EXPECT_EQ(GetHostServices(), host.Get());
-    EXPECT_TRUE(BrowserGotoRegURL("Web Directories Update", false));
-    EXPECT_EQ(host->asked, std::vector<std::string>{"Web Directories Update"});
-    EXPECT_EQ(host->opened, std::vector<std::string>{"https://host.example/publicize"});
+    for (const bool tell : {false, true}) {
+        EXPECT_TRUE(BrowserGotoRegURL("Web Directories Update", tell)) << tell;
+    }
+    EXPECT_EQ(host->asked, std::vector<std::string>(2, "Web Directories Update"));
+    EXPECT_EQ(host->opened, std::vector<std::string>(2, "https://host.example/publicize"));
     EXPECT_TRUE(agent.MessageBoxes().empty());
     EXPECT_EQ(host->RefCount(), 1u);  // Borrowed, never held.
 }
 
-TEST_F(BrowserTest, AnUnknownNameOrNoHostOpensNothingAndIsSilentByDefault) {
-    EXPECT_FALSE(BrowserGotoRegURL("Web Directories Update", false));  // No host yet.
-    SetHostServices(host.Get());
-    EXPECT_FALSE(BrowserGotoRegURL("Nowhere", false));
-    EXPECT_FALSE(BrowserGotoRegURL(nullptr, false));
-    SetHostServices(nullptr);
-    EXPECT_FALSE(BrowserGotoRegURL("Web Directories Update", false));
-    EXPECT_EQ(host->asked, std::vector<std::string>{"Nowhere"});
-    EXPECT_TRUE(host->opened.empty());
-    EXPECT_TRUE(agent.MessageBoxes().empty());
-}
-
-TEST_F(BrowserTest, TheFlagTellsTheUserWhenThePageCannotBeOpened) {
-    SetHostServices(host.Get());
-    EXPECT_TRUE(BrowserGotoRegURL("Web Directories Update", true));
-    EXPECT_TRUE(agent.MessageBoxes().empty());
-    EXPECT_FALSE(BrowserGotoRegURL("Nowhere", true));
-    SetHostServices(nullptr);
-    EXPECT_FALSE(BrowserGotoRegURL("Web Directories Update", true));
-    ASSERT_EQ(agent.MessageBoxes().size(), 2u);
+// Only the flag makes the user be told that the page cannot be opened.
+TEST_F(BrowserTest, AnUnknownNameOrNoHostOpensNothing) {
+    for (const bool tell : {false, true}) {
+        SCOPED_TRACE(tell);
+        SetHostServices(nullptr);
+        EXPECT_FALSE(BrowserGotoRegURL("Web Directories Update", tell));
+        SetHostServices(host.Get());
+        EXPECT_FALSE(BrowserGotoRegURL("Nowhere", tell));
+        EXPECT_FALSE(BrowserGotoRegURL(nullptr, tell));
+        EXPECT_EQ(agent.MessageBoxes().size(), tell ? 3u : 0u);
+    }
     for (const auto& box : agent.MessageBoxes()) {
         EXPECT_EQ(box.request.text, "This web page is not available.");
         EXPECT_EQ(box.request.style, MB_OK | MB_ICONINFORMATION);
     }
-    EXPECT_EQ(host->opened.size(), 1u);
+    EXPECT_EQ(host->asked, std::vector<std::string>(2, "Nowhere"));
+    EXPECT_TRUE(host->opened.empty());
 }
 
 }  // namespace

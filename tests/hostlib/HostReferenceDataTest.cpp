@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -50,22 +51,14 @@ public:
         return S_OK;
     }
     HRESULT GetLong(LONG row, const char* field, LONG* value) override {
-        if (!Valid(row)) return E_INVALIDARG;
         const std::string name = field;
-        if (name == "code")
-            *value = m_rows[static_cast<std::size_t>(row)].code;
-        else if (name == "level")
-            *value = m_rows[static_cast<std::size_t>(row)].level;
-        else
-            return E_INVALIDARG;
+        if (!Valid(row) || (name != "code" && name != "level")) return E_INVALIDARG;
+        *value = name == "code" ? At(row).code : At(row).level;
         return S_OK;
     }
     HRESULT GetString(LONG row, const char* field, const char** text) override {
-        if (!Valid(row) || std::string(field) != "name" ||
-            !m_rows[static_cast<std::size_t>(row)].name) {
-            return E_FAIL;
-        }
-        *text = m_rows[static_cast<std::size_t>(row)].name;
+        if (!Valid(row) || std::string(field) != "name" || !At(row).name) return E_FAIL;
+        *text = At(row).name;
         return S_OK;
     }
     HRESULT GetHandle(LONG, const char*, void**) override { return E_NOTIMPL; }
@@ -73,6 +66,7 @@ public:
 
 private:
     bool Valid(LONG row) const { return row >= 0 && row < static_cast<LONG>(m_rows.size()); }
+    const Row& At(LONG row) const { return m_rows[static_cast<std::size_t>(row)]; }
     std::vector<Row> m_rows;
 };
 
@@ -114,7 +108,7 @@ protected:
     HWND combo = nullptr;
 };
 
-TEST_F(HostReferenceDataTest, CountryLookupsGoBothWays) {
+TEST_F(HostReferenceDataTest, NamesAndCodesAreLookedUpBothWays) {
     EXPECT_STREQ(GetCountryName(33), "France");
     EXPECT_STREQ(GetCountryName(1124), "Canada");
     EXPECT_EQ(GetCountryName(0), nullptr);
@@ -131,9 +125,8 @@ TEST_F(HostReferenceDataTest, CountryLookupsGoBothWays) {
     EXPECT_EQ(GetCountryName(33), nullptr);
     EXPECT_EQ(GetTelephonyCountryCode("France"), 0);
     EXPECT_STREQ(GetMonthString(1), "");
-}
+    SetHostReferenceData(&data);
 
-TEST_F(HostReferenceDataTest, NamesOfLanguagesGendersAndMonths) {
     EXPECT_STREQ(GetLanguageName(40), "French");
     EXPECT_STREQ(GetLanguageName(0), "");
     EXPECT_STREQ(GetLanguageName(41), "");
@@ -178,29 +171,28 @@ TEST_F(HostReferenceDataTest, LanguageAndGenderCombosStartWithNone) {
     EXPECT_TRUE(Seen().empty());
 }
 
+// An empty entry, then the month's days; a day the month lacks selects the empty entry.
 TEST_F(HostReferenceDataTest, DayListFollowsMonthAndYear) {
-    EXPECT_EQ(SetDaysCombo(combo, 29, 2, 2024), 29);
-    ASSERT_EQ(Seen().size(), 30u);
-    EXPECT_EQ(Seen()[0], (std::pair<std::string, LRESULT>{"", 0}));
-    EXPECT_EQ(Seen()[29], (std::pair<std::string, LRESULT>{"29", 29}));
-    EXPECT_EQ(Selection(), 29);
-
-    EXPECT_EQ(SetDaysCombo(combo, 29, 2, 2023), 28);  // 29 February is gone.
-    EXPECT_EQ(Seen().size(), 29u);
-    EXPECT_EQ(Selection(), 0);
-    EXPECT_EQ(SetDaysCombo(combo, 28, 2, 2023), 28);
-    EXPECT_EQ(Selection(), 28);
-
-    EXPECT_EQ(SetDaysCombo(combo, 5, 2, 1900), 28);  // Century years are leap only by 400.
-    EXPECT_EQ(SetDaysCombo(combo, 5, 2, 2000), 29);
-    EXPECT_EQ(SetDaysCombo(combo, 29, 2, 0), 29);  // No year: 29 February can be.
-    EXPECT_EQ(Selection(), 29);
-    EXPECT_EQ(SetDaysCombo(combo, 31, 4, 2024), 30);
-    EXPECT_EQ(Selection(), 0);
-    EXPECT_EQ(SetDaysCombo(combo, 31, 0, 2024), 31);
-    EXPECT_EQ(Selection(), 31);
-    EXPECT_EQ(SetDaysCombo(combo, CB_ERR, 1, 2024), 31);
-    EXPECT_EQ(Selection(), CB_ERR);
+    for (const auto& [day, month, year, days, selected] : {
+             std::tuple{29, 2, 2024, 29, 29},
+             {29, 2, 2023, 28, 0},
+             {28, 2, 2023, 28, 28},
+             {5, 2, 1900, 28, 5},  // Century years are leap only by 400.
+             {5, 2, 2000, 29, 5},
+             {29, 2, 0, 29, 29},  // No year: 29 February can be.
+             {31, 4, 2024, 30, 0},
+             {31, 0, 2024, 31, 31},
+             {CB_ERR, 1, 2024, 31, CB_ERR},
+         }) {
+        SCOPED_TRACE(std::to_string(day) + "/" + std::to_string(month) + "/" +
+                     std::to_string(year));
+        EXPECT_EQ(SetDaysCombo(combo, day, month, year), days);
+        const Entries seen = Seen();
+        ASSERT_EQ(seen.size(), static_cast<size_t>(days) + 1);
+        EXPECT_EQ(seen.front(), (std::pair<std::string, LRESULT>{"", 0}));
+        EXPECT_EQ(seen.back(), (std::pair<std::string, LRESULT>{std::to_string(days), days}));
+        EXPECT_EQ(Selection(), selected);
+    }
 }
 
 TEST_F(HostReferenceDataTest, NumberStringComboAppendsNamedRows) {

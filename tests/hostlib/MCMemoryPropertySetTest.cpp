@@ -41,7 +41,7 @@ TEST_F(MCMemoryPropertySetTest, MissingKeyIsReportedAsMissing) {
     EXPECT_FALSE(read.hasText);
 }
 
-TEST_F(MCMemoryPropertySetTest, BadAddressesAreRefused) {
+TEST_F(MCMemoryPropertySetTest, BadArgumentsAreRefusedAndStoreNothing) {
     NUVValueType type{};
     EXPECT_EQ(set->GetValue(nullptr, -1, &type, nullptr, nullptr), E_POINTER);
     EXPECT_EQ(set->GetValue(u"Key", -1, nullptr, nullptr, nullptr), E_POINTER);
@@ -51,10 +51,7 @@ TEST_F(MCMemoryPropertySetTest, BadAddressesAreRefused) {
     EXPECT_EQ(set->SetText(u"Key", -1, nullptr), E_POINTER);
     EXPECT_EQ(set->SetText(nullptr, -1, u"x"), E_POINTER);
     EXPECT_EQ(set->Remove(nullptr), E_POINTER);
-    EXPECT_EQ(Get(u"Key").type, NUVValueType::Missing);
-}
-
-TEST_F(MCMemoryPropertySetTest, SetIntegerTakesOnlyIntegerTypes) {
+    // SetInteger takes only integer types.
     for (NUVValueType type : {NUVValueType::Missing, NUVValueType::Text, NUVValueType::List,
                               NUVValueType::PropertySet}) {
         EXPECT_EQ(set->SetInteger(u"Key", -1, type, 1), E_INVALIDARG);
@@ -82,7 +79,7 @@ TEST_F(MCMemoryPropertySetTest, TextRoundTripsAsBstr) {
     EXPECT_TRUE(Get(u"Empty").hasText);
 }
 
-TEST_F(MCMemoryPropertySetTest, ElementWritesMakeAndGrowAList) {
+TEST_F(MCMemoryPropertySetTest, ElementWritesMakeAndGrowAListOrReplaceAScalar) {
     ASSERT_EQ(set->SetText(u"Emails", 2, u"c"), S_OK);
     const Read list = Get(u"Emails");
     EXPECT_EQ(list.type, NUVValueType::List);
@@ -93,9 +90,7 @@ TEST_F(MCMemoryPropertySetTest, ElementWritesMakeAndGrowAList) {
     ASSERT_EQ(set->SetInteger(u"Emails", 0, NUVValueType::Int, 5), S_OK);
     EXPECT_EQ(Get(u"Emails", 0).integer, 5);
     EXPECT_EQ(Get(u"Emails").integer, 3);
-}
-
-TEST_F(MCMemoryPropertySetTest, ElementWriteReplacesAScalar) {
+    // An element write replaces a scalar, and a scalar write the list.
     ASSERT_EQ(set->SetText(u"Key", -1, u"scalar"), S_OK);
     ASSERT_EQ(set->SetText(u"Key", 0, u"element"), S_OK);
     EXPECT_EQ(Get(u"Key").type, NUVValueType::List);

@@ -44,16 +44,14 @@ TEST(PixelCanvasTest, ShapesCoverThePixelsWhoseCentresTheyHold) {
     EXPECT_EQ(Art(line), "#.....\n.#....\n..#...\n...#..\n....#.\n.....#\n");
 }
 
-TEST(PixelCanvasTest, ScaleDrawsTheSameShapeWithMorePixels) {
+TEST(PixelCanvasTest, ScaleDrawsTheSameShapeWithMorePixelsAndLaterShapesPaintOver) {
     PixelCanvas small(3, 1);
     small.Rect(1, 0, 3, 1, kInk);
     PixelCanvas large(3, 2);
     large.Rect(1, 0, 3, 1, kInk);
     EXPECT_EQ(Art(small), ".##\n...\n...\n");
     EXPECT_EQ(Art(large), "..####\n..####\n......\n......\n......\n......\n");
-}
-
-TEST(PixelCanvasTest, LaterShapesPaintOverEarlierOnesAndCanCutHoles) {
+    // Later shapes paint over earlier ones and can cut holes.
     PixelCanvas canvas(5, 1);
     canvas.Rect(0, 0, 5, 5, 0xFFFFFFFF);
     canvas.Rect(1, 1, 4, 4, kInk);

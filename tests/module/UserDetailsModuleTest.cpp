@@ -12,10 +12,6 @@ namespace {
 
 using UserDetailsModuleTest = ModuleFixture;
 
-TEST_F(UserDetailsModuleTest, EntryPointHandsOutOneObject) {
-    EXPECT_EQ(Module(), Module());
-}
-
 TEST_F(UserDetailsModuleTest, IsInitializedOnlyWithAHostApplication) {
     module->Initialize(nullptr);
     EXPECT_FALSE(module->IsInitialized());

@@ -156,10 +156,6 @@ void ExpectWindow(const nuvview::View& view, HWND hwnd, HWND root, QWidget* top)
 
 }  // namespace
 
-void ViewFixture::SetUp() {
-    ModuleFixture::SetUp();
-}
-
 void ViewFixture::TearDown() {
     DeleteDropped();
     ModuleFixture::TearDown();

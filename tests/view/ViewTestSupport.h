@@ -13,7 +13,6 @@ namespace viewtest {
 
 class ViewFixture : public moduletest::ModuleFixture {
 protected:
-    void SetUp() override;
     void TearDown() override;
 
     // Fails, naming the window, wherever the widgets under |view| differ from the window tree
