@@ -25,9 +25,9 @@ inline constexpr int kExternalTabImage = 34;
 // E-mail list rows: the contact's default address and the owner's published addresses.
 inline constexpr int kDefaultAddressImage = 89;
 inline constexpr int kPublishedAddressImage = 203;
-// The phone location buttons of the Home and Work pages (phone, fax, cellular), and the Work
-// page's home-page button.
+// The phone location buttons of the Home and Work pages (phone, fax, cellular), and the buttons
+// that open a home page.
 inline constexpr int kPhoneImage = 133;
 inline constexpr int kFaxImage = 67;
 inline constexpr int kCellularImage = 68;
-inline constexpr int kWorkHomepageImage = 6;
+inline constexpr int kWebPageImage = 6;

@@ -13,6 +13,9 @@ inline constexpr unsigned IDD_WORK_PAGE = 8512;
 inline constexpr unsigned IDD_AFFILIATIONS_PAGE = 8514;
 inline constexpr unsigned IDD_INTERESTS_VIEW_PAGE = 8516;
 inline constexpr unsigned IDD_INTERESTS_EDIT_PAGE = 8517;
+// The home page's category and the choice of a topic.
+inline constexpr unsigned IDD_HOMEPAGE_CATEGORY = 8518;
+inline constexpr unsigned IDD_SELECT_TOPIC = 8519;
 inline constexpr unsigned IDD_EXTERNAL_PAGE = 8546;
 // E-mail panes and address dialogs.
 inline constexpr unsigned IDD_OWNER_EMAIL_PANE = 8543;
@@ -141,6 +144,52 @@ inline constexpr int IDC_ABOUT_NOTES = 1002;
 inline constexpr int IDC_ABOUT_FRAME = 2072;
 inline constexpr int IDC_ABOUT_EXPLANATION = 2073;
 inline constexpr int IDC_ABOUT_NOTES_FRAME = 2071;
+
+// The More page (8504). The read-only texts lie over the lists of the owner's form.
+inline constexpr int IDC_MORE_HOMEPAGE = 1183;
+inline constexpr int IDC_MORE_HOMEPAGE_BUTTON = 1002;
+inline constexpr int IDC_MORE_GENDER = 1187;
+inline constexpr int IDC_MORE_GENDER_NAME = 1186;
+inline constexpr int IDC_MORE_AGE = 1184;
+inline constexpr int IDC_MORE_AGE_SPIN = 1009;
+inline constexpr int IDC_MORE_MONTH = 1011;
+inline constexpr int IDC_MORE_DAY = 1012;
+inline constexpr int IDC_MORE_MONTH_NAME = 2015;
+inline constexpr int IDC_MORE_DAY_TEXT = 2016;
+inline constexpr int IDC_MORE_YEAR = 1016;
+inline constexpr int IDC_MORE_YEAR_SPIN = 1008;
+inline constexpr int IDC_MORE_ZODIAC = 2031;
+inline constexpr int IDC_MORE_HOROSCOPE = 2032;
+inline constexpr int IDC_MORE_NOTIFY_BIRTHDAY = 1018;
+inline constexpr int IDC_MORE_REMIND = 1014;
+inline constexpr int IDC_MORE_REMIND_DAYS = 1004;
+inline constexpr int IDC_MORE_REMIND_SPIN = 1010;
+inline constexpr int IDC_MORE_REMIND_LABEL = 2012;
+inline constexpr int IDC_MORE_LANGUAGE1 = 1005;
+inline constexpr int IDC_MORE_LANGUAGE2 = 1006;
+inline constexpr int IDC_MORE_LANGUAGE3 = 1007;
+inline constexpr int IDC_MORE_LANGUAGE1_NAME = 2017;
+inline constexpr int IDC_MORE_LANGUAGE2_NAME = 2018;
+inline constexpr int IDC_MORE_LANGUAGE3_NAME = 2019;
+inline constexpr int IDC_MORE_HOMEPAGE_LABEL = 2061;
+inline constexpr int IDC_MORE_GENDER_LABEL = 2062;
+inline constexpr int IDC_MORE_AGE_LABEL = 2063;
+inline constexpr int IDC_MORE_MONTH_LABEL = 2064;
+inline constexpr int IDC_MORE_DAY_LABEL = 2065;
+inline constexpr int IDC_MORE_YEAR_LABEL = 2066;
+inline constexpr int IDC_MORE_ZODIAC_LABEL = 2067;
+
+// The homepage category dialog (8518).
+inline constexpr int IDC_CATEGORY_ADDRESS = 1003;
+inline constexpr int IDC_CATEGORY_GOTO_HOMEPAGE = 1009;
+inline constexpr int IDC_CATEGORY_DEFINE = 1010;
+inline constexpr int IDC_CATEGORY_TREE = 1012;
+inline constexpr int IDC_CATEGORY_DESCRIPTION = 1011;
+inline constexpr int IDC_CATEGORY_DIRECTORY = 1007;
+
+// The topic selection (8519).
+inline constexpr int IDC_TOPIC_TREE = 1010;
+inline constexpr int IDC_TOPIC_NONE = 1005;
 
 // The phone location dialog (8553).
 inline constexpr int IDC_PHONE_PREVIEW = 1014;

@@ -33,6 +33,7 @@ declare -A may_see=(
 
 status=0
 while IFS= read -r file; do
+    [ -f "$file" ] || continue
     layer=$(layer_of "$file")
     [ "$layer" = any ] && continue
     while IFS= read -r line; do
@@ -47,5 +48,5 @@ while IFS= read -r file; do
             status=1
         fi
     done < <(grep -n '^#include "' "$file" || true)
-done < <(git ls-files '*.cpp' '*.h')
+done < <(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
 exit $status

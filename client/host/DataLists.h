@@ -1,6 +1,7 @@
 // The host's data-list component, class kDataListServiceClsid: the category tables whose codes
-// the records store (occupations now), read from datalists.json in the folder of the shipped
-// data. Each list is a table of rows with named whole-number and text fields.
+// the records store (occupations, the home-page directory's topics), read from datalists.json
+// in the folder of the shipped data. Each list is a table of rows with named whole-number and
+// text fields.
 #pragma once
 
 #include <filesystem>

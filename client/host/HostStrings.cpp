@@ -63,6 +63,11 @@ constexpr winport::StringResource kStrings[] = {
     {kContactAboutCaption, "What this person says about himself"},
     // The phone location dialog.
     {kPhoneLocationCaption, "Phone Location"},
+    // The More page.
+    {kIncompleteBirthDateText,
+     "Please give the whole birth date (day, month and year), or leave the day and the month "
+     "empty."},
+    {kIncompleteBirthDateCaption, "Birth Date"},
 };
 
 constexpr winport::ResourceTable kTable{"host client strings", {}, {}, {}, kStrings};

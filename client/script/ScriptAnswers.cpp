@@ -13,17 +13,20 @@ namespace nuvclient {
 
 namespace {
 
+using winport::CheckState;
+
 constexpr char kAnswerUsage[] =
     "answer box BUTTON | menu ID|none | saveas PATH|cancel | dialog TEMPLATE STEP...";
 constexpr char kStepUsage[] =
-    "dialog steps: ID (click) | click ID | type ID TEXT | pick ID TEXT | tick ID | untick ID";
+    "dialog steps: ID (click) | click ID | type ID TEXT | pick ID TEXT | select ID PATH | tick "
+    "ID | untick ID";
 
 // The steps after "answer dialog TEMPLATE": a lone id is a click.
 std::vector<ScriptRunner::DialogStep> ParseDialogSteps(const std::vector<std::string>& args) {
     std::vector<ScriptRunner::DialogStep> steps;
     for (size_t at = 2; at < args.size();) {
         const std::string& verb = args[at];
-        const bool takesText = verb == "type" || verb == "pick";
+        const bool takesText = verb == "type" || verb == "pick" || verb == "select";
         const bool takesId = takesText || verb == "click" || verb == "tick" || verb == "untick";
         if (!takesId) {
             steps.push_back({"click", verb, ""});
@@ -101,8 +104,9 @@ void ScriptRunner::QueueDialogAnswer(int templateId, std::vector<DialogStep> ste
                 if (step.verb == "click") Require(m_agent.Click(control));
                 if (step.verb == "type") Require(m_agent.Type(control, step.text));
                 if (step.verb == "pick") Require(m_agent.PickComboItem(control, step.text));
-                if (step.verb == "tick") Require(m_agent.Tick(control, true));
-                if (step.verb == "untick") Require(m_agent.Tick(control, false));
+                if (step.verb == "select") Require(m_agent.SelectTreeItem(control, step.text));
+                if (step.verb == "tick") Require(m_agent.Tick(control, CheckState::Checked));
+                if (step.verb == "untick") Require(m_agent.Tick(control, CheckState::Unchecked));
             }
         } catch (const std::exception& error) {
             m_answerFailure =

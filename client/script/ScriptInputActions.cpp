@@ -82,15 +82,27 @@ void ScriptRunner::AddInputActions() {
     };
     m_actions["tick"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 1, "tick ID");
-        Require(m_agent.Tick(Control(args[0]), true));
+        Require(m_agent.Tick(Control(args[0]), winport::CheckState::Checked));
     };
     m_actions["untick"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 1, "untick ID");
-        Require(m_agent.Tick(Control(args[0]), false));
+        Require(m_agent.Tick(Control(args[0]), winport::CheckState::Unchecked));
     };
     m_actions["pick"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 2, 2, "pick ID TEXT");
         Require(m_agent.PickComboItem(Control(args[0]), args[1]));
+    };
+    m_actions["select"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 2, 2, "select ID PATH");
+        Require(m_agent.SelectTreeItem(Control(args[0]), args[1]));
+    };
+    m_actions["spin"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 2, 3, "spin ID up|down [TIMES]");
+        if (args[1] != "up" && args[1] != "down")
+            throw ScriptError("usage: spin ID up|down [TIMES]");
+        const auto arrow = args[1] == "up" ? winport::SpinArrow::Up : winport::SpinArrow::Down;
+        const int times = args.size() == 3 ? ToInt(args[2]) : 1;
+        for (int i = 0; i < times; ++i) Require(m_agent.PressSpinArrow(Control(args[0]), arrow));
     };
     m_actions["row"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 2, 2, "row ID N");

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "client/cli/OpenCommand.h"
 #include "client/host/ClientHost.h"
 #include "client/script/ScriptParser.h"
+#include "hostlib/util/Time.h"
 #include "platform/automation/Agent.h"
 
 namespace nuvclient {
@@ -83,6 +85,8 @@ private:
     std::string m_answerFailure;
     std::map<std::string, Action> m_actions;
     std::map<std::string, Action> m_checks;
+    // The day the script says it is ("today"), for every window it opens.
+    std::optional<BCTime::ScopedNow> m_today;
 };
 
 }  // namespace nuvclient

@@ -1,5 +1,8 @@
-// Script actions on whole windows: open, show another user in a pane, pick a tab, close, dump.
+// Script actions on whole windows: open, show another user in a pane, pick a tab, close, dump;
+// and the day the windows take for today.
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <optional>
 
 #include "client/cli/OpenCommand.h"
@@ -100,6 +103,22 @@ void ScriptRunner::AddWindowActions() {
     m_actions["dump"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 0, 0, "dump");
         m_out << winport::DumpWindowTree(Current());
+    };
+    m_actions["today"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "today YYYY-MM-DD");
+        int year = 0;
+        unsigned month = 0;
+        unsigned day = 0;
+        char end = 0;
+        if (std::sscanf(args[0].c_str(), "%d-%u-%u%c", &year, &month, &day, &end) != 3 ||
+            !(std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}).ok()) {
+            throw ScriptError("usage: today YYYY-MM-DD (a day of the calendar)");
+        }
+        // Noon: the same day in every time zone near the script's.
+        m_today.reset();
+        m_today.emplace(std::chrono::sys_days{std::chrono::year{year} / std::chrono::month{month} /
+                                              std::chrono::day{day}} +
+                        std::chrono::hours{12});
     };
 }
 

@@ -7,7 +7,13 @@
 
 class BCStaticBitmap : public CWnd {
 public:
-    // Shows image |image| of |images| (not owned) before the text; -1 shows none.
+    BCStaticBitmap() = default;
+    ~BCStaticBitmap() override;
+    BCStaticBitmap(const BCStaticBitmap&) = delete;
+    BCStaticBitmap& operator=(const BCStaticBitmap&) = delete;
+
+    // Shows image |image| of |images| (not owned) before the text; -1 shows none. A picture
+    // static (SS_ICON) shows the image as its icon, which a view of the window draws.
     void SetImageList(HIMAGELIST images, int image);
     void SetColor(COLORREF text, COLORREF background);
     void SetLeftMargin(int pixels);
@@ -23,6 +29,7 @@ public:
 private:
     // Repaints after a change, as the setters only keep what the next paint uses.
     void Changed();
+    void ShowImage();
 
     HIMAGELIST m_images = nullptr;
     int m_image = -1;
@@ -30,4 +37,5 @@ private:
     COLORREF m_background = 0xFFFFFF;
     int m_leftMargin = 0;
     BOOL m_middle = FALSE;
+    HICON m_icon = nullptr;  // The picture static's icon, owned.
 };

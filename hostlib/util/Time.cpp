@@ -40,6 +40,15 @@ void BCTime::GetTZTime(char* buffer, int timeZone) {
     WriteClock(buffer, zoned);
 }
 
+std::chrono::year_month_day BCTime::Today() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(Now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    return std::chrono::year{local.tm_year + 1900} /
+           std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
+           std::chrono::day{static_cast<unsigned>(local.tm_mday)};
+}
+
 BCTime::ScopedNow::ScopedNow(std::chrono::system_clock::time_point now) : m_previous(g_fixedNow) {
     g_fixedNow = now;
 }

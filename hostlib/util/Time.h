@@ -16,6 +16,8 @@ public:
     // Writes the current time in the zone of |timeZone|, the negated offset from GMT in half
     // hours (-4 is GMT+2), or the empty text for kNoTimeZone or a value no zone has.
     static void GetTZTime(char* buffer, int timeZone);
+    // Today's date where the person is (the local time zone), by the same clock.
+    static std::chrono::year_month_day Today();
 
     // Makes the clock read |now| until the object goes, for tests.
     class ScopedNow {

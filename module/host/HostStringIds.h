@@ -42,6 +42,9 @@ inline constexpr unsigned kUpdateFromDatabaseCaption = 6721;
 inline constexpr unsigned kContactAboutCaption = 6742;
 // The caption of the phone location dialog.
 inline constexpr unsigned kPhoneLocationCaption = 6743;
+// The More page's message about a birth date given in part, and its caption.
+inline constexpr unsigned kIncompleteBirthDateText = 6718;
+inline constexpr unsigned kIncompleteBirthDateCaption = 6719;
 
 // Every host string the module shows, for a host to check its table against.
 inline constexpr unsigned kHostStringsShown[] = {
@@ -77,5 +80,6 @@ inline constexpr unsigned kHostStringsShown[] = {
     kUpdateFromDatabaseText,
     kUpdateFromDatabaseCaption,
     kContactAboutCaption,
-    kPhoneLocationCaption,
+    kPhoneLocationCaption,       kIncompleteBirthDateText,
+    kIncompleteBirthDateCaption,
 };

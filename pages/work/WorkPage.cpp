@@ -83,7 +83,7 @@ BOOL CWorkPage::OnInitDialog() {
     m_phones.Initialize();
     m_homepageButton.SubclassDlgItem(IDC_WORK_HOMEPAGE_BUTTON, this);
     if (MIHostServices* services = ModuleState().hostServices)
-        m_homepageButton.SetImageList(0, services->GetSmallImageList(), kWorkHomepageImage, TRUE);
+        m_homepageButton.SetImageList(0, services->GetSmallImageList(), kWebPageImage, TRUE);
     for (const int id : {IDC_WORK_COUNTRY, IDC_WORK_OCCUPATION})
         ::ShowWindow(::GetDlgItem(m_hWnd, id), m_editable ? SW_SHOW : SW_HIDE);
     for (const int id : {IDC_WORK_COUNTRY_NAME, IDC_WORK_OCCUPATION_NAME})

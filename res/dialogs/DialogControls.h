@@ -21,5 +21,12 @@ std::span<const winport::ControlTemplate> AboutPageControls();
 // The Work page (8512).
 std::span<const winport::ControlTemplate> WorkPageControls();
 
+// The More page (8504).
+std::span<const winport::ControlTemplate> MorePageControls();
+
+// The homepage category dialog (8518) and the topic selection (8519).
+std::span<const winport::ControlTemplate> HomepageCategoryDialogControls();
+std::span<const winport::ControlTemplate> TopicSelectionDialogControls();
+
 // The phone location dialog (8553).
 std::span<const winport::ControlTemplate> PhoneLocationDialogControls();

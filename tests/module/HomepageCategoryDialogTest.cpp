@@ -1,0 +1,405 @@
+// The homepage category dialog and the topic selection it runs, as the owner uses them and as a
+// contact's is shown: the category's path, what the address enables, the pages opened, which
+// topics can be chosen, and what the caller gets back, over the shipped topics, without any and
+// over a list whose parents go astray.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "ModuleTestSupport.h"
+#include "client/host/DataLists.h"
+#include "module/host/HostIds.h"
+#include "pages/work/HomepageCategoryDialog.h"
+#include "pages/work/SelectTopicDialog.h"
+#include "platform/com/ComRuntime.h"
+#include "platform/controls/TreeViewApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+using Lines = std::vector<std::string>;
+constexpr char kAddress[] = "https://elodie.example.fr";
+constexpr char kDescription[] = "Carnet de voyages";
+// Shipped topics.
+constexpr int kTravelJournals = 3;
+constexpr int kSailing = 5;
+constexpr char kSailingPath[] = "Sports/Individual Sports/Water Sports/Sailing";
+const Lines kTravelJournalsTree{"Travel", "  Travel Stories", "    Travel Journals [bold] [sel]"};
+
+// A "topic" row; a field left out is one the list refuses to read.
+nuvclient::DataRow Topic(LONG code, LONG level, LONG parent, std::optional<std::string> name) {
+    nuvclient::DataRow row{{"code", code}, {"level", level}, {"parent", parent}};
+    if (name) row.emplace("name", *name);
+    return row;
+}
+
+// The host's data-list service with |topics| as its "topic" list, or without one.
+class ScopedTopicList {
+    using Lists = std::map<std::string, nuvclient::DataTable, std::less<>>;
+
+public:
+    explicit ScopedTopicList(std::optional<nuvclient::DataTable> topics)
+        : m_lists(std::make_shared<Lists>()),
+          m_class(kDataListServiceClsid, [lists = m_lists](REFIID riid, void** ppv) {
+              return winport::MakeComObject<nuvclient::DataListService>(lists)->QueryInterface(riid,
+                                                                                               ppv);
+          }) {
+        if (topics) m_lists->emplace("topic", std::move(*topics));
+    }
+
+private:
+    std::shared_ptr<Lists> m_lists;
+    winport::ScopedComClass m_class;
+};
+
+// The tree as a person reads it, an item a line, indented by depth, marked bold and selected.
+Lines TreeLines(HWND tree) {
+    const auto next = [tree](UINT relation, HTREEITEM item) {
+        return reinterpret_cast<HTREEITEM>(
+            SendMessage(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+    };
+    const HTREEITEM selected = next(TVGN_CARET, nullptr);
+    Lines lines;
+    const auto walk = [&](const auto& self, HTREEITEM item, const std::string& indent) -> void {
+        for (; item; item = next(TVGN_NEXT, item)) {
+            char text[256] = {};
+            TVITEM fields;
+            fields.mask = TVIF_TEXT | TVIF_STATE;
+            fields.hItem = item;
+            fields.stateMask = TVIS_BOLD;
+            fields.pszText = text;
+            fields.cchTextMax = static_cast<int>(sizeof text);
+            SendMessage(tree, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&fields));
+            lines.push_back(indent + text + (fields.state & TVIS_BOLD ? " [bold]" : "") +
+                            (item == selected ? " [sel]" : ""));
+            self(self, next(TVGN_CHILD, item), indent + "  ");
+        }
+    };
+    walk(walk, next(TVGN_CHILD, nullptr), "");
+    return lines;
+}
+
+struct Homepage {
+    std::string address = kAddress;
+    std::string description = kDescription;
+    int category = kTravelJournals;
+};
+
+class HomepageCategoryDialogTest : public ModuleFixture {
+protected:
+    // Runs the dialog over |user|'s record with |person| acting in it; answers how it ended and
+    // what the caller takes back.
+    std::pair<INT_PTR, Homepage> Run(BCUserInfo* user, bool editable, const Homepage& given,
+                                     const std::function<void(HWND)>& person) {
+        agent.QueueDialogHandler(static_cast<int>(IDD_HOMEPAGE_CATEGORY), person);
+        MCVariantPropertySet record = host->Record(user);
+        CHomepageCategoryDialog dialog(user, editable, &record, nullptr);
+        dialog.SetHomepage(given.address, given.description, given.category);
+        const INT_PTR result = dialog.DoModal();
+        return {result, {dialog.GetAddress(), dialog.GetDescription(), dialog.GetCategory()}};
+    }
+    // The owner's dialog, closed with OK once |person| is done.
+    Homepage RunOwners(const Homepage& given, const std::function<void(HWND)>& person) {
+        return Run(owner, true, given,
+                   [&](HWND dialog) {
+                       person(dialog);
+                       agent.Click(Item(dialog, IDOK));
+                   })
+            .second;
+    }
+    // The topic selection with |code| chosen so far: how it ended and the code it gives.
+    std::pair<INT_PTR, int> Select(int code, const std::function<void(HWND)>& person) {
+        agent.QueueDialogHandler(static_cast<int>(IDD_SELECT_TOPIC), person);
+        CSelectTopicDialog dialog(owner, code, nullptr);
+        const INT_PTR result = dialog.DoModal();
+        return {result, dialog.GetCode()};
+    }
+    // Define Category, with |person| in the topic selection.
+    void Define(HWND dialog, const std::function<void(HWND)>& person) {
+        agent.QueueDialogHandler(static_cast<int>(IDD_SELECT_TOPIC), person);
+        ASSERT_TRUE(agent.Click(Item(dialog, IDC_CATEGORY_DEFINE))) << agent.LastError();
+    }
+    static Lines Tree(HWND dialog, int id = IDC_CATEGORY_TREE) {
+        return TreeLines(Item(dialog, id));
+    }
+    // Which of "Goto HomePage", the tree, "Define Category" and the description a person can use.
+    static std::string Usable(HWND dialog) {
+        std::string usable;
+        for (const int id : {IDC_CATEGORY_GOTO_HOMEPAGE, IDC_CATEGORY_TREE, IDC_CATEGORY_DEFINE,
+                             IDC_CATEGORY_DESCRIPTION}) {
+            const HWND item = Item(dialog, id);
+            usable += IsWindowVisible(item) && IsWindowEnabled(item) ? "1" : "0";
+        }
+        return usable;
+    }
+    static bool ReadOnly(HWND dialog, int id) {
+        return (GetWindowLongPtr(Item(dialog, id), GWL_STYLE) & ES_READONLY) != 0;
+    }
+};
+
+// The topics as the reference client ships them.
+class HomepageCategoryWithTopicsTest : public HomepageCategoryDialogTest {
+    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
+};
+
+TEST_F(HomepageCategoryWithTopicsTest, TheOwnerSeesHisHomepageAndWhatItsAddressAllows) {
+    host->Record(owner)["DefinedHandle"] = "Élodie";
+    Lines seen;
+    const Homepage taken = RunOwners({}, [&](HWND dialog) {
+        seen = {Text(dialog), Text(Item(dialog, IDC_CATEGORY_ADDRESS)),
+                Text(Item(dialog, IDC_CATEGORY_DESCRIPTION)), Usable(dialog)};
+        EXPECT_EQ(Tree(dialog), kTravelJournalsTree);
+        EXPECT_FALSE(ReadOnly(dialog, IDC_CATEGORY_ADDRESS) ||
+                     ReadOnly(dialog, IDC_CATEGORY_DESCRIPTION));
+        // The tree lies under a plain window on top, which takes the mouse.
+        const HWND cover = winport::ChildWindows(dialog).front();
+        RECT covered, tree;
+        GetWindowRect(cover, &covered);
+        GetWindowRect(Item(dialog, IDC_CATEGORY_TREE), &tree);
+        EXPECT_TRUE(Text(cover) == "stam" && IsWindowVisible(cover) && covered == tree);
+        agent.Type(Item(dialog, IDC_CATEGORY_ADDRESS), "");
+        seen.push_back(Usable(dialog));
+        agent.Type(Item(dialog, IDC_CATEGORY_ADDRESS), "www.example.fr");
+        seen.push_back(Usable(dialog));
+    });
+    EXPECT_EQ(seen, (Lines{"Élodie's HomePage Information", kAddress, kDescription, "1111", "0000",
+                           "1111"}));
+    EXPECT_EQ(taken.address, "www.example.fr");
+    EXPECT_EQ(taken.category, kTravelJournals);
+    EXPECT_EQ(host->Count("GetIcon 6"), 1);
+}
+
+TEST_F(HomepageCategoryWithTopicsTest, TheTreeShowsThePathToTheCategory) {
+    const struct {
+        int category;
+        Lines tree;
+        int taken;
+    } cases[] = {
+        // The top topic "Travel" and its section "Travel" are shown once.
+        {kTravelJournals, kTravelJournalsTree, kTravelJournals},
+        {kSailing,
+         {"Sports", "  Individual Sports", "    Water Sports", "      Sailing [bold] [sel]"},
+         kSailing},
+        // The category's own parent shows, whatever its name.
+        {6100, {"Travel", "  Travel [bold] [sel]"}, 6100},
+        {2110, {"Business", "  Small Business [bold] [sel]"}, 2110},
+        // A code the topics do not know is none.
+        {4242, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.category);
+        Lines tree{"untouched"};
+        const Homepage taken = RunOwners({kAddress, kDescription, c.category},
+                                         [&](HWND dialog) { tree = Tree(dialog); });
+        EXPECT_EQ(tree, c.tree);
+        EXPECT_EQ(taken.category, c.taken);
+    }
+}
+
+TEST_F(HomepageCategoryWithTopicsTest, AContactsHomepageIsOnlyShown) {
+    const struct {
+        const char* address;
+        std::string usable;
+        size_t treeItems;
+    } cases[] = {{"", "0001", 0}, {"https://giorgos.example.gr", "1101", 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.address);
+        std::string usable;
+        size_t treeItems = 99;
+        const auto [result, taken] =
+            Run(contact, false, {c.address, kDescription, kSailing}, [&](HWND dialog) {
+                usable = Usable(dialog);
+                treeItems = Tree(dialog).size();
+                EXPECT_TRUE(ReadOnly(dialog, IDC_CATEGORY_ADDRESS) &&
+                            ReadOnly(dialog, IDC_CATEGORY_DESCRIPTION));
+                agent.Click(Item(dialog, IDOK));
+            });
+        EXPECT_EQ(usable, c.usable);
+        EXPECT_EQ(treeItems, c.treeItems);
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(taken.category, kSailing);
+    }
+}
+
+TEST_F(HomepageCategoryWithTopicsTest, OnlyWebPagesAreOpened) {
+    const struct {
+        const char* typed;
+        Lines opened;
+    } cases[] = {
+        {"https://elodie.example.fr/voyages", {"https://elodie.example.fr/voyages"}},
+        {"ftp://files.example.org", {"ftp://files.example.org"}},
+        {" example.org:8080/a ", {"http://example.org:8080/a"}},
+        {"javascript:alert(1)", {}},
+        {"file:///etc/passwd", {}},
+        {"mailto:elodie@example.fr", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        host->ClearCalls();
+        RunOwners({}, [&](HWND dialog) {
+            agent.Type(Item(dialog, IDC_CATEGORY_ADDRESS), c.typed);
+            agent.Click(Item(dialog, IDC_CATEGORY_GOTO_HOMEPAGE));
+        });
+        EXPECT_EQ(OpenedAddresses(), c.opened);
+    }
+    // The directory opens only where the host knows it.
+    host->ClearCalls();
+    const auto directory = [&](HWND dialog) { agent.Click(Item(dialog, IDC_CATEGORY_DIRECTORY)); };
+    RunOwners({}, directory);
+    host->RegisterAddress("Homepage Directory", "https://directory.example/homepages");
+    RunOwners({}, directory);
+    EXPECT_EQ(OpenedAddresses(), Lines{"https://directory.example/homepages"});
+}
+
+TEST_F(HomepageCategoryWithTopicsTest, DefineCategoryKeepsWhatTheOwnerTyped) {
+    Lines seen;
+    const Homepage taken = RunOwners({}, [&](HWND dialog) {
+        agent.Type(Item(dialog, IDC_CATEGORY_DESCRIPTION), "Journal de bord");
+        Define(dialog, [&](HWND selection) {
+            agent.SelectTreeItem(Item(selection, IDC_TOPIC_TREE), kSailingPath);
+            agent.Click(Item(selection, IDOK));
+        });
+        seen = Tree(dialog);
+        seen.push_back(Text(Item(dialog, IDC_CATEGORY_DESCRIPTION)));
+    });
+    EXPECT_EQ(seen, (Lines{"Sports", "  Individual Sports", "    Water Sports",
+                           "      Sailing [bold] [sel]", "Journal de bord"}));
+    EXPECT_EQ(taken.description, "Journal de bord");
+    EXPECT_EQ(taken.category, kSailing);
+}
+
+TEST_F(HomepageCategoryWithTopicsTest, CancelKeepsTheCategorySelectNoneClearsIt) {
+    const struct {
+        int button;
+        std::string usable;
+        int category;
+    } cases[] = {{IDCANCEL, "1111", kTravelJournals}, {IDC_TOPIC_NONE, "1110", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        std::string usable;
+        const Homepage taken = RunOwners({}, [&](HWND dialog) {
+            Define(dialog, [&](HWND selection) {
+                agent.SelectTreeItem(Item(selection, IDC_TOPIC_TREE), kSailingPath);
+                agent.Click(Item(selection, c.button));
+            });
+            usable = Usable(dialog);
+        });
+        EXPECT_EQ(usable, c.usable);
+        EXPECT_EQ(taken.category, c.category);
+    }
+}
+
+TEST_F(HomepageCategoryWithTopicsTest, OnlyATopicOfLevelThreeOrMoreIsChosen) {
+    const struct {
+        int given;
+        Lines clicked;
+        int code;
+        const char* bold;
+    } cases[] = {
+        {0, {}, 0, nullptr},
+        {kTravelJournals,
+         {"Sports", "Sports/Team Sports", "Sports/Team Sports/Football"},
+         kTravelJournals,
+         "    Travel Journals [bold]"},
+        {kTravelJournals, {kSailingPath, "Arts/Visual Arts"}, kSailing, "      Sailing [bold]"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        Lines tree;
+        const auto [result, code] = Select(c.given, [&](HWND dialog) {
+            for (const std::string& path : c.clicked)
+                EXPECT_TRUE(agent.SelectTreeItem(Item(dialog, IDC_TOPIC_TREE), path));
+            tree = Tree(dialog, IDC_TOPIC_TREE);
+            agent.Click(Item(dialog, IDOK));
+        });
+        Lines bold;
+        std::ranges::copy_if(tree, std::back_inserter(bold), [](const std::string& line) {
+            return line.find("[bold]") != std::string::npos;
+        });
+        EXPECT_EQ(bold, c.bold ? Lines{c.bold} : Lines{});
+        EXPECT_EQ(code, c.code);
+    }
+}
+
+TEST_F(HomepageCategoryWithTopicsTest, TheSelectionShowsEveryTopicOnce) {
+    Lines tree;
+    Select(kTravelJournals, [&](HWND dialog) {
+        tree = Tree(dialog, IDC_TOPIC_TREE);
+        agent.Click(Item(dialog, IDCANCEL));
+    });
+    // Every row but the two sections named as their top topics, whose subjects hang there.
+    EXPECT_EQ(tree.size(), 118u);
+    const auto travel = std::ranges::find(tree, "Travel");
+    ASSERT_GE(tree.end() - travel, 4);
+    EXPECT_EQ(Lines(travel, travel + 4),
+              (Lines{"Travel", "  Destinations", "    Africa", "    Asia"}));
+    EXPECT_EQ(std::ranges::count(tree, "  Travel Stories"), 1);
+}
+
+// Without the host's data-list service or its "topic" list nothing can be shown or chosen,
+// and the category stays as it was.
+class HomepageCategoryWithoutTopicsTest : public HomepageCategoryDialogTest,
+                                          public ::testing::WithParamInterface<bool> {};
+
+TEST_P(HomepageCategoryWithoutTopicsTest, TheCategoryStaysAsItWas) {
+    std::optional<ScopedTopicList> service;
+    if (GetParam()) service.emplace(std::nullopt);
+    Lines trees;
+    const Homepage taken = RunOwners({}, [&](HWND dialog) {
+        trees = Tree(dialog);
+        trees.push_back(Usable(dialog));
+        Define(dialog, [&](HWND selection) {
+            for (const std::string& line : Tree(selection, IDC_TOPIC_TREE)) trees.push_back(line);
+            agent.Click(Item(selection, IDOK));
+        });
+    });
+    EXPECT_EQ(trees, Lines{"1110"});
+    EXPECT_EQ(taken.category, kTravelJournals);
+}
+
+INSTANTIATE_TEST_SUITE_P(Host, HomepageCategoryWithoutTopicsTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "NoTopicList" : "NoService"; });
+
+TEST_F(HomepageCategoryDialogTest, ParentsThatLoopOrGoAstrayEndTheWalk) {
+    const ScopedTopicList list(nuvclient::DataTable{
+        Topic(10, 0, 2, "Ring A"),  // Its parent is its own grandchild.
+        Topic(11, 1, 0, "Ring B"),
+        Topic(12, 2, 1, "Ring C"),
+        Topic(13, 3, 2, "Leaf"),
+        Topic(20, 3, 99, "Beyond"),  // A parent outside the table.
+        Topic(30, 0, -1, "Music"),
+        Topic(31, 1, 5, "MUSIC"),
+        Topic(32, 3, 6, "Guitar"),
+        Topic(33, 2, 5, std::nullopt),  // No name: no item, and a path ends there.
+        Topic(34, 3, 8, "Orphan"),
+    });
+    const struct {
+        int category;
+        Lines tree;
+    } paths[] = {
+        {13, {"Ring A", "  Ring B", "    Ring C", "      Leaf [bold] [sel]"}},
+        {20, {"Beyond [bold] [sel]"}},
+        {34, {"Orphan [bold] [sel]"}},
+    };
+    for (const auto& c : paths) {
+        SCOPED_TRACE(c.category);
+        Lines tree;
+        RunOwners({kAddress, kDescription, c.category}, [&](HWND dialog) { tree = Tree(dialog); });
+        EXPECT_EQ(tree, c.tree);
+    }
+    Lines tree;
+    Select(32, [&](HWND dialog) {
+        tree = Tree(dialog, IDC_TOPIC_TREE);
+        agent.Click(Item(dialog, IDOK));
+    });
+    // "MUSIC" is its parent under another case; the rest hang under the nearest item above.
+    EXPECT_EQ(tree, (Lines{"Beyond", "Music", "  Guitar [bold] [sel]", "  Orphan", "Ring A",
+                           "  Ring B", "    Ring C", "      Leaf"}));
+}
+
+}  // namespace
+}  // namespace moduletest

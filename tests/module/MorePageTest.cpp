@@ -1,0 +1,344 @@
+// The More page in the owner's window and in a contact's: age and birth year following each
+// other around the birthday, the birth date's checks, the zodiac sign and the horoscope, the
+// spins, the birthday options, and what Save writes to which section of the record.
+#include <gmock/gmock.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+
+#include "PageTestSupport.h"
+#include "client/host/DataLists.h"
+#include "hostlib/controls/BCStaticBitmap.h"
+#include "hostlib/util/Time.h"
+#include "module/host/HostStringIds.h"
+#include "platform/controls/ComboBoxApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/resources/ResourceChain.h"
+#include "platform/shell/MessageBox.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+using std::chrono::April;
+using std::chrono::February;
+using std::chrono::March;
+using std::chrono::year_month_day;
+using namespace std::chrono_literals;
+
+constexpr int kMoreTab = 3;
+constexpr char kZodiac[] = "https://stars.example/today";
+constexpr winport::StringResource kStrings[] = {
+    {kIncompleteBirthDateText, "The birth date is not whole."},
+    {kIncompleteBirthDateCaption, "Birth Date"},
+};
+constexpr winport::ResourceTable kTable{"more page strings", {}, {}, {}, kStrings};
+
+// Noon, so that the local date is the same wherever the tests run.
+std::chrono::system_clock::time_point NoonOf(year_month_day date) {
+    return std::chrono::sys_days{date} + std::chrono::hours{12};
+}
+
+class MorePageTest : public PageFixture {
+protected:
+    void SetUp() override {
+        PageFixture::SetUp();
+        ASSERT_TRUE(winport::AddResourceTable(kTable));
+        for (BCUserInfo* user : {owner, contact}) {
+            MCVariantPropertySet record = host->Record(user);
+            record["HomeHomepage"] = "https://lodie.example";
+            record["Gender"] = static_cast<unsigned char>(1);
+            record["Language"][0] = static_cast<unsigned char>(0);
+            record["UpdateInfoStatus"] = 0xFFFF;
+        }
+        SetBirth(owner, 0, 0, 0);
+        SetBirth(contact, 0, 0, 0);
+    }
+    void TearDown() override {
+        PageFixture::TearDown();
+        winport::RemoveResourceTable(kTable);
+    }
+
+    void SetBirth(BCUserInfo* user, int day, int month, int year) {
+        MCVariantPropertySet record = host->Record(user);
+        record["BirthDay"] = static_cast<unsigned char>(day);
+        record["BirthMonth"] = static_cast<unsigned char>(month);
+        record["BirthYear"] = static_cast<unsigned short>(year);
+    }
+    HWND OpenMore(BCUserInfo* user) { return OpenPage(user, kMoreTab); }
+    int ZodiacImage() const {
+        return dynamic_cast<BCStaticBitmap*>(CWnd::FromHandlePermanent(Control(IDC_MORE_ZODIAC)))
+            ->GetImage();
+    }
+    unsigned short Status() { return host->Record(owner)["UpdateInfoStatus"]; }
+    void Spin(int id, winport::SpinArrow arrow, int times) {
+        for (int i = 0; i < times; ++i) ASSERT_TRUE(agent.PressSpinArrow(Control(id), arrow));
+    }
+
+    std::optional<BCTime::ScopedNow> m_now{std::in_place, NoonOf(2026y / April / 17)};
+};
+
+TEST_F(MorePageTest, AgeFollowsTheBirthYearAroundTheBirthday) {
+    const struct {
+        year_month_day today;
+        int day, month, year;
+        const char* age;
+    } cases[] = {
+        {2026y / April / 17, 18, 4, 1996, "29"},  // the day before
+        {2026y / April / 17, 17, 4, 1996, "30"},  // the day itself
+        {2026y / April / 17, 16, 4, 1996, "30"},  // the day after
+        {2026y / April / 17, 0, 0, 1996, "30"},   // no day or month
+        {2027y / February / 28, 29, 2, 2000, "26"},
+        {2027y / March / 1, 29, 2, 2000, "27"},
+        {2028y / February / 29, 29, 2, 2000, "28"},
+        {2026y / April / 17, 1, 1, 0, ""},  // no year: no age
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.day << "." << c.month << "." << c.year);
+        m_now.emplace(NoonOf(c.today));
+        for (BCUserInfo* user : {owner, contact}) {
+            SetBirth(user, c.day, c.month, c.year);
+            ASSERT_NE(OpenMore(user), nullptr);
+            EXPECT_EQ(Shown(IDC_MORE_AGE), c.age);
+            EXPECT_EQ(Shown(IDC_MORE_YEAR), c.year ? std::to_string(c.year) : "");
+            DestroyWindow(window);
+        }
+    }
+}
+
+TEST_F(MorePageTest, ATypedAgeGivesTheBirthYear) {
+    ASSERT_NE(OpenMore(owner), nullptr);
+    // No day or month: this year's birthday counts as come.
+    ASSERT_TRUE(agent.Type(Control(IDC_MORE_AGE), "30"));
+    EXPECT_EQ(Shown(IDC_MORE_YEAR), "1996");
+    ASSERT_TRUE(agent.Type(Control(IDC_MORE_AGE), "200"));
+    EXPECT_EQ(Shown(IDC_MORE_YEAR), "1900") << "no year before 1900";
+    // A birthday still to come this year makes the year one earlier.
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_MORE_MONTH), "April"));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_MORE_DAY), "18"));
+    ASSERT_TRUE(agent.Type(Control(IDC_MORE_AGE), "30"));
+    EXPECT_EQ(Shown(IDC_MORE_YEAR), "1995");
+    // And the age typed stays what the person typed.
+    EXPECT_EQ(Shown(IDC_MORE_AGE), "30");
+    Save();
+    MCVariantPropertySet record = host->Record(owner);
+    EXPECT_EQ(static_cast<int>(record["Age"]), 30);
+    EXPECT_EQ(static_cast<unsigned short>(record["BirthYear"]), 1995);
+    EXPECT_EQ(static_cast<unsigned char>(record["BirthMonth"]), 4);
+    EXPECT_EQ(static_cast<unsigned char>(record["BirthDay"]), 18);
+}
+
+TEST_F(MorePageTest, ABirthDateIsWholeOrAbsentAndItsYearInRange) {
+    const struct {
+        const char* year;
+        const char* month;
+        const char* day;
+        const char* box;  // Part of the box's text; null: the page saves.
+    } cases[] = {
+        {"1899", "", "", ""},
+        {"2027", "", "", ""},
+        {"", "May", "3", "The birth date is not whole."},
+        {"1980", "May", "", "The birth date is not whole."},
+        {"1980", "", "", nullptr},
+        {"1980", "May", "3", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.year) + " " + c.month + " " + c.day);
+        ASSERT_NE(OpenMore(owner), nullptr);
+        const size_t boxes = agent.MessageBoxes().size();
+        ASSERT_TRUE(agent.Type(Control(IDC_MORE_YEAR), c.year));
+        if (*c.month) {
+            ASSERT_TRUE(agent.PickComboItem(Control(IDC_MORE_MONTH), c.month));
+        }
+        if (*c.day) {
+            ASSERT_TRUE(agent.PickComboItem(Control(IDC_MORE_DAY), c.day));
+        }
+        Save();
+        if (c.box) {
+            ASSERT_EQ(agent.MessageBoxes().size(), boxes + 1);
+            EXPECT_THAT(agent.MessageBoxes().back().request.text, testing::HasSubstr(c.box));
+        } else {
+            EXPECT_EQ(agent.MessageBoxes().size(), boxes);
+            EXPECT_EQ(std::to_string(static_cast<unsigned short>(host->Record(owner)["BirthYear"])),
+                      c.year);
+        }
+        DestroyWindow(window);
+    }
+}
+
+TEST_F(MorePageTest, TheSignChangesOnItsFirstDayAndOpensTheHoroscope) {
+    host->RegisterAddress("Zodiac", kZodiac);
+    ASSERT_NE(OpenMore(owner), nullptr);
+    // Without a day and a month there is no sign, nothing to read and nothing to tell.
+    EXPECT_EQ(ZodiacImage(), 0);
+    EXPECT_FALSE(Enabled(IDC_MORE_HOROSCOPE));
+    EXPECT_FALSE(Enabled(IDC_MORE_NOTIFY_BIRTHDAY));
+    const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
+                            "July",    "August",   "September", "October", "November", "December"};
+    // The first day of each sign, month by month, and the sign of the day before it.
+    const struct {
+        int firstDay;
+        int sign;
+        int signBefore;
+    } cusps[] = {{20, 11, 10}, {19, 12, 11}, {21, 1, 12}, {20, 2, 1}, {21, 3, 2}, {21, 4, 3},
+                 {23, 5, 4},   {23, 6, 5},   {23, 7, 6},  {23, 8, 7}, {22, 9, 8}, {22, 10, 9}};
+    for (int month = 0; month < 12; ++month) {
+        SCOPED_TRACE(months[month]);
+        ASSERT_TRUE(agent.PickComboItem(Control(IDC_MORE_MONTH), months[month]));
+        ASSERT_TRUE(
+            agent.PickComboItem(Control(IDC_MORE_DAY), std::to_string(cusps[month].firstDay)));
+        EXPECT_EQ(ZodiacImage(), cusps[month].sign);
+        ASSERT_TRUE(
+            agent.PickComboItem(Control(IDC_MORE_DAY), std::to_string(cusps[month].firstDay - 1)));
+        EXPECT_EQ(ZodiacImage(), cusps[month].signBefore);
+    }
+    EXPECT_TRUE(Enabled(IDC_MORE_NOTIFY_BIRTHDAY));
+    ASSERT_TRUE(agent.Type(Control(IDC_MORE_YEAR), "1970"));
+    ASSERT_TRUE(agent.Click(Control(IDC_MORE_HOROSCOPE)));
+    DestroyWindow(window);
+
+    // A contact's date comes from his record.
+    SetBirth(contact, 7, 3, 1970);
+    ASSERT_NE(OpenMore(contact), nullptr);
+    EXPECT_EQ(Shown(IDC_MORE_MONTH_NAME) + "|" + Shown(IDC_MORE_DAY_TEXT), "March|07");
+    ASSERT_TRUE(agent.Click(Control(IDC_MORE_HOROSCOPE)));
+    EXPECT_THAT(OpenedAddresses(),
+                testing::ElementsAre(std::string(kZodiac) + "?date=12211970&sign=9",
+                                     std::string(kZodiac) + "?date=03071970&sign=12"));
+}
+
+TEST_F(MorePageTest, SpinsStayWithinTheirRanges) {
+    ASSERT_NE(OpenMore(owner), nullptr);
+    ASSERT_TRUE(agent.Type(Control(IDC_MORE_YEAR), "2024"));
+    Spin(IDC_MORE_YEAR_SPIN, winport::SpinArrow::Up, 5);
+    EXPECT_EQ(Shown(IDC_MORE_YEAR), "2026");
+    EXPECT_EQ(Shown(IDC_MORE_AGE), "1");
+    Spin(IDC_MORE_AGE_SPIN, winport::SpinArrow::Down, 3);
+    EXPECT_EQ(Shown(IDC_MORE_AGE), "1");
+    Spin(IDC_MORE_AGE_SPIN, winport::SpinArrow::Up, 2);
+    EXPECT_EQ(Shown(IDC_MORE_AGE) + "|" + Shown(IDC_MORE_YEAR), "3|2023");
+    // A field without a number in range starts again at the range's lower end.
+    ASSERT_TRUE(agent.Type(Control(IDC_MORE_YEAR), "18"));
+    Spin(IDC_MORE_YEAR_SPIN, winport::SpinArrow::Up, 1);
+    EXPECT_EQ(Shown(IDC_MORE_YEAR), "1900");
+    DestroyWindow(window);
+
+    SetBirth(contact, 7, 3, 1970);
+    ASSERT_NE(OpenMore(contact), nullptr);
+    EXPECT_FALSE(Enabled(IDC_MORE_REMIND_SPIN)) << "until the reminder is on";
+    ASSERT_TRUE(agent.Tick(Control(IDC_MORE_REMIND)));
+    Spin(IDC_MORE_REMIND_SPIN, winport::SpinArrow::Up, 12);
+    EXPECT_EQ(Shown(IDC_MORE_REMIND_DAYS), "9");
+    Spin(IDC_MORE_REMIND_SPIN, winport::SpinArrow::Down, 12);
+    EXPECT_EQ(Shown(IDC_MORE_REMIND_DAYS), "0");
+}
+
+TEST_F(MorePageTest, AContactsReminderIsKeptAndMayRemindAgain) {
+    SetBirth(contact, 7, 3, 1970);
+    host->Record(contact)["AlreadyRemindedBirthday"] = true;
+    ASSERT_NE(OpenMore(contact), nullptr);
+    ASSERT_TRUE(agent.Tick(Control(IDC_MORE_REMIND)));
+    Spin(IDC_MORE_REMIND_SPIN, winport::SpinArrow::Up, 3);
+    ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
+    MCVariantPropertySet record = host->Record(contact);
+    EXPECT_TRUE(static_cast<bool>(record["BirthDayReminder"]));
+    EXPECT_EQ(static_cast<int>(record["BirthDayReminderDays"]), 3);
+    EXPECT_FALSE(static_cast<bool>(record["AlreadyRemindedBirthday"]));
+
+    // Without a whole birth date there is nothing to be reminded of.
+    SetBirth(contact, 7, 3, 0);
+    ASSERT_NE(OpenMore(contact), nullptr);
+    EXPECT_FALSE(Enabled(IDC_MORE_REMIND));
+    EXPECT_FALSE(Enabled(IDC_MORE_REMIND_DAYS));
+}
+
+// The host's topic list, as the reference client ships it.
+class MorePageWithListsTest : public MorePageTest {
+    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
+};
+
+TEST_F(MorePageWithListsTest, SaveClearsTheBitOfTheSectionItWrites) {
+    ASSERT_NE(OpenMore(owner), nullptr);
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_MORE_GENDER), "Male"));
+    Save();
+    EXPECT_EQ(Status(), 0xFFF7);
+    EXPECT_EQ(static_cast<unsigned char>(host->Record(owner)["Gender"]), 2);
+
+    // The category and its description alone.
+    host->Record(owner)["UpdateInfoStatus"] = 0xFFFF;
+    agent.QueueDialogHandler(static_cast<int>(IDD_HOMEPAGE_CATEGORY), [&](HWND dialog) {
+        agent.QueueDialogHandler(static_cast<int>(IDD_SELECT_TOPIC), [&](HWND topics) {
+            agent.SelectTreeItem(GetDlgItem(topics, IDC_TOPIC_TREE),
+                                 "Arts/Visual Arts/Painting/Watercolour");
+            agent.Click(GetDlgItem(topics, IDOK));
+        });
+        agent.Click(GetDlgItem(dialog, IDC_CATEGORY_DEFINE));
+        agent.Type(GetDlgItem(dialog, IDC_CATEGORY_DESCRIPTION), "Τα βουνά μου");
+        agent.Click(GetDlgItem(dialog, IDOK));
+    });
+    ASSERT_TRUE(agent.Click(Control(IDC_MORE_HOMEPAGE_CATEGORY)));
+    Save();
+    EXPECT_EQ(Status(), 0xFFEF);
+    EXPECT_EQ(std::string(host->Record(owner)["HomepageDescription"]), "Τα βουνά μου");
+    EXPECT_EQ(static_cast<short>(host->Record(owner)["HomepageCategory"]), 2);
+
+    // The birthday notification belongs to no published section.
+    host->Record(owner)["UpdateInfoStatus"] = 0xFFFF;
+    ASSERT_TRUE(agent.Type(Control(IDC_MORE_YEAR), "1980"));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_MORE_MONTH), "May"));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_MORE_DAY), "3"));
+    Save();
+    host->Record(owner)["UpdateInfoStatus"] = 0xFFFF;
+    ASSERT_TRUE(agent.Tick(Control(IDC_MORE_NOTIFY_BIRTHDAY)));
+    Save();
+    EXPECT_EQ(Status(), 0xFFFF);
+    EXPECT_TRUE(static_cast<bool>(host->Record(owner)["BroadcastBDay"]));
+}
+
+TEST_F(MorePageTest, WhatTheListsDoNotKnowOrTheOwnerDidNotTouchIsKept) {
+    MCVariantPropertySet record = host->Record(owner);
+    record["Gender"] = static_cast<unsigned char>(9);
+    record["Language"][0] = static_cast<unsigned char>(250);
+    record["Language"][1] = static_cast<unsigned char>(3);
+    ASSERT_NE(OpenMore(owner), nullptr);
+    ASSERT_TRUE(agent.Type(Control(IDC_MORE_HOMEPAGE), "παράδειγμα.δοκιμή/Ελένη"));
+    ASSERT_TRUE(agent.Click(Control(IDC_MORE_HOMEPAGE_BUTTON)));
+    Save();
+    EXPECT_EQ(static_cast<unsigned char>(record["Gender"]), 9);
+    EXPECT_EQ(static_cast<unsigned char>(record["Language"][0]), 250);
+    EXPECT_EQ(static_cast<unsigned char>(record["Language"][1]), 3);
+    EXPECT_EQ(std::string(record["HomeHomepage"]), "παράδειγμα.δοκιμή/Ελένη");
+    EXPECT_THAT(OpenedAddresses(), testing::ElementsAre("http://παράδειγμα.δοκιμή/Ελένη"));
+}
+
+// The person's birthday is his own day where he is, not in Greenwich.
+TEST_F(MorePageTest, TodayIsTheLocalDate) {
+    const char* zone = std::getenv("TZ");
+    const std::string previous = zone ? zone : "";
+    setenv("TZ", "Asia/Tokyo", 1);
+    tzset();
+    m_now.emplace(std::chrono::sys_days{2026y / April / 17} + std::chrono::hours{23});
+    SetBirth(owner, 18, 4, 1996);
+    ASSERT_NE(OpenMore(owner), nullptr);
+    const std::string age = Shown(IDC_MORE_AGE);
+    zone ? setenv("TZ", previous.c_str(), 1) : unsetenv("TZ");
+    tzset();
+    EXPECT_EQ(age, "30");
+}
+
+TEST_F(MorePageTest, TheWindowCanOpenOnTheHomepageCategory) {
+    bool shown = false;
+    agent.QueueDialogHandler(static_cast<int>(IDD_HOMEPAGE_CATEGORY), [&](HWND dialog) {
+        shown = true;
+        agent.Click(GetDlgItem(dialog, IDCANCEL));
+    });
+    window = OpenOwner(0, true);
+    ASSERT_NE(window, nullptr);
+    winport::PumpMessages();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(SelectedTab(window), kMoreTab);
+}
+
+}  // namespace
+}  // namespace moduletest
