@@ -18,8 +18,9 @@ DWORD StoredByteLength(BSTR text) {
 
 }  // namespace
 
-TEST(BstrTest, KeepsTheWindowsLayout) {
+TEST(BstrTest, KeepsTheWindowsLayoutAndComesFromTheTaskAllocator) {
     const std::size_t live = winport::LiveBstrCount();
+    const std::size_t blocks = winport::LiveTaskMemoryBlocks();
     BSTR text = SysAllocString(u"Ωmega 😀");
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(SysStringLen(text), 8u);
@@ -27,8 +28,10 @@ TEST(BstrTest, KeepsTheWindowsLayout) {
     EXPECT_EQ(std::u16string(text), u"Ωmega 😀");
     EXPECT_EQ(text[8], u'\0');
     EXPECT_EQ(winport::LiveBstrCount(), live + 1);
+    EXPECT_EQ(winport::LiveTaskMemoryBlocks(), blocks + 1);
     SysFreeString(text);
     EXPECT_EQ(winport::LiveBstrCount(), live);
+    EXPECT_EQ(winport::LiveTaskMemoryBlocks(), blocks);
 }
 
 TEST(BstrTest, LengthCountsEmbeddedZerosAndNullGivesZeros) {
@@ -60,12 +63,4 @@ TEST(BstrTest, NullAndForeignPointersAreHandled) {
     SysFreeString(text);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(winport::LiveBstrCount(), live);
-}
-
-TEST(BstrTest, ComesFromTheTaskAllocator) {
-    const std::size_t blocks = winport::LiveTaskMemoryBlocks();
-    BSTR text = SysAllocString(u"shared");
-    EXPECT_EQ(winport::LiveTaskMemoryBlocks(), blocks + 1);
-    SysFreeString(text);
-    EXPECT_EQ(winport::LiveTaskMemoryBlocks(), blocks);
 }

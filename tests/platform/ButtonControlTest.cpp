@@ -97,7 +97,7 @@ TEST_F(ButtonControlTest, MousePressFocusesAndPushesAndOnlyAReleaseInsideClicks)
     EXPECT_TRUE(SequenceIs(spy, {kClicked}));
 }
 
-TEST_F(ButtonControlTest, SpaceKeyPressesAndItsReleaseClicks) {
+TEST_F(ButtonControlTest, SpaceKeyPressesAndItsReleaseClicksButLosingTheFocusEndsThePress) {
     const HWND button = CreateButton(BS_PUSHBUTTON);
     SendMessage(button, WM_KEYUP, VK_SPACE, 0);
     SendMessage(button, WM_KEYDOWN, VK_SPACE, 0);
@@ -105,10 +105,8 @@ TEST_F(ButtonControlTest, SpaceKeyPressesAndItsReleaseClicks) {
     SendMessage(button, WM_KEYUP, VK_SPACE, 0);
     EXPECT_EQ(State(button) & BST_PUSHED, 0);
     EXPECT_TRUE(SequenceIs(spy, {kClicked}));
-}
 
-TEST_F(ButtonControlTest, LosingTheFocusEndsAPressWithoutAClick) {
-    const HWND button = CreateButton(BS_PUSHBUTTON);
+    spy.Clear();
     SendMessage(button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     SetFocus(nullptr);
     SendMessage(button, WM_LBUTTONUP, 0, 0);
@@ -150,7 +148,7 @@ TEST_F(ButtonControlTest, NotifyStyleReportsFocusAndDoubleClicks) {
     EXPECT_TRUE(SequenceIs(spy, {kClicked}));
 }
 
-TEST_F(ButtonControlTest, SetStyleMovesTheDefaultSilently) {
+TEST_F(ButtonControlTest, SetStyleMovesTheDefaultSilentlyAndSetImageAnswersThePreviousImage) {
     const HWND button = CreateButton(BS_DEFPUSHBUTTON | BS_NOTIFY | WS_TABSTOP);
     SendMessage(button, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     EXPECT_EQ(
@@ -160,17 +158,14 @@ TEST_F(ButtonControlTest, SetStyleMovesTheDefaultSilently) {
     SendMessage(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     EXPECT_EQ(SendMessage(button, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
     EXPECT_TRUE(SequenceIs(spy, {}));
-}
 
-TEST_F(ButtonControlTest, SetImageAnswersThePreviousImage) {
-    const HWND button = CreateButton(BS_PUSHBUTTON | BS_ICON);
-    const LPARAM first = 0x1000;
-    EXPECT_EQ(SendMessage(button, BM_SETIMAGE, IMAGE_ICON, first), 0);
-    EXPECT_EQ(SendMessage(button, BM_SETIMAGE, IMAGE_BITMAP, 0x2000), first);
-    EXPECT_EQ(SendMessage(button, BM_GETIMAGE, IMAGE_BITMAP, 0), 0x2000);
-    EXPECT_EQ(SendMessage(button, BM_SETIMAGE, IMAGE_ENHMETAFILE, 0x3000), 0);
+    const HWND image = CreateButton(BS_PUSHBUTTON | BS_ICON);
+    EXPECT_EQ(SendMessage(image, BM_SETIMAGE, IMAGE_ICON, 0x1000), 0);
+    EXPECT_EQ(SendMessage(image, BM_SETIMAGE, IMAGE_BITMAP, 0x2000), 0x1000);
+    EXPECT_EQ(SendMessage(image, BM_GETIMAGE, IMAGE_BITMAP, 0), 0x2000);
+    EXPECT_EQ(SendMessage(image, BM_SETIMAGE, IMAGE_ENHMETAFILE, 0x3000), 0);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(SendMessage(button, BM_GETIMAGE, IMAGE_BITMAP, 0), 0x2000);
+    EXPECT_EQ(SendMessage(image, BM_GETIMAGE, IMAGE_BITMAP, 0), 0x2000);
 }
 
 class RadioGroupTest : public ButtonControlTest {
@@ -202,15 +197,13 @@ TEST_F(RadioGroupTest, ClickChecksTheRadioAndUnchecksTheRestOfItsGroupOnly) {
     EXPECT_TRUE(SequenceIs(spy, {"parent WM_COMMAND BN_CLICKED 2"}));
 }
 
-TEST_F(RadioGroupTest, SetCheckLeavesTheOtherRadiosAlone) {
+TEST_F(RadioGroupTest, SetCheckLeavesTheOtherRadiosAloneAndClicksLeaveHiddenOrDisabledOnes) {
     SendMessage(radio[1], BM_SETCHECK, BST_CHECKED, 0);
     SendMessage(radio[2], BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_EQ(Checks(), (std::vector<LRESULT>{1, 1, 0, 0, 0}));
     EXPECT_TRUE(SequenceIs(spy, {}));
-}
 
-TEST_F(RadioGroupTest, HiddenOrDisabledMembersKeepTheirCheck) {
-    SendMessage(radio[1], BM_SETCHECK, BST_CHECKED, 0);
+    SendMessage(radio[2], BM_SETCHECK, BST_UNCHECKED, 0);
     SendMessage(radio[3], BM_SETCHECK, BST_CHECKED, 0);
     ShowWindow(radio[1], SW_HIDE);
     EnableWindow(radio[3], FALSE);
@@ -237,7 +230,7 @@ TEST_F(ButtonControlTest, ParentDestroyingTheButtonInsideANotificationEndsTheCli
     for (const auto& [code, sequence] : cases) {
         SetFocus(nullptr);
         const HWND button = CreateButton(BS_AUTOCHECKBOX | BS_NOTIFY);
-        DestroyOnNotification destroyer(parent, code);
+        const MessageHook destroyer = DestroyOnNotification(parent, code);
         SendMessage(button, BM_CLICK, 0, 0);
         EXPECT_FALSE(IsWindow(button));
         EXPECT_TRUE(SequenceIs(spy, sequence));

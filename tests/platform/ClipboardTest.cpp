@@ -67,7 +67,7 @@ TEST_F(ClipboardTest, TextCopiedIsReadBack) {
     EXPECT_TRUE(CloseClipboard());
 }
 
-TEST_F(ClipboardTest, EmptyingFreesTheBlocksTheClipboardOwns) {
+TEST_F(ClipboardTest, EmptyingOrReplacingFreesTheBlocksTheClipboardOwns) {
     ASSERT_TRUE(OpenClipboard(kWindow));
     ASSERT_TRUE(EmptyClipboard());
     const HGLOBAL text = TextBlock("text");
@@ -82,9 +82,7 @@ TEST_F(ClipboardTest, EmptyingFreesTheBlocksTheClipboardOwns) {
     EXPECT_EQ(CountClipboardFormats(), 0);
     EXPECT_EQ(winport::ClipboardText(), std::nullopt);
     EXPECT_TRUE(CloseClipboard());
-}
 
-TEST_F(ClipboardTest, ReplacingAFormatFreesTheOldBlock) {
     PutText(kWindow, "first");
     ASSERT_TRUE(OpenClipboard(kWindow));
     const HGLOBAL second = TextBlock("second");
@@ -114,7 +112,7 @@ TEST_F(ClipboardTest, CallsThatNeedTheClipboardOpenFailWithoutIt) {
     EXPECT_EQ(GlobalFree(block), nullptr);
 }
 
-TEST_F(ClipboardTest, OnlyTheWindowThatOpenedItMayOpenItAgain) {
+TEST_F(ClipboardTest, OnlyTheOpeningWindowMayOpenItAgainAndEmptyingMakesItTheOwner) {
     ASSERT_TRUE(OpenClipboard(kWindow));
     EXPECT_TRUE(OpenClipboard(kWindow));
     EXPECT_FALSE(OpenClipboard(kOtherWindow));
@@ -129,9 +127,7 @@ TEST_F(ClipboardTest, OnlyTheWindowThatOpenedItMayOpenItAgain) {
     EXPECT_FALSE(OpenClipboard(kWindow));
     EXPECT_TRUE(CloseClipboard());
     EXPECT_FALSE(CloseClipboard());
-}
 
-TEST_F(ClipboardTest, EmptyingMakesTheOpeningWindowTheOwner) {
     ASSERT_TRUE(OpenClipboard(kWindow));
     EXPECT_EQ(GetClipboardOwner(), nullptr);
     ASSERT_TRUE(EmptyClipboard());

@@ -25,11 +25,7 @@ constexpr int kFieldHeight = 24;
 class ComboBoxTest : public ControlParentTest {
 protected:
     HWND CreateCombo(DWORD style, int height = 100) {
-        const HWND combo = CreateWindowEx(
-            0, "ComboBox", "", WS_CHILD | WS_VISIBLE | style, 0, 0, 120, height, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboId)), nullptr, nullptr);
-        EXPECT_NE(combo, nullptr) << GetLastErrorText();
-        return combo;
+        return CreateControl("ComboBox", style, kComboId, "combo", "", 120, height);
     }
     HWND CreateFilled(DWORD style, const std::vector<const char*>& texts) {
         const HWND combo = CreateCombo(style);
@@ -38,19 +34,15 @@ protected:
         return combo;
     }
     static LRESULT Add(HWND combo, const char* text) {
-        return SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        return SendMessage(combo, CB_ADDSTRING, 0, Ptr(text));
     }
     static Lines Texts(HWND combo) {
-        Lines texts;
-        for (int i = 0; i < SendMessage(combo, CB_GETCOUNT, 0, 0); ++i) {
-            std::string text(static_cast<size_t>(SendMessage(combo, CB_GETLBTEXTLEN, i, 0)), '\0');
-            SendMessage(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-            texts.push_back(text);
-        }
-        return texts;
+        return ItemTexts(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
     }
     static LRESULT Selection(HWND combo) { return SendMessage(combo, CB_GETCURSEL, 0, 0); }
+    static LRESULT Dropped(HWND combo) { return SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0); }
     static HWND Edit(HWND combo) { return GetDlgItem(combo, kComboEditId); }
+    static void Key(HWND hwnd, UINT key) { SendMessage(hwnd, WM_KEYDOWN, key, 0); }
     static int ClientHeight(HWND hwnd) {
         RECT client{};
         GetClientRect(hwnd, &client);
@@ -77,13 +69,11 @@ TEST_F(ComboBoxTest, KindsShapeTheWindowAndTheEditableOnesKeepAnEdit) {
     EXPECT_EQ(Edit(dropList), nullptr);
     // The height a drop-down is created with is the room its list takes when it drops.
     RECT dropped{};
-    EXPECT_EQ(
-        SendMessage(dropDown, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)),
-        TRUE);
+    EXPECT_EQ(SendMessage(dropDown, CB_GETDROPPEDCONTROLRECT, 0, Ptr(&dropped)), TRUE);
     EXPECT_EQ(dropped.bottom - dropped.top, 120);
     MoveWindow(dropDown, 0, 0, 120, 200, FALSE);
     EXPECT_EQ(ClientHeight(dropDown), kFieldHeight);
-    SendMessage(dropDown, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    SendMessage(dropDown, CB_GETDROPPEDCONTROLRECT, 0, Ptr(&dropped));
     EXPECT_EQ(dropped.bottom - dropped.top, 200);
     EXPECT_EQ(SendMessage(dropList, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 20), CB_OKAY);
     EXPECT_EQ(ClientHeight(dropList), 26);
@@ -115,7 +105,7 @@ TEST_P(ComboPickTest, APersonsPickNotifiesAndTheProgramsSelectionDoesNot) {
     ASSERT_TRUE(agent.PickComboItem(combo, "beta")) << agent.LastError();
     EXPECT_EQ(Selection(combo), 1);
     EXPECT_EQ(GetWindowTextUtf8(combo), "Beta");
-    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(Dropped(combo), FALSE);
     EXPECT_EQ(log.Log(), GetParam().pick);
 
     log.Clear();
@@ -127,16 +117,15 @@ TEST_P(ComboPickTest, APersonsPickNotifiesAndTheProgramsSelectionDoesNot) {
 
 // A click on an item of the dropped list: Wine's comctl32 combo.c sends CBN_SELENDOK and
 // CBN_CLOSEUP before CBN_SELCHANGE; a simple combo has no list to close.
+const Lines kDroppedPick = {"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELENDOK", "CBN_CLOSEUP",
+                            "CBN_SELCHANGE"};
+
 INSTANTIATE_TEST_SUITE_P(
     Kinds, ComboPickTest,
-    ::testing::Values(
-        PickCase{"DropDownList",
-                 CBS_DROPDOWNLIST,
-                 {"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELENDOK", "CBN_CLOSEUP", "CBN_SELCHANGE"}},
-        PickCase{"DropDown",
-                 CBS_DROPDOWN,
-                 {"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELENDOK", "CBN_CLOSEUP", "CBN_SELCHANGE"}},
-        PickCase{"Simple", CBS_SIMPLE, {"CBN_SETFOCUS", "CBN_SELENDOK", "CBN_SELCHANGE"}}),
+    ::testing::Values(PickCase{"DropDownList", CBS_DROPDOWNLIST, kDroppedPick},
+                      PickCase{"DropDown", CBS_DROPDOWN, kDroppedPick},
+                      PickCase{
+                          "Simple", CBS_SIMPLE, {"CBN_SETFOCUS", "CBN_SELENDOK", "CBN_SELCHANGE"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ComboBoxTest, SelChangeSeesTheNewSelectionWhileTheEditStillShowsTheOldText) {
@@ -186,7 +175,7 @@ TEST_F(ComboBoxTest, DropDownListTextSelectsTheItemThatReadsSo) {
     EXPECT_EQ(Selection(combo), 1);
     EXPECT_EQ(GetWindowTextUtf8(combo), "Beta");
     EXPECT_EQ(GetWindowTextLength(combo), 4);
-    EXPECT_EQ(SendMessage(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Bet")), CB_ERR);
+    EXPECT_EQ(SendMessage(combo, WM_SETTEXT, 0, Ptr("Bet")), CB_ERR);
     EXPECT_EQ(SendMessage(combo, WM_SETTEXT, 0, 0), CB_ERR);
     EXPECT_EQ(Selection(combo), 1);
     EXPECT_EQ(log.Log(), Lines{});
@@ -194,22 +183,18 @@ TEST_F(ComboBoxTest, DropDownListTextSelectsTheItemThatReadsSo) {
 
 TEST_F(ComboBoxTest, KeysPickFromAClosedListAndMoveThroughAnOpenOne) {
     const HWND combo = CreateFilled(CBS_DROPDOWNLIST, {"apple", "banana", "cherry", "cranberry"});
-    SendMessage(combo, WM_KEYDOWN, VK_DOWN, 0);
+    Key(combo, VK_DOWN);
     EXPECT_EQ(Selection(combo), 0);
     EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE"}));
     log.Clear();
     SendMessage(combo, WM_CHAR, 'C', 0);
     SendMessage(combo, WM_CHAR, 'c', 0);
     EXPECT_EQ(Selection(combo), 3);
-    SendMessage(combo, WM_KEYDOWN, VK_END, 0);  // Already the last: nothing to tell.
+    Key(combo, VK_END);  // Already the last: nothing to tell.
     EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_SELCHANGE"}));
 
     log.Clear();
-    SendMessage(combo, WM_KEYDOWN, VK_F4, 0);
-    SendMessage(combo, WM_KEYDOWN, VK_UP, 0);
-    SendMessage(combo, WM_KEYDOWN, VK_RETURN, 0);
-    SendMessage(combo, WM_KEYDOWN, VK_F4, 0);
-    SendMessage(combo, WM_KEYDOWN, VK_ESCAPE, 0);
+    for (const UINT key : {VK_F4, VK_UP, VK_RETURN, VK_F4, VK_ESCAPE}) Key(combo, key);
     EXPECT_EQ(Selection(combo), 2);
     EXPECT_EQ(log.Log(), (Lines{"CBN_DROPDOWN", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_CLOSEUP",
                                 "CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_CLOSEUP"}));
@@ -217,15 +202,15 @@ TEST_F(ComboBoxTest, KeysPickFromAClosedListAndMoveThroughAnOpenOne) {
 
 TEST_F(ComboBoxTest, TheEditHandsTheListKeysToItsComboAndKeepsTheOthers) {
     const HWND combo = CreateFilled(CBS_DROPDOWN, {"apple", "banana"});
-    SendMessage(Edit(combo), WM_KEYDOWN, VK_DOWN, 0);
-    SendMessage(Edit(combo), WM_KEYDOWN, VK_DOWN, 0);
+    Key(Edit(combo), VK_DOWN);
+    Key(Edit(combo), VK_DOWN);
     EXPECT_EQ(Selection(combo), 1);
     EXPECT_EQ(GetWindowTextUtf8(combo), "banana");
-    SendMessage(Edit(combo), WM_KEYDOWN, VK_F4, 0);
-    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), TRUE);
-    SendMessage(Edit(combo), WM_KEYDOWN, VK_F4, 0);
+    Key(Edit(combo), VK_F4);
+    EXPECT_EQ(Dropped(combo), TRUE);
+    Key(Edit(combo), VK_F4);
     // Home moves the caret in the text, not the selection in the list.
-    SendMessage(Edit(combo), WM_KEYDOWN, VK_HOME, 0);
+    Key(Edit(combo), VK_HOME);
     EXPECT_EQ(SendMessage(combo, CB_GETEDITSEL, 0, 0), MAKELONG(0, 0));
     EXPECT_EQ(Selection(combo), 1);
     EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_SELCHANGE",
@@ -234,8 +219,8 @@ TEST_F(ComboBoxTest, TheEditHandsTheListKeysToItsComboAndKeepsTheOthers) {
     // A simple combo's list is always open: Up moves through it, F4 opens nothing.
     const HWND simple = CreateFilled(CBS_SIMPLE, {"apple", "banana"});
     SendMessage(simple, CB_SETCURSEL, 1, 0);
-    SendMessage(Edit(simple), WM_KEYDOWN, VK_F4, 0);
-    SendMessage(Edit(simple), WM_KEYDOWN, VK_UP, 0);
+    Key(Edit(simple), VK_F4);
+    Key(Edit(simple), VK_UP);
     EXPECT_EQ(GetWindowTextUtf8(simple), "apple");
     EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE"}));
 
@@ -243,29 +228,29 @@ TEST_F(ComboBoxTest, TheEditHandsTheListKeysToItsComboAndKeepsTheOthers) {
     const HWND lone = CreateWindowEx(0, "Edit", "", WS_CHILD, 0, 0, 50, 20, parent,
                                      reinterpret_cast<HMENU>(kComboEditId), nullptr, nullptr);
     log.Clear();
-    SendMessage(lone, WM_KEYDOWN, VK_DOWN, 0);
+    Key(lone, VK_DOWN);
     EXPECT_EQ(log.Log(), Lines{});
 }
 
 TEST_F(ComboBoxTest, OpeningAndClosingTheListNotifiesForAPersonAndForTheProgram) {
     const HWND combo = CreateFilled(CBS_DROPDOWNLIST, {"a", "b"});
     EXPECT_EQ(SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0), TRUE);
-    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), TRUE);
+    EXPECT_EQ(Dropped(combo), TRUE);
     SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);  // Already down.
     SendMessage(combo, CB_SHOWDROPDOWN, FALSE, 0);
     EXPECT_EQ(log.Log(), (Lines{"CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_CLOSEUP"}));
 
     log.Clear();
     ASSERT_TRUE(agent.OpenDropDown(combo));
-    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), TRUE);
+    EXPECT_EQ(Dropped(combo), TRUE);
     ASSERT_TRUE(agent.CloseDropDown(combo));
-    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(Dropped(combo), FALSE);
     EXPECT_EQ(log.Log(),
               (Lines{"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_CLOSEUP"}));
 
     const HWND simple = CreateFilled(CBS_SIMPLE, {"a"});
     EXPECT_EQ(SendMessage(simple, CB_SHOWDROPDOWN, TRUE, 0), TRUE);
-    EXPECT_EQ(SendMessage(simple, CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(Dropped(simple), FALSE);
     EXPECT_FALSE(agent.OpenDropDown(simple));
     EXPECT_EQ(agent.LastError(), "ComboBox 50 has no drop-down list");
     EXPECT_FALSE(agent.TypeInCombo(combo, "x"));
@@ -282,14 +267,13 @@ TEST_F(ComboBoxTest, FocusIsReportedOnceForTheComboAndItsEdit) {
     EXPECT_EQ(GetFocus(), Edit(editable));
     DWORD start = 9;
     DWORD end = 9;
-    EXPECT_EQ(SendMessage(editable, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
-                          reinterpret_cast<LPARAM>(&end)),
+    EXPECT_EQ(SendMessage(editable, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end)),
               MAKELONG(0, 5));
     EXPECT_EQ(end, 5u);
     SendMessage(dropList, CB_SHOWDROPDOWN, TRUE, 0);
     SetFocus(dropList);
     SetFocus(nullptr);
-    EXPECT_EQ(SendMessage(dropList, CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(Dropped(dropList), FALSE);
     EXPECT_EQ(log.Log(),
               (Lines{"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_KILLFOCUS",
                      "CBN_SETFOCUS", "CBN_SELENDCANCEL", "CBN_CLOSEUP", "CBN_KILLFOCUS"}));
@@ -305,12 +289,12 @@ TEST_F(ComboBoxTest, BadInputAnswersCbErrAndChangesNothing) {
         LPARAM lParam;
         DWORD error;
     } cases[] = {
-        {CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(buffer), ERROR_INVALID_INDEX},
+        {CB_GETLBTEXT, 3, Ptr(buffer), ERROR_INVALID_INDEX},
         {CB_GETLBTEXTLEN, 3, 0, ERROR_INVALID_INDEX},
         {CB_GETITEMDATA, static_cast<WPARAM>(-2), 0, ERROR_INVALID_INDEX},
         {CB_SETITEMDATA, 3, 5, ERROR_INVALID_INDEX},
         {CB_DELETESTRING, 3, 0, ERROR_INVALID_INDEX},
-        {CB_INSERTSTRING, 4, reinterpret_cast<LPARAM>("x"), ERROR_INVALID_INDEX},
+        {CB_INSERTSTRING, 4, Ptr("x"), ERROR_INVALID_INDEX},
         {CB_SETCURSEL, 3, 0, ERROR_INVALID_INDEX},
         {CB_SETTOPINDEX, 3, 0, ERROR_INVALID_INDEX},
         {CB_ADDSTRING, 0, 0, ERROR_INVALID_PARAMETER},
@@ -340,13 +324,12 @@ TEST_F(ComboBoxTest, BadInputAnswersCbErrAndChangesNothing) {
     EXPECT_EQ(SendMessage(dropList, CB_LIMITTEXT, 5, 0), TRUE);
 }
 
-TEST_F(ComboBoxTest, SortedInsertAndSearchesWrapIgnoringCase) {
+TEST_F(ComboBoxTest, SortedInsertSearchesWrapIgnoringCaseAndItemDataFollowsItsItem) {
     const HWND combo = CreateCombo(CBS_DROPDOWNLIST | CBS_SORT);
     for (const char* text : {"zulu", "Écho", "delta", "Ωmega", "echo", "Alpha"}) Add(combo, text);
     EXPECT_EQ(Texts(combo), (Lines{"Alpha", "delta", "echo", "Écho", "zulu", "Ωmega"}));
     const auto find = [combo](UINT message, int start, const char* text) {
-        return SendMessage(combo, message, static_cast<WPARAM>(start),
-                           reinterpret_cast<LPARAM>(text));
+        return SendMessage(combo, message, static_cast<WPARAM>(start), Ptr(text));
     };
     EXPECT_EQ(find(CB_FINDSTRING, -1, "E"), 2);
     EXPECT_EQ(find(CB_FINDSTRING, 2, "e"), 2) << "the search wraps back to its start";
@@ -358,19 +341,18 @@ TEST_F(ComboBoxTest, SortedInsertAndSearchesWrapIgnoringCase) {
     EXPECT_EQ(find(CB_SELECTSTRING, -1, "x"), CB_ERR);
     EXPECT_EQ(Selection(combo), 5);
     EXPECT_EQ(log.Log(), Lines{});
-}
 
-TEST_F(ComboBoxTest, ItemDataIsFoundByItsTextAndDeletedItemsWithDataAreReported) {
-    const HWND combo = CreateCombo(CBS_DROPDOWNLIST | CBS_SORT);
-    SendMessage(combo, CB_SETITEMDATA, Add(combo, "Germany"), 49);
-    SendMessage(combo, CB_SETITEMDATA, Add(combo, "France"), 33);
-    SendMessage(combo, CB_SETITEMDATA, Add(combo, ""), 0xFFFFFFFF);
-    const LRESULT france = SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>("FRANCE"));
+    const HWND countries = CreateCombo(CBS_DROPDOWNLIST | CBS_SORT);
+    SendMessage(countries, CB_SETITEMDATA, Add(countries, "Germany"), 49);
+    SendMessage(countries, CB_SETITEMDATA, Add(countries, "France"), 33);
+    SendMessage(countries, CB_SETITEMDATA, Add(countries, ""), 0xFFFFFFFF);
+    const LRESULT france =
+        SendMessage(countries, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), Ptr("FRANCE"));
     EXPECT_EQ(france, 1);
-    EXPECT_EQ(SendMessage(combo, CB_GETITEMDATA, france, 0), 33);
-    EXPECT_EQ(static_cast<int>(SendMessage(combo, CB_GETITEMDATA, 0, 0)), -1);
-    DestroyWindow(combo);
+    EXPECT_EQ(SendMessage(countries, CB_GETITEMDATA, france, 0), 33);
+    EXPECT_EQ(static_cast<int>(SendMessage(countries, CB_GETITEMDATA, 0, 0)), -1);
+    // Deleted items that carry data are reported.
+    DestroyWindow(countries);
     EXPECT_EQ(log.Log(),
               (Lines{"WM_DELETEITEM ODT_COMBOBOX 2 data=49", "WM_DELETEITEM ODT_COMBOBOX 1 data=33",
                      "WM_DELETEITEM ODT_COMBOBOX 0 data=4294967295"}));
@@ -431,7 +413,7 @@ TEST_F(ComboBoxTest, ParentDestroyingTheComboInsideANotificationEndsThePick) {
 
     const HWND keyed = CreateFilled(CBS_DROPDOWNLIST, {"a", "b"});
     log.DestroyOn(CBN_SELENDOK);
-    SendMessage(keyed, WM_KEYDOWN, VK_DOWN, 0);
+    Key(keyed, VK_DOWN);
     EXPECT_FALSE(IsWindow(keyed));
     EXPECT_EQ(log.Log(), Lines{"CBN_SELENDOK"});
 }

@@ -29,7 +29,7 @@ TEST_F(DeviceContextTest, ScreenDcReportsTheLogicalResolutionAndScreen) {
     EXPECT_EQ(ReleaseDC(nullptr, dc), 1);
 }
 
-TEST_F(DeviceContextTest, EveryDcCountsUntilReleasedOnce) {
+TEST_F(DeviceContextTest, EveryDcCountsUntilReleasedOnceAndOnlyADcAnswersGetDeviceCaps) {
     const std::size_t before = winport::LiveGdiObjectCount();
     const HDC first = GetDC(nullptr);
     const HDC second = GetDC(reinterpret_cast<HWND>(0x1230));
@@ -44,9 +44,7 @@ TEST_F(DeviceContextTest, EveryDcCountsUntilReleasedOnce) {
     EXPECT_EQ(GetDeviceCaps(first, LOGPIXELSX), 0);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
     EXPECT_EQ(ReleaseDC(nullptr, second), 1);
-}
 
-TEST_F(DeviceContextTest, OnlyADcAnswersGetDeviceCaps) {
     const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     EXPECT_EQ(GetDeviceCaps(reinterpret_cast<HDC>(brush), LOGPIXELSX), 0);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);

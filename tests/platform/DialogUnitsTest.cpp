@@ -20,24 +20,17 @@ protected:
     }
 };
 
-TEST_F(DialogUnitsTest, DialogFontBaseUnitsFollowTheResolution) {
+TEST_F(DialogUnitsTest, BaseUnitsFollowTheFontAndTheResolution) {
     EXPECT_EQ(DialogFontUnits(), kShellDlgAt96);
-    winport::ScopedLogicalPixelsPerInch dpi(120);
-    EXPECT_EQ(DialogFontUnits(), (SIZE{7, 16}));
-}
-
-TEST_F(DialogUnitsTest, SystemFontGivesTheClassicDialogBaseUnits) {
-    EXPECT_EQ(winport::DialogBaseUnits(nullptr), (SIZE{8, 16}));
+    EXPECT_EQ(winport::DialogBaseUnits(nullptr), (SIZE{8, 16}));  // The system font's.
     EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(8, 16));
-    winport::ScopedLogicalPixelsPerInch dpi(120);
-    EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(10, 20));
-}
-
-TEST_F(DialogUnitsTest, BaseUnitsOfANonFontAreZero) {
     const HBRUSH brush = CreateSolidBrush(0);
     EXPECT_EQ(winport::DialogBaseUnits(reinterpret_cast<HFONT>(brush)), (SIZE{0, 0}));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
     EXPECT_TRUE(DeleteObject(brush));
+    winport::ScopedLogicalPixelsPerInch dpi(120);
+    EXPECT_EQ(DialogFontUnits(), (SIZE{7, 16}));
+    EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(10, 20));
 }
 
 struct MappingCase {
@@ -45,7 +38,7 @@ struct MappingCase {
     RECT pixels;
 };
 
-TEST_F(DialogUnitsTest, MapsEdgesAsMapDialogRectAt96Dpi) {
+TEST_F(DialogUnitsTest, MapsEdgesAsMapDialogRectAndTemplateItemsByOriginAndSize) {
     const MappingCase kCases[] = {
         {{0, 0, 50, 14}, {0, 0, 75, 23}},      // a standard push button
         {{7, 7, 57, 21}, {11, 11, 86, 34}},    // the same button at the standard margin
@@ -59,9 +52,7 @@ TEST_F(DialogUnitsTest, MapsEdgesAsMapDialogRectAt96Dpi) {
             << "dialog units " << c.dialogUnits.left << "," << c.dialogUnits.top << ","
             << c.dialogUnits.right << "," << c.dialogUnits.bottom;
     }
-}
 
-TEST_F(DialogUnitsTest, TemplateItemsMapOriginAndSizeSeparately) {
     EXPECT_EQ(winport::DialogItemToPixels(7, 7, 50, 14, kShellDlgAt96), (RECT{11, 11, 86, 34}));
     // Half pixels round up in the origin and in the size alike, so the edges differ from a
     // mapping of the edges.

@@ -42,27 +42,13 @@ TEST(DynamicLibraryTest, AttachRegistersResourcesUntilTheLastReferenceGoes) {
     EXPECT_TRUE(FreeLibrary(again));
 }
 
-TEST(DynamicLibraryTest, RefusedAttachMakesTheLoadFailAndLeavesNothingBehind) {
+TEST(DynamicLibraryTest, RefusedAttachesBadPathsAndBadHandlesFailClearly) {
     SetLastError(0);
     EXPECT_EQ(LoadLibrary(NUV_FIXTURE_INVALID_EXTENSION), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_DLL_INIT_FAILED);
     EXPECT_NE(winport::GetLastErrorText().find(NUV_FIXTURE_INVALID_EXTENSION), std::string::npos);
     EXPECT_EQ(winport::FindDialogTemplate(7701), nullptr);
-}
 
-TEST(DynamicLibraryTest, LibraryWithoutEntryCallbackLoadsAndExports) {
-    HMODULE library = LoadLibrary(NUV_FIXTURE_PLAIN);
-    ASSERT_NE(library, nullptr) << winport::GetLastErrorText();
-    EXPECT_EQ(Call(library, "FixtureAnswer"), 42);
-    EXPECT_TRUE(DisableThreadLibraryCalls(library));
-
-    EXPECT_EQ(GetProcAddress(library, "NoSuchExport"), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_PROC_NOT_FOUND);
-    EXPECT_NE(winport::GetLastErrorText().find("NoSuchExport"), std::string::npos);
-    EXPECT_TRUE(FreeLibrary(library));
-}
-
-TEST(DynamicLibraryTest, BadPathsAndHandlesFailClearly) {
     EXPECT_EQ(LoadLibrary("/nonexistent/libnothing.so"), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
     EXPECT_NE(winport::GetLastErrorText().find("libnothing.so"), std::string::npos);
@@ -76,6 +62,18 @@ TEST(DynamicLibraryTest, BadPathsAndHandlesFailClearly) {
     EXPECT_EQ(GetProcAddress(bogus, "FixtureAnswer"), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
     EXPECT_FALSE(DisableThreadLibraryCalls(bogus));
+}
+
+TEST(DynamicLibraryTest, LibraryWithoutEntryCallbackLoadsAndExports) {
+    HMODULE library = LoadLibrary(NUV_FIXTURE_PLAIN);
+    ASSERT_NE(library, nullptr) << winport::GetLastErrorText();
+    EXPECT_EQ(Call(library, "FixtureAnswer"), 42);
+    EXPECT_TRUE(DisableThreadLibraryCalls(library));
+
+    EXPECT_EQ(GetProcAddress(library, "NoSuchExport"), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_PROC_NOT_FOUND);
+    EXPECT_NE(winport::GetLastErrorText().find("NoSuchExport"), std::string::npos);
+    EXPECT_TRUE(FreeLibrary(library));
 }
 
 }  // namespace

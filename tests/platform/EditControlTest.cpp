@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ControlTestSupport.h"
-#include "platform/controls/EditState.h"
+#include "platform/controls/edit/EditState.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/shell/Clipboard.h"
@@ -17,7 +17,8 @@ constexpr int kEditId = 30;
 const std::string kUpdate = "parent WM_COMMAND EN_UPDATE 30";
 const std::string kChange = "parent WM_COMMAND EN_CHANGE 30";
 const std::string kMaxText = "parent WM_COMMAND EN_MAXTEXT 30";
-const std::vector<std::string> kOneChange = {kUpdate, kChange};
+const Lines kOneChange = {kUpdate, kChange};
+const Lines kTwoChanges = {kUpdate, kChange, kUpdate, kChange};
 
 class EditControlTest : public ControlParentTest {
 protected:
@@ -32,6 +33,10 @@ protected:
     static void Select(HWND edit, WPARAM start, LPARAM end) {
         SendMessage(edit, EM_SETSEL, start, end);
     }
+    static void Key(HWND edit, UINT key) { SendMessage(edit, WM_KEYDOWN, key, 0); }
+    static void ReplaceSel(HWND edit, const char* text) {
+        SendMessage(edit, EM_REPLACESEL, TRUE, Ptr(text));
+    }
     static EditState State(HWND edit) {
         const std::optional<EditState> state = GetEditState(edit);
         EXPECT_TRUE(state.has_value());
@@ -39,15 +44,6 @@ protected:
     }
     static LRESULT Modified(HWND edit) { return SendMessage(edit, EM_GETMODIFY, 0, 0); }
 };
-
-TEST_F(EditControlTest, EachTypedCharacterSendsUpdateThenChange) {
-    const HWND edit = CreateEdit();
-    Type(edit, U"ab");
-    EXPECT_EQ(GetWindowTextUtf8(edit), "ab");
-    EXPECT_EQ(State(edit).caret, 2u);
-    EXPECT_EQ(Modified(edit), TRUE);
-    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange}));
-}
 
 TEST_F(EditControlTest, SetTextNotifiesASingleLineEditOnlyAndClearsModify) {
     const HWND single = CreateEdit();
@@ -57,7 +53,7 @@ TEST_F(EditControlTest, SetTextNotifiesASingleLineEditOnlyAndClearsModify) {
     SetWindowText(single, "hello");  // The same text notifies again.
     EXPECT_EQ(Modified(single), FALSE);
     EXPECT_EQ(State(single).selectionEnd, 0u);
-    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange}));
+    EXPECT_TRUE(SequenceIs(spy, kTwoChanges));
 
     const HWND multi = CreateEdit(ES_MULTILINE);
     SetWindowText(multi, "one\r\ntwo");
@@ -95,27 +91,27 @@ TEST_F(EditControlTest, NumberAndReadOnlyFilterTypingOnly) {
     const HWND number = CreateEdit(ES_NUMBER);
     Type(number, U"7");
     SetWindowText(number, "abc");
-    SendMessage(number, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("x"));
+    SendMessage(number, EM_REPLACESEL, FALSE, Ptr("x"));
     EXPECT_EQ(GetWindowTextUtf8(number), "xabc");
 
     const HWND edit = CreateEdit();
     EXPECT_EQ(SendMessage(edit, EM_SETREADONLY, TRUE, 0), TRUE);
     EXPECT_TRUE(GetWindowLongPtr(edit, GWL_STYLE) & ES_READONLY);
-    Type(edit, U"a");
     SendMessage(edit, WM_CHAR, 0x08, 1);
-    EXPECT_TRUE(SequenceIs(spy, {}));
     SetWindowText(edit, "set");
     SendMessage(edit, EM_SETREADONLY, FALSE, 0);
     Type(edit, U"!");
     EXPECT_EQ(GetWindowTextUtf8(edit), "!set");
-    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange}));
+    EXPECT_TRUE(SequenceIs(spy, kTwoChanges));
 }
 
-TEST_F(EditControlTest, TypingPastTheLimitSendsMaxTextAndNothingElse) {
+TEST_F(EditControlTest, EachTypedCharacterNotifiesAndTypingPastTheLimitSendsMaxTextAlone) {
     const HWND edit = CreateEdit();
     SendMessage(edit, EM_SETLIMITTEXT, 2, 0);
     Type(edit, U"日本語");
     EXPECT_EQ(GetWindowTextUtf8(edit), "日本");
+    EXPECT_EQ(State(edit).caret, 2u);
+    EXPECT_EQ(Modified(edit), TRUE);
     EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange, kMaxText}));
 
     spy.Clear();
@@ -125,18 +121,15 @@ TEST_F(EditControlTest, TypingPastTheLimitSendsMaxTextAndNothingElse) {
     EXPECT_TRUE(SequenceIs(spy, kOneChange));
 }
 
-TEST_F(EditControlTest, ReplaceSelCutsGreekTextToTheLimitOnACharacterBoundary) {
+TEST_F(EditControlTest, ReplaceSelIsCutToTheLimitOnACharacterBoundaryAndSetTextIsNotLimited) {
     const HWND edit = CreateEdit();
     SendMessage(edit, EM_LIMITTEXT, 3, 0);
-    SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("αβγδε"));
+    ReplaceSel(edit, "αβγδε");
     EXPECT_EQ(GetWindowTextUtf8(edit), "αβγ");
     EXPECT_EQ(State(edit).caret, 3u);
     EXPECT_TRUE(SequenceIs(spy, {kMaxText, kUpdate, kChange}));
-}
 
-TEST_F(EditControlTest, SetTextIsNotLimited) {
-    const HWND edit = CreateEdit();
-    SendMessage(edit, EM_SETLIMITTEXT, 2, 0);
+    spy.Clear();
     SetWindowText(edit, "Ελληνικά");
     EXPECT_EQ(GetWindowTextUtf8(edit), "Ελληνικά");
     Type(edit, U"x");
@@ -145,9 +138,8 @@ TEST_F(EditControlTest, SetTextIsNotLimited) {
     SendMessage(edit, WM_CHAR, 0x08, 1);  // Deleting is never refused.
     EXPECT_EQ(GetWindowTextUtf8(edit), "Ελληνικ");
     EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kMaxText, kUpdate, kChange}));
-}
 
-TEST_F(EditControlTest, LimitDefaultsTo30000AndZeroMeansTheMaximum) {
+    // The limit defaults to 30000 characters, and zero means the maximum.
     const HWND single = CreateEdit();
     const HWND multi = CreateEdit(ES_MULTILINE);
     EXPECT_EQ(SendMessage(single, EM_GETLIMITTEXT, 0, 0), 30000);
@@ -175,8 +167,7 @@ TEST_P(SetSelTest, OrdersClampsAndPutsTheCaretAtTheEndGiven) {
     DWORD start = 99;
     DWORD end = 99;
     EXPECT_EQ(
-        SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                    reinterpret_cast<LPARAM>(&end)),
+        SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end)),
         MAKELONG(static_cast<WORD>(param.selectionStart), static_cast<WORD>(param.selectionEnd)));
     EXPECT_EQ(start, param.selectionStart);
     EXPECT_EQ(end, param.selectionEnd);
@@ -195,11 +186,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, SetSelTest,
 TEST_F(EditControlTest, ReplaceSelReplacesTheSelectionAndPutsTheCaretAfter) {
     const HWND edit = CreateEdit(ES_READONLY | ES_LOWERCASE, "hello");
     Select(edit, 1, 4);
-    SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("EY"));
+    ReplaceSel(edit, "EY");
     EXPECT_EQ(GetWindowTextUtf8(edit), "heyo");
     EXPECT_EQ(State(edit).caret, 3u);
     EXPECT_EQ(Modified(edit), TRUE);
-    SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));  // Nothing to do.
+    ReplaceSel(edit, "");  // Nothing to do.
     EXPECT_TRUE(SequenceIs(spy, kOneChange));
 }
 
@@ -208,12 +199,12 @@ TEST_F(EditControlTest, BackspaceAndDeleteRemoveOneCharacterOrTheSelection) {
     Select(edit, 2, 2);
     SendMessage(edit, WM_CHAR, 0x08, 1);
     EXPECT_EQ(GetWindowTextUtf8(edit), "ab€");
-    SendMessage(edit, WM_KEYDOWN, VK_DELETE, 0);
+    Key(edit, VK_DELETE);
     EXPECT_EQ(GetWindowTextUtf8(edit), "a€");
     Select(edit, 0, -1);
-    SendMessage(edit, WM_KEYDOWN, VK_DELETE, 0);
+    Key(edit, VK_DELETE);
     EXPECT_EQ(GetWindowTextUtf8(edit), "");
-    SendMessage(edit, WM_KEYDOWN, VK_DELETE, 0);  // Nothing after the caret.
+    Key(edit, VK_DELETE);  // Nothing after the caret.
     EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange, kUpdate, kChange}));
 
     const HWND multi = CreateEdit(ES_MULTILINE, "a\r\nb");
@@ -226,7 +217,7 @@ TEST_F(EditControlTest, ArrowKeysMoveTheCaretSilentlyAndShiftExtends) {
     const HWND edit = CreateEdit(ES_MULTILINE, "ab\r\ncdé");
     Select(edit, 6, 6);
     const auto caretAfter = [edit](UINT key) {
-        SendMessage(edit, WM_KEYDOWN, key, 0);
+        Key(edit, key);
         return State(edit).caret;
     };
     EXPECT_EQ(caretAfter(VK_HOME), 4u);
@@ -300,7 +291,7 @@ TEST_F(EditControlTest, MultiLineEditWantsAllKeysAndCountsItsLines) {
     // In a dialog, Enter belongs to the default button unless the edit has ES_WANTRETURN.
     const HWND inDialog = CreateEdit(ES_MULTILINE);
     MSG msg{inDialog, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
-    SendMessage(inDialog, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&msg));
+    SendMessage(inDialog, WM_GETDLGCODE, VK_RETURN, Ptr(&msg));
     Type(inDialog, U"\r");
     EXPECT_EQ(GetWindowTextUtf8(inDialog), "");
 }
@@ -317,7 +308,7 @@ TEST_F(EditControlTest, CopyCutAndPasteGoThroughTheClipboard) {
     Select(edit, 1, 1);
     SendMessage(edit, WM_PASTE, 0, 0);
     EXPECT_EQ(GetWindowTextUtf8(edit), "ohell");
-    EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange}));
+    EXPECT_TRUE(SequenceIs(spy, kTwoChanges));
 
     const HWND password = CreateEdit(ES_PASSWORD, "secret");
     Select(password, 0, -1);
@@ -328,24 +319,17 @@ TEST_F(EditControlTest, CopyCutAndPasteGoThroughTheClipboard) {
 }
 
 TEST_F(EditControlTest, ParentDestroyingTheEditInsideANotificationEndsTheEdit) {
-    const struct {
-        WORD code;
-        std::vector<std::string> sequence;
-    } cases[] = {{EN_UPDATE, {kUpdate}}, {EN_MAXTEXT, {kMaxText}}};
-    for (const auto& [code, sequence] : cases) {
+    for (const WORD code : {EN_UPDATE, EN_MAXTEXT}) {
         const HWND edit = CreateEdit();
         SendMessage(edit, EM_SETLIMITTEXT, code == EN_MAXTEXT ? 1 : 10, 0);
         SetWindowText(edit, "x");
         spy.Clear();
-        DestroyOnNotification destroyer(parent, code);
+        const MessageHook destroyer = DestroyOnNotification(parent, code);
         Type(edit, U"y");
         EXPECT_FALSE(IsWindow(edit));
-        EXPECT_TRUE(SequenceIs(spy, sequence));
+        EXPECT_TRUE(SequenceIs(spy, {code == EN_UPDATE ? kUpdate : kMaxText}));
     }
-}
-
-TEST_F(EditControlTest, StateIsReadFromEditsOnly) {
-    EXPECT_FALSE(GetEditState(parent).has_value());
+    EXPECT_FALSE(GetEditState(parent).has_value());  // State is read from edits only.
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_FALSE(GetEditState(reinterpret_cast<HWND>(0x4321)).has_value());
     EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);

@@ -41,7 +41,7 @@ protected:
     }
 };
 
-TEST_F(FontTest, CreateFontKeepsAllFourteenArguments) {
+TEST_F(FontTest, CreateFontKeepsAllFourteenArgumentsAndCutsTheFaceName) {
     const HFONT font =
         CreateFont(-13, 5, 900, 450, FW_BOLD, TRUE, TRUE, TRUE, DEFAULT_CHARSET, OUT_TT_PRECIS,
                    CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_SWISS, "Segoe UI");
@@ -63,17 +63,13 @@ TEST_F(FontTest, CreateFontKeepsAllFourteenArguments) {
     EXPECT_STREQ(d.lfFaceName, "Segoe UI");
     EXPECT_EQ(GetObjectType(font), OBJ_FONT);
     EXPECT_TRUE(DeleteObject(font));
-}
 
-TEST_F(FontTest, FaceNameIsCutToThirtyOneCharacters) {
-    LOGFONT font = Face(-11);
-    std::memset(font.lfFaceName, 'x', sizeof font.lfFaceName);  // no terminator at all
-    const HFONT handle = CreateFontIndirect(&font);
+    LOGFONT unterminated = Face(-11);
+    std::memset(unterminated.lfFaceName, 'x', sizeof unterminated.lfFaceName);
+    const HFONT handle = CreateFontIndirect(&unterminated);
     EXPECT_EQ(std::string(Describe(handle).lfFaceName), std::string(31, 'x'));
     EXPECT_TRUE(DeleteObject(handle));
-}
 
-TEST_F(FontTest, NullLogFontIsRefused) {
     EXPECT_EQ(CreateFontIndirect(nullptr), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
@@ -86,7 +82,7 @@ TEST_F(FontTest, PointSizeToHeightRoundsAsWindows) {
     EXPECT_EQ(winport::PointSizeToHeight(8, 144), -16);
 }
 
-TEST_F(FontTest, DialogFontMeasuresSixByThirteenAt96Dpi) {
+TEST_F(FontTest, DialogAndGuiFontsAreEightPointsAtTheLogicalResolution) {
     const HFONT font = winport::CreateDialogFont();
     const LOGFONT d = Describe(font);
     EXPECT_EQ(d.lfHeight, -11);
@@ -97,35 +93,28 @@ TEST_F(FontTest, DialogFontMeasuresSixByThirteenAt96Dpi) {
     EXPECT_EQ(metrics.ascent + metrics.descent, metrics.height);
     EXPECT_GT(metrics.maxCharWidth, metrics.averageCharWidth);
     EXPECT_TRUE(DeleteObject(font));
-}
-
-TEST_F(FontTest, DialogFontGrowsWithTheLogicalResolution) {
-    winport::ScopedLogicalPixelsPerInch dpi(120);
-    const HFONT font = winport::CreateDialogFont();
-    EXPECT_EQ(Describe(font).lfHeight, -13);
-    const winport::FontMetrics metrics = MetricsOf(font);
-    EXPECT_EQ(metrics.height, 16);
-    EXPECT_EQ(metrics.averageCharWidth, 7);
-    EXPECT_TRUE(DeleteObject(font));
-}
-
-TEST_F(FontTest, StockGuiFontIsEightPointsAtTheCurrentResolution) {
     const HGDIOBJ gui = GetStockObject(DEFAULT_GUI_FONT);
     EXPECT_EQ(Describe(gui).lfHeight, -11);
     EXPECT_STREQ(Describe(gui).lfFaceName, "MS Shell Dlg");
+    {
+        winport::ScopedLogicalPixelsPerInch dpi(120);
+        const HFONT larger = winport::CreateDialogFont();
+        EXPECT_EQ(Describe(larger).lfHeight, -13);
+        EXPECT_EQ(MetricsOf(larger).height, 16);
+        EXPECT_EQ(MetricsOf(larger).averageCharWidth, 7);
+        EXPECT_TRUE(DeleteObject(larger));
+    }
     winport::ScopedLogicalPixelsPerInch dpi(144);
     EXPECT_EQ(Describe(gui).lfHeight, -16);
 }
 
-TEST_F(FontTest, NegativeHeightIsTheCharacterAndPositiveTheCell) {
+TEST_F(FontTest, HeightWidthWeightAndPitchShapeTheCharacters) {
     EXPECT_EQ(MetricsOf(Face(16)).height, 16);
     EXPECT_EQ(MetricsOf(Face(-16)).height, 19);
     EXPECT_EQ(MetricsOf(Face(-16)).ascent, 16);
     // Zero asks for the default size, the system font's cell.
     EXPECT_EQ(MetricsOf(Face(0)).height, 16);
-}
 
-TEST_F(FontTest, WidthWeightAndPitchShapeTheCharacters) {
     LOGFONT narrow = Face(-11);
     narrow.lfWidth = 4;
     EXPECT_EQ(MetricsOf(narrow).averageCharWidth, 4);
@@ -134,23 +123,19 @@ TEST_F(FontTest, WidthWeightAndPitchShapeTheCharacters) {
     const winport::FontMetrics fixed = MetricsOf(Face(-13, FW_NORMAL, FIXED_PITCH | FF_MODERN));
     EXPECT_EQ(fixed.averageCharWidth, 8);  // Courier New at 10 points
     EXPECT_EQ(fixed.maxCharWidth, fixed.averageCharWidth);
-}
 
-TEST_F(FontTest, ExtremeSizesStayPositive) {
     const winport::FontMetrics huge = MetricsOf(Face(INT32_MIN));
     EXPECT_GT(huge.height, 0);
     EXPECT_GT(huge.averageCharWidth, 0);
     EXPECT_EQ(MetricsOf(Face(-1)).averageCharWidth, 1);
 }
 
-TEST_F(FontTest, NullMeansTheSystemFont) {
+TEST_F(FontTest, NullMeansTheSystemFontAndMetricsOfSomethingElseFail) {
     const winport::FontMetrics system = MetricsOf(HFONT{});
     EXPECT_EQ(system, MetricsOf(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))));
     EXPECT_EQ(system.height, 16);
     EXPECT_EQ(system.averageCharWidth, 8);
-}
 
-TEST_F(FontTest, MetricsOfSomethingElseFail) {
     const HBRUSH brush = CreateSolidBrush(0);
     EXPECT_FALSE(winport::GetFontMetrics(reinterpret_cast<HFONT>(brush)).has_value());
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);

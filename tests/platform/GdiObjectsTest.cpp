@@ -16,7 +16,7 @@ using winport::testing::kRed;
 
 class GdiObjectsTest : public winport::testing::GdiLeakCheckedTest {};
 
-TEST_F(GdiObjectsTest, BrushIsCountedUntilDeletedAndThenInvalid) {
+TEST_F(GdiObjectsTest, BrushIsCountedUntilDeletedAndThenInvalidAndHandlesAreNeverReused) {
     const std::size_t before = winport::LiveGdiObjectCount();
     const HBRUSH brush = CreateSolidBrush(RGB(10, 20, 30));
     ASSERT_NE(brush, nullptr);
@@ -34,18 +34,20 @@ TEST_F(GdiObjectsTest, BrushIsCountedUntilDeletedAndThenInvalid) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
     EXPECT_EQ(GetObject(brush, sizeof description, &description), 0);
     EXPECT_EQ(GetObjectType(brush), 0u);
-}
 
-TEST_F(GdiObjectsTest, HandlesAreNeverReused) {
     const HBRUSH first = CreateSolidBrush(0);
     ASSERT_TRUE(DeleteObject(first));
     const HBRUSH second = CreateSolidBrush(0);
     EXPECT_NE(second, first);
     EXPECT_EQ(GetObjectType(first), 0u);
     EXPECT_TRUE(DeleteObject(second));
+
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_FALSE(DeleteObject(nullptr));
+    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
 }
 
-TEST_F(GdiObjectsTest, PenKeepsStyleWidthAndColour) {
+TEST_F(GdiObjectsTest, PenKeepsStyleWidthAndColourAndANullPenIsTheStockOne) {
     const HPEN pen = CreatePen(PS_DASH, -3, RGB(1, 2, 3));
     LOGPEN description;
     ASSERT_EQ(GetObject(pen, sizeof description, &description),
@@ -61,15 +63,13 @@ TEST_F(GdiObjectsTest, PenKeepsStyleWidthAndColour) {
               static_cast<int>(sizeof description));
     EXPECT_EQ(description.lopnStyle, static_cast<UINT>(PS_SOLID));
     EXPECT_TRUE(DeleteObject(oddStyle));
-}
 
-TEST_F(GdiObjectsTest, NullPenIsTheStockOne) {
     const std::size_t before = winport::LiveGdiObjectCount();
     EXPECT_EQ(CreatePen(PS_NULL, 5, RGB(9, 9, 9)), GetStockObject(NULL_PEN));
     EXPECT_EQ(winport::LiveGdiObjectCount(), before);
 }
 
-TEST_F(GdiObjectsTest, StockObjectsAreSharedUncountedAndNeverDeleted) {
+TEST_F(GdiObjectsTest, StockObjectsAreSharedUncountedAndNeverDeletedAndUnknownOnesNull) {
     const std::size_t before = winport::LiveGdiObjectCount();
     struct StockCase {
         int index;
@@ -95,9 +95,7 @@ TEST_F(GdiObjectsTest, StockObjectsAreSharedUncountedAndNeverDeleted) {
     ASSERT_EQ(GetObject(GetStockObject(NULL_BRUSH), sizeof nullBrush, &nullBrush),
               static_cast<int>(sizeof nullBrush));
     EXPECT_EQ(nullBrush.lbStyle, BS_NULL);
-}
 
-TEST_F(GdiObjectsTest, UnknownStockIndexGivesNull) {
     for (int index : {-1, 9, 15, 20}) {
         SetLastError(ERROR_SUCCESS);
         EXPECT_EQ(GetStockObject(index), nullptr) << "stock object " << index;
@@ -141,12 +139,6 @@ TEST_F(GdiObjectsTest, ForeignAndMadeUpHandlesAreRejected) {
     }
     EXPECT_TRUE(DestroyIcon(icon));
     EXPECT_TRUE(ImageList_Destroy(list));
-}
-
-TEST_F(GdiObjectsTest, DeleteNullFailsWithoutSettingAnError) {
-    SetLastError(ERROR_SUCCESS);
-    EXPECT_FALSE(DeleteObject(nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
 }
 
 }  // namespace

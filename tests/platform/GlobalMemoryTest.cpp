@@ -26,7 +26,7 @@ bool AllZero(const void* data, SIZE_T size) {
     return std::all_of(bytes, bytes + size, [](BYTE byte) { return byte == 0; });
 }
 
-TEST_F(GlobalMemoryTest, MoveableBlockCountsItsLocks) {
+TEST_F(GlobalMemoryTest, MoveableBlockCountsItsLocksUpToTheMaximum) {
     const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, 16);
     ASSERT_NE(block, nullptr);
     void* first = GlobalLock(block);
@@ -43,19 +43,17 @@ TEST_F(GlobalMemoryTest, MoveableBlockCountsItsLocks) {
     EXPECT_FALSE(GlobalUnlock(block));
     EXPECT_EQ(GetLastError(), ERROR_NOT_LOCKED);
     EXPECT_EQ(GlobalFree(block), nullptr);
+
+    const HGLOBAL counted = GlobalAlloc(GHND, 4);
+    for (int i = 0; i < 300; ++i) GlobalLock(counted);
+    EXPECT_EQ(GlobalFlags(counted), GMEM_LOCKCOUNT);
+    for (int i = 1; i < 255; ++i) ASSERT_TRUE(GlobalUnlock(counted)) << i;
+    EXPECT_FALSE(GlobalUnlock(counted));
+    EXPECT_EQ(GlobalFlags(counted), 0u);
+    GlobalFree(counted);
 }
 
-TEST_F(GlobalMemoryTest, LockCountStopsAtItsMaximum) {
-    const HGLOBAL block = GlobalAlloc(GHND, 4);
-    for (int i = 0; i < 300; ++i) GlobalLock(block);
-    EXPECT_EQ(GlobalFlags(block), GMEM_LOCKCOUNT);
-    for (int i = 1; i < 255; ++i) ASSERT_TRUE(GlobalUnlock(block)) << i;
-    EXPECT_FALSE(GlobalUnlock(block));
-    EXPECT_EQ(GlobalFlags(block), 0u);
-    GlobalFree(block);
-}
-
-TEST_F(GlobalMemoryTest, FixedBlockIsItsOwnPointerAndNeverLocked) {
+TEST_F(GlobalMemoryTest, FixedBlockIsItsOwnPointerNeverLockedAndMovesOnlyWhenAllowed) {
     const HGLOBAL block = GlobalAlloc(GMEM_FIXED, 0);
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(GlobalSize(block), 1u);
@@ -63,6 +61,34 @@ TEST_F(GlobalMemoryTest, FixedBlockIsItsOwnPointerAndNeverLocked) {
     EXPECT_EQ(GlobalFlags(block), 0u);
     EXPECT_TRUE(GlobalUnlock(block));
     EXPECT_EQ(GlobalFree(block), nullptr);
+
+    const HGLOBAL fixed = GlobalAlloc(GMEM_FIXED, 4);
+    std::memcpy(fixed, "wxyz", 4);
+    EXPECT_EQ(GlobalReAlloc(fixed, 4, 0), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+    EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(fixed)), 4), "wxyz");
+
+    const HGLOBAL moved = GlobalReAlloc(fixed, 64, GMEM_MOVEABLE);
+    ASSERT_NE(moved, nullptr);
+    EXPECT_EQ(GlobalLock(moved), static_cast<void*>(moved)) << "still a fixed block";
+    EXPECT_EQ(std::string(static_cast<const char*>(static_cast<void*>(moved)), 4), "wxyz");
+    EXPECT_EQ(GlobalSize(moved), 64u);
+    EXPECT_NE(moved, fixed);
+    EXPECT_EQ(GlobalSize(fixed), 0u) << "the old handle is gone";
+    GlobalFree(moved);
+
+    const HGLOBAL original = GlobalAlloc(GMEM_FIXED, 3);
+    std::memcpy(original, "abc", 3);
+    const HGLOBAL moveable = GlobalReAlloc(original, 0, GMEM_MODIFY | GMEM_MOVEABLE);
+    ASSERT_NE(moveable, nullptr);
+    ASSERT_NE(moveable, original);
+    EXPECT_EQ(GlobalSize(moveable), 3u);
+    const void* data = GlobalLock(moveable);
+    EXPECT_NE(data, static_cast<void*>(moveable));
+    EXPECT_EQ(std::string(static_cast<const char*>(data), 3), "abc");
+    EXPECT_EQ(GlobalFlags(moveable), 1u);
+    GlobalUnlock(moveable);
+    GlobalFree(moveable);
 }
 
 TEST_F(GlobalMemoryTest, ZeroInitClearsNewBlocksAndGrowth) {
@@ -121,39 +147,7 @@ TEST_F(GlobalMemoryTest, EmptyMoveableBlockIsDiscardedUntilReallocated) {
     GlobalFree(block);
 }
 
-TEST_F(GlobalMemoryTest, FixedBlockMovesOnlyWhenAllowed) {
-    const HGLOBAL fixed = GlobalAlloc(GMEM_FIXED, 4);
-    std::memcpy(fixed, "wxyz", 4);
-    EXPECT_EQ(GlobalReAlloc(fixed, 4, 0), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
-    EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(fixed)), 4), "wxyz");
-
-    const HGLOBAL moved = GlobalReAlloc(fixed, 64, GMEM_MOVEABLE);
-    ASSERT_NE(moved, nullptr);
-    EXPECT_EQ(GlobalLock(moved), static_cast<void*>(moved)) << "still a fixed block";
-    EXPECT_EQ(std::string(static_cast<const char*>(static_cast<void*>(moved)), 4), "wxyz");
-    EXPECT_EQ(GlobalSize(moved), 64u);
-    EXPECT_NE(moved, fixed);
-    EXPECT_EQ(GlobalSize(fixed), 0u) << "the old handle is gone";
-    GlobalFree(moved);
-}
-
-TEST_F(GlobalMemoryTest, ModifyTurnsAFixedBlockMoveable) {
-    const HGLOBAL fixed = GlobalAlloc(GMEM_FIXED, 3);
-    std::memcpy(fixed, "abc", 3);
-    const HGLOBAL moveable = GlobalReAlloc(fixed, 0, GMEM_MODIFY | GMEM_MOVEABLE);
-    ASSERT_NE(moveable, nullptr);
-    ASSERT_NE(moveable, fixed);
-    EXPECT_EQ(GlobalSize(moveable), 3u);
-    const void* data = GlobalLock(moveable);
-    EXPECT_NE(data, static_cast<void*>(moveable));
-    EXPECT_EQ(std::string(static_cast<const char*>(data), 3), "abc");
-    EXPECT_EQ(GlobalFlags(moveable), 1u);
-    GlobalUnlock(moveable);
-    GlobalFree(moveable);
-}
-
-TEST_F(GlobalMemoryTest, LiveBlocksAndContentsAreObservable) {
+TEST_F(GlobalMemoryTest, LiveBlocksAndContentsAreObservableAndImpossibleSizesFail) {
     const std::size_t before = winport::LiveGlobalBlocks();
     const HGLOBAL block = GlobalAlloc(GHND, 3);
     EXPECT_EQ(winport::LiveGlobalBlocks(), before + 1);
@@ -164,16 +158,14 @@ TEST_F(GlobalMemoryTest, LiveBlocksAndContentsAreObservable) {
     GlobalFree(block);
     EXPECT_EQ(winport::LiveGlobalBlocks(), before);
     EXPECT_EQ(winport::GlobalBlockContents(block), std::nullopt);
-}
 
-TEST_F(GlobalMemoryTest, ImpossibleSizesFail) {
     const SIZE_T huge = std::numeric_limits<SIZE_T>::max();
     EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE, huge), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
-    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 8);
-    EXPECT_EQ(GlobalReAlloc(block, huge, GMEM_MOVEABLE), nullptr);
-    EXPECT_EQ(GlobalSize(block), 8u);
-    GlobalFree(block);
+    const HGLOBAL small = GlobalAlloc(GMEM_MOVEABLE, 8);
+    EXPECT_EQ(GlobalReAlloc(small, huge, GMEM_MOVEABLE), nullptr);
+    EXPECT_EQ(GlobalSize(small), 8u);
+    GlobalFree(small);
 }
 
 }  // namespace

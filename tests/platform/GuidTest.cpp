@@ -45,7 +45,7 @@ TEST(GuidTest, RefusesEveryOtherText) {
     }
 }
 
-TEST(GuidTest, ClsidFromStringFollowsWindows) {
+TEST(GuidTest, ClsidFromStringAndStringFromGuid2FollowWindows) {
     CLSID clsid = kGuid;
     EXPECT_HRESULT(S_OK, CLSIDFromString(u"{c68a53c0-379d-11d3-bcd7-0050048ebc8d}", &clsid));
     EXPECT_EQ(clsid, kGuid);
@@ -61,9 +61,7 @@ TEST(GuidTest, ClsidFromStringFollowsWindows) {
     clsid = kGuid;
     EXPECT_HRESULT(S_OK, CLSIDFromString(nullptr, &clsid));
     EXPECT_EQ(clsid, CLSID_NULL);
-}
 
-TEST(GuidTest, StringFromGuid2NeedsRoomForTheTerminator) {
     WCHAR buffer[64];
     std::fill(std::begin(buffer), std::end(buffer), u'#');
     EXPECT_EQ(StringFromGUID2(kGuid, buffer, CHARS_IN_GUID - 1), 0);

@@ -30,7 +30,7 @@ TEST_F(IconTest, PixelsRoundTripAndCopiesAreIndependent) {
     EXPECT_EQ(winport::LiveIconCount(), before);
 }
 
-TEST_F(IconTest, DestroyedIconIsInvalidEverywhere) {
+TEST_F(IconTest, DestroyedIconsBadSizesAndGdiCallsAreRefused) {
     const HICON icon = winport::CreateIconFromPixels(1, 1, Filled(1, 1, kRed));
     ASSERT_TRUE(DestroyIcon(icon));
     EXPECT_FALSE(DestroyIcon(icon));
@@ -39,23 +39,19 @@ TEST_F(IconTest, DestroyedIconIsInvalidEverywhere) {
     EXPECT_EQ(CopyIcon(icon), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
     EXPECT_EQ(winport::IconPixels(icon), nullptr);
-}
 
-TEST_F(IconTest, IconIsNoGdiObject) {
     const std::size_t gdiBefore = winport::LiveGdiObjectCount();
-    const HICON icon = winport::CreateIconFromPixels(1, 1, Filled(1, 1, kRed));
+    const HICON live = winport::CreateIconFromPixels(1, 1, Filled(1, 1, kRed));
     EXPECT_EQ(winport::LiveGdiObjectCount(), gdiBefore);
-    EXPECT_FALSE(DeleteObject(icon));
-    EXPECT_EQ(GetObjectType(icon), 0u);
-    EXPECT_TRUE(DestroyIcon(icon));  // still alive after DeleteObject refused it
+    EXPECT_FALSE(DeleteObject(live));
+    EXPECT_EQ(GetObjectType(live), 0u);
+    EXPECT_TRUE(DestroyIcon(live));  // still alive after DeleteObject refused it
 
     const HBRUSH brush = CreateSolidBrush(0);
     EXPECT_FALSE(DestroyIcon(reinterpret_cast<HICON>(brush)));
     EXPECT_EQ(GetObjectType(brush), OBJ_BRUSH);
     EXPECT_TRUE(DeleteObject(brush));
-}
 
-TEST_F(IconTest, BadSizeMakesNoIcon) {
     EXPECT_EQ(winport::CreateIconFromPixels(16, 16, Filled(16, 15, kRed)), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }

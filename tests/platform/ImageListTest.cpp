@@ -85,7 +85,7 @@ TEST_F(ImageListTest, CreateNeedsAPositiveImageSize) {
     EXPECT_EQ(ImageList_GetImageCount(list), 0);
 }
 
-TEST_F(ImageListTest, StripIsCutIntoImagesInOrder) {
+TEST_F(ImageListTest, AddCutsTheStripIntoWholeImagesInOrder) {
     const HIMAGELIST list = MakeList(4, 2, ILC_COLOR24);
     EXPECT_EQ(Add(list, 12, 2, Strip(4, 2, {kRed, kGreen, kBlue})), 0);
     EXPECT_EQ(ImageList_GetImageCount(list), 3);
@@ -98,21 +98,19 @@ TEST_F(ImageListTest, StripIsCutIntoImagesInOrder) {
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(image->pixels, Filled(4, 2, expected[index])) << "image " << index;
     }
-}
 
-TEST_F(ImageListTest, PartialImagesAreDroppedAndShortRowsTransparent) {
-    const HIMAGELIST list = MakeList(4, 3, ILC_COLOR32);
+    const HIMAGELIST partial = MakeList(4, 3, ILC_COLOR32);
     // 10 pixels wide: two whole images, the last two columns ignored.
-    EXPECT_EQ(Add(list, 10, 2, Filled(10, 2, kRed)), 0);
-    EXPECT_EQ(ImageList_GetImageCount(list), 2);
-    EXPECT_EQ(PixelOf(list, 1, 3, 1), kRed);
-    EXPECT_EQ(PixelOf(list, 1, 3, 2), kTransparent);  // the bitmap has only two rows
+    EXPECT_EQ(Add(partial, 10, 2, Filled(10, 2, kRed)), 0);
+    EXPECT_EQ(ImageList_GetImageCount(partial), 2);
+    EXPECT_EQ(PixelOf(partial, 1, 3, 1), kRed);
+    EXPECT_EQ(PixelOf(partial, 1, 3, 2), kTransparent);  // the bitmap has only two rows
     // Narrower than one image: nothing added, the count answered.
-    EXPECT_EQ(Add(list, 3, 3, Filled(3, 3, kBlue)), 2);
-    EXPECT_EQ(ImageList_GetImageCount(list), 2);
+    EXPECT_EQ(Add(partial, 3, 3, Filled(3, 3, kBlue)), 2);
+    EXPECT_EQ(ImageList_GetImageCount(partial), 2);
 }
 
-TEST_F(ImageListTest, MaskMakesWhitePixelsTransparentOnlyInMaskedLists) {
+TEST_F(ImageListTest, MaskCutsWhitePixelsOutOfMaskedListsAndColor32KeepsAlpha) {
     const std::vector<std::uint32_t> image = Filled(2, 1, PixelFromColor(RGB(9, 8, 7), 0));
     const std::vector<std::uint32_t> mask = {kWhite, kBlack};
 
@@ -124,19 +122,16 @@ TEST_F(ImageListTest, MaskMakesWhitePixelsTransparentOnlyInMaskedLists) {
     const HIMAGELIST plain = MakeList(2, 1, ILC_COLOR24);
     ASSERT_EQ(Add(plain, 2, 1, image, &mask), 0);
     EXPECT_EQ(PixelOf(plain, 0, 0, 0), PixelFromColor(RGB(9, 8, 7)));
-}
 
-TEST_F(ImageListTest, Color32KeepsAnAlphaChannelAndOtherwiseUsesTheMask) {
-    const HIMAGELIST list = MakeList(2, 1, ILC_COLOR32);
-    const std::vector<std::uint32_t> mask = {kWhite, kBlack};
-    ASSERT_EQ(Add(list, 2, 1, {kHalfRed, kTransparent}, &mask), 0);
-    EXPECT_EQ(PixelOf(list, 0, 0, 0), kHalfRed);
-    EXPECT_EQ(PixelOf(list, 0, 1, 0), kTransparent);
+    const HIMAGELIST alpha = MakeList(2, 1, ILC_COLOR32);
+    ASSERT_EQ(Add(alpha, 2, 1, {kHalfRed, kTransparent}, &mask), 0);
+    EXPECT_EQ(PixelOf(alpha, 0, 0, 0), kHalfRed);
+    EXPECT_EQ(PixelOf(alpha, 0, 1, 0), kTransparent);
 
     // No alpha at all: opaque, with the mask cutting out its white pixels.
-    ASSERT_EQ(Add(list, 2, 1, {0x00112233, 0x00445566}, &mask), 1);
-    EXPECT_EQ(PixelOf(list, 1, 0, 0), kTransparent);
-    EXPECT_EQ(PixelOf(list, 1, 1, 0), 0xFF445566u);
+    ASSERT_EQ(Add(alpha, 2, 1, {0x00112233, 0x00445566}, &mask), 1);
+    EXPECT_EQ(PixelOf(alpha, 1, 0, 0), kTransparent);
+    EXPECT_EQ(PixelOf(alpha, 1, 1, 0), 0xFF445566u);
 }
 
 TEST_F(ImageListTest, AddMaskedCutsOutTheKeyColour) {
@@ -208,7 +203,7 @@ TEST_F(ImageListTest, IconTransparencyInListsWithoutAlpha) {
     EXPECT_EQ(PixelOf(plain, 1, 3, 0), kGreen);
 }
 
-TEST_F(ImageListTest, RemoveShiftsTheRestAndMinusOneEmptiesTheList) {
+TEST_F(ImageListTest, RemoveShiftsTheRestAndSetImageCountPadsOrCuts) {
     const HIMAGELIST list = MakeList(1, 1, ILC_COLOR32);
     ASSERT_EQ(Add(list, 3, 1, {kRed, kGreen, kBlue}), 0);
     EXPECT_TRUE(ImageList_Remove(list, 1));
@@ -224,20 +219,18 @@ TEST_F(ImageListTest, RemoveShiftsTheRestAndMinusOneEmptiesTheList) {
     EXPECT_EQ(ImageList_GetImageCount(list), 0);
     EXPECT_TRUE(ImageList_Remove(list, -1));  // allowed on an empty list
     EXPECT_EQ(winport::ImageListImagePixels(list, 0), nullptr);
+
+    const HIMAGELIST padded = MakeList(2, 2, ILC_COLOR32);
+    ASSERT_EQ(Add(padded, 2, 2, Filled(2, 2, kRed)), 0);
+    EXPECT_TRUE(ImageList_SetImageCount(padded, 3));
+    EXPECT_EQ(ImageList_GetImageCount(padded), 3);
+    EXPECT_EQ(winport::ImageListImagePixels(padded, 2)->pixels, Filled(2, 2, kTransparent));
+    EXPECT_TRUE(ImageList_SetImageCount(padded, 1));
+    EXPECT_EQ(ImageList_GetImageCount(padded), 1);
+    EXPECT_EQ(PixelOf(padded, 0, 1, 1), kRed);
 }
 
-TEST_F(ImageListTest, SetImageCountPadsWithTransparentImagesOrCuts) {
-    const HIMAGELIST list = MakeList(2, 2, ILC_COLOR32);
-    ASSERT_EQ(Add(list, 2, 2, Filled(2, 2, kRed)), 0);
-    EXPECT_TRUE(ImageList_SetImageCount(list, 3));
-    EXPECT_EQ(ImageList_GetImageCount(list), 3);
-    EXPECT_EQ(winport::ImageListImagePixels(list, 2)->pixels, Filled(2, 2, kTransparent));
-    EXPECT_TRUE(ImageList_SetImageCount(list, 1));
-    EXPECT_EQ(ImageList_GetImageCount(list), 1);
-    EXPECT_EQ(PixelOf(list, 0, 1, 1), kRed);
-}
-
-TEST_F(ImageListTest, GetIconMakesANewIconOfTheImage) {
+TEST_F(ImageListTest, GetIconAndDuplicateMakeIndependentCopiesAndPixelsOutliveTheList) {
     const HIMAGELIST list = MakeList(2, 1, ILC_COLOR32);
     ASSERT_EQ(Add(list, 4, 1, {kRed, kHalfRed, kGreen, kBlue}), 0);
     const HICON icon = ImageList_GetIcon(list, 1, ILD_NORMAL);
@@ -246,29 +239,26 @@ TEST_F(ImageListTest, GetIconMakesANewIconOfTheImage) {
     EXPECT_TRUE(DestroyIcon(icon));
     EXPECT_EQ(ImageList_GetIcon(list, 2, ILD_NORMAL), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-}
 
-TEST_F(ImageListTest, DuplicateIsIndependent) {
-    const HIMAGELIST list = MakeList(1, 1, ILC_COLOR24 | ILC_MASK);
-    ASSERT_EQ(Add(list, 2, 1, {kRed, kGreen}), 0);
-    ImageList_SetBkColor(list, RGB(1, 2, 3));
-    const HIMAGELIST copy = ImageList_Duplicate(list);
+    const HIMAGELIST original = MakeList(1, 1, ILC_COLOR24 | ILC_MASK);
+    ASSERT_EQ(Add(original, 2, 1, {kRed, kGreen}), 0);
+    ImageList_SetBkColor(original, RGB(1, 2, 3));
+    const HIMAGELIST copy = ImageList_Duplicate(original);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(copy), 2);
     EXPECT_EQ(PixelOf(copy, 1, 0, 0), kGreen);
     EXPECT_EQ(ImageList_GetBkColor(copy), CLR_NONE);
 
     EXPECT_TRUE(ImageList_Remove(copy, 0));
-    EXPECT_EQ(ImageList_GetImageCount(list), 2);
-    EXPECT_EQ(PixelOf(list, 0, 0, 0), kRed);
+    EXPECT_EQ(ImageList_GetImageCount(original), 2);
+    EXPECT_EQ(PixelOf(original, 0, 0, 0), kRed);
     EXPECT_TRUE(ImageList_Destroy(copy));
-}
 
-TEST_F(ImageListTest, PixelsStayReadableAfterTheListIsGone) {
-    const HIMAGELIST list = ImageList_Create(1, 1, ILC_COLOR32, 1, 1);
-    ASSERT_EQ(Add(list, 1, 1, {kBlue}), 0);
-    const winport::PixelImagePtr image = winport::ImageListImagePixels(list, 0);
-    EXPECT_TRUE(ImageList_Destroy(list));
+    // Pixels stay readable after the list is gone.
+    const HIMAGELIST gone = ImageList_Create(1, 1, ILC_COLOR32, 1, 1);
+    ASSERT_EQ(Add(gone, 1, 1, {kBlue}), 0);
+    const winport::PixelImagePtr image = winport::ImageListImagePixels(gone, 0);
+    EXPECT_TRUE(ImageList_Destroy(gone));
     EXPECT_EQ(image->At(0, 0), kBlue);
 }
 

@@ -23,11 +23,7 @@ constexpr int kRowHeight = 16;  // The system font's height: a list without WM_S
 class ListBoxTest : public ControlParentTest {
 protected:
     HWND CreateList(DWORD style, int height = 4 * kRowHeight) {
-        const HWND list = CreateWindowEx(
-            0, "ListBox", "", WS_CHILD | WS_VISIBLE | style, 0, 0, 100, height, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), nullptr, nullptr);
-        EXPECT_NE(list, nullptr) << GetLastErrorText();
-        return list;
+        return CreateControl("ListBox", style, kListId, "list", "", 100, height);
     }
     HWND CreateFilledList(DWORD style, const std::vector<const char*>& texts) {
         const HWND list = CreateList(style);
@@ -36,20 +32,11 @@ protected:
         return list;
     }
     static LRESULT Add(HWND list, const char* text) {
-        return SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    }
-    static Lines Texts(HWND list) {
-        Lines texts;
-        for (int i = 0; i < SendMessage(list, LB_GETCOUNT, 0, 0); ++i) {
-            std::string text(static_cast<size_t>(SendMessage(list, LB_GETTEXTLEN, i, 0)), '\0');
-            SendMessage(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-            texts.push_back(text);
-        }
-        return texts;
+        return SendMessage(list, LB_ADDSTRING, 0, Ptr(text));
     }
     static LPARAM RowPoint(HWND list, int row) {
         RECT rect{};
-        SendMessage(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+        SendMessage(list, LB_GETITEMRECT, row, Ptr(&rect));
         return MAKELPARAM(static_cast<WORD>(rect.left + 5), static_cast<WORD>(rect.top + 1));
     }
     static void Click(HWND list, LPARAM point) {
@@ -57,6 +44,11 @@ protected:
         if (IsWindow(list)) SendMessage(list, WM_LBUTTONUP, 0, point);
     }
     static LRESULT Selection(HWND list) { return SendMessage(list, LB_GETCURSEL, 0, 0); }
+    static int ClientHeight(HWND list) {
+        RECT client{};
+        GetClientRect(list, &client);
+        return client.bottom;
+    }
 
     ParentLog log{parent};
 };
@@ -67,18 +59,16 @@ TEST_F(ListBoxTest, SortedInsertIgnoresCaseAndSortsAccentedAndGreekLettersBeside
                              "10", "9", "_x", "Άλφα"}) {
         const LRESULT index = Add(list, text);
         ASSERT_NE(index, LB_ERR);
-        EXPECT_EQ(Texts(list)[static_cast<size_t>(index)], text) << "answered index of " << text;
+        EXPECT_EQ(ItemTexts(list)[static_cast<size_t>(index)], text) << "index of " << text;
     }
-    EXPECT_EQ(Texts(list), (Lines{"_x", "10", "9", "ábc", "alpha", "Alpha2", "beta", "Élan",
-                                  "epsilon", "Zeta", "Άλφα", "Ωμέγα"}));
+    EXPECT_EQ(ItemTexts(list), (Lines{"_x", "10", "9", "ábc", "alpha", "Alpha2", "beta", "Élan",
+                                      "epsilon", "Zeta", "Άλφα", "Ωμέγα"}));
     // An unaccented text sorts before its accented twin, whichever came first.
     EXPECT_EQ(Add(list, "elan"), 7);
     // LB_INSERTSTRING puts the item where it is told, even in a sorted list.
-    EXPECT_EQ(SendMessage(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("zz")), 0);
-    EXPECT_EQ(
-        SendMessage(list, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("aa")),
-        14);
-    EXPECT_EQ(Texts(CreateFilledList(0, {"b", "a"})), (Lines{"b", "a"}));
+    EXPECT_EQ(SendMessage(list, LB_INSERTSTRING, 0, Ptr("zz")), 0);
+    EXPECT_EQ(SendMessage(list, LB_INSERTSTRING, static_cast<WPARAM>(-1), Ptr("aa")), 14);
+    EXPECT_EQ(ItemTexts(CreateFilledList(0, {"b", "a"})), (Lines{"b", "a"}));
     EXPECT_EQ(log.Log(), Lines{});
 }
 
@@ -99,9 +89,7 @@ TEST_P(ListBoxFindTest, SearchesAfterTheStartAndWrapsIgnoringCase) {
     const HWND list =
         CreateFilledList(0, {"Apple", "apricot", "Banana", "apple pie", "Cherry", "Äpfel"});
     const FindCase& c = GetParam();
-    EXPECT_EQ(SendMessage(list, c.message, static_cast<WPARAM>(c.start),
-                          reinterpret_cast<LPARAM>(c.text)),
-              c.expected);
+    EXPECT_EQ(SendMessage(list, c.message, static_cast<WPARAM>(c.start), Ptr(c.text)), c.expected);
     EXPECT_EQ(Selection(list), LB_ERR);
 }
 
@@ -119,8 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FindCase{LB_FINDSTRINGEXACT, -1, "apfel", LB_ERR}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-TEST_F(ListBoxTest, BadIndexesAnswerLbErrAndChangeNothing) {
-    const HWND list = CreateFilledList(LBS_NOTIFY, {"a", "b", "c"});
+TEST_F(ListBoxTest, BadIndexesAndNullTextAnswerLbErrAndChangeNothing) {
+    const HWND list = CreateFilledList(LBS_NOTIFY | LBS_SORT, {"a", "b", "c"});
     SendMessage(list, LB_SETCURSEL, 1, 0);
     char buffer[16] = "untouched";
     RECT rect{};
@@ -128,43 +116,37 @@ TEST_F(ListBoxTest, BadIndexesAnswerLbErrAndChangeNothing) {
         UINT message;
         WPARAM index;
         LPARAM lParam;
+        DWORD error;
     } cases[] = {
-        {LB_GETTEXT, 3, reinterpret_cast<LPARAM>(buffer)},
-        {LB_GETTEXTLEN, 3, 0},
-        {LB_GETITEMDATA, static_cast<WPARAM>(-2), 0},
-        {LB_SETITEMDATA, 3, 7},
-        {LB_DELETESTRING, 3, 0},
-        {LB_INSERTSTRING, 4, reinterpret_cast<LPARAM>("x")},
-        {LB_SETCURSEL, 3, 0},
-        {LB_SETTOPINDEX, 3, 0},
-        {LB_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&rect)},
+        {LB_GETTEXT, 3, Ptr(buffer), ERROR_INVALID_INDEX},
+        {LB_GETTEXTLEN, 3, 0, ERROR_INVALID_INDEX},
+        {LB_GETITEMDATA, static_cast<WPARAM>(-2), 0, ERROR_INVALID_INDEX},
+        {LB_SETITEMDATA, 3, 7, ERROR_INVALID_INDEX},
+        {LB_DELETESTRING, 3, 0, ERROR_INVALID_INDEX},
+        {LB_INSERTSTRING, 4, Ptr("x"), ERROR_INVALID_INDEX},
+        {LB_SETCURSEL, 3, 0, ERROR_INVALID_INDEX},
+        {LB_SETTOPINDEX, 3, 0, ERROR_INVALID_INDEX},
+        {LB_GETITEMRECT, 5, Ptr(&rect), ERROR_INVALID_INDEX},
+        {LB_ADDSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+        {LB_INSERTSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+        {LB_FINDSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+        {LB_FINDSTRINGEXACT, 0, 0, ERROR_INVALID_PARAMETER},
+        {LB_SELECTSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+        {LB_GETTEXT, 0, 0, ERROR_INVALID_PARAMETER},
     };
     for (const auto& c : cases) {
         SetLastError(0);
         EXPECT_EQ(SendMessage(list, c.message, c.index, c.lParam), LB_ERR) << std::hex << c.message;
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX) << std::hex << c.message;
+        EXPECT_EQ(GetLastError(), c.error) << std::hex << c.message;
     }
     EXPECT_STREQ(buffer, "untouched");
-    EXPECT_EQ(Texts(list), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(ItemTexts(list), (Lines{"a", "b", "c"}));
     EXPECT_EQ(Selection(list), 1);
     EXPECT_EQ(log.Log(), Lines{});
 }
 
-TEST_F(ListBoxTest, NullTextIsRefusedWithoutChangingAnything) {
-    const HWND list = CreateFilledList(LBS_SORT, {"a"});
-    for (const UINT message : {LB_ADDSTRING, LB_INSERTSTRING, LB_FINDSTRING, LB_FINDSTRINGEXACT,
-                               LB_SELECTSTRING, LB_GETTEXT}) {
-        SetLastError(0);
-        EXPECT_EQ(SendMessage(list, message, 0, 0), LB_ERR) << std::hex << message;
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER) << std::hex << message;
-    }
-    EXPECT_EQ(Texts(list), Lines{"a"});
-    EXPECT_EQ(Selection(list), LB_ERR);
-}
-
 TEST_F(ListBoxTest, ItemDataStaysWithItsItemAsTheListChanges) {
     const HWND list = CreateFilledList(LBS_SORT, {"m"});
-    SendMessage(list, LB_SETITEMDATA, 0, 0xFFFFFFFF);
     EXPECT_EQ(SendMessage(list, LB_SETITEMDATA, 0, 0xFFFFFFFF), TRUE);
     SendMessage(list, LB_SETITEMDATA, Add(list, "a"), 1);
     SendMessage(list, LB_SETITEMDATA, Add(list, "z"), 26);
@@ -185,13 +167,11 @@ TEST_F(ListBoxTest, ItemDataStaysWithItsItemAsTheListChanges) {
 TEST_F(ListBoxTest, TheProgramsSelectionIsSilentAndFollowsItsItem) {
     const HWND list = CreateFilledList(LBS_NOTIFY, {"a", "b", "c"});
     EXPECT_EQ(SendMessage(list, LB_SETCURSEL, 1, 0), 1);
-    SendMessage(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("first"));
+    SendMessage(list, LB_INSERTSTRING, 0, Ptr("first"));
     EXPECT_EQ(Selection(list), 2);
     SendMessage(list, LB_DELETESTRING, 0, 0);
     EXPECT_EQ(Selection(list), 1);
-    EXPECT_EQ(
-        SendMessage(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("C")),
-        2);
+    EXPECT_EQ(SendMessage(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), Ptr("C")), 2);
     EXPECT_EQ(Selection(list), 2);
     // -1 removes the selection and answers LB_ERR although nothing failed.
     EXPECT_EQ(SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0), LB_ERR);
@@ -253,9 +233,7 @@ protected:
     HWND CreateOwnerDrawn(DWORD style, int items) {
         log.AnswerHeight(20);
         const HWND list = CreateList(LBS_OWNERDRAWFIXED | style, 90);
-        for (int i = 0; i < items; ++i) {
-            SendMessage(list, LB_ADDSTRING, 0, 100 + i);
-        }
+        for (int i = 0; i < items; ++i) SendMessage(list, LB_ADDSTRING, 0, 100 + i);
         return list;
     }
 };
@@ -264,9 +242,7 @@ TEST_F(OwnerDrawnListBoxTest, MeasuresAtCreationAndDrawsTheVisibleRowsOnPaint) {
     const HWND list = CreateOwnerDrawn(0, 6);
     EXPECT_EQ(log.Log(), Lines{"WM_MEASUREITEM ODT_LISTBOX 0 16"});
     EXPECT_EQ(SendMessage(list, LB_GETITEMHEIGHT, 0, 0), 20);
-    RECT window;
-    GetWindowRect(list, &window);
-    EXPECT_EQ(window.bottom - window.top, 80) << "a list shows whole rows";
+    EXPECT_EQ(ClientHeight(list), 80) << "a list shows whole rows";
 
     SendMessage(list, LB_SETCURSEL, 1, 0);
     SendMessage(list, LB_SETTOPINDEX, 1, 0);
@@ -311,8 +287,7 @@ TEST_F(OwnerDrawnListBoxTest, WithoutStringsItKeepsDataSortsThroughTheParentAndD
     EXPECT_EQ(SendMessage(list, LB_GETITEMDATA, 0, 0), 10);
     EXPECT_EQ(SendMessage(list, LB_GETITEMDATA, 2, 0), 30);
     ULONG_PTR data = 0;
-    EXPECT_EQ(SendMessage(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(&data)),
-              static_cast<LRESULT>(sizeof data));
+    EXPECT_EQ(SendMessage(list, LB_GETTEXT, 1, Ptr(&data)), static_cast<LRESULT>(sizeof data));
     EXPECT_EQ(data, 20u);
     EXPECT_EQ(SendMessage(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), 30), 2);
     log.Clear();
@@ -330,11 +305,8 @@ TEST_F(OwnerDrawnListBoxTest, WithoutStringsItKeepsDataSortsThroughTheParentAndD
 TEST_F(ListBoxTest, AListShowsWholeRowsUnlessItsStyleSaysOtherwise) {
     const HWND fitted = CreateList(0, 90);
     const HWND free = CreateList(LBS_NOINTEGRALHEIGHT, 90);
-    RECT client{};
-    GetClientRect(fitted, &client);
-    EXPECT_EQ(client.bottom, 80);
-    GetClientRect(free, &client);
-    EXPECT_EQ(client.bottom, 90);
+    EXPECT_EQ(ClientHeight(fitted), 80);
+    EXPECT_EQ(ClientHeight(free), 90);
     EXPECT_EQ(SendMessage(free, LB_SETITEMHEIGHT, 0, 256), LB_ERR);
     EXPECT_EQ(SendMessage(free, LB_SETITEMHEIGHT, 0, 30), LB_OKAY);
     EXPECT_EQ(SendMessage(free, LB_GETITEMHEIGHT, 0, 0), 30);
@@ -342,8 +314,7 @@ TEST_F(ListBoxTest, AListShowsWholeRowsUnlessItsStyleSaysOtherwise) {
     const HFONT font = CreateDialogFont();
     SendMessage(fitted, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     EXPECT_EQ(SendMessage(fitted, LB_GETITEMHEIGHT, 0, 0), 13);
-    GetClientRect(fitted, &client);
-    EXPECT_EQ(client.bottom, 78);
+    EXPECT_EQ(ClientHeight(fitted), 78);
     DestroyWindow(fitted);
     DeleteObject(font);
 }

@@ -11,25 +11,32 @@
 #include <string>
 #include <vector>
 
+#include "ControlTestSupport.h"
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ListBoxApi.h"
 #include "platform/controls/OwnerDraw.h"
 #include "platform/core/WinMessages.h"
+#include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowClass.h"
 
 namespace winport::test {
 
-using Lines = std::vector<std::string>;
-
-class ParentLog final : public WindowProcedure {
-public:
-    explicit ParentLog(HWND parent) : m_parent(parent) { SetSubclass(parent, this); }
-    ~ParentLog() override {
-        if (GetSubclass(m_parent) == this) SetSubclass(m_parent, nullptr);
+// The texts of the items of a list box, or with the CB_ messages of a combo box.
+inline Lines ItemTexts(HWND hwnd, UINT count = LB_GETCOUNT, UINT length = LB_GETTEXTLEN,
+                       UINT text = LB_GETTEXT) {
+    Lines texts;
+    for (int i = 0; i < SendMessage(hwnd, count, 0, 0); ++i) {
+        std::string item(static_cast<size_t>(SendMessage(hwnd, length, i, 0)), '\0');
+        SendMessage(hwnd, text, i, Ptr(item.data()));
+        texts.push_back(item);
     }
-    ParentLog(const ParentLog&) = delete;
-    ParentLog& operator=(const ParentLog&) = delete;
+    return texts;
+}
+
+class ParentLog final : public ScopedSubclass {
+public:
+    using ScopedSubclass::ScopedSubclass;
 
     const Lines& Log() const { return m_lines; }
     void Clear() {
@@ -94,7 +101,7 @@ public:
                     std::to_string(LOWORD(m.wParam)) +
                     " caret=" + std::to_string(HIWORD(m.wParam)));
                 return m_keyAnswer;
-            default: return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+            default: return CallClass(m);
         }
     }
 
@@ -111,17 +118,13 @@ private:
 
     static std::string CodeName(const std::string& className, WORD code) {
         static const std::map<WORD, std::string> kCombo = {
-            {CBN_SELCHANGE, "CBN_SELCHANGE"},   {CBN_DBLCLK, "CBN_DBLCLK"},
-            {CBN_SETFOCUS, "CBN_SETFOCUS"},     {CBN_KILLFOCUS, "CBN_KILLFOCUS"},
-            {CBN_EDITCHANGE, "CBN_EDITCHANGE"}, {CBN_EDITUPDATE, "CBN_EDITUPDATE"},
-            {CBN_DROPDOWN, "CBN_DROPDOWN"},     {CBN_CLOSEUP, "CBN_CLOSEUP"},
-            {CBN_SELENDOK, "CBN_SELENDOK"},     {CBN_SELENDCANCEL, "CBN_SELENDCANCEL"},
-        };
+            NAMED_VALUE(CBN_SELCHANGE),   NAMED_VALUE(CBN_DBLCLK),     NAMED_VALUE(CBN_SETFOCUS),
+            NAMED_VALUE(CBN_KILLFOCUS),   NAMED_VALUE(CBN_EDITCHANGE), NAMED_VALUE(CBN_EDITUPDATE),
+            NAMED_VALUE(CBN_DROPDOWN),    NAMED_VALUE(CBN_CLOSEUP),    NAMED_VALUE(CBN_SELENDOK),
+            NAMED_VALUE(CBN_SELENDCANCEL)};
         static const std::map<WORD, std::string> kList = {
-            {LBN_SELCHANGE, "LBN_SELCHANGE"}, {LBN_DBLCLK, "LBN_DBLCLK"},
-            {LBN_SELCANCEL, "LBN_SELCANCEL"}, {LBN_SETFOCUS, "LBN_SETFOCUS"},
-            {LBN_KILLFOCUS, "LBN_KILLFOCUS"},
-        };
+            NAMED_VALUE(LBN_SELCHANGE), NAMED_VALUE(LBN_DBLCLK), NAMED_VALUE(LBN_SELCANCEL),
+            NAMED_VALUE(LBN_SETFOCUS), NAMED_VALUE(LBN_KILLFOCUS)};
         const auto& names = className == kComboBoxClassName ? kCombo : kList;
         const auto found = names.find(code);
         return found != names.end() ? found->second : className + " code " + std::to_string(code);
@@ -132,12 +135,10 @@ private:
     }
 
     static std::string ActionName(UINT action) {
-        switch (action) {
-            case ODA_DRAWENTIRE: return "ODA_DRAWENTIRE";
-            case ODA_SELECT: return "ODA_SELECT";
-            case ODA_FOCUS: return "ODA_FOCUS";
-            default: return "action " + std::to_string(action);
-        }
+        static const std::map<UINT, std::string> kNames = {
+            NAMED_VALUE(ODA_DRAWENTIRE), NAMED_VALUE(ODA_SELECT), NAMED_VALUE(ODA_FOCUS)};
+        const auto found = kNames.find(action);
+        return found != kNames.end() ? found->second : "action " + std::to_string(action);
     }
 
     static std::string StateNames(UINT state) {
@@ -149,7 +150,6 @@ private:
         return names;
     }
 
-    HWND m_parent;
     Lines m_lines;
     std::vector<DRAWITEMSTRUCT> m_draws;
     std::function<void(HWND, WORD)> m_onCommand;

@@ -3,6 +3,7 @@
 // inside the notifications a person causes.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,21 +13,15 @@
 namespace winport::test {
 namespace {
 
-constexpr UINT kSelectedFocused = LVIS_SELECTED | LVIS_FOCUSED;
-
 class ListViewInputTest : public ListViewTest {
 protected:
-    // Sends a press and a release at |point| straight to the list, as a program may.
-    static void ClickAt(HWND list, POINT point) {
-        const LPARAM at = MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y));
+    // Sends a press and a release in |row| at |x| straight to the list, as a program may.
+    static void ClickAt(HWND list, int row, LONG x) {
+        RECT rect{LVIR_BOUNDS, 0, 0, 0};
+        SendMessage(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), Ptr(&rect));
+        const LPARAM at = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(rect.top + 2));
         SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessage(list, WM_LBUTTONUP, 0, at);
-    }
-    static POINT InRow(HWND list, int row, LONG x) {
-        RECT rect{LVIR_BOUNDS, 0, 0, 0};
-        SendMessage(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
-                    reinterpret_cast<LPARAM>(&rect));
-        return POINT{x, (rect.top + rect.bottom) / 2};
     }
 
     Agent agent;
@@ -45,7 +40,7 @@ TEST_F(ListViewInputTest, AClickDeselectsTheOldRowBeforeSelectingWhereAProgramNe
     EXPECT_EQ(State(list, 2), kSelectedFocused);
 
     log.Clear();
-    SetState(list, 0, kSelectedFocused, kSelectedFocused);
+    SetState(list, 0, kSelectedFocused);
     EXPECT_TRUE(LogIs({"ITEMCHANGING 0 -->SF", "ITEMCHANGING 2 SF->F", "ITEMCHANGED 2 SF->F",
                        "ITEMCHANGING 2 F->-", "ITEMCHANGED 2 F->-", "ITEMCHANGED 0 -->SF"}));
     // Clicking the selected row again changes nothing.
@@ -56,22 +51,22 @@ TEST_F(ListViewInputTest, AClickDeselectsTheOldRowBeforeSelectingWhereAProgramNe
 
 TEST_F(ListViewInputTest, AClickOnEmptySpaceDeselectsButKeepsTheFocusRow) {
     const HWND list = FilledList();
-    SetState(list, 2, kSelectedFocused, kSelectedFocused);
+    SetState(list, 2, kSelectedFocused);
     SetFocus(list);
     log.Clear();
-    ClickAt(list, InRow(list, 4, 30));
+    ClickAt(list, 4, 30);
     EXPECT_TRUE(
         LogIs({"RELEASEDCAPTURE", "ITEMCHANGING 2 SF->F", "ITEMCHANGED 2 SF->F", "CLICK -1"}));
     EXPECT_EQ(State(list, 2), LVIS_FOCUSED);
 }
 
-TEST_F(ListViewInputTest, OnlyTheFirstColumnSelectsUnlessTheRowIsFullOrOwnerDrawn) {
+TEST_F(ListViewInputTest, OnlyTheFirstColumnSelectsUnlessTheRowIsFull) {
     for (const bool fullRow : {false, true}) {
         const HWND list = FilledList();
         if (fullRow) SendMessage(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
         SetFocus(list);
         log.Clear();
-        ClickAt(list, InRow(list, 1, 100));  // In the second column.
+        ClickAt(list, 1, 100);  // In the second column.
         EXPECT_EQ(State(list, 1), fullRow ? kSelectedFocused : 0u);
         EXPECT_EQ(log.Lines().back(), "CLICK 1");  // The click reports its row either way.
         DestroyWindow(list);
@@ -84,8 +79,7 @@ TEST_F(ListViewInputTest, ADoubleClickReportsTheRowAndActivatesIt) {
     EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "ITEMCHANGING 0 -->SF", "ITEMCHANGED 0 -->SF", "SETFOCUS",
                        "CLICK 0", "RELEASEDCAPTURE", "DBLCLK 0", "ITEMACTIVATE 0"}));
     log.Clear();
-    const POINT empty = InRow(list, 5, 30);
-    SendMessage(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(empty.x, empty.y));
+    SendMessage(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(30, 110));
     EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "DBLCLK -1"}));
 }
 
@@ -117,56 +111,50 @@ TEST_F(ListViewInputTest, KeysReportKeyDownThenMoveTheSelection) {
     for (const auto& [key, row] : moves) {
         ASSERT_TRUE(agent.PressKeyInListView(list, key));
         EXPECT_EQ(State(list, row), kSelectedFocused) << "key " << key;
-        EXPECT_EQ(SendMessage(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+        EXPECT_EQ(Selected(list), 1);
     }
     log.Clear();
     ASSERT_TRUE(agent.PressKeyInListView(list, VK_UP));  // Already at the top.
     ASSERT_TRUE(agent.PressKeyInListView(list, VK_RETURN));
     EXPECT_TRUE(LogIs({"KEYDOWN 0x26", "KEYDOWN 0xD", "RETURN", "ITEMACTIVATE 0"}));
-}
 
-TEST_F(ListViewInputTest, FocusChangesAreReportedOnce) {
-    const HWND list = FilledList();
-    SetFocus(list);
+    // Focus changes are reported once each.
+    log.Clear();
     SetFocus(list);
     SetFocus(parent);
     SetFocus(list);
-    EXPECT_TRUE(LogIs({"SETFOCUS", "KILLFOCUS", "SETFOCUS"}));
+    EXPECT_TRUE(LogIs({"KILLFOCUS", "SETFOCUS"}));
 }
 
-TEST_F(ListViewInputTest, ARowTheParentRefusesToSelectFailsTheAgentsPick) {
+TEST_F(ListViewInputTest, RefusedDisabledAndMissingRowsFailTheAgentsPickAndSayWhy) {
     const HWND list = FilledList();
     log.Answer(LVN_ITEMCHANGING, TRUE);
     EXPECT_FALSE(agent.SelectListViewRow(list, 1));
     EXPECT_EQ(agent.LastError(), "SysListView32 40 row 1 was not selected");
     EXPECT_EQ(State(list, 1), 0u);
-}
-
-TEST_F(ListViewInputTest, ADisabledListTakesNoClicksAndTheAgentSaysWhy) {
-    const HWND list = FilledList();
     EXPECT_FALSE(agent.SelectListViewRow(list, 3));
     EXPECT_EQ(agent.LastError(), "SysListView32 40 has no row 3 (3 rows)");
     EnableWindow(list, FALSE);
+    log.Clear();
     EXPECT_FALSE(agent.SelectListViewRow(list, 0));
     EXPECT_EQ(agent.LastError(), "SysListView32 40 is disabled");
-    ClickAt(list, InRow(list, 0, 30));
+    ClickAt(list, 0, 30);
     EXPECT_EQ(State(list, 0), 0u);
     EXPECT_TRUE(LogIs({}));
 }
 
 TEST_F(ListViewInputTest, ParentDestroyingTheListInsideWhatAPersonCausesIsSafe) {
-    for (const UINT code : {NM_CLICK, LVN_ITEMCHANGED, NM_RCLICK, LVN_KEYDOWN, NM_DBLCLK}) {
+    const std::pair<UINT, std::function<bool(Agent&, HWND)>> cases[] = {
+        {NM_CLICK, [](Agent& a, HWND list) { return a.SelectListViewRow(list, 1); }},
+        {LVN_ITEMCHANGED, [](Agent& a, HWND list) { return a.SelectListViewRow(list, 1); }},
+        {NM_RCLICK, [](Agent& a, HWND list) { return a.RightClickListViewRow(list, 1); }},
+        {LVN_KEYDOWN, [](Agent& a, HWND list) { return a.PressKeyInListView(list, VK_DOWN); }},
+        {NM_DBLCLK, [](Agent& a, HWND list) { return a.DoubleClickListViewRow(list, 1); }},
+    };
+    for (const auto& [code, act] : cases) {
         const HWND list = FilledList();
         log.DestroyOn(code);
-        if (code == NM_RCLICK) {
-            agent.RightClickListViewRow(list, 1);
-        } else if (code == LVN_KEYDOWN) {
-            agent.PressKeyInListView(list, VK_DOWN);
-        } else if (code == NM_DBLCLK) {
-            agent.DoubleClickListViewRow(list, 1);
-        } else {
-            agent.SelectListViewRow(list, 1);
-        }
+        act(agent, list);
         EXPECT_FALSE(IsWindow(list)) << "code " << static_cast<int>(code);
         EXPECT_EQ(log.Lines().back(), "DELETEITEM 0 data=1") << "code " << static_cast<int>(code);
     }

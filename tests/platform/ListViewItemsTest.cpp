@@ -13,54 +13,23 @@
 namespace winport::test {
 namespace {
 
-LPARAM Ptr(const void* pointer) {
-    return reinterpret_cast<LPARAM>(pointer);
-}
-
-int FindData(HWND list, int start, LPARAM data) {
-    LVFINDINFOA find;
-    find.flags = LVFI_PARAM;
-    find.lParam = data;
+int Find(HWND list, int start, UINT flags, const char* text, LPARAM data = 0) {
+    const LVFINDINFOA find{.flags = flags, .psz = text, .lParam = data};
     return static_cast<int>(
         SendMessage(list, LVM_FINDITEM, static_cast<WPARAM>(start), Ptr(&find)));
-}
-
-int FindText(HWND list, int start, UINT flags, const char* text) {
-    LVFINDINFOA find;
-    find.flags = flags;
-    find.psz = text;
-    return static_cast<int>(
-        SendMessage(list, LVM_FINDITEM, static_cast<WPARAM>(start), Ptr(&find)));
-}
-
-std::vector<std::string> Texts(HWND list, int column = 0) {
-    std::vector<std::string> texts;
-    for (int row = 0; row < static_cast<int>(SendMessage(list, LVM_GETITEMCOUNT, 0, 0)); ++row) {
-        char buffer[32] = {};
-        LVITEMA item;
-        item.iSubItem = column;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof buffer;
-        SendMessage(list, LVM_GETITEMTEXT, static_cast<WPARAM>(row), Ptr(&item));
-        texts.emplace_back(buffer);
-    }
-    return texts;
 }
 
 TEST_F(ListViewTest, ColumnsKeepTitleWidthAndFormat) {
     const HWND list = CreateList();
     AddColumn(list, "Kind", 30);
-    LVCOLUMNA first;
-    first.mask = LVCF_TEXT | LVCF_FMT;
-    first.fmt = LVCFMT_RIGHT;
-    first.pszText = const_cast<char*>("Défaut");
+    const LVCOLUMNA first{
+        .mask = LVCF_TEXT | LVCF_FMT, .fmt = LVCFMT_RIGHT, .pszText = const_cast<char*>("Défaut")};
     EXPECT_EQ(SendMessage(list, LVM_INSERTCOLUMN, 0, Ptr(&first)), 0);
 
     char title[3] = {};
-    LVCOLUMNA read;
-    read.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_ORDER;
-    read.pszText = title;
-    read.cchTextMax = sizeof title;
+    LVCOLUMNA read{.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_ORDER,
+                   .pszText = title,
+                   .cchTextMax = sizeof title};
     ASSERT_EQ(SendMessage(list, LVM_GETCOLUMN, 0, Ptr(&read)), TRUE);
     EXPECT_STREQ(title, "D");  // Cut where the buffer ends, never inside "é".
     EXPECT_EQ(read.cx, 10);    // The width of a column inserted without one.
@@ -80,25 +49,23 @@ TEST_F(ListViewTest, ColumnsKeepTitleWidthAndFormat) {
 
 TEST_F(ListViewTest, RowsHoldCellsImageAndDataAndReadBack) {
     const HWND list = FilledList();
-    LVITEMA item;
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE;
-    item.iItem = 1;
-    item.pszText = const_cast<char*>("Ωmega");
-    item.iImage = 89;
-    item.lParam = 42;
-    item.state = LVIS_CUT;
-    item.stateMask = LVIS_CUT;
+    const LVITEMA item{.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE,
+                       .iItem = 1,
+                       .state = LVIS_CUT,
+                       .stateMask = LVIS_CUT,
+                       .pszText = const_cast<char*>("Ωmega"),
+                       .iImage = 89,
+                       .lParam = 42};
     ASSERT_EQ(SendMessage(list, LVM_INSERTITEM, 0, Ptr(&item)), 1);
-    EXPECT_EQ(Texts(list), (std::vector<std::string>{"a", "Ωmega", "b", "c"}));
-    EXPECT_EQ(Texts(list, 1), (std::vector<std::string>{"x@y", "", "x@y", "x@y"}));
+    EXPECT_EQ(Texts(list), (Lines{"a", "Ωmega", "b", "c"}));
+    EXPECT_EQ(Texts(list, 1), (Lines{"x@y", "", "x@y", "x@y"}));
 
     char buffer[16] = {};
-    LVITEMA read;
-    read.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE;
-    read.iItem = 1;
-    read.stateMask = ~0u;
-    read.pszText = buffer;
-    read.cchTextMax = sizeof buffer;
+    LVITEMA read{.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE,
+                 .iItem = 1,
+                 .stateMask = ~0u,
+                 .pszText = buffer,
+                 .cchTextMax = sizeof buffer};
     ASSERT_EQ(SendMessage(list, LVM_GETITEM, 0, Ptr(&read)), TRUE);
     EXPECT_STREQ(buffer, "Ωmega");
     EXPECT_EQ(read.iImage, 89);
@@ -123,13 +90,9 @@ TEST_F(ListViewTest, RowsHoldCellsImageAndDataAndReadBack) {
 
 TEST_F(ListViewTest, ColumnsInsertedOrDeletedMoveTheCellsAfterThem) {
     const HWND list = CreateList();
-    AddColumn(list, "A", 10);
-    AddColumn(list, "B", 10);
-    AddColumn(list, "C", 10);
+    for (const char* title : {"A", "B", "C"}) AddColumn(list, title, 10);
     AddRow(list, {"a", "b", "c"});
-    LVCOLUMNA column;
-    column.mask = LVCF_TEXT;
-    column.pszText = const_cast<char*>("New");
+    const LVCOLUMNA column{.mask = LVCF_TEXT, .pszText = const_cast<char*>("New")};
     SendMessage(list, LVM_INSERTCOLUMN, 1, Ptr(&column));
     EXPECT_EQ(Text(list, 0, 1), "");
     EXPECT_EQ(Text(list, 0, 2), "b");
@@ -145,7 +108,7 @@ TEST_F(ListViewTest, ColumnsInsertedOrDeletedMoveTheCellsAfterThem) {
 TEST_F(ListViewTest, SortedStylesPlaceRowsByTextWithoutCaseButOwnerDrawDoesNot) {
     const struct {
         DWORD style;
-        std::vector<std::string> order;
+        Lines order;
     } cases[] = {
         {LVS_REPORT | LVS_SORTASCENDING, {"apple", "Banana", "cherry"}},
         {LVS_REPORT | LVS_SORTDESCENDING, {"cherry", "Banana", "apple"}},
@@ -162,23 +125,23 @@ TEST_F(ListViewTest, SortedStylesPlaceRowsByTextWithoutCaseButOwnerDrawDoesNot) 
 TEST_F(ListViewTest, FindsByDataOrTextFromAfterTheStartRow) {
     const HWND list = FilledList();
     AddRow(list, {"Alpha"}, 2);
-    EXPECT_EQ(FindData(list, -1, 2), 1);
-    EXPECT_EQ(FindData(list, 1, 2), 3);
-    EXPECT_EQ(FindData(list, 3, 2), -1);
-    EXPECT_EQ(FindData(list, -1, 99), -1);
-    EXPECT_EQ(FindText(list, -1, LVFI_STRING, "ALPHA"), 3);
-    EXPECT_EQ(FindText(list, -1, LVFI_STRING, "alp"), -1);
-    EXPECT_EQ(FindText(list, -1, LVFI_PARTIAL | LVFI_STRING, "alp"), 3);
-    EXPECT_EQ(FindText(list, 1, LVFI_STRING, "a"), -1);
-    EXPECT_EQ(FindText(list, 1, LVFI_STRING | LVFI_WRAP, "a"), 0);
-    EXPECT_EQ(FindData(list, -2, 1), -1);
+    EXPECT_EQ(Find(list, -1, LVFI_PARAM, nullptr, 2), 1);
+    EXPECT_EQ(Find(list, 1, LVFI_PARAM, nullptr, 2), 3);
+    EXPECT_EQ(Find(list, 3, LVFI_PARAM, nullptr, 2), -1);
+    EXPECT_EQ(Find(list, -1, LVFI_PARAM, nullptr, 99), -1);
+    EXPECT_EQ(Find(list, -2, LVFI_PARAM, nullptr, 1), -1);
+    EXPECT_EQ(Find(list, -1, LVFI_STRING, "ALPHA"), 3);
+    EXPECT_EQ(Find(list, -1, LVFI_STRING, "alp"), -1);
+    EXPECT_EQ(Find(list, -1, LVFI_PARTIAL | LVFI_STRING, "alp"), 3);
+    EXPECT_EQ(Find(list, 1, LVFI_STRING, "a"), -1);
+    EXPECT_EQ(Find(list, 1, LVFI_STRING | LVFI_WRAP, "a"), 0);
 }
 
 TEST_F(ListViewTest, NextItemWalksBySelectionFocusOrPosition) {
     const HWND list = FilledList(LVS_REPORT);
     AddRow(list, {"d"});
     SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
-    SetState(list, 3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SetState(list, 3, kSelectedFocused);
     const auto next = [list](int start, UINT flags) {
         return SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0));
     };
@@ -191,7 +154,7 @@ TEST_F(ListViewTest, NextItemWalksBySelectionFocusOrPosition) {
     EXPECT_EQ(next(3, LVNI_SELECTED | LVNI_ABOVE), 1);
     EXPECT_EQ(next(-1, LVNI_ALL | LVNI_BELOW), 0);
     EXPECT_EQ(next(4, LVNI_ALL), -1);
-    EXPECT_EQ(SendMessage(list, LVM_GETSELECTEDCOUNT, 0, 0), 2);
+    EXPECT_EQ(Selected(list), 2);
 }
 
 int ByDataDescending(LPARAM first, LPARAM second, LPARAM sortParam) {
@@ -199,35 +162,32 @@ int ByDataDescending(LPARAM first, LPARAM second, LPARAM sortParam) {
     return static_cast<int>(second - first);
 }
 
-TEST_F(ListViewTest, SortingWithACallbackKeepsSelectionAndFocusWithTheirRowsSilently) {
-    const HWND list = FilledList();
-    SetState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    SendMessage(list, LVM_SETSELECTIONMARK, 0, 0);
-    log.Clear();
-    EXPECT_EQ(SendMessage(list, LVM_SORTITEMS, 77, reinterpret_cast<LPARAM>(&ByDataDescending)),
-              TRUE);
-    EXPECT_EQ(Texts(list), (std::vector<std::string>{"c", "b", "a"}));
-    EXPECT_EQ(State(list, 2), LVIS_SELECTED | LVIS_FOCUSED);
-    EXPECT_EQ(SendMessage(list, LVM_GETSELECTIONMARK, 0, 0), 2);
-    EXPECT_EQ(SendMessage(list, LVM_SORTITEMS, 0, 0), FALSE);
-    EXPECT_TRUE(LogIs({}));
-}
-
 // Answers without any order: a < b and b < a may both hold.
 int Inconsistent(LPARAM first, LPARAM second, LPARAM) {
     return static_cast<int>((first * 7 + second * 13) % 5) - 2;
 }
 
-TEST_F(ListViewTest, SortingWithAnInconsistentComparisonKeepsEveryRow) {
-    const HWND list = CreateList(LVS_REPORT);
-    for (int row = 0; row < 40; ++row) AddRow(list, {"r"}, row);
-    EXPECT_EQ(SendMessage(list, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(&Inconsistent)), TRUE);
+TEST_F(ListViewTest, SortingWithACallbackKeepsSelectionAndFocusWithTheirRowsSilently) {
+    const HWND list = FilledList();
+    SetState(list, 0, kSelectedFocused);
+    SendMessage(list, LVM_SETSELECTIONMARK, 0, 0);
+    log.Clear();
+    EXPECT_EQ(SendMessage(list, LVM_SORTITEMS, 77, reinterpret_cast<LPARAM>(&ByDataDescending)),
+              TRUE);
+    EXPECT_EQ(Texts(list), (Lines{"c", "b", "a"}));
+    EXPECT_EQ(State(list, 2), kSelectedFocused);
+    EXPECT_EQ(SendMessage(list, LVM_GETSELECTIONMARK, 0, 0), 2);
+    EXPECT_EQ(SendMessage(list, LVM_SORTITEMS, 0, 0), FALSE);
+    EXPECT_TRUE(LogIs({}));
+
+    // An inconsistent comparison loses no row.
+    const HWND many = CreateList(LVS_REPORT);
+    for (int row = 0; row < 40; ++row) AddRow(many, {"r"}, row);
+    EXPECT_EQ(SendMessage(many, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(&Inconsistent)), TRUE);
     std::vector<bool> seen(40);
     for (int row = 0; row < 40; ++row) {
-        LVITEMA item;
-        item.mask = LVIF_PARAM;
-        item.iItem = row;
-        SendMessage(list, LVM_GETITEM, 0, Ptr(&item));
+        LVITEMA item{.mask = LVIF_PARAM, .iItem = row};
+        SendMessage(many, LVM_GETITEM, 0, Ptr(&item));
         ASSERT_TRUE(item.lParam >= 0 && item.lParam < 40);
         seen[static_cast<size_t>(item.lParam)] = true;
     }
@@ -245,18 +205,19 @@ class ListViewBadInputTest : public ListViewTest, public ::testing::WithParamInt
 
 TEST_P(ListViewBadInputTest, AnswersWindowsFailureAndChangesNothing) {
     const HWND list = FilledList();
-    LVITEMA item;
-    item.mask = LVIF_TEXT | LVIF_STATE;
-    item.iItem = GetParam().msg == LVM_INSERTITEM ? -1 : 7;
-    item.iSubItem = GetParam().msg == LVM_SETITEMTEXT ? 5 : 0;
-    item.pszText = const_cast<char*>("z");
-    item.state = item.stateMask = LVIS_SELECTED;
+    const UINT msg = GetParam().msg;
+    const LVITEMA item{.mask = LVIF_TEXT | LVIF_STATE,
+                       .iItem = msg == LVM_INSERTITEM ? -1 : 7,
+                       .iSubItem = msg == LVM_SETITEMTEXT ? 5 : 0,
+                       .state = LVIS_SELECTED,
+                       .stateMask = LVIS_SELECTED,
+                       .pszText = const_cast<char*>("z")};
     RECT rect{};
-    const LPARAM lParam = GetParam().msg == LVM_GETITEMRECT ? Ptr(&rect) : Ptr(&item);
-    EXPECT_EQ(SendMessage(list, GetParam().msg, GetParam().wParam, lParam), GetParam().answer)
+    const LPARAM lParam = msg == LVM_GETITEMRECT ? Ptr(&rect) : Ptr(&item);
+    EXPECT_EQ(SendMessage(list, msg, GetParam().wParam, lParam), GetParam().answer)
         << GetParam().what;
-    EXPECT_EQ(Texts(list), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(SendMessage(list, LVM_GETSELECTEDCOUNT, 0, 0), 0);
+    EXPECT_EQ(Texts(list), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(Selected(list), 0);
     EXPECT_TRUE(LogIs({}));
 }
 
@@ -279,28 +240,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ListViewTest, NullPointersAreRefusedWithInvalidParameter) {
     const HWND list = FilledList();
+    const LVITEMA textless{.mask = LVIF_TEXT, .cchTextMax = 10};
+    const LVCOLUMNA untitled{.mask = LVCF_TEXT};
     const std::vector<std::function<LRESULT()>> sends = {
-        [&] {
-            LVITEMA item;
-            item.mask = LVIF_TEXT;
-            return SendMessage(list, LVM_INSERTITEM, 0, Ptr(&item));
-        },
-        [&] {
-            LVITEMA item;
-            return SendMessage(list, LVM_SETITEMTEXT, 0, Ptr(&item));
-        },
-        [&] {
-            LVITEMA item;
-            item.mask = LVIF_TEXT;
-            item.cchTextMax = 10;
-            return SendMessage(list, LVM_GETITEM, 0, Ptr(&item));
-        },
-        [&] {
-            LVCOLUMNA column;
-            column.mask = LVCF_TEXT;
-            return SendMessage(list, LVM_INSERTCOLUMN, 0, Ptr(&column));
-        },
-        [&] { return static_cast<LRESULT>(FindText(list, -1, LVFI_STRING, nullptr) + 1); },
+        [&] { return SendMessage(list, LVM_INSERTITEM, 0, Ptr(&textless)); },
+        [&] { return SendMessage(list, LVM_SETITEMTEXT, 0, Ptr(&textless)); },
+        [&] { return SendMessage(list, LVM_GETITEM, 0, Ptr(&textless)); },
+        [&] { return SendMessage(list, LVM_INSERTCOLUMN, 0, Ptr(&untitled)); },
+        [&] { return static_cast<LRESULT>(Find(list, -1, LVFI_STRING, nullptr) + 1); },
         [&] { return SendMessage(list, LVM_INSERTITEM, 0, 0) + 1; },
         [&] { return SendMessage(list, LVM_SETITEMSTATE, 0, 0); },
     };
@@ -309,7 +256,7 @@ TEST_F(ListViewTest, NullPointersAreRefusedWithInvalidParameter) {
         EXPECT_LE(sends[i](), 0) << "send " << i;
         EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER) << "send " << i;
     }
-    EXPECT_EQ(Texts(list), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(Texts(list), (Lines{"a", "b", "c"}));
     EXPECT_EQ(SendMessage(list, LVM_GETCOLUMNWIDTH, 2, 0), 0);
     EXPECT_TRUE(LogIs({}));
 }

@@ -10,25 +10,28 @@
 namespace winport::test {
 namespace {
 
-constexpr UINT kSelectedFocused = LVIS_SELECTED | LVIS_FOCUSED;
+// What deleting or destroying the filled list tells its parent.
+const Lines kDeleteAll = {"DELETEALLITEMS -1", "DELETEITEM 2 data=3", "DELETEITEM 1 data=2",
+                          "DELETEITEM 0 data=1"};
+
+Lines Then(Lines first, const Lines& rest) {
+    first.insert(first.end(), rest.begin(), rest.end());
+    return first;
+}
 
 LRESULT Insert(HWND list, int row, const char* text, UINT state, LPARAM data) {
-    LVITEMA item;
-    item.mask = LVIF_TEXT | LVIF_STATE | LVIF_PARAM;
-    item.iItem = row;
-    item.pszText = const_cast<char*>(text);
-    item.state = state;
-    item.stateMask = state;
-    item.lParam = data;
-    return SendMessage(list, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item));
+    const LVITEMA item{.mask = LVIF_TEXT | LVIF_STATE | LVIF_PARAM,
+                       .iItem = row,
+                       .state = state,
+                       .stateMask = state,
+                       .pszText = const_cast<char*>(text),
+                       .lParam = data};
+    return SendMessage(list, LVM_INSERTITEM, 0, Ptr(&item));
 }
 
 LRESULT SetText(HWND list, int row, int column, const char* text) {
-    LVITEMA item;
-    item.iSubItem = column;
-    item.pszText = const_cast<char*>(text);
-    return SendMessage(list, LVM_SETITEMTEXT, static_cast<WPARAM>(row),
-                       reinterpret_cast<LPARAM>(&item));
+    const LVITEMA item{.iSubItem = column, .pszText = const_cast<char*>(text)};
+    return SendMessage(list, LVM_SETITEMTEXT, static_cast<WPARAM>(row), Ptr(&item));
 }
 
 TEST_F(ListViewTest, InsertingSendsInsertItemAndSelectingOnInsertAnnouncesTheChangesFirst) {
@@ -37,7 +40,7 @@ TEST_F(ListViewTest, InsertingSendsInsertItemAndSelectingOnInsertAnnouncesTheCha
     EXPECT_EQ(SetText(list, 3, 1, "sub"), TRUE);  // Sub-items change silently.
     EXPECT_TRUE(LogIs({"INSERTITEM 3 data=9"}));
 
-    SetState(list, 0, kSelectedFocused, kSelectedFocused);
+    SetState(list, 0, kSelectedFocused);
     log.Clear();
     EXPECT_EQ(Insert(list, 1, "new", kSelectedFocused, 8), 1);
     // The old row gives up the selection, then the focus, inside the new row's pair.
@@ -60,7 +63,7 @@ TEST_F(ListViewTest, ProgrammaticStateChangesNotifyAndSingleSelectionDeselectsTh
     EXPECT_EQ(SetState(list, 2, LVIS_SELECTED, LVIS_SELECTED), TRUE);
     EXPECT_TRUE(LogIs({"ITEMCHANGING 2 -->S", "ITEMCHANGING 1 S->-", "ITEMCHANGED 1 S->-",
                        "ITEMCHANGED 2 -->S"}));
-    EXPECT_EQ(SendMessage(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+    EXPECT_EQ(Selected(list), 1);
 }
 
 TEST_F(ListViewTest, TextChangesOfTheItemNotifyAndVetoesKeepEverything) {
@@ -70,7 +73,7 @@ TEST_F(ListViewTest, TextChangesOfTheItemNotifyAndVetoesKeepEverything) {
     log.Clear();
     log.Answer(LVN_ITEMCHANGING, TRUE);
     EXPECT_EQ(SetText(list, 1, 0, "refused"), FALSE);
-    EXPECT_EQ(SetState(list, 1, kSelectedFocused, kSelectedFocused), FALSE);
+    EXPECT_EQ(SetState(list, 1, kSelectedFocused), FALSE);
     EXPECT_EQ(Insert(list, 3, "d", LVIS_SELECTED, 4), -1);
     EXPECT_TRUE(LogIs({"ITEMCHANGING 1 text", "ITEMCHANGING 1 -->SF", "ITEMCHANGING 3 -->S"}));
     EXPECT_EQ(Text(list, 1), "b");
@@ -82,7 +85,7 @@ TEST_F(ListViewTest, TextChangesOfTheItemNotifyAndVetoesKeepEverything) {
 TEST_F(ListViewTest, StateForRowMinusOneAppliesToEveryRowWhereWindowsAllowsIt) {
     const HWND multi = FilledList(LVS_REPORT);
     EXPECT_EQ(SetState(multi, -1, LVIS_SELECTED, LVIS_SELECTED), TRUE);
-    EXPECT_EQ(SendMessage(multi, LVM_GETSELECTEDCOUNT, 0, 0), 3);
+    EXPECT_EQ(Selected(multi), 3);
     EXPECT_EQ(SetState(multi, -1, 0, LVIS_SELECTED), TRUE);
     EXPECT_EQ(SetState(multi, -1, 0, LVIS_SELECTED), TRUE);  // None selected: nothing is sent.
     EXPECT_TRUE(LogIs({"ITEMCHANGING 0 -->S", "ITEMCHANGED 0 -->S", "ITEMCHANGING 1 -->S",
@@ -98,13 +101,13 @@ TEST_F(ListViewTest, StateForRowMinusOneAppliesToEveryRowWhereWindowsAllowsIt) {
     EXPECT_EQ(SetState(multi, -1, LVIS_FOCUSED, LVIS_FOCUSED), FALSE);
     const HWND single = FilledList();
     EXPECT_EQ(SetState(single, -1, LVIS_SELECTED, LVIS_SELECTED), FALSE);
-    EXPECT_EQ(SendMessage(single, LVM_GETSELECTEDCOUNT, 0, 0), 0);
+    EXPECT_EQ(Selected(single), 0);
     EXPECT_TRUE(LogIs({}));
 }
 
 TEST_F(ListViewTest, DeletingARowDropsItsStateFirstAndTheFocusMovesOnSilently) {
     const HWND list = FilledList();
-    SetState(list, 1, kSelectedFocused, kSelectedFocused);
+    SetState(list, 1, kSelectedFocused);
     log.Clear();
     EXPECT_EQ(SendMessage(list, LVM_DELETEITEM, 1, 0), TRUE);
     EXPECT_EQ(SendMessage(list, LVM_DELETEITEM, 0, 0), TRUE);
@@ -114,68 +117,54 @@ TEST_F(ListViewTest, DeletingARowDropsItsStateFirstAndTheFocusMovesOnSilently) {
     EXPECT_EQ(State(list, 0), LVIS_FOCUSED);
 }
 
-TEST_F(ListViewTest, DeleteAllItemsSendsOneDeleteItemPerRowUnlessTheParentDeclines) {
-    const std::vector<std::string> each = {"DELETEALLITEMS -1", "DELETEITEM 2 data=3",
-                                           "DELETEITEM 1 data=2", "DELETEITEM 0 data=1"};
-    const struct {
-        LRESULT answer;
-        std::vector<std::string> sequence;
-    } cases[] = {{0, each}, {TRUE, {"DELETEALLITEMS -1"}}};
-    for (const auto& [answer, sequence] : cases) {
-        const HWND list = FilledList();
-        SetState(list, 2, kSelectedFocused, kSelectedFocused);
-        log.Clear();
-        log.Answer(LVN_DELETEALLITEMS, answer);
-        EXPECT_EQ(SendMessage(list, LVM_DELETEALLITEMS, 0, 0), TRUE);
-        EXPECT_EQ(Count(list), 0);
-        EXPECT_EQ(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), -1);
-        EXPECT_TRUE(LogIs(sequence)) << "answer " << answer;
-        DestroyWindow(list);
-    }
-}
-
-TEST_F(ListViewTest, DestroyingTheListDeletesItsRowsAsDeleteAllItemsDoes) {
+// LVM_DELETEALLITEMS and the list's destruction send one LVN_DELETEITEM per row unless the parent
+// answers LVN_DELETEALLITEMS with TRUE.
+TEST_F(ListViewTest, DeletingAllRowsOrDestroyingSendsDeleteItemPerRowUnlessTheParentDeclines) {
     for (const LRESULT answer : {LRESULT{0}, LRESULT{TRUE}}) {
-        const HWND list = FilledList();
-        log.Answer(LVN_DELETEALLITEMS, answer);
-        DestroyWindow(list);
-        EXPECT_TRUE(
-            LogIs(answer ? std::vector<std::string>{"DELETEALLITEMS -1"}
-                         : std::vector<std::string>{"DELETEALLITEMS -1", "DELETEITEM 2 data=3",
-                                                    "DELETEITEM 1 data=2", "DELETEITEM 0 data=1"}));
+        for (const bool destroy : {false, true}) {
+            const HWND list = FilledList();
+            SetState(list, 2, kSelectedFocused);
+            log.Clear();
+            log.Answer(LVN_DELETEALLITEMS, answer);
+            if (destroy) {
+                DestroyWindow(list);
+            } else {
+                EXPECT_EQ(SendMessage(list, LVM_DELETEALLITEMS, 0, 0), TRUE);
+                EXPECT_EQ(Count(list), 0);
+                EXPECT_EQ(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED),
+                          -1);
+            }
+            EXPECT_TRUE(LogIs(answer ? Lines{kDeleteAll.front()} : kDeleteAll))
+                << "answer " << answer << (destroy ? ", destroyed" : ", deleted");
+            DestroyWindow(list);
+        }
     }
 }
 
 TEST_F(ListViewTest, ParentDestroyingTheListInsideANotificationEndsTheChange) {
-    const std::vector<std::string> teardown = {"DELETEALLITEMS -1", "DELETEITEM 2 data=3",
-                                               "DELETEITEM 1 data=2", "DELETEITEM 0 data=1"};
-    {
-        const HWND list = FilledList();
-        log.DestroyOn(LVN_ITEMCHANGED);
-        EXPECT_EQ(SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED), FALSE);
-        EXPECT_FALSE(IsWindow(list));
-        std::vector<std::string> expected = {"ITEMCHANGING 1 -->S", "ITEMCHANGED 1 -->S"};
-        expected.insert(expected.end(), teardown.begin(), teardown.end());
-        EXPECT_TRUE(LogIs(expected));
-    }
-    {
-        // Inside the nested deselection of the old row.
-        const HWND list = FilledList();
-        SetState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
-        log.Clear();
-        log.DestroyOn(LVN_ITEMCHANGED);
-        EXPECT_EQ(SetState(list, 2, LVIS_SELECTED, LVIS_SELECTED), FALSE);
-        EXPECT_FALSE(IsWindow(list));
-        EXPECT_EQ(log.Lines().size(), 3u + teardown.size());
-    }
+    const HWND list = FilledList();
+    log.DestroyOn(LVN_ITEMCHANGED);
+    EXPECT_EQ(SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED), FALSE);
+    EXPECT_FALSE(IsWindow(list));
+    EXPECT_TRUE(LogIs(Then({"ITEMCHANGING 1 -->S", "ITEMCHANGED 1 -->S"}, kDeleteAll)));
+
+    // Inside the nested deselection of the old row.
+    const HWND nested = FilledList();
+    SetState(nested, 0, LVIS_SELECTED, LVIS_SELECTED);
+    log.Clear();
+    log.DestroyOn(LVN_ITEMCHANGED);
+    EXPECT_EQ(SetState(nested, 2, LVIS_SELECTED, LVIS_SELECTED), FALSE);
+    EXPECT_FALSE(IsWindow(nested));
+    EXPECT_EQ(log.Lines().size(), 3u + kDeleteAll.size());
+
     for (const UINT code : {LVN_INSERTITEM, LVN_DELETEITEM}) {
-        const HWND list = FilledList();
+        const HWND doomed = FilledList();
         log.DestroyOn(code);
-        const LRESULT result = code == LVN_INSERTITEM ? Insert(list, 0, "x", 0, 0)
-                                                      : SendMessage(list, LVM_DELETEALLITEMS, 0, 0);
+        const LRESULT result = code == LVN_INSERTITEM
+                                   ? Insert(doomed, 0, "x", 0, 0)
+                                   : SendMessage(doomed, LVM_DELETEALLITEMS, 0, 0);
         EXPECT_EQ(result, code == LVN_INSERTITEM ? -1 : FALSE);
-        EXPECT_FALSE(IsWindow(list));
-        log.Clear();
+        EXPECT_FALSE(IsWindow(doomed));
     }
 }
 

@@ -18,54 +18,49 @@ constexpr DWORD kOwnerDrawn = LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED | 
 
 RECT ItemRect(HWND list, int row, LONG portion) {
     RECT rect{portion, 0, 0, 0};
-    EXPECT_EQ(SendMessage(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
-                          reinterpret_cast<LPARAM>(&rect)),
-              TRUE);
+    EXPECT_EQ(SendMessage(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), Ptr(&rect)), TRUE);
     return rect;
 }
 
 std::pair<int, UINT> Hit(HWND list, LONG x, LONG y) {
     LVHITTESTINFO info;
     info.pt = POINT{x, y};
-    const auto row =
-        static_cast<int>(SendMessage(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
+    const auto row = static_cast<int>(SendMessage(list, LVM_HITTEST, 0, Ptr(&info)));
     EXPECT_EQ(row, info.iItem);
     return {row, info.flags};
 }
 
-void Paint(HWND list) {
-    EXPECT_TRUE(PaintWindow(list));
+LRESULT TopIndex(HWND list) {
+    return SendMessage(list, LVM_GETTOPINDEX, 0, 0);
 }
 
 TEST_F(ListViewTest, AnOwnerDrawnListIsMeasuredOnceAndDrawsEachVisibleRow) {
     log.AnswerMeasure(24);
-    const HWND list =
-        CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | kOwnerDrawn, 0, 0, 200, 60,
-                       parent, reinterpret_cast<HMENU>(kListId), nullptr, nullptr);
+    const HWND list = CreateControl(WC_LISTVIEW, kOwnerDrawn, kListId, "list", "", 200, 60);
     EXPECT_TRUE(LogIs({"MEASUREITEM"}));
     AddColumn(list, "Kind", 60);
     AddColumn(list, "Mail", 100);
     for (int row = 0; row < 4; ++row) AddRow(list, {"r"}, row + 1);
-    SetState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SetState(list, 1, kSelectedFocused);
     log.Clear();
-    Paint(list);
+    EXPECT_TRUE(PaintWindow(list));
     // 60 pixels show rows 0 and 1 and the top of row 2; the focus shows only with the focus.
     EXPECT_TRUE(LogIs({"CUSTOMDRAW PREPAINT", "DRAWITEM 0 - data=1 0,0,160,24",
                        "DRAWITEM 1 S data=2 0,24,160,48", "DRAWITEM 2 - data=3 0,48,160,72"}));
     SetFocus(list);
     log.Clear();
-    Paint(list);
+    EXPECT_TRUE(PaintWindow(list));
     EXPECT_EQ(log.Lines()[2], "DRAWITEM 1 SF data=2 0,24,160,48");
 }
 
-TEST_F(ListViewTest, CustomDrawAsksPerRowAndCellOnlyWhenThePrentAsks) {
+TEST_F(ListViewTest, CustomDrawAsksPerRowAndCellOnlyWhenTheParentAsks) {
     const HWND list = FilledList();
-    Paint(list);
+    EXPECT_TRUE(PaintWindow(list));
     EXPECT_TRUE(LogIs({"CUSTOMDRAW PREPAINT"}));
     log.Clear();
     log.AnswerDraw(CDDS_PREPAINT, CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT);
     log.AnswerDraw(CDDS_ITEMPREPAINT, CDRF_NOTIFYSUBITEMDRAW);
-    Paint(list);
+    EXPECT_TRUE(PaintWindow(list));
     EXPECT_TRUE(LogIs({"CUSTOMDRAW PREPAINT", "CUSTOMDRAW ITEMPREPAINT 0",
                        "CUSTOMDRAW SUBITEM ITEMPREPAINT 0:0", "CUSTOMDRAW SUBITEM ITEMPREPAINT 0:1",
                        "CUSTOMDRAW ITEMPREPAINT 1", "CUSTOMDRAW SUBITEM ITEMPREPAINT 1:0",
@@ -111,27 +106,30 @@ TEST_F(ListViewTest, RowsLieUnderTheHeaderAndHitTestingFindsThemByRow) {
     EXPECT_EQ(ItemRect(list, 2, LVIR_SELECTBOUNDS), ItemRect(list, 2, LVIR_BOUNDS));
     SendMessage(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, 0);
     RECT bad{7, 0, 0, 0};
-    EXPECT_EQ(SendMessage(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bad)), FALSE);
+    EXPECT_EQ(SendMessage(list, LVM_GETITEMRECT, 0, Ptr(&bad)), FALSE);
 
-    const LONG middle = height / 2;
-    const std::pair<int, UINT> expected[] = {
-        {0, LVHT_ONITEMLABEL}, {2, LVHT_ONITEMLABEL}, {-1, LVHT_NOWHERE}, {-1, LVHT_NOWHERE},
-        {-1, LVHT_ABOVE},      {-1, LVHT_TOLEFT},     {-1, LVHT_BELOW},
+    const LONG middle = header + height / 2;
+    const struct {
+        POINT point;
+        int row;
+        UINT flags;
+    } hits[] = {
+        {{30, middle}, 0, LVHT_ONITEMLABEL},
+        {{30, middle + 2 * height}, 2, LVHT_ONITEMLABEL},
+        {{30, middle + 3 * height}, -1, LVHT_NOWHERE},  // Below the last row.
+        {{100, middle}, -1, LVHT_NOWHERE},              // The second column.
+        {{30, 2}, -1, LVHT_ABOVE},                      // The header.
+        {{-5, middle}, -1, LVHT_TOLEFT},
+        {{30, 500}, -1, LVHT_BELOW},
     };
-    const POINT points[] = {{30, header + middle},
-                            {30, header + 2 * height + middle},
-                            {30, header + 3 * height + middle},  // Below the last row.
-                            {100, header + middle},              // The second column.
-                            {30, 2},                             // The header.
-                            {-5, header + middle},
-                            {30, 500}};
-    for (size_t i = 0; i < std::size(points); ++i) {
-        EXPECT_EQ(Hit(list, points[i].x, points[i].y), expected[i]) << "point " << i;
+    for (const auto& [point, row, flags] : hits) {
+        EXPECT_EQ(Hit(list, point.x, point.y), std::make_pair(row, flags))
+            << point.x << "," << point.y;
     }
     // Without a header, the rows start at the top, and a small image list adds an image part.
     const HWND bare = FilledList(LVS_REPORT | LVS_NOCOLUMNHEADER);
     const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
-    SendMessage(bare, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+    SendMessage(bare, LVM_SETIMAGELIST, LVSIL_SMALL, Ptr(images));
     EXPECT_EQ(Hit(bare, 5, 2), std::make_pair(0, LVHT_ONITEMICON));
     EXPECT_EQ(Hit(bare, 30, 2), std::make_pair(0, LVHT_ONITEMLABEL));
 }
@@ -144,44 +142,40 @@ TEST_F(ListViewTest, RowsScrollIntoViewWhenFocusedEnsuredOrClicked) {
     const auto perPage = static_cast<int>(SendMessage(list, LVM_GETCOUNTPERPAGE, 0, 0));
     EXPECT_EQ(perPage, (120 - first.top) / (first.bottom - first.top));
     EXPECT_EQ(SendMessage(list, LVM_ENSUREVISIBLE, 15, FALSE), TRUE);
-    EXPECT_EQ(SendMessage(list, LVM_GETTOPINDEX, 0, 0), 15 - perPage + 1);
+    EXPECT_EQ(TopIndex(list), 15 - perPage + 1);
     EXPECT_LE(ItemRect(list, 15, LVIR_BOUNDS).bottom, 120);
     EXPECT_EQ(SendMessage(list, LVM_ENSUREVISIBLE, 2, FALSE), TRUE);
-    EXPECT_EQ(SendMessage(list, LVM_GETTOPINDEX, 0, 0), 2);
+    EXPECT_EQ(TopIndex(list), 2);
     // The row cut off at the bottom is visible enough when the caller accepts part of it.
     EXPECT_EQ(SendMessage(list, LVM_ENSUREVISIBLE, 2 + perPage, TRUE), TRUE);
-    EXPECT_EQ(SendMessage(list, LVM_GETTOPINDEX, 0, 0), 2);
+    EXPECT_EQ(TopIndex(list), 2);
 
     Agent agent;
     ASSERT_TRUE(agent.SelectListViewRow(list, 19));
-    EXPECT_EQ(State(list, 19), LVIS_SELECTED | LVIS_FOCUSED);
-    EXPECT_EQ(SendMessage(list, LVM_GETTOPINDEX, 0, 0), 20 - perPage);
+    EXPECT_EQ(State(list, 19), kSelectedFocused);
+    EXPECT_EQ(TopIndex(list), 20 - perPage);
     ASSERT_TRUE(agent.PressKeyInListView(list, VK_HOME));
-    EXPECT_EQ(SendMessage(list, LVM_GETTOPINDEX, 0, 0), 0);
+    EXPECT_EQ(TopIndex(list), 0);
     // Deleting rows never leaves the view past the end.
     SendMessage(list, LVM_ENSUREVISIBLE, 19, FALSE);
-    for (int row = 19; row >= 10; --row)
-        SendMessage(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
-    EXPECT_EQ(SendMessage(list, LVM_GETTOPINDEX, 0, 0), 10 - perPage);
+    for (int row = 19; row >= 10; --row) SendMessage(list, LVM_DELETEITEM, row, 0);
+    EXPECT_EQ(TopIndex(list), 10 - perPage);
 }
 
 TEST_F(ListViewTest, TheDumpShowsColumnsAndOneEntryPerRow) {
     const HWND list = FilledList();
     const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
-    SendMessage(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
-    LVITEMA item;
-    item.mask = LVIF_IMAGE | LVIF_TEXT;
-    item.iItem = 1;
-    item.iImage = -1;
-    item.pszText = const_cast<char*>("say \"hi\"");
-    SendMessage(list, LVM_SETITEM, 0, reinterpret_cast<LPARAM>(&item));
-    SetState(list, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    const std::string dump = DumpWindowTree(list);
-    EXPECT_EQ(dump,
+    SendMessage(list, LVM_SETIMAGELIST, LVSIL_SMALL, Ptr(images));
+    const LVITEMA item{.mask = LVIF_IMAGE | LVIF_TEXT,
+                       .iItem = 1,
+                       .pszText = const_cast<char*>("say \"hi\""),
+                       .iImage = -1};
+    SendMessage(list, LVM_SETITEM, 0, Ptr(&item));
+    SetState(list, 2, kSelectedFocused);
+    EXPECT_EQ(DumpWindowTree(list),
               "SysListView32 40 \"\" [columns \"Name\" 60 | \"Mail\" 100, "
               "row 0 \"a\" | \"x@y\" image=0, row 1 \"say \\\"hi\\\"\" | \"x@y\", "
               "row 2 \"c\" | \"x@y\" image=0 selected focused]\n");
-    EXPECT_EQ(DumpWindowTree(list), dump);
 }
 
 }  // namespace

@@ -16,10 +16,12 @@
 
 namespace winport::test {
 
-inline std::string StateLetters(UINT state) {
+// "S" and "F" for the selected and focused bits |selected| and |focused| of |state|.
+inline std::string StateLetters(UINT state, UINT selected = LVIS_SELECTED,
+                                UINT focused = LVIS_FOCUSED) {
     std::string letters;
-    if (state & LVIS_SELECTED) letters += 'S';
-    if (state & LVIS_FOCUSED) letters += 'F';
+    if (state & selected) letters += 'S';
+    if (state & focused) letters += 'F';
     return letters.empty() ? "-" : letters;
 }
 
@@ -40,35 +42,32 @@ inline std::string DescribeListViewMessage(UINT msg, LPARAM lParam) {
     if (msg == WM_CONTEXTMENU) return "CONTEXTMENU";
     if (msg == WM_DRAWITEM) {
         const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        std::string line = draw.CtlType == ODT_LISTVIEW ? "DRAWITEM " : "DRAWITEM(bad type) ";
-        std::string state;
-        if (draw.itemState & ODS_SELECTED) state += 'S';
-        if (draw.itemState & ODS_FOCUS) state += 'F';
         const RECT& r = draw.rcItem;
-        return line + std::to_string(draw.itemID) + " " + (state.empty() ? "-" : state) +
+        return (draw.CtlType == ODT_LISTVIEW ? "DRAWITEM " : "DRAWITEM(bad type) ") +
+               std::to_string(draw.itemID) + " " +
+               StateLetters(draw.itemState, ODS_SELECTED, ODS_FOCUS) +
                " data=" + std::to_string(draw.itemData) + " " + std::to_string(r.left) + "," +
                std::to_string(r.top) + "," + std::to_string(r.right) + "," +
                std::to_string(r.bottom);
     }
     const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
     // Only the codes that carry an NMLISTVIEW (or NMITEMACTIVATE) read past the header.
-    const auto row = [lParam] {
-        return std::to_string(reinterpret_cast<const NMLISTVIEW*>(lParam)->iItem);
-    };
-    const auto data = [lParam] {
-        const LPARAM value = reinterpret_cast<const NMLISTVIEW*>(lParam)->lParam;
-        return value ? " data=" + std::to_string(value) : std::string();
+    const auto info = [lParam] { return *reinterpret_cast<const NMLISTVIEW*>(lParam); };
+    const auto row = [&info] { return std::to_string(info().iItem); };
+    const auto data = [&info] {
+        return info().lParam ? " data=" + std::to_string(info().lParam) : std::string();
     };
     switch (header.code) {
         case LVN_ITEMCHANGING:
         case LVN_ITEMCHANGED: {
-            const auto& info = *reinterpret_cast<const NMLISTVIEW*>(lParam);
+            const NMLISTVIEW change = info();
             std::string line = header.code == LVN_ITEMCHANGING ? "ITEMCHANGING " : "ITEMCHANGED ";
             line += row();
-            if (info.uChanged & LVIF_STATE) {
-                line += " " + StateLetters(info.uOldState) + "->" + StateLetters(info.uNewState);
+            if (change.uChanged & LVIF_STATE) {
+                line +=
+                    " " + StateLetters(change.uOldState) + "->" + StateLetters(change.uNewState);
             }
-            if (info.uChanged & LVIF_TEXT) line += " text";
+            if (change.uChanged & LVIF_TEXT) line += " text";
             return line;
         }
         case LVN_INSERTITEM: return "INSERTITEM " + row() + data();
@@ -100,15 +99,10 @@ inline std::string DescribeListViewMessage(UINT msg, LPARAM lParam) {
     }
 }
 
-// Subclasses the parent while it lives: records, answers and destroys as told.
-class ListViewParent final : public WindowProcedure {
+// Records, answers and destroys as told.
+class ListViewParent final : public ScopedSubclass {
 public:
-    explicit ListViewParent(HWND parent) : m_parent(parent) { SetSubclass(parent, this); }
-    ~ListViewParent() override {
-        if (GetSubclass(m_parent) == this) SetSubclass(m_parent, nullptr);
-    }
-    ListViewParent(const ListViewParent&) = delete;
-    ListViewParent& operator=(const ListViewParent&) = delete;
+    using ScopedSubclass::ScopedSubclass;
 
     // Answers every notification with |code| with |answer| (a veto, a custom-draw request).
     void Answer(UINT code, LRESULT answer) { m_answers[code] = answer; }
@@ -121,7 +115,7 @@ public:
     void Clear() { m_lines.clear(); }
 
     LRESULT HandleMessage(const Message& m) override {
-        const LRESULT result = CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+        const LRESULT result = CallClass(m);
         if (m.id == WM_MEASUREITEM) {
             if (m_measuredHeight) {
                 reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam)->itemHeight = m_measuredHeight;
@@ -146,7 +140,6 @@ public:
     }
 
 private:
-    HWND m_parent;
     std::map<UINT, LRESULT> m_answers;
     std::map<DWORD, LRESULT> m_drawAnswers;
     UINT m_measuredHeight = 0;
@@ -154,30 +147,15 @@ private:
     std::vector<std::string> m_lines;
 };
 
-inline ::testing::AssertionResult LinesAre(const std::vector<std::string>& actual,
-                                           const std::vector<std::string>& expected) {
-    if (actual == expected) return ::testing::AssertionSuccess();
-    auto failure = ::testing::AssertionFailure() << "sequences differ\n";
-    for (size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
-        const std::string want = i < expected.size() ? expected[i] : "(nothing)";
-        const std::string got = i < actual.size() ? actual[i] : "(nothing)";
-        failure << (want == got ? "   " : "!! ") << "expected: " << want << "\n   actual:   " << got
-                << "\n";
-    }
-    return failure;
-}
-
 class ListViewTest : public ControlParentTest {
 protected:
     static constexpr int kListId = 40;
+    static constexpr UINT kSelectedFocused = LVIS_SELECTED | LVIS_FOCUSED;
+    static constexpr DWORD kSingle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
 
     // A visible report list of |width| x |height| in the parent, its parent's log cleared.
-    HWND CreateList(DWORD style = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, int width = 200,
-                    int height = 120) {
-        const HWND list =
-            CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | style, 0, 0, width, height,
-                           parent, reinterpret_cast<HMENU>(kListId), nullptr, nullptr);
-        EXPECT_NE(list, nullptr) << GetLastErrorText();
+    HWND CreateList(DWORD style = kSingle, int width = 200, int height = 120) {
+        const HWND list = CreateControl(WC_LISTVIEW, style, kListId, "list", "", width, height);
         log.Clear();
         return list;
     }
@@ -186,7 +164,7 @@ protected:
         column.mask = LVCF_TEXT | LVCF_WIDTH;
         column.pszText = const_cast<char*>(title);
         column.cx = width;
-        SendMessage(list, LVM_INSERTCOLUMN, 99, reinterpret_cast<LPARAM>(&column));
+        SendMessage(list, LVM_INSERTCOLUMN, 99, Ptr(&column));
     }
     // Appends a row with item data |data| and the texts of its cells; answers its index.
     static int AddRow(HWND list, std::vector<std::string> cells, LPARAM data = 0) {
@@ -195,18 +173,16 @@ protected:
         item.iItem = 1 << 20;
         item.pszText = cells[0].data();
         item.lParam = data;
-        const auto row =
-            static_cast<int>(SendMessage(list, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item)));
+        const auto row = static_cast<int>(SendMessage(list, LVM_INSERTITEM, 0, Ptr(&item)));
         for (size_t column = 1; column < cells.size(); ++column) {
             item.iSubItem = static_cast<int>(column);
             item.pszText = cells[column].data();
-            SendMessage(list, LVM_SETITEMTEXT, static_cast<WPARAM>(row),
-                        reinterpret_cast<LPARAM>(&item));
+            SendMessage(list, LVM_SETITEMTEXT, static_cast<WPARAM>(row), Ptr(&item));
         }
         return row;
     }
     // A list with columns "Name" (60) and "Mail" (100) and rows "a".."c" with data 1..3.
-    HWND FilledList(DWORD style = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS) {
+    HWND FilledList(DWORD style = kSingle) {
         const HWND list = CreateList(style);
         AddColumn(list, "Name", 60);
         AddColumn(list, "Mail", 100);
@@ -216,16 +192,15 @@ protected:
         log.Clear();
         return list;
     }
-    static LRESULT SetState(HWND list, int row, UINT state, UINT mask) {
+    static LRESULT SetState(HWND list, int row, UINT state, UINT mask = kSelectedFocused) {
         LVITEMA item;
         item.state = state;
         item.stateMask = mask;
-        return SendMessage(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                           reinterpret_cast<LPARAM>(&item));
+        return SendMessage(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), Ptr(&item));
     }
     static UINT State(HWND list, int row) {
-        return static_cast<UINT>(SendMessage(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row),
-                                             LVIS_SELECTED | LVIS_FOCUSED));
+        return static_cast<UINT>(
+            SendMessage(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), kSelectedFocused));
     }
     static std::string Text(HWND list, int row, int column = 0) {
         char buffer[64] = {};
@@ -233,14 +208,20 @@ protected:
         item.iSubItem = column;
         item.pszText = buffer;
         item.cchTextMax = sizeof buffer;
-        SendMessage(list, LVM_GETITEMTEXT, static_cast<WPARAM>(row),
-                    reinterpret_cast<LPARAM>(&item));
+        SendMessage(list, LVM_GETITEMTEXT, static_cast<WPARAM>(row), Ptr(&item));
         return buffer;
+    }
+    // The texts of |column|, top to bottom.
+    static Lines Texts(HWND list, int column = 0) {
+        Lines texts;
+        for (int row = 0; row < Count(list); ++row) texts.push_back(Text(list, row, column));
+        return texts;
     }
     static int Count(HWND list) {
         return static_cast<int>(SendMessage(list, LVM_GETITEMCOUNT, 0, 0));
     }
-    ::testing::AssertionResult LogIs(const std::vector<std::string>& expected) const {
+    static LRESULT Selected(HWND list) { return SendMessage(list, LVM_GETSELECTEDCOUNT, 0, 0); }
+    ::testing::AssertionResult LogIs(const Lines& expected) const {
         return LinesAre(log.Lines(), expected);
     }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "platform/core/LastError.h"
 #include "platform/shell/MenuStore.h"
@@ -166,40 +168,31 @@ TEST_F(MenuTest, RefusesLoopsBadSubmenusAndUnsupportedKinds) {
 }
 
 TEST_F(MenuTest, EveryFunctionRefusesAnInventedOrDestroyedHandle) {
+    // Each call with a bad menu, and whether it answered what Windows answers for one.
+    const std::pair<const char*, std::function<bool(HMENU)>> calls[] = {
+        {"GetMenuItemCount", [](HMENU m) { return GetMenuItemCount(m) == -1; }},
+        {"GetMenuItemID", [](HMENU m) { return GetMenuItemID(m, 0) == kMissing; }},
+        {"GetSubMenu", [](HMENU m) { return GetSubMenu(m, 0) == nullptr; }},
+        {"GetMenuState", [](HMENU m) { return GetMenuState(m, 0, MF_BYPOSITION) == kMissing; }},
+        {"GetMenuString", [](HMENU m) { return !GetMenuString(m, 0, nullptr, 0, MF_BYPOSITION); }},
+        {"EnableMenuItem", [](HMENU m) { return EnableMenuItem(m, 0, MF_BYPOSITION) == -1; }},
+        {"CheckMenuItem",
+         [](HMENU m) { return CheckMenuItem(m, 0, MF_BYPOSITION) == static_cast<DWORD>(-1); }},
+        {"AppendMenu", [](HMENU m) { return !AppendMenu(m, MF_STRING, 1, "x"); }},
+        {"InsertMenu", [](HMENU m) { return !InsertMenu(m, 0, MF_BYPOSITION, 1, "x"); }},
+        {"ModifyMenu", [](HMENU m) { return !ModifyMenu(m, 0, MF_BYPOSITION, 1, "x"); }},
+        {"DeleteMenu", [](HMENU m) { return !DeleteMenu(m, 0, MF_BYPOSITION); }},
+        {"RemoveMenu", [](HMENU m) { return !RemoveMenu(m, 0, MF_BYPOSITION); }},
+        {"DestroyMenu", [](HMENU m) { return !DestroyMenu(m); }},
+    };
     const HMENU destroyed = CreatePopupMenu();
     ASSERT_TRUE(DestroyMenu(destroyed));
     for (const HMENU bad : {destroyed, reinterpret_cast<HMENU>(0x1234), HMENU{}}) {
-        SCOPED_TRACE(winport::HandleText(bad));
-        const auto expectInvalid = [&](const char* function) {
+        for (const auto& [function, call] : calls) {
+            EXPECT_TRUE(call(bad)) << function << " " << winport::HandleText(bad);
             ExpectError(ERROR_INVALID_MENU_HANDLE,
                         std::string(function) + ": " + winport::HandleText(bad) + " is not a menu");
-        };
-        EXPECT_EQ(GetMenuItemCount(bad), -1);
-        expectInvalid("GetMenuItemCount");
-        EXPECT_EQ(GetMenuItemID(bad, 0), kMissing);
-        expectInvalid("GetMenuItemID");
-        EXPECT_EQ(GetSubMenu(bad, 0), nullptr);
-        expectInvalid("GetSubMenu");
-        EXPECT_EQ(GetMenuState(bad, 0, MF_BYPOSITION), kMissing);
-        expectInvalid("GetMenuState");
-        EXPECT_EQ(GetMenuString(bad, 0, nullptr, 0, MF_BYPOSITION), 0);
-        expectInvalid("GetMenuString");
-        EXPECT_EQ(EnableMenuItem(bad, 0, MF_BYPOSITION), -1);
-        expectInvalid("EnableMenuItem");
-        EXPECT_EQ(CheckMenuItem(bad, 0, MF_BYPOSITION), static_cast<DWORD>(-1));
-        expectInvalid("CheckMenuItem");
-        EXPECT_FALSE(AppendMenu(bad, MF_STRING, 1, "x"));
-        expectInvalid("AppendMenu");
-        EXPECT_FALSE(InsertMenu(bad, 0, MF_BYPOSITION, 1, "x"));
-        expectInvalid("InsertMenu");
-        EXPECT_FALSE(ModifyMenu(bad, 0, MF_BYPOSITION, 1, "x"));
-        expectInvalid("ModifyMenu");
-        EXPECT_FALSE(DeleteMenu(bad, 0, MF_BYPOSITION));
-        expectInvalid("DeleteMenu");
-        EXPECT_FALSE(RemoveMenu(bad, 0, MF_BYPOSITION));
-        expectInvalid("RemoveMenu");
-        EXPECT_FALSE(DestroyMenu(bad));
-        expectInvalid("DestroyMenu");
+        }
     }
 }
 

@@ -45,28 +45,21 @@ INSTANTIATE_TEST_SUITE_P(
                 IDCANCEL}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MessageBoxTest, OwnerIsDisabledWhileTheBoxIsUp) {
+TEST(MessageBoxTest, TheOwnersTopLevelWindowIsDisabledWhileTheBoxIsUp) {
     TestWindow owner;
+    TestWindow top;
+    TestWindow control("ShellTestWindow", DefWindowProc, top.Handle(), 1001);
     ScriptedShellUi ui;
     ui.boxAnswers = {IDOK};
     EXPECT_EQ(MessageBox(owner.Handle(), "Saved.", "Details", MB_OK), IDOK);
     EXPECT_EQ(ui.ownerEnabled, std::vector<bool>{false});
     EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
-}
-
-TEST(MessageBoxTest, ControlAsOwnerDisablesItsTopLevelWindow) {
-    TestWindow top;
-    TestWindow control("ShellTestWindow", DefWindowProc, top.Handle(), 1001);
-    ScriptedShellUi ui;
     std::vector<bool> topEnabled;
     ui.duringQuestion = [&] { topEnabled.push_back(IsWindowEnabled(top.Handle())); };
     MessageBox(control.Handle(), "Bad value", nullptr, MB_OK);
     EXPECT_EQ(topEnabled, std::vector<bool>{false});
     EXPECT_TRUE(IsWindowEnabled(top.Handle()));
-}
-
-TEST(MessageBoxTest, OwnerDisabledBeforeStaysDisabled) {
-    TestWindow owner;
+    // An owner disabled before stays disabled.
     EnableWindow(owner.Handle(), FALSE);
     MessageBox(owner.Handle(), "Busy", "Details", MB_OK);
     EXPECT_FALSE(IsWindowEnabled(owner.Handle()));

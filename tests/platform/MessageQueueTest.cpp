@@ -6,6 +6,7 @@
 
 #include "MessageSpy.h"
 #include "platform/message/MessageApi.h"
+#include "platform/message/TimerApi.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowClass.h"
 
@@ -112,11 +113,13 @@ TEST(MessageQueueThreadsTest, EightThreadsPostingAHundredThousandEachAreDispatch
                                        nullptr, nullptr, nullptr);
     constexpr int kThreads = 8;
     constexpr int kPerThread = 100000;
+    constexpr UINT kLast = WM_APP + 1;  // Posted once every poster has finished.
     Tally tally;
     tally.next.assign(kThreads, 0);
     g_tally = &tally;
 
     std::atomic<int> failedPosts{0};
+    std::atomic<bool> lastPosted{false};
     std::vector<std::thread> posters;
     for (int t = 0; t < kThreads; ++t) {
         posters.emplace_back([&, t] {
@@ -125,24 +128,27 @@ TEST(MessageQueueThreadsTest, EightThreadsPostingAHundredThousandEachAreDispatch
             }
         });
     }
-    std::atomic<bool> done{false};
     std::thread finisher([&] {
         for (auto& poster : posters) poster.join();
-        done = true;
-        PostMessage(target, WM_APP + 1, 0, 0);  // Wakes the loop below.
+        if (!PostMessage(target, kLast, 0, 0)) ++failedPosts;
+        lastPosted = true;
     });
-    MSG msg;
-    while (!(done && tally.dispatched == kThreads * kPerThread)) {
-        if (GetMessage(&msg, nullptr, 0, 0) <= 0) break;
+    // The queue keeps the order of posting, so the last message comes after all the others. A
+    // watchdog timer, made only while the queue is empty, ends the wait if it never comes.
+    SetTimer(target, 1, 1000, nullptr);
+    MSG msg{};
+    while (GetMessage(&msg, nullptr, 0, 0) > 0 && msg.message != kLast) {
+        if (msg.message == WM_TIMER && lastPosted) break;
         DispatchMessage(&msg);
     }
     finisher.join();
-    PumpMessages();
+    DestroyWindow(target);  // Drops whatever is still queued for it.
     g_tally = nullptr;
-    DestroyWindow(target);
+    PumpMessages();
 
+    EXPECT_EQ(msg.message, kLast) << "the queue ran dry before the last message came";
     EXPECT_EQ(failedPosts, 0);
-    EXPECT_EQ(tally.dispatched, kThreads * kPerThread);
+    EXPECT_EQ(tally.dispatched, kThreads * kPerThread) << "messages were lost or repeated";
     EXPECT_TRUE(tally.inOrder);
 }
 

@@ -41,15 +41,11 @@ std::string Hex(UINT value) {
 
 std::string CodeName(UINT msg, UINT code) {
     static const std::map<UINT, std::string> kEditCodes = {
-        {0x0100, "EN_SETFOCUS"}, {0x0200, "EN_KILLFOCUS"}, {0x0300, "EN_CHANGE"},
-        {0x0400, "EN_UPDATE"},   {0x0501, "EN_MAXTEXT"},
-    };
+        NAMED_VALUE(EN_SETFOCUS), NAMED_VALUE(EN_KILLFOCUS), NAMED_VALUE(EN_CHANGE),
+        NAMED_VALUE(EN_UPDATE), NAMED_VALUE(EN_MAXTEXT)};
     static const std::map<UINT, std::string> kButtonCodes = {
-        {0, "BN_CLICKED"},
-        {5, "BN_DOUBLECLICKED"},
-        {6, "BN_SETFOCUS"},
-        {7, "BN_KILLFOCUS"},
-    };
+        NAMED_VALUE(BN_CLICKED), NAMED_VALUE(BN_DOUBLECLICKED), NAMED_VALUE(BN_SETFOCUS),
+        NAMED_VALUE(BN_KILLFOCUS)};
     if (msg == WM_COMMAND) {
         if (auto found = kEditCodes.find(code); found != kEditCodes.end()) return found->second;
         if (auto found = kButtonCodes.find(code); found != kButtonCodes.end()) return found->second;
@@ -61,33 +57,15 @@ std::string CodeName(UINT msg, UINT code) {
 
 std::string MessageName(UINT msg) {
     static const std::map<UINT, std::string> kNames = {
-        {WM_CREATE, "WM_CREATE"},
-        {WM_DESTROY, "WM_DESTROY"},
-        {WM_MOVE, "WM_MOVE"},
-        {WM_SIZE, "WM_SIZE"},
-        {WM_SETFOCUS, "WM_SETFOCUS"},
-        {WM_KILLFOCUS, "WM_KILLFOCUS"},
-        {WM_ENABLE, "WM_ENABLE"},
-        {WM_SETTEXT, "WM_SETTEXT"},
-        {WM_GETTEXT, "WM_GETTEXT"},
-        {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"},
-        {WM_CLOSE, "WM_CLOSE"},
-        {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
-        {WM_SETFONT, "WM_SETFONT"},
-        {WM_NOTIFY, "WM_NOTIFY"},
-        {WM_NCCREATE, "WM_NCCREATE"},
-        {WM_NCDESTROY, "WM_NCDESTROY"},
-        {WM_GETDLGCODE, "WM_GETDLGCODE"},
-        {WM_KEYDOWN, "WM_KEYDOWN"},
-        {WM_KEYUP, "WM_KEYUP"},
-        {WM_CHAR, "WM_CHAR"},
-        {WM_INITDIALOG, "WM_INITDIALOG"},
-        {WM_COMMAND, "WM_COMMAND"},
-        {WM_TIMER, "WM_TIMER"},
-        {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
-        {WM_LBUTTONUP, "WM_LBUTTONUP"},
-        {WM_CONTEXTMENU, "WM_CONTEXTMENU"},
-        {WM_USER, "WM_USER"},
+        NAMED_VALUE(WM_CREATE),        NAMED_VALUE(WM_DESTROY),     NAMED_VALUE(WM_MOVE),
+        NAMED_VALUE(WM_SIZE),          NAMED_VALUE(WM_SETFOCUS),    NAMED_VALUE(WM_KILLFOCUS),
+        NAMED_VALUE(WM_ENABLE),        NAMED_VALUE(WM_SETTEXT),     NAMED_VALUE(WM_GETTEXT),
+        NAMED_VALUE(WM_GETTEXTLENGTH), NAMED_VALUE(WM_CLOSE),       NAMED_VALUE(WM_SHOWWINDOW),
+        NAMED_VALUE(WM_SETFONT),       NAMED_VALUE(WM_NOTIFY),      NAMED_VALUE(WM_NCCREATE),
+        NAMED_VALUE(WM_NCDESTROY),     NAMED_VALUE(WM_GETDLGCODE),  NAMED_VALUE(WM_KEYDOWN),
+        NAMED_VALUE(WM_KEYUP),         NAMED_VALUE(WM_CHAR),        NAMED_VALUE(WM_INITDIALOG),
+        NAMED_VALUE(WM_COMMAND),       NAMED_VALUE(WM_TIMER),       NAMED_VALUE(WM_LBUTTONDOWN),
+        NAMED_VALUE(WM_LBUTTONUP),     NAMED_VALUE(WM_CONTEXTMENU), NAMED_VALUE(WM_USER),
     };
     if (auto found = kNames.find(msg); found != kNames.end()) return found->second;
     if (msg >= WM_APP) return "WM_APP+" + Hex(msg - WM_APP);
@@ -164,18 +142,15 @@ void MessageSpy::Record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     m_lines.push_back(line);
 }
 
-::testing::AssertionResult SequenceIs(const MessageSpy& spy,
-                                      const std::vector<std::string>& expected) {
-    const std::vector<std::string>& actual = spy.Lines();
+::testing::AssertionResult LinesAre(const Lines& actual, const Lines& expected) {
     if (actual == expected) return ::testing::AssertionSuccess();
     auto failure = ::testing::AssertionFailure() << "message sequences differ\n";
     const size_t rows = std::max(actual.size(), expected.size());
     for (size_t i = 0; i < rows; ++i) {
         const std::string want = i < expected.size() ? expected[i] : "(nothing)";
         const std::string got = i < actual.size() ? actual[i] : "(nothing)";
-        failure << (want == got ? "   " : "!! ") << "expected: " << want << "\n"
-                << "   "
-                << "actual:   " << got << "\n";
+        failure << (want == got ? "   " : "!! ") << "expected: " << want << "\n   actual:   " << got
+                << "\n";
     }
     return failure;
 }

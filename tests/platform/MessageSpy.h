@@ -12,7 +12,13 @@
 #include "platform/core/WinTypes.h"
 #include "platform/window/WindowProcedure.h"
 
+// An entry of a table of names: {WM_CREATE, "WM_CREATE"}.
+#define NAMED_VALUE(value) \
+    { value, #value }
+
 namespace winport::test {
+
+using Lines = std::vector<std::string>;
 
 class MessageSpy {
 public:
@@ -50,9 +56,11 @@ private:
     std::vector<std::pair<HWND, std::unique_ptr<WindowProcedure>>> m_watchers;
 };
 
-// Compares the spy's lines with |expected| and prints both, line by line, when they differ.
-::testing::AssertionResult SequenceIs(const MessageSpy& spy,
-                                      const std::vector<std::string>& expected);
+// Compares recorded lines with |expected| and prints both, line by line, when they differ.
+::testing::AssertionResult LinesAre(const Lines& actual, const Lines& expected);
+inline ::testing::AssertionResult SequenceIs(const MessageSpy& spy, const Lines& expected) {
+    return LinesAre(spy.Lines(), expected);
+}
 
 std::string MessageName(UINT msg);
 

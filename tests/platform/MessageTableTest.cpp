@@ -84,7 +84,7 @@ TEST_F(MessageTableTest, TheMostDerivedEntryWinsAndUnmatchedOnesReachTheBase) {
     EXPECT_EQ(window.calls, (std::vector<std::string>{"derived 8", "base 7", "change 9"}));
 }
 
-TEST_F(MessageTableTest, CodeAndIdMustBothMatch) {
+TEST_F(MessageTableTest, CodeAndIdMustBothMatchAndAHandlerThatDeclinesLetsTheMessageFallThrough) {
     spy.Only({WM_COMMAND});
     window.SendMessage(WM_COMMAND, MAKEWPARAM(9, EN_UPDATE));
     window.SendMessage(WM_COMMAND, MAKEWPARAM(10, EN_CHANGE));
@@ -92,6 +92,12 @@ TEST_F(MessageTableTest, CodeAndIdMustBothMatch) {
     // Unhandled commands fall through to the class procedure.
     EXPECT_TRUE(
         SequenceIs(spy, {"routed WM_COMMAND EN_UPDATE 9", "routed WM_COMMAND EN_CHANGE 10"}));
+
+    EXPECT_EQ(window.SendMessage(kCustom + 1, 0, 17), 17);
+    window.declineCustom = true;
+    spy.Only({kCustom + 1});
+    EXPECT_EQ(window.SendMessage(kCustom + 1, 0, 17), 0);
+    EXPECT_TRUE(SequenceIs(spy, {"routed WM_USER+0x27"}));
 }
 
 TEST_F(MessageTableTest, NotificationsAndRawHandlersAnswerTheirResults) {
@@ -99,14 +105,6 @@ TEST_F(MessageTableTest, NotificationsAndRawHandlersAnswerTheirResults) {
     EXPECT_EQ(window.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&header)), 5);
     EXPECT_EQ(window.calls, std::vector<std::string>{"notify 42"});
     EXPECT_EQ(window.SendMessage(kCustom, 21, 0), 42);
-}
-
-TEST_F(MessageTableTest, AHandlerThatDeclinesLetsTheMessageFallThrough) {
-    EXPECT_EQ(window.SendMessage(kCustom + 1, 0, 17), 17);
-    window.declineCustom = true;
-    spy.Only({kCustom + 1});
-    EXPECT_EQ(window.SendMessage(kCustom + 1, 0, 17), 0);
-    EXPECT_TRUE(SequenceIs(spy, {"routed WM_USER+0x27"}));
 }
 
 TEST_F(MessageTableTest, FromHandleGivesTheSubclassingObjectOrAWrapperOwnedByTheWindow) {
@@ -120,7 +118,8 @@ TEST_F(MessageTableTest, FromHandleGivesTheSubclassingObjectOrAWrapperOwnedByThe
     EXPECT_EQ(CWnd::FromHandle(reinterpret_cast<HWND>(0x55)), nullptr);
 }
 
-TEST(MessageTableLifetimeTest, PostNcDestroyMayDeleteTheObjectAndTheHandleIsForgotten) {
+TEST(MessageTableLifetimeTest,
+     PostNcDestroyMayDeleteTheObjectAndAnObjectLeavingScopeTakesItsWindowDown) {
     MessageSpy spy;
     struct SelfDeleting : CWnd {
         bool* deleted;
@@ -135,17 +134,14 @@ TEST(MessageTableLifetimeTest, PostNcDestroyMayDeleteTheObjectAndTheHandleIsForg
     ::DestroyWindow(hwnd);
     EXPECT_TRUE(deleted);
     EXPECT_FALSE(IsWindow(hwnd));
-}
 
-TEST(MessageTableLifetimeTest, AnObjectLeavingScopeTakesItsWindowDown) {
-    MessageSpy spy;
-    HWND hwnd = nullptr;
+    HWND scoped = nullptr;
     {
-        CWnd window;
-        ASSERT_TRUE(window.CreateEx(0, "WinportTestSpy", "", 0, RECT{}, nullptr, 0));
-        hwnd = window.m_hWnd;
+        CWnd object;
+        ASSERT_TRUE(object.CreateEx(0, "WinportTestSpy", "", 0, RECT{}, nullptr, 0));
+        scoped = object.m_hWnd;
     }
-    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_FALSE(IsWindow(scoped));
 }
 
 }  // namespace

@@ -45,16 +45,29 @@ struct Value {
     friend bool operator==(const Value&, const Value&) = default;
 };
 
-void CreateKey(HKEY parent, const char* path, ScopedKey& key, REGSAM access = KEY_ALL_ACCESS) {
-    ASSERT_EQ(RegCreateKeyEx(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
-                             key.Out(), nullptr),
-              ERROR_SUCCESS)
-        << path;
+LSTATUS Create(HKEY parent, const char* path, HKEY* key, REGSAM access = KEY_ALL_ACCESS,
+               DWORD* disposition = nullptr) {
+    return RegCreateKeyEx(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, key,
+                          disposition);
+}
+
+void CreateKey(HKEY parent, const char* path, ScopedKey& key) {
+    ASSERT_EQ(Create(parent, path, key.Out()), ERROR_SUCCESS) << path;
+}
+
+LSTATUS Open(HKEY parent, const char* path, HKEY* key, REGSAM access = KEY_READ) {
+    return RegOpenKeyEx(parent, path, 0, access, key);
 }
 
 LSTATUS Set(HKEY key, const char* name, DWORD type, std::string_view bytes) {
     return RegSetValueEx(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                          static_cast<DWORD>(bytes.size()));
+}
+
+// Asks only for the size of a value.
+LSTATUS QuerySize(HKEY key, const char* name) {
+    DWORD size = 0;
+    return RegQueryValueEx(key, name, nullptr, nullptr, nullptr, &size);
 }
 
 // Reads a value the way callers do: ask for the size, then read into a buffer of that size.
@@ -72,15 +85,15 @@ std::optional<Value> Query(HKEY key, const char* name) {
     return Value{type, bytes};
 }
 
+LSTATUS EnumKey(HKEY key, DWORD index, char* name, DWORD* length) {
+    return RegEnumKeyEx(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+}
+
 std::vector<std::string> SubkeyNames(HKEY key) {
     std::vector<std::string> names;
     char name[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
-        const LSTATUS status =
-            RegEnumKeyEx(key, i, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (status == ERROR_NO_MORE_ITEMS) break;
-        EXPECT_EQ(status, ERROR_SUCCESS);
+    DWORD length = sizeof name;
+    for (DWORD i = 0; EnumKey(key, i, name, &length) == ERROR_SUCCESS; ++i, length = sizeof name) {
         names.emplace_back(name, length);
     }
     return names;
@@ -91,21 +104,26 @@ void Dump(HKEY key, const std::string& path, std::vector<std::string>& lines) {
     lines.push_back("[" + path + "]");
     char name[256];
     BYTE data[1024];
-    for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
-        DWORD type = 0;
-        DWORD size = sizeof data;
-        const LSTATUS status = RegEnumValue(key, i, name, &length, nullptr, &type, data, &size);
-        if (status == ERROR_NO_MORE_ITEMS) break;
-        EXPECT_EQ(status, ERROR_SUCCESS);
+    DWORD length = sizeof name;
+    DWORD type = 0;
+    DWORD size = sizeof data;
+    for (DWORD i = 0;
+         RegEnumValue(key, i, name, &length, nullptr, &type, data, &size) == ERROR_SUCCESS;
+         ++i, length = sizeof name, size = sizeof data) {
         lines.push_back(std::string(name, length) + " = " + std::to_string(type) + ":" +
                         std::string(reinterpret_cast<char*>(data), size));
     }
     for (const std::string& subkeyName : SubkeyNames(key)) {
         ScopedKey subkey;
-        EXPECT_EQ(RegOpenKeyEx(key, subkeyName.c_str(), 0, KEY_READ, subkey.Out()), ERROR_SUCCESS);
+        EXPECT_EQ(Open(key, subkeyName.c_str(), subkey.Out()), ERROR_SUCCESS);
         Dump(subkey.Get(), path + "\\" + subkeyName, lines);
     }
+}
+
+std::vector<std::string> Dump(HKEY key, const std::string& path) {
+    std::vector<std::string> lines;
+    Dump(key, path, lines);
+    return lines;
 }
 
 std::vector<std::string> DumpRegistry() {
@@ -131,85 +149,70 @@ private:
     std::size_t m_handlesBefore = 0;
 };
 
-TEST_F(RegistryTest, CreateMakesIntermediateKeysAndReportsDisposition) {
+TEST_F(RegistryTest, CreateMakesIntermediateKeysReportsDispositionAndPathsFollowWindowsRules) {
     ScopedKey created;
     DWORD disposition = 0;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Acme\\Viewer", 0, nullptr, 0,
-                             KEY_ALL_ACCESS, nullptr, created.Out(), &disposition),
+    ASSERT_EQ(Create(HKEY_CURRENT_USER, "Software\\Acme\\Viewer", created.Out(), KEY_ALL_ACCESS,
+                     &disposition),
               ERROR_SUCCESS);
     EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
-
     ScopedKey again;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "SOFTWARE\\acme\\VIEWER", 0, nullptr, 0,
-                             KEY_ALL_ACCESS, nullptr, again.Out(), &disposition),
+    ASSERT_EQ(Create(HKEY_CURRENT_USER, "SOFTWARE\\acme\\VIEWER", again.Out(), KEY_ALL_ACCESS,
+                     &disposition),
               ERROR_SUCCESS);
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
     ASSERT_EQ(Set(created.Get(), "Shared", REG_SZ, "yes\0"sv), ERROR_SUCCESS);
     EXPECT_EQ(Query(again.Get(), "shared"), (Value{REG_SZ, "yes\0"s}));
-
     ScopedKey software;
-    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "software", 0, KEY_READ, software.Out()),
-              ERROR_SUCCESS);
+    ASSERT_EQ(Open(HKEY_CURRENT_USER, "software", software.Out()), ERROR_SUCCESS);
     EXPECT_EQ(SubkeyNames(software.Get()), std::vector<std::string>{"Acme"});
-}
 
-TEST_F(RegistryTest, PathsFollowWindowsRules) {
+    // Doubled and trailing separators collapse; a leading one is refused below the roots only.
     ScopedKey key;
     CreateKey(HKEY_CLASSES_ROOT, "a\\\\b\\", key);
     ScopedKey opened;
-    EXPECT_EQ(RegOpenKeyEx(HKEY_CLASSES_ROOT, "\\a\\b", 0, KEY_READ, opened.Out()), ERROR_SUCCESS);
-
+    EXPECT_EQ(Open(HKEY_CLASSES_ROOT, "\\a\\b", opened.Out()), ERROR_SUCCESS);
     HKEY result = reinterpret_cast<HKEY>(0x1234);
-    EXPECT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "\\a", 0, KEY_READ, &result), ERROR_BAD_PATHNAME);
+    EXPECT_EQ(Open(HKEY_CURRENT_USER, "\\a", &result), ERROR_BAD_PATHNAME);
     EXPECT_EQ(result, nullptr);
-    EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "\\a", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                             &result, nullptr),
-              ERROR_BAD_PATHNAME);
-    EXPECT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "a\\b", 0, KEY_READ, &result), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(Create(HKEY_CURRENT_USER, "\\a", &result), ERROR_BAD_PATHNAME);
+    EXPECT_EQ(Open(HKEY_CURRENT_USER, "a\\b", &result), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(result, nullptr);
 }
 
-TEST_F(RegistryTest, QueryReportsSizeThenMoreDataThenTheValue) {
+TEST_F(RegistryTest, QueryReportsSizeThenMoreDataThenTheValueAndTerminatesWhereThereIsRoom) {
     ScopedKey key;
     CreateKey(HKEY_CURRENT_USER, "Size", key);
     ASSERT_EQ(Set(key.Get(), "Name", REG_SZ, "hello\0"sv), ERROR_SUCCESS);
-
+    const auto query = [&key](const char* name, char* buffer, DWORD& size, DWORD* type = nullptr) {
+        return RegQueryValueEx(key.Get(), name, nullptr, type, reinterpret_cast<BYTE*>(buffer),
+                               &size);
+    };
     DWORD type = 0;
     DWORD size = 0;
-    EXPECT_EQ(RegQueryValueEx(key.Get(), "Name", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_EQ(query("Name", nullptr, size, &type), ERROR_SUCCESS);
     EXPECT_EQ(type, REG_SZ);
     EXPECT_EQ(size, 6u);
-
     char small[3] = {'x', 'x', 'x'};
     size = sizeof small;
-    EXPECT_EQ(
-        RegQueryValueEx(key.Get(), "Name", nullptr, &type, reinterpret_cast<BYTE*>(small), &size),
-        ERROR_MORE_DATA);
+    EXPECT_EQ(query("Name", small, size), ERROR_MORE_DATA);
     EXPECT_EQ(size, 6u);
     EXPECT_EQ(std::string(small, 3), "xxx");
-
     char exact[6];
     size = sizeof exact;
-    EXPECT_EQ(
-        RegQueryValueEx(key.Get(), "Name", nullptr, &type, reinterpret_cast<BYTE*>(exact), &size),
-        ERROR_SUCCESS);
+    EXPECT_EQ(query("Name", exact, size), ERROR_SUCCESS);
     EXPECT_EQ(std::string(exact, size), "hello\0"s);
-}
 
-TEST_F(RegistryTest, UnterminatedStringGetsAZeroWhenTheBufferHasRoom) {
-    ScopedKey key;
-    CreateKey(HKEY_CURRENT_USER, "Raw", key);
+    // An unterminated string gets a zero when the buffer has room for one.
     ASSERT_EQ(Set(key.Get(), "Raw", REG_SZ, "abc"), ERROR_SUCCESS);
     char buffer[8] = "xxxxxxx";
-    DWORD size = sizeof buffer;
-    ASSERT_EQ(
-        RegQueryValueEx(key.Get(), "Raw", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size),
-        ERROR_SUCCESS);
+    size = sizeof buffer;
+    ASSERT_EQ(query("Raw", buffer, size), ERROR_SUCCESS);
     EXPECT_EQ(size, 3u);
     EXPECT_EQ(std::string(buffer, 5), "abc\0x"s);
 }
 
-TEST_F(RegistryTest, DefaultValueAndMissingValues) {
+TEST_F(RegistryTest, DefaultValueMissingValuesAndNamesThatDifferOnlyInCase) {
     ScopedKey key;
     CreateKey(HKEY_LOCAL_MACHINE, "Defaults", key);
     DWORD type = 99;
@@ -223,75 +226,68 @@ TEST_F(RegistryTest, DefaultValueAndMissingValues) {
     EXPECT_EQ(RegDeleteValue(key.Get(), "Missing"), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(RegDeleteValue(key.Get(), ""), ERROR_SUCCESS);
     EXPECT_EQ(Query(key.Get(), nullptr), std::nullopt);
+
+    // Value names ignore case and keep their first spelling.
+    ASSERT_EQ(Set(key.Get(), "Colour", REG_SZ, "red\0"sv), ERROR_SUCCESS);
+    ASSERT_EQ(Set(key.Get(), "COLOUR", REG_SZ, "blue\0"sv), ERROR_SUCCESS);
+    EXPECT_EQ(Dump(key.Get(), "Case"), (std::vector<std::string>{"[Case]", "Colour = 1:blue\0"s}));
 }
 
-TEST_F(RegistryTest, BadParametersAreRejected) {
-    ScopedKey key;
-    CreateKey(HKEY_CURRENT_USER, "Params", key);
+TEST_F(RegistryTest, BadParametersAndMissingRightsAreRefused) {
+    ScopedKey params;
+    CreateKey(HKEY_CURRENT_USER, "Rights\\Existing", params);
+    const HKEY key = params.Get();
+    ScopedKey reader;
+    ASSERT_EQ(Open(HKEY_CURRENT_USER, "Rights", reader.Out()), ERROR_SUCCESS);
+    ScopedKey writer;
+    ASSERT_EQ(Open(HKEY_CURRENT_USER, "Rights", writer.Out(), KEY_WRITE), ERROR_SUCCESS);
     BYTE data[4];
     DWORD reserved = 0;
     DWORD size = sizeof data;
-    EXPECT_EQ(RegQueryValueEx(key.Get(), "v", nullptr, nullptr, data, nullptr),
-              ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(RegQueryValueEx(key.Get(), "v", &reserved, nullptr, data, &size),
-              ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(RegSetValueEx(key.Get(), "v", 0, REG_BINARY, nullptr, 4), ERROR_NOACCESS);
-    EXPECT_EQ(
-        RegCreateKeyEx(key.Get(), "sub", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, nullptr, nullptr),
-        ERROR_BADKEY);
-    EXPECT_EQ(
-        RegCreateKeyEx(key.Get(), "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, nullptr, nullptr),
-        ERROR_BADKEY);
-    HKEY unused = nullptr;
-    EXPECT_EQ(
-        RegCreateKeyEx(key.Get(), "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, &unused, nullptr),
-        ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(RegOpenKeyEx(key.Get(), "sub", 0, KEY_READ, nullptr), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(RegDeleteKey(key.Get(), nullptr), ERROR_INVALID_PARAMETER);
-    char name[8];
-    EXPECT_EQ(RegEnumValue(key.Get(), 0, name, nullptr, nullptr, nullptr, nullptr, nullptr),
-              ERROR_INVALID_PARAMETER);
-}
-
-TEST_F(RegistryTest, ValueNamesIgnoreCaseAndKeepTheirFirstSpelling) {
-    ScopedKey key;
-    CreateKey(HKEY_CURRENT_USER, "Case", key);
-    ASSERT_EQ(Set(key.Get(), "Colour", REG_SZ, "red\0"sv), ERROR_SUCCESS);
-    ASSERT_EQ(Set(key.Get(), "COLOUR", REG_SZ, "blue\0"sv), ERROR_SUCCESS);
-    std::vector<std::string> lines;
-    Dump(key.Get(), "Case", lines);
-    EXPECT_EQ(lines, (std::vector<std::string>{"[Case]", "Colour = 1:blue\0"s}));
-}
-
-TEST_F(RegistryTest, HandlesGrantOnlyTheAccessAskedFor) {
-    ScopedKey setup;
-    CreateKey(HKEY_CURRENT_USER, "Rights\\Existing", setup);
-    ScopedKey reader;
-    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Rights", 0, KEY_READ, reader.Out()), ERROR_SUCCESS);
-    EXPECT_EQ(Set(reader.Get(), "v", REG_SZ, "x\0"sv), ERROR_ACCESS_DENIED);
-    EXPECT_EQ(RegDeleteValue(reader.Get(), "v"), ERROR_ACCESS_DENIED);
-    HKEY denied = nullptr;
-    EXPECT_EQ(
-        RegCreateKeyEx(reader.Get(), "New", 0, nullptr, 0, KEY_READ, nullptr, &denied, nullptr),
-        ERROR_ACCESS_DENIED);
-    ScopedKey existing;
-    EXPECT_EQ(RegCreateKeyEx(reader.Get(), "Existing", 0, nullptr, 0, KEY_READ, nullptr,
-                             existing.Out(), nullptr),
-              ERROR_SUCCESS);
-
-    ScopedKey writer;
-    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Rights", 0, KEY_WRITE, writer.Out()), ERROR_SUCCESS);
-    EXPECT_EQ(Set(writer.Get(), "v", REG_SZ, "x\0"sv), ERROR_SUCCESS);
-    DWORD size = 0;
-    EXPECT_EQ(RegQueryValueEx(writer.Get(), "v", nullptr, nullptr, nullptr, &size),
-              ERROR_ACCESS_DENIED);
     char name[16];
     DWORD length = sizeof name;
-    EXPECT_EQ(RegEnumKeyEx(writer.Get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr),
-              ERROR_ACCESS_DENIED);
+    HKEY unused = nullptr;
+    const struct {
+        const char* what;
+        LSTATUS status;
+        LSTATUS expected;
+    } cases[] = {
+        {"query without a size", RegQueryValueEx(key, "v", nullptr, nullptr, data, nullptr),
+         ERROR_INVALID_PARAMETER},
+        {"query with reserved", RegQueryValueEx(key, "v", &reserved, nullptr, data, &size),
+         ERROR_INVALID_PARAMETER},
+        {"set from null", RegSetValueEx(key, "v", 0, REG_BINARY, nullptr, 4), ERROR_NOACCESS},
+        {"create without a result",
+         RegCreateKeyEx(key, "sub", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, nullptr, nullptr),
+         ERROR_BADKEY},
+        {"create with reserved, without a result",
+         RegCreateKeyEx(key, "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, nullptr, nullptr),
+         ERROR_BADKEY},
+        {"create with reserved",
+         RegCreateKeyEx(key, "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, &unused, nullptr),
+         ERROR_INVALID_PARAMETER},
+        {"open without a result", RegOpenKeyEx(key, "sub", 0, KEY_READ, nullptr),
+         ERROR_INVALID_PARAMETER},
+        {"delete a null name", RegDeleteKey(key, nullptr), ERROR_INVALID_PARAMETER},
+        {"enumerate without a length",
+         RegEnumValue(key, 0, name, nullptr, nullptr, nullptr, nullptr, nullptr),
+         ERROR_INVALID_PARAMETER},
+        {"set through a reader", Set(reader.Get(), "v", REG_SZ, "x\0"sv), ERROR_ACCESS_DENIED},
+        {"delete through a reader", RegDeleteValue(reader.Get(), "v"), ERROR_ACCESS_DENIED},
+        {"create below a reader", Create(reader.Get(), "New", &unused, KEY_READ),
+         ERROR_ACCESS_DENIED},
+        {"set through a writer", Set(writer.Get(), "v", REG_SZ, "x\0"sv), ERROR_SUCCESS},
+        {"query through a writer", QuerySize(writer.Get(), "v"), ERROR_ACCESS_DENIED},
+        {"enumerate through a writer", EnumKey(writer.Get(), 0, name, &length),
+         ERROR_ACCESS_DENIED},
+    };
+    for (const auto& [what, status, expected] : cases) EXPECT_EQ(status, expected) << what;
+    // A reader may still open an existing subkey through create.
+    ScopedKey existing;
+    EXPECT_EQ(Create(reader.Get(), "Existing", existing.Out(), KEY_READ), ERROR_SUCCESS);
 }
 
-TEST_F(RegistryTest, SubkeysEnumerateInWindowsOrderAndValuesInCreationOrder) {
+TEST_F(RegistryTest, SubkeysEnumerateInWindowsOrderWithAnEmptyClassAndValuesInCreationOrder) {
     ScopedKey key;
     CreateKey(HKEY_CURRENT_USER, "Order", key);
     for (const char* name : {"beta", "_under", "Alpha", "gamma"}) {
@@ -301,31 +297,22 @@ TEST_F(RegistryTest, SubkeysEnumerateInWindowsOrderAndValuesInCreationOrder) {
     // Windows sorts by the upper-cased name, which puts '_' after the letters.
     EXPECT_EQ(SubkeyNames(key.Get()),
               (std::vector<std::string>{"Alpha", "beta", "gamma", "_under"}));
-
     for (const char* name : {"zeta", "Alpha", "mu"}) {
         ASSERT_EQ(Set(key.Get(), name, REG_BINARY, name), ERROR_SUCCESS);
     }
-    std::vector<std::string> lines;
-    Dump(key.Get(), "Order", lines);
+    const std::vector<std::string> lines = Dump(key.Get(), "Order");
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 4),
               (std::vector<std::string>{"zeta = 3:zeta", "Alpha = 3:Alpha", "mu = 3:mu"}));
-}
 
-TEST_F(RegistryTest, EnumeratedKeysHaveAnEmptyClassAndALastWriteTime) {
-    ScopedKey child;
-    CreateKey(HKEY_CURRENT_USER, "Timed\\Child", child);
-    ScopedKey key;
     char name[16];
     DWORD length = sizeof name;
     char keyClass[4] = "xx";
     DWORD classLength = sizeof keyClass;
     FILETIME written;
-    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Timed", 0, KEY_READ, key.Out()), ERROR_SUCCESS);
     ASSERT_EQ(RegEnumKeyEx(key.Get(), 0, name, &length, nullptr, keyClass, &classLength, &written),
               ERROR_SUCCESS);
     EXPECT_EQ(std::string(keyClass), "");
     EXPECT_EQ(classLength, 0u);
-
     // FILETIME counts 100 ns steps since 1601; the Unix epoch is 11644473600 s later.
     const auto writtenSeconds =
         ((static_cast<std::uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime) /
@@ -346,11 +333,9 @@ TEST_F(RegistryTest, EnumerationBuffersTooSmallGiveMoreData) {
 
     char name[8];
     DWORD length = 8;  // "Longname" needs 9 with its zero
-    EXPECT_EQ(RegEnumKeyEx(key.Get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr),
-              ERROR_MORE_DATA);
+    EXPECT_EQ(EnumKey(key.Get(), 0, name, &length), ERROR_MORE_DATA);
     EXPECT_EQ(length, 8u);
-    EXPECT_EQ(RegEnumKeyEx(key.Get(), 1, name, &length, nullptr, nullptr, nullptr, nullptr),
-              ERROR_NO_MORE_ITEMS);
+    EXPECT_EQ(EnumKey(key.Get(), 1, name, &length), ERROR_NO_MORE_ITEMS);
 
     BYTE data[4];
     DWORD size = sizeof data;
@@ -367,7 +352,7 @@ TEST_F(RegistryTest, EnumerationBuffersTooSmallGiveMoreData) {
               ERROR_NO_MORE_ITEMS);
 }
 
-TEST_F(RegistryTest, DeleteKeyRefusesRootsAndKeysWithSubkeys) {
+TEST_F(RegistryTest, DeleteKeyRefusesRootsAndKeysWithSubkeysAndOrphansOpenHandles) {
     ScopedKey key;
     CreateKey(HKEY_CURRENT_USER, "Parent\\Child", key);
     EXPECT_EQ(RegDeleteKey(HKEY_CURRENT_USER, "Parent"), ERROR_ACCESS_DENIED);
@@ -376,67 +361,44 @@ TEST_F(RegistryTest, DeleteKeyRefusesRootsAndKeysWithSubkeys) {
     EXPECT_EQ(RegDeleteKey(HKEY_CURRENT_USER, "Parent\\Child"), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(RegDeleteKey(HKEY_CURRENT_USER, "Parent"), ERROR_SUCCESS);
     EXPECT_EQ(SubkeyNames(HKEY_CURRENT_USER), std::vector<std::string>{});
-}
 
-TEST_F(RegistryTest, HandleToADeletedKeyAnswersKeyDeleted) {
     ScopedKey doomed;
     CreateKey(HKEY_CURRENT_USER, "Doomed", doomed);
     ASSERT_EQ(Set(doomed.Get(), "v", REG_SZ, "x\0"sv), ERROR_SUCCESS);
     ASSERT_EQ(RegDeleteKey(doomed.Get(), ""), ERROR_SUCCESS);
-
-    DWORD size = 0;
-    EXPECT_EQ(RegQueryValueEx(doomed.Get(), "v", nullptr, nullptr, nullptr, &size),
-              ERROR_KEY_DELETED);
+    EXPECT_EQ(QuerySize(doomed.Get(), "v"), ERROR_KEY_DELETED);
     EXPECT_EQ(Set(doomed.Get(), "v", REG_SZ, "y\0"sv), ERROR_KEY_DELETED);
     HKEY child = nullptr;
-    EXPECT_EQ(RegCreateKeyEx(doomed.Get(), "Child", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child,
-                             nullptr),
-              ERROR_KEY_DELETED);
-
+    EXPECT_EQ(Create(doomed.Get(), "Child", &child), ERROR_KEY_DELETED);
     // A key created again under the same name is a different key.
     ScopedKey reborn;
     CreateKey(HKEY_CURRENT_USER, "Doomed", reborn);
-    EXPECT_EQ(RegQueryValueEx(doomed.Get(), "v", nullptr, nullptr, nullptr, &size),
-              ERROR_KEY_DELETED);
+    EXPECT_EQ(QuerySize(doomed.Get(), "v"), ERROR_KEY_DELETED);
     EXPECT_EQ(Query(reborn.Get(), "v"), std::nullopt);
 }
 
-TEST_F(RegistryTest, ClosedAndInventedHandlesAreInvalid) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_USERS, "Closing", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                             nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
-    EXPECT_EQ(RegCloseKey(key), ERROR_INVALID_HANDLE);
-    EXPECT_EQ(Set(key, "v", REG_SZ, "x\0"sv), ERROR_INVALID_HANDLE);
-    const HKEY invented = reinterpret_cast<HKEY>(0xBAD0);
-    DWORD size = 0;
-    EXPECT_EQ(RegQueryValueEx(invented, "v", nullptr, nullptr, nullptr, &size),
-              ERROR_INVALID_HANDLE);
-    EXPECT_EQ(RegCloseKey(nullptr), ERROR_INVALID_HANDLE);
-}
-
-TEST_F(RegistryTest, OpenHandlesAreCounted) {
+TEST_F(RegistryTest, HandlesAreCountedAndClosedOrInventedOnesAreInvalid) {
     const std::size_t before = winport::OpenRegistryHandleCount();
     HKEY first = nullptr;
     HKEY second = nullptr;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Counted", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                             &first, nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegOpenKeyEx(first, "", 0, KEY_READ, &second), ERROR_SUCCESS);
+    ASSERT_EQ(Create(HKEY_USERS, "Counted", &first), ERROR_SUCCESS);
+    ASSERT_EQ(Open(first, "", &second), ERROR_SUCCESS);
     EXPECT_NE(second, first);
     EXPECT_EQ(winport::OpenRegistryHandleCount(), before + 2);
-
     // A predefined key opened again is the predefined handle itself, and is not counted.
     HKEY root = nullptr;
-    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, nullptr, 0, KEY_READ, &root), ERROR_SUCCESS);
+    ASSERT_EQ(Open(HKEY_CURRENT_USER, nullptr, &root), ERROR_SUCCESS);
     EXPECT_EQ(root, HKEY_CURRENT_USER);
     EXPECT_EQ(RegCloseKey(root), ERROR_SUCCESS);
     EXPECT_EQ(winport::OpenRegistryHandleCount(), before + 2);
-
     EXPECT_EQ(RegCloseKey(first), ERROR_SUCCESS);
     EXPECT_EQ(RegCloseKey(second), ERROR_SUCCESS);
     EXPECT_EQ(winport::OpenRegistryHandleCount(), before);
+
+    EXPECT_EQ(RegCloseKey(first), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(Set(first, "v", REG_SZ, "x\0"sv), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(QuerySize(reinterpret_cast<HKEY>(0xBAD0), "v"), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegCloseKey(nullptr), ERROR_INVALID_HANDLE);
 }
 
 TEST_F(RegistryTest, ThreadsShareOneRegistry) {
@@ -447,10 +409,7 @@ TEST_F(RegistryTest, ThreadsShareOneRegistry) {
         threads.emplace_back([t] {
             for (int i = 0; i < kValuesEach; ++i) {
                 HKEY key = nullptr;
-                if (RegCreateKeyEx(HKEY_CURRENT_USER, "Threads", 0, nullptr, 0, KEY_ALL_ACCESS,
-                                   nullptr, &key, nullptr) != ERROR_SUCCESS) {
-                    return;
-                }
+                if (Create(HKEY_CURRENT_USER, "Threads", &key) != ERROR_SUCCESS) return;
                 const std::string name = std::to_string(t) + "-" + std::to_string(i);
                 Set(key, name.c_str(), REG_BINARY, name);
                 RegCloseKey(key);
@@ -459,10 +418,8 @@ TEST_F(RegistryTest, ThreadsShareOneRegistry) {
     }
     for (std::thread& thread : threads) thread.join();
     ScopedKey key;
-    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Threads", 0, KEY_READ, key.Out()), ERROR_SUCCESS);
-    std::vector<std::string> lines;
-    Dump(key.Get(), "Threads", lines);
-    EXPECT_EQ(lines.size(), 1u + kThreads * kValuesEach);
+    ASSERT_EQ(Open(HKEY_CURRENT_USER, "Threads", key.Out()), ERROR_SUCCESS);
+    EXPECT_EQ(Dump(key.Get(), "Threads").size(), 1u + kThreads * kValuesEach);
 }
 
 class RegistryFileTest : public RegistryTest {
@@ -479,14 +436,18 @@ protected:
     }
 
     std::filesystem::path PathOf(const char* name) const { return m_directory / name; }
-
-    void WriteFile(const std::filesystem::path& path, std::string_view text) const {
-        std::ofstream(path, std::ios::binary) << text;
+    void WriteFile(const char* name, std::string_view text) const {
+        std::ofstream(PathOf(name), std::ios::binary) << text;
     }
-
-    std::string ReadFile(const std::filesystem::path& path) const {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // How many files the test's folder holds.
+    std::ptrdiff_t Files() const {
+        return std::distance(std::filesystem::directory_iterator(m_directory),
+                             std::filesystem::directory_iterator());
+    }
+    static void ExpectError(DWORD code, const std::string& part) {
+        EXPECT_EQ(GetLastError(), code);
+        EXPECT_NE(winport::GetLastErrorText().find(part), std::string::npos)
+            << winport::GetLastErrorText();
     }
 
     std::filesystem::path m_directory;
@@ -528,24 +489,22 @@ TEST_F(RegistryFileTest, SaveAndLoadRoundTripEveryTypeAndByte) {
     ASSERT_TRUE(winport::SaveRegistry(PathOf("registry.txt"))) << winport::GetLastErrorText();
     winport::ClearRegistry();
     ASSERT_NE(DumpRegistry(), before);
-
     ASSERT_TRUE(winport::LoadRegistry(PathOf("registry.txt"))) << winport::GetLastErrorText();
     EXPECT_EQ(DumpRegistry(), before);
 
     // The file is text: no control byte but the line ends, and nothing left beside it.
-    const std::string text = ReadFile(PathOf("registry.txt"));
+    std::ifstream in(PathOf("registry.txt"), std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) {
         return c == '\n' || static_cast<unsigned char>(c) >= 0x20;
     }));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_directory),
-                            std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(Files(), 1);
 }
 
 TEST_F(RegistryFileTest, LoadReplacesTheRegistryAndOrphansOpenHandles) {
     ScopedKey old;
     CreateKey(HKEY_CURRENT_USER, "Old", old);
-    WriteFile(PathOf("new.txt"),
+    WriteFile("new.txt",
               "winport registry 1\r\n"
               "; a comment\r\n"
               "\r\n"
@@ -553,43 +512,30 @@ TEST_F(RegistryFileTest, LoadReplacesTheRegistryAndOrphansOpenHandles) {
               "\"Greeting\"=sz:\"hi%00\"\r\n"
               "\"Count\"=dword:0000002a\r\n");
     ASSERT_TRUE(winport::LoadRegistry(PathOf("new.txt"))) << winport::GetLastErrorText();
-
     EXPECT_EQ(SubkeyNames(HKEY_CURRENT_USER), std::vector<std::string>{"New"});
-    DWORD size = 0;
-    EXPECT_EQ(RegQueryValueEx(old.Get(), "v", nullptr, nullptr, nullptr, &size), ERROR_KEY_DELETED);
+    EXPECT_EQ(QuerySize(old.Get(), "v"), ERROR_KEY_DELETED);
     ScopedKey loaded;
-    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "new", 0, KEY_READ, loaded.Out()), ERROR_SUCCESS);
+    ASSERT_EQ(Open(HKEY_CURRENT_USER, "new", loaded.Out()), ERROR_SUCCESS);
     EXPECT_EQ(Query(loaded.Get(), "greeting"), (Value{REG_SZ, "hi\0"s}));
     EXPECT_EQ(Query(loaded.Get(), "Count"), (Value{REG_DWORD, "\x2a\0\0\0"s}));
 }
 
-TEST_F(RegistryFileTest, MissingOrUnreadableFileFailsAndChangesNothing) {
+TEST_F(RegistryFileTest, FailedLoadsAndSavesNameTheFileAndChangeNothing) {
     FillWithEveryKindOfValue();
     const auto before = DumpRegistry();
-
     EXPECT_FALSE(winport::LoadRegistry(PathOf("absent.txt")));
-    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
-    EXPECT_NE(winport::GetLastErrorText().find("absent.txt"), std::string::npos);
-
+    ExpectError(ERROR_FILE_NOT_FOUND, "absent.txt");
     EXPECT_FALSE(winport::LoadRegistry(m_directory));
-    EXPECT_EQ(GetLastError(), ERROR_READ_FAULT);
-    EXPECT_NE(winport::GetLastErrorText().find(m_directory.string()), std::string::npos);
+    ExpectError(ERROR_READ_FAULT, m_directory.string());
     EXPECT_EQ(DumpRegistry(), before);
-}
 
-TEST_F(RegistryFileTest, FailedSaveReportsTheFileAndLeavesNothingBehind) {
     EXPECT_FALSE(winport::SaveRegistry(PathOf("no-such-dir/registry.txt")));
-    EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
-    EXPECT_NE(winport::GetLastErrorText().find("registry.txt"), std::string::npos);
-
+    ExpectError(ERROR_PATH_NOT_FOUND, "registry.txt");
     // The temporary file is written, but cannot replace a directory.
     std::filesystem::create_directory(PathOf("taken"));
     EXPECT_FALSE(winport::SaveRegistry(PathOf("taken")));
-    EXPECT_EQ(GetLastError(), ERROR_WRITE_FAULT);
-    EXPECT_NE(winport::GetLastErrorText().find("taken"), std::string::npos);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_directory),
-                            std::filesystem::directory_iterator()),
-              1);
+    ExpectError(ERROR_WRITE_FAULT, "taken");
+    EXPECT_EQ(Files(), 1);
 }
 
 struct MalformedFile {
@@ -606,14 +552,10 @@ TEST_P(RegistryMalformedFileTest, FailsNamingFileAndLineAndChangesNothing) {
     CreateKey(HKEY_CURRENT_USER, "Kept", key);
     ASSERT_EQ(Set(key.Get(), "v", REG_SZ, "still here\0"sv), ERROR_SUCCESS);
     const auto before = DumpRegistry();
-    WriteFile(PathOf("bad.txt"), GetParam().text);
-
+    WriteFile("bad.txt", GetParam().text);
     EXPECT_FALSE(winport::LoadRegistry(PathOf("bad.txt")));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_DATA);
-    const std::string& text = winport::GetLastErrorText();
-    EXPECT_NE(text.find("bad.txt"), std::string::npos) << text;
-    EXPECT_NE(text.find("line " + std::to_string(GetParam().line) + ":"), std::string::npos)
-        << text;
+    ExpectError(ERROR_INVALID_DATA, "bad.txt");
+    ExpectError(ERROR_INVALID_DATA, "line " + std::to_string(GetParam().line) + ":");
     EXPECT_EQ(DumpRegistry(), before);
 }
 

@@ -45,28 +45,31 @@ protected:
         for (const char32_t c : characters) SendMessage(rich, WM_CHAR, c, 1);
     }
     static LRESULT Select(HWND rich, LONG from, LONG to) {
-        CHARRANGE range{from, to};
-        return SendMessage(rich, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        const CHARRANGE range{from, to};
+        return SendMessage(rich, EM_EXSETSEL, 0, Ptr(&range));
     }
     static CHARRANGE Selection(HWND rich) {
         CHARRANGE range{-5, -5};
-        EXPECT_EQ(SendMessage(rich, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range)), 0);
+        EXPECT_EQ(SendMessage(rich, EM_EXGETSEL, 0, Ptr(&range)), 0);
         return range;
     }
     static LRESULT SetFormat(HWND rich, WPARAM scope, const CHARFORMAT2A& format) {
-        return SendMessage(rich, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+        return SendMessage(rich, EM_SETCHARFORMAT, scope, Ptr(&format));
     }
     static CHARFORMAT2A GetFormat(HWND rich, WPARAM scope, LRESULT* mask = nullptr) {
-        CHARFORMAT2A format{};
-        format.cbSize = sizeof format;
-        const LRESULT answer =
-            SendMessage(rich, EM_GETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+        CHARFORMAT2A format = Format(0, 0);
+        const LRESULT answer = SendMessage(rich, EM_GETCHARFORMAT, scope, Ptr(&format));
         if (mask) *mask = answer;
         return format;
     }
+    static LRESULT LengthEx(HWND rich, DWORD flags) {
+        const GETTEXTLENGTHEX how{flags};
+        return SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0);
+    }
+    static LRESULT Modified(HWND rich) { return SendMessage(rich, EM_GETMODIFY, 0, 0); }
     // The runs as "start-end" and what differs from plain text: "0-5 bold", "5-11".
-    static std::vector<std::string> Runs(HWND rich) {
-        std::vector<std::string> lines;
+    static Lines Runs(HWND rich) {
+        Lines lines;
         for (const RichEditRun& run : RichEditRuns(rich).value_or(std::vector<RichEditRun>{})) {
             std::string line =
                 std::to_string(run.start) + "-" + std::to_string(run.start + run.length);
@@ -79,8 +82,8 @@ protected:
     }
     static std::string RangeText(HWND rich, LONG from, LONG to, LRESULT* answer) {
         std::string buffer(64, '?');
-        TEXTRANGEA range{{from, to}, buffer.data()};
-        *answer = SendMessage(rich, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+        const TEXTRANGEA range{{from, to}, buffer.data()};
+        *answer = SendMessage(rich, EM_GETTEXTRANGE, 0, Ptr(&range));
         return buffer.substr(0, buffer.find('\0'));
     }
     // "Hello world" with "Hello" bold.
@@ -114,14 +117,14 @@ TEST_F(RichEditControlTest, ProgramTextChangesNotifyLikeTypingAndFormattingDoesN
     const HWND rich = CreateRichEdit();
     spy.Only({WM_COMMAND});
     SetWindowText(rich, "quiet");
-    SendMessage(rich, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("still "));
+    SendMessage(rich, EM_REPLACESEL, FALSE, Ptr("still "));
     EXPECT_TRUE(SequenceIs(spy, {}));
 
     SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE);
     SetWindowText(rich, "text");
-    EXPECT_EQ(SendMessage(rich, EM_GETMODIFY, 0, 0), FALSE);
-    SendMessage(rich, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("more "));
-    EXPECT_EQ(SendMessage(rich, EM_GETMODIFY, 0, 0), TRUE);
+    EXPECT_EQ(Modified(rich), FALSE);
+    SendMessage(rich, EM_REPLACESEL, FALSE, Ptr("more "));
+    EXPECT_EQ(Modified(rich), TRUE);
     Select(rich, 0, 4);
     SetFormat(rich, SCF_SELECTION, kBold);
     SetFormat(rich, SCF_ALL, kItalic);
@@ -129,39 +132,24 @@ TEST_F(RichEditControlTest, ProgramTextChangesNotifyLikeTypingAndFormattingDoesN
     EXPECT_TRUE(SequenceIs(spy, {kChange, kChange}));
 }
 
-// Reads the event mask and rewrites the text while it is told of a change.
-class RewriteOnChange final : public WindowProcedure {
-public:
-    explicit RewriteOnChange(HWND parent) : m_parent(parent) { SetSubclass(parent, this); }
-    ~RewriteOnChange() override { SetSubclass(m_parent, nullptr); }
-    RewriteOnChange(const RewriteOnChange&) = delete;
-    RewriteOnChange& operator=(const RewriteOnChange&) = delete;
-
-    LRESULT HandleMessage(const Message& m) override {
-        const LRESULT result = CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
-        if (m.id == WM_COMMAND && HIWORD(m.wParam) == EN_CHANGE) {
-            const auto rich = reinterpret_cast<HWND>(m.lParam);
-            maskSeen = SendMessage(rich, EM_GETEVENTMASK, 0, 0);
-            SetWindowText(rich, "rewritten");
-        }
-        return result;
-    }
-
-    LRESULT maskSeen = -1;
-
-private:
-    HWND m_parent;
-};
-
 TEST_F(RichEditControlTest, TheChangeBitIsOffWhileTheParentIsTold) {
     const HWND rich = CreateRichEdit();
     SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_UPDATE);
     spy.Only({WM_COMMAND});
+    LRESULT maskSeen = -1;
     {
-        RewriteOnChange rewriter(parent);
+        // Reads the event mask and rewrites the text while it is told of a change.
+        const MessageHook rewriter(parent, [&maskSeen](const Message& m) -> std::optional<LRESULT> {
+            if (m.id == WM_COMMAND && HIWORD(m.wParam) == EN_CHANGE) {
+                const auto control = reinterpret_cast<HWND>(m.lParam);
+                maskSeen = SendMessage(control, EM_GETEVENTMASK, 0, 0);
+                SetWindowText(control, "rewritten");
+            }
+            return std::nullopt;
+        });
         Type(rich, U"x");
-        EXPECT_EQ(rewriter.maskSeen, static_cast<LRESULT>(ENM_UPDATE));
     }
+    EXPECT_EQ(maskSeen, static_cast<LRESULT>(ENM_UPDATE));
     EXPECT_EQ(GetWindowTextUtf8(rich), "rewritten");
     // The nested WM_SETTEXT told of its update only: its change bit was off.
     EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate}));
@@ -173,19 +161,19 @@ TEST_F(RichEditControlTest, AParagraphBreakIsOneCharacterAndReadsAsCrLf) {
     EXPECT_EQ(GetWindowTextUtf8(rich), "foo bar\r\nfoo bar\r\nend");
     EXPECT_EQ(GetWindowTextLength(rich), 21);
     EXPECT_EQ(SendMessage(rich, EM_GETLINECOUNT, 0, 0), 3);
-    GETTEXTLENGTHEX how;
-    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0), 19);
-    how.flags = GTL_USECRLF;
-    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0), 21);
-    how.flags = GTL_NUMCHARS | GTL_NUMBYTES;
-    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0),
-              E_INVALIDARG);
-
+    EXPECT_EQ(LengthEx(rich, GTL_DEFAULT), 19);
+    EXPECT_EQ(LengthEx(rich, GTL_USECRLF), 21);
+    EXPECT_EQ(LengthEx(rich, GTL_NUMCHARS | GTL_NUMBYTES), E_INVALIDARG);
     SetWindowText(rich, "ναι\rno");  // Counts characters; with GTL_NUMBYTES, bytes.
-    how.flags = GTL_DEFAULT;
-    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0), 6);
-    how.flags = GTL_NUMBYTES;
-    EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0), 9);
+    EXPECT_EQ(LengthEx(rich, GTL_DEFAULT), 6);
+    EXPECT_EQ(LengthEx(rich, GTL_NUMBYTES), 9);
+
+    // A single-line control keeps the first line.
+    const HWND single = CreateRichEdit(0, "one\r\ntwo");
+    EXPECT_EQ(GetWindowTextUtf8(single), "one");
+    Type(single, U"\r");
+    EXPECT_EQ(GetWindowTextUtf8(single), "one");
+    EXPECT_EQ(SendMessage(single, EM_GETLINECOUNT, 0, 0), 1);
 }
 
 TEST_F(RichEditControlTest, TextRangeCopiesWhatWindowsCopies) {
@@ -208,11 +196,11 @@ TEST_F(RichEditControlTest, TextRangeCopiesWhatWindowsCopies) {
 
 TEST_F(RichEditControlTest, ReplaceSelAnswersTheCharactersGivenAndStoresBreaksAsOne) {
     const HWND rich = CreateRichEdit();
-    EXPECT_EQ(SendMessage(rich, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("RichEdit1\r\n")), 11);
+    EXPECT_EQ(SendMessage(rich, EM_REPLACESEL, 0, Ptr("RichEdit1\r\n")), 11);
     EXPECT_EQ(Selection(rich).cpMin, 10);
     EXPECT_EQ(GetWindowTextUtf8(rich), "RichEdit1\r\n");
     SetWindowText(rich, "");
-    EXPECT_EQ(SendMessage(rich, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("\r\r\n\n")), 4);
+    EXPECT_EQ(SendMessage(rich, EM_REPLACESEL, 0, Ptr("\r\r\n\n")), 4);
     EXPECT_EQ(GetWindowTextUtf8(rich), " \r\n");  // "\r\r\n" is a soft break: a space.
     SetWindowText(rich, "testing selection");
     Select(rich, 7, 17);
@@ -239,8 +227,7 @@ TEST_P(ExSetSelTest, OrdersClampsAndAnswersTheEnd) {
     EXPECT_EQ(Selection(rich).cpMax, GetParam().end);
     DWORD start = 0;
     DWORD end = 0;
-    EXPECT_EQ(SendMessage(rich, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                          reinterpret_cast<LPARAM>(&end)),
+    EXPECT_EQ(SendMessage(rich, EM_GETSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end)),
               MAKELONG(static_cast<WORD>(GetParam().start), static_cast<WORD>(GetParam().end)));
     EXPECT_TRUE(SequenceIs(spy, {}));
 }
@@ -256,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RichEditControlTest, SelectionFormatReportsWhatTheWholeSelectionShares) {
     const HWND rich = BoldHelloWorld();
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-5 bold", "5-11"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-5 bold", "5-11"}));
     LRESULT mask = 0;
     Select(rich, 1, 4);
     CHARFORMAT2A format = GetFormat(rich, SCF_SELECTION, &mask);
@@ -276,7 +263,7 @@ TEST_F(RichEditControlTest, SelectionFormatReportsWhatTheWholeSelectionShares) {
 
 struct TypedCase {
     LONG caret;
-    std::vector<std::string> runs;
+    Lines runs;
 };
 
 class TypingNextToBoldTest : public RichEditControlTest,
@@ -289,8 +276,8 @@ TEST_P(TypingNextToBoldTest, TheTypedCharacterTakesTheFormatBeforeIt) {
     EXPECT_EQ(Runs(rich), GetParam().runs);
 }
 
-const std::vector<std::string> kBoldGrew = {"0-6 bold", "6-12"};
-const std::vector<std::string> kBoldKept = {"0-5 bold", "5-12"};
+const Lines kBoldGrew = {"0-6 bold", "6-12"};
+const Lines kBoldKept = {"0-5 bold", "5-12"};
 
 INSTANTIATE_TEST_SUITE_P(Cases, TypingNextToBoldTest,
                          ::testing::Values(TypedCase{0, kBoldGrew},  // Line start: the next one.
@@ -302,20 +289,20 @@ TEST_F(RichEditControlTest, EditingMovesAndMergesRuns) {
     Select(rich, 3, 8);  // "lo wo": typed over, it takes the format of its first character.
     Type(rich, U"Z");
     EXPECT_EQ(GetWindowTextUtf8(rich), "HelZrld");
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4 bold", "4-7"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-4 bold", "4-7"}));
     Select(rich, 6, 7);
     SetFormat(rich, SCF_SELECTION, kBold);
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4 bold", "4-6", "6-7 bold"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-4 bold", "4-6", "6-7 bold"}));
     Select(rich, 4, 6);
     SendMessage(rich, WM_CHAR, 0x08, 1);  // Deleting the plain middle joins the bold runs.
     EXPECT_EQ(GetWindowTextUtf8(rich), "HelZd");
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-5 bold"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-5 bold"}));
     SendMessage(rich, WM_KEYDOWN, VK_DELETE, 1);
     EXPECT_EQ(GetWindowTextUtf8(rich), "HelZ");
     Select(rich, 1, 3);
     SendMessage(rich, WM_CLEAR, 0, 0);
     EXPECT_EQ(GetWindowTextUtf8(rich), "HZ");
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-2 bold"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-2 bold"}));
     SetWindowText(rich, "");
     EXPECT_TRUE(Runs(rich).empty());
 }
@@ -325,7 +312,7 @@ TEST_F(RichEditControlTest, AppendingInFormatsSetAtTheCaretBuildsTheRuns) {
     const auto append = [rich](const CHARFORMAT2A& format, const char* text) {
         Select(rich, -1, -1);
         SetFormat(rich, SCF_SELECTION, format);
-        SendMessage(rich, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
+        SendMessage(rich, EM_REPLACESEL, FALSE, Ptr(text));
     };
     Select(rich, -1, -1);
     CHARFORMAT2A plain = GetFormat(rich, SCF_SELECTION);
@@ -337,39 +324,51 @@ TEST_F(RichEditControlTest, AppendingInFormatsSetAtTheCaretBuildsTheRuns) {
     append(plain, "\r\n");
     append(bold, "Second: ");
     EXPECT_EQ(GetWindowTextUtf8(rich), "Name: keywords\r\nSecond: ");
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-6 bold", "6-15", "15-23 bold"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-6 bold", "6-15", "15-23 bold"}));
 
     // Moving the caret forgets a format set for it.
     Select(rich, 0, 0);
     SetFormat(rich, SCF_SELECTION, kItalic);
     Select(rich, 6, 6);
-    SendMessage(rich, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("!"));
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-7 bold", "7-16", "16-24 bold"}));
+    SendMessage(rich, EM_REPLACESEL, FALSE, Ptr("!"));
+    EXPECT_EQ(Runs(rich), (Lines{"0-7 bold", "7-16", "16-24 bold"}));
 }
 
 TEST_F(RichEditControlTest, AllAndDefaultFormatsReachTheirText) {
     const HWND rich = CreateRichEdit(ES_MULTILINE, "abc def");
     Select(rich, 0, 3);
     SetFormat(rich, SCF_SELECTION, kItalic);
-    EXPECT_EQ(SendMessage(rich, EM_GETMODIFY, 0, 0), TRUE);
+    EXPECT_EQ(Modified(rich), TRUE);
     SendMessage(rich, EM_SETMODIFY, FALSE, 0);
     // The default format changes the text that is still in it, not "abc".
     EXPECT_EQ(SetFormat(rich, SCF_DEFAULT, kBold), TRUE);
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-3 italic", "3-7 bold"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-3 italic", "3-7 bold"}));
     LRESULT mask = 0;
     EXPECT_TRUE(GetFormat(rich, SCF_DEFAULT, &mask).dwEffects & CFE_BOLD);
     EXPECT_TRUE(mask & CFM_BOLD);
-    EXPECT_EQ(SendMessage(rich, EM_GETMODIFY, 0, 0), FALSE);
+    EXPECT_EQ(Modified(rich), FALSE);
     SetFormat(rich, SCF_ALL, Format(CFM_ITALIC | CFM_BOLD, CFE_ITALIC));
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-7 italic"}));
-    EXPECT_EQ(SendMessage(rich, EM_GETMODIFY, 0, 0), TRUE);
+    EXPECT_EQ(Runs(rich), (Lines{"0-7 italic"}));
+    EXPECT_EQ(Modified(rich), TRUE);
     // SCF_ALL also formats what is typed into the emptied control.
     SetWindowText(rich, "");
     Type(rich, U"n");
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-1 italic"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-1 italic"}));
+
+    // A font formats all the text and becomes the default.
+    const HWND fonted = CreateRichEdit(ES_MULTILINE, "text");
+    const HFONT font = CreateFont(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    SendMessage(fonted, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessage(fonted, WM_GETFONT, 0, 0)), font);
+    const CHARFORMAT2A format = GetFormat(fonted, SCF_DEFAULT);
+    EXPECT_STREQ(format.szFaceName, "Arial");
+    EXPECT_EQ(format.yHeight, 240);  // 16 pixels at 96 per inch: 12 points.
+    EXPECT_TRUE(format.dwEffects & CFE_BOLD);
+    EXPECT_EQ(Runs(fonted), (Lines{"0-4 bold"}));
+    DeleteObject(font);
 }
 
-TEST_F(RichEditControlTest, BadCharFormatsAreRefused) {
+TEST_F(RichEditControlTest, BadCharFormatsSelectionsAndLengthsAreRefused) {
     const HWND rich = CreateRichEdit(ES_MULTILINE, "text");
     EXPECT_EQ(SendMessage(rich, EM_SETCHARFORMAT, SCF_ALL, 0), 0);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
@@ -378,16 +377,15 @@ TEST_F(RichEditControlTest, BadCharFormatsAreRefused) {
         CHARFORMAT2A format = kBold;
         format.cbSize = size;
         EXPECT_EQ(SetFormat(rich, SCF_ALL, format), 0) << size;
-        EXPECT_EQ(
-            SendMessage(rich, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format)), 0);
+        EXPECT_EQ(SendMessage(rich, EM_GETCHARFORMAT, SCF_DEFAULT, Ptr(&format)), 0);
     }
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-4"}));
     CHARFORMATA small{};
     small.cbSize = sizeof small;  // The first version is enough.
     small.dwMask = CFM_BOLD;
     small.dwEffects = CFE_BOLD;
-    EXPECT_EQ(SendMessage(rich, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&small)), TRUE);
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4 bold"}));
+    EXPECT_EQ(SendMessage(rich, EM_SETCHARFORMAT, SCF_ALL, Ptr(&small)), TRUE);
+    EXPECT_EQ(Runs(rich), (Lines{"0-4 bold"}));
     EXPECT_EQ(SendMessage(rich, EM_EXSETSEL, 0, 0), 0);
     EXPECT_EQ(SendMessage(rich, EM_EXGETSEL, 0, 0), 0);
     EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, 0, 0), E_INVALIDARG);
@@ -416,7 +414,7 @@ TEST_F(RichEditControlTest, ReadOnlyRefusesThePersonNotTheProgram) {
     SendMessage(rich, WM_CLEAR, 0, 0);
     EXPECT_EQ(GetWindowTextUtf8(rich), "fixed");
     EXPECT_TRUE(SequenceIs(spy, {}));
-    SendMessage(rich, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("set"));
+    SendMessage(rich, EM_REPLACESEL, FALSE, Ptr("set"));
     EXPECT_EQ(GetWindowTextUtf8(rich), "set");
     EXPECT_TRUE(SequenceIs(spy, {kChange}));
     EXPECT_NE(DumpWindowTree(parent).find("[multiline, readonly]"), std::string::npos);
@@ -428,35 +426,14 @@ TEST_F(RichEditControlTest, AutomaticUrlDetectionMarksLinks) {
     EXPECT_EQ(SendMessage(rich, EM_AUTOURLDETECT, AURL_ENABLEURL, 0), 0);
     EXPECT_EQ(SendMessage(rich, EM_GETAUTOURLDETECT, 0, 0), TRUE);
     SetWindowText(rich, "see www.example.org, or HTTP://x.y/z");
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4", "4-19 link", "19-24", "24-36 link"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-4", "4-19 link", "19-24", "24-36 link"}));
     Select(rich, 5, 6);
     EXPECT_TRUE(GetFormat(rich, SCF_SELECTION).dwEffects & CFE_LINK);
     Select(rich, 19, 19);
     Type(rich, U"/a");  // Typed onto the end of a link, the text joins it.
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4", "4-21 link", "21-26", "26-38 link"}));
+    EXPECT_EQ(Runs(rich), (Lines{"0-4", "4-21 link", "21-26", "26-38 link"}));
     SendMessage(rich, EM_AUTOURLDETECT, 0, 0);
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-38"}));
-}
-
-TEST_F(RichEditControlTest, AFontFormatsAllTheTextAndBecomesTheDefault) {
-    const HWND rich = CreateRichEdit(ES_MULTILINE, "text");
-    const HFONT font = CreateFont(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    SendMessage(rich, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessage(rich, WM_GETFONT, 0, 0)), font);
-    const CHARFORMAT2A format = GetFormat(rich, SCF_DEFAULT);
-    EXPECT_STREQ(format.szFaceName, "Arial");
-    EXPECT_EQ(format.yHeight, 240);  // 16 pixels at 96 per inch: 12 points.
-    EXPECT_TRUE(format.dwEffects & CFE_BOLD);
-    EXPECT_EQ(Runs(rich), (std::vector<std::string>{"0-4 bold"}));
-    DeleteObject(font);
-}
-
-TEST_F(RichEditControlTest, ASingleLineControlKeepsTheFirstLine) {
-    const HWND rich = CreateRichEdit(0, "one\r\ntwo");
-    EXPECT_EQ(GetWindowTextUtf8(rich), "one");
-    Type(rich, U"\r");
-    EXPECT_EQ(GetWindowTextUtf8(rich), "one");
-    EXPECT_EQ(SendMessage(rich, EM_GETLINECOUNT, 0, 0), 1);
+    EXPECT_EQ(Runs(rich), (Lines{"0-38"}));
 }
 
 TEST_F(RichEditControlTest, KeysMoveWithinTheLineAndShiftExtends) {
@@ -477,7 +454,7 @@ TEST_F(RichEditControlTest, ParentDestroyingTheControlInsideANotificationEndsThe
         const HWND rich = CreateRichEdit(ES_MULTILINE, "x");
         SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_UPDATE);
         spy.Only({WM_COMMAND});
-        DestroyOnNotification destroyer(parent, code);
+        const MessageHook destroyer = DestroyOnNotification(parent, code);
         SetFocus(rich);
         if (IsWindow(rich)) Type(rich, U"y");
         EXPECT_FALSE(IsWindow(rich)) << code;
@@ -486,7 +463,7 @@ TEST_F(RichEditControlTest, ParentDestroyingTheControlInsideANotificationEndsThe
 
 TEST_F(RichEditControlTest, BothClassNamesMakeARichEditAndRunsAreReadFromRichEditsOnly) {
     const HWND wide = CreateControl(MSFTEDIT_CLASS, ES_MULTILINE, 41, "wide", "w");
-    EXPECT_EQ(Runs(wide), (std::vector<std::string>{"0-1"}));
+    EXPECT_EQ(Runs(wide), (Lines{"0-1"}));
     EXPECT_FALSE(RichEditRuns(parent).has_value());
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_FALSE(RichEditRuns(reinterpret_cast<HWND>(0x4321)).has_value());

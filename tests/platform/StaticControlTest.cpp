@@ -19,13 +19,16 @@ protected:
     }
 };
 
-TEST_F(StaticControlTest, KeepsItsTextAndTellsNobody) {
+TEST_F(StaticControlTest, KeepsItsTextTellsNobodyAndASunkenOneGetsAStaticEdge) {
     const HWND label = CreateStatic(SS_LEFT, "Name:");
     EXPECT_EQ(GetWindowTextUtf8(label), "Name:");
     EXPECT_TRUE(SetWindowText(label, "Ονομα:"));
     EXPECT_EQ(GetWindowTextUtf8(label), "Ονομα:");
     EXPECT_EQ(SendMessage(label, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
     EXPECT_TRUE(SequenceIs(spy, {}));
+
+    EXPECT_TRUE(GetWindowLongPtr(CreateStatic(SS_SUNKEN), GWL_EXSTYLE) & WS_EX_STATICEDGE);
+    EXPECT_FALSE(GetWindowLongPtr(CreateStatic(SS_LEFT), GWL_EXSTYLE) & WS_EX_STATICEDGE);
 }
 
 TEST_F(StaticControlTest, ReportsClicksOnlyWithNotifyAndWhileEnabled) {
@@ -44,11 +47,6 @@ TEST_F(StaticControlTest, ReportsClicksOnlyWithNotifyAndWhileEnabled) {
     // 3, 2.
     EXPECT_TRUE(SequenceIs(spy, {"parent WM_COMMAND BN_CLICKED 10", "parent WM_COMMAND 1 10",
                                  "parent WM_COMMAND 3 10", "parent WM_COMMAND 2 10"}));
-}
-
-TEST_F(StaticControlTest, SunkenStaticGetsAStaticEdge) {
-    EXPECT_TRUE(GetWindowLongPtr(CreateStatic(SS_SUNKEN), GWL_EXSTYLE) & WS_EX_STATICEDGE);
-    EXPECT_FALSE(GetWindowLongPtr(CreateStatic(SS_LEFT), GWL_EXSTYLE) & WS_EX_STATICEDGE);
 }
 
 struct ImageCase {

@@ -7,33 +7,6 @@
 
 namespace {
 
-struct ColorCase {
-    int index;
-    COLORREF expected;
-};
-
-TEST(SystemColorsTest, ClassicSchemeColours) {
-    constexpr ColorCase kCases[] = {
-        {COLOR_WINDOW, RGB(255, 255, 255)},
-        {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
-        {COLOR_BTNFACE, RGB(212, 208, 200)},
-        {COLOR_3DFACE, RGB(212, 208, 200)},
-        {COLOR_BTNSHADOW, RGB(128, 128, 128)},
-        {COLOR_GRAYTEXT, RGB(128, 128, 128)},
-        {COLOR_BTNTEXT, RGB(0, 0, 0)},
-        {COLOR_HIGHLIGHT, RGB(10, 36, 106)},
-        {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
-        {COLOR_INFOBK, RGB(255, 255, 225)},
-        {COLOR_INFOTEXT, RGB(0, 0, 0)},
-        {COLOR_HOTLIGHT, RGB(0, 0, 128)},
-        {COLOR_3DDKSHADOW, RGB(64, 64, 64)},
-        {COLOR_MENUBAR, RGB(212, 208, 200)},
-    };
-    for (const ColorCase& c : kCases) {
-        EXPECT_EQ(GetSysColor(c.index), c.expected) << "colour " << c.index;
-    }
-}
-
 TEST(SystemColorsTest, UnknownIndexAnswersBlackAndNoBrush) {
     EXPECT_EQ(GetSysColor(31), 0u);
     EXPECT_EQ(GetSysColor(-1), 0u);

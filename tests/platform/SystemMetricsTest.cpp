@@ -4,24 +4,6 @@
 
 namespace {
 
-struct MetricCase {
-    int index;
-    int expected;
-};
-
-TEST(SystemMetricsTest, DefaultsAreTheClassicValuesAt96Dpi) {
-    constexpr MetricCase kCases[] = {
-        {SM_CXVSCROLL, 16}, {SM_CYHSCROLL, 16},   {SM_CYCAPTION, 19}, {SM_CXBORDER, 1},
-        {SM_CYBORDER, 1},   {SM_CXDLGFRAME, 3},   {SM_CYDLGFRAME, 3}, {SM_CXICON, 32},
-        {SM_CYICON, 32},    {SM_CXCURSOR, 32},    {SM_CYCURSOR, 32},  {SM_CYMENU, 19},
-        {SM_CXFRAME, 4},    {SM_CXEDGE, 2},       {SM_CYEDGE, 2},     {SM_CXSMICON, 16},
-        {SM_CYSMICON, 16},  {SM_CXMENUCHECK, 13}, {SM_CMONITORS, 1},
-    };
-    for (const MetricCase& c : kCases) {
-        EXPECT_EQ(GetSystemMetrics(c.index), c.expected) << "metric " << c.index;
-    }
-}
-
 TEST(SystemMetricsTest, UnknownIndexAnswersZero) {
     EXPECT_EQ(GetSystemMetrics(-1), 0);
     EXPECT_EQ(GetSystemMetrics(24), 0);  // a reserved index

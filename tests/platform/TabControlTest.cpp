@@ -17,18 +17,12 @@ namespace winport::test {
 namespace {
 
 constexpr int kTabId = 60;
-using Lines = std::vector<std::string>;
 
 // The parent as the tab control's owner sees it: each notification as a line, with the selection
 // the control reports while the parent handles it, and an answer chosen by the test.
-class TabParent final : public WindowProcedure {
+class TabParent final : public ScopedSubclass {
 public:
-    explicit TabParent(HWND parent) : m_parent(parent) { SetSubclass(parent, this); }
-    ~TabParent() override {
-        if (GetSubclass(m_parent) == this) SetSubclass(m_parent, nullptr);
-    }
-    TabParent(const TabParent&) = delete;
-    TabParent& operator=(const TabParent&) = delete;
+    using ScopedSubclass::ScopedSubclass;
 
     LRESULT HandleMessage(const Message& m) override {
         if (m.id == WM_NOTIFY) {
@@ -44,14 +38,11 @@ public:
             }
             if (onNotify) return onNotify(header);
         }
-        return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+        return CallClass(m);
     }
 
     Lines lines;
     std::function<LRESULT(const NMHDR&)> onNotify;
-
-private:
-    HWND m_parent;
 };
 
 class TabControlTest : public ControlParentTest {
@@ -61,38 +52,34 @@ protected:
         if (font) DeleteObject(font);
     }
     HWND CreateTabs(std::initializer_list<const char*> captions) {
-        tab = CreateControl(WC_TABCONTROL, WS_TABSTOP, kTabId, "tab");
-        MoveWindow(tab, 0, 0, 300, 100, FALSE);
+        tab = CreateControl(WC_TABCONTROL, WS_TABSTOP, kTabId, "tab", "", 300, 100);
         for (const char* caption : captions) Insert(99, caption);
         notifications.lines.clear();
         return tab;
     }
     LRESULT Insert(int index, const char* caption, UINT mask = TCIF_TEXT, int image = 0) {
-        TCITEMA item;
-        item.mask = mask;
-        item.pszText = const_cast<char*>(caption);
-        item.iImage = image;
-        item.lParam = 1000 + index;
-        return SendMessage(tab, TCM_INSERTITEMA, static_cast<WPARAM>(index),
-                           reinterpret_cast<LPARAM>(&item));
+        const TCITEMA item{.mask = mask,
+                           .pszText = const_cast<char*>(caption),
+                           .iImage = image,
+                           .lParam = 1000 + index};
+        return SendMessage(tab, TCM_INSERTITEMA, static_cast<WPARAM>(index), Ptr(&item));
+    }
+    LRESULT GetItem(int index, TCITEMA& item) const {
+        return SendMessage(tab, TCM_GETITEMA, static_cast<WPARAM>(index), Ptr(&item));
+    }
+    LRESULT SetItem(int index, const TCITEMA& item) {
+        return SendMessage(tab, TCM_SETITEMA, static_cast<WPARAM>(index), Ptr(&item));
     }
     std::string Caption(int index) const {
         char buffer[64] = "unchanged";
-        TCITEMA item;
-        item.mask = TCIF_TEXT;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof buffer;
-        if (!SendMessage(tab, TCM_GETITEMA, static_cast<WPARAM>(index),
-                         reinterpret_cast<LPARAM>(&item))) {
-            return "(none)";
-        }
-        return buffer;
+        TCITEMA item{.mask = TCIF_TEXT, .pszText = buffer, .cchTextMax = sizeof buffer};
+        return GetItem(index, item) ? buffer : "(none)";
     }
     LRESULT Selected() const { return SendMessage(tab, TCM_GETCURSEL, 0, 0); }
+    LRESULT Count() const { return SendMessage(tab, TCM_GETITEMCOUNT, 0, 0); }
     RECT ItemRect(int index) const {
         RECT rect;
-        EXPECT_TRUE(SendMessage(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index),
-                                reinterpret_cast<LPARAM>(&rect)));
+        EXPECT_TRUE(SendMessage(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), Ptr(&rect)));
         return rect;
     }
     void UseDialogFont() {
@@ -120,7 +107,7 @@ TEST_F(TabControlTest, InsertingSelectsTheFirstTabAndKeepsTheSelectedOneSelected
     EXPECT_EQ(Selected(), 1);
     EXPECT_EQ(Insert(2, "Work"), 2);
     EXPECT_EQ(Insert(-1, "Bad"), -1);
-    EXPECT_EQ(SendMessage(tab, TCM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(Count(), 3);
     EXPECT_EQ(Caption(0), "First");
     EXPECT_EQ(Caption(1), "Main");
     EXPECT_TRUE(notifications.lines.empty());
@@ -129,31 +116,24 @@ TEST_F(TabControlTest, InsertingSelectsTheFirstTabAndKeepsTheSelectedOneSelected
 TEST_F(TabControlTest, ItemsKeepTextImageAndDataAndBadIndexesAnswerFalse) {
     CreateTabs({"Home"});
     EXPECT_EQ(Insert(1, "Ελληνικά", TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM, 53), 1);
-    TCITEMA item;
-    item.mask = TCIF_IMAGE | TCIF_PARAM;
-    ASSERT_TRUE(SendMessage(tab, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item)));
+    TCITEMA item{.mask = TCIF_IMAGE | TCIF_PARAM};
+    ASSERT_TRUE(GetItem(1, item));
     EXPECT_EQ(item.iImage, 53);
     EXPECT_EQ(item.lParam, 1001);
-    ASSERT_TRUE(SendMessage(tab, TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    ASSERT_TRUE(GetItem(0, item));
     EXPECT_EQ(item.iImage, -1);  // A tab given no image has none.
 
     char small[6];
-    item.mask = TCIF_TEXT;
-    item.pszText = small;
-    item.cchTextMax = sizeof small;
-    SendMessage(tab, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item));
+    item = {.mask = TCIF_TEXT, .pszText = small, .cchTextMax = sizeof small};
+    GetItem(1, item);
     EXPECT_STREQ(small, "Ελ");  // Cut on a character boundary.
 
-    item.mask = TCIF_TEXT | TCIF_IMAGE;
-    item.pszText = const_cast<char*>("Work");
-    item.iImage = 58;
-    EXPECT_TRUE(SendMessage(tab, TCM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    item = {.mask = TCIF_TEXT | TCIF_IMAGE, .pszText = const_cast<char*>("Work"), .iImage = 58};
+    EXPECT_TRUE(SetItem(0, item));
     EXPECT_EQ(Caption(0), "Work");
-    EXPECT_FALSE(SendMessage(tab, TCM_SETITEMA, 2, reinterpret_cast<LPARAM>(&item)));
-    item.mask = TCIF_IMAGE;
-    item.iImage = 77;
-    EXPECT_FALSE(
-        SendMessage(tab, TCM_GETITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item)));
+    EXPECT_FALSE(SetItem(2, item));
+    item = {.mask = TCIF_IMAGE, .iImage = 77};
+    EXPECT_FALSE(GetItem(-1, item));
     EXPECT_EQ(item.iImage, 0);
     EXPECT_EQ(Caption(7), "(none)");
     EXPECT_TRUE(notifications.lines.empty());
@@ -168,7 +148,7 @@ TEST_F(TabControlTest, DeletingTheSelectedTabLeavesNoneSelectedAndSendsNothing) 
     EXPECT_TRUE(SendMessage(tab, TCM_DELETEITEM, 1, 0));
     EXPECT_EQ(Selected(), -1);
     EXPECT_TRUE(SendMessage(tab, TCM_DELETEALLITEMS, 0, 0));
-    EXPECT_EQ(SendMessage(tab, TCM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_EQ(Count(), 0);
     EXPECT_TRUE(notifications.lines.empty());
 }
 
@@ -232,34 +212,29 @@ TEST_F(TabControlTest, TabsAreAsWideAsTheirCaptionInTheFontWithPaddingAndIcon) {
     SendMessage(tab, TCM_SETPADDING, 0, MAKELPARAM(12, 4));
     EXPECT_EQ(ItemRect(1), (RECT{62, 2, 158, 21}));
     HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
-    EXPECT_EQ(SendMessage(tab, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images)), 0);
-    EXPECT_EQ(SendMessage(tab, TCM_GETIMAGELIST, 0, 0), reinterpret_cast<LRESULT>(images));
+    EXPECT_EQ(SendMessage(tab, TCM_SETIMAGELIST, 0, Ptr(images)), 0);
+    EXPECT_EQ(SendMessage(tab, TCM_GETIMAGELIST, 0, 0), Ptr(images));
     EXPECT_EQ(ItemRect(0), (RECT{2, 2, 78, 22}));  // 16 + 12 for the icon; 16 + 4 high.
     RECT rect;
-    EXPECT_FALSE(SendMessage(tab, TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rect)));
+    EXPECT_FALSE(SendMessage(tab, TCM_GETITEMRECT, 2, Ptr(&rect)));
     SendMessage(tab, TCM_SETIMAGELIST, 0, 0);
     ImageList_Destroy(images);
 }
 
-TEST_F(TabControlTest, AdjustRectGoesFromWindowToDisplayAreaAndBack) {
-    CreateTabs({"Main"});
-    UseDialogFont();
-    RECT rect{0, 0, 200, 100};
-    SendMessage(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rect));
-    EXPECT_EQ(rect, (RECT{4, 22, 196, 96}));
-    SendMessage(tab, TCM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
-    EXPECT_EQ(rect, (RECT{0, 0, 200, 100}));
-}
-
-TEST_F(TabControlTest, HitTestFindsTheTabUnderAPoint) {
+TEST_F(TabControlTest, AdjustRectAndHitTestingFollowTheRowOfTabs) {
     CreateTabs({"Main", "Home"});
     UseDialogFont();
+    RECT rect{0, 0, 200, 100};
+    SendMessage(tab, TCM_ADJUSTRECT, FALSE, Ptr(&rect));
+    EXPECT_EQ(rect, (RECT{4, 22, 196, 96}));
+    SendMessage(tab, TCM_ADJUSTRECT, TRUE, Ptr(&rect));
+    EXPECT_EQ(rect, (RECT{0, 0, 200, 100}));
     TCHITTESTINFO hit;
     hit.pt = POINT{60, 10};
-    EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 1);
+    EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, Ptr(&hit)), 1);
     EXPECT_EQ(hit.flags, TCHT_ONITEM);
     hit.pt = POINT{60, 30};
-    EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), -1);
+    EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, Ptr(&hit)), -1);
     EXPECT_EQ(hit.flags, TCHT_NOWHERE);
 }
 
@@ -276,10 +251,7 @@ TEST_F(TabControlTest, ParentDestroyingTheControlInsideSelChangeEndsTheClick) {
 
 TEST_F(TabControlTest, AgentNamesMissingTabsAndDumpShowsCaptions) {
     CreateTabs({"Main", "Home"});
-    TCITEMA item;
-    item.mask = TCIF_IMAGE;
-    item.iImage = 53;
-    SendMessage(tab, TCM_SETITEMA, 1, reinterpret_cast<LPARAM>(&item));
+    SetItem(1, {.mask = TCIF_IMAGE, .iImage = 53});
     SendMessage(tab, TCM_SETCURSEL, 1, 0);
     const std::string dump = DumpWindowTree(parent);
     EXPECT_NE(dump.find("SysTabControl32 60 \"\" [tabstop, \"Main\", \"Home\" selected image=53]"),

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,6 @@ namespace {
 constexpr int kTreeId = 40;
 constexpr DWORD kStyle = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
 constexpr int kRow = 18;  // The system font's 16 pixels plus 3, rounded down to even.
-using Lines = std::vector<std::string>;
 using Names = std::map<HTREEITEM, std::string>;
 
 std::string ActionName(UINT action) {
@@ -32,16 +32,9 @@ std::string ActionName(UINT action) {
 
 // The parent as the tree's owner sees it: each notification as a line naming its items, and an
 // answer chosen by the test.
-class TreeParent final : public WindowProcedure {
+class TreeParent final : public ScopedSubclass {
 public:
-    TreeParent(HWND parent, const Names& names) : m_parent(parent), m_names(names) {
-        SetSubclass(parent, this);
-    }
-    ~TreeParent() override {
-        if (GetSubclass(m_parent) == this) SetSubclass(m_parent, nullptr);
-    }
-    TreeParent(const TreeParent&) = delete;
-    TreeParent& operator=(const TreeParent&) = delete;
+    TreeParent(HWND parent, const Names& names) : ScopedSubclass(parent), m_names(names) {}
 
     LRESULT HandleMessage(const Message& m) override {
         if (m.id == WM_NOTIFY) {
@@ -49,7 +42,7 @@ public:
             if (const std::string line = Describe(header); !line.empty()) lines.push_back(line);
             if (onNotify) return onNotify(header);
         }
-        return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+        return CallClass(m);
     }
 
     Lines lines;
@@ -88,26 +81,26 @@ private:
         }
     }
 
-    HWND m_parent;
     const Names& m_names;
 };
+
+// A parent answer that refuses (answers TRUE to) every notification with |code|.
+std::function<LRESULT(const NMHDR&)> Refuse(UINT code) {
+    return [code](const NMHDR& header) -> LRESULT { return header.code == code ? TRUE : 0; };
+}
 
 // The lambdas of the table-driven cases below reach the fixture's helpers, so they are public.
 class TreeViewTest : public ControlParentTest {
 public:
     HWND CreateTree(DWORD style = kStyle) {
-        tree = CreateControl(WC_TREEVIEW, style, kTreeId, "tree");
-        MoveWindow(tree, 0, 0, 200, 180, FALSE);
+        tree = CreateControl(WC_TREEVIEW, style, kTreeId, "tree", "", 200, 180);
         return tree;
     }
     HTREEITEM Insert(HTREEITEM parentItem, const char* text, HTREEITEM after = TVI_LAST) {
-        TVINSERTSTRUCTA insert;
-        insert.hParent = parentItem;
-        insert.hInsertAfter = after;
-        insert.item.mask = TVIF_TEXT;
-        insert.item.pszText = const_cast<char*>(text);
-        const auto item = reinterpret_cast<HTREEITEM>(
-            SendMessage(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        const TVINSERTSTRUCTA insert{
+            parentItem, after, {.mask = TVIF_TEXT, .pszText = const_cast<char*>(text)}};
+        const auto item =
+            reinterpret_cast<HTREEITEM>(SendMessage(tree, TVM_INSERTITEMA, 0, Ptr(&insert)));
         if (item) names[item] = text;
         return item;
     }
@@ -123,33 +116,46 @@ public:
         travel = Insert(TVI_ROOT, "Travel");
     }
     HTREEITEM Next(UINT relation, HTREEITEM item = nullptr) const {
-        return reinterpret_cast<HTREEITEM>(
-            SendMessage(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+        return reinterpret_cast<HTREEITEM>(SendMessage(tree, TVM_GETNEXTITEM, relation, Ptr(item)));
     }
     UINT State(HTREEITEM item) const {
         return static_cast<UINT>(
             SendMessage(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), 0xFFFF));
     }
     LRESULT Expand(HTREEITEM item, UINT action = TVE_EXPAND) {
-        return SendMessage(tree, TVM_EXPAND, action, reinterpret_cast<LPARAM>(item));
+        return SendMessage(tree, TVM_EXPAND, action, Ptr(item));
     }
     LRESULT Select(HTREEITEM item) {
-        return SendMessage(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        return SendMessage(tree, TVM_SELECTITEM, TVGN_CARET, Ptr(item));
     }
+    LRESULT Delete(HTREEITEM item) { return SendMessage(tree, TVM_DELETEITEM, 0, Ptr(item)); }
+    LRESULT GetItem(TVITEMA& fields) const {
+        return SendMessage(tree, TVM_GETITEMA, 0, Ptr(&fields));
+    }
+    LRESULT SetItem(const TVITEMA& fields) {
+        return SendMessage(tree, TVM_SETITEMA, 0, Ptr(&fields));
+    }
+    LRESULT Count() const { return SendMessage(tree, TVM_GETCOUNT, 0, 0); }
     std::string Text(HTREEITEM item) const {
         char buffer[32] = {};
-        TVITEMA fields;
-        fields.mask = TVIF_TEXT;
-        fields.hItem = item;
-        fields.pszText = buffer;
-        fields.cchTextMax = sizeof buffer;
-        SendMessage(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&fields));
+        TVITEMA fields{
+            .mask = TVIF_TEXT, .hItem = item, .pszText = buffer, .cchTextMax = sizeof buffer};
+        GetItem(fields);
         return buffer;
     }
-    RECT ItemRect(HTREEITEM item, BOOL textOnly) const {
+    // The texts of |parentItem|'s children, in order.
+    Lines Children(HTREEITEM parentItem) const {
+        Lines texts;
+        for (HTREEITEM item = Next(TVGN_CHILD, parentItem); item; item = Next(TVGN_NEXT, item)) {
+            texts.push_back(Text(item));
+        }
+        return texts;
+    }
+    // TVM_GETITEMRECT, which takes the item's handle in the rectangle; nullopt when refused.
+    std::optional<RECT> ItemRect(HTREEITEM item, BOOL textOnly) const {
         RECT rect;
         std::memcpy(static_cast<void*>(&rect), &item, sizeof item);
-        EXPECT_TRUE(SendMessage(tree, TVM_GETITEMRECT, textOnly, reinterpret_cast<LPARAM>(&rect)));
+        if (!SendMessage(tree, TVM_GETITEMRECT, textOnly, Ptr(&rect))) return std::nullopt;
         return rect;
     }
     static LPARAM At(LONG x, LONG y) {
@@ -159,9 +165,16 @@ public:
         SendMessage(tree, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
         if (IsWindow(tree)) SendMessage(tree, WM_LBUTTONUP, 0, At(x, y));
     }
+    LPARAM OnLabel(HTREEITEM item) const {
+        const RECT label = ItemRect(item, TRUE).value_or(RECT{});
+        return At(label.left + 2, label.top + 2);
+    }
     void ClickLabel(HTREEITEM item) {
-        const RECT label = ItemRect(item, TRUE);
+        const RECT label = ItemRect(item, TRUE).value_or(RECT{});
         ClickAt(label.left + 2, label.top + 2);
+    }
+    void DoubleClickLabel(HTREEITEM item) {
+        SendMessage(tree, WM_LBUTTONDBLCLK, MK_LBUTTON, OnLabel(item));
     }
     // Arts open and selected, the tree focused, the log empty.
     void OpenArtsSelected() {
@@ -187,54 +200,55 @@ TEST_F(TreeViewTest, InsertLinksItemsWhereAskedAndSendsNothing) {
     const HTREEITEM gamma = Insert(TVI_ROOT, "Gamma", beta);
     const HTREEITEM b1 = Insert(beta, "b1");
     const HTREEITEM b2 = Insert(beta, "b2", alpha);  // Not a child of beta: goes last.
-    EXPECT_EQ(Next(TVGN_ROOT), alpha);
-    EXPECT_EQ(Next(TVGN_CHILD, TVI_ROOT), alpha);
-    EXPECT_EQ(Next(TVGN_NEXT, alpha), beta);
-    EXPECT_EQ(Next(TVGN_NEXT, beta), gamma);
-    EXPECT_EQ(Next(TVGN_NEXT, gamma), delta);
-    EXPECT_EQ(Next(TVGN_NEXT, delta), nullptr);
-    EXPECT_EQ(Next(TVGN_PREVIOUS, beta), alpha);
-    EXPECT_EQ(Next(TVGN_CHILD, beta), b1);
-    EXPECT_EQ(Next(TVGN_NEXT, b1), b2);
-    EXPECT_EQ(Next(TVGN_PARENT, b2), beta);
-    EXPECT_EQ(Next(TVGN_PARENT, beta), nullptr);
-    EXPECT_EQ(SendMessage(tree, TVM_GETCOUNT, 0, 0), 6);
+    const struct {
+        UINT relation;
+        HTREEITEM from;
+        HTREEITEM expected;
+    } links[] = {
+        {TVGN_ROOT, nullptr, alpha},  {TVGN_CHILD, TVI_ROOT, alpha}, {TVGN_NEXT, alpha, beta},
+        {TVGN_NEXT, beta, gamma},     {TVGN_NEXT, gamma, delta},     {TVGN_NEXT, delta, nullptr},
+        {TVGN_PREVIOUS, beta, alpha}, {TVGN_CHILD, beta, b1},        {TVGN_NEXT, b1, b2},
+        {TVGN_PARENT, b2, beta},      {TVGN_PARENT, beta, nullptr}};
+    for (const auto& [relation, from, expected] : links) {
+        EXPECT_EQ(Next(relation, from), expected) << relation << " from " << Text(from);
+    }
+    EXPECT_EQ(Count(), 6);
     EXPECT_TRUE(notifications.lines.empty());
 }
 
-TEST_F(TreeViewTest, SortedInsertionOrdersByTextLowerCaseFirst) {
+TEST_F(TreeViewTest, SortingOrdersByTextIgnoringCaseAndSortedInsertionPutsLowerCaseFirst) {
     CreateTree();
     const HTREEITEM fruit = Insert(TVI_ROOT, "Fruit");
     for (const char* name : {"pear", "Apple", "Banana", "apple", "Ωμέγα", "άλφα"}) {
         Insert(fruit, name, TVI_SORT);
     }
-    std::vector<std::string> order;
-    for (HTREEITEM item = Next(TVGN_CHILD, fruit); item; item = Next(TVGN_NEXT, item)) {
-        order.push_back(Text(item));
-    }
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"apple", "Apple", "Banana", "pear", "άλφα", "Ωμέγα"}));
+    EXPECT_EQ(Children(fruit), (Lines{"apple", "Apple", "Banana", "pear", "άλφα", "Ωμέγα"}));
+    Insert(TVI_ROOT, "zeta");
+    Insert(TVI_ROOT, "Alpha");
+    const HTREEITEM beta = Insert(TVI_ROOT, "beta");
+    EXPECT_TRUE(SendMessage(tree, TVM_SORTCHILDREN, 0, Ptr(TVI_ROOT)));
+    EXPECT_EQ(Children(TVI_ROOT), (Lines{"Alpha", "beta", "Fruit", "zeta"}));
+    EXPECT_FALSE(SendMessage(tree, TVM_SORTCHILDREN, 0, Ptr(beta)));
+    EXPECT_TRUE(notifications.lines.empty());
 }
 
 TEST_F(TreeViewTest, GetItemAnswersTheFieldsAndSetItemChangesThemSilently) {
     CreateTree();
-    TVINSERTSTRUCTA insert;
-    insert.hParent = TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>("Ελληνικά");
-    insert.item.iImage = 3;
-    insert.item.iSelectedImage = 4;
-    insert.item.lParam = 77;
-    const auto item = reinterpret_cast<HTREEITEM>(
-        SendMessage(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    const TVINSERTSTRUCTA insert{TVI_ROOT,
+                                 TVI_LAST,
+                                 {.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM,
+                                  .pszText = const_cast<char*>("Ελληνικά"),
+                                  .iImage = 3,
+                                  .iSelectedImage = 4,
+                                  .lParam = 77}};
+    const auto item =
+        reinterpret_cast<HTREEITEM>(SendMessage(tree, TVM_INSERTITEMA, 0, Ptr(&insert)));
     char small[6];
-    TVITEMA fields;
-    fields.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
-    fields.hItem = item;
-    fields.pszText = small;
-    fields.cchTextMax = sizeof small;
-    ASSERT_TRUE(SendMessage(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&fields)));
+    TVITEMA fields{.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN,
+                   .hItem = item,
+                   .pszText = small,
+                   .cchTextMax = sizeof small};
+    ASSERT_TRUE(GetItem(fields));
     EXPECT_STREQ(small, "Ελ");  // Cut on a character boundary.
     EXPECT_EQ(fields.iImage, 3);
     EXPECT_EQ(fields.iSelectedImage, 4);
@@ -245,7 +259,7 @@ TEST_F(TreeViewTest, GetItemAnswersTheFieldsAndSetItemChangesThemSilently) {
     fields.state = TVIS_BOLD | TVIS_CUT;
     fields.stateMask = TVIS_BOLD;
     fields.pszText = const_cast<char*>("Greek");
-    EXPECT_TRUE(SendMessage(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&fields)));
+    EXPECT_TRUE(SetItem(fields));
     EXPECT_EQ(State(item), TVIS_BOLD);
     EXPECT_EQ(Text(item), "Greek");
     EXPECT_TRUE(notifications.lines.empty());
@@ -254,85 +268,87 @@ TEST_F(TreeViewTest, GetItemAnswersTheFieldsAndSetItemChangesThemSilently) {
 TEST_F(TreeViewTest, ChildCountFollowsTheChildrenUnlessTheProgramSetIt) {
     CreateTree();
     Fill();
-    TVITEMA fields;
-    fields.mask = TVIF_CHILDREN;
-    fields.hItem = sports;
-    SendMessage(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&fields));
+    TVITEMA fields{.mask = TVIF_CHILDREN, .hItem = sports};
+    GetItem(fields);
     EXPECT_EQ(fields.cChildren, 1);
-    SendMessage(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(golf));
-    SendMessage(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&fields));
+    Delete(golf);
+    GetItem(fields);
     EXPECT_EQ(fields.cChildren, 0);
 
     fields.hItem = music;
     fields.cChildren = 1;
-    SendMessage(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&fields));
+    SetItem(fields);
+    Delete(jazz);
+    Delete(rock);
     fields.cChildren = 0;
-    SendMessage(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(jazz));
-    SendMessage(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(rock));
-    SendMessage(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&fields));
+    GetItem(fields);
     EXPECT_EQ(fields.cChildren, 1);
 }
 
 struct SelectionCase {
     const char* why;
     std::function<void(TreeViewTest&)> act;
+    UINT refused;  // The notification the parent answers TRUE, or 0.
     Lines expected;
+    HTREEITEM TreeViewTest::*selected;
 };
 
 class TreeViewSelectionTest : public TreeViewTest,
                               public ::testing::WithParamInterface<SelectionCase> {};
 
-TEST_P(TreeViewSelectionTest, NotifiesWithTheCauseAndMovesTheSelectedState) {
+TEST_P(TreeViewSelectionTest, NotifiesWithTheCauseAndMovesTheSelectedStateUnlessRefused) {
     CreateTree();
     OpenArtsSelected();
+    notifications.onNotify = Refuse(GetParam().refused);
     GetParam().act(*this);
-    EXPECT_EQ(notifications.lines, GetParam().expected);
-    EXPECT_EQ(Next(TVGN_CARET), music);
-    EXPECT_EQ(State(music) & TVIS_SELECTED, TVIS_SELECTED);
-    EXPECT_EQ(State(arts) & TVIS_SELECTED, 0u);
+    EXPECT_EQ(notifications.lines, GetParam().expected) << GetParam().why;
+    const HTREEITEM selected = this->*GetParam().selected;
+    EXPECT_EQ(Next(TVGN_CARET), selected);
+    for (const HTREEITEM item : {arts, music, film}) {
+        EXPECT_EQ(State(item) & TVIS_SELECTED, item == selected ? TVIS_SELECTED : 0u);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TreeViewSelectionTest,
-    ::testing::Values(SelectionCase{"program",
-                                    [](TreeViewTest& t) { EXPECT_TRUE(t.Select(t.music)); },
-                                    {"TVN_SELCHANGING unknown Arts->Music",
-                                     "TVN_SELCHANGED unknown Arts->Music"}},
-                      SelectionCase{"click",
-                                    [](TreeViewTest& t) { t.ClickLabel(t.music); },
-                                    {"NM_CLICK", "TVN_SELCHANGING mouse Arts->Music",
-                                     "TVN_SELCHANGED mouse Arts->Music"}},
-                      SelectionCase{
-                          "down arrow",
-                          [](TreeViewTest& t) { SendMessage(t.tree, WM_KEYDOWN, VK_DOWN, 0); },
-                          {"TVN_KEYDOWN 40", "TVN_SELCHANGING keyboard Arts->Music",
-                           "TVN_SELCHANGED keyboard Arts->Music"}}),
+    ::testing::Values(
+        SelectionCase{"program",
+                      [](TreeViewTest& t) { EXPECT_TRUE(t.Select(t.music)); },
+                      0,
+                      {"TVN_SELCHANGING unknown Arts->Music", "TVN_SELCHANGED unknown Arts->Music"},
+                      &TreeViewTest::music},
+        SelectionCase{
+            "click",
+            [](TreeViewTest& t) { t.ClickLabel(t.music); },
+            0,
+            {"NM_CLICK", "TVN_SELCHANGING mouse Arts->Music", "TVN_SELCHANGED mouse Arts->Music"},
+            &TreeViewTest::music},
+        SelectionCase{"down arrow",
+                      [](TreeViewTest& t) { SendMessage(t.tree, WM_KEYDOWN, VK_DOWN, 0); },
+                      0,
+                      {"TVN_KEYDOWN 40", "TVN_SELCHANGING keyboard Arts->Music",
+                       "TVN_SELCHANGED keyboard Arts->Music"},
+                      &TreeViewTest::music},
+        SelectionCase{"the selected item again",
+                      [](TreeViewTest& t) {
+                          EXPECT_TRUE(t.Select(t.arts));
+                          t.ClickLabel(t.arts);
+                      },
+                      0,
+                      {"NM_CLICK"},
+                      &TreeViewTest::arts},
+        SelectionCase{
+            "refused",
+            [](TreeViewTest& t) {
+                EXPECT_FALSE(t.Select(t.film));
+                t.ClickLabel(t.film);
+                SendMessage(t.tree, WM_KEYDOWN, VK_DOWN, 0);
+            },
+            TVN_SELCHANGINGA,
+            {"TVN_SELCHANGING unknown Arts->Film", "NM_CLICK", "TVN_SELCHANGING mouse Arts->Film",
+             "TVN_KEYDOWN 40", "TVN_SELCHANGING keyboard Arts->Music"},
+            &TreeViewTest::arts}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
-
-TEST_F(TreeViewTest, SelectingTheSelectedItemSendsNothing) {
-    CreateTree();
-    OpenArtsSelected();
-    EXPECT_TRUE(Select(arts));
-    ClickLabel(arts);
-    EXPECT_EQ(notifications.lines, Lines{"NM_CLICK"});
-}
-
-TEST_F(TreeViewTest, ARefusedSelectionChangeLeavesTheSelection) {
-    CreateTree();
-    OpenArtsSelected();
-    notifications.onNotify = [](const NMHDR& header) -> LRESULT {
-        return header.code == TVN_SELCHANGINGA ? TRUE : 0;
-    };
-    EXPECT_FALSE(Select(film));
-    ClickLabel(film);
-    SendMessage(tree, WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(Next(TVGN_CARET), arts);
-    EXPECT_EQ(State(arts) & TVIS_SELECTED, TVIS_SELECTED);
-    EXPECT_EQ(State(film) & TVIS_SELECTED, 0u);
-    EXPECT_EQ(notifications.lines, (Lines{"TVN_SELCHANGING unknown Arts->Film", "NM_CLICK",
-                                          "TVN_SELCHANGING mouse Arts->Film", "TVN_KEYDOWN 40",
-                                          "TVN_SELCHANGING keyboard Arts->Music"}));
-}
 
 TEST_F(TreeViewTest, TheProgramsExpandNotifiesOnlyTheFirstTimeAndItsCollapseNever) {
     CreateTree();
@@ -346,9 +362,18 @@ TEST_F(TreeViewTest, TheProgramsExpandNotifiesOnlyTheFirstTimeAndItsCollapseNeve
     EXPECT_FALSE(Expand(reinterpret_cast<HTREEITEM>(0x4321)));
     EXPECT_EQ(notifications.lines,
               (Lines{"TVN_ITEMEXPANDING expand Arts", "TVN_ITEMEXPANDED expand Arts"}));
+
+    // Collapsing moves a selection it hides up to the collapsed item, silently.
+    Select(jazz);  // Opens Music on the way.
+    notifications.lines.clear();
+    EXPECT_TRUE(Expand(arts, TVE_COLLAPSE));
+    EXPECT_EQ(Next(TVGN_CARET), arts);
+    EXPECT_EQ(State(arts) & TVIS_SELECTED, TVIS_SELECTED);
+    EXPECT_EQ(State(jazz) & TVIS_SELECTED, 0u);
+    EXPECT_TRUE(notifications.lines.empty());
 }
 
-TEST_F(TreeViewTest, APersonsExpandAndCollapseNotifyEveryTime) {
+TEST_F(TreeViewTest, APersonsExpandAndCollapseNotifyEveryTimeAndADoubleClickTogglesUnlessHandled) {
     CreateTree();
     OpenArtsSelected();
     ClickAt(5, kRow / 2);  // Arts' button.
@@ -361,46 +386,26 @@ TEST_F(TreeViewTest, APersonsExpandAndCollapseNotifyEveryTime) {
                "TVN_KEYDOWN 39", "TVN_ITEMEXPANDING expand Arts", "TVN_ITEMEXPANDED expand Arts",
                "TVN_KEYDOWN 37", "TVN_ITEMEXPANDING collapse Arts",
                "TVN_ITEMEXPANDED collapse Arts"}));
-}
 
-TEST_F(TreeViewTest, ARefusedExpansionLeavesTheItemAsItWas) {
-    CreateTree();
-    Fill();
-    notifications.onNotify = [](const NMHDR& header) -> LRESULT {
-        return header.code == TVN_ITEMEXPANDINGA ? TRUE : 0;
-    };
-    EXPECT_FALSE(Expand(arts));
-    ClickAt(5, kRow / 2);
-    SendMessage(tree, WM_LBUTTONDBLCLK, MK_LBUTTON, At(ItemRect(arts, TRUE).left + 2, 2));
-    EXPECT_EQ(State(arts) & (TVIS_EXPANDED | TVIS_EXPANDEDONCE), 0u);
-    EXPECT_EQ(Next(TVGN_NEXTVISIBLE, arts), sports);
-}
-
-TEST_F(TreeViewTest, DoubleClickTogglesUnlessTheParentHandlesIt) {
-    CreateTree();
-    OpenArtsSelected();
-    const LPARAM label = At(ItemRect(sports, TRUE).left + 2, ItemRect(sports, TRUE).top + 2);
-    SendMessage(tree, WM_LBUTTONDBLCLK, MK_LBUTTON, label);
+    notifications.lines.clear();
+    DoubleClickLabel(sports);
     EXPECT_EQ(State(sports) & TVIS_EXPANDED, TVIS_EXPANDED);
-    notifications.onNotify = [](const NMHDR& header) -> LRESULT {
-        return header.code == NM_DBLCLK ? TRUE : 0;
-    };
-    SendMessage(tree, WM_LBUTTONDBLCLK, MK_LBUTTON, label);
+    notifications.onNotify = Refuse(NM_DBLCLK);
+    DoubleClickLabel(sports);
     EXPECT_EQ(State(sports) & TVIS_EXPANDED, TVIS_EXPANDED);
     EXPECT_EQ(notifications.lines, (Lines{"NM_DBLCLK", "TVN_ITEMEXPANDING expand Sports",
                                           "TVN_ITEMEXPANDED expand Sports", "NM_DBLCLK"}));
 }
 
-TEST_F(TreeViewTest, CollapsingMovesAHiddenSelectionUpSilently) {
+TEST_F(TreeViewTest, ARefusedExpansionLeavesTheItemAsItWas) {
     CreateTree();
     Fill();
-    Select(jazz);  // Opens Arts and Music on the way.
-    notifications.lines.clear();
-    EXPECT_TRUE(Expand(arts, TVE_COLLAPSE));
-    EXPECT_EQ(Next(TVGN_CARET), arts);
-    EXPECT_EQ(State(arts) & TVIS_SELECTED, TVIS_SELECTED);
-    EXPECT_EQ(State(jazz) & TVIS_SELECTED, 0u);
-    EXPECT_TRUE(notifications.lines.empty());
+    notifications.onNotify = Refuse(TVN_ITEMEXPANDINGA);
+    EXPECT_FALSE(Expand(arts));
+    ClickAt(5, kRow / 2);
+    DoubleClickLabel(arts);
+    EXPECT_EQ(State(arts) & (TVIS_EXPANDED | TVIS_EXPANDEDONCE), 0u);
+    EXPECT_EQ(Next(TVGN_NEXTVISIBLE, arts), sports);
 }
 
 TEST_F(TreeViewTest, DeletingAnItemAnnouncesItsChildrenFirstAndHandsOnTheSelection) {
@@ -408,50 +413,46 @@ TEST_F(TreeViewTest, DeletingAnItemAnnouncesItsChildrenFirstAndHandsOnTheSelecti
     Fill();
     Select(music);
     notifications.lines.clear();
-    EXPECT_TRUE(SendMessage(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(music)));
+    EXPECT_TRUE(Delete(music));
     EXPECT_EQ(notifications.lines,
               (Lines{"TVN_DELETEITEM Jazz", "TVN_DELETEITEM Rock", "TVN_DELETEITEM Music",
                      "TVN_SELCHANGING unknown none->Film", "TVN_SELCHANGED unknown none->Film"}));
-    EXPECT_EQ(SendMessage(tree, TVM_GETCOUNT, 0, 0), 5);
+    EXPECT_EQ(Count(), 5);
     EXPECT_EQ(Next(TVGN_CHILD, arts), film);
 
     notifications.lines.clear();
-    EXPECT_TRUE(SendMessage(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)));
+    EXPECT_TRUE(Delete(TVI_ROOT));
     EXPECT_EQ(notifications.lines,
               (Lines{"TVN_DELETEITEM Film", "TVN_DELETEITEM Arts", "TVN_DELETEITEM Golf",
                      "TVN_DELETEITEM Sports", "TVN_DELETEITEM Travel"}));
-    EXPECT_EQ(SendMessage(tree, TVM_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(Count(), 0);
     EXPECT_EQ(Next(TVGN_CARET), nullptr);
 }
 
 TEST_F(TreeViewTest, InventedAndDeletedItemsAnswerFalseOrNull) {
     CreateTree();
     Fill();
-    SendMessage(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(travel));
+    Delete(travel);
     notifications.lines.clear();
     for (const HTREEITEM item : {reinterpret_cast<HTREEITEM>(0x4321), travel}) {
-        const auto handle = reinterpret_cast<LPARAM>(item);
-        TVITEMA fields;
-        fields.hItem = item;
-        EXPECT_FALSE(SendMessage(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&fields)));
-        EXPECT_FALSE(SendMessage(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&fields)));
-        EXPECT_FALSE(SendMessage(tree, TVM_DELETEITEM, 0, handle));
-        EXPECT_FALSE(SendMessage(tree, TVM_EXPAND, TVE_TOGGLE, handle));
-        EXPECT_FALSE(SendMessage(tree, TVM_SELECTITEM, TVGN_CARET, handle));
-        EXPECT_FALSE(SendMessage(tree, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, handle));
-        EXPECT_FALSE(SendMessage(tree, TVM_ENSUREVISIBLE, 0, handle));
-        EXPECT_FALSE(SendMessage(tree, TVM_SORTCHILDREN, 0, handle));
+        TVITEMA fields{.hItem = item};
+        EXPECT_FALSE(GetItem(fields));
+        EXPECT_FALSE(SetItem(fields));
+        EXPECT_FALSE(Delete(item));
+        EXPECT_FALSE(Expand(item, TVE_TOGGLE));
+        EXPECT_FALSE(Select(item));
+        EXPECT_FALSE(SendMessage(tree, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, Ptr(item)));
+        EXPECT_FALSE(SendMessage(tree, TVM_ENSUREVISIBLE, 0, Ptr(item)));
+        EXPECT_FALSE(SendMessage(tree, TVM_SORTCHILDREN, 0, Ptr(item)));
         EXPECT_EQ(SendMessage(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), 0xFF), 0);
         EXPECT_EQ(Next(TVGN_NEXT, item), nullptr);
         EXPECT_EQ(Next(TVGN_CHILD, item), nullptr);
         EXPECT_EQ(Insert(item, "orphan"), nullptr);
-        RECT rect;
-        std::memcpy(static_cast<void*>(&rect), &item, sizeof item);
-        EXPECT_FALSE(SendMessage(tree, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&rect)));
+        EXPECT_EQ(ItemRect(item, FALSE), std::nullopt);
     }
     EXPECT_FALSE(SendMessage(tree, TVM_GETITEMA, 0, 0));
     EXPECT_EQ(SendMessage(tree, TVM_INSERTITEMA, 0, 0), 0);
-    EXPECT_EQ(SendMessage(tree, TVM_GETCOUNT, 0, 0), 7);
+    EXPECT_EQ(Count(), 7);
     EXPECT_TRUE(notifications.lines.empty());
 }
 
@@ -467,8 +468,7 @@ class TreeViewDestroyTest : public TreeViewTest,
 TEST_P(TreeViewDestroyTest, ParentDestroyingTheTreeInsideANotificationEndsTheAction) {
     CreateTree();
     OpenArtsSelected();
-    const UINT code = GetParam().code;
-    notifications.onNotify = [code](const NMHDR& header) -> LRESULT {
+    notifications.onNotify = [code = GetParam().code](const NMHDR& header) -> LRESULT {
         if (header.code == code) DestroyWindow(header.hwndFrom);
         return 0;
     };
@@ -500,11 +500,7 @@ INSTANTIATE_TEST_SUITE_P(
                          kRestDeleted)},
         DestroyCase{TVN_ITEMEXPANDINGA, [](TreeViewTest& t) { t.ClickAt(5, kRow * 3 + 2); },
                     Then({"NM_CLICK", "TVN_ITEMEXPANDING expand Sports"}, kRestDeleted)},
-        DestroyCase{TVN_DELETEITEMA,
-                    [](TreeViewTest& t) {
-                        SendMessage(t.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(t.arts));
-                    },
-                    kRestDeleted}),
+        DestroyCase{TVN_DELETEITEMA, [](TreeViewTest& t) { t.Delete(t.arts); }, kRestDeleted}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(TreeViewTest, RowsLieOneUnderAnotherAndHitTestingNamesThePart) {
@@ -516,9 +512,7 @@ TEST_F(TreeViewTest, RowsLieOneUnderAnotherAndHitTestingNamesThePart) {
     // One indent for the root's lines and buttons, one per level; the text 8 pixels a letter.
     EXPECT_EQ(ItemRect(arts, TRUE), (RECT{19, 0, 19 + 32 + 4, kRow}));
     EXPECT_EQ(ItemRect(music, TRUE), (RECT{38, kRow, 38 + 40 + 4, 2 * kRow}));
-    RECT hidden;
-    std::memcpy(static_cast<void*>(&hidden), &jazz, sizeof jazz);
-    EXPECT_FALSE(SendMessage(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&hidden)));
+    EXPECT_EQ(ItemRect(jazz, TRUE), std::nullopt);  // Hidden in a closed branch.
 
     const struct {
         POINT point;
@@ -532,22 +526,19 @@ TEST_F(TreeViewTest, RowsLieOneUnderAnotherAndHitTestingNamesThePart) {
     for (const auto& [point, flags, item] : cases) {
         TVHITTESTINFO hit;
         hit.pt = point;
-        EXPECT_EQ(SendMessage(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)),
-                  reinterpret_cast<LRESULT>(item));
+        EXPECT_EQ(SendMessage(tree, TVM_HITTEST, 0, Ptr(&hit)), Ptr(item));
         EXPECT_EQ(hit.flags, flags) << point.x << "," << point.y;
     }
 }
 
-TEST_F(TreeViewTest, WithoutLinesAtRootTheTopLevelStartsAtTheLeftEdge) {
+TEST_F(TreeViewTest, WithoutLinesAtRootTheTopLevelStartsAtTheLeftEdgeAndIconsComeFirst) {
     CreateTree(TVS_HASBUTTONS);
     Fill();
-    EXPECT_EQ(ItemRect(arts, TRUE).left, 0);
+    EXPECT_EQ(ItemRect(arts, TRUE)->left, 0);
     HIMAGELIST images = ImageList_Create(24, 24, ILC_COLOR32, 1, 1);
-    EXPECT_EQ(SendMessage(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images)),
-              0);
-    EXPECT_EQ(SendMessage(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0),
-              reinterpret_cast<LRESULT>(images));
-    EXPECT_EQ(ItemRect(arts, TRUE).left, 24);  // The icon comes before the text.
+    EXPECT_EQ(SendMessage(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, Ptr(images)), 0);
+    EXPECT_EQ(SendMessage(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0), Ptr(images));
+    EXPECT_EQ(ItemRect(arts, TRUE)->left, 24);
     EXPECT_EQ(SendMessage(tree, TVM_GETITEMHEIGHT, 0, 0), 24);
     SendMessage(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
     ImageList_Destroy(images);
@@ -557,30 +548,16 @@ TEST_F(TreeViewTest, EnsureVisibleOpensTheBranchesAsAPersonAndScrolls) {
     CreateTree();
     Fill();
     MoveWindow(tree, 0, 0, 200, 2 * kRow, FALSE);  // Two rows.
-    EXPECT_TRUE(SendMessage(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(jazz)));
+    EXPECT_TRUE(SendMessage(tree, TVM_ENSUREVISIBLE, 0, Ptr(jazz)));
     EXPECT_EQ(notifications.lines,
               (Lines{"TVN_ITEMEXPANDING expand Music", "TVN_ITEMEXPANDED expand Music",
                      "TVN_ITEMEXPANDING expand Arts", "TVN_ITEMEXPANDED expand Arts"}));
     EXPECT_EQ(Next(TVGN_FIRSTVISIBLE), music);  // Jazz on the last row.
-    EXPECT_EQ(ItemRect(jazz, FALSE).top, kRow);
-    EXPECT_FALSE(SendMessage(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(jazz)));
+    EXPECT_EQ(ItemRect(jazz, FALSE)->top, kRow);
+    EXPECT_FALSE(SendMessage(tree, TVM_ENSUREVISIBLE, 0, Ptr(jazz)));
     // Scrolled to the top as far as the items below allow: no empty rows.
-    EXPECT_TRUE(
-        SendMessage(tree, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(travel)));
+    EXPECT_TRUE(SendMessage(tree, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, Ptr(travel)));
     EXPECT_EQ(Next(TVGN_FIRSTVISIBLE), sports);
-}
-
-TEST_F(TreeViewTest, SortChildrenOrdersByTextIgnoringCase) {
-    CreateTree();
-    const HTREEITEM zeta = Insert(TVI_ROOT, "zeta");
-    const HTREEITEM alpha = Insert(TVI_ROOT, "Alpha");
-    const HTREEITEM beta = Insert(TVI_ROOT, "beta");
-    EXPECT_TRUE(SendMessage(tree, TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(TVI_ROOT)));
-    EXPECT_EQ(Next(TVGN_ROOT), alpha);
-    EXPECT_EQ(Next(TVGN_NEXT, alpha), beta);
-    EXPECT_EQ(Next(TVGN_NEXT, beta), zeta);
-    EXPECT_FALSE(SendMessage(tree, TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(zeta)));
-    EXPECT_TRUE(notifications.lines.empty());
 }
 
 TEST_F(TreeViewTest, TheFocusSelectsTheTopItemOfATreeWithoutSelection) {
@@ -605,9 +582,7 @@ TEST_F(TreeViewTest, AgentOpensTheBranchesAndClicksTheItem) {
                      "TVN_SELCHANGING mouse Arts->Jazz", "TVN_SELCHANGED mouse Arts->Jazz"}));
     EXPECT_FALSE(agent.SelectTreeItem(tree, "Arts/Nothing"));
     EXPECT_EQ(agent.LastError(), "no tree item \"Arts/Nothing\"");
-    notifications.onNotify = [](const NMHDR& header) -> LRESULT {
-        return header.code == TVN_ITEMEXPANDINGA ? TRUE : 0;
-    };
+    notifications.onNotify = Refuse(TVN_ITEMEXPANDINGA);
     EXPECT_FALSE(agent.SelectTreeItem(tree, "Sports/Golf"));
     EXPECT_EQ(agent.LastError(), "tree item \"Sports\" does not open");
 }
@@ -617,11 +592,7 @@ TEST_F(TreeViewTest, DumpShowsTheRowsAPersonSees) {
     Fill();
     Expand(arts);
     Select(film);
-    TVITEMA fields;
-    fields.mask = TVIF_STATE;
-    fields.hItem = sports;
-    fields.state = fields.stateMask = TVIS_BOLD;
-    SendMessage(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&fields));
+    SetItem({.mask = TVIF_STATE, .hItem = sports, .state = TVIS_BOLD, .stateMask = TVIS_BOLD});
     const std::string dump = DumpWindowTree(parent);
     EXPECT_NE(dump.find("SysTreeView32 40 \"\" [-\"Arts\", >+\"Music\", >\"Film\" selected, "
                         "+\"Sports\" bold, \"Travel\"]"),

@@ -15,18 +15,12 @@ namespace {
 
 constexpr int kEditId = 50;
 constexpr int kSpinId = 51;
-using Lines = std::vector<std::string>;
 
 // The parent as the up-down's owner sees it: each UDN_DELTAPOS, scroll message and buddy
 // notification as a line, and an answer to UDN_DELTAPOS chosen by the test.
-class SpinParent final : public WindowProcedure {
+class SpinParent final : public ScopedSubclass {
 public:
-    explicit SpinParent(HWND parent) : m_parent(parent) { SetSubclass(parent, this); }
-    ~SpinParent() override {
-        if (GetSubclass(m_parent) == this) SetSubclass(m_parent, nullptr);
-    }
-    SpinParent(const SpinParent&) = delete;
-    SpinParent& operator=(const SpinParent&) = delete;
+    using ScopedSubclass::ScopedSubclass;
 
     LRESULT HandleMessage(const Message& m) override {
         if (m.id == WM_NOTIFY) {
@@ -43,7 +37,7 @@ public:
                              : code == SB_ENDSCROLL   ? "SB_ENDSCROLL "
                                                       : "? ") +
                             std::to_string(static_cast<short>(HIWORD(m.wParam))) +
-                            (m.lParam == reinterpret_cast<LPARAM>(spin) ? "" : " from?"));
+                            (m.lParam == Ptr(spin) ? "" : " from?"));
         } else if (m.id == WM_COMMAND) {
             switch (HIWORD(m.wParam)) {
                 case EN_SETFOCUS: lines.emplace_back("EN_SETFOCUS"); break;
@@ -52,28 +46,27 @@ public:
                 default: break;
             }
         }
-        return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+        return CallClass(m);
     }
 
     Lines lines;
     HWND spin = nullptr;
     std::function<LRESULT(NMUPDOWN&)> onDelta;
-
-private:
-    HWND m_parent;
 };
-
-const Lines kTextChanged = {"EN_UPDATE", "EN_CHANGE"};
 
 class UpDownControlTest : public ControlParentTest {
 protected:
     // An edit and, after it, an up-down with |style| that takes it as buddy, range 0 to 9.
     HWND CreatePair(DWORD style, const char* text = "") {
         buddy = CreateControl("Edit", 0, kEditId, "edit", text);
-        spin = CreateControl(UPDOWN_CLASS, style | UDS_AUTOBUDDY, kSpinId, "spin");
-        notifications.spin = spin;
+        spin = CreateSpin(style | UDS_AUTOBUDDY);
         SendMessage(spin, UDM_SETRANGE32, 0, 9);
         notifications.lines.clear();
+        return spin;
+    }
+    HWND CreateSpin(DWORD style) {
+        spin = CreateControl(UPDOWN_CLASS, style, kSpinId, "spin");
+        notifications.spin = spin;
         return spin;
     }
     LRESULT Pos() const { return SendMessage(spin, UDM_GETPOS, 0, 0); }
@@ -82,6 +75,9 @@ protected:
     void Press(SpinArrow arrow) {
         ASSERT_TRUE(agent.PressSpinArrow(spin, arrow)) << agent.LastError();
     }
+    void AddStyle(DWORD style) const {
+        SetWindowLongPtr(spin, GWL_STYLE, GetWindowLongPtr(spin, GWL_STYLE) | style);
+    }
 
     SpinParent notifications{parent};
     Agent agent;
@@ -89,26 +85,22 @@ protected:
     HWND spin = nullptr;
 };
 
-TEST_F(UpDownControlTest, StartsAtZeroWithTheRangeHundredToZeroAndNoBuddyToReadFrom) {
-    spin = CreateControl(UPDOWN_CLASS, 0, kSpinId, "spin");
+TEST_F(UpDownControlTest, StartsAtZeroInTheRangeHundredToZeroAndRangesAndPositionsClamp) {
+    CreateSpin(0);
     EXPECT_EQ(SendMessage(spin, UDM_GETRANGE, 0, 0), MAKELONG(0, 100));
     EXPECT_EQ(Pos(), MAKELONG(0, 1));  // No buddy: the position is reported with the error flag.
     BOOL error = FALSE;
-    EXPECT_EQ(SendMessage(spin, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error)), 0);
+    EXPECT_EQ(SendMessage(spin, UDM_GETPOS32, 0, Ptr(&error)), 0);
     EXPECT_TRUE(error);
     RECT rect;
     GetClientRect(spin, &rect);
     EXPECT_EQ(rect.right, 14);
-}
 
-TEST_F(UpDownControlTest, RangesAndPositionsClampAndAnswerThePreviousPosition) {
-    spin = CreateControl(UPDOWN_CLASS, 0, kSpinId, "spin");
     SendMessage(spin, UDM_SETRANGE, 0, MAKELPARAM(50, static_cast<WORD>(-20)));
     EXPECT_EQ(SendMessage(spin, UDM_GETRANGE, 0, 0), MAKELONG(50, static_cast<WORD>(-20)));
     int lower = 0;
     int upper = 0;
-    SendMessage(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower),
-                reinterpret_cast<LPARAM>(&upper));
+    SendMessage(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), Ptr(&upper));
     EXPECT_EQ(lower, -20);
     EXPECT_EQ(upper, 50);
     EXPECT_EQ(SendMessage(spin, UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(-5), 0)), 0);
@@ -125,17 +117,16 @@ TEST_F(UpDownControlTest, SetPosWritesTheBuddyWhichNotifiesAsAnySetTextUnlessItA
     CreatePair(UDS_SETBUDDYINT);
     SendMessage(spin, UDM_SETPOS, 0, 7);
     EXPECT_EQ(BuddyText(), "7");
-    EXPECT_EQ(notifications.lines, kTextChanged);
-    notifications.lines.clear();
     SendMessage(spin, UDM_SETPOS32, 0, 7);
     SendMessage(spin, UDM_SETPOS32, 0, 40);  // Clamped to 9.
     EXPECT_EQ(BuddyText(), "9");
-    EXPECT_EQ(notifications.lines, kTextChanged);
-}
+    EXPECT_EQ(notifications.lines, (Lines{"EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE"}));
 
-TEST_F(UpDownControlTest, WithoutSetBuddyIntAtCreationTheBuddyIsNeitherWrittenNorRead) {
+    // Without UDS_SETBUDDYINT at creation the buddy is neither written nor read.
+    DestroyWindow(spin);
+    DestroyWindow(buddy);
     CreatePair(0, "5");
-    SetWindowLongPtr(spin, GWL_STYLE, GetWindowLongPtr(spin, GWL_STYLE) | UDS_SETBUDDYINT);
+    AddStyle(UDS_SETBUDDYINT);
     SendMessage(spin, UDM_SETPOS, 0, 3);
     EXPECT_EQ(BuddyText(), "5");
     EXPECT_EQ(Pos(), MAKELONG(3, 1));
@@ -173,7 +164,7 @@ TEST_F(UpDownControlTest, BuddyTextGroupsThousandsUnlessNoThousandsOrHexadecimal
     EXPECT_EQ(BuddyText(), "1,234,567");
     SendMessage(spin, UDM_SETPOS32, 0, -1000);
     EXPECT_EQ(BuddyText(), "-1,000");
-    SetWindowLongPtr(spin, GWL_STYLE, GetWindowLongPtr(spin, GWL_STYLE) | UDS_NOTHOUSANDS);
+    AddStyle(UDS_NOTHOUSANDS);
     SendMessage(spin, UDM_SETPOS32, 0, 4321);
     EXPECT_EQ(BuddyText(), "4321");
     EXPECT_EQ(SendMessage(spin, UDM_SETBASE, 16, 0), 10);
@@ -200,16 +191,14 @@ TEST_F(UpDownControlTest, APressStepsReadsTheBuddyFirstAndReportsAsWindowsDoes) 
     EXPECT_EQ(notifications.lines,
               (Lines{"UDN_DELTAPOS pos=5 delta=-1", "EN_UPDATE", "EN_CHANGE",
                      "WM_VSCROLL SB_THUMBPOSITION 4", "WM_VSCROLL SB_ENDSCROLL 4"}));
-}
 
-TEST_F(UpDownControlTest, AnInvertedRangeMakesUpDecrease) {
-    CreatePair(UDS_SETBUDDYINT);
+    // An inverted range makes Up decrease.
     SendMessage(spin, UDM_SETRANGE, 0, MAKELPARAM(0, 10));  // Upper 0, lower 10.
     SendMessage(spin, UDM_SETPOS, 0, 6);
     notifications.lines.clear();
     Press(SpinArrow::Up);
     EXPECT_EQ(BuddyText(), "5");
-    EXPECT_EQ(notifications.lines.at(1), "UDN_DELTAPOS pos=6 delta=-1");
+    EXPECT_EQ(notifications.lines.at(0), "UDN_DELTAPOS pos=6 delta=-1");
 }
 
 TEST_F(UpDownControlTest, PressesStopAtTheEndsOrWrapWithWrap) {
@@ -221,15 +210,14 @@ TEST_F(UpDownControlTest, PressesStopAtTheEndsOrWrapWithWrap) {
     EXPECT_EQ(notifications.lines,
               (Lines{"EN_SETFOCUS", "UDN_DELTAPOS pos=9 delta=1", "WM_VSCROLL SB_THUMBPOSITION 9",
                      "WM_VSCROLL SB_ENDSCROLL 9"}));
-
-    SetWindowLongPtr(spin, GWL_STYLE, GetWindowLongPtr(spin, GWL_STYLE) | UDS_WRAP);
+    AddStyle(UDS_WRAP);
     Press(SpinArrow::Up);
     EXPECT_EQ(BuddyText(), "0");
     Press(SpinArrow::Down);
     EXPECT_EQ(BuddyText(), "9");
 }
 
-TEST_F(UpDownControlTest, ARefusedStepChangesNothingYetStillReportsThePosition) {
+TEST_F(UpDownControlTest, TheParentsAnswerToDeltaPosRefusesOrChangesTheStep) {
     CreatePair(UDS_SETBUDDYINT);
     SendMessage(spin, UDM_SETPOS, 0, 3);
     notifications.onDelta = [](NMUPDOWN&) -> LRESULT { return TRUE; };
@@ -241,60 +229,28 @@ TEST_F(UpDownControlTest, ARefusedStepChangesNothingYetStillReportsThePosition) 
     EXPECT_EQ(notifications.lines,
               (Lines{"EN_SETFOCUS", "UDN_DELTAPOS pos=3 delta=1", "WM_VSCROLL SB_THUMBPOSITION 3",
                      "WM_VSCROLL SB_ENDSCROLL 3"}));
-}
-
-TEST_F(UpDownControlTest, TheDeltaTheHandlerLeavesIsTheOneApplied) {
-    CreatePair(UDS_SETBUDDYINT);
+    // The delta the handler leaves is the one applied.
     notifications.onDelta = [](NMUPDOWN& step) -> LRESULT {
         step.iDelta = 5;
         return 0;
     };
     Press(SpinArrow::Up);
-    EXPECT_EQ(BuddyText(), "5");
+    EXPECT_EQ(BuddyText(), "8");
 }
 
-TEST_F(UpDownControlTest, ArrowKeysStepWhenTheUpDownHasThem) {
+TEST_F(UpDownControlTest, ArrowKeysStepWhenTheUpDownHasThemAndADisabledBuddyTakesNoPress) {
     CreatePair(UDS_SETBUDDYINT);
     SendMessage(spin, WM_KEYDOWN, VK_UP, 0);
-    EXPECT_TRUE(notifications.lines.empty());
-    DestroyWindow(spin);
-    CreatePair(UDS_SETBUDDYINT | UDS_ARROWKEYS);
-    SendMessage(spin, WM_KEYDOWN, VK_UP, 0);
-    EXPECT_EQ(notifications.lines, (Lines{"UDN_DELTAPOS pos=0 delta=1", "EN_UPDATE", "EN_CHANGE",
-                                          "WM_VSCROLL SB_THUMBPOSITION 1"}));
-}
-
-TEST_F(UpDownControlTest, DisabledArrowsOrBuddyTakeNoPress) {
-    CreatePair(UDS_SETBUDDYINT);
     EnableWindow(buddy, FALSE);
     SendMessage(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2));
     SendMessage(spin, WM_LBUTTONUP, 0, MAKELPARAM(5, 2));
     EXPECT_TRUE(notifications.lines.empty());
-}
-
-TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndSitsOnItsRightEdge) {
-    buddy =
-        CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 5, 80, 21, parent,
-                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
-    spin = CreateControl(UPDOWN_CLASS, UDS_ALIGNRIGHT, kSpinId, "spin");
-    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), 0);
-    EXPECT_EQ(SendMessage(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0), 0);
-    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), reinterpret_cast<LRESULT>(buddy));
-    RECT edit;
-    RECT arrows;
-    GetWindowRect(buddy, &edit);
-    GetWindowRect(spin, &arrows);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&edit), 2);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&arrows), 2);
-    EXPECT_EQ(edit, (RECT{10, 5, 76, 26}));
-    EXPECT_EQ(arrows, (RECT{74, 5, 88, 26}));  // Over the edit's two-pixel border.
-}
-
-TEST_F(UpDownControlTest, AutoBuddyTakesThePreviousSiblingAndSetBuddyAnswersTheOldOne) {
-    CreatePair(0);
-    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), reinterpret_cast<LRESULT>(buddy));
-    EXPECT_EQ(SendMessage(spin, UDM_SETBUDDY, 0x4242, 0), reinterpret_cast<LRESULT>(buddy));
-    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), 0);  // An invented handle sets none.
+    DestroyWindow(spin);
+    DestroyWindow(buddy);
+    CreatePair(UDS_SETBUDDYINT | UDS_ARROWKEYS);
+    SendMessage(spin, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(notifications.lines, (Lines{"UDN_DELTAPOS pos=0 delta=1", "EN_UPDATE", "EN_CHANGE",
+                                          "WM_VSCROLL SB_THUMBPOSITION 1"}));
 }
 
 TEST_F(UpDownControlTest, ParentDestroyingTheUpDownInsideDeltaPosEndsThePress) {
@@ -307,6 +263,31 @@ TEST_F(UpDownControlTest, ParentDestroyingTheUpDownInsideDeltaPosEndsThePress) {
     EXPECT_FALSE(IsWindow(spin));
     EXPECT_EQ(BuddyText(), "");
     EXPECT_EQ(notifications.lines, (Lines{"EN_SETFOCUS", "UDN_DELTAPOS pos=0 delta=1"}));
+}
+
+TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndSitsOnItsRightEdge) {
+    buddy =
+        CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 5, 80, 21, parent,
+                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
+    CreateSpin(UDS_ALIGNRIGHT);
+    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), 0);
+    EXPECT_EQ(SendMessage(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0), 0);
+    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), Ptr(buddy));
+    RECT edit;
+    RECT arrows;
+    GetWindowRect(buddy, &edit);
+    GetWindowRect(spin, &arrows);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&edit), 2);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&arrows), 2);
+    EXPECT_EQ(edit, (RECT{10, 5, 76, 26}));
+    EXPECT_EQ(arrows, (RECT{74, 5, 88, 26}));  // Over the edit's two-pixel border.
+
+    // Auto-buddy takes the previous sibling, and UDM_SETBUDDY answers the old buddy.
+    DestroyWindow(spin);
+    CreatePair(0);
+    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), Ptr(buddy));
+    EXPECT_EQ(SendMessage(spin, UDM_SETBUDDY, 0x4242, 0), Ptr(buddy));
+    EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), 0);  // An invented handle sets none.
 }
 
 TEST_F(UpDownControlTest, AgentFailsOnAHiddenUpDownAndDumpShowsPositionAndRange) {

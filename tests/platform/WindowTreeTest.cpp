@@ -37,7 +37,7 @@ TEST_F(WindowTreeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirst) 
     EXPECT_FALSE(IsWindow(a));
 }
 
-TEST_F(WindowTreeTest, DestroyedAndInventedHandlesFailClearly) {
+TEST_F(WindowTreeTest, DestroyedInventedAndReusedHandlesAndUnknownClassesFailClearly) {
     const HWND top = spy.CreateSpyWindow("top");
     DestroyWindow(top);
     const HWND invented = reinterpret_cast<HWND>(0x1234567);
@@ -51,18 +51,14 @@ TEST_F(WindowTreeTest, DestroyedAndInventedHandlesFailClearly) {
         EXPECT_FALSE(SetWindowText(bad, "x"));
         EXPECT_EQ(GetParent(bad), nullptr);
     }
-}
 
-TEST_F(WindowTreeTest, HandleOfADestroyedWindowNeverFindsItsSlotsNextOccupant) {
     const HWND first = spy.CreateSpyWindow("first");
     DestroyWindow(first);
     const HWND second = spy.CreateSpyWindow("second");
     EXPECT_NE(first, second);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_TRUE(IsWindow(second));
-}
 
-TEST_F(WindowTreeTest, UnknownClassFailsCreationNamingTheClass) {
     EXPECT_EQ(
         CreateWindowEx(0, "NoSuchClass", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
         nullptr);
