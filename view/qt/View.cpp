@@ -126,13 +126,30 @@ void View::SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen) {
         entry.font = font;
         entry.fontShown = true;
     }
-    seen[hwnd] = entry;
     // What nobody can see (a hidden tab's page) is brought up to date when it shows.
     if (IsWindowVisible(hwnd)) UpdateControlWidget(kind, hwnd, widget);
     if (!DrawsOwnChildren(kind)) {
-        for (HWND child : winport::ChildWindows(hwnd)) SyncWindow(child, widget, seen);
+        const std::vector<HWND> children = winport::ChildWindows(hwnd);
+        for (HWND child : children) SyncWindow(child, widget, seen);
+        SyncStacking(entry, children, seen);
     }
+    seen[hwnd] = entry;
     widget->setVisible((style & WS_VISIBLE) != 0);
+}
+
+void View::SyncStacking(Entry& entry, const std::vector<HWND>& children,
+                        const std::map<HWND, Entry>& seen) {
+    if (children == entry.stacking) return;
+    entry.stacking = children;
+    // Plain windows (pages, panes, covers) lie over the controls beside them, raised from the
+    // bottom of the platform's order up, so the topmost is on top. Controls keep their order:
+    // where one overlaps another (a group box its contents, a tab control its pages) Windows
+    // lets the click through to what lies under it.
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        const auto found = seen.find(*child);
+        if (found == seen.end() || !found->second.widget) continue;
+        if (found->second.kind == ControlKind::Container) found->second.widget->raise();
+    }
 }
 
 void View::SyncGeometry(HWND hwnd, QWidget* widget) {

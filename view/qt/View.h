@@ -59,10 +59,16 @@ private:
         ControlKind kind = ControlKind::Container;
         HFONT font = nullptr;  // The font shown, once fontShown.
         bool fontShown = false;
+        // The children in the platform's z-order as last stacked, topmost first.
+        std::vector<HWND> stacking;
     };
 
     void SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen);
     void SyncGeometry(HWND hwnd, QWidget* widget);
+    // Stacks the plain windows among the children as the platform orders them, so that the one
+    // on top takes the clicks there.
+    void SyncStacking(Entry& entry, const std::vector<HWND>& children,
+                      const std::map<HWND, Entry>& seen);
     void SyncFocus();
     void Drop(Entry& entry);
 
