@@ -170,5 +170,43 @@ TEST_F(GuiDesktopTest, OwnerChangesHisNicknameAndSavesWithRealInput) {
     EXPECT_EQ(store->ReadKey(kOwner, "UpdateInfoStatus")->Integer(), 0xFFFF);
 }
 
+// The More page's spins, pressed with the mouse: the birth year steps, the age follows, and Save
+// keeps the year.
+TEST_F(GuiDesktopTest, OwnerStepsHisBirthYearWithTheSpinWithRealInput) {
+    constexpr int kMoreTab = 3;
+    const HWND layout = OpenOwner(kMoreTab);
+    ASSERT_NE(layout, nullptr);
+    const HWND more = Dialog(layout)->GetPage(kMoreTab)->m_hWnd;
+    RECT spin{};
+    GetWindowRect(GetDlgItem(more, IDC_MORE_YEAR_SPIN), &spin);
+    POINT upArrow{(spin.left + spin.right) / 2, spin.top + (spin.bottom - spin.top) / 4};
+    ScreenToClient(layout, &upArrow);
+    const POINT save = Centre(layout, GetDlgItem(layout, IDC_DETAILS_SAVE));
+
+    const std::filesystem::path data = m_temp.Path() / "data";
+    nuvclient::OpenDataFolder(data, NUV_CLIENT_DATA_DIR)
+        ->WriteKey(kOwner, "ShowUpdateInfoWarning", nuvclient::Value::Bool(false));
+    Child gui({NUVCLIENT_PATH, "--data", data.string(), "gui", "owner", "--tab", "3"},
+              {"DISPLAY=" + m_display, "QT_QPA_PLATFORM=xcb",
+               "LSAN_OPTIONS=suppressions=" NUV_VIEW_TESTS_DIR "/desktop-leaks.supp"});
+    ASSERT_TRUE(gui.Started());
+    const std::string window =
+        Xdotool("search --sync --onlyvisible --name \"My Info\" | head -n 1");
+    ASSERT_FALSE(window.empty()) << "no window on the display";
+
+    ClickAt(window, upArrow);
+    ClickAt(window, upArrow);
+    ClickAt(window, save);
+    const auto saved = [&] {
+        const auto year =
+            nuvclient::OpenDirectory(data, NUV_CLIENT_DATA_DIR)->ReadKey(kOwner, "BirthYear");
+        return year && year->Integer() == 1993;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (!saved() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(100ms);
+    EXPECT_TRUE(saved()) << "the stepped year did not reach the directory";
+}
+
 }  // namespace
 }  // namespace viewtest
