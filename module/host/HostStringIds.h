@@ -80,6 +80,7 @@ inline constexpr unsigned kHostStringsShown[] = {
     kUpdateFromDatabaseText,
     kUpdateFromDatabaseCaption,
     kContactAboutCaption,
-    kPhoneLocationCaption,       kIncompleteBirthDateText,
+    kPhoneLocationCaption,
+    kIncompleteBirthDateText,
     kIncompleteBirthDateCaption,
 };
