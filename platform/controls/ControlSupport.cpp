@@ -1,8 +1,12 @@
 #include "platform/controls/ControlSupport.h"
 
+#include <string>
+
+#include "platform/core/LastError.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowApi.h"
+#include "platform/window/WindowClass.h"
 
 namespace winport {
 
@@ -41,6 +45,16 @@ bool ClientContains(HWND hwnd, POINT point) {
 WindowProcedure* ClassProcedureOf(HWND hwnd) {
     const Window* window = FindWindowObject(hwnd);
     return window ? window->classProcedure.get() : nullptr;
+}
+
+void FailControlLookup(HWND hwnd, const char* caller, const char* kind) {
+    if (!IsWindow(hwnd)) {
+        SetLastErrorText(ERROR_INVALID_WINDOW_HANDLE,
+                         std::string(caller) + ": the handle is not a window");
+        return;
+    }
+    SetLastErrorText(ERROR_INVALID_PARAMETER, std::string(caller) + ": the window is a \"" +
+                                                  GetClassNameOf(hwnd) + "\", not " + kind);
 }
 
 }  // namespace winport

@@ -26,4 +26,17 @@ bool ClientContains(HWND hwnd, POINT point);
 // The class procedure object of a live window on the calling thread, or null.
 WindowProcedure* ClassProcedureOf(HWND hwnd);
 
+// Sets the last error of |caller| for |hwnd|, which is no window or no |kind| of control ("an
+// edit"): what a look-up of a control's state answers then.
+void FailControlLookup(HWND hwnd, const char* caller, const char* kind);
+
+// The control object of class |Control| behind |hwnd|; null, with the last error set, when
+// |hwnd| is no window or no such control.
+template <class Control>
+Control* ControlBehind(HWND hwnd, const char* caller, const char* kind) {
+    auto* control = dynamic_cast<Control*>(ClassProcedureOf(hwnd));
+    if (!control) FailControlLookup(hwnd, caller, kind);
+    return control;
+}
+
 }  // namespace winport

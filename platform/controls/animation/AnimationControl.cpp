@@ -32,18 +32,7 @@ bool IsResourceId(LPARAM name) {
 }
 
 AnimationControl* FindAnimation(HWND hwnd, const char* caller) {
-    if (!IsWindow(hwnd)) {
-        SetLastErrorText(ERROR_INVALID_WINDOW_HANDLE,
-                         std::string(caller) + ": the handle is not a window");
-        return nullptr;
-    }
-    auto* control = dynamic_cast<AnimationControl*>(ClassProcedureOf(hwnd));
-    if (!control) {
-        SetLastErrorText(ERROR_INVALID_PARAMETER, std::string(caller) + ": the window is a \"" +
-                                                      GetClassNameOf(hwnd) +
-                                                      "\", not an animation control");
-    }
-    return control;
+    return ControlBehind<AnimationControl>(hwnd, caller, "an animation control");
 }
 
 }  // namespace

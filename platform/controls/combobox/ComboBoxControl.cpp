@@ -228,18 +228,8 @@ ComboBoxState ComboBoxControl::State() const {
 }
 
 std::optional<ComboBoxState> GetComboBoxState(HWND combo) {
-    if (!IsWindow(combo)) {
-        SetLastErrorText(ERROR_INVALID_WINDOW_HANDLE,
-                         "GetComboBoxState: the handle is not a window");
-        return std::nullopt;
-    }
-    const auto* control = dynamic_cast<const ComboBoxControl*>(ClassProcedureOf(combo));
-    if (!control) {
-        SetLastErrorText(
-            ERROR_INVALID_PARAMETER,
-            "GetComboBoxState: the window is a \"" + GetClassNameOf(combo) + "\", not a combo box");
-        return std::nullopt;
-    }
+    const auto* control = ControlBehind<ComboBoxControl>(combo, "GetComboBoxState", "a combo box");
+    if (!control) return std::nullopt;
     return control->State();
 }
 

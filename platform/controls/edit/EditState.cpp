@@ -9,16 +9,8 @@
 namespace winport {
 
 std::optional<EditState> GetEditState(HWND edit) {
-    if (!IsWindow(edit)) {
-        SetLastErrorText(ERROR_INVALID_WINDOW_HANDLE, "GetEditState: the handle is not a window");
-        return std::nullopt;
-    }
-    const auto* control = dynamic_cast<const EditControl*>(ClassProcedureOf(edit));
-    if (!control) {
-        SetLastErrorText(ERROR_INVALID_PARAMETER, "GetEditState: the window is a \"" +
-                                                      GetClassNameOf(edit) + "\", not an edit");
-        return std::nullopt;
-    }
+    const auto* control = ControlBehind<EditControl>(edit, "GetEditState", "an edit");
+    if (!control) return std::nullopt;
     return control->State();
 }
 

@@ -299,18 +299,8 @@ std::vector<std::string> ListBoxControl::DescribeState(HWND) const {
 }
 
 std::optional<ListBoxState> GetListBoxState(HWND listBox) {
-    if (!IsWindow(listBox)) {
-        SetLastErrorText(ERROR_INVALID_WINDOW_HANDLE,
-                         "GetListBoxState: the handle is not a window");
-        return std::nullopt;
-    }
-    const auto* control = dynamic_cast<const ListBoxControl*>(ClassProcedureOf(listBox));
-    if (!control) {
-        SetLastErrorText(
-            ERROR_INVALID_PARAMETER,
-            "GetListBoxState: the window is a \"" + GetClassNameOf(listBox) + "\", not a list box");
-        return std::nullopt;
-    }
+    const auto* control = ControlBehind<ListBoxControl>(listBox, "GetListBoxState", "a list box");
+    if (!control) return std::nullopt;
     return control->State();
 }
 

@@ -136,17 +136,8 @@ std::vector<std::string> RichEditControl::DescribeState(HWND hwnd) const {
 }
 
 std::optional<std::vector<RichEditRun>> RichEditRuns(HWND richEdit) {
-    if (!IsWindow(richEdit)) {
-        SetLastErrorText(ERROR_INVALID_WINDOW_HANDLE, "RichEditRuns: the handle is not a window");
-        return std::nullopt;
-    }
-    const auto* control = dynamic_cast<const RichEditControl*>(ClassProcedureOf(richEdit));
-    if (!control) {
-        SetLastErrorText(
-            ERROR_INVALID_PARAMETER,
-            "RichEditRuns: the window is a \"" + GetClassNameOf(richEdit) + "\", not a rich edit");
-        return std::nullopt;
-    }
+    const auto* control = ControlBehind<RichEditControl>(richEdit, "RichEditRuns", "a rich edit");
+    if (!control) return std::nullopt;
     return control->Runs();
 }
 

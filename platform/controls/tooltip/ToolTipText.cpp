@@ -100,17 +100,8 @@ std::optional<std::string> ToolTipControl::TextOfToolWindow(HWND tool) {
 std::optional<std::string> ToolTipText(HWND tooltip, HWND tool) {
     // A callback's handler may destroy the tool tip while it answers.
     const DispatchScope scope;
-    if (!IsWindow(tooltip)) {
-        SetLastErrorText(ERROR_INVALID_WINDOW_HANDLE, "ToolTipText: the handle is not a window");
-        return std::nullopt;
-    }
-    auto* control = dynamic_cast<ToolTipControl*>(ClassProcedureOf(tooltip));
-    if (!control) {
-        SetLastErrorText(
-            ERROR_INVALID_PARAMETER,
-            "ToolTipText: the window is a \"" + GetClassNameOf(tooltip) + "\", not a tool tip");
-        return std::nullopt;
-    }
+    auto* control = ControlBehind<ToolTipControl>(tooltip, "ToolTipText", "a tool tip");
+    if (!control) return std::nullopt;
     return control->TextOfToolWindow(tool);
 }
 
