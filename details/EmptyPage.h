@@ -1,5 +1,5 @@
-// CEmptyPage: a tab of the user details window whose fields are not built yet. It follows the
-// page protocol as a page without fields: nothing changes, nothing needs checking or writing.
+// CEmptyPage: a tab of the user details window without fields of its own. It follows the page
+// protocol as a page without fields: nothing changes, nothing needs checking or writing.
 #pragma once
 
 #include "hostlib/framework/BCInsideDialog.h"
