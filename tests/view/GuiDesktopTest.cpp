@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <thread>
 
 #include "ViewTestSupport.h"
@@ -91,6 +92,41 @@ protected:
         for (int i = 0; i < 250 && !std::filesystem::exists(socket); ++i)
             std::this_thread::sleep_for(20ms);
         ASSERT_TRUE(std::filesystem::exists(socket)) << "Xvfb did not start";
+        // A real window manager frames, places, stacks and closes the windows, when there is one.
+        if (OnPath("openbox")) {
+            m_windowManager =
+                std::make_unique<Child>(std::vector<std::string>{"openbox"},
+                                        std::vector<std::string>{"DISPLAY=" + m_display});
+            std::this_thread::sleep_for(300ms);
+        }
+        m_data = m_temp.Path() / "data";
+        nuvclient::OpenDataFolder(m_data, NUV_CLIENT_DATA_DIR)
+            ->WriteKey(kOwner, "ShowUpdateInfoWarning", nuvclient::Value::Bool(false));
+    }
+    // Starts `nuvclient gui` with |args| on the display; answers the X window whose title holds
+    // |title| once it shows.
+    std::string StartGui(const std::vector<std::string>& args, const std::string& title) {
+        std::vector<std::string> command{NUVCLIENT_PATH, "--data", m_data.string(), "gui"};
+        command.insert(command.end(), args.begin(), args.end());
+        m_gui = std::make_unique<Child>(
+            command, std::vector<std::string>{"DISPLAY=" + m_display, "QT_QPA_PLATFORM=xcb",
+                                              "LSAN_OPTIONS=suppressions=" NUV_VIEW_TESTS_DIR
+                                              "/desktop-leaks.supp"});
+        EXPECT_TRUE(m_gui->Started());
+        return Xdotool("search --sync --onlyvisible --name \"" + title + "\" | head -n 1");
+    }
+    // Whether |done| came true within 20 seconds.
+    static bool WaitUntil(const std::function<bool()>& done) {
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while (!done() && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(100ms);
+        return done();
+    }
+    std::optional<nuvclient::Value> Stored(std::uint32_t user, std::string_view key) const {
+        return nuvclient::OpenDataFolder(m_data, NUV_CLIENT_DATA_DIR)->ReadKey(user, key);
+    }
+    std::optional<nuvclient::Value> Published(std::uint32_t user, std::string_view key) const {
+        return nuvclient::OpenDirectory(m_data, NUV_CLIENT_DATA_DIR)->ReadKey(user, key);
     }
     // Runs xdotool on the test's display; answers what it printed.
     std::string Xdotool(const std::string& args) {
@@ -119,9 +155,13 @@ protected:
         std::this_thread::sleep_for(200ms);
     }
 
-    std::string m_display;
-    std::unique_ptr<Child> m_server;
     nuvclient::test::TempFolder m_temp;
+    std::filesystem::path m_data;
+    std::string m_display;
+    // Ended in reverse: the program, the window manager, the server.
+    std::unique_ptr<Child> m_server;
+    std::unique_ptr<Child> m_windowManager;
+    std::unique_ptr<Child> m_gui;
 };
 
 TEST_F(GuiDesktopTest, OwnerChangesHisNicknameAndSavesWithRealInput) {
@@ -132,17 +172,8 @@ TEST_F(GuiDesktopTest, OwnerChangesHisNicknameAndSavesWithRealInput) {
     const POINT save = Centre(layout, GetDlgItem(layout, IDC_DETAILS_SAVE));
     const POINT close = Centre(layout, GetDlgItem(layout, IDC_DETAILS_CLOSE));
 
-    const std::filesystem::path data = m_temp.Path() / "data";
-    nuvclient::OpenDataFolder(data, NUV_CLIENT_DATA_DIR)
-        ->WriteKey(kOwner, "ShowUpdateInfoWarning", nuvclient::Value::Bool(false));
-    Child gui({NUVCLIENT_PATH, "--data", data.string(), "gui", "owner"},
-              {"DISPLAY=" + m_display, "QT_QPA_PLATFORM=xcb",
-               "LSAN_OPTIONS=suppressions=" NUV_VIEW_TESTS_DIR "/desktop-leaks.supp"});
-    ASSERT_TRUE(gui.Started());
-    const std::string window =
-        Xdotool("search --sync --onlyvisible --name \"My Info\" | head -n 1");
+    const std::string window = StartGui({"owner"}, "My Info");
     ASSERT_FALSE(window.empty()) << "no window on the display";
-
     ClickAt(window, nickname);
     Xdotool("key --window " + window + " End");
     Xdotool("type --delay 30 \" au port\"");
@@ -150,24 +181,17 @@ TEST_F(GuiDesktopTest, OwnerChangesHisNicknameAndSavesWithRealInput) {
     ClickAt(window, save);
     // Once the directory has the new nickname, Close reads "Done" and closes the window,
     // ending the program.
-    const auto published = [&] {
-        const auto value =
-            nuvclient::OpenDirectory(data, NUV_CLIENT_DATA_DIR)->ReadKey(kOwner, "NickName");
+    ASSERT_TRUE(WaitUntil([&] {
+        const auto value = Published(kOwner, "NickName");
         return value && value->Text() == "Lodie au port";
-    };
-    const auto deadline = std::chrono::steady_clock::now() + 20s;
-    while (!published() && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(100ms);
-    ASSERT_TRUE(published()) << "the upload did not reach the directory";
+    })) << "the upload did not reach the directory";
     std::this_thread::sleep_for(300ms);
     ClickAt(window, close);
-    const std::optional<int> status = gui.Wait(20s);
+    const std::optional<int> status = m_gui->Wait(20s);
     ASSERT_TRUE(status) << "the window did not close";
     EXPECT_EQ(*status, 0);
-
-    const auto store = nuvclient::OpenDataFolder(data, NUV_CLIENT_DATA_DIR);
-    EXPECT_EQ(store->ReadKey(kOwner, "NickName")->Text(), "Lodie au port");
-    EXPECT_EQ(store->ReadKey(kOwner, "UpdateInfoStatus")->Integer(), 0xFFFF);
+    EXPECT_EQ(Stored(kOwner, "NickName")->Text(), "Lodie au port");
+    EXPECT_EQ(Stored(kOwner, "UpdateInfoStatus")->Integer(), 0xFFFF);
 }
 
 // The More page's spins, pressed with the mouse: the birth year steps, the age follows, and Save
@@ -183,29 +207,43 @@ TEST_F(GuiDesktopTest, OwnerStepsHisBirthYearWithTheSpinWithRealInput) {
     ScreenToClient(layout, &upArrow);
     const POINT save = Centre(layout, GetDlgItem(layout, IDC_DETAILS_SAVE));
 
-    const std::filesystem::path data = m_temp.Path() / "data";
-    nuvclient::OpenDataFolder(data, NUV_CLIENT_DATA_DIR)
-        ->WriteKey(kOwner, "ShowUpdateInfoWarning", nuvclient::Value::Bool(false));
-    Child gui({NUVCLIENT_PATH, "--data", data.string(), "gui", "owner", "--tab", "3"},
-              {"DISPLAY=" + m_display, "QT_QPA_PLATFORM=xcb",
-               "LSAN_OPTIONS=suppressions=" NUV_VIEW_TESTS_DIR "/desktop-leaks.supp"});
-    ASSERT_TRUE(gui.Started());
-    const std::string window =
-        Xdotool("search --sync --onlyvisible --name \"My Info\" | head -n 1");
+    const std::string window = StartGui({"owner", "--tab", "3"}, "My Info");
     ASSERT_FALSE(window.empty()) << "no window on the display";
-
     ClickAt(window, upArrow);
     ClickAt(window, upArrow);
     ClickAt(window, save);
-    const auto saved = [&] {
-        const auto year =
-            nuvclient::OpenDirectory(data, NUV_CLIENT_DATA_DIR)->ReadKey(kOwner, "BirthYear");
+    EXPECT_TRUE(WaitUntil([&] {
+        const auto year = Published(kOwner, "BirthYear");
         return year && year->Integer() == 1993;
-    };
-    const auto deadline = std::chrono::steady_clock::now() + 20s;
-    while (!saved() && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(100ms);
-    EXPECT_TRUE(saved()) << "the stepped year did not reach the directory";
+    })) << "the stepped year did not reach the directory";
+}
+
+// Notes typed into a contact's multi-line field, with a line break and a correction made in the
+// middle with the arrow keys, are shown and kept as typed.
+TEST_F(GuiDesktopTest, MultiLineNotesTakeTypingAtTheCaretWithRealInput) {
+    constexpr std::uint32_t kContact = 2000012;
+    constexpr int kAboutTab = 4;
+    const HWND layout = OpenContact(host->AddContact(kContact, "Mark"), kAboutTab);
+    ASSERT_NE(layout, nullptr);
+    const HWND about = Dialog(layout)->GetPage(kAboutTab)->m_hWnd;
+    const POINT notes = Centre(layout, GetDlgItem(about, IDC_ABOUT_NOTES));
+    const POINT done = Centre(layout, GetDlgItem(layout, IDC_DETAILS_CLOSE));
+
+    const std::string window =
+        StartGui({"contact", std::to_string(kContact), "--tab", "4"}, "User Info");
+    ASSERT_FALSE(window.empty()) << "no window on the display";
+    ClickAt(window, notes);
+    Xdotool("type --delay 30 \"Hello there\"");
+    Xdotool("key Left Left Left Left Left");
+    Xdotool("type --delay 30 \"dear \"");
+    Xdotool("key End Return");
+    Xdotool("type --delay 30 \"Bye\"");
+    std::this_thread::sleep_for(300ms);
+    ClickAt(window, done);
+    ASSERT_TRUE(m_gui->Wait(20s)) << "the window did not close";
+    const auto stored = Stored(kContact, "Remarks");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->Text(), "Hello dear there\r\nBye");
 }
 
 }  // namespace

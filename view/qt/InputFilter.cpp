@@ -79,12 +79,12 @@ TextSelection QtSelection(QWidget* widget) {
     return {};
 }
 
-// The platform's selection set to where the person left Qt's, in code points.
+// The platform's selection set to where the person left Qt's.
 void PlaceCaret(HWND hwnd, QWidget* widget) {
-    const QString shown = WindowText(hwnd);
+    const QString text = WindowText(hwnd);
     const TextSelection selection = QtSelection(widget);
-    SendMessage(hwnd, EM_SETSEL, static_cast<WPARAM>(CodePointsBefore(shown, selection.start)),
-                static_cast<LPARAM>(CodePointsBefore(shown, selection.end)));
+    SendMessage(hwnd, EM_SETSEL, static_cast<WPARAM>(PlatformPosition(text, selection.start)),
+                static_cast<LPARAM>(PlatformPosition(text, selection.end)));
 }
 
 // Types |text| where the person's caret is: over the whole text, at its end, or in between.
@@ -92,9 +92,9 @@ void TypeText(winport::Agent& agent, HWND hwnd, ControlKind kind, QWidget* widge
               const QString& text) {
     const QString shown = WindowText(hwnd);
     const TextSelection selection = QtSelection(widget);
-    const qsizetype length = CodePointsBefore(shown, shown.size());
-    const qsizetype start = CodePointsBefore(shown, selection.start);
-    const qsizetype end = CodePointsBefore(shown, selection.end);
+    const qsizetype length = PlatformPosition(shown, shown.size());
+    const qsizetype start = PlatformPosition(shown, selection.start);
+    const qsizetype end = PlatformPosition(shown, selection.end);
     const std::string utf8 = text.toStdString();
     const bool replaceAll = start == 0 && end == length && length > 0;
     if (kind == ControlKind::ComboBox) {

@@ -126,6 +126,15 @@ void UpdateLineEdit(HWND hwnd, QLineEdit* edit) {
     }
 }
 
+// Puts Qt's caret and selection where the platform's are.
+void ShowSelection(HWND hwnd, const QString& platformText, QPlainTextEdit* edit) {
+    const TextSelection selection = PlatformSelection(hwnd, platformText);
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(static_cast<int>(selection.start));
+    cursor.setPosition(static_cast<int>(selection.end), QTextCursor::KeepAnchor);
+    if (cursor != edit->textCursor()) edit->setTextCursor(cursor);
+}
+
 void UpdateTextArea(HWND hwnd, QPlainTextEdit* edit) {
     const DWORD style = WindowStyle(hwnd);
     edit->setReadOnly((style & ES_READONLY) != 0);
@@ -136,15 +145,15 @@ void UpdateTextArea(HWND hwnd, QPlainTextEdit* edit) {
                                                             : Qt::ScrollBarAlwaysOff);
     edit->setVerticalScrollBarPolicy((style & WS_VSCROLL) ? Qt::ScrollBarAsNeeded
                                                           : Qt::ScrollBarAlwaysOff);
-    QString text = WindowText(hwnd);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (edit->toPlainText() != text) edit->setPlainText(text);
+    const QString text = WindowText(hwnd);
+    if (const QString shown = ShownText(text); edit->toPlainText() != shown)
+        edit->setPlainText(shown);
+    ShowSelection(hwnd, text, edit);
 }
 
 void UpdateRichText(HWND hwnd, QTextEdit* edit) {
-    QString text = WindowText(hwnd);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (edit->toPlainText() != text) edit->setPlainText(text);
+    if (const QString shown = ShownText(WindowText(hwnd)); edit->toPlainText() != shown)
+        edit->setPlainText(shown);
 }
 
 // Shows |items| on |list|, rebuilt only when they changed, with row |current| the current one.
