@@ -12,6 +12,7 @@
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
+#include "platform/window/WindowClass.h"
 
 namespace nuvclient {
 
@@ -45,10 +46,26 @@ HWND HandleOf(CWnd* window) {
     return window ? window->GetSafeHwnd() : nullptr;
 }
 
-// A host window of the client's own, as a contact list would be, holding the pane.
+constexpr char kContactsFrameClass[] = "NUVContactsFrame";
+
+// A plain window class: closing one destroys it, as the desktop's close asks.
+const char* ContactsFrameClass() {
+    WNDCLASS existing{};
+    if (!GetClassInfo(nullptr, kContactsFrameClass, &existing)) {
+        WNDCLASS wc{};
+        wc.lpfnWndProc = &::DefWindowProc;
+        wc.lpszClassName = kContactsFrameClass;
+        RegisterClass(&wc);
+    }
+    return kContactsFrameClass;
+}
+
+// A host window of the client's own, as a contact list would be, holding the pane. Its size
+// is the pane's: it has no sizing border.
 HWND OpenPane(ClientHost& host, BCUserInfo* user) {
     HWND frame =
-        CreateWindowEx(0, kDialogClassName, "NUV Contacts", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+        CreateWindowEx(0, ContactsFrameClass(), "NUV Contacts",
+                       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, 0, 0,
                        520, 420, nullptr, nullptr, nullptr, nullptr);
     if (!frame) return nullptr;
     HWND pane = HandleOf(host.Module().CreateDetailsPane(CWnd::FromHandle(frame)));

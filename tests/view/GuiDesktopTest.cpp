@@ -8,7 +8,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <map>
+#include <sstream>
 #include <thread>
 
 #include "ViewTestSupport.h"
@@ -149,6 +152,43 @@ protected:
         ScreenToClient(window, &centre);
         return centre;
     }
+    // Where the window manager shows X window |window|: its frame's top left and its size.
+    RECT Placement(const std::string& window) {
+        std::map<std::string, LONG> values;
+        std::istringstream lines(Xdotool("getwindowgeometry --shell " + window));
+        for (std::string line; std::getline(lines, line);) {
+            if (const size_t equals = line.find('='); equals != std::string::npos)
+                values[line.substr(0, equals)] = std::atoi(line.c_str() + equals + 1);
+        }
+        return {values["X"], values["Y"], values["X"] + values["WIDTH"],
+                values["Y"] + values["HEIGHT"]};
+    }
+    // The X window on top of all others the window manager shows.
+    std::string Topmost() {
+        const std::string command =
+            "DISPLAY=" + m_display + " xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null";
+        std::string printed;
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            char buffer[512];
+            while (fgets(buffer, sizeof buffer, pipe)) printed += buffer;
+            pclose(pipe);
+        }
+        const size_t last = printed.find_last_of("x");
+        if (last == std::string::npos || last == 0) return "";
+        return std::to_string(std::strtoul(printed.c_str() + last - 1, nullptr, 16));
+    }
+    static POINT CentreOf(const RECT& rect) {
+        return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    // Whether |inner| is centred on |outer| (the frame's title bar aside).
+    static bool CentredOn(const RECT& inner, const RECT& outer) {
+        const POINT a = CentreOf(inner);
+        const POINT b = CentreOf(outer);
+        return std::abs(a.x - b.x) <= 30 && std::abs(a.y - b.y) <= 30;
+    }
+    bool Shown(const std::string& title) {
+        return !Xdotool("search --onlyvisible --name \"" + title + "\"").empty();
+    }
     void ClickAt(const std::string& window, POINT point) {
         Xdotool("mousemove --window " + window + " " + std::to_string(point.x) + " " +
                 std::to_string(point.y) + " click 1");
@@ -244,6 +284,62 @@ TEST_F(GuiDesktopTest, MultiLineNotesTakeTypingAtTheCaretWithRealInput) {
     const auto stored = Stored(kContact, "Remarks");
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->Text(), "Hello dear there\r\nBye");
+}
+
+// The first notice of a fresh owner's window and the question of "Update From Database" come
+// up in front of the window, centred on it, with the keyboard; the window stays where the person
+// moved it; the desktop's close ends it.
+TEST_F(GuiDesktopTest, DialogsComeInFrontOfTheirWindowAndAnswerTheKeyboard) {
+    if (!m_windowManager) GTEST_SKIP() << "no window manager";
+    const HWND layout = OpenOwner();
+    ASSERT_NE(layout, nullptr);
+    const POINT update = Centre(layout, GetDlgItem(layout, IDC_DETAILS_UPDATE));
+    const POINT nickname = Centre(layout, GetDlgItem(MainPage(layout), IDC_MAIN_NICKNAME));
+    nuvclient::OpenDataFolder(m_data, NUV_CLIENT_DATA_DIR)
+        ->WriteKey(kOwner, "ShowUpdateInfoWarning", nuvclient::Value::Bool(true));
+
+    const std::string notice = StartGui({"owner"}, "Your Published Details");
+    ASSERT_FALSE(notice.empty()) << "no notice on the display";
+    const std::string window =
+        Xdotool("search --sync --onlyvisible --name \"My Info\" | head -n 1");
+    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == notice; }))
+        << "the notice has the keyboard";
+    EXPECT_EQ(Topmost(), notice) << "the notice is in front of its window";
+    EXPECT_TRUE(CentredOn(Placement(notice), Placement(window)));
+    Xdotool("key Return");
+    ASSERT_TRUE(WaitUntil([&] { return !Shown("Your Published Details"); }));
+
+    Xdotool("windowmove " + window + " 40 60");
+    std::this_thread::sleep_for(300ms);
+    const RECT moved = Placement(window);
+    ClickAt(window, nickname);
+    EXPECT_EQ(Placement(window).left, moved.left) << "the window stays where it was put";
+    EXPECT_EQ(Placement(window).top, moved.top);
+
+    ClickAt(window, update);
+    const std::string question =
+        Xdotool("search --sync --onlyvisible --name \"Update From Database\" | head -n 1");
+    ASSERT_FALSE(question.empty());
+    EXPECT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == question; }));
+    EXPECT_TRUE(CentredOn(Placement(question), Placement(window)));
+    Xdotool("key alt+n");
+    EXPECT_TRUE(WaitUntil([&] { return !Shown("Update From Database"); })) << "No answers";
+    EXPECT_TRUE(Shown("My Info"));
+
+    Xdotool("windowactivate --sync " + window + " key alt+F4");
+    const std::optional<int> status = m_gui->Wait(20s);
+    ASSERT_TRUE(status) << "the desktop's close did not close the window";
+    EXPECT_EQ(*status, 0);
+}
+
+TEST_F(GuiDesktopTest, ThePanesWindowClosesAsTheDesktopClosesWindows) {
+    if (!m_windowManager) GTEST_SKIP() << "no window manager";
+    const std::string window = StartGui({"pane", "2000003"}, "NUV Contacts");
+    ASSERT_FALSE(window.empty());
+    Xdotool("windowactivate --sync " + window + " key alt+F4");
+    const std::optional<int> status = m_gui->Wait(20s);
+    ASSERT_TRUE(status) << "the window did not close";
+    EXPECT_EQ(*status, 0);
 }
 
 }  // namespace

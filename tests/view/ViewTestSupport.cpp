@@ -118,10 +118,11 @@ std::string ExpectedText(HWND hwnd, const QWidget* widget) {
     return "";
 }
 
+// A disabled window refuses input without greying its controls: only disabled children grey
+// what lies in them.
 bool EnabledWithAncestors(HWND hwnd, HWND root) {
-    for (HWND window = hwnd; window; window = GetParent(window)) {
+    for (HWND window = hwnd; window && window != root; window = GetParent(window)) {
         if (Style(window) & WS_DISABLED) return false;
-        if (window == root) break;
     }
     return true;
 }

@@ -163,6 +163,12 @@ bool InputFilter::ShowToolTip(QObject* watched, QHelpEvent* help) {
 bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::ToolTip) return ShowToolTip(watched, static_cast<QHelpEvent*>(event));
+    if ((type == QEvent::Move || type == QEvent::Resize) && event->spontaneous()) {
+        // The window manager moved or sized a window: the platform follows at the sync.
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->isWindow())
+            m_view.AfterInput([] {});
+        return false;
+    }
     if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::Close) return false;
     QWidget* widget = MirroredWidget(watched);
     winport::Agent* agent = m_view.GetAgent();

@@ -1,6 +1,7 @@
 // What a person does on the view's widgets, handed to the platform through the automation
 // agent: keys go to the platform's focus window, focus follows, closing a window asks the
-// window to close, resting the mouse shows the platform's tool tip. Clicks, picks and
+// window to close, moving or sizing one tells the platform, resting the mouse shows the
+// platform's tool tip. Clicks, picks and
 // selections come from the widgets' own signals (Widgets.cpp).
 #pragma once
 

@@ -1,7 +1,9 @@
 #include "view/qt/View.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <QVariant>
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/core/WinStyles.h"
@@ -34,13 +36,24 @@ POINT ClientOrigin(HWND hwnd) {
     return origin;
 }
 
+int OwnerDepth(HWND hwnd) {
+    int depth = 0;
+    for (HWND owner = GetWindow(hwnd, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER)) ++depth;
+    return depth;
+}
+
 }  // namespace
 
 View::View(HWND root, winport::Agent* agent)
     : m_root(root),
       m_agent(agent),
       m_input(std::make_unique<InputFilter>(*this)),
-      m_dialogFont(DialogFont()) {}
+      m_dialogFont(DialogFont()) {
+    if (m_agent) {
+        m_guard = std::make_unique<DisabledWindowGuard>(*this);
+        QCoreApplication::instance()->installEventFilter(m_guard.get());
+    }
+}
 
 View::~View() {
     for (auto& [hwnd, entry] : m_entries) {
@@ -83,9 +96,13 @@ void View::Sync() {
     if (m_syncing) return;
     m_syncing = true;
     std::map<HWND, Entry> seen;
-    const std::vector<HWND> roots = m_root ? std::vector<HWND>{m_root} : winport::TopLevelWindows();
+    std::vector<HWND> roots = m_root ? std::vector<HWND>{m_root} : winport::TopLevelWindows();
+    // Owners first, so that an owned window finds its owner's widget.
+    std::stable_sort(roots.begin(), roots.end(),
+                     [](HWND a, HWND b) { return OwnerDepth(a) < OwnerDepth(b); });
+    bool placed = false;
     for (HWND hwnd : roots) {
-        if (IsWindow(hwnd)) SyncWindow(hwnd, nullptr, seen);
+        if (IsWindow(hwnd)) placed = SyncWindow(hwnd, nullptr, seen) || placed;
     }
     for (auto& [hwnd, entry] : m_entries) {
         if (!seen.count(hwnd)) Drop(entry);
@@ -93,12 +110,14 @@ void View::Sync() {
     m_entries = std::move(seen);
     SyncFocus();
     m_syncing = false;
+    // Where the window manager put a new window is told to the platform once it is there.
+    if (placed && m_agent) QTimer::singleShot(100, m_input.get(), [this] { AfterInput([] {}); });
     if (m_onSynced) m_onSynced();
 }
 
-void View::SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen) {
+bool View::SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen) {
     const ControlKind kind = ClassifyWindow(hwnd);
-    if (kind == ControlKind::NotShown) return;
+    if (kind == ControlKind::NotShown) return false;
     Entry entry;
     if (const auto found = m_entries.find(hwnd); found != m_entries.end() && found->second.widget) {
         entry = found->second;
@@ -111,14 +130,22 @@ void View::SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen) {
                                   QVariant::fromValue(reinterpret_cast<quintptr>(hwnd)));
         entry.widget->installEventFilter(m_input.get());
         if (QWidget* proxy = entry.widget->focusProxy()) proxy->installEventFilter(m_input.get());
+        if (!parent) PrepareTopLevel(hwnd, entry.widget, OwnerEntry(hwnd, seen).first);
     } else if (entry.widget->parentWidget() != parent) {
         entry.widget->setParent(parent);
         entry.widget->raise();
     }
     QWidget* widget = entry.widget;
     const DWORD style = WindowStyle(hwnd);
-    SyncGeometry(hwnd, widget);
-    widget->setEnabled(!(style & WS_DISABLED));
+    bool placed = false;
+    if (parent) {
+        SyncChildGeometry(hwnd, widget);
+        widget->setEnabled(!(style & WS_DISABLED));
+    } else {
+        const auto [owner, ownerGeometry] = OwnerEntry(hwnd, seen);
+        placed = SyncTopLevelGeometry(hwnd, widget, entry.topLevel, owner, ownerGeometry) ==
+                 TopLevelSync::Placed;
+    }
     // Fonts are read once a handle: a window changes its font by taking another.
     const auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0));
     if (!entry.fontShown || font != entry.font) {
@@ -135,6 +162,7 @@ void View::SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen) {
     }
     seen[hwnd] = entry;
     widget->setVisible((style & WS_VISIBLE) != 0);
+    return placed;
 }
 
 void View::SyncStacking(Entry& entry, const std::vector<HWND>& children,
@@ -152,17 +180,16 @@ void View::SyncStacking(Entry& entry, const std::vector<HWND>& children,
     }
 }
 
-void View::SyncGeometry(HWND hwnd, QWidget* widget) {
+std::pair<QWidget*, const TopLevelGeometry*> View::OwnerEntry(HWND hwnd,
+                                                              const std::map<HWND, Entry>& seen) {
+    const auto found = seen.find(TopLevelOwner(hwnd));
+    if (found == seen.end()) return {nullptr, nullptr};
+    return {found->second.widget, &found->second.topLevel};
+}
+
+void View::SyncChildGeometry(HWND hwnd, QWidget* widget) {
     RECT rect;
     GetWindowRect(hwnd, &rect);
-    if (widget->isWindow()) {
-        // Qt frames a window itself: its widget is the platform window's client area.
-        RECT client;
-        GetClientRect(hwnd, &client);
-        const POINT origin = ClientOrigin(hwnd);
-        widget->setGeometry(origin.x, origin.y, client.right, client.bottom);
-        return;
-    }
     // Children are placed in the parent widget, which covers the parent window (its client
     // area when the parent widget is a window).
     const HWND parent = View::WindowOf(widget->parentWidget());

@@ -15,6 +15,7 @@
 
 #include "platform/core/WinTypes.h"
 #include "view/qt/ControlKind.h"
+#include "view/qt/TopLevelWindows.h"
 
 namespace winport {
 class Agent;
@@ -61,10 +62,15 @@ private:
         bool fontShown = false;
         // The children in the platform's z-order as last stacked, topmost first.
         std::vector<HWND> stacking;
+        TopLevelGeometry topLevel;  // a top-level window's
     };
 
-    void SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen);
-    void SyncGeometry(HWND hwnd, QWidget* widget);
+    // Answers whether a top-level window showed for the first time.
+    bool SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen);
+    void SyncChildGeometry(HWND hwnd, QWidget* widget);
+    // The widget and geometry of the owner of top-level window |hwnd|, synced before it.
+    static std::pair<QWidget*, const TopLevelGeometry*> OwnerEntry(
+        HWND hwnd, const std::map<HWND, Entry>& seen);
     // Stacks the plain windows among the children as the platform orders them, so that the one
     // on top takes the clicks there.
     void SyncStacking(Entry& entry, const std::vector<HWND>& children,
@@ -75,6 +81,7 @@ private:
     HWND m_root;
     winport::Agent* m_agent;
     std::unique_ptr<QObject> m_input;
+    std::unique_ptr<QObject> m_guard;
     QFont m_dialogFont;
     std::map<HWND, Entry> m_entries;
     bool m_syncing = false;
