@@ -46,6 +46,9 @@ public:
 
     void WaitForInput(std::optional<winport::TimerClock::time_point> until) override {
         m_view.Sync();
+        // What the sync itself set off (layouts, paints) is done before the wait, so that only
+        // input, a post or a timer ends it.
+        QCoreApplication::processEvents();
         // The platform's timer wakes the wait as an event would.
         if (until) QTimer::singleShot(MillisecondsUntil(*until), Qt::PreciseTimer, this, [] {});
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
