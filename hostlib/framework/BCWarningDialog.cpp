@@ -1,6 +1,7 @@
 #include "hostlib/framework/BCWarningDialog.h"
 
 #include "hostlib/res/HostResourceIds.h"
+#include "hostlib/util/Browser.h"
 #include "platform/resources/ResourceChain.h"
 
 const winport::Route<BCWarningDialog> BCWarningDialog::kRoutes[] = {
@@ -39,7 +40,11 @@ BOOL BCWarningDialog::OnInitDialog() {
         }
     }
     SetDlgItemText(IDC_BC_WARNING_TEXT, m_text);
-    if (HICON icon = GetTaskIcon()) {
+    // Without an icon of the caller's, the host's icon of the number the caller means.
+    HICON icon = GetTaskIcon();
+    MIHostServices* host = icon || m_iconNumber <= 0 ? nullptr : GetHostServices();
+    if (host) icon = host->GetIcon(m_iconNumber);
+    if (icon) {
         GetDlgItem(IDC_BC_WARNING_ICON)->SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon));
     }
     CheckDlgButton(IDC_BC_WARNING_DONTSHOW, m_checkedInitially ? BST_CHECKED : BST_UNCHECKED);

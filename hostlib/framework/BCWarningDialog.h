@@ -13,7 +13,8 @@ public:
     // |helpContext| is the dialog's context number. |checkedInitially| ticks the box at the
     // start; |okOnly| hides Cancel; |hideCheckBox| hides the box; |cancelIsDefault| makes
     // Cancel the default button. |iconNumber| is the host's number of the icon the caller
-    // means, |icon| the icon shown (none: no icon). |reserved1| and |reserved2| have no effect.
+    // means, |icon| the icon shown (none: the host's icon of that number, when it has one).
+    // |reserved1| and |reserved2| have no effect.
     BCWarningDialog(BCUserInfo* user, UINT textId, UINT captionId, int iconNumber,
                     unsigned long helpContext, int checkedInitially, int okOnly, int hideCheckBox,
                     int cancelIsDefault, unsigned int reserved1, const char* text, CWnd* parent,

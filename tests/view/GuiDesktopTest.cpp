@@ -332,6 +332,35 @@ TEST_F(GuiDesktopTest, DialogsComeInFrontOfTheirWindowAndAnswerTheKeyboard) {
     EXPECT_EQ(*status, 0);
 }
 
+// A double-click on a phone field opens its dialog at once, and the dialog takes the keyboard.
+TEST_F(GuiDesktopTest, PhoneDialogOpensOnTheDoubleClickAndTakesTyping) {
+    constexpr int kHomeTab = 1;
+    const HWND layout = OpenOwner(kHomeTab);
+    ASSERT_NE(layout, nullptr);
+    const HWND home = Dialog(layout)->GetPage(kHomeTab)->m_hWnd;
+    const POINT phone = Centre(layout, GetDlgItem(home, IDC_HOME_PHONE));
+    const POINT save = Centre(layout, GetDlgItem(layout, IDC_DETAILS_SAVE));
+
+    const std::string window = StartGui({"owner", "--tab", "1"}, "My Info");
+    ASSERT_FALSE(window.empty());
+    Xdotool("mousemove --window " + window + " " + std::to_string(phone.x) + " " +
+            std::to_string(phone.y) + " click --repeat 2 --delay 80 1");
+    const std::string dialog =
+        Xdotool("search --sync --onlyvisible --name \"Phone Location\" | head -n 1");
+    ASSERT_FALSE(dialog.empty()) << "the double-click opened nothing";
+    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == dialog; }));
+    // From the number on top to the local number, whose text Tab selects.
+    Xdotool("key Tab Tab Tab Tab");
+    Xdotool("type --delay 30 \"99887766\"");
+    Xdotool("key Return");
+    ASSERT_TRUE(WaitUntil([&] { return !Shown("Phone Location"); }));
+    ClickAt(window, save);
+    EXPECT_TRUE(WaitUntil([&] {
+        const auto value = Published(kOwner, "HomePhone");
+        return value && value->Text() == "+33 (4) 99887766";
+    })) << "the number typed in the dialog did not reach the directory";
+}
+
 TEST_F(GuiDesktopTest, ThePanesWindowClosesAsTheDesktopClosesWindows) {
     if (!m_windowManager) GTEST_SKIP() << "no window manager";
     const std::string window = StartGui({"pane", "2000003"}, "NUV Contacts");

@@ -169,7 +169,9 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
             m_view.AfterInput([] {});
         return false;
     }
-    if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::Close) return false;
+    if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::Close &&
+        type != QEvent::MouseButtonDblClick)
+        return false;
     QWidget* widget = MirroredWidget(watched);
     winport::Agent* agent = m_view.GetAgent();
     if (!widget || !agent || m_view.IsSyncing()) return type == QEvent::KeyPress;
@@ -178,6 +180,12 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::Close) {
         event->ignore();
         m_view.AfterInput([hwnd] { PostMessage(hwnd, WM_CLOSE, 0, 0); });
+        return true;
+    }
+    if (type == QEvent::MouseButtonDblClick) {
+        // A field's double-click is the platform's to answer (a field may open a dialog on it).
+        if (kind != ControlKind::LineEdit && kind != ControlKind::TextArea) return false;
+        m_view.AfterInput([agent, hwnd] { agent->DoubleClick(hwnd); });
         return true;
     }
     if (type == QEvent::FocusIn) {

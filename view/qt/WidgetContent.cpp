@@ -1,4 +1,5 @@
 // Bringing each kind of widget in line with its control's state.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -109,15 +110,33 @@ void UpdateCheck(HWND hwnd, QAbstractButton* button) {
     }
 }
 
+// The platform's selection of edit |hwnd| as a person sees it: an edit without the focus hides
+// its selection unless its style keeps it on show.
+TextSelection ShownSelection(HWND hwnd, const QString& platformText) {
+    TextSelection selection = PlatformSelection(hwnd, platformText);
+    if (GetFocus() != hwnd && !(WindowStyle(hwnd) & ES_NOHIDESEL)) selection.start = selection.end;
+    return selection;
+}
+
+// A read-only field shows the window's colour inside, as the platform draws it, so that nobody
+// takes it for a field to type in.
+void ShowReadOnly(QWidget* edit, bool readOnly) {
+    QPalette palette = edit->palette();
+    const QPalette standard = QApplication::palette(edit);
+    palette.setBrush(QPalette::Base, readOnly ? standard.window() : standard.base());
+    if (palette != edit->palette()) edit->setPalette(palette);
+}
+
 void UpdateLineEdit(HWND hwnd, QLineEdit* edit) {
     const DWORD style = WindowStyle(hwnd);
     const bool password = SendMessage(hwnd, EM_GETPASSWORDCHAR, 0, 0) != 0;
     edit->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
     edit->setReadOnly((style & ES_READONLY) != 0);
+    ShowReadOnly(edit, edit->isReadOnly());
     edit->setAlignment((style & ES_RIGHT) ? Qt::AlignRight : Qt::AlignLeft);
     const QString text = WindowText(hwnd);
     if (edit->text() != text) edit->setText(text);
-    const TextSelection selection = PlatformSelection(hwnd, text);
+    const TextSelection selection = ShownSelection(hwnd, text);
     if (selection.start == selection.end) {
         edit->setCursorPosition(static_cast<int>(selection.end));
     } else {
@@ -128,7 +147,7 @@ void UpdateLineEdit(HWND hwnd, QLineEdit* edit) {
 
 // Puts Qt's caret and selection where the platform's are.
 void ShowSelection(HWND hwnd, const QString& platformText, QPlainTextEdit* edit) {
-    const TextSelection selection = PlatformSelection(hwnd, platformText);
+    const TextSelection selection = ShownSelection(hwnd, platformText);
     QTextCursor cursor = edit->textCursor();
     cursor.setPosition(static_cast<int>(selection.start));
     cursor.setPosition(static_cast<int>(selection.end), QTextCursor::KeepAnchor);
@@ -138,6 +157,7 @@ void ShowSelection(HWND hwnd, const QString& platformText, QPlainTextEdit* edit)
 void UpdateTextArea(HWND hwnd, QPlainTextEdit* edit) {
     const DWORD style = WindowStyle(hwnd);
     edit->setReadOnly((style & ES_READONLY) != 0);
+    ShowReadOnly(edit, edit->isReadOnly());
     // Lines wrap at the field's edge unless it scrolls sideways; scroll bars as the style asks.
     edit->setLineWrapMode((style & (ES_AUTOHSCROLL | WS_HSCROLL)) ? QPlainTextEdit::NoWrap
                                                                   : QPlainTextEdit::WidgetWidth);
