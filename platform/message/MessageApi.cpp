@@ -1,6 +1,7 @@
 #include "platform/message/MessageApi.h"
 
 #include "platform/core/LastError.h"
+#include "platform/dialog/DialogApi.h"
 #include "platform/window/HandleTable.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowApi.h"
@@ -78,7 +79,11 @@ BOOL TranslateMessage(const MSG* msg) {
         case VK_RETURN: character = 0x0D; break;
         case VK_ESCAPE: character = 0x1B; break;
         case VK_SPACE: character = ' '; break;
-        default: return FALSE;
+        default:
+            // Ctrl with a letter types its control character (Ctrl+A is 0x01).
+            if (msg->wParam < 'A' || msg->wParam > 'Z' || GetKeyState(VK_CONTROL) >= 0)
+                return FALSE;
+            character = msg->wParam - 'A' + 1;
     }
     return PostMessage(msg->hwnd, WM_CHAR, character, msg->lParam);
 }

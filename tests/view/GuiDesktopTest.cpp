@@ -214,9 +214,10 @@ TEST_F(GuiDesktopTest, OwnerChangesHisNicknameAndSavesWithRealInput) {
 
     const std::string window = StartGui({"owner"}, "My Info");
     ASSERT_FALSE(window.empty()) << "no window on the display";
+    // A click puts the caret in the field; Ctrl+A selects all of it, and typing replaces it.
     ClickAt(window, nickname);
-    Xdotool("key --window " + window + " End");
-    Xdotool("type --delay 30 \" au port\"");
+    Xdotool("key ctrl+a");
+    Xdotool("type --delay 30 \"Lodie au port\"");
     std::this_thread::sleep_for(300ms);
     ClickAt(window, save);
     // Once the directory has the new nickname, Close reads "Done" and closes the window,

@@ -177,6 +177,50 @@ TEST_F(ViewInputTest, LineEditTakesTypingWhereTheCaretIsAndFocusFollows) {
     EXPECT_EQ(edit->window()->focusWidget(), edit);
 }
 
+// Only the field with the focus shows a selection; Ctrl+A selects a field's whole text; the
+// focus moved with the keyboard shows on a button as the style draws it.
+TEST_F(ViewInputTest, FocusAndSelectionShowOnlyWhereThePlatformHasThem) {
+    host->Record(owner)["FirstName"] = "Ann";
+    host->Record(owner)["LastName"] = "Lee";
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    nuvview::View view(window, &agent);
+    view.Sync();
+    ASSERT_TRUE(Activate(view.WidgetFor(window)));
+    const HWND first = Item(MainPage(window), IDC_MAIN_FIRST_NAME);
+    auto* firstEdit = WidgetOf<QLineEdit>(view, first);
+    auto* lastEdit = WidgetOf<QLineEdit>(view, Item(MainPage(window), IDC_MAIN_LAST_NAME));
+    ASSERT_TRUE(firstEdit && lastEdit);
+
+    ASSERT_TRUE(agent.Focus(first));
+    view.Sync();
+    QTest::keyClick(firstEdit, Qt::Key_Tab);
+    EXPECT_EQ(lastEdit->selectedText().toStdString(), "Lee")
+        << "the dialog selects a field tabbed into";
+    QTest::keyClick(lastEdit, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(firstEdit->selectedText().toStdString(), "Ann");
+    EXPECT_FALSE(lastEdit->hasSelectedText()) << "a field without the focus hides its selection";
+
+    firstEdit->setCursorPosition(1);
+    QTest::keyClick(firstEdit, Qt::Key_Left);
+    QTest::keyClick(firstEdit, Qt::Key_A, Qt::ControlModifier);
+    DWORD start = 1;
+    DWORD end = 0;
+    SendMessage(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 3u) << "Ctrl+A selects the whole text";
+    EXPECT_EQ(firstEdit->selectedText().toStdString(), "Ann");
+
+    for (int i = 0; i < 12 && winport::GetClassNameOf(GetFocus()) != "Button"; ++i)
+        QTest::keyClick(view.WidgetFor(GetFocus()), Qt::Key_Tab);
+    ASSERT_EQ(winport::GetClassNameOf(GetFocus()), "Button");
+    QWidget* button = view.WidgetFor(GetFocus());
+    EXPECT_TRUE(button->hasFocus());
+    EXPECT_TRUE(button->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        << "the style draws the focus where the keyboard put it";
+}
+
 TEST_F(ViewInputTest, ListRowClickSelectsItAndTheButtonsFollow) {
     host->Record(owner)["PrimaryEmail"] = "ann@example.org";
     const HWND window = OpenOwner();

@@ -1,6 +1,7 @@
 #include "view/qt/TabControlWidget.h"
 
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 
@@ -62,6 +63,16 @@ private:
         style()->drawItemText(&painter, inside,
                               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
                               option.palette, isEnabled(), option.text, QPalette::WindowText);
+        if (hasFocus() && index == currentIndex()) {
+            // The focus around the selected tab's text, as the platform draws it.
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = style()
+                             ->itemTextRect(fontMetrics(), inside, Qt::AlignLeft | Qt::AlignVCenter,
+                                            isEnabled(), option.text)
+                             .adjusted(-2, -1, 2, 1);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
     }
 };
 

@@ -207,7 +207,10 @@ void View::SyncFocus() {
     QWidget* focus = WidgetFor(GetFocus());
     if (!focus || !focus->isVisible()) return;
     QWidget* target = focus->focusProxy() ? focus->focusProxy() : focus;
-    if (target->window()->focusWidget() != target) target->setFocus(Qt::OtherFocusReason);
+    if (target->window()->focusWidget() == target) return;
+    // The focus is drawn as the style draws the keyboard's focus, on whatever control has it.
+    target->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 void View::Drop(Entry& entry) {

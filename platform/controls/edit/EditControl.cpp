@@ -139,6 +139,9 @@ LRESULT EditControl::OnChar(char32_t c) {
         case U'\t':
             if (m_multiline && !readOnly && !m_dialogMode) ReplaceSelection("\t");
             return 0;
+        case 0x01:  // Ctrl+A, which selects the whole text in the edits of current systems
+            SendMessage(m_hwnd, EM_SETSEL, 0, -1);
+            return 0;
         case 0x03:  // Ctrl+C
             SendMessage(m_hwnd, WM_COPY, 0, 0);
             return 0;
