@@ -62,7 +62,12 @@ TEST_F(AgentTest, DumpShowsWhatAPersonSeesAndIsTheSameEveryTime) {
     DestroyWindow(frame);
 }
 
-TEST_F(AgentTest, APersonCannotReachDisabledHiddenOrMissingWindows) {
+TEST_F(AgentTest, ARightClickAsksForAMenuButAPersonCannotReachDisabledHiddenOrMissingWindows) {
+    MessageSpy spy;
+    spy.Watch(Item(kCityEdit), "city");
+    spy.Only({WM_CONTEXTMENU});
+    ASSERT_TRUE(agent.RightClick(Item(kCityEdit)));
+    EXPECT_TRUE(SequenceIs(spy, {"city WM_CONTEXTMENU"}));
     EXPECT_FALSE(agent.Type(Item(kDisabledEdit), "x"));
     EXPECT_EQ(agent.LastError(), "Edit 1003 is disabled");
     ShowWindow(Item(kCityEdit), SW_HIDE);
@@ -75,7 +80,7 @@ TEST_F(AgentTest, APersonCannotReachDisabledHiddenOrMissingWindows) {
     EXPECT_EQ(agent.LastError(), "no such window");
 }
 
-TEST_F(AgentTest, TypingSendsOneChangePerCharacterAndReplacesOrAppends) {
+TEST_F(AgentTest, TypingSendsOneChangePerCharacterReplacesOrAppendsAndReachesAComboEdit) {
     MessageSpy spy;
     spy.Watch(dialog.m_hWnd, "dialog");
     SetWindowText(Item(kCityEdit), "Old");
@@ -90,9 +95,15 @@ TEST_F(AgentTest, TypingSendsOneChangePerCharacterAndReplacesOrAppends) {
     EXPECT_EQ(GetWindowTextUtf8(Item(kCityEdit)), "Οδός 5");
     ASSERT_TRUE(agent.Type(Item(kCityEdit), ""));
     EXPECT_EQ(GetWindowTextUtf8(Item(kCityEdit)), "");
+
+    const HWND combo = AddControl("ComboBox", CBS_DROPDOWN);
+    ASSERT_TRUE(agent.Type(combo, "Bern"));
+    EXPECT_EQ(GetWindowTextUtf8(combo), "Bern");
+    ASSERT_TRUE(agent.Type(combo, "e", TypeMode::Append));
+    EXPECT_EQ(GetWindowTextUtf8(combo), "Berne");
 }
 
-TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChange) {
+TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChangeAndNeverUnticksARadioButton) {
     const HWND box = AddControl("Button", BS_AUTOCHECKBOX);
     MessageSpy spy;
     spy.Watch(dialog.m_hWnd, "dialog");
@@ -106,6 +117,12 @@ TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChange) {
     EXPECT_TRUE(
         SequenceIs(spy, {"dialog WM_COMMAND EN_KILLFOCUS 1001", "dialog WM_COMMAND BN_CLICKED 1200",
                          "dialog WM_COMMAND BN_CLICKED 1200"}));
+
+    const HWND radio = AddControl("Button", BS_AUTORADIOBUTTON);
+    ASSERT_TRUE(agent.Tick(radio));
+    EXPECT_FALSE(agent.Tick(radio, CheckState::Unchecked));
+    EXPECT_EQ(agent.LastError(), "Button 1200 is a radio button: ticking another unticks it");
+    EXPECT_EQ(SendMessage(radio, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
 }
 
 TEST_F(AgentTest, ActionsAControlCannotTakeAreRefusedWithTheReasonAndSendNothing) {
@@ -148,30 +165,6 @@ TEST_F(AgentTest, ActionsAControlCannotTakeAreRefusedWithTheReasonAndSendNothing
         EXPECT_TRUE(SequenceIs(spy, {}));
         DestroyWindow(control);
     }
-}
-
-TEST_F(AgentTest, ATickedRadioButtonIsNotUntickedByClickingIt) {
-    const HWND radio = AddControl("Button", BS_AUTORADIOBUTTON);
-    ASSERT_TRUE(agent.Tick(radio));
-    EXPECT_FALSE(agent.Tick(radio, CheckState::Unchecked));
-    EXPECT_EQ(agent.LastError(), "Button 1200 is a radio button: ticking another unticks it");
-    EXPECT_EQ(SendMessage(radio, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
-}
-
-TEST_F(AgentTest, TypingIntoAComboWithAnEditTypesIntoItsEdit) {
-    const HWND combo = AddControl("ComboBox", CBS_DROPDOWN);
-    ASSERT_TRUE(agent.Type(combo, "Bern"));
-    EXPECT_EQ(GetWindowTextUtf8(combo), "Bern");
-    ASSERT_TRUE(agent.Type(combo, "e", TypeMode::Append));
-    EXPECT_EQ(GetWindowTextUtf8(combo), "Berne");
-}
-
-TEST_F(AgentTest, RightClickAsksForAContextMenu) {
-    MessageSpy spy;
-    spy.Watch(Item(kCityEdit), "city");
-    spy.Only({WM_CONTEXTMENU});
-    ASSERT_TRUE(agent.RightClick(Item(kCityEdit)));
-    EXPECT_TRUE(SequenceIs(spy, {"city WM_CONTEXTMENU"}));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "AviTestClips.h"
@@ -78,14 +77,12 @@ protected:
     const std::string m_clip = WriteClip("busy.avi", AviBytes({}));
 };
 
-TEST_F(AnimationControlTest, OpeningReadsTheClipAsksForTheBackgroundAndTakesItsSize) {
+TEST_F(AnimationControlTest, OpeningReadsTheClipAsksForTheBackgroundTakesItsSizeOrFailsClosed) {
     const HWND animation = CreateAnimation(0);
     EXPECT_EQ(Animate_Open(animation, m_clip.c_str()), TRUE);
     const AnimationState state = State(animation);
-    EXPECT_TRUE(state.open);
-    EXPECT_EQ(state.clip, m_clip);
-    EXPECT_EQ(state.frameCount, 12u);
-    EXPECT_EQ(state.microSecondsPerFrame, 66666u);
+    EXPECT_EQ(std::tie(state.open, state.clip, state.frameCount, state.microSecondsPerFrame),
+              std::make_tuple(true, m_clip, 12u, 66666u));
     EXPECT_FALSE(state.playing);
     RECT rect;
     GetClientRect(animation, &rect);
@@ -96,9 +93,7 @@ TEST_F(AnimationControlTest, OpeningReadsTheClipAsksForTheBackgroundAndTakesItsS
     EXPECT_EQ(Animate_Open(centered, m_clip.c_str()), TRUE);
     GetClientRect(centered, &rect);
     EXPECT_EQ(rect, (RECT{0, 0, 100, 20}));
-}
 
-TEST_F(AnimationControlTest, AFailedOpenAnswersFalseAndLeavesTheControlClosed) {
     const std::string truncated = WriteClip("cut.avi", AviBytes({}).substr(0, 100));
     const std::string folder = m_folder.string();
     const struct {
@@ -110,16 +105,16 @@ TEST_F(AnimationControlTest, AFailedOpenAnswersFalseAndLeavesTheControlClosed) {
         {Ptr(truncated.c_str()), ERROR_INVALID_DATA},
         {151, ERROR_RESOURCE_NAME_NOT_FOUND},  // A clip resource: no table carries one.
     };
-    const HWND animation = OpenedAnimation();
+    const HWND opened = OpenedAnimation();
     for (const auto& [clip, error] : cases) {
-        ASSERT_EQ(Animate_Open(animation, m_clip.c_str()), TRUE);
-        EXPECT_EQ(SendMessage(animation, ACM_OPEN, 0, clip), FALSE);
+        ASSERT_EQ(Animate_Open(opened, m_clip.c_str()), TRUE);
+        EXPECT_EQ(SendMessage(opened, ACM_OPEN, 0, clip), FALSE);
         EXPECT_EQ(GetLastError(), error);
-        EXPECT_FALSE(State(animation).open);
+        EXPECT_FALSE(State(opened).open);
     }
 }
 
-TEST_F(AnimationControlTest, PlayAndStopPostStartAndStopToTheParentAndPlayingAgainChangesNothing) {
+TEST_F(AnimationControlTest, PlayAndStopPostStartAndStopOnceAndBadRangesFail) {
     const HWND animation = OpenedAnimation();
     EXPECT_EQ(Animate_Play(animation, 0, kForever, kForever), TRUE);
     EXPECT_TRUE(SequenceIs(spy, {}));  // Posted: nothing arrives before the loop runs.
@@ -127,9 +122,7 @@ TEST_F(AnimationControlTest, PlayAndStopPostStartAndStopToTheParentAndPlayingAga
     EXPECT_TRUE(DeliveredAre({kStart}));
     EXPECT_EQ(Animate_IsPlaying(animation), TRUE);
     const AnimationState state = State(animation);
-    EXPECT_EQ(state.from, 0u);
-    EXPECT_EQ(state.to, 11u);
-    EXPECT_EQ(state.repeat, -1);
+    EXPECT_EQ(std::tie(state.from, state.to, state.repeat), std::make_tuple(0u, 11u, -1));
     EXPECT_TRUE(
         DumpShows("SysAnimate32 30 \"\" [clip=busy.avi, frames=12, playing 0-11 repeat forever]"));
 
@@ -139,13 +132,12 @@ TEST_F(AnimationControlTest, PlayAndStopPostStartAndStopToTheParentAndPlayingAga
     EXPECT_TRUE(DeliveredAre({kStop}));
     EXPECT_EQ(Animate_IsPlaying(animation), FALSE);
     EXPECT_TRUE(DumpShows("[clip=busy.avi, frames=12, stopped]"));
-}
 
-TEST_F(AnimationControlTest, PlayRefusesWhatItCannotPlayAndPostsNothing) {
+    // What it cannot play it refuses, and posts nothing.
     const HWND closed = CreateAnimation();
     EXPECT_EQ(Animate_Play(closed, 0, 1, 1), FALSE);
     EXPECT_EQ(Animate_Stop(closed), FALSE);
-    const HWND animation = OpenedAnimation();
+    spy.Clear();
     EXPECT_EQ(Animate_Play(animation, 5, 2, 1), FALSE);   // Backwards.
     EXPECT_EQ(Animate_Play(animation, 0, 12, 1), FALSE);  // Past the last frame.
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
@@ -175,19 +167,7 @@ TEST_F(AnimationControlTest, AdvancingWrapsTheRangeAndStopsAfterTheLastRepeatOrN
     EXPECT_EQ(State(animation).frame, 100u % 12u);
 }
 
-TEST_F(AnimationControlTest, AutoplayStartsOnOpenAndClosingStopsIt) {
-    const HWND animation = CreateAnimation(ACS_CENTER | ACS_AUTOPLAY);
-    spy.Only({WM_COMMAND});
-    EXPECT_EQ(Animate_Open(animation, m_clip.c_str()), TRUE);
-    EXPECT_EQ(State(animation).to, 11u);
-    EXPECT_EQ(State(animation).repeat, -1);
-    // Closing answers FALSE, as in Windows, and stops the clip.
-    EXPECT_EQ(Animate_Close(animation), FALSE);
-    EXPECT_EQ(State(animation), AnimationState{});
-    EXPECT_TRUE(DeliveredAre({kStart, kStop}));
-}
-
-TEST_F(AnimationControlTest, CloseMessageClosesTheClipAndDestroyingAPlayingControlPostsStop) {
+TEST_F(AnimationControlTest, ClosingOrDestroyingAPlayingControlPostsStopAndAutoplayStartsOnOpen) {
     const HWND animation = OpenedAnimation();
     Animate_Play(animation, 0, 3, 1);
     SendMessage(animation, WM_CLOSE, 0, 0);
@@ -198,6 +178,16 @@ TEST_F(AnimationControlTest, CloseMessageClosesTheClipAndDestroyingAPlayingContr
     const HWND playing = OpenedAnimation();
     Animate_Play(playing, 0, 3, kForever);
     DestroyWindow(playing);
+    EXPECT_TRUE(DeliveredAre({kStart, kStop}));
+
+    // Autoplay starts on opening; closing answers FALSE, as in Windows, and stops the clip.
+    const HWND autoplay = CreateAnimation(ACS_CENTER | ACS_AUTOPLAY);
+    spy.Only({WM_COMMAND});
+    EXPECT_EQ(Animate_Open(autoplay, m_clip.c_str()), TRUE);
+    EXPECT_EQ(State(autoplay).to, 11u);
+    EXPECT_EQ(State(autoplay).repeat, -1);
+    EXPECT_EQ(Animate_Close(autoplay), FALSE);
+    EXPECT_EQ(State(autoplay), AnimationState{});
     EXPECT_TRUE(DeliveredAre({kStart, kStop}));
 }
 

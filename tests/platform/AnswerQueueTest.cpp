@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "DialogTestSupport.h"
 #include "MessageSpy.h"
 #include "platform/automation/AnswerQueue.h"
@@ -31,7 +33,17 @@ protected:
     CDialog dialog;
 };
 
-TEST_F(AnswerQueueTest, IsTheShellUiWhileItLivesAndRestoresThePreviousOne) {
+TEST_F(AnswerQueueTest, IsTheShellUiWhileItLivesAndAnswersMessageBoxesFromTheQueue) {
+    answers.QueueMessageBoxAnswer(IDYES);
+    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Save?", "Details", MB_YESNO | MB_ICONQUESTION), IDYES);
+    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Really?", "Details", MB_YESNO), IDNO);
+    ASSERT_EQ(answers.MessageBoxes().size(), 2u);
+    const MessageBoxRequest& asked = answers.MessageBoxes()[0].request;
+    EXPECT_EQ(std::tie(asked.text, asked.caption, asked.style),
+              std::make_tuple("Save?", "Details", UINT{MB_YESNO | MB_ICONQUESTION}));
+    EXPECT_EQ(answers.MessageBoxes()[1].answer, IDNO);
+    EXPECT_EQ(answers.PendingAnswers(), 0u);
+
     EXPECT_EQ(&GetShellUi(), &answers);
     ShellUi* const outer = &GetShellUi();
     {
@@ -41,19 +53,7 @@ TEST_F(AnswerQueueTest, IsTheShellUiWhileItLivesAndRestoresThePreviousOne) {
     EXPECT_EQ(&GetShellUi(), outer);
 }
 
-TEST_F(AnswerQueueTest, MessageBoxesAreAnsweredFromTheQueueAndLogged) {
-    answers.QueueMessageBoxAnswer(IDYES);
-    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Save?", "Details", MB_YESNO | MB_ICONQUESTION), IDYES);
-    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Really?", "Details", MB_YESNO), IDNO);
-    ASSERT_EQ(answers.MessageBoxes().size(), 2u);
-    EXPECT_EQ(answers.MessageBoxes()[0].request.text, "Save?");
-    EXPECT_EQ(answers.MessageBoxes()[0].request.caption, "Details");
-    EXPECT_EQ(answers.MessageBoxes()[0].request.style, MB_YESNO | MB_ICONQUESTION);
-    EXPECT_EQ(answers.MessageBoxes()[1].answer, IDNO);
-    EXPECT_EQ(answers.PendingAnswers(), 0u);
-}
-
-TEST_F(AnswerQueueTest, PopupMenusAreLoggedAndTheChosenCommandIsPosted) {
+TEST_F(AnswerQueueTest, PopupMenusAreLoggedTheChosenCommandPostedAndAnImpossibleAnswerRecorded) {
     HMENU menu = CreatePopupMenu();
     AppendMenu(menu, MF_STRING, 49607, "Copy Email Address");
     AppendMenu(menu, MF_STRING | MF_GRAYED, 49608, "Send Email");
@@ -73,9 +73,30 @@ TEST_F(AnswerQueueTest, PopupMenusAreLoggedAndTheChosenCommandIsPosted) {
     EXPECT_EQ(shown.position, (POINT{30, 40}));
     EXPECT_EQ(shown.flags, TPM_CENTERALIGN | TPM_RIGHTBUTTON);
     DestroyMenu(menu);
+
+    answers.QueueMessageBoxAnswer(IDYES);
+    EXPECT_EQ(answers.PendingAnswers(AnswerKind::MessageBox), 1u);
+    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Saved.", "Details", MB_OK), IDOK);
+    HMENU offered = CreatePopupMenu();
+    AppendMenu(offered, MF_STRING, 49607, "Copy Email Address");
+    AppendMenu(offered, MF_STRING | MF_GRAYED, 49608, "Send Email");
+    answers.QueueMenuAnswer(49608);
+    answers.QueueMenuAnswer(4711);
+    EXPECT_EQ(answers.PendingAnswers(AnswerKind::PopupMenu), 2u);
+    for (int shown = 0; shown < 2; ++shown) {
+        EXPECT_EQ(TrackPopupMenu(offered, TPM_RETURNCMD, 0, 0, 0, dialog.m_hWnd, nullptr), FALSE);
+    }
+    DestroyMenu(offered);
+    EXPECT_THAT(answers.AnswerFailures(),
+                ::testing::ElementsAre("the message box \"Saved.\" has no button Yes",
+                                       "the popup menu offers no command 49608",
+                                       "the popup menu offers no command 4711"));
+    EXPECT_EQ(answers.MessageBoxes().at(0).answer, IDOK);
+    EXPECT_EQ(answers.PopupMenus().at(1).answer, 0u);
+    EXPECT_EQ(answers.PendingAnswers(), 0u);
 }
 
-TEST_F(AnswerQueueTest, SaveAsIsAnsweredWithAPathOrCancelled) {
+TEST_F(AnswerQueueTest, SaveAsIsAnsweredWithAPathOrCancelledAndAFileDialogKeepsThePath) {
     answers.QueueSaveAsAnswer("/tmp/ann");
     answers.QueueSaveAsAnswer(std::nullopt);
     SaveAsRequest request;
@@ -86,9 +107,7 @@ TEST_F(AnswerQueueTest, SaveAsIsAnsweredWithAPathOrCancelled) {
     EXPECT_EQ(ShowSaveAsDialog(request), std::nullopt);
     ASSERT_EQ(answers.SaveAsDialogs().size(), 2u);
     EXPECT_EQ(answers.SaveAsDialogs()[0].request.fileName, "Ann.vcf");
-}
 
-TEST_F(AnswerQueueTest, FileDialogKeepsTheChosenPath) {
     answers.QueueSaveAsAnswer("/home/ann/Ελένη");
     CFileDialog save(FALSE, "vcf", "Ελένη.vcf", OFN_OVERWRITEPROMPT, "vCard Files (*.vcf)|*.vcf||",
                      &dialog);
@@ -96,7 +115,7 @@ TEST_F(AnswerQueueTest, FileDialogKeepsTheChosenPath) {
     EXPECT_EQ(save.GetPathName(), "/home/ann/Ελένη.vcf");
     EXPECT_EQ(save.GetFileName(), "Ελένη.vcf");
     EXPECT_EQ(save.GetFileExt(), "vcf");
-    const SaveAsRequest& asked = answers.SaveAsDialogs().at(0).request;
+    const SaveAsRequest& asked = answers.SaveAsDialogs().back().request;
     EXPECT_EQ(asked.owner, dialog.m_hWnd);
     EXPECT_EQ(asked.flags, OFN_OVERWRITEPROMPT);
     EXPECT_EQ(save.DoModal(), IDCANCEL);  // Nothing queued: the person cancels.
@@ -125,29 +144,6 @@ TEST_F(AnswerQueueTest, ModalDialogsRunTheirTemplatesHandlersInOrderAndAreCancel
     EXPECT_EQ(answers.ModalDialogs(), (std::vector<int>{kFormDialog, kFormDialog, kFormDialog}));
     EXPECT_EQ(answers.PendingAnswers(AnswerKind::Dialog), 1u) << "the inner dialog never ran";
     EXPECT_EQ(answers.PendingAnswers(), 1u);
-}
-
-TEST_F(AnswerQueueTest, AnAnswerTheQuestionCannotTakeIsRecordedAndTheQuestionGoesUnanswered) {
-    answers.QueueMessageBoxAnswer(IDYES);
-    EXPECT_EQ(answers.PendingAnswers(AnswerKind::MessageBox), 1u);
-    EXPECT_EQ(MessageBox(dialog.m_hWnd, "Saved.", "Details", MB_OK), IDOK);
-    HMENU menu = CreatePopupMenu();
-    AppendMenu(menu, MF_STRING, 49607, "Copy Email Address");
-    AppendMenu(menu, MF_STRING | MF_GRAYED, 49608, "Send Email");
-    answers.QueueMenuAnswer(49608);
-    answers.QueueMenuAnswer(4711);
-    EXPECT_EQ(answers.PendingAnswers(AnswerKind::PopupMenu), 2u);
-    for (int shown = 0; shown < 2; ++shown) {
-        EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, dialog.m_hWnd, nullptr), FALSE);
-    }
-    DestroyMenu(menu);
-    EXPECT_THAT(answers.AnswerFailures(),
-                ::testing::ElementsAre("the message box \"Saved.\" has no button Yes",
-                                       "the popup menu offers no command 49608",
-                                       "the popup menu offers no command 4711"));
-    EXPECT_EQ(answers.MessageBoxes().at(0).answer, IDOK);
-    EXPECT_EQ(answers.PopupMenus().at(1).answer, 0u);
-    EXPECT_EQ(answers.PendingAnswers(), 0u);
 }
 
 }  // namespace

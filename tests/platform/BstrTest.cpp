@@ -18,7 +18,7 @@ DWORD StoredByteLength(BSTR text) {
 
 }  // namespace
 
-TEST(BstrTest, KeepsTheWindowsLayoutAndComesFromTheTaskAllocator) {
+TEST(BstrTest, KeepsTheWindowsLayoutFromTheTaskAllocatorAndHandlesZerosNullAndForeignPointers) {
     const std::size_t live = winport::LiveBstrCount();
     const std::size_t blocks = winport::LiveTaskMemoryBlocks();
     BSTR text = SysAllocString(u"Ωmega 😀");
@@ -32,9 +32,7 @@ TEST(BstrTest, KeepsTheWindowsLayoutAndComesFromTheTaskAllocator) {
     SysFreeString(text);
     EXPECT_EQ(winport::LiveBstrCount(), live);
     EXPECT_EQ(winport::LiveTaskMemoryBlocks(), blocks);
-}
 
-TEST(BstrTest, LengthCountsEmbeddedZerosAndNullGivesZeros) {
     BSTR embedded = SysAllocStringLen(u"a\0b-not-copied", 3);
     EXPECT_EQ(SysStringLen(embedded), 3u);
     EXPECT_EQ(std::u16string(embedded, 4), std::u16string(u"a\0b\0", 4));
@@ -44,10 +42,7 @@ TEST(BstrTest, LengthCountsEmbeddedZerosAndNullGivesZeros) {
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(SysStringLen(empty), 0u);
     for (BSTR text : {embedded, zeros, empty}) SysFreeString(text);
-}
 
-TEST(BstrTest, NullAndForeignPointersAreHandled) {
-    const std::size_t live = winport::LiveBstrCount();
     EXPECT_EQ(SysAllocString(nullptr), nullptr);
     EXPECT_EQ(SysStringLen(nullptr), 0u);
     SysFreeString(nullptr);
@@ -57,10 +52,10 @@ TEST(BstrTest, NullAndForeignPointersAreHandled) {
     SysFreeString(notABstr.data());
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 
-    BSTR text = SysAllocString(u"once");
-    SysFreeString(text);
+    BSTR once = SysAllocString(u"once");
+    SysFreeString(once);
     SetLastError(ERROR_SUCCESS);
-    SysFreeString(text);
+    SysFreeString(once);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(winport::LiveBstrCount(), live);
 }

@@ -25,63 +25,47 @@ protected:
     static LRESULT State(HWND button) { return SendMessage(button, BM_GETSTATE, 0, 0); }
 };
 
-struct KindCase {
-    DWORD kind;
-    LRESULT dialogCode;
-    LRESULT highestCheck;  // What BM_SETCHECK(BST_INDETERMINATE) leaves.
-};
-
-class ButtonKindTest : public ButtonControlTest, public ::testing::WithParamInterface<KindCase> {};
-
-TEST_P(ButtonKindTest, AnswersItsDialogCodeAndClampsSetCheckSilently) {
-    const HWND button = CreateButton(GetParam().kind);
-    EXPECT_EQ(SendMessage(button, WM_GETDLGCODE, 0, 0), GetParam().dialogCode);
-    SendMessage(button, BM_SETCHECK, BST_INDETERMINATE, 0);
-    EXPECT_EQ(Check(button), GetParam().highestCheck);
-    EXPECT_TRUE(SequenceIs(spy, {}));  // BM_SETCHECK never notifies.
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, ButtonKindTest,
-    ::testing::Values(KindCase{BS_PUSHBUTTON, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON, 0},
-                      KindCase{BS_DEFPUSHBUTTON, DLGC_BUTTON | DLGC_DEFPUSHBUTTON, 0},
-                      KindCase{BS_CHECKBOX, DLGC_BUTTON, BST_CHECKED},
-                      KindCase{BS_AUTOCHECKBOX, DLGC_BUTTON, BST_CHECKED},
-                      KindCase{BS_3STATE, DLGC_BUTTON, BST_INDETERMINATE},
-                      KindCase{BS_AUTO3STATE, DLGC_BUTTON, BST_INDETERMINATE},
-                      KindCase{BS_RADIOBUTTON, DLGC_BUTTON | DLGC_RADIOBUTTON, BST_CHECKED},
-                      KindCase{BS_AUTORADIOBUTTON, DLGC_BUTTON | DLGC_RADIOBUTTON, BST_CHECKED},
-                      KindCase{BS_GROUPBOX, DLGC_STATIC, 0},
-                      KindCase{BS_OWNERDRAW, DLGC_BUTTON, 0}));
-
-struct ClickCase {
-    DWORD kind;
-    std::vector<LRESULT> checksAfterClicks;
-};
-
-class ButtonClickTest : public ButtonControlTest,
-                        public ::testing::WithParamInterface<ClickCase> {};
-
-TEST_P(ButtonClickTest, EachClickReportsBnClickedAndMovesOnlyAutomaticChecks) {
-    const HWND button = CreateButton(GetParam().kind);
-    std::vector<std::string> expected;
-    for (const LRESULT check : GetParam().checksAfterClicks) {
-        SendMessage(button, BM_CLICK, 0, 0);
-        EXPECT_EQ(Check(button), check);
-        expected.push_back(kClicked);
+TEST_F(ButtonControlTest, EachKindAnswersItsDialogCodeClampsSetCheckSilentlyAndClicksAsItShould) {
+    const struct {
+        DWORD kind;
+        LRESULT dialogCode;
+        LRESULT highestCheck;  // What BM_SETCHECK(BST_INDETERMINATE) leaves.
+        std::vector<LRESULT> checksAfterClicks;
+    } cases[] = {
+        {BS_PUSHBUTTON, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON, 0, {0}},
+        {BS_DEFPUSHBUTTON, DLGC_BUTTON | DLGC_DEFPUSHBUTTON, 0, {}},
+        {BS_CHECKBOX, DLGC_BUTTON, BST_CHECKED, {0, 0}},
+        {BS_AUTOCHECKBOX, DLGC_BUTTON, BST_CHECKED, {BST_CHECKED, BST_UNCHECKED}},
+        {BS_3STATE, DLGC_BUTTON, BST_INDETERMINATE, {0, 0}},
+        {BS_AUTO3STATE,
+         DLGC_BUTTON,
+         BST_INDETERMINATE,
+         {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED}},
+        {BS_RADIOBUTTON, DLGC_BUTTON | DLGC_RADIOBUTTON, BST_CHECKED, {}},
+        {BS_AUTORADIOBUTTON, DLGC_BUTTON | DLGC_RADIOBUTTON, BST_CHECKED, {}},
+        {BS_GROUPBOX, DLGC_STATIC, 0, {}},
+        {BS_OWNERDRAW, DLGC_BUTTON, 0, {0}},
+    };
+    for (const auto& [kind, dialogCode, highestCheck, checksAfterClicks] : cases) {
+        SCOPED_TRACE(kind);
+        HWND button = CreateButton(kind);
+        EXPECT_EQ(SendMessage(button, WM_GETDLGCODE, 0, 0), dialogCode);
+        SendMessage(button, BM_SETCHECK, BST_INDETERMINATE, 0);
+        EXPECT_EQ(Check(button), highestCheck);
+        EXPECT_TRUE(SequenceIs(spy, {}));  // BM_SETCHECK never notifies.
+        // Each click reports BN_CLICKED and moves only automatic checks.
+        button = CreateButton(kind);
+        Lines expected;
+        for (const LRESULT check : checksAfterClicks) {
+            SendMessage(button, BM_CLICK, 0, 0);
+            EXPECT_EQ(Check(button), check);
+            expected.push_back(kClicked);
+        }
+        EXPECT_TRUE(SequenceIs(spy, expected));
     }
-    EXPECT_TRUE(SequenceIs(spy, expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, ButtonClickTest,
-    ::testing::Values(ClickCase{BS_PUSHBUTTON, {0}}, ClickCase{BS_CHECKBOX, {0, 0}},
-                      ClickCase{BS_AUTOCHECKBOX, {BST_CHECKED, BST_UNCHECKED}},
-                      ClickCase{BS_3STATE, {0, 0}},
-                      ClickCase{BS_AUTO3STATE, {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED}},
-                      ClickCase{BS_OWNERDRAW, {0}}));
-
-TEST_F(ButtonControlTest, MousePressFocusesAndPushesAndOnlyAReleaseInsideClicks) {
+TEST_F(ButtonControlTest, MouseOrSpacePushesAndOnlyAReleaseInsideClicksWhileTheFocusStays) {
     const HWND button = CreateButton(BS_AUTOCHECKBOX);
     SendMessage(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_EQ(GetFocus(), button);
@@ -95,26 +79,24 @@ TEST_F(ButtonControlTest, MousePressFocusesAndPushesAndOnlyAReleaseInsideClicks)
     EXPECT_EQ(State(button), BST_FOCUS | BST_CHECKED);
     SendMessage(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));  // No press before it.
     EXPECT_TRUE(SequenceIs(spy, {kClicked}));
-}
 
-TEST_F(ButtonControlTest, SpaceKeyPressesAndItsReleaseClicksButLosingTheFocusEndsThePress) {
-    const HWND button = CreateButton(BS_PUSHBUTTON);
-    SendMessage(button, WM_KEYUP, VK_SPACE, 0);
-    SendMessage(button, WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(State(button) & BST_PUSHED, BST_PUSHED);
-    SendMessage(button, WM_KEYUP, VK_SPACE, 0);
-    EXPECT_EQ(State(button) & BST_PUSHED, 0);
+    const HWND spaced = CreateButton(BS_PUSHBUTTON);
+    SendMessage(spaced, WM_KEYUP, VK_SPACE, 0);
+    SendMessage(spaced, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(State(spaced) & BST_PUSHED, BST_PUSHED);
+    SendMessage(spaced, WM_KEYUP, VK_SPACE, 0);
+    EXPECT_EQ(State(spaced) & BST_PUSHED, 0);
     EXPECT_TRUE(SequenceIs(spy, {kClicked}));
 
     spy.Clear();
-    SendMessage(button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessage(spaced, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     SetFocus(nullptr);
-    SendMessage(button, WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(State(button), 0);
+    SendMessage(spaced, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(State(spaced), 0);
     EXPECT_TRUE(SequenceIs(spy, {}));
 }
 
-TEST_F(ButtonControlTest, DisabledButtonsAndGroupBoxesIgnoreClicksAndKeepNoFocus) {
+TEST_F(ButtonControlTest, DisabledButtonsIgnoreClicksAndNotifyStyleReportsFocusAndDoubleClicks) {
     SetFocus(nullptr);
     const HWND disabled = CreateButton(BS_AUTOCHECKBOX | WS_DISABLED);
     const HWND group = CreateButton(BS_GROUPBOX);
@@ -128,9 +110,7 @@ TEST_F(ButtonControlTest, DisabledButtonsAndGroupBoxesIgnoreClicksAndKeepNoFocus
     SendMessage(group, WM_KEYUP, VK_SPACE, 0);
     EXPECT_EQ(GetFocus(), nullptr);
     EXPECT_TRUE(SequenceIs(spy, {}));
-}
 
-TEST_F(ButtonControlTest, NotifyStyleReportsFocusAndDoubleClicks) {
     const HWND notifying = CreateButton(BS_PUSHBUTTON | BS_NOTIFY);
     SetFocus(notifying);
     SendMessage(notifying, WM_LBUTTONDBLCLK, MK_LBUTTON, 0);

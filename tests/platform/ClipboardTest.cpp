@@ -50,7 +50,8 @@ private:
     std::size_t m_blocksBefore = 0;
 };
 
-TEST_F(ClipboardTest, TextCopiedIsReadBack) {
+TEST_F(ClipboardTest, TextCopiedIsReadBackUpToTheFirstZero) {
+    EXPECT_EQ(winport::ClipboardText(), std::nullopt);
     PutText(kWindow, "Zoë Ünal");
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
@@ -65,9 +66,19 @@ TEST_F(ClipboardTest, TextCopiedIsReadBack) {
     GlobalUnlock(data);
     EXPECT_EQ(GetClipboardData(CF_UNICODETEXT), nullptr);
     EXPECT_TRUE(CloseClipboard());
+
+    PutText(kWindow, "abc\0def"sv);
+    EXPECT_EQ(winport::ClipboardText(), "abc");
+
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    ASSERT_TRUE(EmptyClipboard());
+    EXPECT_EQ(SetClipboardData(CF_TEXT, nullptr), nullptr);
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "announced without data";
+    EXPECT_EQ(winport::ClipboardText(), std::nullopt);
+    EXPECT_TRUE(CloseClipboard());
 }
 
-TEST_F(ClipboardTest, EmptyingOrReplacingFreesTheBlocksTheClipboardOwns) {
+TEST_F(ClipboardTest, EmptyingOrReplacingFreesTheBlocksItOwnsAndTheOpeningThreadHoldsIt) {
     ASSERT_TRUE(OpenClipboard(kWindow));
     ASSERT_TRUE(EmptyClipboard());
     const HGLOBAL text = TextBlock("text");
@@ -91,9 +102,23 @@ TEST_F(ClipboardTest, EmptyingOrReplacingFreesTheBlocksTheClipboardOwns) {
     EXPECT_EQ(BlocksAlive(), 1u);
     EXPECT_EQ(winport::ClipboardText(), "second");
     EXPECT_TRUE(CloseClipboard());
+
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    BOOL emptied = TRUE;
+    DWORD error = ERROR_SUCCESS;
+    BOOL reopened = FALSE;
+    std::thread([&] {
+        emptied = EmptyClipboard();
+        error = GetLastError();
+        reopened = OpenClipboard(kWindow);
+    }).join();
+    EXPECT_FALSE(emptied);
+    EXPECT_EQ(error, ERROR_CLIPBOARD_NOT_OPEN);
+    EXPECT_TRUE(reopened) << "the same window may open it from another thread";
+    EXPECT_FALSE(CloseClipboard()) << "which now holds it";
 }
 
-TEST_F(ClipboardTest, CallsThatNeedTheClipboardOpenFailWithoutIt) {
+TEST_F(ClipboardTest, CallsThatNeedTheClipboardOpenFailWithoutItAndBadDataIsRefused) {
     PutText(kWindow, "kept");
     const HGLOBAL block = TextBlock("refused");
     SetLastError(ERROR_SUCCESS);
@@ -110,6 +135,22 @@ TEST_F(ClipboardTest, CallsThatNeedTheClipboardOpenFailWithoutIt) {
     EXPECT_EQ(winport::ClipboardText(), "kept");
     EXPECT_EQ(BlocksAlive(), 2u);
     EXPECT_EQ(GlobalFree(block), nullptr);
+
+    ASSERT_TRUE(OpenClipboard(kWindow));
+    ASSERT_TRUE(EmptyClipboard());
+    const HGLOBAL invented = reinterpret_cast<HGLOBAL>(0xdead0);
+    EXPECT_EQ(SetClipboardData(CF_TEXT, invented), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+
+    const HGLOBAL once = TextBlock("once");
+    EXPECT_EQ(SetClipboardData(0, once), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
+    ASSERT_EQ(SetClipboardData(CF_TEXT, once), once);
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, once), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(CountClipboardFormats(), 1);
+    EXPECT_TRUE(CloseClipboard());
 }
 
 TEST_F(ClipboardTest, OnlyTheOpeningWindowMayOpenItAgainAndEmptyingMakesItTheOwner) {
@@ -142,23 +183,7 @@ TEST_F(ClipboardTest, OnlyTheOpeningWindowMayOpenItAgainAndEmptyingMakesItTheOwn
     ASSERT_TRUE(CloseClipboard());
 }
 
-TEST_F(ClipboardTest, TheClipboardBelongsToTheThreadThatOpenedIt) {
-    ASSERT_TRUE(OpenClipboard(kWindow));
-    BOOL emptied = TRUE;
-    DWORD error = ERROR_SUCCESS;
-    BOOL reopened = FALSE;
-    std::thread([&] {
-        emptied = EmptyClipboard();
-        error = GetLastError();
-        reopened = OpenClipboard(kWindow);
-    }).join();
-    EXPECT_FALSE(emptied);
-    EXPECT_EQ(error, ERROR_CLIPBOARD_NOT_OPEN);
-    EXPECT_TRUE(reopened) << "the same window may open it from another thread";
-    EXPECT_FALSE(CloseClipboard()) << "which now holds it";
-}
-
-TEST_F(ClipboardTest, InjectedOpenFailureLeavesTheClipboardClosed) {
+TEST_F(ClipboardTest, InjectedFailuresLeaveTheClipboardDataOwnerAndBlocksAsTheyWere) {
     {
         winport::ScopedClipboardFailure fail(winport::ClipboardStep::Open);
         EXPECT_FALSE(OpenClipboard(kWindow));
@@ -169,9 +194,7 @@ TEST_F(ClipboardTest, InjectedOpenFailureLeavesTheClipboardClosed) {
     }
     EXPECT_TRUE(OpenClipboard(kWindow));
     EXPECT_TRUE(CloseClipboard());
-}
 
-TEST_F(ClipboardTest, InjectedEmptyFailureKeepsTheDataAndOwner) {
     PutText(kWindow, "kept");
     ASSERT_TRUE(OpenClipboard(kOtherWindow));
     {
@@ -186,9 +209,7 @@ TEST_F(ClipboardTest, InjectedEmptyFailureKeepsTheDataAndOwner) {
     EXPECT_TRUE(EmptyClipboard());
     EXPECT_EQ(BlocksAlive(), 0u);
     EXPECT_TRUE(CloseClipboard());
-}
 
-TEST_F(ClipboardTest, InjectedSetDataFailureLeavesTheBlockWithTheCaller) {
     ASSERT_TRUE(OpenClipboard(kWindow));
     ASSERT_TRUE(EmptyClipboard());
     const HGLOBAL block = TextBlock("mine");
@@ -202,36 +223,6 @@ TEST_F(ClipboardTest, InjectedSetDataFailureLeavesTheBlockWithTheCaller) {
     EXPECT_EQ(BlocksAlive(), 1u) << "the clipboard never owned it";
     EXPECT_EQ(SetClipboardData(CF_TEXT, block), block);
     EXPECT_EQ(winport::ClipboardText(), "mine");
-    EXPECT_TRUE(CloseClipboard());
-}
-
-TEST_F(ClipboardTest, BadDataIsRefused) {
-    ASSERT_TRUE(OpenClipboard(kWindow));
-    const HGLOBAL invented = reinterpret_cast<HGLOBAL>(0xdead0);
-    EXPECT_EQ(SetClipboardData(CF_TEXT, invented), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
-
-    const HGLOBAL block = TextBlock("once");
-    EXPECT_EQ(SetClipboardData(0, block), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
-    ASSERT_EQ(SetClipboardData(CF_TEXT, block), block);
-    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(CountClipboardFormats(), 1);
-    EXPECT_TRUE(CloseClipboard());
-}
-
-TEST_F(ClipboardTest, ClipboardTextStopsAtTheFirstZero) {
-    EXPECT_EQ(winport::ClipboardText(), std::nullopt);
-    PutText(kWindow, "abc\0def"sv);
-    EXPECT_EQ(winport::ClipboardText(), "abc");
-
-    ASSERT_TRUE(OpenClipboard(kWindow));
-    ASSERT_TRUE(EmptyClipboard());
-    EXPECT_EQ(SetClipboardData(CF_TEXT, nullptr), nullptr);
-    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "announced without data";
-    EXPECT_EQ(winport::ClipboardText(), std::nullopt);
     EXPECT_TRUE(CloseClipboard());
 }
 

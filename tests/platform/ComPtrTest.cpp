@@ -15,7 +15,7 @@ protected:
     TestObject* object = new TestObject(&destroyed);  // no reference until a ComPtr takes one
 };
 
-TEST_F(ComPtrTest, CopyAddsAReferenceAndMoveTransfersIt) {
+TEST_F(ComPtrTest, CopyCountsMoveTransfersAndAssignmentReleasesTheOldObjectEvenOnItself) {
     ComPtr<ICounter> first(object);
     EXPECT_EQ(object->RefCount(), 1u);
     {
@@ -27,75 +27,66 @@ TEST_F(ComPtrTest, CopyAddsAReferenceAndMoveTransfersIt) {
         EXPECT_EQ(moved, first);
     }
     EXPECT_EQ(object->RefCount(), 1u);
-    first = nullptr;
-    EXPECT_TRUE(destroyed);
-}
-
-TEST_F(ComPtrTest, AssignmentReleasesTheOldObjectAndSurvivesSelfAssignment) {
-    ComPtr<ICounter> holder(object);
-    ComPtr<ICounter>& alias = holder;
-    holder = alias;
+    ComPtr<ICounter>& alias = first;
+    first = alias;
     EXPECT_EQ(object->RefCount(), 1u);
-    EXPECT_EQ(holder->Increment(), 1);
+    EXPECT_EQ(first->Increment(), 1);
 
     bool otherDestroyed = false;
-    holder = new TestObject(&otherDestroyed);
+    first = new TestObject(&otherDestroyed);
     EXPECT_TRUE(destroyed);
     EXPECT_FALSE(otherDestroyed);
-    holder = ComPtr<ICounter>();
+    ComPtr<ICounter> second = first;
+    second = ComPtr<ICounter>();
+    first = nullptr;
     EXPECT_TRUE(otherDestroyed);
 }
 
-TEST_F(ComPtrTest, ResetAnswersTheRemainingCount) {
+TEST_F(ComPtrTest, ResetAnswersTheRemainingCountAndAttachDetachAndAddressOfDoNotCount) {
     ComPtr<ICounter> first(object);
     ComPtr<ICounter> second(first);
     EXPECT_EQ(second.Reset(), 1u);
     EXPECT_EQ(second.Reset(), 0u);
     EXPECT_FALSE(destroyed);
-    EXPECT_EQ(first.Reset(), 0u);
-    EXPECT_TRUE(destroyed);
-}
 
-TEST_F(ComPtrTest, AttachAndDetachHandOverAReferenceWithoutCounting) {
-    ComPtr<ICounter> holder(object);
-    ICounter* raw = holder.Detach();
-    EXPECT_EQ(holder, nullptr);
+    ICounter* raw = first.Detach();
+    EXPECT_EQ(first, nullptr);
     EXPECT_EQ(object->RefCount(), 1u);
-
-    ComPtr<ICounter> other;
-    other.Attach(raw);
+    second.Attach(raw);
     EXPECT_EQ(object->RefCount(), 1u);
-    other.Attach(nullptr);
-    EXPECT_TRUE(destroyed);
-}
-
-TEST_F(ComPtrTest, ReleaseAndGetAddressOfReleasesButGetAddressOfDoesNot) {
-    ComPtr<ICounter> holder(object);
-    ComPtr<ICounter> keeper(holder);
-    EXPECT_EQ(*holder.GetAddressOf(), object);
+    ComPtr<ICounter> keeper(second);
+    EXPECT_EQ(*second.GetAddressOf(), object);
     EXPECT_EQ(object->RefCount(), 2u);
-    EXPECT_EQ(*holder.ReleaseAndGetAddressOf(), nullptr);
+    EXPECT_EQ(*second.ReleaseAndGetAddressOf(), nullptr);
     EXPECT_EQ(object->RefCount(), 1u);
-}
 
-TEST_F(ComPtrTest, CopyToHandsOutAnExtraReference) {
-    ComPtr<ICounter> holder(object);
     ICounter* out = nullptr;
-    EXPECT_HRESULT(S_OK, holder.CopyTo(&out));
+    EXPECT_HRESULT(S_OK, keeper.CopyTo(&out));
     EXPECT_EQ(out, object);
     EXPECT_EQ(object->RefCount(), 2u);
     out->Release();
-    EXPECT_HRESULT(E_POINTER, holder.CopyTo(nullptr));
+    EXPECT_HRESULT(E_POINTER, keeper.CopyTo(nullptr));
+    EXPECT_FALSE(destroyed);
+    keeper.Attach(nullptr);
+    EXPECT_TRUE(destroyed);
 }
 
-TEST_F(ComPtrTest, AsQueriesForAnotherInterfaceOfTheSameObject) {
-    ComPtr<ICounter> counter(object);
-    ComPtr<INamed> named;
-    EXPECT_HRESULT(S_OK, counter.As(&named));
-    EXPECT_STREQ(named->Name(), "test object");
+TEST_F(ComPtrTest, ConvertsFromTheClassAndAsQueriesTheSameObject) {
+    ComPtr<TestObject> concrete(object);
+    ComPtr<INamed> named = concrete;
+    ComPtr<ICounter> counter = std::move(concrete);
+    EXPECT_EQ(concrete, nullptr);
     EXPECT_EQ(object->RefCount(), 2u);
+    EXPECT_EQ(counter->Increment(), 1);
+    EXPECT_TRUE(named);
+    EXPECT_FALSE(ComPtr<INamed>());
+
+    ComPtr<INamed> queried;
+    EXPECT_HRESULT(S_OK, counter.As(&queried));
+    EXPECT_STREQ(queried->Name(), "test object");
+    EXPECT_EQ(object->RefCount(), 3u);
     ComPtr<ICounter> back;
-    EXPECT_HRESULT(S_OK, named.As(&back));
+    EXPECT_HRESULT(S_OK, queried.As(&back));
     EXPECT_EQ(back, counter);
 }
 
@@ -114,15 +105,4 @@ TEST_F(ComPtrTest, FailedAsEmptiesTheTargetAndLeaksNothing) {
     EXPECT_TRUE(targetDestroyed);
     EXPECT_HRESULT(E_POINTER, counter.As<INamed>(nullptr));
     EXPECT_EQ(object->RefCount(), 1u);
-}
-
-TEST_F(ComPtrTest, ConvertsFromTheClassToItsInterfaces) {
-    ComPtr<TestObject> concrete(object);
-    ComPtr<INamed> named = concrete;
-    ComPtr<ICounter> counter = std::move(concrete);
-    EXPECT_EQ(concrete, nullptr);
-    EXPECT_EQ(object->RefCount(), 2u);
-    EXPECT_EQ(counter->Increment(), 1);
-    EXPECT_TRUE(named);
-    EXPECT_FALSE(ComPtr<INamed>());
 }

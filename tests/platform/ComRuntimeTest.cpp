@@ -21,7 +21,7 @@ HRESULT CreateTestObject(REFIID riid, void** ppv) {
 
 }  // namespace
 
-TEST(ComRuntimeTest, InitialisationIsCountedPerThread) {
+TEST(ComRuntimeTest, InitialisationIsCountedPerThreadAndARegisteredClassIsCreated) {
     EXPECT_HRESULT(S_OK, CoInitialize(nullptr));
     EXPECT_HRESULT(S_FALSE, CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     EXPECT_HRESULT(RPC_E_CHANGED_MODE, CoInitializeEx(nullptr, COINIT_MULTITHREADED));
@@ -36,28 +36,39 @@ TEST(ComRuntimeTest, InitialisationIsCountedPerThread) {
     CoUninitialize();  // one too many is harmless
     EXPECT_HRESULT(S_OK, CoInitializeEx(nullptr, COINIT_MULTITHREADED));
     CoUninitialize();
-}
 
-TEST(ComRuntimeTest, CreatesARegisteredClass) {
-    winport::ScopedComClass registration(kTestClass, CreateTestObject);
-    ASSERT_TRUE(registration.Registered());
+    winport::ScopedComClass inner(kOtherClass, CreateTestObject);
+    ASSERT_TRUE(inner.Registered());
     ComPtr<INamed> named;
-    EXPECT_HRESULT(S_OK, CoCreateInstance(kTestClass, nullptr, CLSCTX_INPROC_SERVER,
+    EXPECT_HRESULT(S_OK, CoCreateInstance(kOtherClass, nullptr, CLSCTX_INPROC_SERVER,
                                           IID_PPV_ARGS(named.GetAddressOf())));
     ASSERT_TRUE(named);
     EXPECT_STREQ(named->Name(), "test object");
     EXPECT_EQ(static_cast<TestObject*>(named.Get())->RefCount(), 1u);
+
+    winport::ScopedComClass outer(kTestClass, [](REFIID riid, void** ppv) {
+        return CoCreateInstance(kOtherClass, nullptr, CLSCTX_INPROC_SERVER, riid, ppv);
+    });
+    ComPtr<ICounter> counter;
+    EXPECT_HRESULT(S_OK, CoCreateInstance(kTestClass, nullptr, CLSCTX_INPROC_SERVER,
+                                          IID_PPV_ARGS(counter.GetAddressOf())));
+    EXPECT_EQ(counter->Increment(), 1);
 }
 
-TEST(ComRuntimeTest, FailsWithTheWindowsCodes) {
+TEST(ComRuntimeTest, RegistrationAndCreationFailWithTheWindowsCodes) {
     int factoryCalls = 0;
-    winport::ScopedComClass registration(kTestClass, [&](REFIID riid, void** ppv) {
+    const DWORD cookie = winport::RegisterComClass(kTestClass, [&](REFIID riid, void** ppv) {
         ++factoryCalls;
         return CreateTestObject(riid, ppv);
     });
+    ASSERT_NE(cookie, 0u);
+    EXPECT_EQ(winport::RegisterComClass(kTestClass, CreateTestObject), 0u);
+    EXPECT_EQ(GetLastError(), ERROR_CLASS_ALREADY_EXISTS);
+    EXPECT_EQ(winport::RegisterComClass(kOtherClass, nullptr), 0u);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+
     ComPtr<ICounter> outer = winport::MakeComObject<TestObject>();
     void* out = &factoryCalls;
-
     EXPECT_HRESULT(E_POINTER,
                    CoCreateInstance(kTestClass, nullptr, CLSCTX_ALL, ICounter::kIid, nullptr));
     EXPECT_HRESULT(REGDB_E_CLASSNOTREG,
@@ -79,30 +90,9 @@ TEST(ComRuntimeTest, FailsWithTheWindowsCodes) {
                    CoCreateInstance(kTestClass, nullptr, CLSCTX_ALL, IAbsent::kIid, &out));
     EXPECT_EQ(out, nullptr);
     EXPECT_EQ(factoryCalls, 1);
-}
-
-TEST(ComRuntimeTest, RegistrationIsRefusedTwiceAndEndsWithRevocation) {
-    const DWORD cookie = winport::RegisterComClass(kTestClass, CreateTestObject);
-    ASSERT_NE(cookie, 0u);
-    EXPECT_EQ(winport::RegisterComClass(kTestClass, CreateTestObject), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_CLASS_ALREADY_EXISTS);
-    EXPECT_EQ(winport::RegisterComClass(kOtherClass, nullptr), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 
     EXPECT_TRUE(winport::RevokeComClass(cookie));
     EXPECT_FALSE(winport::RevokeComClass(cookie));
-    ComPtr<IUnknown> object;
-    EXPECT_HRESULT(REGDB_E_CLASSNOTREG, CoCreateInstance(kTestClass, nullptr, CLSCTX_ALL,
-                                                         IID_PPV_ARGS(object.GetAddressOf())));
-}
-
-TEST(ComRuntimeTest, AFactoryMayCreateOtherClasses) {
-    winport::ScopedComClass inner(kOtherClass, CreateTestObject);
-    winport::ScopedComClass outer(kTestClass, [](REFIID riid, void** ppv) {
-        return CoCreateInstance(kOtherClass, nullptr, CLSCTX_INPROC_SERVER, riid, ppv);
-    });
-    ComPtr<ICounter> counter;
-    EXPECT_HRESULT(S_OK, CoCreateInstance(kTestClass, nullptr, CLSCTX_INPROC_SERVER,
-                                          IID_PPV_ARGS(counter.GetAddressOf())));
-    EXPECT_EQ(counter->Increment(), 1);
+    EXPECT_HRESULT(REGDB_E_CLASSNOTREG,
+                   CoCreateInstance(kTestClass, nullptr, CLSCTX_ALL, ICounter::kIid, &out));
 }

@@ -19,6 +19,13 @@ inline LPARAM Ptr(const void* pointer) {
     return reinterpret_cast<LPARAM>(pointer);
 }
 
+// The height of |hwnd|'s client area.
+inline LONG ClientHeight(HWND hwnd) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    return client.bottom;
+}
+
 // Owns the parent (logged as "parent") and proves at the end that every window is gone.
 class ControlParentTest : public ::testing::Test {
 protected:

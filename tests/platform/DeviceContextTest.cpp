@@ -52,9 +52,7 @@ TEST_F(DeviceContextTest, EveryDcCountsUntilReleasedOnceAndOnlyADcAnswersGetDevi
     EXPECT_EQ(GetObjectType(brush), OBJ_BRUSH);  // still alive
     EXPECT_TRUE(DeleteObject(brush));
     EXPECT_EQ(GetDeviceCaps(nullptr, LOGPIXELSX), 0);
-}
 
-TEST(LogicalPixelsPerInchTest, RefusesANonPositiveValue) {
     EXPECT_FALSE(winport::SetLogicalPixelsPerInch(0));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_FALSE(winport::SetLogicalPixelsPerInch(-96));

@@ -20,7 +20,7 @@ protected:
     }
 };
 
-TEST_F(DialogUnitsTest, BaseUnitsFollowTheFontAndTheResolution) {
+TEST_F(DialogUnitsTest, BaseUnitsFollowTheFontAndResolutionAndMapEdgesAndTemplateItems) {
     EXPECT_EQ(DialogFontUnits(), kShellDlgAt96);
     EXPECT_EQ(winport::DialogBaseUnits(nullptr), (SIZE{8, 16}));  // The system font's.
     EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(8, 16));
@@ -31,26 +31,18 @@ TEST_F(DialogUnitsTest, BaseUnitsFollowTheFontAndTheResolution) {
     winport::ScopedLogicalPixelsPerInch dpi(120);
     EXPECT_EQ(DialogFontUnits(), (SIZE{7, 16}));
     EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(10, 20));
-}
 
-struct MappingCase {
-    RECT dialogUnits;
-    RECT pixels;
-};
-
-TEST_F(DialogUnitsTest, MapsEdgesAsMapDialogRectAndTemplateItemsByOriginAndSize) {
-    const MappingCase kCases[] = {
+    const std::pair<RECT, RECT> kCases[] = {
         {{0, 0, 50, 14}, {0, 0, 75, 23}},      // a standard push button
         {{7, 7, 57, 21}, {11, 11, 86, 34}},    // the same button at the standard margin
         {{0, 0, 186, 95}, {0, 0, 279, 154}},   // a default dialog
         {{0, 0, 212, 188}, {0, 0, 318, 306}},  // a property page
         {{-1, -1, 0, 0}, {-2, -2, 0, 0}},      // negative halves round away from zero
     };
-    for (const MappingCase& c : kCases) {
-        const RECT pixels = winport::DialogUnitsToPixels(c.dialogUnits, kShellDlgAt96);
-        EXPECT_EQ(pixels, c.pixels)
-            << "dialog units " << c.dialogUnits.left << "," << c.dialogUnits.top << ","
-            << c.dialogUnits.right << "," << c.dialogUnits.bottom;
+    for (const auto& [units, pixels] : kCases) {
+        EXPECT_EQ(winport::DialogUnitsToPixels(units, kShellDlgAt96), pixels)
+            << "dialog units " << units.left << "," << units.top << "," << units.right << ","
+            << units.bottom;
     }
 
     EXPECT_EQ(winport::DialogItemToPixels(7, 7, 50, 14, kShellDlgAt96), (RECT{11, 11, 86, 34}));

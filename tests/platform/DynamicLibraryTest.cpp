@@ -42,7 +42,7 @@ TEST(DynamicLibraryTest, AttachRegistersResourcesUntilTheLastReferenceGoes) {
     EXPECT_TRUE(FreeLibrary(again));
 }
 
-TEST(DynamicLibraryTest, RefusedAttachesBadPathsAndBadHandlesFailClearly) {
+TEST(DynamicLibraryTest, RefusedAttachesBadPathsAndHandlesFailClearlyAndPlainLibrariesLoad) {
     SetLastError(0);
     EXPECT_EQ(LoadLibrary(NUV_FIXTURE_INVALID_EXTENSION), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_DLL_INIT_FAILED);
@@ -62,9 +62,7 @@ TEST(DynamicLibraryTest, RefusedAttachesBadPathsAndBadHandlesFailClearly) {
     EXPECT_EQ(GetProcAddress(bogus, "FixtureAnswer"), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
     EXPECT_FALSE(DisableThreadLibraryCalls(bogus));
-}
 
-TEST(DynamicLibraryTest, LibraryWithoutEntryCallbackLoadsAndExports) {
     HMODULE library = LoadLibrary(NUV_FIXTURE_PLAIN);
     ASSERT_NE(library, nullptr) << winport::GetLastErrorText();
     EXPECT_EQ(Call(library, "FixtureAnswer"), 42);

@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "platform/controls/edit/EditState.h"
@@ -45,7 +44,7 @@ protected:
     static LRESULT Modified(HWND edit) { return SendMessage(edit, EM_GETMODIFY, 0, 0); }
 };
 
-TEST_F(EditControlTest, SetTextNotifiesASingleLineEditOnlyAndClearsModify) {
+TEST_F(EditControlTest, SetTextNotifiesASingleLineEditOnlyClearsModifyAndIsNotFiltered) {
     const HWND single = CreateEdit();
     Type(single, U"x");
     spy.Clear();
@@ -59,35 +58,7 @@ TEST_F(EditControlTest, SetTextNotifiesASingleLineEditOnlyAndClearsModify) {
     SetWindowText(multi, "one\r\ntwo");
     EXPECT_EQ(GetWindowTextUtf8(multi), "one\r\ntwo");
     EXPECT_TRUE(SequenceIs(spy, {}));
-}
 
-struct RefusedCase {
-    const char* why;
-    DWORD style;
-    char32_t character;
-};
-
-class RefusedCharacterTest : public EditControlTest,
-                             public ::testing::WithParamInterface<RefusedCase> {};
-
-TEST_P(RefusedCharacterTest, SendsNothingAndChangesNothing) {
-    const HWND edit = CreateEdit(GetParam().style);
-    Type(edit, std::u32string(1, GetParam().character));
-    EXPECT_EQ(GetWindowTextUtf8(edit), "");
-    EXPECT_EQ(Modified(edit), FALSE);
-    EXPECT_TRUE(SequenceIs(spy, {}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, RefusedCharacterTest,
-                         ::testing::Values(RefusedCase{"letter in a number edit", ES_NUMBER, U'x'},
-                                           RefusedCase{"read-only", ES_READONLY, U'a'},
-                                           RefusedCase{"control character", 0, 0x01},
-                                           RefusedCase{"backspace at the start", 0, 0x08},
-                                           RefusedCase{"surrogate", 0, 0xD800},
-                                           RefusedCase{"enter in a single-line edit", 0, U'\r'}),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
-
-TEST_F(EditControlTest, NumberAndReadOnlyFilterTypingOnly) {
     const HWND number = CreateEdit(ES_NUMBER);
     Type(number, U"7");
     SetWindowText(number, "abc");
@@ -105,7 +76,21 @@ TEST_F(EditControlTest, NumberAndReadOnlyFilterTypingOnly) {
     EXPECT_TRUE(SequenceIs(spy, kTwoChanges));
 }
 
-TEST_F(EditControlTest, EachTypedCharacterNotifiesAndTypingPastTheLimitSendsMaxTextAlone) {
+TEST_F(EditControlTest, RefusedCharactersSendNothingAndChangeNothing) {
+    // A letter in a number edit, anything in a read-only one, a control character, backspace at
+    // the start, a lone surrogate, Enter in a single-line edit.
+    const std::pair<DWORD, char32_t> cases[] = {{ES_NUMBER, U'x'}, {ES_READONLY, U'a'}, {0, 0x01},
+                                                {0, 0x08},         {0, 0xD800},         {0, U'\r'}};
+    for (const auto& [style, character] : cases) {
+        const HWND edit = CreateEdit(style);
+        Type(edit, std::u32string(1, character));
+        EXPECT_EQ(GetWindowTextUtf8(edit), "") << std::hex << static_cast<std::uint32_t>(character);
+        EXPECT_EQ(Modified(edit), FALSE);
+        EXPECT_TRUE(SequenceIs(spy, {}));
+    }
+}
+
+TEST_F(EditControlTest, TypingAndReplaceSelStopAtTheLimitOnACharacterBoundarySendingMaxText) {
     const HWND edit = CreateEdit();
     SendMessage(edit, EM_SETLIMITTEXT, 2, 0);
     Type(edit, U"日本語");
@@ -119,24 +104,22 @@ TEST_F(EditControlTest, EachTypedCharacterNotifiesAndTypingPastTheLimitSendsMaxT
     Type(edit, U"語");
     EXPECT_EQ(GetWindowTextUtf8(edit), "語本");
     EXPECT_TRUE(SequenceIs(spy, kOneChange));
-}
 
-TEST_F(EditControlTest, ReplaceSelIsCutToTheLimitOnACharacterBoundaryAndSetTextIsNotLimited) {
-    const HWND edit = CreateEdit();
-    SendMessage(edit, EM_LIMITTEXT, 3, 0);
-    ReplaceSel(edit, "αβγδε");
-    EXPECT_EQ(GetWindowTextUtf8(edit), "αβγ");
-    EXPECT_EQ(State(edit).caret, 3u);
+    const HWND limited = CreateEdit();
+    SendMessage(limited, EM_LIMITTEXT, 3, 0);
+    ReplaceSel(limited, "αβγδε");
+    EXPECT_EQ(GetWindowTextUtf8(limited), "αβγ");
+    EXPECT_EQ(State(limited).caret, 3u);
     EXPECT_TRUE(SequenceIs(spy, {kMaxText, kUpdate, kChange}));
 
     spy.Clear();
-    SetWindowText(edit, "Ελληνικά");
-    EXPECT_EQ(GetWindowTextUtf8(edit), "Ελληνικά");
-    Type(edit, U"x");
-    EXPECT_EQ(GetWindowTextUtf8(edit), "Ελληνικά");
-    Select(edit, 8, 8);
-    SendMessage(edit, WM_CHAR, 0x08, 1);  // Deleting is never refused.
-    EXPECT_EQ(GetWindowTextUtf8(edit), "Ελληνικ");
+    SetWindowText(limited, "Ελληνικά");
+    EXPECT_EQ(GetWindowTextUtf8(limited), "Ελληνικά");
+    Type(limited, U"x");
+    EXPECT_EQ(GetWindowTextUtf8(limited), "Ελληνικά");
+    Select(limited, 8, 8);
+    SendMessage(limited, WM_CHAR, 0x08, 1);  // Deleting is never refused.
+    EXPECT_EQ(GetWindowTextUtf8(limited), "Ελληνικ");
     EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kMaxText, kUpdate, kChange}));
 
     // The limit defaults to 30000 characters, and zero means the maximum.
@@ -149,41 +132,30 @@ TEST_F(EditControlTest, ReplaceSelIsCutToTheLimitOnACharacterBoundaryAndSetTextI
     EXPECT_EQ(SendMessage(multi, EM_GETLIMITTEXT, 0, 0), 0xFFFFFFFF);
 }
 
-struct SelectionCase {
-    WPARAM start;
-    LPARAM end;
-    DWORD selectionStart;
-    DWORD selectionEnd;
-    size_t caret;
-};
-
-class SetSelTest : public EditControlTest, public ::testing::WithParamInterface<SelectionCase> {};
-
-TEST_P(SetSelTest, OrdersClampsAndPutsTheCaretAtTheEndGiven) {
-    const auto& param = GetParam();
+TEST_F(EditControlTest, SetSelOrdersClampsAndPutsTheCaretAtTheEndGiven) {
     const HWND edit = CreateEdit(0, "héllo");
-    Select(edit, 1, 3);
-    Select(edit, param.start, param.end);
-    DWORD start = 99;
-    DWORD end = 99;
-    EXPECT_EQ(
-        SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end)),
-        MAKELONG(static_cast<WORD>(param.selectionStart), static_cast<WORD>(param.selectionEnd)));
-    EXPECT_EQ(start, param.selectionStart);
-    EXPECT_EQ(end, param.selectionEnd);
-    EXPECT_EQ(State(edit).caret, param.caret);
+    const struct {
+        WPARAM start;
+        LPARAM end;
+        DWORD selectionStart, selectionEnd;
+        size_t caret;
+    } cases[] = {{2, 4, 2, 4, 4},  {4, 2, 2, 4, 2},          {0, -1, 0, 5, 5},
+                 {2, 99, 2, 5, 5}, {WPARAM(-1), 0, 3, 3, 3}, {7, 1, 1, 5, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.start) + ", " + std::to_string(c.end));
+        Select(edit, 1, 3);
+        Select(edit, c.start, c.end);
+        DWORD start = 99;
+        DWORD end = 99;
+        EXPECT_EQ(SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end)),
+                  MAKELONG(static_cast<WORD>(c.selectionStart), static_cast<WORD>(c.selectionEnd)));
+        EXPECT_EQ(std::pair(start, end), std::pair(c.selectionStart, c.selectionEnd));
+        EXPECT_EQ(State(edit).caret, c.caret);
+    }
     EXPECT_TRUE(SequenceIs(spy, {}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SetSelTest,
-                         ::testing::Values(SelectionCase{2, 4, 2, 4, 4},
-                                           SelectionCase{4, 2, 2, 4, 2},
-                                           SelectionCase{0, -1, 0, 5, 5},
-                                           SelectionCase{2, 99, 2, 5, 5},
-                                           SelectionCase{static_cast<WPARAM>(-1), 0, 3, 3, 3},
-                                           SelectionCase{7, 1, 1, 5, 1}));
-
-TEST_F(EditControlTest, ReplaceSelReplacesTheSelectionAndPutsTheCaretAfter) {
+TEST_F(EditControlTest, ReplaceSelBackspaceAndDeleteReplaceOrRemoveTheSelectionOrOneCharacter) {
     const HWND edit = CreateEdit(ES_READONLY | ES_LOWERCASE, "hello");
     Select(edit, 1, 4);
     ReplaceSel(edit, "EY");
@@ -192,19 +164,17 @@ TEST_F(EditControlTest, ReplaceSelReplacesTheSelectionAndPutsTheCaretAfter) {
     EXPECT_EQ(Modified(edit), TRUE);
     ReplaceSel(edit, "");  // Nothing to do.
     EXPECT_TRUE(SequenceIs(spy, kOneChange));
-}
 
-TEST_F(EditControlTest, BackspaceAndDeleteRemoveOneCharacterOrTheSelection) {
-    const HWND edit = CreateEdit(0, "añb€");
-    Select(edit, 2, 2);
-    SendMessage(edit, WM_CHAR, 0x08, 1);
-    EXPECT_EQ(GetWindowTextUtf8(edit), "ab€");
-    Key(edit, VK_DELETE);
-    EXPECT_EQ(GetWindowTextUtf8(edit), "a€");
-    Select(edit, 0, -1);
-    Key(edit, VK_DELETE);
-    EXPECT_EQ(GetWindowTextUtf8(edit), "");
-    Key(edit, VK_DELETE);  // Nothing after the caret.
+    const HWND deleting = CreateEdit(0, "añb€");
+    Select(deleting, 2, 2);
+    SendMessage(deleting, WM_CHAR, 0x08, 1);
+    EXPECT_EQ(GetWindowTextUtf8(deleting), "ab€");
+    Key(deleting, VK_DELETE);
+    EXPECT_EQ(GetWindowTextUtf8(deleting), "a€");
+    Select(deleting, 0, -1);
+    Key(deleting, VK_DELETE);
+    EXPECT_EQ(GetWindowTextUtf8(deleting), "");
+    Key(deleting, VK_DELETE);  // Nothing after the caret.
     EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange, kUpdate, kChange}));
 
     const HWND multi = CreateEdit(ES_MULTILINE, "a\r\nb");
@@ -213,7 +183,7 @@ TEST_F(EditControlTest, BackspaceAndDeleteRemoveOneCharacterOrTheSelection) {
     EXPECT_EQ(GetWindowTextUtf8(multi), "ab");
 }
 
-TEST_F(EditControlTest, ArrowKeysMoveTheCaretSilentlyAndShiftExtends) {
+TEST_F(EditControlTest, ArrowKeysMoveTheCaretSilentlyAndFocusChangesAreReported) {
     const HWND edit = CreateEdit(ES_MULTILINE, "ab\r\ncdé");
     Select(edit, 6, 6);
     const auto caretAfter = [edit](UINT key) {
@@ -229,9 +199,28 @@ TEST_F(EditControlTest, ArrowKeysMoveTheCaretSilentlyAndShiftExtends) {
     SetKeyDown(VK_SHIFT, false);
     EXPECT_EQ(State(edit).selectionEnd, 7u);
     EXPECT_TRUE(SequenceIs(spy, {}));
+
+    SetFocus(nullptr);
+    EXPECT_TRUE(State(CreateEdit(ES_NOHIDESEL)).selectionVisible);
+    const HWND disabled = CreateEdit(WS_DISABLED);
+    const HWND focused = CreateEdit(0, "hello");
+    SendMessage(disabled, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(GetFocus(), nullptr);
+    SendMessage(focused, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(GetFocus(), focused);
+    Select(focused, 1, 3);
+    EXPECT_TRUE(State(focused).selectionVisible);
+    SetFocus(nullptr);
+    const EditState state = State(focused);
+    EXPECT_EQ(state.selectionStart, 1u);
+    EXPECT_EQ(state.selectionEnd, 3u);
+    EXPECT_FALSE(state.focused);
+    EXPECT_FALSE(state.selectionVisible);
+    EXPECT_TRUE(
+        SequenceIs(spy, {"parent WM_COMMAND EN_SETFOCUS 30", "parent WM_COMMAND EN_KILLFOCUS 30"}));
 }
 
-TEST_F(EditControlTest, CaseStylesConvertLettersOfEveryScript) {
+TEST_F(EditControlTest, CaseStylesConvertEveryScriptAndThePasswordCharacterKeepsItsStyleBit) {
     const HWND upper = CreateEdit(ES_UPPERCASE, "straße");
     Select(upper, 6, 6);
     Type(upper, U"aéω");
@@ -239,9 +228,7 @@ TEST_F(EditControlTest, CaseStylesConvertLettersOfEveryScript) {
     const HWND lower = CreateEdit(ES_LOWERCASE);
     SetWindowText(lower, "ÀΣБ1");
     EXPECT_EQ(GetWindowTextUtf8(lower), "àσб1");
-}
 
-TEST_F(EditControlTest, PasswordCharacterKeepsTheStyleBitInStep) {
     const HWND password = CreateEdit(ES_PASSWORD, "secret");
     EXPECT_EQ(SendMessage(password, EM_GETPASSWORDCHAR, 0, 0), '*');
     EXPECT_EQ(GetWindowTextUtf8(password), "secret");
@@ -254,27 +241,6 @@ TEST_F(EditControlTest, PasswordCharacterKeepsTheStyleBitInStep) {
     const HWND multi = CreateEdit(ES_MULTILINE | ES_PASSWORD);
     SendMessage(multi, EM_SETPASSWORDCHAR, '#', 0);
     EXPECT_EQ(SendMessage(multi, EM_GETPASSWORDCHAR, 0, 0), 0);
-}
-
-TEST_F(EditControlTest, FocusChangesAreReportedAndTheSelectionStays) {
-    SetFocus(nullptr);
-    EXPECT_TRUE(State(CreateEdit(ES_NOHIDESEL)).selectionVisible);
-    const HWND disabled = CreateEdit(WS_DISABLED);
-    const HWND edit = CreateEdit(0, "hello");
-    SendMessage(disabled, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    EXPECT_EQ(GetFocus(), nullptr);
-    SendMessage(edit, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    EXPECT_EQ(GetFocus(), edit);
-    Select(edit, 1, 3);
-    EXPECT_TRUE(State(edit).selectionVisible);
-    SetFocus(nullptr);
-    const EditState state = State(edit);
-    EXPECT_EQ(state.selectionStart, 1u);
-    EXPECT_EQ(state.selectionEnd, 3u);
-    EXPECT_FALSE(state.focused);
-    EXPECT_FALSE(state.selectionVisible);
-    EXPECT_TRUE(
-        SequenceIs(spy, {"parent WM_COMMAND EN_SETFOCUS 30", "parent WM_COMMAND EN_KILLFOCUS 30"}));
 }
 
 TEST_F(EditControlTest, MultiLineEditWantsAllKeysAndCountsItsLines) {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/StockObjects.h"
@@ -47,19 +48,12 @@ TEST_F(FontTest, CreateFontKeepsAllFourteenArgumentsAndCutsTheFaceName) {
                    CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_SWISS, "Segoe UI");
     ASSERT_NE(font, nullptr);
     const LOGFONT d = Describe(font);
-    EXPECT_EQ(d.lfHeight, -13);
-    EXPECT_EQ(d.lfWidth, 5);
-    EXPECT_EQ(d.lfEscapement, 900);
-    EXPECT_EQ(d.lfOrientation, 450);
-    EXPECT_EQ(d.lfWeight, FW_BOLD);
-    EXPECT_EQ(d.lfItalic, 1);
-    EXPECT_EQ(d.lfUnderline, 1);
-    EXPECT_EQ(d.lfStrikeOut, 1);
-    EXPECT_EQ(d.lfCharSet, DEFAULT_CHARSET);
-    EXPECT_EQ(d.lfOutPrecision, OUT_TT_PRECIS);
-    EXPECT_EQ(d.lfClipPrecision, CLIP_DEFAULT_PRECIS);
-    EXPECT_EQ(d.lfQuality, CLEARTYPE_QUALITY);
-    EXPECT_EQ(d.lfPitchAndFamily, VARIABLE_PITCH | FF_SWISS);
+    EXPECT_EQ(std::tie(d.lfHeight, d.lfWidth, d.lfEscapement, d.lfOrientation, d.lfWeight),
+              std::make_tuple(-13, 5, 900, 450, FW_BOLD));
+    EXPECT_EQ(std::tie(d.lfItalic, d.lfUnderline, d.lfStrikeOut, d.lfCharSet, d.lfOutPrecision,
+                       d.lfClipPrecision, d.lfQuality, d.lfPitchAndFamily),
+              std::make_tuple(1, 1, 1, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                              CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_SWISS));
     EXPECT_STREQ(d.lfFaceName, "Segoe UI");
     EXPECT_EQ(GetObjectType(font), OBJ_FONT);
     EXPECT_TRUE(DeleteObject(font));
@@ -74,15 +68,12 @@ TEST_F(FontTest, CreateFontKeepsAllFourteenArgumentsAndCutsTheFaceName) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
-TEST_F(FontTest, PointSizeToHeightRoundsAsWindows) {
+TEST_F(FontTest, DialogAndGuiFontsAreEightPointsAtTheLogicalResolutionRoundedAsWindows) {
     EXPECT_EQ(winport::PointSizeToHeight(8, 96), -11);
     EXPECT_EQ(winport::PointSizeToHeight(9, 96), -12);
     EXPECT_EQ(winport::PointSizeToHeight(8, 120), -13);
     EXPECT_EQ(winport::PointSizeToHeight(10, 120), -17);
     EXPECT_EQ(winport::PointSizeToHeight(8, 144), -16);
-}
-
-TEST_F(FontTest, DialogAndGuiFontsAreEightPointsAtTheLogicalResolution) {
     const HFONT font = winport::CreateDialogFont();
     const LOGFONT d = Describe(font);
     EXPECT_EQ(d.lfHeight, -11);
@@ -92,6 +83,11 @@ TEST_F(FontTest, DialogAndGuiFontsAreEightPointsAtTheLogicalResolution) {
     EXPECT_EQ(metrics.averageCharWidth, 6);
     EXPECT_EQ(metrics.ascent + metrics.descent, metrics.height);
     EXPECT_GT(metrics.maxCharWidth, metrics.averageCharWidth);
+    // Text extents count code points, not bytes.
+    EXPECT_EQ(winport::EstimateTextExtent(font, "Hello"), (SIZE{30, 13}));
+    EXPECT_EQ(winport::EstimateTextExtent(font, "Grüße"), (SIZE{30, 13}));
+    EXPECT_EQ(winport::EstimateTextExtent(font, "日本語"), (SIZE{18, 13}));
+    EXPECT_EQ(winport::EstimateTextExtent(font, ""), (SIZE{0, 13}));
     EXPECT_TRUE(DeleteObject(font));
     const HGDIOBJ gui = GetStockObject(DEFAULT_GUI_FONT);
     EXPECT_EQ(Describe(gui).lfHeight, -11);
@@ -108,7 +104,7 @@ TEST_F(FontTest, DialogAndGuiFontsAreEightPointsAtTheLogicalResolution) {
     EXPECT_EQ(Describe(gui).lfHeight, -16);
 }
 
-TEST_F(FontTest, HeightWidthWeightAndPitchShapeTheCharacters) {
+TEST_F(FontTest, HeightWidthWeightAndPitchShapeTheCharactersNullIsTheSystemFontsOnly) {
     EXPECT_EQ(MetricsOf(Face(16)).height, 16);
     EXPECT_EQ(MetricsOf(Face(-16)).height, 19);
     EXPECT_EQ(MetricsOf(Face(-16)).ascent, 16);
@@ -128,9 +124,8 @@ TEST_F(FontTest, HeightWidthWeightAndPitchShapeTheCharacters) {
     EXPECT_GT(huge.height, 0);
     EXPECT_GT(huge.averageCharWidth, 0);
     EXPECT_EQ(MetricsOf(Face(-1)).averageCharWidth, 1);
-}
 
-TEST_F(FontTest, NullMeansTheSystemFontAndMetricsOfSomethingElseFail) {
+    // Null means the system font; something else has no metrics.
     const winport::FontMetrics system = MetricsOf(HFONT{});
     EXPECT_EQ(system, MetricsOf(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))));
     EXPECT_EQ(system.height, 16);
@@ -141,15 +136,6 @@ TEST_F(FontTest, NullMeansTheSystemFontAndMetricsOfSomethingElseFail) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
     EXPECT_EQ(winport::EstimateTextExtent(reinterpret_cast<HFONT>(brush), "abc"), (SIZE{0, 0}));
     EXPECT_TRUE(DeleteObject(brush));
-}
-
-TEST_F(FontTest, TextExtentCountsCodePointsNotBytes) {
-    const HFONT font = winport::CreateDialogFont();
-    EXPECT_EQ(winport::EstimateTextExtent(font, "Hello"), (SIZE{30, 13}));
-    EXPECT_EQ(winport::EstimateTextExtent(font, "Grüße"), (SIZE{30, 13}));
-    EXPECT_EQ(winport::EstimateTextExtent(font, "日本語"), (SIZE{18, 13}));
-    EXPECT_EQ(winport::EstimateTextExtent(font, ""), (SIZE{0, 13}));
-    EXPECT_TRUE(DeleteObject(font));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <tuple>
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Font.h"
@@ -16,7 +16,7 @@ using winport::testing::kRed;
 
 class GdiObjectsTest : public winport::testing::GdiLeakCheckedTest {};
 
-TEST_F(GdiObjectsTest, BrushIsCountedUntilDeletedAndThenInvalidAndHandlesAreNeverReused) {
+TEST_F(GdiObjectsTest, BrushesAndPensKeepWhatTheyWereMadeOfAreCountedUntilDeletedAndNeverReused) {
     const std::size_t before = winport::LiveGdiObjectCount();
     const HBRUSH brush = CreateSolidBrush(RGB(10, 20, 30));
     ASSERT_NE(brush, nullptr);
@@ -45,26 +45,19 @@ TEST_F(GdiObjectsTest, BrushIsCountedUntilDeletedAndThenInvalidAndHandlesAreNeve
     SetLastError(ERROR_SUCCESS);
     EXPECT_FALSE(DeleteObject(nullptr));
     EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
-}
 
-TEST_F(GdiObjectsTest, PenKeepsStyleWidthAndColourAndANullPenIsTheStockOne) {
+    // A pen keeps style, width and colour; an unknown style is solid; a null pen the stock one.
     const HPEN pen = CreatePen(PS_DASH, -3, RGB(1, 2, 3));
-    LOGPEN description;
-    ASSERT_EQ(GetObject(pen, sizeof description, &description),
-              static_cast<int>(sizeof description));
-    EXPECT_EQ(description.lopnStyle, static_cast<UINT>(PS_DASH));
-    EXPECT_EQ(description.lopnWidth, (POINT{3, 0}));
-    EXPECT_EQ(description.lopnColor, RGB(1, 2, 3));
+    LOGPEN d;
+    ASSERT_EQ(GetObject(pen, sizeof d, &d), static_cast<int>(sizeof d));
+    EXPECT_EQ(std::tie(d.lopnStyle, d.lopnWidth, d.lopnColor),
+              std::make_tuple(UINT{PS_DASH}, POINT{3, 0}, RGB(1, 2, 3)));
     EXPECT_EQ(GetObjectType(pen), OBJ_PEN);
     EXPECT_TRUE(DeleteObject(pen));
-
     const HPEN oddStyle = CreatePen(42, 1, 0);
-    ASSERT_EQ(GetObject(oddStyle, sizeof description, &description),
-              static_cast<int>(sizeof description));
-    EXPECT_EQ(description.lopnStyle, static_cast<UINT>(PS_SOLID));
+    ASSERT_EQ(GetObject(oddStyle, sizeof d, &d), static_cast<int>(sizeof d));
+    EXPECT_EQ(d.lopnStyle, static_cast<UINT>(PS_SOLID));
     EXPECT_TRUE(DeleteObject(oddStyle));
-
-    const std::size_t before = winport::LiveGdiObjectCount();
     EXPECT_EQ(CreatePen(PS_NULL, 5, RGB(9, 9, 9)), GetStockObject(NULL_PEN));
     EXPECT_EQ(winport::LiveGdiObjectCount(), before);
 }
@@ -103,7 +96,7 @@ TEST_F(GdiObjectsTest, StockObjectsAreSharedUncountedAndNeverDeletedAndUnknownOn
     }
 }
 
-TEST_F(GdiObjectsTest, GetObjectSizesFollowTheObjectKind) {
+TEST_F(GdiObjectsTest, GetObjectSizesFollowTheObjectKindAndForeignOrMadeUpHandlesAreRejected) {
     const HFONT font = CreateFont(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
     const HPEN pen = CreatePen(PS_SOLID, 1, 0);
     const HBITMAP bitmap = winport::CreateBitmapFromPixels(2, 2, Filled(2, 2, kRed));
@@ -123,9 +116,7 @@ TEST_F(GdiObjectsTest, GetObjectSizesFollowTheObjectKind) {
     EXPECT_TRUE(DeleteObject(font));
     EXPECT_TRUE(DeleteObject(pen));
     EXPECT_TRUE(DeleteObject(bitmap));
-}
 
-TEST_F(GdiObjectsTest, ForeignAndMadeUpHandlesAreRejected) {
     const HICON icon = winport::CreateIconFromPixels(1, 1, Filled(1, 1, kRed));
     const HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
     const HGDIOBJ madeUp = reinterpret_cast<HGDIOBJ>(0x12345);

@@ -26,7 +26,7 @@ bool AllZero(const void* data, SIZE_T size) {
     return std::all_of(bytes, bytes + size, [](BYTE byte) { return byte == 0; });
 }
 
-TEST_F(GlobalMemoryTest, MoveableBlockCountsItsLocksUpToTheMaximum) {
+TEST_F(GlobalMemoryTest, MoveableBlocksCountLocksAndFixedOnesAreTheirOwnPointerAndMoveIfAllowed) {
     const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, 16);
     ASSERT_NE(block, nullptr);
     void* first = GlobalLock(block);
@@ -51,16 +51,14 @@ TEST_F(GlobalMemoryTest, MoveableBlockCountsItsLocksUpToTheMaximum) {
     EXPECT_FALSE(GlobalUnlock(counted));
     EXPECT_EQ(GlobalFlags(counted), 0u);
     GlobalFree(counted);
-}
 
-TEST_F(GlobalMemoryTest, FixedBlockIsItsOwnPointerNeverLockedAndMovesOnlyWhenAllowed) {
-    const HGLOBAL block = GlobalAlloc(GMEM_FIXED, 0);
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(GlobalSize(block), 1u);
-    EXPECT_EQ(GlobalLock(block), static_cast<void*>(block));
-    EXPECT_EQ(GlobalFlags(block), 0u);
-    EXPECT_TRUE(GlobalUnlock(block));
-    EXPECT_EQ(GlobalFree(block), nullptr);
+    const HGLOBAL fixedBlock = GlobalAlloc(GMEM_FIXED, 0);
+    ASSERT_NE(fixedBlock, nullptr);
+    EXPECT_EQ(GlobalSize(fixedBlock), 1u);
+    EXPECT_EQ(GlobalLock(fixedBlock), static_cast<void*>(fixedBlock));
+    EXPECT_EQ(GlobalFlags(fixedBlock), 0u);
+    EXPECT_TRUE(GlobalUnlock(fixedBlock));
+    EXPECT_EQ(GlobalFree(fixedBlock), nullptr);
 
     const HGLOBAL fixed = GlobalAlloc(GMEM_FIXED, 4);
     std::memcpy(fixed, "wxyz", 4);
@@ -91,7 +89,7 @@ TEST_F(GlobalMemoryTest, FixedBlockIsItsOwnPointerNeverLockedAndMovesOnlyWhenAll
     GlobalFree(moveable);
 }
 
-TEST_F(GlobalMemoryTest, ZeroInitClearsNewBlocksAndGrowth) {
+TEST_F(GlobalMemoryTest, ZeroInitClearsNewBlocksAndGrowthAndAnEmptyMoveableBlockIsDiscarded) {
     const HGLOBAL fixed = GlobalAlloc(GPTR, 1000);
     EXPECT_TRUE(AllZero(GlobalLock(fixed), 1000));
     GlobalFree(fixed);
@@ -106,9 +104,24 @@ TEST_F(GlobalMemoryTest, ZeroInitClearsNewBlocksAndGrowth) {
     EXPECT_TRUE(AllZero(bytes + 4, 996));
     GlobalUnlock(moveable);
     GlobalFree(moveable);
+
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 0);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(GlobalSize(block), 0u);
+    EXPECT_EQ(GlobalFlags(block), GMEM_DISCARDED);
+    EXPECT_EQ(GlobalLock(block), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_DISCARDED);
+
+    ASSERT_EQ(GlobalReAlloc(block, 10, GMEM_MOVEABLE), block);
+    EXPECT_NE(GlobalLock(block), nullptr);
+    EXPECT_EQ(GlobalReAlloc(block, 0, GMEM_MOVEABLE), nullptr) << "a locked block stays";
+    GlobalUnlock(block);
+    ASSERT_EQ(GlobalReAlloc(block, 0, GMEM_MOVEABLE), block);
+    EXPECT_EQ(GlobalFlags(block), GMEM_DISCARDED);
+    GlobalFree(block);
 }
 
-TEST_F(GlobalMemoryTest, FreedAndInventedHandlesFailCleanly) {
+TEST_F(GlobalMemoryTest, BadHandlesAndSizesFailCleanlyAndLiveBlocksAreObservable) {
     const HGLOBAL freed = GlobalAlloc(GMEM_MOVEABLE, 8);
     ASSERT_EQ(GlobalFree(freed), nullptr);
     const HGLOBAL invented = reinterpret_cast<HGLOBAL>(0xdeadbee8);
@@ -128,26 +141,7 @@ TEST_F(GlobalMemoryTest, FreedAndInventedHandlesFailCleanly) {
         EXPECT_NE(winport::GetLastErrorText().find("GlobalUnlock"), std::string::npos);
     }
     EXPECT_EQ(GlobalFree(nullptr), nullptr);
-}
 
-TEST_F(GlobalMemoryTest, EmptyMoveableBlockIsDiscardedUntilReallocated) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 0);
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(GlobalSize(block), 0u);
-    EXPECT_EQ(GlobalFlags(block), GMEM_DISCARDED);
-    EXPECT_EQ(GlobalLock(block), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_DISCARDED);
-
-    ASSERT_EQ(GlobalReAlloc(block, 10, GMEM_MOVEABLE), block);
-    EXPECT_NE(GlobalLock(block), nullptr);
-    EXPECT_EQ(GlobalReAlloc(block, 0, GMEM_MOVEABLE), nullptr) << "a locked block stays";
-    GlobalUnlock(block);
-    ASSERT_EQ(GlobalReAlloc(block, 0, GMEM_MOVEABLE), block);
-    EXPECT_EQ(GlobalFlags(block), GMEM_DISCARDED);
-    GlobalFree(block);
-}
-
-TEST_F(GlobalMemoryTest, LiveBlocksAndContentsAreObservableAndImpossibleSizesFail) {
     const std::size_t before = winport::LiveGlobalBlocks();
     const HGLOBAL block = GlobalAlloc(GHND, 3);
     EXPECT_EQ(winport::LiveGlobalBlocks(), before + 1);

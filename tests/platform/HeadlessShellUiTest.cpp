@@ -17,16 +17,14 @@ LRESULT DialogProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-TEST(HeadlessShellUiTest, SetShellUiInstallsAndNullRestoresTheHeadlessDefault) {
+TEST(HeadlessShellUiTest, IsTheDefaultAndCancelsAnIdleModalDialogWithOrWithoutACancelButton) {
     ASSERT_NE(dynamic_cast<winport::HeadlessShellUi*>(&winport::GetShellUi()), nullptr);
     shelltest::ScriptedShellUi ui;  // Installs itself.
     EXPECT_EQ(&winport::GetShellUi(), &ui);
     EXPECT_EQ(winport::SetShellUi(nullptr), &ui);
     EXPECT_NE(&winport::GetShellUi(), &ui);
     EXPECT_EQ(winport::SetShellUi(&ui), nullptr);
-}
 
-TEST(HeadlessShellUiTest, AnIdleModalDialogIsCancelledThroughItsCancelButtonOrWithoutOne) {
     g_dialogMessages.clear();
     TestWindow dialog("HeadlessDialog", DialogProcedure);
     TestWindow cancel("ShellTestWindow", DefWindowProc, dialog.Handle(), IDCANCEL);

@@ -11,7 +11,7 @@ using namespace winport::testing;
 
 class IconTest : public GdiLeakCheckedTest {};
 
-TEST_F(IconTest, PixelsRoundTripAndCopiesAreIndependent) {
+TEST_F(IconTest, PixelsRoundTripCopiesAreIndependentAndDestroyedOrBadIconsAreRefused) {
     const std::vector<std::uint32_t> pixels = {kRed, 0x00000000, 0x80FFFFFF, kBlue};
     const std::size_t before = winport::LiveIconCount();
     const HICON icon = winport::CreateIconFromPixels(2, 2, pixels);
@@ -28,17 +28,15 @@ TEST_F(IconTest, PixelsRoundTripAndCopiesAreIndependent) {
     EXPECT_EQ(copied->pixels, pixels);
     EXPECT_TRUE(DestroyIcon(copy));
     EXPECT_EQ(winport::LiveIconCount(), before);
-}
 
-TEST_F(IconTest, DestroyedIconsBadSizesAndGdiCallsAreRefused) {
-    const HICON icon = winport::CreateIconFromPixels(1, 1, Filled(1, 1, kRed));
-    ASSERT_TRUE(DestroyIcon(icon));
-    EXPECT_FALSE(DestroyIcon(icon));
+    const HICON destroyed = winport::CreateIconFromPixels(1, 1, Filled(1, 1, kRed));
+    ASSERT_TRUE(DestroyIcon(destroyed));
+    EXPECT_FALSE(DestroyIcon(destroyed));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
     SetLastError(ERROR_SUCCESS);
-    EXPECT_EQ(CopyIcon(icon), nullptr);
+    EXPECT_EQ(CopyIcon(destroyed), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
-    EXPECT_EQ(winport::IconPixels(icon), nullptr);
+    EXPECT_EQ(winport::IconPixels(destroyed), nullptr);
 
     const std::size_t gdiBefore = winport::LiveGdiObjectCount();
     const HICON live = winport::CreateIconFromPixels(1, 1, Filled(1, 1, kRed));

@@ -71,7 +71,7 @@ private:
     std::vector<HIMAGELIST> m_lists;
 };
 
-TEST_F(ImageListTest, CreateNeedsAPositiveImageSize) {
+TEST_F(ImageListTest, CreateNeedsAPositiveImageSizeAndAddCutsTheStripIntoWholeImagesInOrder) {
     EXPECT_EQ(ImageList_Create(0, 16, ILC_COLOR32, 1, 1), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(ImageList_Create(16, -1, ILC_COLOR32, 1, 1), nullptr);
@@ -83,18 +83,16 @@ TEST_F(ImageListTest, CreateNeedsAPositiveImageSize) {
     EXPECT_EQ(cy, 12);
     EXPECT_FALSE(ImageList_GetIconSize(list, nullptr, &cy));
     EXPECT_EQ(ImageList_GetImageCount(list), 0);
-}
 
-TEST_F(ImageListTest, AddCutsTheStripIntoWholeImagesInOrder) {
-    const HIMAGELIST list = MakeList(4, 2, ILC_COLOR24);
-    EXPECT_EQ(Add(list, 12, 2, Strip(4, 2, {kRed, kGreen, kBlue})), 0);
-    EXPECT_EQ(ImageList_GetImageCount(list), 3);
-    EXPECT_EQ(Add(list, 8, 2, Strip(4, 2, {kWhite, kBlack})), 3);
-    EXPECT_EQ(ImageList_GetImageCount(list), 5);
+    const HIMAGELIST strip = MakeList(4, 2, ILC_COLOR24);
+    EXPECT_EQ(Add(strip, 12, 2, Strip(4, 2, {kRed, kGreen, kBlue})), 0);
+    EXPECT_EQ(ImageList_GetImageCount(strip), 3);
+    EXPECT_EQ(Add(strip, 8, 2, Strip(4, 2, {kWhite, kBlack})), 3);
+    EXPECT_EQ(ImageList_GetImageCount(strip), 5);
 
     const std::uint32_t expected[] = {kRed, kGreen, kBlue, kWhite, kBlack};
     for (int index = 0; index < 5; ++index) {
-        const winport::PixelImagePtr image = winport::ImageListImagePixels(list, index);
+        const winport::PixelImagePtr image = winport::ImageListImagePixels(strip, index);
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(image->pixels, Filled(4, 2, expected[index])) << "image " << index;
     }
@@ -110,7 +108,7 @@ TEST_F(ImageListTest, AddCutsTheStripIntoWholeImagesInOrder) {
     EXPECT_EQ(ImageList_GetImageCount(partial), 2);
 }
 
-TEST_F(ImageListTest, MaskCutsWhitePixelsOutOfMaskedListsAndColor32KeepsAlpha) {
+TEST_F(ImageListTest, MasksAndKeyColoursCutPixelsOutOfMaskedListsAndColor32KeepsAlpha) {
     const std::vector<std::uint32_t> image = Filled(2, 1, PixelFromColor(RGB(9, 8, 7), 0));
     const std::vector<std::uint32_t> mask = {kWhite, kBlack};
 
@@ -132,30 +130,28 @@ TEST_F(ImageListTest, MaskCutsWhitePixelsOutOfMaskedListsAndColor32KeepsAlpha) {
     ASSERT_EQ(Add(alpha, 2, 1, {0x00112233, 0x00445566}, &mask), 1);
     EXPECT_EQ(PixelOf(alpha, 1, 0, 0), kTransparent);
     EXPECT_EQ(PixelOf(alpha, 1, 1, 0), 0xFF445566u);
-}
 
-TEST_F(ImageListTest, AddMaskedCutsOutTheKeyColour) {
-    const HIMAGELIST masked = MakeList(2, 1, ILC_COLOR24 | ILC_MASK);
-    EXPECT_EQ(AddMasked(masked, 4, 1, {kMagenta, kRed, kGreen, kMagenta}, RGB(255, 0, 255)), 0);
-    EXPECT_EQ(ImageList_GetImageCount(masked), 2);
-    EXPECT_EQ(PixelOf(masked, 0, 0, 0), kTransparent);
-    EXPECT_EQ(PixelOf(masked, 0, 1, 0), kRed);
-    EXPECT_EQ(PixelOf(masked, 1, 0, 0), kGreen);
-    EXPECT_EQ(PixelOf(masked, 1, 1, 0), kTransparent);
+    const HIMAGELIST keyed = MakeList(2, 1, ILC_COLOR24 | ILC_MASK);
+    EXPECT_EQ(AddMasked(keyed, 4, 1, {kMagenta, kRed, kGreen, kMagenta}, RGB(255, 0, 255)), 0);
+    EXPECT_EQ(ImageList_GetImageCount(keyed), 2);
+    EXPECT_EQ(PixelOf(keyed, 0, 0, 0), kTransparent);
+    EXPECT_EQ(PixelOf(keyed, 0, 1, 0), kRed);
+    EXPECT_EQ(PixelOf(keyed, 1, 0, 0), kGreen);
+    EXPECT_EQ(PixelOf(keyed, 1, 1, 0), kTransparent);
 
     // CLR_DEFAULT takes the colour of the top left pixel.
-    EXPECT_EQ(AddMasked(masked, 2, 1, {kBlue, kRed}, CLR_DEFAULT), 2);
-    EXPECT_EQ(PixelOf(masked, 2, 0, 0), kTransparent);
-    EXPECT_EQ(PixelOf(masked, 2, 1, 0), kRed);
+    EXPECT_EQ(AddMasked(keyed, 2, 1, {kBlue, kRed}, CLR_DEFAULT), 2);
+    EXPECT_EQ(PixelOf(keyed, 2, 0, 0), kTransparent);
+    EXPECT_EQ(PixelOf(keyed, 2, 1, 0), kRed);
 
     // Without a mask the key colour is still blackened out of the image.
-    const HIMAGELIST plain = MakeList(2, 1, ILC_COLOR24);
-    EXPECT_EQ(AddMasked(plain, 2, 1, {kMagenta, kRed}, RGB(255, 0, 255)), 0);
-    EXPECT_EQ(PixelOf(plain, 0, 0, 0), kBlack);
-    EXPECT_EQ(PixelOf(plain, 0, 1, 0), kRed);
+    const HIMAGELIST keyedPlain = MakeList(2, 1, ILC_COLOR24);
+    EXPECT_EQ(AddMasked(keyedPlain, 2, 1, {kMagenta, kRed}, RGB(255, 0, 255)), 0);
+    EXPECT_EQ(PixelOf(keyedPlain, 0, 0, 0), kBlack);
+    EXPECT_EQ(PixelOf(keyedPlain, 0, 1, 0), kRed);
 }
 
-TEST_F(ImageListTest, IconsAreScaledAppendedAndReplaced) {
+TEST_F(ImageListTest, IconsAreScaledAppendedReplacedAndBlendedIntoListsWithoutAlpha) {
     const HIMAGELIST list = MakeList(4, 4, ILC_COLOR32 | ILC_MASK);
     // 2 x 2 quadrants become 2 x 2 blocks of the 4 x 4 image.
     EXPECT_EQ(AddIcon(list, -1, 2, 2, {kRed, kGreen, kBlue, kHalfRed}), 0);
@@ -179,31 +175,29 @@ TEST_F(ImageListTest, IconsAreScaledAppendedAndReplaced) {
     EXPECT_EQ(ImageList_ReplaceIcon(list, -1, icon), -1);  // destroyed
     EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
     EXPECT_EQ(ImageList_GetImageCount(list), 2);
-}
 
-TEST_F(ImageListTest, IconTransparencyInListsWithoutAlpha) {
-    const std::vector<std::uint32_t> icon = {kTransparent, kHalfRed, 0x10FF0000, kGreen};
+    const std::vector<std::uint32_t> translucent = {kTransparent, kHalfRed, 0x10FF0000, kGreen};
 
-    const HIMAGELIST masked = MakeList(4, 1, ILC_COLOR24 | ILC_MASK);
-    ASSERT_EQ(AddIcon(masked, -1, 4, 1, icon), 0);
-    EXPECT_EQ(PixelOf(masked, 0, 0, 0), kTransparent);
-    EXPECT_EQ(PixelOf(masked, 0, 1, 0), kRed);
-    EXPECT_EQ(PixelOf(masked, 0, 2, 0), kTransparent);  // under a tenth opaque
-    EXPECT_EQ(PixelOf(masked, 0, 3, 0), kGreen);
+    const HIMAGELIST maskedIcons = MakeList(4, 1, ILC_COLOR24 | ILC_MASK);
+    ASSERT_EQ(AddIcon(maskedIcons, -1, 4, 1, translucent), 0);
+    EXPECT_EQ(PixelOf(maskedIcons, 0, 0, 0), kTransparent);
+    EXPECT_EQ(PixelOf(maskedIcons, 0, 1, 0), kRed);
+    EXPECT_EQ(PixelOf(maskedIcons, 0, 2, 0), kTransparent);  // under a tenth opaque
+    EXPECT_EQ(PixelOf(maskedIcons, 0, 3, 0), kGreen);
 
     // Neither mask nor alpha: blended onto the background colour, COLOR_WINDOW by default.
-    const HIMAGELIST plain = MakeList(4, 1, ILC_COLOR24);
-    ASSERT_EQ(AddIcon(plain, -1, 4, 1, icon), 0);
-    EXPECT_EQ(PixelOf(plain, 0, 0, 0), PixelFromColor(GetSysColor(COLOR_WINDOW)));
-    EXPECT_EQ(PixelOf(plain, 0, 1, 0), PixelFromColor(RGB(255, 127, 127)));
-    EXPECT_EQ(ImageList_SetBkColor(plain, RGB(0, 0, 255)), CLR_NONE);
-    EXPECT_EQ(ImageList_GetBkColor(plain), RGB(0, 0, 255));
-    ASSERT_EQ(AddIcon(plain, -1, 4, 1, icon), 1);
-    EXPECT_EQ(PixelOf(plain, 1, 0, 0), kBlue);
-    EXPECT_EQ(PixelOf(plain, 1, 3, 0), kGreen);
+    const HIMAGELIST plainIcons = MakeList(4, 1, ILC_COLOR24);
+    ASSERT_EQ(AddIcon(plainIcons, -1, 4, 1, translucent), 0);
+    EXPECT_EQ(PixelOf(plainIcons, 0, 0, 0), PixelFromColor(GetSysColor(COLOR_WINDOW)));
+    EXPECT_EQ(PixelOf(plainIcons, 0, 1, 0), PixelFromColor(RGB(255, 127, 127)));
+    EXPECT_EQ(ImageList_SetBkColor(plainIcons, RGB(0, 0, 255)), CLR_NONE);
+    EXPECT_EQ(ImageList_GetBkColor(plainIcons), RGB(0, 0, 255));
+    ASSERT_EQ(AddIcon(plainIcons, -1, 4, 1, translucent), 1);
+    EXPECT_EQ(PixelOf(plainIcons, 1, 0, 0), kBlue);
+    EXPECT_EQ(PixelOf(plainIcons, 1, 3, 0), kGreen);
 }
 
-TEST_F(ImageListTest, RemoveShiftsTheRestAndSetImageCountPadsOrCuts) {
+TEST_F(ImageListTest, RemoveAndSetImageCountChangeTheImagesAndCopiesAreIndependent) {
     const HIMAGELIST list = MakeList(1, 1, ILC_COLOR32);
     ASSERT_EQ(Add(list, 3, 1, {kRed, kGreen, kBlue}), 0);
     EXPECT_TRUE(ImageList_Remove(list, 1));
@@ -228,16 +222,14 @@ TEST_F(ImageListTest, RemoveShiftsTheRestAndSetImageCountPadsOrCuts) {
     EXPECT_TRUE(ImageList_SetImageCount(padded, 1));
     EXPECT_EQ(ImageList_GetImageCount(padded), 1);
     EXPECT_EQ(PixelOf(padded, 0, 1, 1), kRed);
-}
 
-TEST_F(ImageListTest, GetIconAndDuplicateMakeIndependentCopiesAndPixelsOutliveTheList) {
-    const HIMAGELIST list = MakeList(2, 1, ILC_COLOR32);
-    ASSERT_EQ(Add(list, 4, 1, {kRed, kHalfRed, kGreen, kBlue}), 0);
-    const HICON icon = ImageList_GetIcon(list, 1, ILD_NORMAL);
+    const HIMAGELIST icons = MakeList(2, 1, ILC_COLOR32);
+    ASSERT_EQ(Add(icons, 4, 1, {kRed, kHalfRed, kGreen, kBlue}), 0);
+    const HICON icon = ImageList_GetIcon(icons, 1, ILD_NORMAL);
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(winport::IconPixels(icon)->pixels, (std::vector<std::uint32_t>{kGreen, kBlue}));
     EXPECT_TRUE(DestroyIcon(icon));
-    EXPECT_EQ(ImageList_GetIcon(list, 2, ILD_NORMAL), nullptr);
+    EXPECT_EQ(ImageList_GetIcon(icons, 2, ILD_NORMAL), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 
     const HIMAGELIST original = MakeList(1, 1, ILC_COLOR24 | ILC_MASK);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ControlTestSupport.h"
@@ -44,11 +44,6 @@ protected:
         if (IsWindow(list)) SendMessage(list, WM_LBUTTONUP, 0, point);
     }
     static LRESULT Selection(HWND list) { return SendMessage(list, LB_GETCURSEL, 0, 0); }
-    static int ClientHeight(HWND list) {
-        RECT client{};
-        GetClientRect(list, &client);
-        return client.bottom;
-    }
 
     ParentLog log{parent};
 };
@@ -72,80 +67,58 @@ TEST_F(ListBoxTest, SortedInsertIgnoresCaseAndSortsAccentedAndGreekLettersBeside
     EXPECT_EQ(log.Log(), Lines{});
 }
 
-struct FindCase {
-    UINT message;
-    int start;
-    const char* text;
-    LRESULT expected;
-    friend void PrintTo(const FindCase& c, std::ostream* out) {
-        *out << (c.message == LB_FINDSTRING ? "LB_FINDSTRING " : "LB_FINDSTRINGEXACT ") << c.start
-             << " \"" << c.text << "\"";
-    }
-};
-
-class ListBoxFindTest : public ListBoxTest, public ::testing::WithParamInterface<FindCase> {};
-
-TEST_P(ListBoxFindTest, SearchesAfterTheStartAndWrapsIgnoringCase) {
+TEST_F(ListBoxTest, FindSearchesAfterTheStartAndWrapsIgnoringCase) {
     const HWND list =
         CreateFilledList(0, {"Apple", "apricot", "Banana", "apple pie", "Cherry", "Äpfel"});
-    const FindCase& c = GetParam();
-    EXPECT_EQ(SendMessage(list, c.message, static_cast<WPARAM>(c.start), Ptr(c.text)), c.expected);
+    const auto find = [list](UINT message, int start, const char* text) {
+        return SendMessage(list, message, static_cast<WPARAM>(start), Ptr(text));
+    };
+    const std::tuple<int, const char*, LRESULT> prefixes[] = {
+        {-1, "ap", 0}, {0, "AP", 1},  {1, "ap", 3},      {3, "ap", 0},
+        {99, "b", 2},  {-1, "äP", 5}, {-1, "x", LB_ERR}, {-1, "", LB_ERR}};
+    for (const auto& [start, text, expected] : prefixes) {
+        EXPECT_EQ(find(LB_FINDSTRING, start, text), expected) << start << " " << text;
+    }
+    const std::tuple<int, const char*, LRESULT> wholes[] = {{-1, "APPLE", 0},
+                                                            {0, "apple", 0},
+                                                            {-1, "Apple Pie", 3},
+                                                            {-1, "app", LB_ERR},
+                                                            {-1, "apfel", LB_ERR}};
+    for (const auto& [start, text, expected] : wholes) {
+        EXPECT_EQ(find(LB_FINDSTRINGEXACT, start, text), expected) << start << " " << text;
+    }
     EXPECT_EQ(Selection(list), LB_ERR);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ListBoxFindTest,
-    ::testing::Values(FindCase{LB_FINDSTRING, -1, "ap", 0}, FindCase{LB_FINDSTRING, 0, "AP", 1},
-                      FindCase{LB_FINDSTRING, 1, "ap", 3}, FindCase{LB_FINDSTRING, 3, "ap", 0},
-                      FindCase{LB_FINDSTRING, 99, "b", 2}, FindCase{LB_FINDSTRING, -1, "äP", 5},
-                      FindCase{LB_FINDSTRING, -1, "x", LB_ERR},
-                      FindCase{LB_FINDSTRING, -1, "", LB_ERR},
-                      FindCase{LB_FINDSTRINGEXACT, -1, "APPLE", 0},
-                      FindCase{LB_FINDSTRINGEXACT, 0, "apple", 0},
-                      FindCase{LB_FINDSTRINGEXACT, -1, "Apple Pie", 3},
-                      FindCase{LB_FINDSTRINGEXACT, -1, "app", LB_ERR},
-                      FindCase{LB_FINDSTRINGEXACT, -1, "apfel", LB_ERR}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(ListBoxTest, BadIndexesAndNullTextAnswerLbErrAndChangeNothing) {
     const HWND list = CreateFilledList(LBS_NOTIFY | LBS_SORT, {"a", "b", "c"});
     SendMessage(list, LB_SETCURSEL, 1, 0);
     char buffer[16] = "untouched";
     RECT rect{};
-    const struct {
-        UINT message;
-        WPARAM index;
-        LPARAM lParam;
-        DWORD error;
-    } cases[] = {
-        {LB_GETTEXT, 3, Ptr(buffer), ERROR_INVALID_INDEX},
-        {LB_GETTEXTLEN, 3, 0, ERROR_INVALID_INDEX},
-        {LB_GETITEMDATA, static_cast<WPARAM>(-2), 0, ERROR_INVALID_INDEX},
-        {LB_SETITEMDATA, 3, 7, ERROR_INVALID_INDEX},
-        {LB_DELETESTRING, 3, 0, ERROR_INVALID_INDEX},
-        {LB_INSERTSTRING, 4, Ptr("x"), ERROR_INVALID_INDEX},
-        {LB_SETCURSEL, 3, 0, ERROR_INVALID_INDEX},
-        {LB_SETTOPINDEX, 3, 0, ERROR_INVALID_INDEX},
-        {LB_GETITEMRECT, 5, Ptr(&rect), ERROR_INVALID_INDEX},
-        {LB_ADDSTRING, 0, 0, ERROR_INVALID_PARAMETER},
-        {LB_INSERTSTRING, 0, 0, ERROR_INVALID_PARAMETER},
-        {LB_FINDSTRING, 0, 0, ERROR_INVALID_PARAMETER},
-        {LB_FINDSTRINGEXACT, 0, 0, ERROR_INVALID_PARAMETER},
-        {LB_SELECTSTRING, 0, 0, ERROR_INVALID_PARAMETER},
-        {LB_GETTEXT, 0, 0, ERROR_INVALID_PARAMETER},
-    };
-    for (const auto& c : cases) {
-        SetLastError(0);
-        EXPECT_EQ(SendMessage(list, c.message, c.index, c.lParam), LB_ERR) << std::hex << c.message;
-        EXPECT_EQ(GetLastError(), c.error) << std::hex << c.message;
-    }
+    ExpectRefused(list, {
+                            {LB_GETTEXT, 3, Ptr(buffer), ERROR_INVALID_INDEX},
+                            {LB_GETTEXTLEN, 3, 0, ERROR_INVALID_INDEX},
+                            {LB_GETITEMDATA, static_cast<WPARAM>(-2), 0, ERROR_INVALID_INDEX},
+                            {LB_SETITEMDATA, 3, 7, ERROR_INVALID_INDEX},
+                            {LB_DELETESTRING, 3, 0, ERROR_INVALID_INDEX},
+                            {LB_INSERTSTRING, 4, Ptr("x"), ERROR_INVALID_INDEX},
+                            {LB_SETCURSEL, 3, 0, ERROR_INVALID_INDEX},
+                            {LB_SETTOPINDEX, 3, 0, ERROR_INVALID_INDEX},
+                            {LB_GETITEMRECT, 5, Ptr(&rect), ERROR_INVALID_INDEX},
+                            {LB_ADDSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+                            {LB_INSERTSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+                            {LB_FINDSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+                            {LB_FINDSTRINGEXACT, 0, 0, ERROR_INVALID_PARAMETER},
+                            {LB_SELECTSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+                            {LB_GETTEXT, 0, 0, ERROR_INVALID_PARAMETER},
+                        });
     EXPECT_STREQ(buffer, "untouched");
     EXPECT_EQ(ItemTexts(list), (Lines{"a", "b", "c"}));
     EXPECT_EQ(Selection(list), 1);
     EXPECT_EQ(log.Log(), Lines{});
 }
 
-TEST_F(ListBoxTest, ItemDataStaysWithItsItemAsTheListChanges) {
+TEST_F(ListBoxTest, ItemDataAndTheProgramsSilentSelectionStayWithTheirItemsAsTheListChanges) {
     const HWND list = CreateFilledList(LBS_SORT, {"m"});
     EXPECT_EQ(SendMessage(list, LB_SETITEMDATA, 0, 0xFFFFFFFF), TRUE);
     SendMessage(list, LB_SETITEMDATA, Add(list, "a"), 1);
@@ -162,27 +135,26 @@ TEST_F(ListBoxTest, ItemDataStaysWithItsItemAsTheListChanges) {
     SendMessage(list, LB_RESETCONTENT, 0, 0);
     EXPECT_EQ(log.Log(), (Lines{"WM_DELETEITEM ODT_LISTBOX 1 data=26",
                                 "WM_DELETEITEM ODT_LISTBOX 0 data=4294967295"}));
-}
 
-TEST_F(ListBoxTest, TheProgramsSelectionIsSilentAndFollowsItsItem) {
-    const HWND list = CreateFilledList(LBS_NOTIFY, {"a", "b", "c"});
-    EXPECT_EQ(SendMessage(list, LB_SETCURSEL, 1, 0), 1);
-    SendMessage(list, LB_INSERTSTRING, 0, Ptr("first"));
-    EXPECT_EQ(Selection(list), 2);
-    SendMessage(list, LB_DELETESTRING, 0, 0);
-    EXPECT_EQ(Selection(list), 1);
-    EXPECT_EQ(SendMessage(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), Ptr("C")), 2);
-    EXPECT_EQ(Selection(list), 2);
+    // The program's selection is silent and follows its item.
+    const HWND selecting = CreateFilledList(LBS_NOTIFY, {"a", "b", "c"});
+    EXPECT_EQ(SendMessage(selecting, LB_SETCURSEL, 1, 0), 1);
+    SendMessage(selecting, LB_INSERTSTRING, 0, Ptr("first"));
+    EXPECT_EQ(Selection(selecting), 2);
+    SendMessage(selecting, LB_DELETESTRING, 0, 0);
+    EXPECT_EQ(Selection(selecting), 1);
+    EXPECT_EQ(SendMessage(selecting, LB_SELECTSTRING, static_cast<WPARAM>(-1), Ptr("C")), 2);
+    EXPECT_EQ(Selection(selecting), 2);
     // -1 removes the selection and answers LB_ERR although nothing failed.
-    EXPECT_EQ(SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0), LB_ERR);
-    EXPECT_EQ(Selection(list), LB_ERR);
-    SendMessage(list, LB_SETCURSEL, 2, 0);
-    SendMessage(list, LB_DELETESTRING, 2, 0);
-    EXPECT_EQ(Selection(list), LB_ERR);
+    EXPECT_EQ(SendMessage(selecting, LB_SETCURSEL, static_cast<WPARAM>(-1), 0), LB_ERR);
+    EXPECT_EQ(Selection(selecting), LB_ERR);
+    SendMessage(selecting, LB_SETCURSEL, 2, 0);
+    SendMessage(selecting, LB_DELETESTRING, 2, 0);
+    EXPECT_EQ(Selection(selecting), LB_ERR);
     EXPECT_EQ(log.Log(), Lines{});
 }
 
-TEST_F(ListBoxTest, APersonsClickSelectsTheRowAndReportsItOnRelease) {
+TEST_F(ListBoxTest, APersonsClickOrKeySelectsTheRowReportsItAndAsksAParentThatWantsKeys) {
     const HWND list = CreateFilledList(LBS_NOTIFY, {"a", "b", "c", "d", "e", "f"});
     SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, RowPoint(list, 2));
     EXPECT_EQ(Selection(list), 2);
@@ -205,16 +177,14 @@ TEST_F(ListBoxTest, APersonsClickSelectsTheRowAndReportsItOnRelease) {
     Click(quiet, RowPoint(quiet, 1));
     EXPECT_EQ(Selection(quiet), 1);
     EXPECT_EQ(log.Log(), (Lines{"LBN_KILLFOCUS", "LBN_SETFOCUS"}));
-}
 
-TEST_F(ListBoxTest, ArrowKeysMoveTheSelectionAndAskAParentThatWantsTheKeys) {
-    const HWND list = CreateFilledList(LBS_NOTIFY, {"apple", "berry", "cherry"});
-    SendMessage(list, WM_KEYDOWN, VK_DOWN, 0);
-    SendMessage(list, WM_KEYDOWN, VK_END, 0);
-    SendMessage(list, WM_KEYDOWN, VK_DOWN, 0);  // Already at the end: nothing changes.
-    EXPECT_EQ(Selection(list), 2);
-    SendMessage(list, WM_CHAR, 'B', 0);
-    EXPECT_EQ(Selection(list), 1);
+    const HWND keyed = CreateFilledList(LBS_NOTIFY, {"apple", "berry", "cherry"});
+    SendMessage(keyed, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessage(keyed, WM_KEYDOWN, VK_END, 0);
+    SendMessage(keyed, WM_KEYDOWN, VK_DOWN, 0);  // Already at the end: nothing changes.
+    EXPECT_EQ(Selection(keyed), 2);
+    SendMessage(keyed, WM_CHAR, 'B', 0);
+    EXPECT_EQ(Selection(keyed), 1);
     EXPECT_EQ(log.Log(), (Lines{"LBN_SELCHANGE", "LBN_SELCHANGE", "LBN_SELCHANGE"}));
 
     const HWND asking = CreateFilledList(LBS_NOTIFY | LBS_WANTKEYBOARDINPUT, {"a", "b", "c"});
@@ -238,7 +208,7 @@ protected:
     }
 };
 
-TEST_F(OwnerDrawnListBoxTest, MeasuresAtCreationAndDrawsTheVisibleRowsOnPaint) {
+TEST_F(OwnerDrawnListBoxTest, MeasuresAtCreationShowsWholeRowsAndDrawsTheVisibleOnesOnPaint) {
     const HWND list = CreateOwnerDrawn(0, 6);
     EXPECT_EQ(log.Log(), Lines{"WM_MEASUREITEM ODT_LISTBOX 0 16"});
     EXPECT_EQ(SendMessage(list, LB_GETITEMHEIGHT, 0, 0), 20);
@@ -252,18 +222,31 @@ TEST_F(OwnerDrawnListBoxTest, MeasuresAtCreationAndDrawsTheVisibleRowsOnPaint) {
               (Lines{"WM_DRAWITEM 1 ODA_DRAWENTIRE ODS_SELECTED", "WM_DRAWITEM 2 ODA_DRAWENTIRE",
                      "WM_DRAWITEM 3 ODA_DRAWENTIRE", "WM_DRAWITEM 4 ODA_DRAWENTIRE"}));
     const DRAWITEMSTRUCT& row = log.Draws().at(1);
-    EXPECT_EQ(row.CtlType, ODT_LISTBOX);
-    EXPECT_EQ(row.CtlID, static_cast<UINT>(kListId));
-    EXPECT_EQ(row.hwndItem, list);
+    EXPECT_EQ(std::tie(row.CtlType, row.CtlID, row.hwndItem, row.rcItem, row.itemData),
+              std::make_tuple(ODT_LISTBOX, UINT{kListId}, list, RECT{0, 20, 100, 40}, 102u));
     EXPECT_NE(row.hDC, nullptr);
-    EXPECT_EQ(row.rcItem, (RECT{0, 20, 100, 40}));
-    EXPECT_EQ(row.itemData, 102u);
 
     ShowWindow(list, SW_HIDE);
     log.Clear();
     PaintWindow(parent);
     SendMessage(list, LB_SETCURSEL, 2, 0);
     EXPECT_EQ(log.Log(), Lines{}) << "a hidden list draws nothing";
+
+    // A plain list shows whole rows too unless its style says otherwise.
+    const HWND fitted = CreateList(0, 90);
+    const HWND free = CreateList(LBS_NOINTEGRALHEIGHT, 90);
+    EXPECT_EQ(ClientHeight(fitted), 80);
+    EXPECT_EQ(ClientHeight(free), 90);
+    EXPECT_EQ(SendMessage(free, LB_SETITEMHEIGHT, 0, 256), LB_ERR);
+    EXPECT_EQ(SendMessage(free, LB_SETITEMHEIGHT, 0, 30), LB_OKAY);
+    EXPECT_EQ(SendMessage(free, LB_GETITEMHEIGHT, 0, 0), 30);
+    // A dialog's font sets the height of plain rows, and the list fits them again.
+    const HFONT font = CreateDialogFont();
+    SendMessage(fitted, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(SendMessage(fitted, LB_GETITEMHEIGHT, 0, 0), 13);
+    EXPECT_EQ(ClientHeight(fitted), 78);
+    DestroyWindow(fitted);
+    DeleteObject(font);
 }
 
 TEST_F(OwnerDrawnListBoxTest, SelectionAndFocusChangesRedrawTheirRowsAtOnce) {
@@ -302,23 +285,6 @@ TEST_F(OwnerDrawnListBoxTest, WithoutStringsItKeepsDataSortsThroughTheParentAndD
                      "WM_DELETEITEM ODT_LISTBOX 0 data=5"}));
 }
 
-TEST_F(ListBoxTest, AListShowsWholeRowsUnlessItsStyleSaysOtherwise) {
-    const HWND fitted = CreateList(0, 90);
-    const HWND free = CreateList(LBS_NOINTEGRALHEIGHT, 90);
-    EXPECT_EQ(ClientHeight(fitted), 80);
-    EXPECT_EQ(ClientHeight(free), 90);
-    EXPECT_EQ(SendMessage(free, LB_SETITEMHEIGHT, 0, 256), LB_ERR);
-    EXPECT_EQ(SendMessage(free, LB_SETITEMHEIGHT, 0, 30), LB_OKAY);
-    EXPECT_EQ(SendMessage(free, LB_GETITEMHEIGHT, 0, 0), 30);
-    // A dialog's font sets the height of plain rows, and the list fits them again.
-    const HFONT font = CreateDialogFont();
-    SendMessage(fitted, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    EXPECT_EQ(SendMessage(fitted, LB_GETITEMHEIGHT, 0, 0), 13);
-    EXPECT_EQ(ClientHeight(fitted), 78);
-    DestroyWindow(fitted);
-    DeleteObject(font);
-}
-
 TEST_F(ListBoxTest, ParentDestroyingTheListInsideANotificationEndsTheClick) {
     for (const WORD code : {LBN_SETFOCUS, LBN_SELCHANGE}) {
         SetFocus(nullptr);
@@ -330,24 +296,7 @@ TEST_F(ListBoxTest, ParentDestroyingTheListInsideANotificationEndsTheClick) {
     }
 }
 
-TEST_F(ListBoxTest, DumpShowsTheItemsAndTheSelection) {
-    const HWND list = CreateFilledList(0, {"a \"b\"", "c"});
-    SendMessage(list, LB_SETCURSEL, 1, 0);
-    const DescribesState* description = FindStateDescription(list);
-    ASSERT_NE(description, nullptr);
-    EXPECT_EQ(description->DescribeState(list), (Lines{R"(items=["a \"b\"", "c"])", "sel=1"}));
-    for (int i = 0; i < 10; ++i) Add(list, "x");
-    EXPECT_EQ(description->DescribeState(list).front(),
-              R"(items=["a \"b\"", "c", "x", "x", "x", "x", "x", "x", "x", "x", ... 2 more])");
-    const HWND ownerDrawn = CreateList(LBS_OWNERDRAWFIXED);
-    SendMessage(ownerDrawn, LB_ADDSTRING, 0, 7);
-    EXPECT_EQ(FindStateDescription(ownerDrawn)->DescribeState(ownerDrawn),
-              (Lines{"ownerdraw", "items=1"}));
-    EXPECT_FALSE(GetListBoxState(parent).has_value());
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-}
-
-TEST_F(ListBoxTest, AgentScrollsARowIntoSightAndClicksItAsAPerson) {
+TEST_F(ListBoxTest, AgentScrollsARowIntoSightAndClicksItAndTheDumpShowsItemsAndSelection) {
     Agent agent;
     const HWND list = CreateFilledList(LBS_NOTIFY, {"0", "1", "2", "3", "4", "5", "6", "7"});
     ASSERT_TRUE(agent.SelectListBoxRow(list, 6));
@@ -360,6 +309,22 @@ TEST_F(ListBoxTest, AgentScrollsARowIntoSightAndClicksItAsAPerson) {
     EnableWindow(list, FALSE);
     EXPECT_FALSE(agent.SelectListBoxRow(list, 1));
     EXPECT_EQ(agent.LastError(), "ListBox 40 is disabled");
+
+    // The dump shows the items and the selection.
+    const HWND described = CreateFilledList(0, {"a \"b\"", "c"});
+    SendMessage(described, LB_SETCURSEL, 1, 0);
+    const DescribesState* description = FindStateDescription(described);
+    ASSERT_NE(description, nullptr);
+    EXPECT_EQ(description->DescribeState(described), (Lines{R"(items=["a \"b\"", "c"])", "sel=1"}));
+    for (int i = 0; i < 10; ++i) Add(described, "x");
+    EXPECT_EQ(description->DescribeState(described).front(),
+              R"(items=["a \"b\"", "c", "x", "x", "x", "x", "x", "x", "x", "x", ... 2 more])");
+    const HWND ownerDrawn = CreateList(LBS_OWNERDRAWFIXED);
+    SendMessage(ownerDrawn, LB_ADDSTRING, 0, 7);
+    EXPECT_EQ(FindStateDescription(ownerDrawn)->DescribeState(ownerDrawn),
+              (Lines{"ownerdraw", "items=1"}));
+    EXPECT_FALSE(GetListBoxState(parent).has_value());
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,6 +33,23 @@ inline Lines ItemTexts(HWND hwnd, UINT count = LB_GETCOUNT, UINT length = LB_GET
         texts.push_back(item);
     }
     return texts;
+}
+
+// A message a list or combo box refuses with LB_ERR (CB_ERR) and |error| as the last error.
+struct Refusal {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD error;
+};
+
+inline void ExpectRefused(HWND hwnd, std::initializer_list<Refusal> refusals) {
+    for (const Refusal& r : refusals) {
+        SetLastError(0);
+        EXPECT_EQ(SendMessage(hwnd, r.message, r.wParam, r.lParam), LB_ERR)
+            << std::hex << r.message;
+        EXPECT_EQ(GetLastError(), r.error) << std::hex << r.message;
+    }
 }
 
 class ParentLog final : public ScopedSubclass {

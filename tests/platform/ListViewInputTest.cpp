@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "ListViewTestSupport.h"
 #include "platform/automation/Agent.h"
@@ -28,7 +26,6 @@ protected:
 };
 
 TEST_F(ListViewInputTest, AClickDeselectsTheOldRowBeforeSelectingWhereAProgramNestsIt) {
-    const HWND list = FilledList();
     ASSERT_TRUE(agent.SelectListViewRow(list, 1));
     EXPECT_TRUE(LogIs(
         {"RELEASEDCAPTURE", "ITEMCHANGING 1 -->SF", "ITEMCHANGED 1 -->SF", "SETFOCUS", "CLICK 1"}));
@@ -49,8 +46,7 @@ TEST_F(ListViewInputTest, AClickDeselectsTheOldRowBeforeSelectingWhereAProgramNe
     EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "CLICK 0"}));
 }
 
-TEST_F(ListViewInputTest, AClickOnEmptySpaceDeselectsButKeepsTheFocusRow) {
-    const HWND list = FilledList();
+TEST_F(ListViewInputTest, AClickOnEmptySpaceOrPastTheFirstColumnDeselectsUnlessTheRowIsFull) {
     SetState(list, 2, kSelectedFocused);
     SetFocus(list);
     log.Clear();
@@ -58,9 +54,7 @@ TEST_F(ListViewInputTest, AClickOnEmptySpaceDeselectsButKeepsTheFocusRow) {
     EXPECT_TRUE(
         LogIs({"RELEASEDCAPTURE", "ITEMCHANGING 2 SF->F", "ITEMCHANGED 2 SF->F", "CLICK -1"}));
     EXPECT_EQ(State(list, 2), LVIS_FOCUSED);
-}
 
-TEST_F(ListViewInputTest, OnlyTheFirstColumnSelectsUnlessTheRowIsFull) {
     for (const bool fullRow : {false, true}) {
         const HWND list = FilledList();
         if (fullRow) SendMessage(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
@@ -73,30 +67,27 @@ TEST_F(ListViewInputTest, OnlyTheFirstColumnSelectsUnlessTheRowIsFull) {
     }
 }
 
-TEST_F(ListViewInputTest, ADoubleClickReportsTheRowAndActivatesIt) {
-    const HWND list = FilledList();
+TEST_F(ListViewInputTest, ADoubleClickActivatesTheRowAndARightClickAsksForAContextMenu) {
     ASSERT_TRUE(agent.DoubleClickListViewRow(list, 0));
     EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "ITEMCHANGING 0 -->SF", "ITEMCHANGED 0 -->SF", "SETFOCUS",
                        "CLICK 0", "RELEASEDCAPTURE", "DBLCLK 0", "ITEMACTIVATE 0"}));
     log.Clear();
     SendMessage(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(30, 110));
     EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "DBLCLK -1"}));
-}
 
-TEST_F(ListViewInputTest, ARightClickFocusesAndSelectsThenAsksForAContextMenu) {
-    const HWND list = FilledList();
-    ASSERT_TRUE(agent.RightClickListViewRow(list, 1));
+    SetFocus(nullptr);
+    const HWND clicked = FilledList();
+    ASSERT_TRUE(agent.RightClickListViewRow(clicked, 1));
     EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "SETFOCUS", "ITEMCHANGING 1 -->F", "ITEMCHANGED 1 -->F",
                        "ITEMCHANGING 1 F->SF", "ITEMCHANGED 1 F->SF", "RCLICK 1", "CONTEXTMENU"}));
     // A parent that answers NM_RCLICK has handled it: no context menu.
     log.Answer(NM_RCLICK, TRUE);
     log.Clear();
-    ASSERT_TRUE(agent.RightClickListViewRow(list, 1));
+    ASSERT_TRUE(agent.RightClickListViewRow(clicked, 1));
     EXPECT_TRUE(LogIs({"RELEASEDCAPTURE", "RCLICK 1"}));
 }
 
 TEST_F(ListViewInputTest, KeysReportKeyDownThenMoveTheSelection) {
-    const HWND list = FilledList();
     ASSERT_TRUE(agent.PressKeyInListView(list, VK_DOWN));
     EXPECT_TRUE(LogIs({"SETFOCUS", "KEYDOWN 0x28", "ITEMCHANGING 0 -->SF", "ITEMCHANGED 0 -->SF"}));
     log.Clear();
@@ -127,7 +118,6 @@ TEST_F(ListViewInputTest, KeysReportKeyDownThenMoveTheSelection) {
 }
 
 TEST_F(ListViewInputTest, RefusedDisabledAndMissingRowsFailTheAgentsPickAndSayWhy) {
-    const HWND list = FilledList();
     log.Answer(LVN_ITEMCHANGING, TRUE);
     EXPECT_FALSE(agent.SelectListViewRow(list, 1));
     EXPECT_EQ(agent.LastError(), "SysListView32 40 row 1 was not selected");

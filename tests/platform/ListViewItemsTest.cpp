@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ListViewTestSupport.h"
@@ -19,7 +20,7 @@ int Find(HWND list, int start, UINT flags, const char* text, LPARAM data = 0) {
         SendMessage(list, LVM_FINDITEM, static_cast<WPARAM>(start), Ptr(&find)));
 }
 
-TEST_F(ListViewTest, ColumnsKeepTitleWidthAndFormat) {
+TEST_F(ListViewTest, ColumnsKeepTitleWidthAndFormatAndMoveTheCellsAfterThemWhenInsertedOrDeleted) {
     const HWND list = CreateList();
     AddColumn(list, "Kind", 30);
     const LVCOLUMNA first{
@@ -45,10 +46,24 @@ TEST_F(ListViewTest, ColumnsKeepTitleWidthAndFormat) {
               TRUE);
     EXPECT_EQ(SendMessage(list, LVM_GETCOLUMNWIDTH, 1, 0), 175);
     EXPECT_TRUE(LogIs({}));
+
+    const HWND cells = CreateList();
+    for (const char* title : {"A", "B", "C"}) AddColumn(cells, title, 10);
+    AddRow(cells, {"a", "b", "c"});
+    const LVCOLUMNA column{.mask = LVCF_TEXT, .pszText = const_cast<char*>("New")};
+    SendMessage(cells, LVM_INSERTCOLUMN, 1, Ptr(&column));
+    EXPECT_EQ(Text(cells, 0, 1), "");
+    EXPECT_EQ(Text(cells, 0, 2), "b");
+    EXPECT_EQ(SendMessage(cells, LVM_DELETECOLUMN, 2, 0), TRUE);
+    EXPECT_EQ(Text(cells, 0, 2), "c");
+    // Deleting the first column keeps every cell where it was.
+    EXPECT_EQ(SendMessage(cells, LVM_DELETECOLUMN, 0, 0), TRUE);
+    EXPECT_EQ(Text(cells, 0, 0), "a");
+    EXPECT_EQ(Text(cells, 0, 2), "c");
+    EXPECT_EQ(SendMessage(cells, LVM_DELETECOLUMN, 2, 0), FALSE);
 }
 
 TEST_F(ListViewTest, RowsHoldCellsImageAndDataAndReadBack) {
-    const HWND list = FilledList();
     const LVITEMA item{.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE,
                        .iItem = 1,
                        .state = LVIS_CUT,
@@ -68,17 +83,14 @@ TEST_F(ListViewTest, RowsHoldCellsImageAndDataAndReadBack) {
                  .cchTextMax = sizeof buffer};
     ASSERT_EQ(SendMessage(list, LVM_GETITEM, 0, Ptr(&read)), TRUE);
     EXPECT_STREQ(buffer, "Ωmega");
-    EXPECT_EQ(read.iImage, 89);
-    EXPECT_EQ(read.lParam, 42);
-    EXPECT_EQ(read.state, LVIS_CUT);
+    EXPECT_EQ(std::tie(read.iImage, read.lParam, read.state),
+              std::make_tuple(89, 42, UINT{LVIS_CUT}));
     // A sub-item has no image or state of its own but reports its row's data.
     read.iItem = 2;
     read.iSubItem = 1;
     ASSERT_EQ(SendMessage(list, LVM_GETITEM, 0, Ptr(&read)), TRUE);
     EXPECT_STREQ(buffer, "x@y");
-    EXPECT_EQ(read.iImage, 0);
-    EXPECT_EQ(read.state, 0u);
-    EXPECT_EQ(read.lParam, 2);
+    EXPECT_EQ(std::tie(read.iImage, read.lParam, read.state), std::make_tuple(0, 2, 0u));
     // LVM_GETITEMTEXT answers the length it copied.
     read.iSubItem = 0;
     read.cchTextMax = 2;
@@ -88,24 +100,7 @@ TEST_F(ListViewTest, RowsHoldCellsImageAndDataAndReadBack) {
     EXPECT_STREQ(buffer, "Ωm");
 }
 
-TEST_F(ListViewTest, ColumnsInsertedOrDeletedMoveTheCellsAfterThem) {
-    const HWND list = CreateList();
-    for (const char* title : {"A", "B", "C"}) AddColumn(list, title, 10);
-    AddRow(list, {"a", "b", "c"});
-    const LVCOLUMNA column{.mask = LVCF_TEXT, .pszText = const_cast<char*>("New")};
-    SendMessage(list, LVM_INSERTCOLUMN, 1, Ptr(&column));
-    EXPECT_EQ(Text(list, 0, 1), "");
-    EXPECT_EQ(Text(list, 0, 2), "b");
-    EXPECT_EQ(SendMessage(list, LVM_DELETECOLUMN, 2, 0), TRUE);
-    EXPECT_EQ(Text(list, 0, 2), "c");
-    // Deleting the first column keeps every cell where it was.
-    EXPECT_EQ(SendMessage(list, LVM_DELETECOLUMN, 0, 0), TRUE);
-    EXPECT_EQ(Text(list, 0, 0), "a");
-    EXPECT_EQ(Text(list, 0, 2), "c");
-    EXPECT_EQ(SendMessage(list, LVM_DELETECOLUMN, 2, 0), FALSE);
-}
-
-TEST_F(ListViewTest, SortedStylesPlaceRowsByTextWithoutCaseButOwnerDrawDoesNot) {
+TEST_F(ListViewTest, SortedStylesPlaceRowsByTextWithoutCaseAndFindingStartsAfterTheStartRow) {
     const struct {
         DWORD style;
         Lines order;
@@ -120,10 +115,6 @@ TEST_F(ListViewTest, SortedStylesPlaceRowsByTextWithoutCaseButOwnerDrawDoesNot) 
         EXPECT_EQ(Texts(list), order) << "style " << style;
         DestroyWindow(list);
     }
-}
-
-TEST_F(ListViewTest, FindsByDataOrTextFromAfterTheStartRow) {
-    const HWND list = FilledList();
     AddRow(list, {"Alpha"}, 2);
     EXPECT_EQ(Find(list, -1, LVFI_PARAM, nullptr, 2), 1);
     EXPECT_EQ(Find(list, 1, LVFI_PARAM, nullptr, 2), 3);
@@ -137,7 +128,17 @@ TEST_F(ListViewTest, FindsByDataOrTextFromAfterTheStartRow) {
     EXPECT_EQ(Find(list, 1, LVFI_STRING | LVFI_WRAP, "a"), 0);
 }
 
-TEST_F(ListViewTest, NextItemWalksBySelectionFocusOrPosition) {
+int ByDataDescending(LPARAM first, LPARAM second, LPARAM sortParam) {
+    EXPECT_EQ(sortParam, 77);
+    return static_cast<int>(second - first);
+}
+
+// Answers without any order: a < b and b < a may both hold.
+int Inconsistent(LPARAM first, LPARAM second, LPARAM) {
+    return static_cast<int>((first * 7 + second * 13) % 5) - 2;
+}
+
+TEST_F(ListViewTest, NextItemWalksBySelectionFocusOrPositionAndCallbackSortingKeepsThemSilently) {
     const HWND list = FilledList(LVS_REPORT);
     AddRow(list, {"d"});
     SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
@@ -155,29 +156,17 @@ TEST_F(ListViewTest, NextItemWalksBySelectionFocusOrPosition) {
     EXPECT_EQ(next(-1, LVNI_ALL | LVNI_BELOW), 0);
     EXPECT_EQ(next(4, LVNI_ALL), -1);
     EXPECT_EQ(Selected(list), 2);
-}
 
-int ByDataDescending(LPARAM first, LPARAM second, LPARAM sortParam) {
-    EXPECT_EQ(sortParam, 77);
-    return static_cast<int>(second - first);
-}
-
-// Answers without any order: a < b and b < a may both hold.
-int Inconsistent(LPARAM first, LPARAM second, LPARAM) {
-    return static_cast<int>((first * 7 + second * 13) % 5) - 2;
-}
-
-TEST_F(ListViewTest, SortingWithACallbackKeepsSelectionAndFocusWithTheirRowsSilently) {
-    const HWND list = FilledList();
-    SetState(list, 0, kSelectedFocused);
-    SendMessage(list, LVM_SETSELECTIONMARK, 0, 0);
+    const HWND sorted = FilledList();
+    SetState(sorted, 0, kSelectedFocused);
+    SendMessage(sorted, LVM_SETSELECTIONMARK, 0, 0);
     log.Clear();
-    EXPECT_EQ(SendMessage(list, LVM_SORTITEMS, 77, reinterpret_cast<LPARAM>(&ByDataDescending)),
+    EXPECT_EQ(SendMessage(sorted, LVM_SORTITEMS, 77, reinterpret_cast<LPARAM>(&ByDataDescending)),
               TRUE);
-    EXPECT_EQ(Texts(list), (Lines{"c", "b", "a"}));
-    EXPECT_EQ(State(list, 2), kSelectedFocused);
-    EXPECT_EQ(SendMessage(list, LVM_GETSELECTIONMARK, 0, 0), 2);
-    EXPECT_EQ(SendMessage(list, LVM_SORTITEMS, 0, 0), FALSE);
+    EXPECT_EQ(Texts(sorted), (Lines{"c", "b", "a"}));
+    EXPECT_EQ(State(sorted, 2), kSelectedFocused);
+    EXPECT_EQ(SendMessage(sorted, LVM_GETSELECTIONMARK, 0, 0), 2);
+    EXPECT_EQ(SendMessage(sorted, LVM_SORTITEMS, 0, 0), FALSE);
     EXPECT_TRUE(LogIs({}));
 
     // An inconsistent comparison loses no row.
@@ -194,52 +183,40 @@ TEST_F(ListViewTest, SortingWithACallbackKeepsSelectionAndFocusWithTheirRowsSile
     EXPECT_EQ(std::count(seen.begin(), seen.end(), true), 40);
 }
 
-struct BadInput {
-    const char* what;
-    UINT msg;
-    WPARAM wParam;
-    LRESULT answer;
-};
-
-class ListViewBadInputTest : public ListViewTest, public ::testing::WithParamInterface<BadInput> {};
-
-TEST_P(ListViewBadInputTest, AnswersWindowsFailureAndChangesNothing) {
-    const HWND list = FilledList();
-    const UINT msg = GetParam().msg;
-    const LVITEMA item{.mask = LVIF_TEXT | LVIF_STATE,
-                       .iItem = msg == LVM_INSERTITEM ? -1 : 7,
-                       .iSubItem = msg == LVM_SETITEMTEXT ? 5 : 0,
-                       .state = LVIS_SELECTED,
-                       .stateMask = LVIS_SELECTED,
-                       .pszText = const_cast<char*>("z")};
-    RECT rect{};
-    const LPARAM lParam = msg == LVM_GETITEMRECT ? Ptr(&rect) : Ptr(&item);
-    EXPECT_EQ(SendMessage(list, msg, GetParam().wParam, lParam), GetParam().answer)
-        << GetParam().what;
+TEST_F(ListViewTest, BadInputAndNullPointersAnswerWindowsFailureAndChangeNothing) {
+    const struct {
+        const char* what;
+        UINT msg;
+        WPARAM wParam;
+        LRESULT answer;
+    } cases[] = {{"insert at a negative index", LVM_INSERTITEM, 0, -1},
+                 {"set an item past the end", LVM_SETITEM, 0, FALSE},
+                 {"set text of a missing column", LVM_SETITEMTEXT, 1, FALSE},
+                 {"state of a row past the end", LVM_SETITEMSTATE, 3, FALSE},
+                 {"state of row -2", LVM_SETITEMSTATE, WPARAM(-2), FALSE},
+                 {"delete row 3", LVM_DELETEITEM, 3, FALSE},
+                 {"delete row -1", LVM_DELETEITEM, WPARAM(-1), FALSE},
+                 {"next item from -2", LVM_GETNEXTITEM, WPARAM(-2), -1},
+                 {"rect of row 3", LVM_GETITEMRECT, 3, FALSE},
+                 {"ensure row 5 visible", LVM_ENSUREVISIBLE, 5, FALSE},
+                 {"update row 3", LVM_UPDATE, 3, FALSE},
+                 {"column 2 width", LVM_GETCOLUMNWIDTH, 2, 0},
+                 {"delete column 2", LVM_DELETECOLUMN, 2, FALSE}};
+    for (const auto& [what, msg, wParam, answer] : cases) {
+        const LVITEMA item{.mask = LVIF_TEXT | LVIF_STATE,
+                           .iItem = msg == LVM_INSERTITEM ? -1 : 7,
+                           .iSubItem = msg == LVM_SETITEMTEXT ? 5 : 0,
+                           .state = LVIS_SELECTED,
+                           .stateMask = LVIS_SELECTED,
+                           .pszText = const_cast<char*>("z")};
+        RECT rect{};
+        const LPARAM lParam = msg == LVM_GETITEMRECT ? Ptr(&rect) : Ptr(&item);
+        EXPECT_EQ(SendMessage(list, msg, wParam, lParam), answer) << what;
+    }
     EXPECT_EQ(Texts(list), (Lines{"a", "b", "c"}));
     EXPECT_EQ(Selected(list), 0);
     EXPECT_TRUE(LogIs({}));
-}
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ListViewBadInputTest,
-    ::testing::Values(BadInput{"insert at a negative index", LVM_INSERTITEM, 0, -1},
-                      BadInput{"set an item past the end", LVM_SETITEM, 0, FALSE},
-                      BadInput{"set text of a missing column", LVM_SETITEMTEXT, 1, FALSE},
-                      BadInput{"state of a row past the end", LVM_SETITEMSTATE, 3, FALSE},
-                      BadInput{"state of row -2", LVM_SETITEMSTATE, static_cast<WPARAM>(-2), FALSE},
-                      BadInput{"delete row 3", LVM_DELETEITEM, 3, FALSE},
-                      BadInput{"delete row -1", LVM_DELETEITEM, static_cast<WPARAM>(-1), FALSE},
-                      BadInput{"next item from -2", LVM_GETNEXTITEM, static_cast<WPARAM>(-2), -1},
-                      BadInput{"rect of row 3", LVM_GETITEMRECT, 3, FALSE},
-                      BadInput{"ensure row 5 visible", LVM_ENSUREVISIBLE, 5, FALSE},
-                      BadInput{"update row 3", LVM_UPDATE, 3, FALSE},
-                      BadInput{"column 2 width", LVM_GETCOLUMNWIDTH, 2, 0},
-                      BadInput{"delete column 2", LVM_DELETECOLUMN, 2, FALSE}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
-
-TEST_F(ListViewTest, NullPointersAreRefusedWithInvalidParameter) {
-    const HWND list = FilledList();
     const LVITEMA textless{.mask = LVIF_TEXT, .cchTextMax = 10};
     const LVCOLUMNA untitled{.mask = LVCF_TEXT};
     const std::vector<std::function<LRESULT()>> sends = {
@@ -261,7 +238,7 @@ TEST_F(ListViewTest, NullPointersAreRefusedWithInvalidParameter) {
     EXPECT_TRUE(LogIs({}));
 }
 
-TEST_F(ListViewTest, ImageListsAreKeptByKindAndOwnedUnlessShared) {
+TEST_F(ListViewTest, ImageListsAreKeptByKindAndOwnedUnlessSharedAndStylesAnswerThePreviousOnes) {
     const size_t before = LiveImageListCount();
     for (const DWORD share : {DWORD{0}, LVS_SHAREIMAGELISTS}) {
         const HWND list = FilledList(LVS_REPORT | share);
@@ -282,9 +259,7 @@ TEST_F(ListViewTest, ImageListsAreKeptByKindAndOwnedUnlessShared) {
             ImageList_Destroy(state);
         }
     }
-}
 
-TEST_F(ListViewTest, ExtendedStylesAndColoursAnswerWhatWasSetBefore) {
     const HWND list = CreateList();
     EXPECT_EQ(SendMessage(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT), 0);
     EXPECT_EQ(SendMessage(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES),

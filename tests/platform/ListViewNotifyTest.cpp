@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "ListViewTestSupport.h"
 
@@ -35,7 +34,6 @@ LRESULT SetText(HWND list, int row, int column, const char* text) {
 }
 
 TEST_F(ListViewTest, InsertingSendsInsertItemAndSelectingOnInsertAnnouncesTheChangesFirst) {
-    const HWND list = FilledList();
     EXPECT_EQ(Insert(list, 7, "d", 0, 9), 3);
     EXPECT_EQ(SetText(list, 3, 1, "sub"), TRUE);  // Sub-items change silently.
     EXPECT_TRUE(LogIs({"INSERTITEM 3 data=9"}));
@@ -51,8 +49,7 @@ TEST_F(ListViewTest, InsertingSendsInsertItemAndSelectingOnInsertAnnouncesTheCha
     EXPECT_EQ(State(list, 0), 0u);
 }
 
-TEST_F(ListViewTest, ProgrammaticStateChangesNotifyAndSingleSelectionDeselectsTheOldRowInside) {
-    const HWND list = FilledList();
+TEST_F(ListViewTest, StateAndTextChangesNotifySingleSelectionDeselectsInsideAndVetoesKeepAll) {
     EXPECT_EQ(SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED), TRUE);
     EXPECT_TRUE(LogIs({"ITEMCHANGING 1 -->S", "ITEMCHANGED 1 -->S"}));
     log.Clear();
@@ -64,22 +61,20 @@ TEST_F(ListViewTest, ProgrammaticStateChangesNotifyAndSingleSelectionDeselectsTh
     EXPECT_TRUE(LogIs({"ITEMCHANGING 2 -->S", "ITEMCHANGING 1 S->-", "ITEMCHANGED 1 S->-",
                        "ITEMCHANGED 2 -->S"}));
     EXPECT_EQ(Selected(list), 1);
-}
 
-TEST_F(ListViewTest, TextChangesOfTheItemNotifyAndVetoesKeepEverything) {
-    const HWND list = FilledList();
-    EXPECT_EQ(SetText(list, 0, 0, "ä"), TRUE);
+    const HWND texts = FilledList();
+    EXPECT_EQ(SetText(texts, 0, 0, "ä"), TRUE);
     EXPECT_TRUE(LogIs({"ITEMCHANGING 0 text", "ITEMCHANGED 0 text"}));
     log.Clear();
     log.Answer(LVN_ITEMCHANGING, TRUE);
-    EXPECT_EQ(SetText(list, 1, 0, "refused"), FALSE);
-    EXPECT_EQ(SetState(list, 1, kSelectedFocused), FALSE);
-    EXPECT_EQ(Insert(list, 3, "d", LVIS_SELECTED, 4), -1);
+    EXPECT_EQ(SetText(texts, 1, 0, "refused"), FALSE);
+    EXPECT_EQ(SetState(texts, 1, kSelectedFocused), FALSE);
+    EXPECT_EQ(Insert(texts, 3, "d", LVIS_SELECTED, 4), -1);
     EXPECT_TRUE(LogIs({"ITEMCHANGING 1 text", "ITEMCHANGING 1 -->SF", "ITEMCHANGING 3 -->S"}));
-    EXPECT_EQ(Text(list, 1), "b");
-    EXPECT_EQ(State(list, 1), 0u);
-    EXPECT_EQ(Count(list), 3);
-    EXPECT_EQ(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), -1);
+    EXPECT_EQ(Text(texts, 1), "b");
+    EXPECT_EQ(State(texts, 1), 0u);
+    EXPECT_EQ(Count(texts), 3);
+    EXPECT_EQ(SendMessage(texts, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), -1);
 }
 
 TEST_F(ListViewTest, StateForRowMinusOneAppliesToEveryRowWhereWindowsAllowsIt) {
@@ -105,8 +100,7 @@ TEST_F(ListViewTest, StateForRowMinusOneAppliesToEveryRowWhereWindowsAllowsIt) {
     EXPECT_TRUE(LogIs({}));
 }
 
-TEST_F(ListViewTest, DeletingARowDropsItsStateFirstAndTheFocusMovesOnSilently) {
-    const HWND list = FilledList();
+TEST_F(ListViewTest, DeletingDropsStateFirstAndSendsDeleteItemPerRowUnlessTheParentDeclines) {
     SetState(list, 1, kSelectedFocused);
     log.Clear();
     EXPECT_EQ(SendMessage(list, LVM_DELETEITEM, 1, 0), TRUE);
@@ -115,11 +109,7 @@ TEST_F(ListViewTest, DeletingARowDropsItsStateFirstAndTheFocusMovesOnSilently) {
                        "ITEMCHANGING 0 -->-", "DELETEITEM 0 data=1"}));
     EXPECT_EQ(Text(list, 0), "c");
     EXPECT_EQ(State(list, 0), LVIS_FOCUSED);
-}
 
-// LVM_DELETEALLITEMS and the list's destruction send one LVN_DELETEITEM per row unless the parent
-// answers LVN_DELETEALLITEMS with TRUE.
-TEST_F(ListViewTest, DeletingAllRowsOrDestroyingSendsDeleteItemPerRowUnlessTheParentDeclines) {
     for (const LRESULT answer : {LRESULT{0}, LRESULT{TRUE}}) {
         for (const bool destroy : {false, true}) {
             const HWND list = FilledList();
@@ -141,8 +131,9 @@ TEST_F(ListViewTest, DeletingAllRowsOrDestroyingSendsDeleteItemPerRowUnlessThePa
     }
 }
 
+// LVM_DELETEALLITEMS and the list's destruction send one LVN_DELETEITEM per row unless the parent
+// answers LVN_DELETEALLITEMS with TRUE.
 TEST_F(ListViewTest, ParentDestroyingTheListInsideANotificationEndsTheChange) {
-    const HWND list = FilledList();
     log.DestroyOn(LVN_ITEMCHANGED);
     EXPECT_EQ(SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED), FALSE);
     EXPECT_FALSE(IsWindow(list));

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "ListViewTestSupport.h"
 #include "platform/automation/Agent.h"
@@ -34,7 +33,7 @@ LRESULT TopIndex(HWND list) {
     return SendMessage(list, LVM_GETTOPINDEX, 0, 0);
 }
 
-TEST_F(ListViewTest, AnOwnerDrawnListIsMeasuredOnceAndDrawsEachVisibleRow) {
+TEST_F(ListViewTest, AnOwnerDrawnListIsMeasuredOnceDrawsVisibleRowsAndRedrawsOnlyWhatIsNamed) {
     log.AnswerMeasure(24);
     const HWND list = CreateControl(WC_LISTVIEW, kOwnerDrawn, kListId, "list", "", 200, 60);
     EXPECT_TRUE(LogIs({"MEASUREITEM"}));
@@ -51,10 +50,31 @@ TEST_F(ListViewTest, AnOwnerDrawnListIsMeasuredOnceAndDrawsEachVisibleRow) {
     log.Clear();
     EXPECT_TRUE(PaintWindow(list));
     EXPECT_EQ(log.Lines()[2], "DRAWITEM 1 SF data=2 0,24,160,48");
+
+    log.AnswerMeasure(0);
+    const HWND redrawn = CreateList(kOwnerDrawn);
+    AddColumn(redrawn, "Kind", 60);
+    for (int row = 0; row < 3; ++row) AddRow(redrawn, {"r"}, row + 1);
+    log.AnswerDraw(CDDS_PREPAINT, CDRF_NOTIFYITEMDRAW);
+    log.AnswerDraw(CDDS_ITEMPREPAINT, CDRF_SKIPDEFAULT);  // The parent paints row 0 itself...
+    log.Clear();
+    EXPECT_EQ(SendMessage(redrawn, LVM_UPDATE, 0, 0), TRUE);
+    EXPECT_TRUE(LogIs({"CUSTOMDRAW PREPAINT", "CUSTOMDRAW ITEMPREPAINT 0"}));
+    log.AnswerDraw(CDDS_ITEMPREPAINT, CDRF_NOTIFYPOSTPAINT);  // ...and follows the others.
+    log.Clear();
+    EXPECT_EQ(SendMessage(redrawn, LVM_REDRAWITEMS, 1, 7), TRUE);
+    EXPECT_TRUE(
+        LogIs({"CUSTOMDRAW PREPAINT", "CUSTOMDRAW ITEMPREPAINT 1", "DRAWITEM 1 - data=2 0,17,60,34",
+               "CUSTOMDRAW ITEMPOSTPAINT 1", "CUSTOMDRAW ITEMPREPAINT 2",
+               "DRAWITEM 2 - data=3 0,34,60,51", "CUSTOMDRAW ITEMPOSTPAINT 2"}));
+    // A hidden list paints nothing.
+    ShowWindow(redrawn, SW_HIDE);
+    log.Clear();
+    EXPECT_EQ(SendMessage(redrawn, LVM_REDRAWITEMS, 0, 2), TRUE);
+    EXPECT_TRUE(LogIs({}));
 }
 
-TEST_F(ListViewTest, CustomDrawAsksPerRowAndCellOnlyWhenTheParentAsks) {
-    const HWND list = FilledList();
+TEST_F(ListViewTest, CustomDrawAsksPerRowAndCellOnlyWhenTheParentAsksAndTheDumpShowsRows) {
     EXPECT_TRUE(PaintWindow(list));
     EXPECT_TRUE(LogIs({"CUSTOMDRAW PREPAINT"}));
     log.Clear();
@@ -67,33 +87,22 @@ TEST_F(ListViewTest, CustomDrawAsksPerRowAndCellOnlyWhenTheParentAsks) {
                        "CUSTOMDRAW SUBITEM ITEMPREPAINT 1:1", "CUSTOMDRAW ITEMPREPAINT 2",
                        "CUSTOMDRAW SUBITEM ITEMPREPAINT 2:0", "CUSTOMDRAW SUBITEM ITEMPREPAINT 2:1",
                        "CUSTOMDRAW POSTPAINT"}));
-}
 
-TEST_F(ListViewTest, OwnerDrawnRowsGoThroughCustomDrawAndRedrawOnlyWhatIsNamed) {
-    const HWND list = CreateList(kOwnerDrawn);
-    AddColumn(list, "Kind", 60);
-    for (int row = 0; row < 3; ++row) AddRow(list, {"r"}, row + 1);
-    log.AnswerDraw(CDDS_PREPAINT, CDRF_NOTIFYITEMDRAW);
-    log.AnswerDraw(CDDS_ITEMPREPAINT, CDRF_SKIPDEFAULT);  // The parent paints row 0 itself...
-    log.Clear();
-    EXPECT_EQ(SendMessage(list, LVM_UPDATE, 0, 0), TRUE);
-    EXPECT_TRUE(LogIs({"CUSTOMDRAW PREPAINT", "CUSTOMDRAW ITEMPREPAINT 0"}));
-    log.AnswerDraw(CDDS_ITEMPREPAINT, CDRF_NOTIFYPOSTPAINT);  // ...and follows the others.
-    log.Clear();
-    EXPECT_EQ(SendMessage(list, LVM_REDRAWITEMS, 1, 7), TRUE);
-    EXPECT_TRUE(
-        LogIs({"CUSTOMDRAW PREPAINT", "CUSTOMDRAW ITEMPREPAINT 1", "DRAWITEM 1 - data=2 0,17,60,34",
-               "CUSTOMDRAW ITEMPOSTPAINT 1", "CUSTOMDRAW ITEMPREPAINT 2",
-               "DRAWITEM 2 - data=3 0,34,60,51", "CUSTOMDRAW ITEMPOSTPAINT 2"}));
-    // A hidden list paints nothing.
-    ShowWindow(list, SW_HIDE);
-    log.Clear();
-    EXPECT_EQ(SendMessage(list, LVM_REDRAWITEMS, 0, 2), TRUE);
-    EXPECT_TRUE(LogIs({}));
+    const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
+    SendMessage(list, LVM_SETIMAGELIST, LVSIL_SMALL, Ptr(images));
+    const LVITEMA item{.mask = LVIF_IMAGE | LVIF_TEXT,
+                       .iItem = 1,
+                       .pszText = const_cast<char*>("say \"hi\""),
+                       .iImage = -1};
+    SendMessage(list, LVM_SETITEM, 0, Ptr(&item));
+    SetState(list, 2, kSelectedFocused);
+    EXPECT_EQ(DumpWindowTree(list),
+              "SysListView32 40 \"\" [columns \"Name\" 60 | \"Mail\" 100, "
+              "row 0 \"a\" | \"x@y\" image=0, row 1 \"say \\\"hi\\\"\" | \"x@y\", "
+              "row 2 \"c\" | \"x@y\" image=0 selected focused]\n");
 }
 
 TEST_F(ListViewTest, RowsLieUnderTheHeaderAndHitTestingFindsThemByRow) {
-    const HWND list = FilledList();
     const RECT first = ItemRect(list, 0, LVIR_BOUNDS);
     const LONG header = first.top;
     const LONG height = first.bottom - first.top;
@@ -160,22 +169,6 @@ TEST_F(ListViewTest, RowsScrollIntoViewWhenFocusedEnsuredOrClicked) {
     SendMessage(list, LVM_ENSUREVISIBLE, 19, FALSE);
     for (int row = 19; row >= 10; --row) SendMessage(list, LVM_DELETEITEM, row, 0);
     EXPECT_EQ(TopIndex(list), 10 - perPage);
-}
-
-TEST_F(ListViewTest, TheDumpShowsColumnsAndOneEntryPerRow) {
-    const HWND list = FilledList();
-    const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
-    SendMessage(list, LVM_SETIMAGELIST, LVSIL_SMALL, Ptr(images));
-    const LVITEMA item{.mask = LVIF_IMAGE | LVIF_TEXT,
-                       .iItem = 1,
-                       .pszText = const_cast<char*>("say \"hi\""),
-                       .iImage = -1};
-    SendMessage(list, LVM_SETITEM, 0, Ptr(&item));
-    SetState(list, 2, kSelectedFocused);
-    EXPECT_EQ(DumpWindowTree(list),
-              "SysListView32 40 \"\" [columns \"Name\" 60 | \"Mail\" 100, "
-              "row 0 \"a\" | \"x@y\" image=0, row 1 \"say \\\"hi\\\"\" | \"x@y\", "
-              "row 2 \"c\" | \"x@y\" image=0 selected focused]\n");
 }
 
 }  // namespace

@@ -226,6 +226,7 @@ protected:
     }
 
     ListViewParent log{parent};
+    const HWND list = FilledList();  // Tests that want another list make their own.
 };
 
 }  // namespace winport::test

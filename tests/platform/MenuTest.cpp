@@ -49,7 +49,7 @@ protected:
     HMENU recent = nullptr;
 };
 
-TEST_F(MenuTest, ItemsKeepTheirIdsTextsAndStates) {
+TEST_F(MenuTest, ItemsKeepTheirIdsTextsAndStatesAndEnableAndCheckAnswerThePreviousOne) {
     EXPECT_EQ(winport::LiveMenuCount(), 3u);
     EXPECT_EQ(GetMenuItemCount(bar), 2);
     EXPECT_EQ(GetMenuItemCount(file), 4);
@@ -67,9 +67,7 @@ TEST_F(MenuTest, ItemsKeepTheirIdsTextsAndStates) {
     EXPECT_EQ(GetMenuState(bar, 4242, MF_BYCOMMAND), kMissing);
     EXPECT_EQ(Text(bar, 0, MF_BYPOSITION), "&File");
     EXPECT_EQ(Text(bar, 1101, MF_BYCOMMAND), "a.txt");
-}
 
-TEST_F(MenuTest, EnableAndCheckAnswerThePreviousState) {
     EXPECT_EQ(EnableMenuItem(bar, 1002, MF_ENABLED), static_cast<BOOL>(MF_GRAYED));
     EXPECT_EQ(GetMenuState(bar, 1002, MF_BYCOMMAND), 0u);
     EXPECT_EQ(EnableMenuItem(bar, 1, MF_BYPOSITION | MF_DISABLED), static_cast<BOOL>(MF_ENABLED));
@@ -85,7 +83,7 @@ TEST_F(MenuTest, EnableAndCheckAnswerThePreviousState) {
                 "CheckMenuItem: no item at position 9 in " + winport::HandleText(file));
 }
 
-TEST_F(MenuTest, InsertMenuGoesBeforeThePositionOrTheCommand) {
+TEST_F(MenuTest, InsertGoesBeforeThePositionOrCommandAndModifyReplacesAndDestroysASubmenu) {
     ASSERT_TRUE(InsertMenu(file, 1, MF_BYPOSITION, 1004, "&Save"));
     EXPECT_EQ(GetMenuItemID(file, 1), 1004u);
     EXPECT_EQ(GetMenuItemID(file, 2), 1002u);
@@ -96,6 +94,17 @@ TEST_F(MenuTest, InsertMenuGoesBeforeThePositionOrTheCommand) {
     EXPECT_EQ(GetMenuItemID(file, 5), 1005u);
     ASSERT_TRUE(InsertMenu(bar, 4242, MF_BYCOMMAND, 1006, "Appended"));  // No such command.
     EXPECT_EQ(GetMenuItemID(bar, 2), 1006u);
+
+    ASSERT_TRUE(ModifyMenu(bar, 1003, MF_BYCOMMAND | MF_CHECKED, 1007, "&Zoom"));
+    EXPECT_EQ(GetMenuItemID(bar, 1), 1007u);
+    EXPECT_EQ(Text(bar, 1, MF_BYPOSITION), "&Zoom");
+    EXPECT_EQ(GetMenuState(bar, 1, MF_BYPOSITION), MF_CHECKED);
+    ASSERT_TRUE(ModifyMenu(bar, 0, MF_BYPOSITION, 1008, "Plain"));
+    EXPECT_EQ(GetMenuItemID(bar, 0), 1008u);
+    EXPECT_FALSE(IsMenu(file));
+    EXPECT_FALSE(IsMenu(recent));
+    EXPECT_FALSE(ModifyMenu(bar, 4242, MF_BYCOMMAND, 1, "x"));
+    EXPECT_EQ(GetLastError(), ERROR_MENU_ITEM_NOT_FOUND);
 }
 
 TEST_F(MenuTest, DeleteMenuDestroysTheSubmenuRemoveMenuKeepsIt) {
@@ -121,20 +130,7 @@ TEST_F(MenuTest, DestroyMenuTakesItsSubmenusAlong) {
                 "DestroyMenu: " + winport::HandleText(bar) + " is not a menu");
 }
 
-TEST_F(MenuTest, ModifyMenuReplacesTheItemAndDestroysAReplacedSubmenu) {
-    ASSERT_TRUE(ModifyMenu(bar, 1003, MF_BYCOMMAND | MF_CHECKED, 1007, "&Zoom"));
-    EXPECT_EQ(GetMenuItemID(bar, 1), 1007u);
-    EXPECT_EQ(Text(bar, 1, MF_BYPOSITION), "&Zoom");
-    EXPECT_EQ(GetMenuState(bar, 1, MF_BYPOSITION), MF_CHECKED);
-    ASSERT_TRUE(ModifyMenu(bar, 0, MF_BYPOSITION, 1008, "Plain"));
-    EXPECT_EQ(GetMenuItemID(bar, 0), 1008u);
-    EXPECT_FALSE(IsMenu(file));
-    EXPECT_FALSE(IsMenu(recent));
-    EXPECT_FALSE(ModifyMenu(bar, 4242, MF_BYCOMMAND, 1, "x"));
-    EXPECT_EQ(GetLastError(), ERROR_MENU_ITEM_NOT_FOUND);
-}
-
-TEST_F(MenuTest, GetMenuStringCopiesCutsOrMeasures) {
+TEST_F(MenuTest, GetMenuStringCopiesCutsOrMeasuresAndASeparatorHasNoText) {
     EXPECT_EQ(GetMenuString(bar, 1002, nullptr, 0, MF_BYCOMMAND), 5);
     char buffer[3] = "xx";
     EXPECT_EQ(GetMenuString(bar, 1002, buffer, sizeof buffer, MF_BYCOMMAND), 2);
@@ -142,9 +138,7 @@ TEST_F(MenuTest, GetMenuStringCopiesCutsOrMeasures) {
     EXPECT_EQ(GetMenuString(bar, 4242, buffer, sizeof buffer, MF_BYCOMMAND), 0);
     EXPECT_STREQ(buffer, "");
     EXPECT_EQ(GetLastError(), ERROR_MENU_ITEM_NOT_FOUND);
-}
 
-TEST_F(MenuTest, NullTextMakesASeparatorAndTheTextOfASeparatorIsDropped) {
     ASSERT_TRUE(AppendMenu(bar, MF_STRING, 1009, nullptr));
     ASSERT_TRUE(AppendMenu(bar, MF_SEPARATOR, 0, "ignored"));
     EXPECT_EQ(GetMenuState(bar, 2, MF_BYPOSITION), MF_SEPARATOR);
@@ -152,7 +146,7 @@ TEST_F(MenuTest, NullTextMakesASeparatorAndTheTextOfASeparatorIsDropped) {
     EXPECT_EQ(GetMenuString(bar, 3, nullptr, 0, MF_BYPOSITION), 0);
 }
 
-TEST_F(MenuTest, RefusesLoopsBadSubmenusAndUnsupportedKinds) {
+TEST_F(MenuTest, RefusesLoopsBadSubmenusUnsupportedKindsAndInventedOrDestroyedHandles) {
     EXPECT_FALSE(AppendMenu(recent, MF_POPUP, reinterpret_cast<UINT_PTR>(bar), "Loop"));
     ExpectError(ERROR_INVALID_PARAMETER, "AppendMenu: menu " + winport::HandleText(bar) +
                                              " would become a submenu of itself");
@@ -165,9 +159,7 @@ TEST_F(MenuTest, RefusesLoopsBadSubmenusAndUnsupportedKinds) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(GetMenuItemCount(bar), 2);
     EXPECT_EQ(GetMenuItemCount(recent), 1);
-}
 
-TEST_F(MenuTest, EveryFunctionRefusesAnInventedOrDestroyedHandle) {
     // Each call with a bad menu, and whether it answered what Windows answers for one.
     const std::pair<const char*, std::function<bool(HMENU)>> calls[] = {
         {"GetMenuItemCount", [](HMENU m) { return GetMenuItemCount(m) == -1; }},

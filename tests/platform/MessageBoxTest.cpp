@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,38 +13,27 @@ namespace {
 using shelltest::ScriptedShellUi;
 using shelltest::TestWindow;
 
-struct BoxType {
-    const char* name;
-    UINT type;
-    std::vector<int> buttons;
-    int closedAnswer;
-    friend void PrintTo(const BoxType& box, std::ostream* out) { *out << box.name; }
-};
-
-class MessageBoxTypeTest : public testing::TestWithParam<BoxType> {};
-
-TEST_P(MessageBoxTypeTest, HasItsButtonsAndHeadlessAnswersTheCancelLikeOne) {
-    const BoxType& box = GetParam();
-    EXPECT_EQ(winport::MessageBoxButtons(box.type), box.buttons);
-    EXPECT_EQ(MessageBox(nullptr, "Proceed?", "Question", box.type), box.closedAnswer);
+TEST(MessageBoxTest, EachTypeHasItsButtonsAndHeadlessAnswersTheCancelLikeOne) {
+    const struct {
+        UINT type;
+        std::vector<int> buttons;
+        int closedAnswer;
+    } types[] = {
+        {MB_OK | MB_ICONINFORMATION, {IDOK}, IDOK},
+        {MB_OKCANCEL, {IDOK, IDCANCEL}, IDCANCEL},
+        {MB_ABORTRETRYIGNORE, {IDABORT, IDRETRY, IDIGNORE}, IDABORT},
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, {IDYES, IDNO, IDCANCEL}, IDCANCEL},
+        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, {IDYES, IDNO}, IDNO},
+        {MB_RETRYCANCEL | MB_TASKMODAL, {IDRETRY, IDCANCEL}, IDCANCEL},
+        {MB_CANCELTRYCONTINUE, {IDCANCEL, IDTRYAGAIN, IDCONTINUE}, IDCANCEL},
+    };
+    for (const auto& [type, buttons, closedAnswer] : types) {
+        EXPECT_EQ(winport::MessageBoxButtons(type), buttons) << std::hex << type;
+        EXPECT_EQ(MessageBox(nullptr, "Proceed?", "Question", type), closedAnswer) << type;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MessageBoxTest, MessageBoxTypeTest,
-    testing::Values(
-        BoxType{"Ok", MB_OK | MB_ICONINFORMATION, {IDOK}, IDOK},
-        BoxType{"OkCancel", MB_OKCANCEL, {IDOK, IDCANCEL}, IDCANCEL},
-        BoxType{"AbortRetryIgnore", MB_ABORTRETRYIGNORE, {IDABORT, IDRETRY, IDIGNORE}, IDABORT},
-        BoxType{"YesNoCancel", MB_YESNOCANCEL | MB_DEFBUTTON3, {IDYES, IDNO, IDCANCEL}, IDCANCEL},
-        BoxType{"YesNo", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, {IDYES, IDNO}, IDNO},
-        BoxType{"RetryCancel", MB_RETRYCANCEL | MB_TASKMODAL, {IDRETRY, IDCANCEL}, IDCANCEL},
-        BoxType{"CancelTryContinue",
-                MB_CANCELTRYCONTINUE,
-                {IDCANCEL, IDTRYAGAIN, IDCONTINUE},
-                IDCANCEL}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(MessageBoxTest, TheOwnersTopLevelWindowIsDisabledWhileTheBoxIsUp) {
+TEST(MessageBoxTest, TheOwnersTopLevelWindowIsDisabledWhileTheBoxIsUpAndAskedAsCalled) {
     TestWindow owner;
     TestWindow top;
     TestWindow control("ShellTestWindow", DefWindowProc, top.Handle(), 1001);
@@ -63,20 +51,17 @@ TEST(MessageBoxTest, TheOwnersTopLevelWindowIsDisabledWhileTheBoxIsUp) {
     EnableWindow(owner.Handle(), FALSE);
     MessageBox(owner.Handle(), "Busy", "Details", MB_OK);
     EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
-}
 
-TEST(MessageBoxTest, RequestCarriesTextCaptionAndStyleWithErrorAsTheDefaultCaption) {
-    TestWindow owner;
-    ScriptedShellUi ui;
+    // The request carries text, caption and style, with "Error" as the default caption.
     MessageBox(owner.Handle(), "Delete the contact?", "Contacts", MB_YESNO | MB_ICONQUESTION);
     MessageBox(nullptr, nullptr, nullptr, MB_OK);
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[0].owner, owner.Handle());
-    EXPECT_EQ(ui.boxes[0].text, "Delete the contact?");
-    EXPECT_EQ(ui.boxes[0].caption, "Contacts");
-    EXPECT_EQ(ui.boxes[0].style, MB_YESNO | MB_ICONQUESTION);
-    EXPECT_EQ(ui.boxes[1].text, "");
-    EXPECT_EQ(ui.boxes[1].caption, "Error");
+    ASSERT_EQ(ui.boxes.size(), 5u);
+    EXPECT_EQ(ui.boxes[3].owner, owner.Handle());
+    EXPECT_EQ(ui.boxes[3].text, "Delete the contact?");
+    EXPECT_EQ(ui.boxes[3].caption, "Contacts");
+    EXPECT_EQ(ui.boxes[3].style, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(ui.boxes[4].text, "");
+    EXPECT_EQ(ui.boxes[4].caption, "Error");
 }
 
 TEST(MessageBoxTest, AnswerWithoutAButtonCountsAsClosingTheBox) {

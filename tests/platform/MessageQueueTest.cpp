@@ -8,7 +8,6 @@
 #include "platform/message/MessageApi.h"
 #include "platform/message/TimerApi.h"
 #include "platform/window/WindowApi.h"
-#include "platform/window/WindowClass.h"
 
 namespace winport::test {
 namespace {
@@ -46,32 +45,14 @@ TEST_F(MessageQueueTest, PeekFiltersByWindowAndRangeAndRemovesOnlyWithPmRemove) 
     EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
 }
 
-TEST_F(MessageQueueTest, MessagesForADestroyedWindowAreDropped) {
+TEST_F(MessageQueueTest, MessagesForADestroyedWindowAreDroppedAndEditingKeysTranslateToCharacters) {
     PostMessage(child, WM_USER, 0, 0);
     PostMessage(other, WM_USER, 0, 0);
     DestroyWindow(child);
     spy.Only({WM_USER});
     EXPECT_EQ(PumpMessages(), 1);
     EXPECT_TRUE(SequenceIs(spy, {"other WM_USER"}));
-}
 
-TEST_F(MessageQueueTest, QuitArrivesAfterEveryOtherMessage) {
-    PostQuitMessage(3);
-    PostMessage(top, WM_USER, 0, 0);
-    MSG msg;
-    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), TRUE);
-    EXPECT_EQ(msg.message, WM_USER);
-    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), FALSE);
-    EXPECT_EQ(msg.wParam, 3u);
-}
-
-TEST_F(MessageQueueTest, GetMessageRefusesBadArguments) {
-    EXPECT_EQ(GetMessage(nullptr, nullptr, 0, 0), -1);
-    MSG msg;
-    EXPECT_EQ(GetMessage(&msg, reinterpret_cast<HWND>(0x99), 0, 0), -1);
-}
-
-TEST_F(MessageQueueTest, TranslateMessagePostsTheCharacterOfEditingKeys) {
     const MSG backspace{top, WM_KEYDOWN, VK_BACK, 0, 0, {}};
     const MSG left{top, WM_KEYDOWN, VK_LEFT, 0, 0, {}};
     EXPECT_TRUE(TranslateMessage(&backspace));
@@ -82,74 +63,58 @@ TEST_F(MessageQueueTest, TranslateMessagePostsTheCharacterOfEditingKeys) {
     EXPECT_EQ(msg.wParam, 0x08u);
 }
 
-// Counts each thread's messages and checks they arrive in the order that thread posted them.
-LRESULT CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+TEST_F(MessageQueueTest, QuitArrivesAfterEveryOtherMessageAndGetMessageRefusesBadArguments) {
+    PostQuitMessage(3);
+    PostMessage(top, WM_USER, 0, 0);
+    MSG msg;
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), TRUE);
+    EXPECT_EQ(msg.message, WM_USER);
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), FALSE);
+    EXPECT_EQ(msg.wParam, 3u);
 
-struct Tally {
-    std::vector<LPARAM> next;
-    long dispatched = 0;
-    bool inOrder = true;
-};
-Tally* g_tally = nullptr;
-
-LRESULT CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_APP) return DefWindowProc(hwnd, msg, wParam, lParam);
-    Tally& tally = *g_tally;
-    if (tally.next[wParam] != lParam) tally.inOrder = false;
-    tally.next[wParam] = lParam + 1;
-    ++tally.dispatched;
-    return 0;
+    EXPECT_EQ(GetMessage(nullptr, nullptr, 0, 0), -1);
+    EXPECT_EQ(GetMessage(&msg, reinterpret_cast<HWND>(0x99), 0, 0), -1);
 }
 
-TEST(MessageQueueThreadsTest, EightThreadsPostingAHundredThousandEachAreDispatchedOnceInOrder) {
-    static const bool registered = [] {
-        WNDCLASS wc;
-        wc.lpfnWndProc = CountingProc;
-        wc.lpszClassName = "WinportCountingWindow";
-        return RegisterClass(&wc) != 0;
-    }();
-    ASSERT_TRUE(registered);
-    const HWND target = CreateWindowEx(0, "WinportCountingWindow", "", 0, 0, 0, 1, 1, nullptr,
-                                       nullptr, nullptr, nullptr);
+TEST_F(MessageQueueTest, EightThreadsPostingAHundredThousandEachAreDeliveredOnceInOrder) {
     constexpr int kThreads = 8;
     constexpr int kPerThread = 100000;
     constexpr UINT kLast = WM_APP + 1;  // Posted once every poster has finished.
-    Tally tally;
-    tally.next.assign(kThreads, 0);
-    g_tally = &tally;
-
     std::atomic<int> failedPosts{0};
     std::atomic<bool> lastPosted{false};
     std::vector<std::thread> posters;
     for (int t = 0; t < kThreads; ++t) {
         posters.emplace_back([&, t] {
             for (int i = 0; i < kPerThread; ++i) {
-                if (!PostMessage(target, WM_APP, static_cast<WPARAM>(t), i)) ++failedPosts;
+                if (!PostMessage(other, WM_APP, static_cast<WPARAM>(t), i)) ++failedPosts;
             }
         });
     }
     std::thread finisher([&] {
         for (auto& poster : posters) poster.join();
-        if (!PostMessage(target, kLast, 0, 0)) ++failedPosts;
+        if (!PostMessage(other, kLast, 0, 0)) ++failedPosts;
         lastPosted = true;
     });
-    // The queue keeps the order of posting, so the last message comes after all the others. A
+    // Each thread's messages must come in the order it posted them, the last after them all. A
     // watchdog timer, made only while the queue is empty, ends the wait if it never comes.
-    SetTimer(target, 1, 1000, nullptr);
+    SetTimer(other, 1, 1000, nullptr);
+    std::vector<LPARAM> next(kThreads, 0);
+    long delivered = 0;
+    bool inOrder = true;
     MSG msg{};
     while (GetMessage(&msg, nullptr, 0, 0) > 0 && msg.message != kLast) {
         if (msg.message == WM_TIMER && lastPosted) break;
-        DispatchMessage(&msg);
+        if (msg.message != WM_APP) continue;
+        inOrder = inOrder && next[msg.wParam] == msg.lParam;
+        next[msg.wParam] = msg.lParam + 1;
+        ++delivered;
     }
     finisher.join();
-    DestroyWindow(target);  // Drops whatever is still queued for it.
-    g_tally = nullptr;
-    PumpMessages();
-
+    KillTimer(other, 1);
     EXPECT_EQ(msg.message, kLast) << "the queue ran dry before the last message came";
     EXPECT_EQ(failedPosts, 0);
-    EXPECT_EQ(tally.dispatched, kThreads * kPerThread) << "messages were lost or repeated";
-    EXPECT_TRUE(tally.inOrder);
+    EXPECT_EQ(delivered, kThreads * kPerThread) << "messages were lost or repeated";
+    EXPECT_TRUE(inOrder);
 }
 
 }  // namespace

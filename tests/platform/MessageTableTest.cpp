@@ -77,14 +77,20 @@ protected:
     CDerivedWnd window;
 };
 
-TEST_F(MessageTableTest, TheMostDerivedEntryWinsAndUnmatchedOnesReachTheBase) {
+TEST_F(MessageTableTest, TheMostDerivedEntryWinsUnmatchedOnesReachTheBaseAndHandlersAnswer) {
     window.SendMessage(WM_COMMAND, MAKEWPARAM(8, BN_CLICKED));
     window.SendMessage(WM_COMMAND, MAKEWPARAM(7, BN_CLICKED));
     window.SendMessage(WM_COMMAND, MAKEWPARAM(9, EN_CHANGE));
     EXPECT_EQ(window.calls, (std::vector<std::string>{"derived 8", "base 7", "change 9"}));
+
+    window.calls.clear();
+    NMHDR header{nullptr, 42, kNotifyCode};
+    EXPECT_EQ(window.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&header)), 5);
+    EXPECT_EQ(window.calls, std::vector<std::string>{"notify 42"});
+    EXPECT_EQ(window.SendMessage(kCustom, 21, 0), 42);
 }
 
-TEST_F(MessageTableTest, CodeAndIdMustBothMatchAndAHandlerThatDeclinesLetsTheMessageFallThrough) {
+TEST_F(MessageTableTest, CodeAndIdMustMatchDeclinedMessagesFallThroughAndFromHandleFindsTheObject) {
     spy.Only({WM_COMMAND});
     window.SendMessage(WM_COMMAND, MAKEWPARAM(9, EN_UPDATE));
     window.SendMessage(WM_COMMAND, MAKEWPARAM(10, EN_CHANGE));
@@ -98,16 +104,7 @@ TEST_F(MessageTableTest, CodeAndIdMustBothMatchAndAHandlerThatDeclinesLetsTheMes
     spy.Only({kCustom + 1});
     EXPECT_EQ(window.SendMessage(kCustom + 1, 0, 17), 0);
     EXPECT_TRUE(SequenceIs(spy, {"routed WM_USER+0x27"}));
-}
 
-TEST_F(MessageTableTest, NotificationsAndRawHandlersAnswerTheirResults) {
-    NMHDR header{nullptr, 42, kNotifyCode};
-    EXPECT_EQ(window.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&header)), 5);
-    EXPECT_EQ(window.calls, std::vector<std::string>{"notify 42"});
-    EXPECT_EQ(window.SendMessage(kCustom, 21, 0), 42);
-}
-
-TEST_F(MessageTableTest, FromHandleGivesTheSubclassingObjectOrAWrapperOwnedByTheWindow) {
     EXPECT_EQ(CWnd::FromHandle(window.m_hWnd), &window);
     const HWND bare = spy.CreateSpyWindow("bare", window.m_hWnd, 3);
     CWnd* wrapper = CWnd::FromHandle(bare);

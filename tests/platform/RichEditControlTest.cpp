@@ -95,7 +95,7 @@ protected:
     }
 };
 
-TEST_F(RichEditControlTest, TypingSendsChangeOnlyWhenTheEventMaskAsks) {
+TEST_F(RichEditControlTest, TextChangesNotifyOnlyWhenTheEventMaskAsksAndFormattingNever) {
     const HWND rich = CreateRichEdit();
     spy.Only({WM_COMMAND});
     Agent agent;
@@ -111,24 +111,22 @@ TEST_F(RichEditControlTest, TypingSendsChangeOnlyWhenTheEventMaskAsks) {
     EXPECT_EQ(SendMessage(rich, EM_GETEVENTMASK, 0, 0), ENM_CHANGE | ENM_UPDATE);
     EXPECT_EQ(GetWindowTextUtf8(rich), "abcd");
     EXPECT_TRUE(SequenceIs(spy, {kChange, kUpdate, kChange}));
-}
 
-TEST_F(RichEditControlTest, ProgramTextChangesNotifyLikeTypingAndFormattingDoesNot) {
-    const HWND rich = CreateRichEdit();
+    const HWND program = CreateRichEdit();
     spy.Only({WM_COMMAND});
-    SetWindowText(rich, "quiet");
-    SendMessage(rich, EM_REPLACESEL, FALSE, Ptr("still "));
+    SetWindowText(program, "quiet");
+    SendMessage(program, EM_REPLACESEL, FALSE, Ptr("still "));
     EXPECT_TRUE(SequenceIs(spy, {}));
 
-    SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE);
-    SetWindowText(rich, "text");
-    EXPECT_EQ(Modified(rich), FALSE);
-    SendMessage(rich, EM_REPLACESEL, FALSE, Ptr("more "));
-    EXPECT_EQ(Modified(rich), TRUE);
-    Select(rich, 0, 4);
-    SetFormat(rich, SCF_SELECTION, kBold);
-    SetFormat(rich, SCF_ALL, kItalic);
-    EXPECT_EQ(GetWindowTextUtf8(rich), "more text");
+    SendMessage(program, EM_SETEVENTMASK, 0, ENM_CHANGE);
+    SetWindowText(program, "text");
+    EXPECT_EQ(Modified(program), FALSE);
+    SendMessage(program, EM_REPLACESEL, FALSE, Ptr("more "));
+    EXPECT_EQ(Modified(program), TRUE);
+    Select(program, 0, 4);
+    SetFormat(program, SCF_SELECTION, kBold);
+    SetFormat(program, SCF_ALL, kItalic);
+    EXPECT_EQ(GetWindowTextUtf8(program), "more text");
     EXPECT_TRUE(SequenceIs(spy, {kChange, kChange}));
 }
 
@@ -156,7 +154,7 @@ TEST_F(RichEditControlTest, TheChangeBitIsOffWhileTheParentIsTold) {
     EXPECT_EQ(SendMessage(rich, EM_GETEVENTMASK, 0, 0), ENM_CHANGE | ENM_UPDATE);
 }
 
-TEST_F(RichEditControlTest, AParagraphBreakIsOneCharacterAndReadsAsCrLf) {
+TEST_F(RichEditControlTest, AParagraphBreakIsOneCharacterReadAsCrLfAndRangesCountAsWindows) {
     const HWND rich = CreateRichEdit(ES_MULTILINE, "foo bar\r\nfoo bar\nend");
     EXPECT_EQ(GetWindowTextUtf8(rich), "foo bar\r\nfoo bar\r\nend");
     EXPECT_EQ(GetWindowTextLength(rich), 21);
@@ -174,72 +172,58 @@ TEST_F(RichEditControlTest, AParagraphBreakIsOneCharacterAndReadsAsCrLf) {
     Type(single, U"\r");
     EXPECT_EQ(GetWindowTextUtf8(single), "one");
     EXPECT_EQ(SendMessage(single, EM_GETLINECOUNT, 0, 0), 1);
-}
 
-TEST_F(RichEditControlTest, TextRangeCopiesWhatWindowsCopies) {
-    const HWND rich = CreateRichEdit(ES_MULTILINE, "foo bar\r\nfoo bar");
+    const HWND ranged = CreateRichEdit(ES_MULTILINE, "foo bar\r\nfoo bar");
     LRESULT answer = 0;
-    EXPECT_EQ(RangeText(rich, 4, 11, &answer), "bar\rfoo");
+    EXPECT_EQ(RangeText(ranged, 4, 11, &answer), "bar\rfoo");
     EXPECT_EQ(answer, 7);
-    EXPECT_EQ(RangeText(rich, 0, -1, &answer), "foo bar\rfoo bar");
-    EXPECT_EQ(RangeText(rich, 0, 1000, &answer), "foo bar\rfoo bar");
+    EXPECT_EQ(RangeText(ranged, 0, -1, &answer), "foo bar\rfoo bar");
+    EXPECT_EQ(RangeText(ranged, 0, 1000, &answer), "foo bar\rfoo bar");
     // A negative start, -1 as the end of a range not from the start, or an empty range copy
     // nothing, not even the terminating zero.
     for (const auto& [from, to] :
          std::vector<std::pair<LONG, LONG>>{{-1, 1}, {1, -1}, {5, 5}, {9, 3}}) {
-        EXPECT_EQ(RangeText(rich, from, to, &answer), std::string(64, '?'));
+        EXPECT_EQ(RangeText(ranged, from, to, &answer), std::string(64, '?'));
         EXPECT_EQ(answer, 0);
     }
-    EXPECT_EQ(SendMessage(rich, EM_GETTEXTRANGE, 0, 0), 0);
+    EXPECT_EQ(SendMessage(ranged, EM_GETTEXTRANGE, 0, 0), 0);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+
+    const HWND replacing = CreateRichEdit();
+    EXPECT_EQ(SendMessage(replacing, EM_REPLACESEL, 0, Ptr("RichEdit1\r\n")), 11);
+    EXPECT_EQ(Selection(replacing).cpMin, 10);
+    EXPECT_EQ(GetWindowTextUtf8(replacing), "RichEdit1\r\n");
+    SetWindowText(replacing, "");
+    EXPECT_EQ(SendMessage(replacing, EM_REPLACESEL, 0, Ptr("\r\r\n\n")), 4);
+    EXPECT_EQ(GetWindowTextUtf8(replacing), " \r\n");  // "\r\r\n" is a soft break: a space.
+    SetWindowText(replacing, "testing selection");
+    Select(replacing, 7, 17);
+    EXPECT_EQ(SendMessage(replacing, EM_REPLACESEL, 0, 0), 0);
+    EXPECT_EQ(GetWindowTextUtf8(replacing), "testing");
 }
 
-TEST_F(RichEditControlTest, ReplaceSelAnswersTheCharactersGivenAndStoresBreaksAsOne) {
-    const HWND rich = CreateRichEdit();
-    EXPECT_EQ(SendMessage(rich, EM_REPLACESEL, 0, Ptr("RichEdit1\r\n")), 11);
-    EXPECT_EQ(Selection(rich).cpMin, 10);
-    EXPECT_EQ(GetWindowTextUtf8(rich), "RichEdit1\r\n");
-    SetWindowText(rich, "");
-    EXPECT_EQ(SendMessage(rich, EM_REPLACESEL, 0, Ptr("\r\r\n\n")), 4);
-    EXPECT_EQ(GetWindowTextUtf8(rich), " \r\n");  // "\r\r\n" is a soft break: a space.
-    SetWindowText(rich, "testing selection");
-    Select(rich, 7, 17);
-    EXPECT_EQ(SendMessage(rich, EM_REPLACESEL, 0, 0), 0);
-    EXPECT_EQ(GetWindowTextUtf8(rich), "testing");
-}
-
-struct SelectCase {
-    LONG from;
-    LONG to;
-    LONG answer;
-    LONG start;
-    LONG end;
-};
-
-class ExSetSelTest : public RichEditControlTest,
-                     public ::testing::WithParamInterface<SelectCase> {};
-
-TEST_P(ExSetSelTest, OrdersClampsAndAnswersTheEnd) {
+TEST_F(RichEditControlTest, ExSetSelOrdersClampsAndAnswersTheEnd) {
     const HWND rich = CreateRichEdit(ES_MULTILINE, "testing selection");
-    Select(rich, 5, 10);
-    EXPECT_EQ(Select(rich, GetParam().from, GetParam().to), GetParam().answer);
-    EXPECT_EQ(Selection(rich).cpMin, GetParam().start);
-    EXPECT_EQ(Selection(rich).cpMax, GetParam().end);
-    DWORD start = 0;
-    DWORD end = 0;
-    EXPECT_EQ(SendMessage(rich, EM_GETSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end)),
-              MAKELONG(static_cast<WORD>(GetParam().start), static_cast<WORD>(GetParam().end)));
+    const struct {
+        LONG from, to, answer, start, end;
+    } cases[] = {{15, 17, 17, 15, 17}, {0, 100, 17, 0, 17},  {5, 5, 5, 5, 5},
+                 {-1, 0, 10, 10, 10},  // Drops the selection.
+                 {-1, -1, 17, 17, 17}, {-4, -5, 17, 17, 17}, {0, -1, 17, 0, 17},
+                 {17, -5, 17, 17, 17}, {18, -3, 17, 17, 17}, {19, 15, 17, 15, 17}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.from) + ", " + std::to_string(c.to));
+        Select(rich, 5, 10);
+        EXPECT_EQ(Select(rich, c.from, c.to), c.answer);
+        EXPECT_EQ(std::pair(Selection(rich).cpMin, Selection(rich).cpMax),
+                  std::pair(c.start, c.end));
+        DWORD start = 0;
+        DWORD end = 0;
+        EXPECT_EQ(SendMessage(rich, EM_GETSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end)),
+                  MAKELONG(static_cast<WORD>(c.start), static_cast<WORD>(c.end)));
+        EXPECT_EQ(std::pair(start, end), std::pair(DWORD(c.start), DWORD(c.end)));
+    }
     EXPECT_TRUE(SequenceIs(spy, {}));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ExSetSelTest,
-    ::testing::Values(SelectCase{15, 17, 17, 15, 17}, SelectCase{0, 100, 17, 0, 17},
-                      SelectCase{5, 5, 5, 5, 5},
-                      SelectCase{-1, 0, 10, 10, 10},  // Drops the selection.
-                      SelectCase{-1, -1, 17, 17, 17}, SelectCase{-4, -5, 17, 17, 17},
-                      SelectCase{0, -1, 17, 0, 17}, SelectCase{17, -5, 17, 17, 17},
-                      SelectCase{18, -3, 17, 17, 17}, SelectCase{19, 15, 17, 15, 17}));
 
 TEST_F(RichEditControlTest, SelectionFormatReportsWhatTheWholeSelectionShares) {
     const HWND rich = BoldHelloWorld();
@@ -261,30 +245,20 @@ TEST_F(RichEditControlTest, SelectionFormatReportsWhatTheWholeSelectionShares) {
         << DumpWindowTree(parent);
 }
 
-struct TypedCase {
-    LONG caret;
-    Lines runs;
-};
-
-class TypingNextToBoldTest : public RichEditControlTest,
-                             public ::testing::WithParamInterface<TypedCase> {};
-
-TEST_P(TypingNextToBoldTest, TheTypedCharacterTakesTheFormatBeforeIt) {
-    const HWND rich = BoldHelloWorld();
-    Select(rich, GetParam().caret, GetParam().caret);
-    Type(rich, U"X");
-    EXPECT_EQ(Runs(rich), GetParam().runs);
+TEST_F(RichEditControlTest, TheTypedCharacterTakesTheFormatBeforeItOrAtALineStartTheNextOnes) {
+    const Lines grew = {"0-6 bold", "6-12"};
+    const Lines kept = {"0-5 bold", "5-12"};
+    const std::pair<LONG, Lines> cases[] = {{0, grew}, {2, grew}, {5, grew}, {6, kept}, {11, kept}};
+    for (const auto& [caret, runs] : cases) {
+        const HWND rich = BoldHelloWorld();
+        Select(rich, caret, caret);
+        Type(rich, U"X");
+        EXPECT_EQ(Runs(rich), runs) << "caret " << caret;
+        DestroyWindow(rich);
+    }
 }
 
-const Lines kBoldGrew = {"0-6 bold", "6-12"};
-const Lines kBoldKept = {"0-5 bold", "5-12"};
-
-INSTANTIATE_TEST_SUITE_P(Cases, TypingNextToBoldTest,
-                         ::testing::Values(TypedCase{0, kBoldGrew},  // Line start: the next one.
-                                           TypedCase{2, kBoldGrew}, TypedCase{5, kBoldGrew},
-                                           TypedCase{6, kBoldKept}, TypedCase{11, kBoldKept}));
-
-TEST_F(RichEditControlTest, EditingMovesAndMergesRuns) {
+TEST_F(RichEditControlTest, EditingMovesAndMergesRunsAndAppendingInFormatsSetAtTheCaretBuildsThem) {
     const HWND rich = BoldHelloWorld();
     Select(rich, 3, 8);  // "lo wo": typed over, it takes the format of its first character.
     Type(rich, U"Z");
@@ -305,17 +279,15 @@ TEST_F(RichEditControlTest, EditingMovesAndMergesRuns) {
     EXPECT_EQ(Runs(rich), (Lines{"0-2 bold"}));
     SetWindowText(rich, "");
     EXPECT_TRUE(Runs(rich).empty());
-}
 
-TEST_F(RichEditControlTest, AppendingInFormatsSetAtTheCaretBuildsTheRuns) {
-    const HWND rich = CreateRichEdit(ES_MULTILINE | ES_READONLY);
-    const auto append = [rich](const CHARFORMAT2A& format, const char* text) {
-        Select(rich, -1, -1);
-        SetFormat(rich, SCF_SELECTION, format);
-        SendMessage(rich, EM_REPLACESEL, FALSE, Ptr(text));
+    const HWND appended = CreateRichEdit(ES_MULTILINE | ES_READONLY);
+    const auto append = [appended](const CHARFORMAT2A& format, const char* text) {
+        Select(appended, -1, -1);
+        SetFormat(appended, SCF_SELECTION, format);
+        SendMessage(appended, EM_REPLACESEL, FALSE, Ptr(text));
     };
-    Select(rich, -1, -1);
-    CHARFORMAT2A plain = GetFormat(rich, SCF_SELECTION);
+    Select(appended, -1, -1);
+    CHARFORMAT2A plain = GetFormat(appended, SCF_SELECTION);
     CHARFORMAT2A bold = plain;
     bold.dwMask |= CFM_BOLD;
     bold.dwEffects |= CFE_BOLD;
@@ -323,15 +295,15 @@ TEST_F(RichEditControlTest, AppendingInFormatsSetAtTheCaretBuildsTheRuns) {
     append(plain, "keywords");
     append(plain, "\r\n");
     append(bold, "Second: ");
-    EXPECT_EQ(GetWindowTextUtf8(rich), "Name: keywords\r\nSecond: ");
-    EXPECT_EQ(Runs(rich), (Lines{"0-6 bold", "6-15", "15-23 bold"}));
+    EXPECT_EQ(GetWindowTextUtf8(appended), "Name: keywords\r\nSecond: ");
+    EXPECT_EQ(Runs(appended), (Lines{"0-6 bold", "6-15", "15-23 bold"}));
 
     // Moving the caret forgets a format set for it.
-    Select(rich, 0, 0);
-    SetFormat(rich, SCF_SELECTION, kItalic);
-    Select(rich, 6, 6);
-    SendMessage(rich, EM_REPLACESEL, FALSE, Ptr("!"));
-    EXPECT_EQ(Runs(rich), (Lines{"0-7 bold", "7-16", "16-24 bold"}));
+    Select(appended, 0, 0);
+    SetFormat(appended, SCF_SELECTION, kItalic);
+    Select(appended, 6, 6);
+    SendMessage(appended, EM_REPLACESEL, FALSE, Ptr("!"));
+    EXPECT_EQ(Runs(appended), (Lines{"0-7 bold", "7-16", "16-24 bold"}));
 }
 
 TEST_F(RichEditControlTest, AllAndDefaultFormatsReachTheirText) {
@@ -391,7 +363,7 @@ TEST_F(RichEditControlTest, BadCharFormatsSelectionsAndLengthsAreRefused) {
     EXPECT_EQ(SendMessage(rich, EM_GETTEXTLENGTHEX, 0, 0), E_INVALIDARG);
 }
 
-TEST_F(RichEditControlTest, BackgroundColourAnswersThePreviousOne) {
+TEST_F(RichEditControlTest, BackgroundColourAnswersThePreviousOneAndBothClassNamesMakeARichEdit) {
     const HWND rich = CreateRichEdit();
     const COLORREF face = RGB(0x12, 0x34, 0x56);
     EXPECT_EQ(SendMessage(rich, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(face)),
@@ -400,9 +372,16 @@ TEST_F(RichEditControlTest, BackgroundColourAnswersThePreviousOne) {
     EXPECT_EQ(SendMessage(rich, EM_SETBKGNDCOLOR, TRUE, RGB(1, 2, 3)), static_cast<LRESULT>(face));
     EXPECT_EQ(SendMessage(rich, EM_SETBKGNDCOLOR, 0, 0),
               static_cast<LRESULT>(GetSysColor(COLOR_WINDOW)));
+
+    const HWND wide = CreateControl(MSFTEDIT_CLASS, ES_MULTILINE, 41, "wide", "w");
+    EXPECT_EQ(Runs(wide), (Lines{"0-1"}));
+    EXPECT_FALSE(RichEditRuns(parent).has_value());
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_FALSE(RichEditRuns(reinterpret_cast<HWND>(0x4321)).has_value());
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
 }
 
-TEST_F(RichEditControlTest, ReadOnlyRefusesThePersonNotTheProgram) {
+TEST_F(RichEditControlTest, ReadOnlyRefusesThePersonNotTheProgramAndKeysMoveWithinTheLine) {
     const HWND rich = CreateRichEdit(ES_MULTILINE, "fixed");
     SendMessage(rich, EM_SETEVENTMASK, 0, ENM_CHANGE);
     EXPECT_EQ(SendMessage(rich, EM_SETREADONLY, TRUE, 0), TRUE);
@@ -418,6 +397,17 @@ TEST_F(RichEditControlTest, ReadOnlyRefusesThePersonNotTheProgram) {
     EXPECT_EQ(GetWindowTextUtf8(rich), "set");
     EXPECT_TRUE(SequenceIs(spy, {kChange}));
     EXPECT_NE(DumpWindowTree(parent).find("[multiline, readonly]"), std::string::npos);
+
+    const HWND keyed = CreateRichEdit(ES_MULTILINE, "first\r\nsecond");
+    Select(keyed, 8, 8);
+    SendMessage(keyed, WM_KEYDOWN, VK_HOME, 1);
+    EXPECT_EQ(Selection(keyed).cpMin, 6);
+    SetKeyDown(VK_SHIFT, true);
+    SendMessage(keyed, WM_KEYDOWN, VK_END, 1);
+    SendMessage(keyed, WM_KEYDOWN, VK_LEFT, 1);
+    SetKeyDown(VK_SHIFT, false);
+    EXPECT_EQ(Selection(keyed).cpMin, 6);
+    EXPECT_EQ(Selection(keyed).cpMax, 11);
 }
 
 TEST_F(RichEditControlTest, AutomaticUrlDetectionMarksLinks) {
@@ -436,19 +426,6 @@ TEST_F(RichEditControlTest, AutomaticUrlDetectionMarksLinks) {
     EXPECT_EQ(Runs(rich), (Lines{"0-38"}));
 }
 
-TEST_F(RichEditControlTest, KeysMoveWithinTheLineAndShiftExtends) {
-    const HWND rich = CreateRichEdit(ES_MULTILINE, "first\r\nsecond");
-    Select(rich, 8, 8);
-    SendMessage(rich, WM_KEYDOWN, VK_HOME, 1);
-    EXPECT_EQ(Selection(rich).cpMin, 6);
-    SetKeyDown(VK_SHIFT, true);
-    SendMessage(rich, WM_KEYDOWN, VK_END, 1);
-    SendMessage(rich, WM_KEYDOWN, VK_LEFT, 1);
-    SetKeyDown(VK_SHIFT, false);
-    EXPECT_EQ(Selection(rich).cpMin, 6);
-    EXPECT_EQ(Selection(rich).cpMax, 11);
-}
-
 TEST_F(RichEditControlTest, ParentDestroyingTheControlInsideANotificationEndsTheEdit) {
     for (const WORD code : {EN_UPDATE, EN_CHANGE, EN_SETFOCUS}) {
         const HWND rich = CreateRichEdit(ES_MULTILINE, "x");
@@ -459,15 +436,6 @@ TEST_F(RichEditControlTest, ParentDestroyingTheControlInsideANotificationEndsThe
         if (IsWindow(rich)) Type(rich, U"y");
         EXPECT_FALSE(IsWindow(rich)) << code;
     }
-}
-
-TEST_F(RichEditControlTest, BothClassNamesMakeARichEditAndRunsAreReadFromRichEditsOnly) {
-    const HWND wide = CreateControl(MSFTEDIT_CLASS, ES_MULTILINE, 41, "wide", "w");
-    EXPECT_EQ(Runs(wide), (Lines{"0-1"}));
-    EXPECT_FALSE(RichEditRuns(parent).has_value());
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_FALSE(RichEditRuns(reinterpret_cast<HWND>(0x4321)).has_value());
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,28 +13,18 @@ namespace {
 using shelltest::ScriptedShellUi;
 using shelltest::TestWindow;
 
-struct ExtensionCase {
-    const char* path;
-    const char* extension;
-    const char* expected;
-    friend void PrintTo(const ExtensionCase& c, std::ostream* out) {
-        *out << c.path << " + " << c.extension;
+TEST(SaveAsDialogTest, TheDefaultExtensionIsAppendedOnlyToANameWithoutOne) {
+    const struct {
+        const char *path, *extension, *expected;
+    } cases[] = {{"/tmp/card", "vcf", "/tmp/card.vcf"},
+                 {"/tmp/card.txt", "vcf", "/tmp/card.txt"},
+                 {"/tmp/my.dir/card", "vcf", "/tmp/my.dir/card.vcf"},
+                 {"card", ".vcf", "card.vcf"},
+                 {"card", "", "card"}};
+    for (const auto& [path, extension, expected] : cases) {
+        EXPECT_EQ(winport::WithDefaultExtension(path, extension), expected) << path << extension;
     }
-};
-
-class DefaultExtensionTest : public testing::TestWithParam<ExtensionCase> {};
-
-TEST_P(DefaultExtensionTest, IsAppendedOnlyToANameWithoutOne) {
-    EXPECT_EQ(winport::WithDefaultExtension(GetParam().path, GetParam().extension),
-              GetParam().expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    SaveAsDialogTest, DefaultExtensionTest,
-    testing::Values(ExtensionCase{"/tmp/card", "vcf", "/tmp/card.vcf"},
-                    ExtensionCase{"/tmp/card.txt", "vcf", "/tmp/card.txt"},
-                    ExtensionCase{"/tmp/my.dir/card", "vcf", "/tmp/my.dir/card.vcf"},
-                    ExtensionCase{"card", ".vcf", "card.vcf"}, ExtensionCase{"card", "", "card"}));
 
 winport::SaveAsRequest Request(HWND owner) {
     return {owner,
@@ -46,7 +35,8 @@ winport::SaveAsRequest Request(HWND owner) {
             OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY};
 }
 
-TEST(SaveAsDialogTest, ChosenNameGetsTheDefaultExtensionAndTheOwnerIsDisabledMeanwhile) {
+TEST(SaveAsDialogTest,
+     ChosenNameGetsTheExtensionTheOwnerIsDisabledAndCancelOrABadOwnerAnswerNothing) {
     TestWindow owner;
     ScriptedShellUi ui;
     ui.saveAsAnswers = {"/tmp/out/ann"};
@@ -60,11 +50,9 @@ TEST(SaveAsDialogTest, ChosenNameGetsTheDefaultExtensionAndTheOwnerIsDisabledMea
     EXPECT_EQ(asked.fileName, "Ann Smith");
     EXPECT_EQ(asked.filter, "vCard files (*.vcf)|*.vcf||");
     EXPECT_EQ(asked.flags, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
-}
 
-TEST(SaveAsDialogTest, CancelAnswersNothingWithoutAnErrorAndABadOwnerIsNotAsked) {
-    ScriptedShellUi ui;
-    ui.saveAsAnswers = {std::nullopt, ""};
+    ScriptedShellUi cancelling;
+    cancelling.saveAsAnswers = {std::nullopt, ""};
     SetLastError(ERROR_INVALID_DATA);
     EXPECT_EQ(winport::ShowSaveAsDialog(Request(nullptr)), std::nullopt);
     EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
@@ -72,7 +60,7 @@ TEST(SaveAsDialogTest, CancelAnswersNothingWithoutAnErrorAndABadOwnerIsNotAsked)
     EXPECT_EQ(winport::ShowSaveAsDialog(Request(nullptr)), std::nullopt);  // The headless answer.
     EXPECT_EQ(winport::ShowSaveAsDialog(Request(reinterpret_cast<HWND>(0x1234))), std::nullopt);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
-    EXPECT_EQ(ui.saveAsRequests.size(), 3u) << "a bad owner is not asked";
+    EXPECT_EQ(cancelling.saveAsRequests.size(), 3u) << "a bad owner is not asked";
 }
 
 }  // namespace

@@ -4,13 +4,21 @@
 
 namespace {
 
-TEST(SystemMetricsTest, UnknownIndexAnswersZero) {
+TEST(SystemMetricsTest, UnknownIndexAnswersZeroAndScreenDerivedMetricsFollowTheScreen) {
     EXPECT_EQ(GetSystemMetrics(-1), 0);
     EXPECT_EQ(GetSystemMetrics(24), 0);  // a reserved index
     EXPECT_EQ(GetSystemMetrics(5000), 0);
+
+    winport::ScopedSystemMetric width(SM_CXSCREEN, 800);
+    winport::ScopedSystemMetric height(SM_CYSCREEN, 600);
+    EXPECT_EQ(GetSystemMetrics(SM_CXFULLSCREEN), 800);
+    EXPECT_EQ(GetSystemMetrics(SM_CYFULLSCREEN), 600 - GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 800);
+    EXPECT_EQ(GetSystemMetrics(SM_CXMAXIMIZED), 808);
+    EXPECT_EQ(GetSystemMetrics(SM_CYMAXTRACK), 612);
 }
 
-TEST(SystemMetricsTest, ScopedOverridesNestAndRestoreWhatWasThere) {
+TEST(SystemMetricsTest, ScopedOverridesNestAndRestoreWhatWasThereEvenASetValue) {
     const int classic = GetSystemMetrics(SM_CXVSCROLL);
     {
         winport::ScopedSystemMetric outer(SM_CXVSCROLL, 20);
@@ -24,9 +32,7 @@ TEST(SystemMetricsTest, ScopedOverridesNestAndRestoreWhatWasThere) {
     }
     EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), classic);
     EXPECT_FALSE(winport::SystemMetricOverride(SM_CXVSCROLL).has_value());
-}
 
-TEST(SystemMetricsTest, ScopedOverrideOfASetMetricPutsTheSetValueBack) {
     winport::SetSystemMetric(SM_CYMENU, 25);
     {
         winport::ScopedSystemMetric scoped(SM_CYMENU, 30);
@@ -35,16 +41,6 @@ TEST(SystemMetricsTest, ScopedOverrideOfASetMetricPutsTheSetValueBack) {
     EXPECT_EQ(GetSystemMetrics(SM_CYMENU), 25);
     winport::ResetSystemMetric(SM_CYMENU);
     EXPECT_EQ(GetSystemMetrics(SM_CYMENU), 19);
-}
-
-TEST(SystemMetricsTest, ScreenDerivedMetricsFollowAnOverriddenScreen) {
-    winport::ScopedSystemMetric width(SM_CXSCREEN, 800);
-    winport::ScopedSystemMetric height(SM_CYSCREEN, 600);
-    EXPECT_EQ(GetSystemMetrics(SM_CXFULLSCREEN), 800);
-    EXPECT_EQ(GetSystemMetrics(SM_CYFULLSCREEN), 600 - GetSystemMetrics(SM_CYCAPTION));
-    EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 800);
-    EXPECT_EQ(GetSystemMetrics(SM_CXMAXIMIZED), 808);
-    EXPECT_EQ(GetSystemMetrics(SM_CYMAXTRACK), 612);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"
@@ -98,7 +97,7 @@ protected:
     HFONT font = nullptr;
 };
 
-TEST_F(TabControlTest, InsertingSelectsTheFirstTabAndKeepsTheSelectedOneSelected) {
+TEST_F(TabControlTest, InsertingSelectsTheFirstTabAndItemsKeepTextImageAndDataAndBadIndexesFail) {
     CreateTabs({});
     EXPECT_EQ(Selected(), -1);
     EXPECT_EQ(Insert(5, "Main"), 0);  // Past the end: appended.
@@ -111,9 +110,7 @@ TEST_F(TabControlTest, InsertingSelectsTheFirstTabAndKeepsTheSelectedOneSelected
     EXPECT_EQ(Caption(0), "First");
     EXPECT_EQ(Caption(1), "Main");
     EXPECT_TRUE(notifications.lines.empty());
-}
 
-TEST_F(TabControlTest, ItemsKeepTextImageAndDataAndBadIndexesAnswerFalse) {
     CreateTabs({"Home"});
     EXPECT_EQ(Insert(1, "Ελληνικά", TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM, 53), 1);
     TCITEMA item{.mask = TCIF_IMAGE | TCIF_PARAM};
@@ -139,7 +136,7 @@ TEST_F(TabControlTest, ItemsKeepTextImageAndDataAndBadIndexesAnswerFalse) {
     EXPECT_TRUE(notifications.lines.empty());
 }
 
-TEST_F(TabControlTest, DeletingTheSelectedTabLeavesNoneSelectedAndSendsNothing) {
+TEST_F(TabControlTest, DeletingAndSetCurSelChangeTheSelectionSilentlyAndSetCurFocusNotifies) {
     CreateTabs({"Main", "Home", "Work"});
     SendMessage(tab, TCM_SETCURSEL, 2, 0);
     EXPECT_TRUE(SendMessage(tab, TCM_DELETEITEM, 0, 0));
@@ -150,9 +147,7 @@ TEST_F(TabControlTest, DeletingTheSelectedTabLeavesNoneSelectedAndSendsNothing) 
     EXPECT_TRUE(SendMessage(tab, TCM_DELETEALLITEMS, 0, 0));
     EXPECT_EQ(Count(), 0);
     EXPECT_TRUE(notifications.lines.empty());
-}
 
-TEST_F(TabControlTest, SetCurSelSendsNothingAndAnswersThePreviousSelectionSetCurFocusNotifies) {
     CreateTabs({"Main", "Home", "Work"});
     EXPECT_EQ(SendMessage(tab, TCM_SETCURSEL, 2, 0), 0);
     EXPECT_EQ(SendMessage(tab, TCM_SETCURSEL, 3, 0), -1);  // Past the end: refused.
@@ -166,7 +161,7 @@ TEST_F(TabControlTest, SetCurSelSendsNothingAndAnswersThePreviousSelectionSetCur
     EXPECT_EQ(notifications.lines, (Lines{"TCN_SELCHANGING sel=-1", "TCN_SELCHANGE sel=1"}));
 }
 
-TEST_F(TabControlTest, APersonsClickAsksThenTellsAndReleasingClicks) {
+TEST_F(TabControlTest, APersonsClickOrKeyAsksThenTellsAndARefusedPickKeepsTheSelection) {
     CreateTabs({"Main", "Home", "Work"});
     ASSERT_TRUE(agent.SelectTab(tab, "Work"));
     EXPECT_EQ(Selected(), 2);
@@ -176,9 +171,7 @@ TEST_F(TabControlTest, APersonsClickAsksThenTellsAndReleasingClicks) {
     notifications.lines.clear();
     ASSERT_TRUE(agent.SelectTab(tab, 2));  // The selected tab again: only the click.
     EXPECT_EQ(notifications.lines, Lines{"NM_CLICK"});
-}
 
-TEST_F(TabControlTest, ArrowsAndCtrlTabPickNeighboursAfterTellingTheKey) {
     CreateTabs({"Main", "Home", "Work"});
     PressKey(VK_RIGHT);
     EXPECT_EQ(notifications.lines,
@@ -189,9 +182,7 @@ TEST_F(TabControlTest, ArrowsAndCtrlTabPickNeighboursAfterTellingTheKey) {
     PressKey(VK_LEFT);
     EXPECT_EQ(notifications.lines, Lines{"TCN_KEYDOWN 37"});  // Nothing left of the first.
     EXPECT_EQ(Selected(), 0);
-}
 
-TEST_F(TabControlTest, ARefusedPickKeepsTheSelection) {
     CreateTabs({"Main", "Home", "Work"});
     notifications.onNotify = [](const NMHDR& header) -> LRESULT {
         return header.code == TCN_SELCHANGING ? TRUE : 0;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ControlTestSupport.h"
@@ -97,7 +98,7 @@ TEST_F(ToolTipControlTest, IsAHiddenPopupOwnedByTheTopLevelWindowAndGoesWithIt) 
     EXPECT_FALSE(IsWindow(pageTip));
 }
 
-TEST_F(ToolTipControlTest, AToolPerControlShowsItsTextAndAsksNobody) {
+TEST_F(ToolTipControlTest, AToolPerControlShowsItsTextOrStringResourceAndAsksNobody) {
     const HWND tip = CreateToolTip();
     const HWND other = CreateControl("Button", 0, 1003, "other", "Other");
     spy.Only({WM_NOTIFY});
@@ -117,6 +118,13 @@ TEST_F(ToolTipControlTest, AToolPerControlShowsItsTextAndAsksNobody) {
     const HWND plain = CreateToolTip(TTS_NOPREFIX);
     Add(plain, ControlTool(other, "Open\tCtrl+O"));
     EXPECT_EQ(ToolTipText(plain, other), "Open\tCtrl+O");
+
+    AddResourceTable(kTipResources);
+    const HWND loaded = CreateToolTip();
+    Add(loaded, ControlTool(button, reinterpret_cast<char*>(static_cast<UINT_PTR>(kHelpString))));
+    EXPECT_EQ(ToolTipText(loaded, button), "Copy the summary");
+    RemoveResourceTable(kTipResources);
+    EXPECT_EQ(ToolTipText(loaded, button), "");
 }
 
 TEST_F(ToolTipControlTest, UpdateDeleteAndEnumerateTools) {
@@ -130,10 +138,8 @@ TEST_F(ToolTipControlTest, UpdateDeleteAndEnumerateTools) {
     char text[80] = {};
     TTTOOLINFOA found{.cbSize = sizeof(TTTOOLINFOA), .lpszText = text};
     EXPECT_EQ(SendMessage(tip, TTM_ENUMTOOLS, 1, Ptr(&found)), TRUE);
-    EXPECT_EQ(found.uId, kRectTool);
-    EXPECT_EQ(found.hwnd, parent);
-    EXPECT_EQ(found.rect, (RECT{0, 0, 50, 20}));
-    EXPECT_EQ(found.lParam, 42);
+    EXPECT_EQ(std::tie(found.uId, found.hwnd, found.rect, found.lParam),
+              std::make_tuple(kRectTool, parent, RECT{0, 0, 50, 20}, LPARAM{42}));
     EXPECT_STREQ(text, "Corner");
     EXPECT_EQ(SendMessage(tip, TTM_ENUMTOOLS, 2, Ptr(&found)), FALSE);
 
@@ -149,16 +155,17 @@ TEST_F(ToolTipControlTest, UpdateDeleteAndEnumerateTools) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
-TEST_F(ToolTipControlTest, AStringResourceIsLoadedWhenTheTipIsAsked) {
-    AddResourceTable(kTipResources);
-    const HWND tip = CreateToolTip();
-    Add(tip, ControlTool(button, reinterpret_cast<char*>(static_cast<UINT_PTR>(kHelpString))));
-    EXPECT_EQ(ToolTipText(tip, button), "Copy the summary");
-    RemoveResourceTable(kTipResources);
-    EXPECT_EQ(ToolTipText(tip, button), "");
-}
+TEST_F(ToolTipControlTest, ACallbackToolAsksItsWindowOrItsParentEachTimeUnlessTheAnswerIsKept) {
+    // Without an answer from its window, the tool's window's parent is asked too.
+    const HWND pane = spy.CreateSpyWindow("pane", parent, 5);
+    TTTOOLINFOA info = RectTool(LPSTR_TEXTCALLBACK);
+    info.hwnd = pane;
+    const HWND asking = CreateToolTip();
+    Add(asking, info);
+    spy.Only({WM_NOTIFY});
+    EXPECT_EQ(ToolTipText(asking, pane), "");
+    EXPECT_TRUE(SequenceIs(spy, {"pane WM_NOTIFY -520 7", kAsked}));
 
-TEST_F(ToolTipControlTest, ACallbackToolAsksItsWindowEachTimeUnlessTheAnswerIsKept) {
     const HWND tip = CreateToolTip();
     Add(tip, RectTool(LPSTR_TEXTCALLBACK, 99));
     std::vector<NMTTDISPINFOA> asked;
@@ -188,17 +195,6 @@ TEST_F(ToolTipControlTest, ACallbackToolAsksItsWindowEachTimeUnlessTheAnswerIsKe
     EXPECT_EQ(ToolTipText(tip, parent), "Kept");
     EXPECT_EQ(ToolTipText(tip, parent), "Kept");
     EXPECT_TRUE(SequenceIs(spy, {kAsked}));
-}
-
-TEST_F(ToolTipControlTest, ACallbackWithoutAnAnswerAsksTheParentOfTheToolWindow) {
-    const HWND tip = CreateToolTip();
-    const HWND pane = spy.CreateSpyWindow("pane", parent, 5);
-    TTTOOLINFOA info = RectTool(LPSTR_TEXTCALLBACK);
-    info.hwnd = pane;
-    Add(tip, info);
-    spy.Only({WM_NOTIFY});
-    EXPECT_EQ(ToolTipText(tip, pane), "");
-    EXPECT_TRUE(SequenceIs(spy, {"pane WM_NOTIFY -520 7", kAsked}));
 }
 
 TEST_F(ToolTipControlTest, BadToolInfoIsRefusedAndTextIsCutToTheBuffer) {

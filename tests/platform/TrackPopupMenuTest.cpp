@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
+#include <tuple>
 #include <vector>
 
 #include "ShellUiTestSupport.h"
@@ -61,91 +61,67 @@ protected:
     HMENU more = nullptr;
 };
 
-TEST_F(TrackPopupMenuTest, ReturnCmdAnswersTheChoiceAndPostsNothing) {
+TEST_F(TrackPopupMenuTest, ReturnCmdAnswersTheChoiceAndOtherwiseItIsPostedToTheOwner) {
     ScriptedShellUi ui;
-    ui.menuAnswers = {1003};
+    ui.menuAnswers = {1003, 1001};
     EXPECT_EQ(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, 40, 50, 0, owner.Handle(), nullptr),
         1003);
     EXPECT_TRUE(TakeCommands().empty());
     ASSERT_EQ(ui.menus.size(), 1u);
-    const winport::PopupMenuRequest& request = ui.menus[0];
-    EXPECT_EQ(request.owner, owner.Handle());
-    EXPECT_EQ(request.position, (POINT{40, 50}));
-    EXPECT_EQ(request.flags, TPM_RETURNCMD | TPM_RIGHTBUTTON);
+    const winport::PopupMenuRequest request = ui.menus[0];
+    EXPECT_EQ(
+        std::tie(request.owner, request.position, request.flags),
+        std::make_tuple(owner.Handle(), POINT{40, 50}, UINT{TPM_RETURNCMD | TPM_RIGHTBUTTON}));
     ASSERT_EQ(request.items.size(), 4u);
-    EXPECT_EQ(request.items[0].id, 1001u);
-    EXPECT_EQ(request.items[0].text, "&Copy");
-    EXPECT_EQ(request.items[1].flags, MF_GRAYED);
-    EXPECT_EQ(request.items[2].flags, MF_SEPARATOR);
-    EXPECT_EQ(request.items[3].flags, MF_POPUP);
+    EXPECT_EQ(std::tie(request.items[0].id, request.items[0].text),
+              std::make_tuple(1001u, "&Copy"));
+    EXPECT_EQ(std::tie(request.items[1].flags, request.items[2].flags, request.items[3].flags),
+              std::make_tuple(UINT{MF_GRAYED}, UINT{MF_SEPARATOR}, UINT{MF_POPUP}));
     EXPECT_EQ(request.items[3].text, "More");
     ASSERT_EQ(request.items[3].submenu.size(), 1u);
     EXPECT_EQ(request.items[3].submenu[0].id, 1003u);
-}
 
-TEST_F(TrackPopupMenuTest, ChosenCommandIsPostedToTheOwner) {
-    ScriptedShellUi ui;
-    ui.menuAnswers = {1001};
     EXPECT_TRUE(TrackPopupMenuEx(menu, TPM_LEFTALIGN, 5, 6, owner.Handle(), nullptr));
     const std::vector<MSG> commands = TakeCommands();
     ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].hwnd, owner.Handle());
-    EXPECT_EQ(commands[0].wParam, MAKEWPARAM(1001, 0));
-    EXPECT_EQ(commands[0].lParam, 0);
+    EXPECT_EQ(std::tie(commands[0].hwnd, commands[0].wParam, commands[0].lParam),
+              std::make_tuple(owner.Handle(), MAKEWPARAM(1001, 0), LPARAM{0}));
 }
 
-struct RefusedChoice {
-    const char* name;
-    UINT answer;
-    bool disableMore;
-    friend void PrintTo(const RefusedChoice& choice, std::ostream* out) { *out << choice.name; }
-};
+TEST_F(TrackPopupMenuTest, AChoiceTheMenuCannotTakeCountsAsDismissedAsTheHeadlessUiDoes) {
+    // Dismissed, grayed, not in the menu, in a disabled submenu.
+    const std::pair<UINT, bool> choices[] = {
+        {0, false}, {1002, false}, {4242, false}, {1003, true}};
+    for (const auto& [answer, disableMore] : choices) {
+        SCOPED_TRACE(answer);
+        if (disableMore) EnableMenuItem(menu, 3, MF_BYPOSITION | MF_DISABLED);
+        ScriptedShellUi ui;
+        ui.menuAnswers = {answer, answer};
+        EXPECT_FALSE(TrackPopupMenu(menu, 0, 0, 0, 0, owner.Handle(), nullptr));
+        EXPECT_TRUE(TakeCommands().empty());
+        EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, owner.Handle(), nullptr), 0);
+        EXPECT_EQ(ui.menus.size(), 2u);
+    }
 
-class TrackPopupMenuRefusalTest : public TrackPopupMenuTest,
-                                  public testing::WithParamInterface<RefusedChoice> {};
-
-TEST_P(TrackPopupMenuRefusalTest, CountsAsDismissed) {
-    if (GetParam().disableMore) EnableMenuItem(menu, 3, MF_BYPOSITION | MF_DISABLED);
-    ScriptedShellUi ui;
-    ui.menuAnswers = {GetParam().answer, GetParam().answer};
     EXPECT_FALSE(TrackPopupMenu(menu, 0, 0, 0, 0, owner.Handle(), nullptr));
     EXPECT_TRUE(TakeCommands().empty());
-    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, owner.Handle(), nullptr), 0);
-    EXPECT_EQ(ui.menus.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(TrackPopupMenuTest, TrackPopupMenuRefusalTest,
-                         testing::Values(RefusedChoice{"Dismissed", 0, false},
-                                         RefusedChoice{"Grayed", 1002, false},
-                                         RefusedChoice{"NotInTheMenu", 4242, false},
-                                         RefusedChoice{"InADisabledSubmenu", 1003, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(TrackPopupMenuTest, OwnerMayUpdateTheMenuOnWmInitMenuPopup) {
+TEST_F(TrackPopupMenuTest, OwnerMayUpdateTheMenuOnWmInitMenuPopupUnlessNoNotify) {
     g_onInitMenuPopup = [](HMENU popup) { EnableMenuItem(popup, 1002, MF_ENABLED); };
     ScriptedShellUi ui;
-    ui.menuAnswers = {1002};
-    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, owner.Handle(), nullptr), 1002);
-    EXPECT_EQ(g_initMenuPopups, std::vector<WPARAM>{reinterpret_cast<WPARAM>(menu)});
-    EXPECT_EQ(ui.menus[0].items[1].flags, 0u);
-}
-
-TEST_F(TrackPopupMenuTest, NoNotifySendsNoWmInitMenuPopup) {
-    g_onInitMenuPopup = [](HMENU popup) { EnableMenuItem(popup, 1002, MF_ENABLED); };
-    ScriptedShellUi ui;
-    ui.menuAnswers = {1002, 1001};
+    ui.menuAnswers = {1002, 1001, 1002};
     EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, 0, 0, 0, owner.Handle(), nullptr),
               0);
     EXPECT_TRUE(g_initMenuPopups.empty());
     // The command is still posted: TPM_NONOTIFY only silences the notifications.
     EXPECT_TRUE(TrackPopupMenu(menu, TPM_NONOTIFY, 0, 0, 0, owner.Handle(), nullptr));
     EXPECT_EQ(TakeCommands().size(), 1u);
-}
 
-TEST_F(TrackPopupMenuTest, HeadlessShellUiDismissesTheMenu) {
-    EXPECT_FALSE(TrackPopupMenu(menu, 0, 0, 0, 0, owner.Handle(), nullptr));
-    EXPECT_TRUE(TakeCommands().empty());
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, owner.Handle(), nullptr), 1002);
+    EXPECT_EQ(g_initMenuPopups, std::vector<WPARAM>{reinterpret_cast<WPARAM>(menu)});
+    EXPECT_EQ(ui.menus[2].items[1].flags, 0u);
 }
 
 TEST_F(TrackPopupMenuTest, BadMenuOrOwnerFailsWithoutAsking) {

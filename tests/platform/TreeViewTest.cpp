@@ -5,7 +5,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"
@@ -20,15 +19,6 @@ constexpr int kTreeId = 40;
 constexpr DWORD kStyle = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
 constexpr int kRow = 18;  // The system font's 16 pixels plus 3, rounded down to even.
 using Names = std::map<HTREEITEM, std::string>;
-
-std::string ActionName(UINT action) {
-    switch (action) {
-        case TVC_UNKNOWN: return "unknown";
-        case TVC_BYMOUSE: return "mouse";
-        case TVC_BYKEYBOARD: return "keyboard";
-        default: return std::to_string(action);
-    }
-}
 
 // The parent as the tree's owner sees it: each notification as a line naming its items, and an
 // answer chosen by the test.
@@ -58,8 +48,9 @@ private:
     std::string Describe(const NMHDR& header) const {
         const auto& tree = reinterpret_cast<const NMTREEVIEWA&>(header);
         const auto change = [&] {
-            return " " + ActionName(tree.action) + " " + Name(tree.itemOld.hItem) + "->" +
-                   Name(tree.itemNew.hItem);
+            static const char* const kCauses[] = {"unknown", "mouse", "keyboard"};
+            return std::string(" ") + (tree.action < 3 ? kCauses[tree.action] : "?") + " " +
+                   Name(tree.itemOld.hItem) + "->" + Name(tree.itemNew.hItem);
         };
         const auto expansion = [&] {
             return (tree.action == TVE_EXPAND ? " expand " : " collapse ") +
@@ -89,9 +80,10 @@ std::function<LRESULT(const NMHDR&)> Refuse(UINT code) {
     return [code](const NMHDR& header) -> LRESULT { return header.code == code ? TRUE : 0; };
 }
 
-// The lambdas of the table-driven cases below reach the fixture's helpers, so they are public.
+// Each test starts with an empty tree of kStyle.
 class TreeViewTest : public ControlParentTest {
-public:
+protected:
+    void SetUp() override { CreateTree(); }
     HWND CreateTree(DWORD style = kStyle) {
         tree = CreateControl(WC_TREEVIEW, style, kTreeId, "tree", "", 200, 180);
         return tree;
@@ -161,18 +153,15 @@ public:
     static LPARAM At(LONG x, LONG y) {
         return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
     }
-    void ClickAt(LONG x, LONG y) {
-        SendMessage(tree, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
-        if (IsWindow(tree)) SendMessage(tree, WM_LBUTTONUP, 0, At(x, y));
+    void ClickAt(LPARAM at) {
+        SendMessage(tree, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        if (IsWindow(tree)) SendMessage(tree, WM_LBUTTONUP, 0, at);
     }
     LPARAM OnLabel(HTREEITEM item) const {
         const RECT label = ItemRect(item, TRUE).value_or(RECT{});
         return At(label.left + 2, label.top + 2);
     }
-    void ClickLabel(HTREEITEM item) {
-        const RECT label = ItemRect(item, TRUE).value_or(RECT{});
-        ClickAt(label.left + 2, label.top + 2);
-    }
+    void ClickLabel(HTREEITEM item) { ClickAt(OnLabel(item)); }
     void DoubleClickLabel(HTREEITEM item) {
         SendMessage(tree, WM_LBUTTONDBLCLK, MK_LBUTTON, OnLabel(item));
     }
@@ -192,8 +181,7 @@ public:
     HTREEITEM arts{}, music{}, jazz{}, rock{}, film{}, sports{}, golf{}, travel{};
 };
 
-TEST_F(TreeViewTest, InsertLinksItemsWhereAskedAndSendsNothing) {
-    CreateTree();
+TEST_F(TreeViewTest, InsertLinksItemsWhereAskedAndSortsIgnoringCaseSilently) {
     const HTREEITEM beta = Insert(TVI_ROOT, "Beta");
     const HTREEITEM alpha = Insert(TVI_ROOT, "Alpha", TVI_FIRST);
     const HTREEITEM delta = Insert(nullptr, "Delta");
@@ -214,10 +202,11 @@ TEST_F(TreeViewTest, InsertLinksItemsWhereAskedAndSendsNothing) {
     }
     EXPECT_EQ(Count(), 6);
     EXPECT_TRUE(notifications.lines.empty());
-}
 
-TEST_F(TreeViewTest, SortingOrdersByTextIgnoringCaseAndSortedInsertionPutsLowerCaseFirst) {
+    // Sorting orders by text ignoring case; sorted insertion puts lower case first.
+    DestroyWindow(tree);
     CreateTree();
+    notifications.lines.clear();
     const HTREEITEM fruit = Insert(TVI_ROOT, "Fruit");
     for (const char* name : {"pear", "Apple", "Banana", "apple", "Ωμέγα", "άλφα"}) {
         Insert(fruit, name, TVI_SORT);
@@ -225,15 +214,14 @@ TEST_F(TreeViewTest, SortingOrdersByTextIgnoringCaseAndSortedInsertionPutsLowerC
     EXPECT_EQ(Children(fruit), (Lines{"apple", "Apple", "Banana", "pear", "άλφα", "Ωμέγα"}));
     Insert(TVI_ROOT, "zeta");
     Insert(TVI_ROOT, "Alpha");
-    const HTREEITEM beta = Insert(TVI_ROOT, "beta");
+    const HTREEITEM lower = Insert(TVI_ROOT, "beta");
     EXPECT_TRUE(SendMessage(tree, TVM_SORTCHILDREN, 0, Ptr(TVI_ROOT)));
     EXPECT_EQ(Children(TVI_ROOT), (Lines{"Alpha", "beta", "Fruit", "zeta"}));
-    EXPECT_FALSE(SendMessage(tree, TVM_SORTCHILDREN, 0, Ptr(beta)));
+    EXPECT_FALSE(SendMessage(tree, TVM_SORTCHILDREN, 0, Ptr(lower)));
     EXPECT_TRUE(notifications.lines.empty());
 }
 
-TEST_F(TreeViewTest, GetItemAnswersTheFieldsAndSetItemChangesThemSilently) {
-    CreateTree();
+TEST_F(TreeViewTest, GetItemAnswersTheFieldsAndSetItemChangesThemSilentlyAndCountsChildren) {
     const TVINSERTSTRUCTA insert{TVI_ROOT,
                                  TVI_LAST,
                                  {.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM,
@@ -263,12 +251,10 @@ TEST_F(TreeViewTest, GetItemAnswersTheFieldsAndSetItemChangesThemSilently) {
     EXPECT_EQ(State(item), TVIS_BOLD);
     EXPECT_EQ(Text(item), "Greek");
     EXPECT_TRUE(notifications.lines.empty());
-}
 
-TEST_F(TreeViewTest, ChildCountFollowsTheChildrenUnlessTheProgramSetIt) {
-    CreateTree();
+    // The child count follows the children unless the program set it.
     Fill();
-    TVITEMA fields{.mask = TVIF_CHILDREN, .hItem = sports};
+    fields = {.mask = TVIF_CHILDREN, .hItem = sports};
     GetItem(fields);
     EXPECT_EQ(fields.cChildren, 1);
     Delete(golf);
@@ -285,73 +271,40 @@ TEST_F(TreeViewTest, ChildCountFollowsTheChildrenUnlessTheProgramSetIt) {
     EXPECT_EQ(fields.cChildren, 1);
 }
 
-struct SelectionCase {
-    const char* why;
-    std::function<void(TreeViewTest&)> act;
-    UINT refused;  // The notification the parent answers TRUE, or 0.
-    Lines expected;
-    HTREEITEM TreeViewTest::*selected;
-};
-
-class TreeViewSelectionTest : public TreeViewTest,
-                              public ::testing::WithParamInterface<SelectionCase> {};
-
-TEST_P(TreeViewSelectionTest, NotifiesWithTheCauseAndMovesTheSelectedStateUnlessRefused) {
-    CreateTree();
+TEST_F(TreeViewTest, SelectingNotifiesWithTheCauseAndMovesTheSelectedStateUnlessRefused) {
     OpenArtsSelected();
-    notifications.onNotify = Refuse(GetParam().refused);
-    GetParam().act(*this);
-    EXPECT_EQ(notifications.lines, GetParam().expected) << GetParam().why;
-    const HTREEITEM selected = this->*GetParam().selected;
-    EXPECT_EQ(Next(TVGN_CARET), selected);
-    for (const HTREEITEM item : {arts, music, film}) {
-        EXPECT_EQ(State(item) & TVIS_SELECTED, item == selected ? TVIS_SELECTED : 0u);
-    }
+    // Checks the notifications and where the selection is, then selects Arts again quietly.
+    const auto expect = [this](const Lines& expected, HTREEITEM selected) {
+        EXPECT_EQ(notifications.lines, expected);
+        EXPECT_EQ(Next(TVGN_CARET), selected);
+        for (const HTREEITEM item : {arts, music, film}) {
+            EXPECT_EQ(State(item) & TVIS_SELECTED, item == selected ? TVIS_SELECTED : 0u);
+        }
+        Select(arts);
+        notifications.lines.clear();
+    };
+    EXPECT_TRUE(Select(music));
+    expect({"TVN_SELCHANGING unknown Arts->Music", "TVN_SELCHANGED unknown Arts->Music"}, music);
+    ClickLabel(music);
+    expect({"NM_CLICK", "TVN_SELCHANGING mouse Arts->Music", "TVN_SELCHANGED mouse Arts->Music"},
+           music);
+    SendMessage(tree, WM_KEYDOWN, VK_DOWN, 0);
+    expect({"TVN_KEYDOWN 40", "TVN_SELCHANGING keyboard Arts->Music",
+            "TVN_SELCHANGED keyboard Arts->Music"},
+           music);
+    EXPECT_TRUE(Select(arts));  // The selected item again.
+    ClickLabel(arts);
+    expect({"NM_CLICK"}, arts);
+    notifications.onNotify = Refuse(TVN_SELCHANGINGA);
+    EXPECT_FALSE(Select(film));
+    ClickLabel(film);
+    SendMessage(tree, WM_KEYDOWN, VK_DOWN, 0);
+    expect({"TVN_SELCHANGING unknown Arts->Film", "NM_CLICK", "TVN_SELCHANGING mouse Arts->Film",
+            "TVN_KEYDOWN 40", "TVN_SELCHANGING keyboard Arts->Music"},
+           arts);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TreeViewSelectionTest,
-    ::testing::Values(
-        SelectionCase{"program",
-                      [](TreeViewTest& t) { EXPECT_TRUE(t.Select(t.music)); },
-                      0,
-                      {"TVN_SELCHANGING unknown Arts->Music", "TVN_SELCHANGED unknown Arts->Music"},
-                      &TreeViewTest::music},
-        SelectionCase{
-            "click",
-            [](TreeViewTest& t) { t.ClickLabel(t.music); },
-            0,
-            {"NM_CLICK", "TVN_SELCHANGING mouse Arts->Music", "TVN_SELCHANGED mouse Arts->Music"},
-            &TreeViewTest::music},
-        SelectionCase{"down arrow",
-                      [](TreeViewTest& t) { SendMessage(t.tree, WM_KEYDOWN, VK_DOWN, 0); },
-                      0,
-                      {"TVN_KEYDOWN 40", "TVN_SELCHANGING keyboard Arts->Music",
-                       "TVN_SELCHANGED keyboard Arts->Music"},
-                      &TreeViewTest::music},
-        SelectionCase{"the selected item again",
-                      [](TreeViewTest& t) {
-                          EXPECT_TRUE(t.Select(t.arts));
-                          t.ClickLabel(t.arts);
-                      },
-                      0,
-                      {"NM_CLICK"},
-                      &TreeViewTest::arts},
-        SelectionCase{
-            "refused",
-            [](TreeViewTest& t) {
-                EXPECT_FALSE(t.Select(t.film));
-                t.ClickLabel(t.film);
-                SendMessage(t.tree, WM_KEYDOWN, VK_DOWN, 0);
-            },
-            TVN_SELCHANGINGA,
-            {"TVN_SELCHANGING unknown Arts->Film", "NM_CLICK", "TVN_SELCHANGING mouse Arts->Film",
-             "TVN_KEYDOWN 40", "TVN_SELCHANGING keyboard Arts->Music"},
-            &TreeViewTest::arts}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
-
-TEST_F(TreeViewTest, TheProgramsExpandNotifiesOnlyTheFirstTimeAndItsCollapseNever) {
-    CreateTree();
+TEST_F(TreeViewTest, TheProgramsExpandNotifiesOnlyTheFirstTimeItsCollapseNeverAndRefusalsHold) {
     Fill();
     EXPECT_TRUE(Expand(arts));
     EXPECT_EQ(State(arts), TVIS_EXPANDED | TVIS_EXPANDEDONCE);
@@ -371,12 +324,19 @@ TEST_F(TreeViewTest, TheProgramsExpandNotifiesOnlyTheFirstTimeAndItsCollapseNeve
     EXPECT_EQ(State(arts) & TVIS_SELECTED, TVIS_SELECTED);
     EXPECT_EQ(State(jazz) & TVIS_SELECTED, 0u);
     EXPECT_TRUE(notifications.lines.empty());
+
+    // A refused expansion leaves the item as it was, whoever asks.
+    notifications.onNotify = Refuse(TVN_ITEMEXPANDINGA);
+    EXPECT_FALSE(Expand(sports));
+    ClickAt(At(5, kRow + kRow / 2));  // Sports' button.
+    DoubleClickLabel(sports);
+    EXPECT_EQ(State(sports) & (TVIS_EXPANDED | TVIS_EXPANDEDONCE), 0u);
+    EXPECT_EQ(Next(TVGN_NEXTVISIBLE, sports), travel);
 }
 
 TEST_F(TreeViewTest, APersonsExpandAndCollapseNotifyEveryTimeAndADoubleClickTogglesUnlessHandled) {
-    CreateTree();
     OpenArtsSelected();
-    ClickAt(5, kRow / 2);  // Arts' button.
+    ClickAt(At(5, kRow / 2));  // Arts' button.
     SendMessage(tree, WM_KEYDOWN, VK_RIGHT, 0);
     SendMessage(tree, WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_EQ(State(arts) & TVIS_EXPANDED, 0u);
@@ -397,19 +357,7 @@ TEST_F(TreeViewTest, APersonsExpandAndCollapseNotifyEveryTimeAndADoubleClickTogg
                                           "TVN_ITEMEXPANDED expand Sports", "NM_DBLCLK"}));
 }
 
-TEST_F(TreeViewTest, ARefusedExpansionLeavesTheItemAsItWas) {
-    CreateTree();
-    Fill();
-    notifications.onNotify = Refuse(TVN_ITEMEXPANDINGA);
-    EXPECT_FALSE(Expand(arts));
-    ClickAt(5, kRow / 2);
-    DoubleClickLabel(arts);
-    EXPECT_EQ(State(arts) & (TVIS_EXPANDED | TVIS_EXPANDEDONCE), 0u);
-    EXPECT_EQ(Next(TVGN_NEXTVISIBLE, arts), sports);
-}
-
-TEST_F(TreeViewTest, DeletingAnItemAnnouncesItsChildrenFirstAndHandsOnTheSelection) {
-    CreateTree();
+TEST_F(TreeViewTest, DeletingAnnouncesChildrenFirstMovesTheSelectionAndDeletedItemsAnswerNothing) {
     Fill();
     Select(music);
     notifications.lines.clear();
@@ -427,10 +375,7 @@ TEST_F(TreeViewTest, DeletingAnItemAnnouncesItsChildrenFirstAndHandsOnTheSelecti
                      "TVN_DELETEITEM Sports", "TVN_DELETEITEM Travel"}));
     EXPECT_EQ(Count(), 0);
     EXPECT_EQ(Next(TVGN_CARET), nullptr);
-}
 
-TEST_F(TreeViewTest, InventedAndDeletedItemsAnswerFalseOrNull) {
-    CreateTree();
     Fill();
     Delete(travel);
     notifications.lines.clear();
@@ -456,55 +401,40 @@ TEST_F(TreeViewTest, InventedAndDeletedItemsAnswerFalseOrNull) {
     EXPECT_TRUE(notifications.lines.empty());
 }
 
-struct DestroyCase {
-    UINT code;
-    std::function<void(TreeViewTest&)> act;
-    Lines expected;
-};
-
-class TreeViewDestroyTest : public TreeViewTest,
-                            public ::testing::WithParamInterface<DestroyCase> {};
-
-TEST_P(TreeViewDestroyTest, ParentDestroyingTheTreeInsideANotificationEndsTheAction) {
-    CreateTree();
-    OpenArtsSelected();
-    notifications.onNotify = [code = GetParam().code](const NMHDR& header) -> LRESULT {
-        if (header.code == code) DestroyWindow(header.hwndFrom);
-        return 0;
+TEST_F(TreeViewTest, ParentDestroyingTheTreeInsideANotificationEndsTheAction) {
+    // A tree with Arts open and selected whose parent destroys it inside notification |code|.
+    const auto destroyedOn = [this](UINT code) {
+        notifications.onNotify = nullptr;
+        CreateTree();
+        OpenArtsSelected();
+        notifications.onNotify = [code](const NMHDR& header) -> LRESULT {
+            if (header.code == code) DestroyWindow(header.hwndFrom);
+            return 0;
+        };
     };
-    GetParam().act(*this);
-    EXPECT_FALSE(IsWindow(tree));
-    EXPECT_EQ(notifications.lines, GetParam().expected);
+    // Whatever the tree had not announced when it was destroyed it announces while it goes.
+    const auto expectGone = [this](Lines expected) {
+        for (const char* item :
+             {"Jazz", "Rock", "Music", "Film", "Arts", "Golf", "Sports", "Travel"})
+            expected.push_back(std::string("TVN_DELETEITEM ") + item);
+        EXPECT_FALSE(IsWindow(tree));
+        EXPECT_EQ(notifications.lines, expected);
+    };
+    destroyedOn(TVN_SELCHANGEDA);
+    Select(film);
+    expectGone({"TVN_SELCHANGING unknown Arts->Film", "TVN_SELCHANGED unknown Arts->Film"});
+    destroyedOn(TVN_SELCHANGEDA);
+    ClickLabel(film);
+    expectGone({"NM_CLICK", "TVN_SELCHANGING mouse Arts->Film", "TVN_SELCHANGED mouse Arts->Film"});
+    destroyedOn(TVN_ITEMEXPANDINGA);
+    ClickAt(At(5, kRow * 3 + 2));  // Sports' button.
+    expectGone({"NM_CLICK", "TVN_ITEMEXPANDING expand Sports"});
+    destroyedOn(TVN_DELETEITEMA);
+    Delete(arts);
+    expectGone({});
 }
 
-// Whatever the tree had not announced when it was destroyed it announces while it goes.
-const Lines kRestDeleted = {"TVN_DELETEITEM Jazz",   "TVN_DELETEITEM Rock",  "TVN_DELETEITEM Music",
-                            "TVN_DELETEITEM Film",   "TVN_DELETEITEM Arts",  "TVN_DELETEITEM Golf",
-                            "TVN_DELETEITEM Sports", "TVN_DELETEITEM Travel"};
-
-Lines Then(Lines first, const Lines& rest) {
-    first.insert(first.end(), rest.begin(), rest.end());
-    return first;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TreeViewDestroyTest,
-    ::testing::Values(
-        DestroyCase{
-            TVN_SELCHANGEDA, [](TreeViewTest& t) { t.Select(t.film); },
-            Then({"TVN_SELCHANGING unknown Arts->Film", "TVN_SELCHANGED unknown Arts->Film"},
-                 kRestDeleted)},
-        DestroyCase{TVN_SELCHANGEDA, [](TreeViewTest& t) { t.ClickLabel(t.film); },
-                    Then({"NM_CLICK", "TVN_SELCHANGING mouse Arts->Film",
-                          "TVN_SELCHANGED mouse Arts->Film"},
-                         kRestDeleted)},
-        DestroyCase{TVN_ITEMEXPANDINGA, [](TreeViewTest& t) { t.ClickAt(5, kRow * 3 + 2); },
-                    Then({"NM_CLICK", "TVN_ITEMEXPANDING expand Sports"}, kRestDeleted)},
-        DestroyCase{TVN_DELETEITEMA, [](TreeViewTest& t) { t.Delete(t.arts); }, kRestDeleted}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
-
-TEST_F(TreeViewTest, RowsLieOneUnderAnotherAndHitTestingNamesThePart) {
-    CreateTree();
+TEST_F(TreeViewTest, RowsLieOneUnderAnotherIndentedAfterIconsAndHitTestingNamesThePart) {
     OpenArtsSelected();
     EXPECT_EQ(SendMessage(tree, TVM_GETITEMHEIGHT, 0, 0), kRow);
     EXPECT_EQ(SendMessage(tree, TVM_GETVISIBLECOUNT, 0, 0), 180 / kRow);
@@ -529,9 +459,9 @@ TEST_F(TreeViewTest, RowsLieOneUnderAnotherAndHitTestingNamesThePart) {
         EXPECT_EQ(SendMessage(tree, TVM_HITTEST, 0, Ptr(&hit)), Ptr(item));
         EXPECT_EQ(hit.flags, flags) << point.x << "," << point.y;
     }
-}
 
-TEST_F(TreeViewTest, WithoutLinesAtRootTheTopLevelStartsAtTheLeftEdgeAndIconsComeFirst) {
+    // Without lines at the root the top level starts at the left edge, and icons come first.
+    DestroyWindow(tree);
     CreateTree(TVS_HASBUTTONS);
     Fill();
     EXPECT_EQ(ItemRect(arts, TRUE)->left, 0);
@@ -545,7 +475,6 @@ TEST_F(TreeViewTest, WithoutLinesAtRootTheTopLevelStartsAtTheLeftEdgeAndIconsCom
 }
 
 TEST_F(TreeViewTest, EnsureVisibleOpensTheBranchesAsAPersonAndScrolls) {
-    CreateTree();
     Fill();
     MoveWindow(tree, 0, 0, 200, 2 * kRow, FALSE);  // Two rows.
     EXPECT_TRUE(SendMessage(tree, TVM_ENSUREVISIBLE, 0, Ptr(jazz)));
@@ -560,20 +489,11 @@ TEST_F(TreeViewTest, EnsureVisibleOpensTheBranchesAsAPersonAndScrolls) {
     EXPECT_EQ(Next(TVGN_FIRSTVISIBLE), sports);
 }
 
-TEST_F(TreeViewTest, TheFocusSelectsTheTopItemOfATreeWithoutSelection) {
-    CreateTree();
-    Fill();
-    SetFocus(tree);
-    EXPECT_EQ(Next(TVGN_CARET), arts);
-    EXPECT_EQ(notifications.lines, (Lines{"TVN_SELCHANGING unknown none->Arts",
-                                          "TVN_SELCHANGED unknown none->Arts", "NM_SETFOCUS"}));
-}
-
-TEST_F(TreeViewTest, AgentOpensTheBranchesAndClicksTheItem) {
-    CreateTree();
+TEST_F(TreeViewTest, AgentOpensTheBranchesAndClicksTheItemAndTheFocusSelectsTheTopItem) {
     Fill();
     ASSERT_TRUE(agent.SelectTreeItem(tree, "Arts/Music/Jazz")) << agent.LastError();
     EXPECT_EQ(Next(TVGN_CARET), jazz);
+    // The first click's focus selects the top item of a tree without selection.
     EXPECT_EQ(notifications.lines,
               (Lines{"NM_CLICK", "TVN_ITEMEXPANDING expand Arts", "TVN_ITEMEXPANDED expand Arts",
                      "TVN_SELCHANGING unknown none->Arts", "TVN_SELCHANGED unknown none->Arts",
@@ -588,7 +508,6 @@ TEST_F(TreeViewTest, AgentOpensTheBranchesAndClicksTheItem) {
 }
 
 TEST_F(TreeViewTest, DumpShowsTheRowsAPersonSees) {
-    CreateTree();
     Fill();
     Expand(arts);
     Select(film);

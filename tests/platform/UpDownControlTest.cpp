@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"
@@ -54,8 +53,10 @@ public:
     std::function<LRESULT(NMUPDOWN&)> onDelta;
 };
 
+// Each test starts with an edit and its up-down, UDS_SETBUDDYINT, range 0 to 9.
 class UpDownControlTest : public ControlParentTest {
 protected:
+    void SetUp() override { CreatePair(UDS_SETBUDDYINT); }
     // An edit and, after it, an up-down with |style| that takes it as buddy, range 0 to 9.
     HWND CreatePair(DWORD style, const char* text = "") {
         buddy = CreateControl("Edit", 0, kEditId, "edit", text);
@@ -114,7 +115,6 @@ TEST_F(UpDownControlTest, StartsAtZeroInTheRangeHundredToZeroAndRangesAndPositio
 }
 
 TEST_F(UpDownControlTest, SetPosWritesTheBuddyWhichNotifiesAsAnySetTextUnlessItAlreadyShowsIt) {
-    CreatePair(UDS_SETBUDDYINT);
     SendMessage(spin, UDM_SETPOS, 0, 7);
     EXPECT_EQ(BuddyText(), "7");
     SendMessage(spin, UDM_SETPOS32, 0, 7);
@@ -132,33 +132,7 @@ TEST_F(UpDownControlTest, SetPosWritesTheBuddyWhichNotifiesAsAnySetTextUnlessItA
     EXPECT_EQ(Pos(), MAKELONG(3, 1));
 }
 
-struct BuddyTextCase {
-    const char* text;
-    LRESULT pos;
-};
-
-class UpDownBuddyTextTest : public UpDownControlTest,
-                            public ::testing::WithParamInterface<BuddyTextCase> {};
-
-TEST_P(UpDownBuddyTextTest, GetPosReadsTheBuddyAndFlagsTextThatIsNoNumberInRange) {
-    CreatePair(UDS_SETBUDDYINT);
-    SendMessage(spin, UDM_SETRANGE32, static_cast<WPARAM>(-5), 5000);
-    SendMessage(spin, UDM_SETPOS32, 0, 4);
-    SetWindowText(buddy, GetParam().text);
-    EXPECT_EQ(Pos(), GetParam().pos);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, UpDownBuddyTextTest,
-                         ::testing::Values(BuddyTextCase{"12", MAKELONG(12, 0)},
-                                           BuddyTextCase{"-3", MAKELONG(static_cast<WORD>(-3), 0)},
-                                           BuddyTextCase{"1,234", MAKELONG(1234, 0)},
-                                           BuddyTextCase{"", MAKELONG(0, 0)},
-                                           BuddyTextCase{"12a", MAKELONG(4, 1)},
-                                           BuddyTextCase{"9999", MAKELONG(4, 1)},
-                                           BuddyTextCase{"1 2", MAKELONG(4, 1)}));
-
-TEST_F(UpDownControlTest, BuddyTextGroupsThousandsUnlessNoThousandsOrHexadecimal) {
-    CreatePair(UDS_SETBUDDYINT);
+TEST_F(UpDownControlTest, BuddyTextGroupsThousandsUnlessToldAndGetPosFlagsTextOutOfRange) {
     SendMessage(spin, UDM_SETRANGE32, static_cast<WPARAM>(-2000000), 2000000);
     SendMessage(spin, UDM_SETPOS32, 0, 1234567);
     EXPECT_EQ(BuddyText(), "1,234,567");
@@ -173,10 +147,22 @@ TEST_F(UpDownControlTest, BuddyTextGroupsThousandsUnlessNoThousandsOrHexadecimal
     EXPECT_EQ(SendMessage(spin, UDM_GETBASE, 0, 0), 16);
     SetWindowText(buddy, "0x0010");
     EXPECT_EQ(Pos(), MAKELONG(16, 0));
+
+    CreatePair(UDS_SETBUDDYINT);
+    SendMessage(spin, UDM_SETRANGE32, static_cast<WPARAM>(-5), 5000);
+    const std::pair<const char*, LRESULT> cases[] = {
+        {"12", MAKELONG(12, 0)},      {"-3", MAKELONG(static_cast<WORD>(-3), 0)},
+        {"1,234", MAKELONG(1234, 0)}, {"", MAKELONG(0, 0)},
+        {"12a", MAKELONG(4, 1)},      {"9999", MAKELONG(4, 1)},
+        {"1 2", MAKELONG(4, 1)}};
+    for (const auto& [text, pos] : cases) {
+        SendMessage(spin, UDM_SETPOS32, 0, 4);
+        SetWindowText(buddy, text);
+        EXPECT_EQ(Pos(), pos) << text;
+    }
 }
 
 TEST_F(UpDownControlTest, APressStepsReadsTheBuddyFirstAndReportsAsWindowsDoes) {
-    CreatePair(UDS_SETBUDDYINT);
     SetWindowText(buddy, "4");
     notifications.lines.clear();
     Press(SpinArrow::Up);
@@ -201,8 +187,7 @@ TEST_F(UpDownControlTest, APressStepsReadsTheBuddyFirstAndReportsAsWindowsDoes) 
     EXPECT_EQ(notifications.lines.at(0), "UDN_DELTAPOS pos=6 delta=-1");
 }
 
-TEST_F(UpDownControlTest, PressesStopAtTheEndsOrWrapWithWrap) {
-    CreatePair(UDS_SETBUDDYINT);
+TEST_F(UpDownControlTest, PressesStopAtTheEndsOrWrapAndTheParentMayRefuseOrChangeTheStep) {
     SendMessage(spin, UDM_SETPOS, 0, 9);
     notifications.lines.clear();
     Press(SpinArrow::Up);
@@ -215,9 +200,7 @@ TEST_F(UpDownControlTest, PressesStopAtTheEndsOrWrapWithWrap) {
     EXPECT_EQ(BuddyText(), "0");
     Press(SpinArrow::Down);
     EXPECT_EQ(BuddyText(), "9");
-}
 
-TEST_F(UpDownControlTest, TheParentsAnswerToDeltaPosRefusesOrChangesTheStep) {
     CreatePair(UDS_SETBUDDYINT);
     SendMessage(spin, UDM_SETPOS, 0, 3);
     notifications.onDelta = [](NMUPDOWN&) -> LRESULT { return TRUE; };
@@ -239,7 +222,6 @@ TEST_F(UpDownControlTest, TheParentsAnswerToDeltaPosRefusesOrChangesTheStep) {
 }
 
 TEST_F(UpDownControlTest, ArrowKeysStepWhenTheUpDownHasThemAndADisabledBuddyTakesNoPress) {
-    CreatePair(UDS_SETBUDDYINT);
     SendMessage(spin, WM_KEYDOWN, VK_UP, 0);
     EnableWindow(buddy, FALSE);
     SendMessage(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2));
@@ -254,7 +236,6 @@ TEST_F(UpDownControlTest, ArrowKeysStepWhenTheUpDownHasThemAndADisabledBuddyTake
 }
 
 TEST_F(UpDownControlTest, ParentDestroyingTheUpDownInsideDeltaPosEndsThePress) {
-    CreatePair(UDS_SETBUDDYINT);
     notifications.onDelta = [](NMUPDOWN& step) -> LRESULT {
         DestroyWindow(step.hdr.hwndFrom);
         return 0;
@@ -265,7 +246,7 @@ TEST_F(UpDownControlTest, ParentDestroyingTheUpDownInsideDeltaPosEndsThePress) {
     EXPECT_EQ(notifications.lines, (Lines{"EN_SETFOCUS", "UDN_DELTAPOS pos=0 delta=1"}));
 }
 
-TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndSitsOnItsRightEdge) {
+TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndTheDumpAndAgentSeeTheUpDown) {
     buddy =
         CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 5, 80, 21, parent,
                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
@@ -288,9 +269,7 @@ TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndSitsOnItsRightEdge) {
     EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), Ptr(buddy));
     EXPECT_EQ(SendMessage(spin, UDM_SETBUDDY, 0x4242, 0), Ptr(buddy));
     EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), 0);  // An invented handle sets none.
-}
 
-TEST_F(UpDownControlTest, AgentFailsOnAHiddenUpDownAndDumpShowsPositionAndRange) {
     CreatePair(UDS_SETBUDDYINT);
     SendMessage(spin, UDM_SETPOS, 0, 2);
     SetWindowText(buddy, "6");  // Typed but not yet read: the dump shows what the buddy holds.

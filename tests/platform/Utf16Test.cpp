@@ -22,15 +22,13 @@ TEST(Utf16Test, RoundTripsEveryScript) {
     EXPECT_EQ(winport::Utf8ToUtf16("😀").size(), 2u);
 }
 
-TEST(Utf16Test, IllFormedInputBecomesReplacementCharacters) {
+TEST(Utf16Test, IllFormedInputBecomesReplacementsAndNullTerminatedTextStopsAtTheZero) {
     EXPECT_EQ(winport::Utf16ToUtf8(std::u16string_view(u"a\xD83D", 2)), "a\uFFFD");
     EXPECT_EQ(winport::Utf16ToUtf8(std::u16string_view(u"\xDE00z", 2)), "\uFFFDz");
     EXPECT_EQ(winport::Utf16ToUtf8(std::u16string_view(u"\xDE00\xD83D", 2)), "\uFFFD\uFFFD");
     EXPECT_EQ(winport::Utf16ToUtf8(std::u16string_view(u"\xD83D\xD83D\xDE00", 3)), "\uFFFD😀");
     EXPECT_EQ(winport::Utf8ToUtf16("x\xE2\x82y\xFF"), u"x\uFFFDy\uFFFD");
-}
 
-TEST(Utf16Test, NullTerminatedTextStopsAtTheTerminatorAndNullIsEmpty) {
     const WCHAR text[] = u"wide\0hidden";
     EXPECT_EQ(winport::Utf16ToUtf8(text), "wide");
     EXPECT_EQ(winport::Utf16ToUtf8(static_cast<LPCWSTR>(nullptr)), "");

@@ -24,7 +24,7 @@ bool StartsOnALeadByte(std::string_view text) {
 
 }  // namespace
 
-TEST(Utf8Test, CountsAndCutsOnSequenceBoundaries) {
+TEST(Utf8Test, CountsAndCutsOnSequenceBoundariesWithOffsetsClampedToTheText) {
     for (const Sample& sample : kSamples) {
         SCOPED_TRACE(sample.name);
         EXPECT_EQ(winport::CodePointCount(sample.utf8), sample.codePoints);
@@ -37,9 +37,7 @@ TEST(Utf8Test, CountsAndCutsOnSequenceBoundaries) {
                       std::string::npos);
         }
     }
-}
 
-TEST(Utf8Test, OffsetsOfCodePointsAreClampedToTheText) {
     const std::string text = "aé中😀";
     const std::size_t expected[] = {0, 1, 3, 6, 10, 10};
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -49,7 +47,7 @@ TEST(Utf8Test, OffsetsOfCodePointsAreClampedToTheText) {
     EXPECT_EQ(winport::Utf8Prefix("", 3), "");
 }
 
-TEST(Utf8Test, EncodesAndDecodesEveryLengthBoundary) {
+TEST(Utf8Test, EncodesAndDecodesEveryLengthBoundaryAndIllFormedSequencesAsOneReplacement) {
     const struct {
         char32_t codePoint;
         std::size_t length;
@@ -66,13 +64,11 @@ TEST(Utf8Test, EncodesAndDecodesEveryLengthBoundary) {
     EXPECT_EQ(winport::EncodeUtf8(0xD800), "\xEF\xBF\xBD");
     EXPECT_EQ(winport::EncodeUtf8(0x110000), "\xEF\xBF\xBD");
     EXPECT_EQ(winport::DecodeUtf8("").length, 0u);
-}
 
-TEST(Utf8Test, IllFormedSequencesDecodeAsOneReplacementEach) {
     const struct {
         std::string bytes;
         std::size_t consumed;
-    } cases[] = {
+    } illFormed[] = {
         {"\x80", 1},              // stray continuation byte
         {"\xC0\xAF", 1},          // overlong lead
         {"\xE0\x80\xAF", 1},      // overlong three-byte form
@@ -87,7 +83,7 @@ TEST(Utf8Test, IllFormedSequencesDecodeAsOneReplacementEach) {
          "\xC3\xA9",
          1},  // truncated, then a valid sequence
     };
-    for (const auto& c : cases) {
+    for (const auto& c : illFormed) {
         const winport::Utf8Decoded decoded = winport::DecodeUtf8(c.bytes);
         EXPECT_EQ(decoded.codePoint, winport::kReplacementCharacter)
             << testing::PrintToString(c.bytes);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "MessageSpy.h"
 #include "platform/core/LastError.h"
 #include "platform/message/MessageApi.h"
@@ -21,7 +19,7 @@ protected:
     size_t m_liveBefore = LiveWindowCount();
 };
 
-TEST_F(WindowTreeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirst) {
+TEST_F(WindowTreeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirstEvenFromAHandler) {
     const HWND top = spy.CreateSpyWindow("top");
     const HWND a = spy.CreateSpyWindow("a", top, 1);
     spy.CreateSpyWindow("a1", a, 11);
@@ -35,6 +33,20 @@ TEST_F(WindowTreeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirst) 
               "a WM_NCDESTROY", "b WM_NCDESTROY", "top WM_NCDESTROY"}));
     EXPECT_FALSE(IsWindow(top));
     EXPECT_FALSE(IsWindow(a));
+
+    const HWND self = spy.CreateSpyWindow("top");
+    struct SelfDestroying : WindowProcedure {
+        LRESULT HandleMessage(const Message& m) override {
+            if (m.id == WM_USER) {
+                DestroyWindow(m.hwnd);
+                return IsWindow(m.hwnd) ? 1 : 2;
+            }
+            return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
+        }
+    } procedure;
+    SetSubclass(self, &procedure);
+    EXPECT_EQ(SendMessage(self, WM_USER, 0, 0), 2);
+    EXPECT_FALSE(IsWindow(self));
 }
 
 TEST_F(WindowTreeTest, DestroyedInventedAndReusedHandlesAndUnknownClassesFailClearly) {
@@ -66,17 +78,7 @@ TEST_F(WindowTreeTest, DestroyedInventedAndReusedHandlesAndUnknownClassesFailCle
     EXPECT_NE(GetLastErrorText().find("NoSuchClass"), std::string::npos);
 }
 
-TEST_F(WindowTreeTest, TextRoundTripsAndTruncatesOnCharacterBoundaries) {
-    const HWND top = spy.CreateSpyWindow("top");
-    ASSERT_TRUE(SetWindowText(top, "Ελληνικά 日本"));
-    EXPECT_EQ(GetWindowTextUtf8(top), "Ελληνικά 日本");
-    char buffer[6];
-    // "Ελ" is four bytes; the third letter would not fit whole in five.
-    EXPECT_EQ(GetWindowText(top, buffer, sizeof buffer), 4);
-    EXPECT_STREQ(buffer, "Ελ");
-}
-
-TEST_F(WindowTreeTest, ChildrenKeepCreationOrderAndDialogItemsAreFoundById) {
+TEST_F(WindowTreeTest, ChildrenKeepCreationOrderItemsAreFoundByIdAndTextIsCutOnCharacters) {
     const HWND top = spy.CreateSpyWindow("top");
     const HWND a = spy.CreateSpyWindow("a", top, 10);
     const HWND b = spy.CreateSpyWindow("b", top, 20);
@@ -89,6 +91,13 @@ TEST_F(WindowTreeTest, ChildrenKeepCreationOrderAndDialogItemsAreFoundById) {
     EXPECT_EQ(GetParent(b), top);
     EXPECT_TRUE(IsChild(top, b));
     EXPECT_FALSE(IsChild(b, top));
+
+    ASSERT_TRUE(SetWindowText(top, "Ελληνικά 日本"));
+    EXPECT_EQ(GetWindowTextUtf8(top), "Ελληνικά 日本");
+    char buffer[6];
+    // "Ελ" is four bytes; the third letter would not fit whole in five.
+    EXPECT_EQ(GetWindowText(top, buffer, sizeof buffer), 4);
+    EXPECT_STREQ(buffer, "Ελ");
 }
 
 TEST_F(WindowTreeTest, FindWindowMatchesExactTopLevelTitlesAndSetWindowPosReorders) {
@@ -106,7 +115,7 @@ TEST_F(WindowTreeTest, FindWindowMatchesExactTopLevelTitlesAndSetWindowPosReorde
     EXPECT_EQ(rect, (RECT{0, 0, 200, 100}));  // Neither moved nor resized.
 }
 
-TEST_F(WindowTreeTest, ShowAndEnableReportThePreviousStateAndNotifyOnlyOnChange) {
+TEST_F(WindowTreeTest, ShowEnableAndMoveNotifyOnChangeAndChildGeometryIsRelativeToItsParent) {
     const HWND top = spy.CreateSpyWindow("top");
     spy.Only({WM_SHOWWINDOW, WM_ENABLE});
     EXPECT_TRUE(ShowWindow(top, SW_HIDE));
@@ -117,10 +126,7 @@ TEST_F(WindowTreeTest, ShowAndEnableReportThePreviousStateAndNotifyOnlyOnChange)
     EXPECT_FALSE(IsWindowEnabled(top));
     EXPECT_TRUE(EnableWindow(top, TRUE));
     EXPECT_TRUE(SequenceIs(spy, {"top WM_SHOWWINDOW", "top WM_ENABLE", "top WM_ENABLE"}));
-}
 
-TEST_F(WindowTreeTest, ChildGeometryIsRelativeToItsParent) {
-    const HWND top = spy.CreateSpyWindow("top");
     const HWND child = spy.CreateSpyWindow("child", top, 1);
     MoveWindow(top, 100, 50, 300, 200, TRUE);
     spy.Only({WM_MOVE, WM_SIZE});
@@ -132,22 +138,6 @@ TEST_F(WindowTreeTest, ChildGeometryIsRelativeToItsParent) {
     RECT client;
     GetClientRect(child, &client);
     EXPECT_EQ(client, (RECT{0, 0, 30, 40}));
-}
-
-TEST_F(WindowTreeTest, HandlerThatDestroysItsOwnWindowLeavesNothingBehind) {
-    const HWND top = spy.CreateSpyWindow("top");
-    struct SelfDestroying : WindowProcedure {
-        LRESULT HandleMessage(const Message& m) override {
-            if (m.id == WM_USER) {
-                DestroyWindow(m.hwnd);
-                return IsWindow(m.hwnd) ? 1 : 2;
-            }
-            return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
-        }
-    } procedure;
-    SetSubclass(top, &procedure);
-    EXPECT_EQ(SendMessage(top, WM_USER, 0, 0), 2);
-    EXPECT_FALSE(IsWindow(top));
 }
 
 }  // namespace
