@@ -48,15 +48,15 @@ CDetailsOperations::~CDetailsOperations() {
     m_sink->Disconnect();
 }
 
-void CDetailsOperations::Save(IUnknown* owner) {
-    if (!m_window.ValidatePages()) return;
-    if (!ConfirmUpload(owner)) return;
+bool CDetailsOperations::Save(IUnknown* owner) {
+    if (!m_window.ValidatePages()) return false;
+    if (!ConfirmUpload(owner)) return false;
     m_window.CommitPages();
     m_window.ReportPagesCommitted();
     const unsigned short status = m_record["UpdateInfoStatus"];
     if (status == kNothingToUpload) {
         m_window.SetItemText(IDC_DETAILS_CLOSE, "Done");
-        return;
+        return true;
     }
     const winport::ComPtr<MIUserObject> user = AsUserObject(owner);
     const std::string closeLabel = m_window.ItemText(IDC_DETAILS_CLOSE);
@@ -69,7 +69,9 @@ void CDetailsOperations::Save(IUnknown* owner) {
     if (FAILED(started)) {
         m_window.SetItemText(IDC_DETAILS_CLOSE, closeLabel.c_str());
         OnStartFailed(started);
+        return false;
     }
+    return true;
 }
 
 bool CDetailsOperations::ConfirmUpload(IUnknown* owner) {
@@ -170,14 +172,18 @@ void CDetailsOperations::OnDone() {
     if (m_kind == Kind::Retrieval) m_window.CommitPages();
     // An upload leaves the pages showing what the owner entered.
     if (m_kind != Kind::Upload) m_window.ReloadPages();
+    const bool uploaded = m_kind == Kind::Upload;
     End();
+    if (uploaded) m_window.UploadEnded(true);
 }
 
 void CDetailsOperations::OnFailed(int, const std::string& text) {
     if (!m_operation) return;
     ShowIdle();
     // Ended before the box: no second result of it is handled while the box is up.
+    const bool uploading = m_kind == Kind::Upload;
     End();
+    if (uploading) m_window.UploadEnded(false);
     MessageBox(m_window.QuestionOwner(), text.c_str(), BRCString(AFX_IDS_APP_TITLE).c_str(),
                MB_OK | MB_ICONERROR);
 }

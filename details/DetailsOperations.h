@@ -35,6 +35,8 @@ public:
         virtual void ReportPagesCommitted() = 0;
         virtual void ReloadPages() = 0;
         virtual void EnablePages(ItemState state) = 0;
+        // An upload ended: the details are in the directory, or they are not.
+        virtual void UploadEnded(bool saved) = 0;
 
     protected:
         ~Window() = default;
@@ -53,13 +55,15 @@ public:
 
     // Uploads the owner's details: the pages are validated, the owner asked when his security
     // level calls for it, the pages committed; nothing starts when nothing is left to upload.
-    void Save(IUnknown* owner);
+    // False when the details were not committed or their upload did not start.
+    bool Save(IUnknown* owner);
     // Fetches |contact|'s details from the directory; the pages reload once they are in.
     void Retrieve(IUnknown* contact);
     // Asks the owner, then refreshes his details from the directory.
     void UpdateFromDatabase(IUnknown* owner);
     // Ends the current operation, if any: no result of it is handled afterwards.
     void End();
+    bool Running() const { return m_operation.Get() != nullptr; }
     // The callback the operations report to.
     MIDBOpCallback* Callback() const { return m_sink.Get(); }
 

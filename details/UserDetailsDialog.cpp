@@ -1,12 +1,17 @@
 #include "details/UserDetailsDialog.h"
 
+#include <utility>
+
 #include "details/ExternalPagePane.h"
 #include "hostlib/framework/BCWarningDialog.h"
+#include "hostlib/util/HostStrings.h"
 #include "module/HostNumbers.h"
 #include "module/UserPropertySet.h"
 #include "module/host/HostStringIds.h"
 #include "module/host/MIHostApplication.h"
+#include "pages/RecordPage.h"
 #include "platform/controls/AnimationApi.h"
+#include "platform/shell/MessageBox.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
 
@@ -106,9 +111,40 @@ void CUserDetailsDialog::OnCloseButton() {
     if (!m_embedded) OnClose();
 }
 
-void CUserDetailsDialog::OnClose() {
+void CUserDetailsDialog::OnOK() {
+    if (!ConfirmClose()) return;
     m_operations.End();
-    BCTabbedDialog::OnClose();
+    BCTabbedDialog::OnOK();
+}
+
+void CUserDetailsDialog::OnCancel() {
+    if (!ConfirmClose()) return;
+    m_operations.End();
+    BCTabbedDialog::OnCancel();
+}
+
+bool CUserDetailsDialog::HasUnsavedChanges() const {
+    for (int i = 0; i < GetPageCount(); ++i) {
+        const auto* page = dynamic_cast<const CRecordPage*>(GetPage(i));
+        if (page && page->HasUnsavedChanges()) return true;
+    }
+    return false;
+}
+
+bool CUserDetailsDialog::ConfirmClose() {
+    if (!m_owner || m_embedded || !HasUnsavedChanges()) return true;
+    const HWND self = m_hWnd;
+    const int answer = BResourceMessageBox(IDS_UNSAVED_EDITS, IDS_UNSAVED_EDITS_CAPTION,
+                                           MB_YESNOCANCEL | MB_ICONQUESTION, self);
+    if (!::IsWindow(self)) return false;
+    if (answer == IDNO) return true;
+    if (answer != IDYES || !m_operations.Save(m_ownerUser.Get())) return false;
+    m_closeWhenSaved = m_operations.Running();
+    return !m_closeWhenSaved;
+}
+
+void CUserDetailsDialog::UploadEnded(bool saved) {
+    if (std::exchange(m_closeWhenSaved, false) && saved) PostMessage(WM_CLOSE);
 }
 
 std::optional<LRESULT> CUserDetailsDialog::OnDestroyMessage(const winport::Message&) {

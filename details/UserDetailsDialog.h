@@ -56,7 +56,8 @@ public:
     MIDBOpCallback* GetOperationCallback() const { return m_operations.Callback(); }
 
     BOOL OnInitDialog() override;
-    void OnClose() override;
+    void OnOK() override;
+    void OnCancel() override;
     LRESULT OnLabelDone() override;
     LRESULT OnLabelCancel() override;
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
@@ -108,6 +109,13 @@ private:
     void ReportPagesCommitted() override;
     void ReloadPages() override { DoRefresh(); }
     void EnablePages(ItemState state) override;
+    void UploadEnded(bool saved) override;
+
+    // Whether the window may close now: the owner with changes not yet saved is asked whether
+    // to save them first (the window then closes once they are uploaded), to discard them, or
+    // to go back to them.
+    bool ConfirmClose();
+    bool HasUnsavedChanges() const;
 
     CLiveDialogCount m_live;
     winport::ComPtr<CPageSite> m_pageSite;
@@ -123,6 +131,8 @@ private:
     // A contact form shows the owner (AttachRecord). It offers no Retrieve: the directory's
     // copy would replace his own record, edits not uploaded yet included, without a word.
     bool m_showsOwner = false;
+    // The owner chose to save his changes as the window closed: it closes once they are up.
+    bool m_closeWhenSaved = false;
     MCVariantPropertySet m_propertySet;
     winport::ComPtr<MITabConnection> m_connection;
     // Declared last, so it goes first: the running operation ends while the rest of the window

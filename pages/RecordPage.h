@@ -32,6 +32,8 @@ public:
 
     // Code 0: |value| is the record from now on, and the page loads from it.
     void PageSetData(int code, void* value) override;
+    // Whether the page holds entries not yet written to the record.
+    virtual bool HasUnsavedChanges() const { return m_changed; }
 
 protected:
     const bool m_editable;

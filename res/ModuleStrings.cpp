@@ -23,6 +23,10 @@ constexpr winport::StringResource kStrings[] = {
      "The directory could not be reached (error 0x%08X). Please try again later."},
     {IDS_VCARD_NOT_WRITTEN, "The vCard could not be written to %s."},
     {IDS_VCARD_CAPTION, "Save as vCard"},
+    {IDS_UNSAVED_EDITS,
+     "You have changed your details without saving them. Save the changes before the window "
+     "closes?"},
+    {IDS_UNSAVED_EDITS_CAPTION, "Unsaved Changes"},
 };
 
 }  // namespace

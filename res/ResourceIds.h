@@ -215,6 +215,8 @@ inline constexpr unsigned IDS_PHONE_LENGTH_CAPTION = 24214;
 inline constexpr unsigned IDS_OPERATION_NOT_STARTED = 24215;
 inline constexpr unsigned IDS_VCARD_NOT_WRITTEN = 24216;
 inline constexpr unsigned IDS_VCARD_CAPTION = 24217;
+inline constexpr unsigned IDS_UNSAVED_EDITS = 24218;
+inline constexpr unsigned IDS_UNSAVED_EDITS_CAPTION = 24219;
 // Every string of the module's own table that the module names.
 inline constexpr unsigned kModuleStringIds[] = {
     IDS_ADD_EMAIL_ADDRESS,
@@ -232,4 +234,6 @@ inline constexpr unsigned kModuleStringIds[] = {
     IDS_OPERATION_NOT_STARTED,
     IDS_VCARD_NOT_WRITTEN,
     IDS_VCARD_CAPTION,
+    IDS_UNSAVED_EDITS,
+    IDS_UNSAVED_EDITS_CAPTION,
 };

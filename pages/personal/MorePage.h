@@ -24,6 +24,9 @@ public:
     void PageClear() override;
     int PageValidate() override;
     void PageReload() override;
+    bool HasUnsavedChanges() const override {
+        return m_changed || m_detailsChanged || m_categoryChanged || m_birthdayOptionsChanged;
+    }
 
     std::optional<LRESULT> OnMessage(const winport::Message& m) override;
 

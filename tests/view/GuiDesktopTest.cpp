@@ -362,6 +362,33 @@ TEST_F(GuiDesktopTest, PhoneDialogOpensOnTheDoubleClickAndTakesTyping) {
     })) << "the number typed in the dialog did not reach the directory";
 }
 
+// Closing the owner's window with a change not saved asks first: Cancel goes back to it, No
+// closes and drops it.
+TEST_F(GuiDesktopTest, ClosingWithUnsavedChangesAsksFirstWithRealInput) {
+    if (!m_windowManager) GTEST_SKIP() << "no window manager";
+    const HWND layout = OpenOwner();
+    ASSERT_NE(layout, nullptr);
+    const POINT nickname = Centre(layout, GetDlgItem(MainPage(layout), IDC_MAIN_NICKNAME));
+    const std::string window = StartGui({"owner"}, "My Info");
+    ASSERT_FALSE(window.empty());
+    ClickAt(window, nickname);
+    Xdotool("type --delay 30 \"x\"");
+    for (const char* answer : {"Escape", "alt+n"}) {
+        SCOPED_TRACE(answer);
+        Xdotool("windowactivate --sync " + window + " key alt+F4");
+        const std::string question =
+            Xdotool("search --sync --onlyvisible --name \"Unsaved Changes\" | head -n 1");
+        ASSERT_FALSE(question.empty()) << "closed without a word";
+        ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == question; }));
+        Xdotool(std::string("key ") + answer);
+        ASSERT_TRUE(WaitUntil([&] { return !Shown("Unsaved Changes"); }));
+    }
+    const std::optional<int> status = m_gui->Wait(20s);
+    ASSERT_TRUE(status) << "No did not close the window";
+    EXPECT_EQ(*status, 0);
+    EXPECT_EQ(Stored(kOwner, "NickName")->Text(), "Lodie");
+}
+
 TEST_F(GuiDesktopTest, ThePanesWindowClosesAsTheDesktopClosesWindows) {
     if (!m_windowManager) GTEST_SKIP() << "no window manager";
     const std::string window = StartGui({"pane", "2000003"}, "NUV Contacts");
