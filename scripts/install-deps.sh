@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build clang-format googletest libgtest-dev libgmock-dev
           libbenchmark-dev pkg-config libsqlite3-dev sqlite3 libcli11-dev iso-codes
           nlohmann-json3-dev libphonenumber-dev qt6-base-dev xvfb xdotool openbox x11-utils
-          fonts-dejavu-core fonts-dejavu-extra)
+          fonts-dejavu-core fonts-dejavu-extra fonts-noto-cjk)
 
 missing=()
 for p in "${packages[@]}"; do
