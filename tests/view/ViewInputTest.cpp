@@ -221,6 +221,28 @@ TEST_F(ViewInputTest, FocusAndSelectionShowOnlyWhereThePlatformHasThem) {
         << "the style draws the focus where the keyboard put it";
 }
 
+// A field's limit stops typing, as on the platform; text the program put there past the limit
+// is shown whole.
+TEST_F(ViewInputTest, TextPastAFieldsLimitShowsWholeAndTypingStops) {
+    constexpr int kHomeTab = 1;
+    host->Record(owner)["HomeState"] = "Auvergne-Rhône-Alpes";
+    const HWND window = OpenOwner(kHomeTab);
+    ASSERT_NE(window, nullptr);
+    nuvview::View view(window, &agent);
+    view.Sync();
+    const HWND state = Item(Dialog(window)->GetPage(kHomeTab)->m_hWnd, IDC_HOME_STATE);
+    ASSERT_EQ(SendMessage(state, EM_GETLIMITTEXT, 0, 0), 3);
+    auto* edit = WidgetOf<QLineEdit>(view, state);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text().toStdString(), "Auvergne-Rhône-Alpes");
+    ASSERT_TRUE(Activate(view.WidgetFor(window)));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->setCursorPosition(static_cast<int>(edit->text().size()));
+    TypeWithQt(edit, "X");
+    EXPECT_EQ(Text(state), "Auvergne-Rhône-Alpes") << "the limit stops typing";
+    EXPECT_EQ(edit->text().toStdString(), "Auvergne-Rhône-Alpes");
+}
+
 TEST_F(ViewInputTest, ListRowClickSelectsItAndTheButtonsFollow) {
     host->Record(owner)["PrimaryEmail"] = "ann@example.org";
     const HWND window = OpenOwner();
