@@ -16,6 +16,9 @@
 
 #include "ViewTestSupport.h"
 #include "client/store/DataFolder.h"
+#include "platform/controls/TabControlApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/window/WindowClass.h"
 #include "res/ResourceIds.h"
 #include "tests/client/ClientTestSupport.h"
 
@@ -387,6 +390,81 @@ TEST_F(GuiDesktopTest, ClosingWithUnsavedChangesAsksFirstWithRealInput) {
     ASSERT_TRUE(status) << "No did not close the window";
     EXPECT_EQ(*status, 0);
     EXPECT_EQ(Stored(kOwner, "NickName")->Text(), "Lodie");
+}
+
+// A walk through the owner's window with the mouse and the keyboard only: a name, an address
+// added in its dialog, a multi-line street, a country picked from its list, the About text,
+// then Save; the directory holds what was typed.
+TEST_F(GuiDesktopTest, OwnerWalksThroughHisPagesAndSavesWithRealInput) {
+    constexpr int kHomeTab = 1;
+    constexpr int kAboutTab = 4;
+    const HWND layout = OpenOwner();
+    ASSERT_NE(layout, nullptr);
+    const HWND main = MainPage(layout);
+    const HWND emailPane = GetWindow(GetDlgItem(main, IDC_MAIN_EMAIL_GROUP), GW_HWNDNEXT);
+    HWND add = nullptr;
+    for (HWND child : winport::ChildWindows(emailPane)) {
+        if (winport::GetWindowTextUtf8(child) == "Add") add = child;
+    }
+    ASSERT_NE(add, nullptr);
+    const HWND tabs = GetDlgItem(layout, IDC_DETAILS_TAB);
+    const auto tab = [&](int index) {
+        RECT rect{};
+        SendMessage(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                    reinterpret_cast<LPARAM>(&rect));
+        POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        MapWindowPoints(tabs, layout, &centre, 1);
+        return centre;
+    };
+    const HWND home = Dialog(layout)->GetPage(kHomeTab)->m_hWnd;
+    const HWND about = Dialog(layout)->GetPage(kAboutTab)->m_hWnd;
+    const POINT places[] = {Centre(layout, GetDlgItem(main, IDC_MAIN_NICKNAME)),
+                            Centre(layout, add),
+                            tab(kHomeTab),
+                            Centre(layout, GetDlgItem(home, IDC_HOME_ADDRESS)),
+                            Centre(layout, GetDlgItem(home, IDC_HOME_COUNTRY)),
+                            tab(kAboutTab),
+                            Centre(layout, GetDlgItem(about, IDC_ABOUT_TEXT)),
+                            Centre(layout, GetDlgItem(layout, IDC_DETAILS_SAVE))};
+    const auto [nickname, addButton, homeTab, street, country, aboutTab, aboutText, save] = places;
+    const auto countryBefore = Stored(kOwner, "HomeCountry");
+    ASSERT_TRUE(countryBefore);
+
+    const std::string window = StartGui({"owner"}, "My Info");
+    ASSERT_FALSE(window.empty());
+    ClickAt(window, nickname);
+    Xdotool("key ctrl+a");
+    Xdotool("type --delay 30 \"Lodie W\"");
+    ClickAt(window, addButton);
+    const std::string dialog =
+        Xdotool("search --sync --onlyvisible --name \"Add Email Address\" | head -n 1");
+    ASSERT_FALSE(dialog.empty());
+    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == dialog; }));
+    Xdotool("type --delay 30 \"walk@example.org\"");
+    Xdotool("key Return");
+    ASSERT_TRUE(WaitUntil([&] { return !Shown("Add Email Address"); }));
+    ClickAt(window, homeTab);
+    ClickAt(window, street);
+    Xdotool("key ctrl+a");
+    Xdotool("type --delay 30 \"3 rue Neuve\"");
+    ClickAt(window, country);
+    Xdotool("key Down Return");
+    ClickAt(window, aboutTab);
+    ClickAt(window, aboutText);
+    Xdotool("key ctrl+a");
+    Xdotool("type --delay 30 \"Walking\"");
+    std::this_thread::sleep_for(300ms);
+    ClickAt(window, save);
+    ASSERT_TRUE(WaitUntil([&] {
+        const auto value = Published(kOwner, "NickName");
+        return value && value->Text() == "Lodie W";
+    })) << "the upload did not reach the directory";
+    EXPECT_EQ(Published(kOwner, "HomeAddress")->Text(), "3 rue Neuve");
+    EXPECT_EQ(Published(kOwner, "About")->Text(), "Walking");
+    EXPECT_NE(Published(kOwner, "HomeCountry")->Integer(), countryBefore->Integer())
+        << "the next country of the list was picked";
+    EXPECT_EQ(Stored(kOwner, "HomeCountry")->Integer(),
+              Published(kOwner, "HomeCountry")->Integer());
 }
 
 TEST_F(GuiDesktopTest, ThePanesWindowClosesAsTheDesktopClosesWindows) {

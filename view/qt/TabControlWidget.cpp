@@ -20,13 +20,18 @@ class TabControlWidget::SizedTabBar final : public QTabBar {
 public:
     explicit SizedTabBar(QWidget* parent) : QTabBar(parent) {}
     int height = 0;
+    std::vector<int> widths;
 
 protected:
-    // As high as the platform's tab, as wide as the image and the text need in Qt's font.
+    // As high and as wide as the platform's tab; without its width, as wide as the image and
+    // the text need in Qt's font.
     QSize tabSizeHint(int index) const override {
         QSize size = QTabBar::tabSizeHint(index);
-        size.setWidth(ImageWidth(index) + fontMetrics().horizontalAdvance(tabText(index)) +
-                      2 * kMargin);
+        const auto at = static_cast<size_t>(index);
+        size.setWidth(at < widths.size() && widths[at] > 0
+                          ? widths[at]
+                          : ImageWidth(index) + fontMetrics().horizontalAdvance(tabText(index)) +
+                                2 * kMargin);
         if (height > 0) size.setHeight(height);
         return size;
     }
@@ -89,9 +94,10 @@ QTabBar* TabControlWidget::Bar() const {
     return m_bar;
 }
 
-void TabControlWidget::SetTabHeight(int height) {
-    if (height == m_bar->height) return;
+void TabControlWidget::SetTabSizes(int height, std::vector<int> widths) {
+    if (height == m_bar->height && widths == m_bar->widths) return;
     m_bar->height = height;
+    m_bar->widths = std::move(widths);
     // Makes the bar ask for the sizes again.
     m_bar->setIconSize(m_bar->iconSize());
     PlaceBar();

@@ -4,6 +4,7 @@
 
 #include <QTabBar>
 #include <QWidget>
+#include <vector>
 
 namespace nuvview {
 
@@ -13,8 +14,9 @@ class TabControlWidget final : public QWidget {
 public:
     explicit TabControlWidget(QWidget* parent);
     QTabBar* Bar() const;
-    // The height of the platform's tabs.
-    void SetTabHeight(int height);
+    // The height of the platform's tabs and the width of each, so every tab lies where the
+    // platform has it.
+    void SetTabSizes(int height, std::vector<int> widths);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

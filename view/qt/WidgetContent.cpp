@@ -151,7 +151,10 @@ void ShowSelection(HWND hwnd, const QString& platformText, QPlainTextEdit* edit)
     QTextCursor cursor = edit->textCursor();
     cursor.setPosition(static_cast<int>(selection.start));
     cursor.setPosition(static_cast<int>(selection.end), QTextCursor::KeepAnchor);
-    if (cursor != edit->textCursor()) edit->setTextCursor(cursor);
+    // Cursors compare by position alone: the anchor is compared too.
+    const QTextCursor shown = edit->textCursor();
+    if (shown.anchor() != cursor.anchor() || shown.position() != cursor.position())
+        edit->setTextCursor(cursor);
 }
 
 void UpdateTextArea(HWND hwnd, QPlainTextEdit* edit) {
@@ -296,9 +299,15 @@ void UpdateTabs(HWND hwnd, TabControlWidget* tabs) {
     for (const TabItem& item : items)
         state += u'\n' + item.caption + u'\t' + QString::number(item.image);
     if (Changed(tabs, state)) ShowTabItems(bar, images, items);
-    RECT first{};
-    if (!items.empty()) SendMessage(hwnd, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-    tabs->SetTabHeight(first.bottom - first.top);
+    int height = 0;
+    std::vector<int> widths;
+    for (size_t i = 0; i < items.size(); ++i) {
+        RECT item{};
+        SendMessage(hwnd, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item));
+        height = static_cast<int>(item.bottom - item.top);
+        widths.push_back(static_cast<int>(item.right - item.left));
+    }
+    tabs->SetTabSizes(height, std::move(widths));
     bar->setCurrentIndex(static_cast<int>(SendMessage(hwnd, TCM_GETCURSEL, 0, 0)));
 }
 
