@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "ClientTestSupport.h"
 #include "client/host/DataLists.h"
@@ -75,21 +76,18 @@ TEST(DataListsTest, TheOccupationsAreHandedOutByClassIdAndReadRowByRow) {
 
 TEST(DataListsTest, AFileThatIsNoTableOfListsIsRefusedNamingTheProblem) {
     const test::TempFolder folder;
-    const struct {
-        const char* content;
-        const char* complaint;
-    } cases[] = {
-        {"[1, 2]", "is not a JSON object of lists"},
-        {"{\"occupation\": 3}", "list \"occupation\" is not an array"},
-        {"{\"occupation\": [{\"name\": \"Baker\"}]}", "row 0 has no nonzero \"code\""},
-        {"{\"occupation\": [{\"code\": 1, \"name\": [\"x\"]}]}", "\"name\" is neither"},
-        {"{\"occupation\": [{\"code\": 99999999999}]}", "\"code\" is neither"},
-    };
-    for (const auto& c : cases) {
-        std::ofstream(folder.Path() / kDataListsName) << c.content;
+    for (const auto& [content, complaint] :
+         std::initializer_list<std::tuple<const char*, const char*>>{
+             {"[1, 2]", "is not a JSON object of lists"},
+             {"{\"occupation\": 3}", "list \"occupation\" is not an array"},
+             {"{\"occupation\": [{\"name\": \"Baker\"}]}", "row 0 has no nonzero \"code\""},
+             {"{\"occupation\": [{\"code\": 1, \"name\": [\"x\"]}]}", "\"name\" is neither"},
+             {"{\"occupation\": [{\"code\": 99999999999}]}", "\"code\" is neither"},
+         }) {
+        std::ofstream(folder.Path() / kDataListsName) << content;
         EXPECT_THAT([&] { ReadDataLists(folder.Path() / kDataListsName); },
-                    ThrowsMessage<std::runtime_error>(HasSubstr(c.complaint)))
-            << c.content;
+                    ThrowsMessage<std::runtime_error>(HasSubstr(complaint)))
+            << content;
     }
     EXPECT_THROW(ReadDataLists(folder.Path() / "missing.json"), std::runtime_error);
 }

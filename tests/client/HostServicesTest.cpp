@@ -158,6 +158,8 @@ TEST_F(HostServicesTest, ABrowserThatKeepsRunningDoesNotHoldTheCaller) {
     waitpid(browser, nullptr, 0);
 }
 
+// How the runtime makes and counts objects is the platform's (ComRuntimeTest); the services hand
+// out what it makes of a registered class, and nothing for another.
 TEST_F(HostServicesTest, CreatesRegisteredClassesThroughTheComRuntime) {
     HostServices& services = Services();
     constexpr CLSID kClass = winport::MakeGuid("{0E5C1F40-2B7A-4D43-9C11-6F5B0A7E2D11}");
@@ -166,14 +168,9 @@ TEST_F(HostServicesTest, CreatesRegisteredClassesThroughTheComRuntime) {
         return winport::MakeComObject<TestObject>(&destroyed)->QueryInterface(riid, ppv);
     });
     ASSERT_TRUE(registration.Registered());
-
     IUnknown* object = nullptr;
     EXPECT_HRESULT(S_OK, services.CreateHostObject(kClass, &object));
     ASSERT_NE(object, nullptr);
-    winport::ComPtr<ICounter> counter;
-    EXPECT_HRESULT(S_OK, object->QueryInterface(IID_PPV_ARGS(counter.GetAddressOf())));
-    EXPECT_EQ(counter->Increment(), 1);
-    counter.Reset();
     EXPECT_EQ(object->Release(), 0u);
     EXPECT_TRUE(destroyed);
 

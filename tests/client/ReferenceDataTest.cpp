@@ -103,7 +103,9 @@ TEST_F(ReferenceDataTest, LanguagesGendersAndMonths) {
     EXPECT_STREQ(GetMonthString(0), "");
 }
 
-TEST_F(ReferenceDataTest, CombosShowTheRealTables) {
+// How the combos are filled is the host library's (HostReferenceDataTest); the real countries
+// come sorted as a person reads them, accents and all.
+TEST_F(ReferenceDataTest, CombosShowTheRealTablesInOrder) {
     const HWND combo = CreateWindowEx(0, kComboBoxClassName, "", WS_POPUP | CBS_DROPDOWNLIST, 0, 0,
                                       120, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(combo, nullptr);
@@ -117,13 +119,7 @@ TEST_F(ReferenceDataTest, CombosShowTheRealTables) {
     EXPECT_EQ(entry(GetCountryComboIndex(combo, 33)), "France");
     EXPECT_EQ(entry(0), "Afghanistan");
     EXPECT_EQ(entry(1), "Åland Islands");  // Accents do not send it to the end.
-
     EXPECT_GT(SetLanguagesCombo(combo), 150);
-    const int english = static_cast<int>(SendMessage(
-        combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("English")));
-    ASSERT_GE(english, 0);
-    const auto code = SendMessage(combo, CB_GETITEMDATA, static_cast<WPARAM>(english), 0);
-    EXPECT_STREQ(GetLanguageName(static_cast<int>(code)), "English");
     DestroyWindow(combo);
 }
 

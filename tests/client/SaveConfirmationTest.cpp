@@ -145,14 +145,6 @@ TEST_F(SaveConfirmationTest, ShowsBothTextsOverItsDisabledParent) {
     EXPECT_TRUE(IsWindowEnabled(m_parent));
 }
 
-// Update From Database asks with the host's message box made of the last two.
-TEST_F(SaveConfirmationTest, HostHasTheTextsOfBothQuestions) {
-    EXPECT_FALSE(BRCString(kSaveConfirmationQuestion).empty());
-    EXPECT_FALSE(BRCString(kSaveConfirmationExplanation).empty());
-    EXPECT_FALSE(BRCString(kUpdateFromDatabaseText).empty());
-    EXPECT_EQ(BRCString(kUpdateFromDatabaseCaption), "Update From Database");
-}
-
 TEST_F(SaveConfirmationTest, BadArgumentsFailWithoutADialog) {
     EXPECT_EQ(Confirm(nullptr), E_POINTER);
     int answer = -1;

@@ -1,7 +1,11 @@
 #include "client/store/Store.h"
 
-#include <set>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include "client/store/CommitWatch.h"
+#include "client/store/Database.h"
 #include "client/store/StoreError.h"
 #include "tests/client/ClientTestSupport.h"
 
@@ -27,18 +31,6 @@ protected:
 
     TempFolder m_temp;
 };
-
-TEST_F(StoreTest, FreshFolderHoldsTheSampleUsers) {
-    auto store = Open();
-    std::vector<User> users = store->Users();
-    ASSERT_GE(users.size(), 14u);
-    EXPECT_EQ(users.front(), (User{kOwner, UserKind::Owner, "Élodie Mercier"}));
-    EXPECT_EQ(users.back(), (User{kGroup, UserKind::Group, "Amis de la poésie · Поэзия · 詩"}));
-    std::set<std::string> names;
-    for (const User& user : users) names.insert(user.name);
-    for (const char* name : {"Γιώργος Παπαδόπουλος", "Анна Кузнецова", "山田 太郎", "José Núñez"})
-        EXPECT_TRUE(names.count(name)) << name;
-}
 
 TEST_F(StoreTest, SampleRecordsKeepTheirTypes) {
     auto store = Open();
@@ -210,6 +202,85 @@ TEST(ValueTest, FromIntegerRejectsValuesOutsideTheType) {
     EXPECT_FALSE(Value::FromInteger(ValueType::Text, 0, value));
     // Equal numbers of different widths are different values.
     EXPECT_NE(Value::Int16(5), Value::Int32(5));
+}
+
+// A write that returned is committed: the next process finds it whole after the writer is
+// killed right after it. (The operating system keeps what was written, so this is a crash of
+// the process, not a loss of power.)
+TEST(DurabilityTest, ReturnedWriteIsCommittedWhenTheWriterIsKilled) {
+    test::TempFolder temp;
+    std::filesystem::path folder = temp.Path() / "data";
+    OpenDataFolder(folder, NUV_CLIENT_DATA_DIR);
+    const Value city = Value::Text("Θεσσαλονίκη");
+    Record record;
+    record.Set("FirstName", Value::Text("Νίκος"));
+    record.Set("Language", Value::OfList({Value::UInt8(14), Value::UInt8(12)}));
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        Store store(StoreFileIn(folder));
+        store.WriteKey(kOwner, "HomeCity", city);
+        store.AddUsers({{{3000000, UserKind::Contact, "Νίκος"}, record}});
+        kill(getpid(), SIGKILL);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(WTERMSIG(status), SIGKILL);
+    Store store(StoreFileIn(folder));
+    EXPECT_EQ(store.ReadKey(kOwner, "HomeCity"), city);
+    EXPECT_EQ(store.ReadRecord(3000000), record);
+}
+
+class CommitWatchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_db.Execute("PRAGMA journal_mode = WAL; CREATE TABLE notes (text TEXT)");
+        m_db.QueryInteger("SELECT count(*) FROM notes");
+        m_watch.Locate(m_db.Handle());
+    }
+
+    std::filesystem::path File() const { return m_temp.Path() / "notes.db"; }
+
+    test::TempFolder m_temp;
+    Database m_db{File(), OpenMode::Create};
+    CommitWatch m_watch;
+};
+
+TEST_F(CommitWatchTest, EveryCommitByAnyConnectionEndsTheMark) {
+    EXPECT_FALSE(m_watch.Unchanged()) << "nothing marked yet";
+    m_watch.Mark();
+    EXPECT_TRUE(m_watch.Unchanged());
+
+    Database other(File(), OpenMode::ExistingOnly);
+    other.Execute("INSERT INTO notes VALUES ('other connection')");
+    EXPECT_FALSE(m_watch.Unchanged());
+    EXPECT_FALSE(m_watch.Unchanged()) << "a later look does not forget the commit";
+
+    m_watch.Mark();
+    m_db.Execute("INSERT INTO notes VALUES ('own connection')");
+    EXPECT_FALSE(m_watch.Unchanged());
+
+    m_watch.Mark();
+    ASSERT_EQ(test::RunSqliteProgram(File(), "INSERT INTO notes VALUES ('other process')"), 0);
+    EXPECT_FALSE(m_watch.Unchanged());
+
+    m_watch.Mark();  // Reads by any connection keep it.
+    EXPECT_EQ(other.QueryInteger("SELECT count(*) FROM notes"), 3);
+    EXPECT_EQ(m_db.QueryInteger("SELECT count(*) FROM notes"), 3);
+    EXPECT_TRUE(m_watch.Unchanged());
+}
+
+TEST(CommitWatchModeTest, ConnectionOutsideTheLogModeHasNothingToWatch) {
+    test::TempFolder temp;
+    Database db(temp.Path() / "plain.db", OpenMode::Create);
+    db.Execute("CREATE TABLE notes (text TEXT)");
+    CommitWatch watch;
+    watch.Locate(db.Handle());
+    watch.Mark();
+    EXPECT_FALSE(watch.Unchanged());
+    EXPECT_FALSE(std::filesystem::exists(temp.Path() / "plain.db-shm"));
 }
 
 }  // namespace

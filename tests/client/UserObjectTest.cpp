@@ -38,20 +38,16 @@ protected:
 };
 
 TEST_F(UserObjectTest, EachKindAnswersItsOwnViewOnly) {
-    const struct {
-        std::uint32_t user;
-        const std::string& answered;
-        const std::string& refused;
-    } cases[] = {{kOwner, kOwnerView, kContactView},
-                 {kGeorge, kContactView, kOwnerView},
-                 {kGroup, kContactView, kOwnerView}};
-    for (const auto& c : cases) {
+    for (const auto& [user, answered, refusedView] :
+         {std::tuple{kOwner, kOwnerView, kContactView},
+          std::tuple{kGeorge, kContactView, kOwnerView},
+          std::tuple{kGroup, kContactView, kOwnerView}}) {
         winport::ComPtr<MINUVPropertySet> set;
-        EXPECT_EQ(Ask(c.user, c.answered.c_str(), set), S_OK) << c.user;
+        EXPECT_EQ(Ask(user, answered.c_str(), set), S_OK) << user;
         ASSERT_TRUE(set);
-        EXPECT_EQ(static_cast<unsigned int>(MCVariantPropertySet(set.Get())["UIN"]), c.user);
+        EXPECT_EQ(static_cast<unsigned int>(MCVariantPropertySet(set.Get())["UIN"]), user);
         winport::ComPtr<MINUVPropertySet> refused;
-        EXPECT_EQ(Ask(c.user, c.refused.c_str(), refused), E_INVALIDARG) << c.user;
+        EXPECT_EQ(Ask(user, refusedView.c_str(), refused), E_INVALIDARG) << user;
         EXPECT_FALSE(refused);
     }
 }

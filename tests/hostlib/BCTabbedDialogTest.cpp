@@ -151,17 +151,9 @@ TEST_F(BCTabbedDialogTest, ValidationShowsTheFirstPageThatRefuses) {
     EXPECT_EQ(SendMessage(page, BCM_PAGEFOCUSOUT, 0, 0), 1);
 }
 
-TEST_F(BCTabbedDialogTest, DeferredActionRunsWhenThePostedMessageIsDispatched) {
-    ThreePageDialog& dialog = Open();
-    m_log.clear();
-    ASSERT_TRUE(dialog.GetPage(1)->PostMessage(BCM_PAGEDEFERRED));
-    EXPECT_TRUE(m_log.empty());
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
-    EXPECT_EQ(m_log, std::vector<std::string>{"Home.deferred"});
-}
-
-TEST_F(BCTabbedDialogTest, CommitRefreshAndCustomReachEveryPageOnceInTabOrder) {
+// Commit, refresh and custom data reach every page once in tab order; a page's deferred action
+// runs when its posted message is dispatched.
+TEST_F(BCTabbedDialogTest, CommitRefreshCustomAndDeferredReachThePages) {
     ThreePageDialog& dialog = Open();
     m_log.clear();
     EXPECT_TRUE(dialog.DoNext());
@@ -173,6 +165,13 @@ TEST_F(BCTabbedDialogTest, CommitRefreshAndCustomReachEveryPageOnceInTabOrder) {
     EXPECT_EQ(m_log, (std::vector<std::string>{"Main.reload", "Home.reload", "Work.reload",
                                                "Main.set 7", "Home.set 7", "Work.set 7"}));
     for (int i = 0; i < 3; ++i) EXPECT_EQ(dialog.Page(i).lastValue, &data);
+
+    m_log.clear();
+    ASSERT_TRUE(dialog.GetPage(1)->PostMessage(BCM_PAGEDEFERRED));
+    EXPECT_TRUE(m_log.empty());
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    EXPECT_EQ(m_log, std::vector<std::string>{"Home.deferred"});
 }
 
 TEST_F(BCTabbedDialogTest, DoPrevShowsThePageThatRefusesToStepBack) {
@@ -226,24 +225,21 @@ TEST_F(BCTabbedDialogTest, ModalRunsRebuildTheirPagesEachTime) {
     EXPECT_EQ(m_pages.deleted, 3);  // The first run's pages.
 }
 
-TEST_F(BCTabbedDialogTest, APageThatCannotBeAddedIsFreed) {
-    ThreePageDialog& dialog = Open();
+// A page that cannot be added is freed; one added later lies hidden behind the selected one.
+TEST_F(BCTabbedDialogTest, PagesAddedLaterAreHiddenOrFreedWhenTheyCannotBeAdded) {
+    ThreePageDialog& dialog = Open(1);
     EXPECT_FALSE(dialog.AddDialog(new RecordingPage(m_pages, m_log, "Broken"), bctest::kBrokenPage,
                                   "Broken", 0, nullptr));
     EXPECT_EQ(dialog.GetPageCount(), 3);
     EXPECT_EQ(SendMessage(m_tab, TCM_GETITEMCOUNT, 0, 0), 3);
     EXPECT_EQ(m_pages.live, 3);
     EXPECT_EQ(m_pages.deleted, 1);
-
     ThreePageDialog unbuilt(m_dialogs, m_pages, m_log, 0);
     EXPECT_FALSE(unbuilt.AddDialog(new RecordingPage(m_pages, m_log, "Early"), bctest::kPageDialog,
                                    "Early", 0, nullptr));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
     EXPECT_EQ(m_pages.deleted, 2);
-}
 
-TEST_F(BCTabbedDialogTest, APageAddedLaterIsHiddenBehindTheSelectedOne) {
-    ThreePageDialog& dialog = Open(1);
     ASSERT_TRUE(dialog.AddDialog(new RecordingPage(m_pages, m_log, "Outside"), bctest::kPageDialog,
                                  "Outside", 34, nullptr));
     EXPECT_EQ(bctest::TabCaptions(m_tab).back(), "Outside");

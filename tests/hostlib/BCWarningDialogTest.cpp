@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "BCDialogTestSupport.h"
 #include "hostlib/res/HostResourceIds.h"
 #include "platform/automation/Agent.h"
@@ -9,101 +11,71 @@
 
 namespace {
 
-// What a person saw in the warning.
-struct Seen {
-    std::string caption;
-    std::string text;
-    bool cancelShown = false;
-    bool boxShown = false;
-    bool boxTicked = false;
-};
+constexpr UINT kText = bctest::kWarningText;
+constexpr UINT kCaption = bctest::kWarningCaption;
 
-class BCWarningDialogTest : public ::testing::Test {
-protected:
-    // Answers the next warning: looks at it, ticks the box as told and presses |button|.
-    void Answer(bool tick, int button) {
-        m_agent.QueueDialogHandler(IDD_BC_WARNING, [this, tick, button](HWND dialog) {
-            const HWND box = GetDlgItem(dialog, IDC_BC_WARNING_DONTSHOW);
-            m_seen.caption = winport::GetWindowTextUtf8(dialog);
-            m_seen.text = winport::GetWindowTextUtf8(GetDlgItem(dialog, IDC_BC_WARNING_TEXT));
-            m_seen.cancelShown = IsWindowVisible(GetDlgItem(dialog, IDCANCEL)) != FALSE;
-            m_seen.boxShown = IsWindowVisible(box) != FALSE;
-            m_seen.boxTicked = SendMessage(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-            if (m_seen.boxShown) {
-                m_agent.Tick(box,
-                             tick ? winport::CheckState::Checked : winport::CheckState::Unchecked);
-            }
-            m_agent.Click(GetDlgItem(dialog, button));
-        });
+// What a person saw in the warning, "caption|text|" then C for Cancel shown, B for the box shown
+// and T for the box ticked at the start, and what the caller reads back after the loop.
+TEST(BCWarningDialogTest, ShowsItsTextsAndReportsTheButtonAndTheBox) {
+    bctest::ScopedResources resources;
+    winport::Agent agent;
+    BCUserInfo user{1, "Owner"};
+    const struct {
+        UINT textId;
+        UINT captionId;
+        int checkedInitially, okOnly, hideCheckBox, cancelIsDefault;
+        const char* text;
+        std::optional<std::pair<bool, int>> answer;  // Tick or clear the box, then press.
+        std::string seen;
+        INT_PTR result;
+        bool dontShowAgain;
+    } cases[] = {
+        {kText, kCaption, 0, 0, 0, 0, nullptr, std::pair{true, IDOK},
+         "Update Details|Your details will be published.|CB", IDOK, true},
+        {kText, kCaption, 0, 0, 0, 1, nullptr, std::pair{false, IDCANCEL},
+         "Update Details|Your details will be published.|CB", IDCANCEL, false},
+        // Cancelling keeps the tick; no caption string: the template's title.
+        {kText, 0, 0, 0, 0, 0, nullptr, std::pair{true, IDCANCEL},
+         "Warning|Your details will be published.|CB", IDCANCEL, true},
+        // OK only: Cancel hidden, the box ticked at the start.
+        {kText, kCaption, 1, 1, 0, 0, nullptr, std::pair{true, IDOK},
+         "Update Details|Your details will be published.|BT", IDOK, true},
+        // The given text stands in for a missing string.
+        {0, 0, 0, 0, 1, 0, "Plain words", std::pair{false, IDOK}, "Warning|Plain words|C", IDOK,
+         false},
+        {7698, 0, 0, 0, 0, 0, "Fallback", std::pair{false, IDOK}, "Warning|Fallback|CB", IDOK,
+         false},
+        // Unanswered: cancelled, the box clear.
+        {kText, 0, 0, 0, 0, 0, nullptr, std::nullopt, "", IDCANCEL, false},
+    };
+    size_t shown = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.seen);
+        std::string seen;
+        ++shown;  // Answered or not, the warning is shown.
+        if (c.answer) {
+            agent.QueueDialogHandler(IDD_BC_WARNING, [&](HWND dialog) {
+                const HWND box = GetDlgItem(dialog, IDC_BC_WARNING_DONTSHOW);
+                seen = winport::GetWindowTextUtf8(dialog) + "|" +
+                       winport::GetWindowTextUtf8(GetDlgItem(dialog, IDC_BC_WARNING_TEXT)) + "|" +
+                       (IsWindowVisible(GetDlgItem(dialog, IDCANCEL)) ? "C" : "") +
+                       (IsWindowVisible(box) ? "B" : "") +
+                       (SendMessage(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? "T" : "");
+                if (IsWindowVisible(box)) {
+                    agent.Tick(box, c.answer->first ? winport::CheckState::Checked
+                                                    : winport::CheckState::Unchecked);
+                }
+                agent.Click(GetDlgItem(dialog, c.answer->second));
+            });
+        }
+        BCWarningDialog warning(&user, c.textId, c.captionId, 7, 0, c.checkedInitially, c.okOnly,
+                                c.hideCheckBox, c.cancelIsDefault, 0, c.text, nullptr, nullptr, 0);
+        EXPECT_EQ(warning.DoModal(), c.result);
+        EXPECT_EQ(seen, c.seen);
+        EXPECT_EQ(warning.GetDontShowAgain() != 0, c.dontShowAgain);
+        EXPECT_EQ(warning.GetIconNumber(), 7);
+        EXPECT_EQ(agent.ModalDialogs(), std::vector<int>(shown, IDD_BC_WARNING));
     }
-
-    bctest::ScopedResources m_resources;
-    winport::Agent m_agent;
-    BCUserInfo m_user{1, "Owner"};
-    Seen m_seen;
-};
-
-TEST_F(BCWarningDialogTest, TickedBoxAndOkAreReadBackAfterTheLoop) {
-    Answer(true, IDOK);
-    BCWarningDialog warning(&m_user, bctest::kWarningText, bctest::kWarningCaption, 7, 0, 0, 0, 0,
-                            0, 0, nullptr, nullptr, nullptr, 0);
-    EXPECT_EQ(warning.DoModal(), IDOK);
-    EXPECT_NE(warning.GetDontShowAgain(), 0);
-    EXPECT_EQ(m_seen.caption, "Update Details");
-    EXPECT_EQ(m_seen.text, "Your details will be published.");
-    EXPECT_TRUE(m_seen.cancelShown);
-    EXPECT_TRUE(m_seen.boxShown);
-    EXPECT_FALSE(m_seen.boxTicked);
-    EXPECT_EQ(warning.GetIconNumber(), 7);
-    EXPECT_EQ(m_agent.ModalDialogs(), std::vector<int>{IDD_BC_WARNING});
-}
-
-TEST_F(BCWarningDialogTest, CancelWithTheBoxClearReportsBoth) {
-    Answer(false, IDCANCEL);
-    BCWarningDialog warning(&m_user, bctest::kWarningText, bctest::kWarningCaption, 7, 0, 0, 0, 0,
-                            1, 0, nullptr, nullptr, nullptr, 0);
-    EXPECT_EQ(warning.DoModal(), IDCANCEL);
-    EXPECT_EQ(warning.GetDontShowAgain(), 0);
-}
-
-TEST_F(BCWarningDialogTest, CancellingWithTheBoxTickedKeepsTheTick) {
-    Answer(true, IDCANCEL);
-    BCWarningDialog warning(&m_user, bctest::kWarningText, 0, 7, 0, 0, 0, 0, 0, 0, nullptr, nullptr,
-                            nullptr, 0);
-    EXPECT_EQ(warning.DoModal(), IDCANCEL);
-    EXPECT_NE(warning.GetDontShowAgain(), 0);
-    EXPECT_EQ(m_seen.caption, "Warning");  // No caption string: the template's title.
-}
-
-TEST_F(BCWarningDialogTest, OkOnlyWarningHidesCancelAndStartsTicked) {
-    Answer(true, IDOK);
-    BCWarningDialog warning(&m_user, bctest::kWarningText, bctest::kWarningCaption, 7, 0, 1, 1, 0,
-                            0, 0, nullptr, nullptr, nullptr, 0);
-    EXPECT_EQ(warning.DoModal(), IDOK);
-    EXPECT_FALSE(m_seen.cancelShown);
-    EXPECT_TRUE(m_seen.boxTicked);
-    EXPECT_NE(warning.GetDontShowAgain(), 0);
-}
-
-TEST_F(BCWarningDialogTest, GivenTextStandsInForAMissingString) {
-    Answer(false, IDOK);
-    BCWarningDialog warning(&m_user, 0, 0, 7, 0, 0, 0, 1, 0, 0, "Plain words", nullptr, nullptr, 0);
-    EXPECT_EQ(warning.DoModal(), IDOK);
-    EXPECT_EQ(m_seen.text, "Plain words");
-    EXPECT_FALSE(m_seen.boxShown);
-
-    Answer(false, IDOK);
-    BCWarningDialog unknownId(&m_user, 7698, 0, 7, 0, 0, 0, 0, 0, 0, "Fallback", nullptr, nullptr,
-                              0);
-    EXPECT_EQ(unknownId.DoModal(), IDOK);
-    EXPECT_EQ(m_seen.text, "Fallback");
-}
-
-TEST_F(BCWarningDialogTest, UnansweredWarningIsCancelledAndLeavesTheBoxClear) {
-    BCWarningDialog warning(&m_user, bctest::kWarningText, 0, 7, 0, 0, 0, 0, 0, 0, nullptr, nullptr,
-                            nullptr, 0);
-    EXPECT_EQ(warning.DoModal(), IDCANCEL);
-    EXPECT_EQ(warning.GetDontShowAgain(), 0);
 }
 
 }  // namespace

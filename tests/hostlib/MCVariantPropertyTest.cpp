@@ -5,9 +5,12 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <type_traits>
 #include <vector>
 
+#include "hostlib/property/PropertyText.h"
+#include "platform/text/Utf16.h"
 #include "tests/hostlib/PropertySetTestSupport.h"
 
 namespace {
@@ -96,30 +99,26 @@ INSTANTIATE_TEST_SUITE_P(EveryTypePair, MCVariantPropertyConversionTest,
 
 using MCVariantPropertyTest = VariantPropertySetFixture;
 
-struct TextCase {
-    const char* text;
-    long number;
-};
-
-class MCVariantPropertyTextTest : public VariantPropertySetFixture,
-                                  public ::testing::WithParamInterface<TextCase> {};
-
-TEST_P(MCVariantPropertyTextTest, ReadsAsStrtollAndStaysText) {
-    set["Value"] = GetParam().text;
-    EXPECT_EQ(static_cast<long>(set["Value"]), GetParam().number);
-    EXPECT_EQ(static_cast<bool>(set["Value"]), GetParam().number != 0);
-    EXPECT_EQ(static_cast<unsigned char>(set["Value"]),
-              static_cast<unsigned char>(GetParam().number));
-    EXPECT_EQ(static_cast<char>(set["Value"]), static_cast<char>(GetParam().number));
-    EXPECT_EQ(std::string(set["Value"]), GetParam().text);
+TEST_F(MCVariantPropertyTest, TextReadsAsStrtollAndStaysText) {
+    for (const auto& [text, number] :
+         std::initializer_list<std::tuple<const char*, long>>{{"42", 42},
+                                                              {"  -17", -17},
+                                                              {"+8 apples", 8},
+                                                              {"apples", 0},
+                                                              {"", 0},
+                                                              {"0x10", 0},
+                                                              {"99999999999999999999", LONG_MAX},
+                                                              {"true", 0},
+                                                              {"300", 300}}) {
+        SCOPED_TRACE(text);
+        set["Value"] = text;
+        EXPECT_EQ(static_cast<long>(set["Value"]), number);
+        EXPECT_EQ(static_cast<bool>(set["Value"]), number != 0);
+        EXPECT_EQ(static_cast<unsigned char>(set["Value"]), static_cast<unsigned char>(number));
+        EXPECT_EQ(static_cast<char>(set["Value"]), static_cast<char>(number));
+        EXPECT_EQ(std::string(set["Value"]), text);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, MCVariantPropertyTextTest,
-                         ::testing::Values(TextCase{"42", 42}, TextCase{"  -17", -17},
-                                           TextCase{"+8 apples", 8}, TextCase{"apples", 0},
-                                           TextCase{"", 0}, TextCase{"0x10", 0},
-                                           TextCase{"99999999999999999999", LONG_MAX},
-                                           TextCase{"true", 0}, TextCase{"300", 300}));
 
 TEST_F(MCVariantPropertyTest, AssignmentsAcceptEveryTextFormAndKeepTheCType) {
     set["A"] = std::string("from string");
@@ -149,6 +148,34 @@ TEST_F(MCVariantPropertyTest, ListsAndSetsReadAsZeroAndEmpty) {
         EXPECT_FALSE(static_cast<bool>(set[key])) << key;
         EXPECT_EQ(std::string(set[key]), "") << key;
     }
+}
+
+// Texts at the edges of the ASCII shortcut: empty, embedded zeros, the last ASCII unit and the
+// first that is not, each script's letters, a four-byte sequence.
+const std::string kTexts[] = {
+    "",           "FirstName",    std::string("nul\0inside", 10), "\x7F", "\xC2\x80",
+    "HomeCity é", "Γιώργος 山田", "e\xCC\x81 \xF0\x9F\x98\x80",
+};
+
+TEST(PropertyTextTest, TextConvertsAsTheFullConverterConvertsIt) {
+    for (const std::string& text : kTexts) {
+        const std::u16string wide = PropertyTextToWide(text);
+        EXPECT_EQ(wide, winport::Utf8ToUtf16(text)) << text;
+        EXPECT_EQ(PropertyTextFromWide(wide), text) << text;
+    }
+    EXPECT_EQ(PropertyTextToWide("Email"), u"Email");
+    EXPECT_EQ(PropertyTextFromWide(u"Straße"),
+              "Stra\xC3\x9F"
+              "e");
+    // Ill-formed input converts as the full converter converts it, never narrowed unit by unit.
+    EXPECT_EQ(PropertyTextToWide("a\xFF"
+                                 "b"),
+              u"a\uFFFDb");
+    EXPECT_EQ(PropertyTextToWide("\xC3"), u"\uFFFD");
+    const char16_t loneSurrogate[] = {u'k', 0xD800, u'y', 0};
+    EXPECT_EQ(PropertyTextFromWide(loneSurrogate), "k\xEF\xBF\xBDy");
+    const char16_t wideUnit[] = {u'A', 0x0141, 0};
+    EXPECT_EQ(PropertyTextFromWide(wideUnit), "A\xC5\x81");
 }
 
 }  // namespace

@@ -2,13 +2,17 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "hostlib/util/Astrology.h"
+#include "hostlib/util/Browser.h"
 #include "hostlib/util/HostStrings.h"
 #include "hostlib/util/RegistryKey.h"
 #include "hostlib/util/Time.h"
+#include "hostlib/util/UtilityStrings.h"
 #include "hostlib/util/Validators.h"
 #include "platform/automation/Agent.h"
+#include "platform/com/ComObject.h"
 #include "platform/core/LastError.h"
 #include "platform/resources/ResourceChain.h"
 #include "platform/shell/MessageBox.h"
@@ -95,12 +99,20 @@ TEST(EmailCheckTest, AcceptsOneAddressAndRefusesTheRest) {
     EXPECT_FALSE(BIsValidEmail(nullptr));
 }
 
+// The first day of each sign, month by month, and the sign of the day before it (1 Aries to
+// 12 Pisces); no sign for a day that is no date.
 TEST(AstrologyTest, SignsChangeOnTheirFirstDays) {
-    EXPECT_EQ(FindAstrologySign(20, 3), 12);  // Pisces
-    EXPECT_EQ(FindAstrologySign(21, 3), 1);   // Aries
-    EXPECT_EQ(FindAstrologySign(19, 1), 10);  // Capricorn
-    EXPECT_EQ(FindAstrologySign(20, 1), 11);  // Aquarius
-    EXPECT_EQ(FindAstrologySign(22, 12), 10);
+    const struct {
+        int firstDay;
+        int sign;
+        int signBefore;
+    } cusps[] = {{20, 11, 10}, {19, 12, 11}, {21, 1, 12}, {20, 2, 1}, {21, 3, 2}, {21, 4, 3},
+                 {23, 5, 4},   {23, 6, 5},   {23, 7, 6},  {23, 8, 7}, {22, 9, 8}, {22, 10, 9}};
+    for (int month = 1; month <= 12; ++month) {
+        const auto& cusp = cusps[month - 1];
+        EXPECT_EQ(FindAstrologySign(cusp.firstDay, month), cusp.sign) << month;
+        EXPECT_EQ(FindAstrologySign(cusp.firstDay - 1, month), cusp.signBefore) << month;
+    }
     EXPECT_EQ(FindAstrologySign(29, 2), 12);
     for (auto [day, month] : {std::pair{0, 1}, {30, 2}, {31, 4}, {1, 0}, {1, 13}}) {
         EXPECT_EQ(FindAstrologySign(day, month), 0) << day << "/" << month;
@@ -154,6 +166,67 @@ TEST(RegistryKeyTest, ReadsTextValuesOnly) {
     EXPECT_STREQ(buffer, "");
     EXPECT_EQ(winport::OpenRegistryHandleCount(), 0u);
     RegDeleteKey(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\DefaultPrefs");
+}
+
+// A host that knows one page and remembers what it was asked.
+class RecordingServices final : public winport::ComObject<MIHostServices> {
+public:
+    bool GetRegisteredAddress(const char* key, std::string* address) override {
+        asked.emplace_back(key);
+        if (std::string(key) != "Web Directories Update") return false;
+        *address = "https://host.example/publicize";
+        return true;
+    }
+    void OpenAddress(const char* address) override { opened.emplace_back(address); }
+    HRESULT CreateHostObject(REFCLSID, IUnknown** object) override {
+        *object = nullptr;
+        return REGDB_E_CLASSNOTREG;
+    }
+    bool IsSendMailUnavailable() override { return false; }
+    HIMAGELIST GetSmallImageList() override { return nullptr; }
+    HICON GetIcon(int) override { return nullptr; }
+    void GetAnimationClipPath(std::string* path) override { path->clear(); }
+
+    std::vector<std::string> asked;
+    std::vector<std::string> opened;
+};
+
+class BrowserTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetHostServices(nullptr); }
+
+    winport::Agent agent;
+    winport::ComPtr<RecordingServices> host = winport::MakeComObject<RecordingServices>();
+};
+
+TEST_F(BrowserTest, OpensTheRegisteredPageThroughTheHostSilently) {
+    SetHostServices(host.Get());
+    for (const bool tell : {false, true}) {
+        EXPECT_TRUE(BrowserGotoRegURL("Web Directories Update", tell)) << tell;
+    }
+    EXPECT_EQ(host->asked, std::vector<std::string>(2, "Web Directories Update"));
+    EXPECT_EQ(host->opened, std::vector<std::string>(2, "https://host.example/publicize"));
+    EXPECT_TRUE(agent.MessageBoxes().empty());
+    EXPECT_EQ(host->RefCount(), 1u);  // Borrowed, never held.
+}
+
+// Only the flag makes the user be told that the page cannot be opened.
+TEST_F(BrowserTest, AnUnknownNameOrNoHostOpensNothing) {
+    for (const bool tell : {false, true}) {
+        SCOPED_TRACE(tell);
+        SetHostServices(nullptr);
+        EXPECT_FALSE(BrowserGotoRegURL("Web Directories Update", tell));
+        SetHostServices(host.Get());
+        EXPECT_FALSE(BrowserGotoRegURL("Nowhere", tell));
+        EXPECT_FALSE(BrowserGotoRegURL(nullptr, tell));
+        EXPECT_EQ(agent.MessageBoxes().size(), tell ? 3u : 0u);
+    }
+    for (const auto& box : agent.MessageBoxes()) {
+        EXPECT_EQ(box.request.text, "This web page is not available.");
+        EXPECT_EQ(box.request.style, MB_OK | MB_ICONINFORMATION);
+    }
+    EXPECT_EQ(host->asked, std::vector<std::string>(2, "Nowhere"));
+    EXPECT_TRUE(host->opened.empty());
 }
 
 }  // namespace

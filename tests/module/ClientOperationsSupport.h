@@ -1,5 +1,6 @@
-// The details windows over the reference client: its sample data in a fresh folder, its
-// directory service on worker threads, and a wait that lasts as long as a window looks busy.
+// The module over the reference client: its sample data in a fresh folder, its host objects, and
+// its details windows with the directory service on worker threads and a wait that lasts as long
+// as a window looks busy.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,9 +11,13 @@
 
 #include "client/cli/OpenCommand.h"
 #include "client/host/ClientHost.h"
+#include "client/host/HostApplication.h"
+#include "client/host/HostServices.h"
 #include "client/host/HostValues.h"
+#include "client/host/UserObject.h"
 #include "client/store/DataFolder.h"
 #include "details/UserDetailsDialog.h"
+#include "module/UserDetailsModule.h"
 #include "platform/automation/Agent.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/message/MessageApi.h"
@@ -25,17 +30,46 @@ namespace moduletest {
 inline constexpr std::uint32_t kSampleOwner = 1234567;
 inline constexpr std::uint32_t kSampleGreek = 2000001;
 
-class ClientOperationsFixture : public ::testing::Test {
+// The module initialised with the reference client's host objects (without its windows' host).
+class ClientModuleFixture : public nuvclient::test::StoreFixture {
 protected:
     void SetUp() override {
-        m_liveBefore = nuvclient::LiveHostObjects::Count();
-        m_store = nuvclient::OpenDataFolder(m_temp.Path() / "data", NUV_CLIENT_DATA_DIR);
+        StoreFixture::SetUp();
+        Initialize({});
+    }
+    void TearDown() override {
+        CUserDetailsModule::Instance()->Initialize(nullptr);
+        m_application = nullptr;
+        m_services = nullptr;
+        StoreFixture::TearDown();
+    }
+    // Makes the host's objects anew with |options| and initialises the module with them.
+    void Initialize(nuvclient::HostServicesOptions options) {
+        m_services = winport::MakeComObject<nuvclient::HostServices>(std::move(options));
+        m_application =
+            winport::MakeComObject<nuvclient::HostApplication>(*m_store, *m_services.Get());
+        CUserDetailsModule::Instance()->Initialize(m_application.Get());
+    }
+    winport::ComPtr<MIUserObject> UserObject(std::uint32_t number) {
+        winport::ComPtr<MIUserObject> object;
+        EXPECT_EQ(nuvclient::CreateUserObject(*m_store, number, object.GetAddressOf()), S_OK);
+        return object;
+    }
+
+    winport::ComPtr<nuvclient::HostServices> m_services;
+    winport::ComPtr<nuvclient::HostApplication> m_application;
+};
+
+class ClientOperationsFixture : public nuvclient::test::StoreFixture {
+protected:
+    void SetUp() override {
+        StoreFixture::SetUp();
         // The owner's update warning would come up at every opening.
         m_store->WriteKey(kSampleOwner, "ShowUpdateInfoWarning", nuvclient::Value::Bool(false));
     }
     void TearDown() override {
         m_host.reset();
-        EXPECT_EQ(nuvclient::LiveHostObjects::Count(), m_liveBefore) << "a host object was kept";
+        StoreFixture::TearDown();
     }
 
     nuvclient::ClientHost& StartHost(nuvclient::DirectoryOptions directory = {}) {
@@ -77,10 +111,7 @@ protected:
     }
 
     winport::Agent agent;
-    nuvclient::test::TempFolder m_temp;
-    std::unique_ptr<nuvclient::Store> m_store;
     std::unique_ptr<nuvclient::ClientHost> m_host;
-    long m_liveBefore = 0;
 };
 
 }  // namespace moduletest

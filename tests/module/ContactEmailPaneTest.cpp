@@ -82,20 +82,17 @@ TEST_F(ContactEmailPaneTest, LoadShowsEachAddressOnceAndButtonsFollowTheRow) {
 // 0 the primary address, k + 1 element k of "AdditionalEmails", -(k + 1) element k of
 // "MoreEmails"; a value that names no shown row is rewritten as 0, the primary one's.
 TEST_F(ContactEmailPaneTest, DefaultEmailNumPicksTheRowOrIsReset) {
-    const struct {
-        short stored;
-        int defaultRow;
-        short afterLoad;
-    } cases[] = {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {-1, 3, -1}, {3, 0, 0}, {-2, 0, 0}};
-    for (const auto& c : cases) {
-        Open("p@example.org", {"a0@example.org", "a1@example.org"}, {"m0@example.org"}, c.stored);
+    for (const auto& [stored, defaultRow, afterLoad] :
+         std::initializer_list<std::tuple<short, int, short>>{
+             {0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {-1, 3, -1}, {3, 0, 0}, {-2, 0, 0}}) {
+        Open("p@example.org", {"a0@example.org", "a1@example.org"}, {"m0@example.org"}, stored);
         const std::vector<std::string> rows = Rows(list);
         ASSERT_EQ(rows.size(), 4u);
         for (int row = 0; row < 4; ++row) {
-            EXPECT_EQ(rows[static_cast<size_t>(row)].ends_with("|89"), row == c.defaultRow)
-                << c.stored << ": " << rows[static_cast<size_t>(row)];
+            EXPECT_EQ(rows[static_cast<size_t>(row)].ends_with("|89"), row == defaultRow)
+                << stored << ": " << rows[static_cast<size_t>(row)];
         }
-        EXPECT_EQ(DefaultNumber(), c.afterLoad);
+        EXPECT_EQ(DefaultNumber(), afterLoad);
     }
 }
 

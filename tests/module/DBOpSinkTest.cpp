@@ -1,5 +1,5 @@
-// Where database results arrive: a hidden window of the sink's thread, results posted from any
-// thread handled there exactly once, and nothing handled once flushed or closed.
+// Where database results arrive: results posted from any thread handled on the sink's thread
+// exactly once, and nothing handled once flushed or closed.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -28,21 +28,6 @@ public:
 
     std::vector<Handled> handled;
 };
-
-TEST(DBOpSinkTest, HiddenWindowOfItsOwn) {
-    RecordingSink sink;
-    const HWND window = sink.GetSafeHwnd();
-    ASSERT_TRUE(IsWindow(window));
-    EXPECT_EQ(winport::GetWindowTextUtf8(window), "MTDBOpSink");
-    EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(GetParent(window), nullptr);
-    EXPECT_EQ(GetWindowLongPtr(window, GWL_STYLE) & ~WS_CLIPSIBLINGS, 0);
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    EXPECT_EQ(rect.right - rect.left, 0);
-    sink.Close();
-    EXPECT_FALSE(IsWindow(window));
-}
 
 TEST(DBOpSinkTest, ResultsAreHandledOnceOnTheSinksThreadInOrder) {
     RecordingSink sink;

@@ -3,35 +3,26 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-struct TitleCase {
-    const char* label;
-    std::string format;
-    std::string name;
-    std::string expected;
-};
-
-class DetailsTitleTest : public ::testing::TestWithParam<TitleCase> {};
-
-TEST_P(DetailsTitleTest, PutsTheNameInThePlaceholder) {
-    EXPECT_EQ(FormatDetailsTitle(GetParam().format, GetParam().name), GetParam().expected);
+TEST(DetailsTitleTest, PutsTheNameInThePlaceholder) {
+    for (const auto& [format, name, expected] : {
+             std::tuple<std::string, std::string, std::string>{"Info on %s (contact)", "Ann",
+                                                               "Info on Ann (contact)"},
+             {"%s and %s", "Ann", "Ann and %s"},  // Only the first placeholder.
+             {"100%% %s", "Ann", "100% Ann"},
+             {"%s %", "Ann", "Ann %"},                 // A lone trailing percent.
+             {"%s", "%d%n%s%%", "%d%n%s%%"},           // The name is never a format.
+             {"User Details", "Ann", "User Details"},  // No placeholder.
+             {"", "Ann", "Ann"},                       // No host string.
+             {"", std::string(300, 'y'), std::string(255, 'y')},
+             // A cut never splits a character: 254 letters and a three-byte one fill the title.
+             {"%s", std::string(254, 'a') + "漢字", std::string(254, 'a') + "漢"},
+         }) {
+        EXPECT_EQ(FormatDetailsTitle(format, name), expected) << format << " / " << name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Formats, DetailsTitleTest,
-    ::testing::Values(
-        TitleCase{"NameInTheMiddle", "Info on %s (contact)", "Ann", "Info on Ann (contact)"},
-        TitleCase{"OnlyTheFirstPlaceholder", "%s and %s", "Ann", "Ann and %s"},
-        TitleCase{"EscapedPercent", "100%% %s", "Ann", "100% Ann"},
-        TitleCase{"LoneTrailingPercent", "%s %", "Ann", "Ann %"},
-        TitleCase{"NameIsNeverAFormat", "%s", "%d%n%s%%", "%d%n%s%%"},
-        TitleCase{"NoPlaceholder", "User Details", "Ann", "User Details"},
-        TitleCase{"MissingHostString", "", "Ann", "Ann"},
-        TitleCase{"MissingHostStringLongName", "", std::string(300, 'y'), std::string(255, 'y')},
-        // A cut never splits a character: 254 letters and a three-byte one fill the title.
-        TitleCase{"CutOnACharacter", "%s", std::string(254, 'a') + "漢字",
-                  std::string(254, 'a') + "漢"}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

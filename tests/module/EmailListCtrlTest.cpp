@@ -6,14 +6,8 @@
 #include <gmock/gmock.h>
 #include <sys/stat.h>
 
-#include <cstring>
-
+#include "ClientOperationsSupport.h"
 #include "EmailTestSupport.h"
-#include "client/host/HostApplication.h"
-#include "client/host/HostServices.h"
-#include "client/host/UserObject.h"
-#include "client/store/DataFolder.h"
-#include "module/UserDetailsModule.h"
 #include "module/UserPropertySet.h"
 #include "pages/identity/ContactEmailPane.h"
 #include "platform/controls/ListViewApi.h"
@@ -23,7 +17,6 @@
 #include "platform/shell/MenuApi.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
-#include "tests/client/ClientTestSupport.h"
 
 namespace emailtest {
 namespace {
@@ -37,17 +30,6 @@ std::vector<std::string> Commands(const winport::PopupMenuRecord& menu) {
         commands.push_back(std::to_string(item.id) + " " + item.text);
     }
     return commands;
-}
-
-// Puts |text| on the clipboard as another program would.
-void PutOnClipboard(const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
-    CloseClipboard();
 }
 
 class EmailListCtrlTest : public EmailFixture {
@@ -96,46 +78,42 @@ TEST_F(EmailListCtrlTest, MenuComesOnARowOnlyAndSendsMailThroughTheHost) {
     EXPECT_EQ(winport::LiveMenuCount(), 0u) << "every menu loaded was destroyed";
 }
 
-class EmailClipboardTest
-    : public EmailListCtrlTest,
-      public ::testing::WithParamInterface<std::optional<winport::ClipboardStep>> {};
-
 // Whatever step fails, nothing leaks and the clipboard is closed; what was on it stays unless
 // the step that failed came after emptying it.
-TEST_P(EmailClipboardTest, CopyClosesTheClipboardWhateverFails) {
-    PutOnClipboard("kept");
-    const std::size_t blocks = winport::LiveGlobalBlocks();
-    {
-        std::optional<winport::ScopedClipboardFailure> failure;
-        if (GetParam()) failure.emplace(*GetParam());
-        Choose(1, ID_COPY_EMAIL_ADDRESS);
-    }
-    EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
-    if (!GetParam()) {
-        EXPECT_EQ(winport::ClipboardText(), "борис@пример.ru");
-        EXPECT_EQ(GetClipboardOwner(), list);
-    } else if (GetParam() == winport::ClipboardStep::SetData) {
-        EXPECT_EQ(winport::ClipboardText(), std::nullopt) << "emptied before the failure";
-        EXPECT_EQ(winport::LiveGlobalBlocks(), blocks - 1) << "the refused block was freed";
-    } else {
-        EXPECT_EQ(winport::ClipboardText(), "kept");
-        EXPECT_EQ(winport::LiveGlobalBlocks(), blocks);
+TEST_F(EmailListCtrlTest, CopyClosesTheClipboardWhateverFails) {
+    using Step = std::optional<winport::ClipboardStep>;
+    for (const Step failing :
+         {Step{}, Step{winport::ClipboardStep::Open}, Step{winport::ClipboardStep::Empty},
+          Step{winport::ClipboardStep::SetData}}) {
+        SCOPED_TRACE(failing ? static_cast<int>(*failing) : -1);
+        moduletest::PutTextOnClipboard("kept");
+        const std::size_t blocks = winport::LiveGlobalBlocks();
+        {
+            std::optional<winport::ScopedClipboardFailure> failure;
+            if (failing) failure.emplace(*failing);
+            Choose(1, ID_COPY_EMAIL_ADDRESS);
+        }
+        EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+        if (!failing) {
+            EXPECT_EQ(winport::ClipboardText(), "борис@пример.ru");
+            EXPECT_EQ(GetClipboardOwner(), list);
+        } else if (failing == winport::ClipboardStep::SetData) {
+            EXPECT_EQ(winport::ClipboardText(), std::nullopt) << "emptied before the failure";
+            EXPECT_EQ(winport::LiveGlobalBlocks(), blocks - 1) << "the refused block was freed";
+        } else {
+            EXPECT_EQ(winport::ClipboardText(), "kept");
+            EXPECT_EQ(winport::LiveGlobalBlocks(), blocks);
+        }
     }
     EXPECT_EQ(host->Count("SendEmail борис@пример.ru"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, EmailClipboardTest,
-                         ::testing::Values(std::nullopt, winport::ClipboardStep::Open,
-                                           winport::ClipboardStep::Empty,
-                                           winport::ClipboardStep::SetData));
-
 // Over the reference client: its sample contact, its mail program and its setting that leaves
 // "Send Email" out.
-class ClientEmailListTest : public ::testing::Test {
+class ClientEmailListTest : public moduletest::ClientModuleFixture {
 protected:
     void SetUp() override {
-        m_liveBefore = nuvclient::LiveHostObjects::Count();
-        m_store = nuvclient::OpenDataFolder(m_temp.Path() / "data", NUV_CLIENT_DATA_DIR);
+        ClientModuleFixture::SetUp();
         m_window = CreateWindowEx(0, "Static", "Main", WS_POPUP | WS_VISIBLE, 0, 0, 640, 400,
                                   nullptr, nullptr, nullptr, nullptr);
     }
@@ -143,21 +121,13 @@ protected:
         m_pane.reset();
         m_record = MCVariantPropertySet();
         DestroyWindow(m_window);
-        CUserDetailsModule::Instance()->Initialize(nullptr);
-        m_application = nullptr;
-        m_services = nullptr;
-        EXPECT_EQ(nuvclient::LiveHostObjects::Count(), m_liveBefore) << "a host object was kept";
+        ClientModuleFixture::TearDown();
     }
     // The client's host with |options|, and a pane over the Greek sample contact.
     HWND Open(nuvclient::HostServicesOptions options) {
         m_pane.reset();
-        m_services = winport::MakeComObject<nuvclient::HostServices>(std::move(options));
-        m_application =
-            winport::MakeComObject<nuvclient::HostApplication>(*m_store, *m_services.Get());
-        CUserDetailsModule::Instance()->Initialize(m_application.Get());
-        winport::ComPtr<MIUserObject> user;
-        EXPECT_EQ(nuvclient::CreateUserObject(*m_store, 2000001, user.GetAddressOf()), S_OK);
-        EXPECT_TRUE(GetUserPropertySet(user.Get(), true, m_record));
+        Initialize(std::move(options));
+        EXPECT_TRUE(GetUserPropertySet(UserObject(moduletest::kSampleGreek).Get(), true, m_record));
         m_pane =
             std::make_unique<CContactEmailPane>(&m_user, &m_record, CWnd::FromHandle(m_window));
         if (!m_pane->Create(IDD_CONTACT_EMAIL_PANE, CWnd::FromHandle(m_window))) return nullptr;
@@ -174,15 +144,10 @@ protected:
     }
 
     winport::Agent agent;
-    nuvclient::test::TempFolder m_temp;
-    std::unique_ptr<nuvclient::Store> m_store;
-    winport::ComPtr<nuvclient::HostServices> m_services;
-    winport::ComPtr<nuvclient::HostApplication> m_application;
-    BCUserInfo m_user{2000001, "Γιώργος"};
+    BCUserInfo m_user{moduletest::kSampleGreek, "Γιώργος"};
     MCVariantPropertySet m_record;
     std::unique_ptr<CContactEmailPane> m_pane;
     HWND m_window = nullptr;
-    long m_liveBefore = 0;
 };
 
 TEST_F(ClientEmailListTest, SendEmailOpensAMailLinkUnlessTheHostHasNoMail) {

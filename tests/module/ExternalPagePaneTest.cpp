@@ -35,37 +35,27 @@ protected:
     testhost::TestExternalPage* notes = nullptr;
 };
 
-struct UserTypeCase {
-    unsigned short userType;
-    bool outsideTabs;
-};
-
-class OutsideTabsByUserTypeTest : public ExternalPagePaneTest,
-                                  public ::testing::WithParamInterface<UserTypeCase> {};
-
-TEST_P(OutsideTabsByUserTypeTest, ContactsOfSomeKindsGetThem) {
-    host->Record(contact)["UserType"] = GetParam().userType;
-    const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
-    const int registered = host->Count("RegisterContactPages 1002");
-    EXPECT_EQ(registered, GetParam().outsideTabs ? 1 : 0);
-    EXPECT_EQ(TabCaptions(window).size(), GetParam().outsideTabs ? 7u : 6u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Kinds, OutsideTabsByUserTypeTest,
-                         ::testing::Values(UserTypeCase{0, true}, UserTypeCase{1, false},
-                                           UserTypeCase{2, true}, UserTypeCase{3, false}));
-
-TEST_F(ExternalPagePaneTest, OwnerWindowGetsThemAfterItsOwnTabs) {
-    const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
+// The owner's window and a contact's of user types 0 and 2 get them after their own tabs; other
+// contacts, and a contact's window without his user info, ask for none.
+TEST_F(ExternalPagePaneTest, WindowsThatAskForThemGetThemAfterTheirOwnTabs) {
+    const HWND ownerWindow = OpenOwner();
+    ASSERT_NE(ownerWindow, nullptr);
     EXPECT_EQ(host->Count("RegisterOwnerPages 1001"), 1);
-    EXPECT_EQ(TabCaptions(window).back(), "Notizen ✓");
-    EXPECT_EQ(TabImages(window).back(), 34);
-    EXPECT_EQ(TabCaptions(window).size(), 8u);
-}
-
-TEST_F(ExternalPagePaneTest, ContactWindowWithoutUserInfoAsksForNone) {
+    EXPECT_EQ(TabCaptions(ownerWindow).size(), 8u);
+    EXPECT_EQ(TabCaptions(ownerWindow).back(), "Notizen ✓");
+    EXPECT_EQ(TabImages(ownerWindow).back(), 34);
+    for (const unsigned short userType : {0, 1, 2, 3}) {
+        SCOPED_TRACE(userType);
+        host->ClearCalls();
+        host->Record(contact)["UserType"] = userType;
+        const HWND window = OpenContact(contact);
+        ASSERT_NE(window, nullptr);
+        const bool outsideTabs = userType % 2 == 0;
+        EXPECT_EQ(host->Count("RegisterContactPages 1002"), outsideTabs ? 1 : 0);
+        EXPECT_EQ(TabCaptions(window).size(), outsideTabs ? 7u : 6u);
+        DestroyWindow(window);
+    }
+    host->ClearCalls();
     CWnd* window =
         module->OpenUserDetails(host->UserObject(contact), nullptr, 0, false, false, nullptr);
     ASSERT_NE(window, nullptr);
@@ -93,6 +83,10 @@ TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTab) {
                   "page Notizen ✓ NotifyReparented 1", "page Notizen ✓ CompleteBuild 0"}));
     agent.SelectTab(Item(window, IDC_DETAILS_TAB), "Notizen ✓");
     EXPECT_TRUE(IsWindowVisible(notes->Window()));
+    // Showing another user leaves the component alone.
+    host->ClearCalls();
+    SendMessage(window, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
+    EXPECT_TRUE(PageCalls().empty());
 }
 
 TEST_F(ExternalPagePaneTest, WindowThatCannotBeTakenInLeavesAnEmptyTab) {
@@ -126,15 +120,9 @@ TEST_F(ExternalPagePaneTest, ComponentFollowsThePanesSizeButNotMinimising) {
     EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 640x480"});
 }
 
-TEST_F(ExternalPagePaneTest, ShowingAnotherUserLeavesTheComponentAlone) {
-    const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
-    host->ClearCalls();
-    SendMessage(window, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
-    EXPECT_TRUE(PageCalls().empty());
-}
-
-TEST_F(ExternalPagePaneTest, SiteAddsTabsWhileItsWindowLives) {
+// A provider may keep the site and add tabs while the window lives; past the window it gets an
+// error, not a freed object.
+TEST_F(ExternalPagePaneTest, SiteAddsTabsWhileItsWindowLivesAndRefusesLateCalls) {
     provider->keepSite = true;
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
@@ -145,13 +133,7 @@ TEST_F(ExternalPagePaneTest, SiteAddsTabsWhileItsWindowLives) {
     EXPECT_EQ(provider->keptSite->AddPage(u"Later", nullptr, &later, 0), S_OK);
     EXPECT_EQ(TabCaptions(window).back(), "Later");
     EXPECT_EQ(GetParent(later.Window()), OutsideTab(window, 7));
-}
 
-// A provider that keeps the site past the window gets an error, not a freed object.
-TEST_F(ExternalPagePaneTest, SiteOutlivingItsWindowRefusesLateCalls) {
-    provider->keepSite = true;
-    const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
     ASSERT_FALSE(IsWindow(window));
     EXPECT_TRUE(CanUnload());

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <chrono>
+#include <tuple>
 
 #include "PageTestSupport.h"
 #include "TestOperations.h"
@@ -100,18 +101,19 @@ TEST_F(HomePageTest, TheOwnerEditsHisAddressAndNumbersTheContactsAreShownReadOnl
 }
 
 TEST_F(HomePageTest, TimeZonesAreStoredAsNegatedHalfHours) {
-    const struct {
-        int stored;
-        const char* shown;
-    } zones[] = {{0, "(GMT  00:00)"}, {24, "(GMT -12:00)"}, {-24, "(GMT +12:00)"},
-                 {1, "(GMT -00:30)"}, {-1, "(GMT +00:30)"}, {-11, "(GMT +05:30)"},
-                 {-100, ""}};
-    for (const auto& zone : zones) {
-        SCOPED_TRACE(zone.stored);
-        host->Record(contact)["TimeZone"] = static_cast<char>(zone.stored);
+    for (const auto& [stored, shown] :
+         std::initializer_list<std::tuple<int, const char*>>{{0, "(GMT  00:00)"},
+                                                             {24, "(GMT -12:00)"},
+                                                             {-24, "(GMT +12:00)"},
+                                                             {1, "(GMT -00:30)"},
+                                                             {-1, "(GMT +00:30)"},
+                                                             {-11, "(GMT +05:30)"},
+                                                             {-100, ""}}) {
+        SCOPED_TRACE(stored);
+        host->Record(contact)["TimeZone"] = static_cast<char>(stored);
         page = OpenHome(contact);
-        EXPECT_EQ(Shown(IDC_HOME_TIME_ZONE), zone.shown);
-        EXPECT_EQ(Shown(IDC_HOME_USER_TIME), zone.stored == -100 ? "" : TimeIn(zone.stored));
+        EXPECT_EQ(Shown(IDC_HOME_TIME_ZONE), shown);
+        EXPECT_EQ(Shown(IDC_HOME_USER_TIME), stored == -100 ? "" : TimeIn(stored));
         DestroyWindow(window);
     }
     // A record that never had a zone shows none, rather than GMT.
@@ -132,26 +134,23 @@ TEST_F(HomePageTest, TimeZonesAreStoredAsNegatedHalfHours) {
 }
 
 TEST_F(HomePageTest, TheZipCodeIsANumberFromOneTo99999OrNothing) {
-    const struct {
-        const char* typed;
-        bool accepted;
-        const char* saved;
-    } cases[] = {{"   ", true, ""},
-                 {"0", false, "69002"},
-                 {"99999", true, "99999"},
-                 {"  123", true, "123"},
-                 {"12a", false, "69002"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
+    for (const auto& [typed, accepted, saved] :
+         std::initializer_list<std::tuple<const char*, bool, const char*>>{
+             {"   ", true, ""},
+             {"0", false, "69002"},
+             {"99999", true, "99999"},
+             {"  123", true, "123"},
+             {"12a", false, "69002"}}) {
+        SCOPED_TRACE(typed);
         page = OpenHome(owner);
         const size_t boxes = agent.MessageBoxes().size();
         const int started = host->Count("Start save 1001");
-        agent.Type(Control(IDC_HOME_ZIP), c.typed);
+        agent.Type(Control(IDC_HOME_ZIP), typed);
         Save();
-        EXPECT_EQ(host->Count("Start save 1001"), started + (c.accepted ? 1 : 0));
-        EXPECT_EQ(agent.MessageBoxes().size(), boxes + (c.accepted ? 0 : 1));
+        EXPECT_EQ(host->Count("Start save 1001"), started + (accepted ? 1 : 0));
+        EXPECT_EQ(agent.MessageBoxes().size(), boxes + (accepted ? 0 : 1));
         // What was checked is what is saved.
-        EXPECT_EQ(std::string(host->Record(owner)["HomeZipCode"]), c.saved);
+        EXPECT_EQ(std::string(host->Record(owner)["HomeZipCode"]), saved);
         host->Record(owner)["HomeZipCode"] = "69002";
         DestroyWindow(window);
     }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "ModuleTestSupport.h"
 #include "client/host/DataLists.h"
@@ -201,50 +202,41 @@ TEST_F(HomepageCategoryWithTopicsTest, TheTreeShowsThePathToTheCategory) {
 }
 
 TEST_F(HomepageCategoryWithTopicsTest, AContactsHomepageIsOnlyShown) {
-    const struct {
-        const char* address;
-        std::string usable;
-        size_t treeItems;
-    } cases[] = {{"", "0001", 0}, {"https://giorgos.example.gr", "1101", 4}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.address);
+    for (const auto& [address, shownUsable, shownItems] :
+         {std::tuple<const char*, std::string, size_t>{"", "0001", 0},
+          {"https://giorgos.example.gr", "1101", 4}}) {
+        SCOPED_TRACE(address);
         std::string usable;
         size_t treeItems = 99;
         const auto [result, taken] =
-            Run(contact, false, {c.address, kDescription, kSailing}, [&](HWND dialog) {
+            Run(contact, false, {address, kDescription, kSailing}, [&](HWND dialog) {
                 usable = Usable(dialog);
                 treeItems = Tree(dialog).size();
                 EXPECT_TRUE(ReadOnly(dialog, IDC_CATEGORY_ADDRESS) &&
                             ReadOnly(dialog, IDC_CATEGORY_DESCRIPTION));
                 agent.Click(Item(dialog, IDOK));
             });
-        EXPECT_EQ(usable, c.usable);
-        EXPECT_EQ(treeItems, c.treeItems);
+        EXPECT_EQ(usable, shownUsable);
+        EXPECT_EQ(treeItems, shownItems);
         EXPECT_EQ(result, IDOK);
         EXPECT_EQ(taken.category, kSailing);
     }
 }
 
+// Only a web page is opened, a scheme added where there is none (WebAddressTest has the rest).
 TEST_F(HomepageCategoryWithTopicsTest, OnlyWebPagesAreOpened) {
-    const struct {
-        const char* typed;
-        Lines opened;
-    } cases[] = {
-        {"https://elodie.example.fr/voyages", {"https://elodie.example.fr/voyages"}},
-        {"ftp://files.example.org", {"ftp://files.example.org"}},
-        {" example.org:8080/a ", {"http://example.org:8080/a"}},
-        {"javascript:alert(1)", {}},
-        {"file:///etc/passwd", {}},
-        {"mailto:elodie@example.fr", {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
+    for (const auto& [typed, opened] :
+         {std::pair<const char*, Lines>{"https://elodie.example.fr/voyages",
+                                        {"https://elodie.example.fr/voyages"}},
+          {" example.org:8080/a ", {"http://example.org:8080/a"}},
+          {"javascript:alert(1)", {}}}) {
+        SCOPED_TRACE(typed);
         host->ClearCalls();
         RunOwners({}, [&](HWND dialog) {
-            agent.Type(Item(dialog, IDC_CATEGORY_ADDRESS), c.typed);
+            agent.Type(Item(dialog, IDC_CATEGORY_ADDRESS), typed);
             agent.Click(Item(dialog, IDC_CATEGORY_GOTO_HOMEPAGE));
         });
-        EXPECT_EQ(OpenedAddresses(), c.opened);
+        EXPECT_EQ(OpenedAddresses(), opened);
     }
     // The directory opens only where the host knows it.
     host->ClearCalls();
@@ -273,23 +265,20 @@ TEST_F(HomepageCategoryWithTopicsTest, DefineCategoryKeepsWhatTheOwnerTyped) {
 }
 
 TEST_F(HomepageCategoryWithTopicsTest, CancelKeepsTheCategorySelectNoneClearsIt) {
-    const struct {
-        int button;
-        std::string usable;
-        int category;
-    } cases[] = {{IDCANCEL, "1111", kTravelJournals}, {IDC_TOPIC_NONE, "1110", 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.button);
+    for (const auto& [button, shownUsable, category] :
+         {std::tuple<int, std::string, int>{IDCANCEL, "1111", kTravelJournals},
+          {IDC_TOPIC_NONE, "1110", 0}}) {
+        SCOPED_TRACE(button);
         std::string usable;
         const Homepage taken = RunOwners({}, [&](HWND dialog) {
             Define(dialog, [&](HWND selection) {
                 agent.SelectTreeItem(Item(selection, IDC_TOPIC_TREE), kSailingPath);
-                agent.Click(Item(selection, c.button));
+                agent.Click(Item(selection, button));
             });
             usable = Usable(dialog);
         });
-        EXPECT_EQ(usable, c.usable);
-        EXPECT_EQ(taken.category, c.category);
+        EXPECT_EQ(usable, shownUsable);
+        EXPECT_EQ(taken.category, category);
     }
 }
 

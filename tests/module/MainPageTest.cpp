@@ -3,8 +3,6 @@
 // record when the window keeps its pages.
 #include <gmock/gmock.h>
 
-#include <cstring>
-
 #include "ModuleTestSupport.h"
 #include "module/host/HostStringIds.h"
 #include "platform/controls/ComboBoxApi.h"
@@ -74,15 +72,6 @@ protected:
         return shown;
     }
     void Close(HWND window) { ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE))); }
-    // What the person copied before, owned by no window.
-    static void PutOldTextOnClipboard() {
-        ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
-        const HGLOBAL old = GlobalAlloc(GMEM_MOVEABLE, 4);
-        std::memcpy(GlobalLock(old), "old", 4);
-        GlobalUnlock(old);
-        ASSERT_NE(SetClipboardData(CF_TEXT, old), nullptr);
-        CloseClipboard();
-    }
 };
 
 TEST_F(MainPageTest, ContactSeesHisNamesReadOnlyUnderBoldLabelsOfHisKind) {
@@ -133,48 +122,36 @@ TEST_F(MainPageTest, CopyButtonShowsItsImageAndTip) {
     EXPECT_FALSE(IsWindow(tip));
 }
 
-struct DisplayCase {
-    const char* label;
-    const char* names;
-    unsigned int display;
-    const char* handle;
-    std::string choices;
-    std::string text;
-};
-
-class DisplayChoiceTest : public MainPageTest, public ::testing::WithParamInterface<DisplayCase> {};
-
 // Closing without a change keeps the record as it was, whatever the list shows.
-TEST_P(DisplayChoiceTest, OffersTheNamesChoosesTheStoredOneAndWritesNothingUntouched) {
-    SetNames(contact, GetParam().names);
-    host->Record(contact)["Display"] = GetParam().display;
-    host->Record(contact)["MyDefinedHandle"] = GetParam().handle;
-    const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(Choices(Control(window, IDC_MAIN_DISPLAY)), GetParam().choices);
-    EXPECT_EQ(Text(Control(window, IDC_MAIN_DISPLAY)), GetParam().text);
-    Close(window);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(static_cast<unsigned int>(host->Record(contact)["Display"]), GetParam().display);
-    EXPECT_EQ(Stored(contact, "MyDefinedHandle"), GetParam().handle);
+TEST_F(MainPageTest, DisplayOffersTheNamesChoosesTheStoredOneAndWritesNothingUntouched) {
+    for (const auto& [names, display, handle, choices, text] : std::initializer_list<
+             std::tuple<const char*, unsigned int, const char*, std::string, std::string>>{
+             {"Bob|Boris|Petrov|bob@example.org", 3, "",
+              "Bob(0) Boris(1) Petrov(2) >Boris Petrov(3) Petrov, Boris(4) bob@example.org(5)",
+              "Boris Petrov"},
+             {"N\\A|Not Entered|Петров|Not Entered", 2, "", ">Петров(2) Not Entered(5)", "Петров"},
+             {"Bob|Boris||", 3, "", ">Bob(0) Boris(1)", "Bob"},  // The code is not offered.
+             {"|李||", kTypedHandle, "", ">李(1)", "李"},        // No handle typed.
+             {"Bob|||", kTypedHandle, "Big B", "Bob(0)", "Big B"},
+             {"|||", 0, "", "", ""},
+         }) {
+        SCOPED_TRACE(names);
+        SetNames(contact, names);
+        host->Record(contact)["Display"] = display;
+        host->Record(contact)["MyDefinedHandle"] = handle;
+        const HWND window = OpenContact(contact);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(Choices(Control(window, IDC_MAIN_DISPLAY)), choices);
+        EXPECT_EQ(Text(Control(window, IDC_MAIN_DISPLAY)), text);
+        Close(window);
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(static_cast<unsigned int>(host->Record(contact)["Display"]), display);
+        EXPECT_EQ(Stored(contact, "MyDefinedHandle"), handle);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Records, DisplayChoiceTest,
-    ::testing::Values(
-        DisplayCase{
-            "EveryName", "Bob|Boris|Petrov|bob@example.org", 3, "",
-            "Bob(0) Boris(1) Petrov(2) >Boris Petrov(3) Petrov, Boris(4) bob@example.org(5)",
-            "Boris Petrov"},
-        DisplayCase{"Placeholders", "N\\A|Not Entered|Петров|Not Entered", 2, "",
-                    ">Петров(2) Not Entered(5)", "Петров"},
-        DisplayCase{"CodeNotOffered", "Bob|Boris||", 3, "", ">Bob(0) Boris(1)", "Bob"},
-        DisplayCase{"NoHandleSingleName", "|李||", kTypedHandle, "", ">李(1)", "李"},
-        DisplayCase{"TypedHandle", "Bob|||", kTypedHandle, "Big B", "Bob(0)", "Big B"},
-        DisplayCase{"Nothing", "|||", 0, "", "", ""}),
-    [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(MainPageTest, PickedNameIsKeptOnClose) {
+// A picked name is kept by its code, a typed one as the typed handle, which comes back.
+TEST_F(MainPageTest, PickedOrTypedNameIsKeptOnCloseAndComesBack) {
     SetNames(contact, "Bob|Boris|Petrov|");
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
@@ -184,15 +161,13 @@ TEST_F(MainPageTest, PickedNameIsKeptOnClose) {
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(static_cast<unsigned int>(host->Record(contact)["Display"]), 4u);
     EXPECT_EQ(Stored(contact, "MyDefinedHandle"), "Petrov, Boris");
-}
 
-TEST_F(MainPageTest, TypedHandleIsKeptAndComesBack) {
     SetNames(contact, "Bob|Boris||");
-    const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(agent.TypeInCombo(Control(window, IDC_MAIN_DISPLAY), "Борис из Праги"));
-    EXPECT_EQ(Text(window), "User Info On: Борис из Праги");
-    Close(window);
+    const HWND typed = OpenContact(contact);
+    ASSERT_NE(typed, nullptr);
+    ASSERT_TRUE(agent.TypeInCombo(Control(typed, IDC_MAIN_DISPLAY), "Борис из Праги"));
+    EXPECT_EQ(Text(typed), "User Info On: Борис из Праги");
+    Close(typed);
     EXPECT_EQ(static_cast<unsigned int>(host->Record(contact)["Display"]), kTypedHandle);
     EXPECT_EQ(static_cast<char>(host->Record(contact)["Display"]), -1);
     EXPECT_EQ(Stored(contact, "MyDefinedHandle"), "Борис из Праги");
@@ -226,10 +201,14 @@ TEST_F(MainPageTest, EmptyDisplayNameIsExplainedAndKeepsTheWindowOpen) {
     EXPECT_EQ(std::string(host->Record(contact)["MyDefinedHandle"]), "Neighbour");
 }
 
-TEST_F(MainPageTest, PaneShowsEachUserWithoutTakingATitle) {
+// The pane shows each user without taking a title; with no user it has nothing to show or to
+// copy, and the person's clipboard stays as it was.
+TEST_F(MainPageTest, PaneShowsEachUserAndWithoutOneCopiesNothing) {
     SetNames(contact, "Bob|Boris|Petrov|");
+    PutTextOnClipboard("old");
     const HWND pane = OpenPane();
     ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(agent.Click(Control(pane, IDC_MAIN_COPY_SUMMARY)));
     SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
     EXPECT_EQ(Text(Control(pane, IDC_MAIN_FIRST_NAME)), "Boris");
     EXPECT_EQ(Text(Control(pane, IDC_MAIN_DISPLAY)), "Bob");
@@ -237,38 +216,36 @@ TEST_F(MainPageTest, PaneShowsEachUserWithoutTakingATitle) {
     SendMessage(pane, NUVM_SHOWUSER, 0, 0);
     EXPECT_EQ(Text(Control(pane, IDC_MAIN_FIRST_NAME)), "");
     EXPECT_EQ(Choices(Control(pane, IDC_MAIN_DISPLAY)), "");
+    ASSERT_TRUE(agent.Click(Control(pane, IDC_MAIN_COPY_SUMMARY)));
+    EXPECT_EQ(winport::ClipboardText(), "old");
+    EXPECT_EQ(GetClipboardOwner(), nullptr);
+    EXPECT_TRUE(agent.MessageBoxes().empty());
 }
-
-struct StatusCase {
-    unsigned short before;
-    unsigned short after;
-};
-
-class OwnerNamesTest : public MainPageTest, public ::testing::WithParamInterface<StatusCase> {};
 
 // Kept as the owner's Save keeps every page: the names trimmed and cut to 20 characters, and only
 // their section's bit cleared.
-TEST_P(OwnerNamesTest, SavedNamesClearOnlyTheirSection) {
-    SetNames(owner, "Annie|Ann|Lee|");
-    host->Record(owner)["UpdateInfoStatus"] = GetParam().before;
-    const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(IsWindowVisible(Control(window, IDC_MAIN_DISPLAY)));
-    EXPECT_FALSE(IsWindowVisible(Control(window, IDC_MAIN_DISPLAY_LABEL)));
-    ASSERT_TRUE(agent.Type(Control(window, IDC_MAIN_FIRST_NAME), "  Ἀλέξανδρος"));
-    ASSERT_TRUE(agent.Type(Control(window, IDC_MAIN_NICKNAME), "Ωμέγαωμέγαωμέγαωμέγαωμέγα"));
-    ASSERT_TRUE(Dialog(window)->CheckNext());
-    Dialog(window)->DoNext();
-    EXPECT_EQ(Stored(owner, "FirstName"), "Ἀλέξανδρος");
-    EXPECT_EQ(Stored(owner, "NickName"), "Ωμέγαωμέγαωμέγαωμέγα");
-    EXPECT_EQ(Stored(owner, "LastName"), "Lee");
-    EXPECT_EQ(static_cast<unsigned short>(host->Record(owner)["UpdateInfoStatus"]),
-              GetParam().after);
+TEST_F(MainPageTest, OwnersSavedNamesClearOnlyTheirSection) {
+    for (const auto& [before, after] : {std::pair<unsigned short, unsigned short>{0xFFFF, 0xFFFB},
+                                        {0x0204, 0x0200},
+                                        {0x0000, 0x0000}}) {
+        SCOPED_TRACE(before);
+        SetNames(owner, "Annie|Ann|Lee|");
+        host->Record(owner)["UpdateInfoStatus"] = before;
+        const HWND window = OpenOwner();
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(IsWindowVisible(Control(window, IDC_MAIN_DISPLAY)));
+        EXPECT_FALSE(IsWindowVisible(Control(window, IDC_MAIN_DISPLAY_LABEL)));
+        ASSERT_TRUE(agent.Type(Control(window, IDC_MAIN_FIRST_NAME), "  Ἀλέξανδρος"));
+        ASSERT_TRUE(agent.Type(Control(window, IDC_MAIN_NICKNAME), "Ωμέγαωμέγαωμέγαωμέγαωμέγα"));
+        ASSERT_TRUE(Dialog(window)->CheckNext());
+        Dialog(window)->DoNext();
+        EXPECT_EQ(Stored(owner, "FirstName"), "Ἀλέξανδρος");
+        EXPECT_EQ(Stored(owner, "NickName"), "Ωμέγαωμέγαωμέγαωμέγα");
+        EXPECT_EQ(Stored(owner, "LastName"), "Lee");
+        EXPECT_EQ(static_cast<unsigned short>(host->Record(owner)["UpdateInfoStatus"]), after);
+        DestroyWindow(window);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Status, OwnerNamesTest,
-                         ::testing::Values(StatusCase{0xFFFF, 0xFFFB}, StatusCase{0x0204, 0x0200},
-                                           StatusCase{0x0000, 0x0000}));
 
 // A name longer than the edits allow, as the directory may hand one back, is refused on save.
 TEST_F(MainPageTest, OwnersOverlongNameIsRefusedAndNothingIsWritten) {
@@ -283,39 +260,28 @@ TEST_F(MainPageTest, OwnersOverlongNameIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(Stored(owner, "LastName"), "Lee");
 }
 
-struct AddressCase {
-    const char* label;
-    bool owner;
-    const char* shownKey;
-    int shownValue;
-    int ip;
-    std::string text;
-};
-
-class NetworkAddressTest : public MainPageTest,
-                           public ::testing::WithParamInterface<AddressCase> {};
-
-TEST_P(NetworkAddressTest, ShowsFourUnsignedBytesLowestFirst) {
-    BCUserInfo* user = GetParam().owner ? owner : contact;
-    host->Record(user)[GetParam().shownKey] = GetParam().shownValue;
-    host->Record(user)["IP"] = GetParam().ip;
-    const HWND window = GetParam().owner ? OpenOwner() : OpenContact(contact);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(Text(Control(window, IDC_MAIN_ADDRESS)), GetParam().text);
-    EXPECT_FALSE(IsWindowVisible(Control(window, IDC_MAIN_ADDRESS)));
+// A contact's address shows when he lets it, the owner's when he connects directly; the field
+// itself stays hidden.
+TEST_F(MainPageTest, NetworkAddressShowsFourUnsignedBytesLowestFirst) {
+    for (const auto& [user, shownKey, shownValue, ip, text] :
+         std::initializer_list<std::tuple<BCUserInfo*, const char*, int, int, std::string>>{
+             {contact, "UserShowIP", 1, static_cast<int>(0xC0A80001u), "1.0.168.192"},
+             {contact, "UserShowIP", 0, 0x0100007F, ""},
+             {contact, "UserShowIP", 1, 0, ""},
+             {contact, "UserShowIP", 1, -1, "255.255.255.255"},
+             {owner, "DirectConnectType", 0, 0x0100007F, "127.0.0.1"},
+             {owner, "DirectConnectType", 2, 0x0100007F, ""},  // Behind a proxy.
+         }) {
+        SCOPED_TRACE(testing::Message() << shownKey << " " << shownValue << " " << ip);
+        host->Record(user)[shownKey] = shownValue;
+        host->Record(user)["IP"] = ip;
+        const HWND window = user == owner ? OpenOwner() : OpenContact(contact);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(Text(Control(window, IDC_MAIN_ADDRESS)), text);
+        EXPECT_FALSE(IsWindowVisible(Control(window, IDC_MAIN_ADDRESS)));
+        DestroyWindow(window);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Records, NetworkAddressTest,
-    ::testing::Values(
-        AddressCase{"ContactShown", false, "UserShowIP", 1, static_cast<int>(0xC0A80001u),
-                    "1.0.168.192"},
-        AddressCase{"ContactHidden", false, "UserShowIP", 0, 0x0100007F, ""},
-        AddressCase{"ContactNone", false, "UserShowIP", 1, 0, ""},
-        AddressCase{"AllBytesHigh", false, "UserShowIP", 1, -1, "255.255.255.255"},
-        AddressCase{"OwnerDirect", true, "DirectConnectType", 0, 0x0100007F, "127.0.0.1"},
-        AddressCase{"OwnerBehindProxy", true, "DirectConnectType", 2, 0x0100007F, ""}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 struct ClipboardCase {
     const char* label;
@@ -332,7 +298,7 @@ class SummaryTest : public MainPageTest, public ::testing::WithParamInterface<Cl
 TEST_P(SummaryTest, PastedTextOrAFailureTold) {
     SetNames(contact, "  Bob| Борис|Petrov|bob@example.org");
     host->Record(contact)["UINString"] = " 1002";
-    PutOldTextOnClipboard();
+    PutTextOnClipboard("old");
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
     const size_t blocks = winport::LiveGlobalBlocks();
@@ -362,44 +328,28 @@ INSTANTIATE_TEST_SUITE_P(
         ClipboardCase{"SetFails", winport::ClipboardStep::SetData, "cannot set", std::nullopt, -1}),
     [](const auto& info) { return std::string(info.param.label); });
 
-// The pane with no user has nothing to copy: the person's clipboard stays as it was.
-TEST_F(MainPageTest, SummaryOfNoUserLeavesTheClipboardAlone) {
-    PutOldTextOnClipboard();
-    const HWND pane = OpenPane();
-    ASSERT_NE(pane, nullptr);
-    ASSERT_TRUE(agent.Click(Control(pane, IDC_MAIN_COPY_SUMMARY)));
-    SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
-    SendMessage(pane, NUVM_SHOWUSER, 0, 0);
-    ASSERT_TRUE(agent.Click(Control(pane, IDC_MAIN_COPY_SUMMARY)));
-    EXPECT_EQ(winport::ClipboardText(), "old");
-    EXPECT_EQ(GetClipboardOwner(), nullptr);
-    EXPECT_TRUE(agent.MessageBoxes().empty());
-}
-
-class EmailPanePlaceTest : public MainPageTest, public ::testing::WithParamInterface<int> {};
-
-// The e-mail pane lies inside the "Email Addresses" frame, clear of its caption.
-TEST_P(EmailPanePlaceTest, PaneLiesInsideItsFrame) {
-    winport::ScopedLogicalPixelsPerInch dpi(GetParam());
+// The e-mail pane lies inside the "Email Addresses" frame, clear of its caption, at every font.
+TEST_F(MainPageTest, EmailPaneLiesInsideItsFrame) {
     host->Record(owner)["PrimaryEmail"] = "ann@example.org";
-    const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
-    HWND pane = nullptr;
-    for (HWND child : winport::ChildWindows(Page(window))) {
-        if (GetDlgItem(child, IDC_OWNER_EMAIL_LIST)) pane = child;
+    for (const auto& [dpi, caption] : {std::pair{96, 12}, std::pair{120, 18}}) {
+        SCOPED_TRACE(dpi);
+        winport::ScopedLogicalPixelsPerInch scoped(dpi);
+        const HWND window = OpenOwner();
+        ASSERT_NE(window, nullptr);
+        HWND pane = nullptr;
+        for (HWND child : winport::ChildWindows(Page(window))) {
+            if (GetDlgItem(child, IDC_OWNER_EMAIL_LIST)) pane = child;
+        }
+        ASSERT_NE(pane, nullptr);
+        EXPECT_EQ(SendMessage(GetDlgItem(pane, IDC_OWNER_EMAIL_LIST), LVM_GETITEMCOUNT, 0, 0), 1);
+        RECT frame{}, placed{};
+        GetWindowRect(Control(window, IDC_MAIN_EMAIL_GROUP), &frame);
+        GetWindowRect(pane, &placed);
+        EXPECT_EQ(placed,
+                  (RECT{frame.left + 4, frame.top + caption, frame.right - 4, frame.bottom - 4}));
+        DestroyWindow(window);
     }
-    ASSERT_NE(pane, nullptr);
-    EXPECT_EQ(SendMessage(GetDlgItem(pane, IDC_OWNER_EMAIL_LIST), LVM_GETITEMCOUNT, 0, 0), 1);
-    RECT frame{}, placed{};
-    GetWindowRect(Control(window, IDC_MAIN_EMAIL_GROUP), &frame);
-    GetWindowRect(pane, &placed);
-    EXPECT_EQ(placed.left, frame.left + 4);
-    EXPECT_EQ(placed.right, frame.right - 4);
-    EXPECT_EQ(placed.bottom, frame.bottom - 4);
-    EXPECT_EQ(placed.top, frame.top + (GetParam() == 120 ? 18 : 12));
 }
-
-INSTANTIATE_TEST_SUITE_P(Fonts, EmailPanePlaceTest, ::testing::Values(96, 120));
 
 }  // namespace
 }  // namespace moduletest

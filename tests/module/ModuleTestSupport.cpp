@@ -2,9 +2,13 @@
 
 #include "TestOperations.h"
 
+#include <cstring>
+
 #include "platform/controls/TabControlApi.h"
 #include "platform/core/LastError.h"
 #include "platform/message/MessageApi.h"
+#include "platform/shell/Clipboard.h"
+#include "platform/shell/GlobalMemory.h"
 #include "platform/system/DynamicLibrary.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
@@ -34,6 +38,15 @@ Proc Export(const char* name) {
 }
 
 }  // namespace
+
+void PutTextOnClipboard(const std::string& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    ASSERT_NE(SetClipboardData(CF_TEXT, block), nullptr);
+    CloseClipboard();
+}
 
 MIUserDetailsModule* Module() {
     const auto entry = Export<NUVModuleGetEntryPointProc>(kNUVModuleGetEntryPointName);
@@ -124,6 +137,19 @@ std::vector<int> ModuleFixture::VisiblePages(HWND dialog) {
         if (IsWindowVisible(details->GetPage(i)->m_hWnd)) visible.push_back(i);
     }
     return visible;
+}
+
+std::string ModuleFixture::Buttons(HWND dialog) {
+    std::string shown;
+    for (const int id :
+         {IDC_DETAILS_SAVE, IDC_DETAILS_UPDATE, IDC_DETAILS_MORE_OPTIONS, IDC_DETAILS_CLOSE}) {
+        const HWND button = Item(dialog, id);
+        shown += std::string(shown.empty() ? "" : "|") + (!IsWindowVisible(button) ? "-"
+                                                          : IsWindowEnabled(button)
+                                                              ? Text(button)
+                                                              : "(" + Text(button) + ")");
+    }
+    return shown;
 }
 
 std::vector<std::string> ModuleFixture::OpenedAddresses() const {

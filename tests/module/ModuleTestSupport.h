@@ -21,6 +21,9 @@ MIUserDetailsModule* Module();
 // The exported NUVModuleCanUnload.
 bool CanUnload();
 
+// Puts |text| on the clipboard as another program would, owned by no window.
+void PutTextOnClipboard(const std::string& text);
+
 class ModuleFixture : public ::testing::Test {
 protected:
     // The update date of the fixture's contact, known to the directory as well.
@@ -50,6 +53,9 @@ protected:
     static int SelectedTab(HWND dialog);
     // Indexes of the pages a person sees.
     static std::vector<int> VisiblePages(HWND dialog);
+    // Save or Retrieve, Update From Database, More Options and Close as a person sees them,
+    // "Text|(Text)|-|Text": "(...)" disabled, "-" hidden.
+    static std::string Buttons(HWND dialog);
 
     winport::Agent agent;
     std::unique_ptr<testhost::TestHost> host = std::make_unique<testhost::TestHost>();

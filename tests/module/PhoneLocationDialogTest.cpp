@@ -3,6 +3,8 @@
 // number without one, and the length check of OK.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ModuleTestSupport.h"
 #include "client/reference/ReferenceData.h"
 #include "module/host/HostStringIds.h"
@@ -105,43 +107,35 @@ TEST_F(PhoneLocationDialogTest, TheOwnersEditsShowTheJoinedNumber) {
 }
 
 TEST_F(PhoneLocationDialogTest, ANumberWithoutACountryTakesTheHomeCountry) {
-    const struct {
-        int homeCountry;
-        const char* shown;
-        const char* number;
-    } cases[] = {{44, "United Kingdom", " +44 9876"},
-                 {0, "United States", " +1 9876"},
-                 {-1, "United States", " +1 9876"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.homeCountry);
-        host->Record(owner)["HomeCountry"] = c.homeCountry;
+    for (const auto& [homeCountry, country, joined] :
+         {std::tuple{44, "United Kingdom", " +44 9876"}, std::tuple{0, "United States", " +1 9876"},
+          std::tuple{-1, "United States", " +1 9876"}}) {
+        SCOPED_TRACE(homeCountry);
+        host->Record(owner)["HomeCountry"] = homeCountry;
         std::string shown;
         const auto [result, number] = Run("Cellular: 9876", true, [&](HWND dialog) {
             shown = Text(Item(dialog, IDC_PHONE_COUNTRY));
             agent.Click(Item(dialog, IDOK));
         });
-        EXPECT_EQ(shown, c.shown);
-        EXPECT_EQ(number, c.number);
+        EXPECT_EQ(shown, country);
+        EXPECT_EQ(number, joined);
     }
 }
 
 TEST_F(PhoneLocationDialogTest, OkGivesAStoredNumberBackExactlyAsItWas) {
     host->Record(owner)["HomeCountry"] = 44;
-    const struct {
-        const char* stored;
-        const char* country;
-    } numbers[] = {{" +33 (4) 72 00 11 22 / 305", "France"},
-                   {"+7 (495) 123-45-67", "Russian Federation"},
-                   {"9876 / 12", ""},
-                   {" +44 9876 / 12", "United Kingdom"},
-                   {" (44) 1234", ""},
-                   {" (212) 555 1234 / 56", ""},
-                   {"72 00 11 22", ""}};
-    for (const auto& n : numbers) {
-        SCOPED_TRACE(n.stored);
+    for (const auto& [stored, country] : std::initializer_list<std::pair<const char*, const char*>>{
+             {" +33 (4) 72 00 11 22 / 305", "France"},
+             {"+7 (495) 123-45-67", "Russian Federation"},
+             {"9876 / 12", ""},
+             {" +44 9876 / 12", "United Kingdom"},
+             {" (44) 1234", ""},
+             {" (212) 555 1234 / 56", ""},
+             {"72 00 11 22", ""}}) {
+        SCOPED_TRACE(stored);
         std::string shown;
         const auto [result, number] = Run(
-            std::string("Work:") + n.stored, true,
+            std::string("Work:") + stored, true,
             [&](HWND dialog) {
                 shown = Text(Item(dialog, IDC_PHONE_COUNTRY));
                 agent.Click(Item(dialog, IDOK));
@@ -149,8 +143,8 @@ TEST_F(PhoneLocationDialogTest, OkGivesAStoredNumberBackExactlyAsItWas) {
             PhoneTextSource::Stored);
         EXPECT_EQ(result, IDOK);
         // The home country is no guess for a stored number: it has none.
-        EXPECT_EQ(shown, n.country);
-        EXPECT_EQ(number.substr(1), std::string_view(n.stored).substr(n.stored[0] == ' '));
+        EXPECT_EQ(shown, country);
+        EXPECT_EQ(number.substr(1), std::string_view(stored).substr(stored[0] == ' '));
     }
 }
 

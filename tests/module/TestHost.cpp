@@ -212,8 +212,9 @@ TestExternalPage::~TestExternalPage() {
     if (IsWindow(m_window)) DestroyWindow(m_window);
 }
 
-void TestExternalPage::Log(const std::string& call) {
+HRESULT TestExternalPage::Log(const std::string& call, HRESULT result) {
     m_log->push_back("page " + m_caption + " " + call);
+    return result;
 }
 
 HRESULT TestExternalPage::CreatePageWindow(HWND, const RECT* client, LONG flags) {
@@ -227,40 +228,9 @@ HRESULT TestExternalPage::CreatePageWindow(HWND, const RECT* client, LONG flags)
     return S_OK;
 }
 
-HRESULT TestExternalPage::GetPageWindow(HWND* window) {
-    Log("GetPageWindow");
-    *window = m_window;
-    return S_OK;
-}
-
-HRESULT TestExternalPage::CompleteBuild(LONG reserved) {
-    Log("CompleteBuild " + std::to_string(reserved));
-    return S_OK;
-}
-
-HRESULT TestExternalPage::NotifyReparented(LONG flags) {
-    Log("NotifyReparented " + std::to_string(flags));
-    return S_OK;
-}
-
 HRESULT TestExternalPage::ResizePage(int width, int height) {
     Log("ResizePage " + std::to_string(width) + "x" + std::to_string(height));
     if (IsWindow(m_window)) MoveWindow(m_window, 0, 0, width, height, TRUE);
-    return S_OK;
-}
-
-HRESULT TestExternalPage::ValidatePage() {
-    Log("ValidatePage");
-    return valid;
-}
-
-HRESULT TestExternalPage::CanCommitPage() {
-    Log("CanCommitPage");
-    return canCommit;
-}
-
-HRESULT TestExternalPage::CommitPage() {
-    Log("CommitPage");
     return S_OK;
 }
 

@@ -73,13 +73,20 @@ public:
     ~TestExternalPage() override;
 
     HRESULT CreatePageWindow(HWND parent, const RECT* client, LONG flags) override;
-    HRESULT GetPageWindow(HWND* window) override;
-    HRESULT CompleteBuild(LONG reserved) override;
-    HRESULT NotifyReparented(LONG flags) override;
+    HRESULT GetPageWindow(HWND* window) override {
+        *window = m_window;
+        return Log("GetPageWindow");
+    }
+    HRESULT CompleteBuild(LONG reserved) override {
+        return Log("CompleteBuild " + std::to_string(reserved));
+    }
+    HRESULT NotifyReparented(LONG flags) override {
+        return Log("NotifyReparented " + std::to_string(flags));
+    }
     HRESULT ResizePage(int width, int height) override;
-    HRESULT ValidatePage() override;
-    HRESULT CanCommitPage() override;
-    HRESULT CommitPage() override;
+    HRESULT ValidatePage() override { return Log("ValidatePage", valid); }
+    HRESULT CanCommitPage() override { return Log("CanCommitPage", canCommit); }
+    HRESULT CommitPage() override { return Log("CommitPage"); }
 
     const std::string& Caption() const { return m_caption; }
     HWND Window() const { return m_window; }
@@ -89,7 +96,8 @@ public:
     bool handsOutDeadWindow = false;
 
 private:
-    void Log(const std::string& call);
+    // Logs |call| and answers |result|.
+    HRESULT Log(const std::string& call, HRESULT result = S_OK);
 
     CallLog m_log;
     std::string m_caption;

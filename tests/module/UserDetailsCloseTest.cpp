@@ -71,24 +71,23 @@ TEST_F(UserDetailsCloseTest, PageWithNothingToCommitIsLeftAlone) {
     EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
 }
 
-TEST_F(UserDetailsCloseTest, OwnerCloseKeepsNothing) {
-    const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(host->Count("page Notes ValidatePage"), 0);
-    EXPECT_EQ(host->Count("page Notes CommitPage"), 0);
-    EXPECT_EQ(host->Count("ContactCommitted 1001"), 0);
-    EXPECT_EQ(host->Count("PagesCommitted"), 0);
-}
-
-TEST_F(UserDetailsCloseTest, CloseBoxClosesWithoutKeeping) {
-    const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
-    SendMessage(window, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(host->Count("page Notes CommitPage"), 0);
-    EXPECT_EQ(host->Count("ContactCommitted 1002"), 0);
+// The owner's Close and any window's close box close without keeping anything.
+TEST_F(UserDetailsCloseTest, OwnerCloseAndTheCloseBoxKeepNothing) {
+    for (const bool ownerWindow : {true, false}) {
+        SCOPED_TRACE(ownerWindow ? "owner's Close" : "contact's close box");
+        const HWND window = ownerWindow ? OpenOwner() : OpenContact(contact);
+        ASSERT_NE(window, nullptr);
+        if (ownerWindow) {
+            ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
+        } else {
+            SendMessage(window, WM_CLOSE, 0, 0);
+        }
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(host->Count("page Notes ValidatePage"), 0);
+        EXPECT_EQ(host->Count("page Notes CommitPage"), 0);
+        EXPECT_EQ(host->Count("ContactCommitted 1001") + host->Count("ContactCommitted 1002"), 0);
+        EXPECT_EQ(host->Count("PagesCommitted"), 0);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // decides unloading, and opening windows when the host or the parent cannot have one.
 #include "module/UserDetailsModule.h"
 
+#include <tuple>
+
 #include "ModuleTestSupport.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
@@ -11,13 +13,6 @@ namespace moduletest {
 namespace {
 
 using UserDetailsModuleTest = ModuleFixture;
-
-TEST_F(UserDetailsModuleTest, IsInitializedOnlyWithAHostApplication) {
-    module->Initialize(nullptr);
-    EXPECT_FALSE(module->IsInitialized());
-    module->Initialize(host->Application());
-    EXPECT_TRUE(module->IsInitialized());
-}
 
 TEST_F(UserDetailsModuleTest, MayUnloadOnlyWhenEveryFormIsClosed) {
     EXPECT_TRUE(CanUnload());
@@ -37,6 +32,8 @@ TEST_F(UserDetailsModuleTest, MayUnloadOnlyWhenEveryFormIsClosed) {
     EXPECT_TRUE(CanUnload());
 }
 
+// A modal window counts while it runs; closed, it commits the contact, and one nobody answers
+// commits nothing.
 TEST_F(UserDetailsModuleTest, AModalWindowCountsWhileItRuns) {
     bool couldUnloadWhileOpen = true;
     std::vector<std::string> tabs;
@@ -45,26 +42,24 @@ TEST_F(UserDetailsModuleTest, AModalWindowCountsWhileItRuns) {
         tabs = TabCaptions(dialog);
         agent.Click(Item(dialog, IDC_DETAILS_CLOSE));
     });
-    const INT_PTR result =
-        module->OpenUserDetailsModal(host->UserObject(contact), contact, 0, false, false, nullptr);
-    EXPECT_EQ(result, IDCANCEL);
+    const auto runModal = [&] {
+        return module->OpenUserDetailsModal(host->UserObject(contact), contact, 0, false, false,
+                                            nullptr);
+    };
+    EXPECT_EQ(runModal(), IDCANCEL);
+    EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
+    EXPECT_EQ(runModal(), IDCANCEL);  // Nobody answers.
+    EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
     EXPECT_FALSE(couldUnloadWhileOpen);
     EXPECT_EQ(tabs.size(), 6u);
-    EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
+    EXPECT_EQ(agent.ModalDialogs(), std::vector<int>(2, IDD_USER_DETAILS));
     EXPECT_TRUE(CanUnload());
 }
 
-TEST_F(UserDetailsModuleTest, AModalWindowNobodyAnswersCommitsNothing) {
-    const INT_PTR result =
-        module->OpenUserDetailsModal(host->UserObject(contact), contact, 0, false, false, nullptr);
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(agent.ModalDialogs(), std::vector<int>{IDD_USER_DETAILS});
-    EXPECT_EQ(host->Count("ContactCommitted 1002"), 0);
-}
-
 // Without a host, or with one that has no services, no window can be built.
-TEST_F(UserDetailsModuleTest, OpensNothingBeforeInitialize) {
+TEST_F(UserDetailsModuleTest, OpensNothingWithoutAHostOrItsServices) {
     module->Initialize(nullptr);
+    EXPECT_FALSE(module->IsInitialized());
     EXPECT_EQ(OpenOwner(), nullptr);
     EXPECT_EQ(OpenContact(contact), nullptr);
     EXPECT_EQ(
@@ -72,13 +67,11 @@ TEST_F(UserDetailsModuleTest, OpensNothingBeforeInitialize) {
         -1);
     EXPECT_EQ(module->CreateDetailsPane(nullptr), nullptr);
     EXPECT_TRUE(winport::TopLevelWindows().empty());
-    EXPECT_TRUE(CanUnload());
     EXPECT_TRUE(host->Calls().empty());
-}
 
-TEST_F(UserDetailsModuleTest, OpensNothingForAHostWithoutServices) {
     host->DropServices();
     module->Initialize(host->Application());
+    EXPECT_TRUE(module->IsInitialized());
     EXPECT_EQ(OpenOwner(), nullptr);
     EXPECT_EQ(OpenContact(contact), nullptr);
     EXPECT_EQ(OpenPane(), nullptr);
@@ -118,28 +111,23 @@ TEST_F(UserDetailsModuleTest, ADeletedModuleObjectIsMadeAgain) {
     EXPECT_EQ(TabCaptions(window).front(), "Main");
 }
 
-struct InitialTabCase {
-    int requested;
-    bool limited;
-    int selected;
-};
-
-class InitialTabTest : public ModuleFixture,
-                       public ::testing::WithParamInterface<InitialTabCase> {};
-
-TEST_P(InitialTabTest, OpensTheRequestedTabOrTheFirst) {
-    const HWND window = OpenContact(contact, GetParam().requested, GetParam().limited);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(SelectedTab(window), GetParam().selected);
-    EXPECT_EQ(VisiblePages(window), std::vector<int>{GetParam().selected});
+// The requested tab, or the first when the window has no such tab (a limited one has four).
+TEST_F(UserDetailsModuleTest, OpensTheRequestedTabOrTheFirst) {
+    for (const auto& [requested, limited, selected] : {std::tuple{2, false, 2},
+                                                       {5, false, 5},
+                                                       {-1, false, 0},
+                                                       {-7, true, 0},
+                                                       {3, true, 3},
+                                                       {5, true, 0},
+                                                       {6, false, 0}}) {
+        SCOPED_TRACE(testing::Message() << requested << (limited ? " limited" : ""));
+        const HWND window = OpenContact(contact, requested, limited);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(SelectedTab(window), selected);
+        EXPECT_EQ(VisiblePages(window), std::vector<int>{selected});
+        DestroyWindow(window);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Tabs, InitialTabTest,
-                         ::testing::Values(InitialTabCase{2, false, 2}, InitialTabCase{5, false, 5},
-                                           InitialTabCase{-1, false, 0},
-                                           InitialTabCase{-7, true, 0}, InitialTabCase{3, true, 3},
-                                           InitialTabCase{5, true, 0},
-                                           InitialTabCase{6, false, 0}));
 
 }  // namespace
 }  // namespace moduletest

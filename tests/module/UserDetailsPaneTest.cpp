@@ -1,7 +1,6 @@
 // The details pane inside a host window: no user at first, then whichever user the host sends,
 // never showing one user's details for another.
 #include "ModuleTestSupport.h"
-#include "details/EmptyPage.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
@@ -31,11 +30,7 @@ TEST_F(UserDetailsPaneTest, StartsAsAChildWithoutUserOrTitle) {
     EXPECT_EQ(GetParent(pane), paneHost);
     EXPECT_EQ(Text(pane), "");
     EXPECT_EQ(TabCaptions(pane).size(), 6u);
-    EXPECT_EQ(Text(Item(pane, IDC_DETAILS_SAVE)), "Retrieve");
-    EXPECT_FALSE(RetrieveEnabled());
-    EXPECT_FALSE(IsWindowVisible(Item(pane, IDC_DETAILS_CLOSE)));
-    EXPECT_FALSE(IsWindowVisible(Item(pane, IDC_DETAILS_MORE_OPTIONS)));
-    EXPECT_FALSE(IsWindowVisible(Item(pane, IDC_DETAILS_UPDATE)));
+    EXPECT_EQ(Buttons(pane), "(Retrieve)|-|-|-");
     EXPECT_EQ(host->Count("GetTabProvider"), 0) << "no user, no outside tabs";
 }
 
@@ -54,44 +49,31 @@ TEST_F(UserDetailsPaneTest, ShowsOneUserAfterAnother) {
     EXPECT_EQ(host->User(contact).RefCount(), 1u) << "the previous user is let go";
 }
 
-TEST_F(UserDetailsPaneTest, EveryPageGetsTheSharedRecord) {
-    Show(contact);
-    CUserDetailsDialog* dialog = Dialog(pane);
-    int emptyPages = 0;
-    // The pages built so far show the record themselves (their own tests); the others hold it.
-    for (int i = 0; i < dialog->GetPageCount(); ++i) {
-        auto* page = dynamic_cast<CEmptyPage*>(dialog->GetPage(i));
-        if (!page) continue;
-        ++emptyPages;
-        EXPECT_EQ(page->GetData(), &dialog->GetPropertySet()) << "page " << i;
-    }
-    EXPECT_GT(emptyPages, 0);
-}
-
-TEST_F(UserDetailsPaneTest, NoUserEmptiesThePaneWithoutAskingTheHost) {
-    Show(contact);
-    host->ClearCalls();
-    EXPECT_EQ(Show(nullptr), 1);
-    EXPECT_EQ(ShownName(), "");
-    EXPECT_FALSE(RetrieveEnabled());
-    EXPECT_TRUE(host->Calls().empty());
-}
-
-TEST_F(UserDetailsPaneTest, UnreadableUserShowsNothingOfThePreviousOne) {
+// No user, one whose record cannot be read or one the host does not know: nothing of the previous
+// user stays, and Retrieve is offered only for a user object the host gave.
+TEST_F(UserDetailsPaneTest, UserThatCannotBeShownLeavesNothingOfThePreviousOne) {
     BCUserInfo* unreadable = host->AddContact(1004, "Dora");
     host->User(unreadable).readable = false;
-    Show(contact);
-    Show(unreadable);
-    EXPECT_EQ(ShownName(), "");
-    EXPECT_TRUE(RetrieveEnabled()) << "the user object was obtained";
-}
-
-TEST_F(UserDetailsPaneTest, UserTheHostDoesNotKnowLeavesRetrieveDisabled) {
-    Show(contact);
-    Show(host->Stranger());
-    EXPECT_EQ(ShownName(), "");
-    EXPECT_FALSE(RetrieveEnabled());
-    EXPECT_EQ(host->Count("GetUserObject 9999"), 1);
+    const struct {
+        BCUserInfo* user;
+        bool retrieve;
+        std::vector<std::string> calls;
+    } cases[] = {
+        {nullptr, false, {}},
+        {unreadable,
+         true,
+         {"GetUserObject 1004", "GetPropertySet 1004 contact", "GetPropertySet 1004 owner"}},
+        {host->Stranger(), false, {"GetUserObject 9999"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.user ? c.user->GetNumber() : 0);
+        Show(contact);
+        host->ClearCalls();
+        EXPECT_EQ(Show(c.user), 1);
+        EXPECT_EQ(ShownName(), "");
+        EXPECT_EQ(RetrieveEnabled(), c.retrieve);
+        EXPECT_EQ(host->Calls(), c.calls);
+    }
 }
 
 // The owner's own record is never replaced by the directory's copy unasked: shown in the pane he

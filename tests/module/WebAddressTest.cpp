@@ -6,32 +6,22 @@
 namespace {
 
 TEST(WebAddressTest, OnlyWebPagesAreOpenedAndASchemeIsAddedWhereThereIsNone) {
-    const struct {
-        const char* address;
-        const char* opened;  // Null: nothing is opened.
-    } cases[] = {
-        {"https://example.org/a?b=1", "https://example.org/a?b=1"},
-        {"  HTTP://Example.org  ", "HTTP://Example.org"},
-        {"ftp://files.example.org", "ftp://files.example.org"},
-        {"www.example.org", "http://www.example.org"},
-        {"localhost:8080/x", "http://localhost:8080/x"},
-        {"//example.org", "http://example.org"},
-        {"file:///etc/passwd", nullptr},
-        {"javascript:alert(1)", nullptr},
-        {"mailto:someone@example.org", nullptr},
-        {"data:text/html,x", nullptr},
-        {"https://example.org/\nfile:///", nullptr},
-        {"   ", nullptr},
-        {"", nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.address);
-        const std::optional<std::string> opened = BrowsableAddress(c.address);
-        if (c.opened) {
-            EXPECT_EQ(opened, std::optional<std::string>(c.opened));
-        } else {
-            EXPECT_EQ(opened, std::nullopt);
-        }
+    using Opened = std::optional<std::string>;
+    for (const auto& [address, opened] :
+         {std::pair<const char*, Opened>{"https://example.org/a?b=1", "https://example.org/a?b=1"},
+          {"  HTTP://Example.org  ", "HTTP://Example.org"},
+          {"ftp://files.example.org", "ftp://files.example.org"},
+          {"www.example.org", "http://www.example.org"},
+          {"localhost:8080/x", "http://localhost:8080/x"},
+          {"//example.org", "http://example.org"},
+          {"file:///etc/passwd", std::nullopt},
+          {"javascript:alert(1)", std::nullopt},
+          {"mailto:someone@example.org", std::nullopt},
+          {"data:text/html,x", std::nullopt},
+          {"https://example.org/\nfile:///", std::nullopt},
+          {"   ", std::nullopt},
+          {"", std::nullopt}}) {
+        EXPECT_EQ(BrowsableAddress(address), opened) << address;
     }
 }
 

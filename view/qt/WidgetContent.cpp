@@ -307,6 +307,12 @@ void UpdateTabs(HWND hwnd, TabControlWidget* tabs) {
         height = static_cast<int>(item.bottom - item.top);
         widths.push_back(static_cast<int>(item.right - item.left));
     }
+    // Tabs that run past the control's edge keep the widths Qt gives them, so all stay in sight.
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    int total = 0;
+    for (const int width : widths) total += width;
+    if (total > client.right) widths.clear();
     tabs->SetTabSizes(height, std::move(widths));
     bar->setCurrentIndex(static_cast<int>(SendMessage(hwnd, TCM_GETCURSEL, 0, 0)));
 }
