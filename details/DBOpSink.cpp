@@ -10,23 +10,11 @@ namespace {
 
 constexpr char kSinkClass[] = "MTDBOpSink";
 
-// A class of the default attributes. Its procedure lives in the platform, so the class stays
-// sound after the module that registered it is unloaded.
-const char* SinkClass() {
-    WNDCLASS existing{};
-    if (!GetClassInfo(nullptr, kSinkClass, &existing)) {
-        WNDCLASS wc{};
-        wc.lpfnWndProc = &::DefWindowProc;
-        wc.lpszClassName = kSinkClass;
-        RegisterClass(&wc);
-    }
-    return kSinkClass;
-}
-
 }  // namespace
 
 MTDBOpSink::MTDBOpSink() {
-    m_window.CreateEx(0, SinkClass(), "MTDBOpSink", 0, RECT{0, 0, 0, 0}, nullptr, 0);
+    m_window.CreateEx(0, winport::PlainWindowClass(kSinkClass), "MTDBOpSink", 0, RECT{0, 0, 0, 0},
+                      nullptr, 0);
 }
 
 MTDBOpSink::~MTDBOpSink() {

@@ -46,25 +46,14 @@ HWND HandleOf(CWnd* window) {
     return window ? window->GetSafeHwnd() : nullptr;
 }
 
+// A plain window: closing one destroys it, as the desktop's close asks.
 constexpr char kContactsFrameClass[] = "NUVContactsFrame";
-
-// A plain window class: closing one destroys it, as the desktop's close asks.
-const char* ContactsFrameClass() {
-    WNDCLASS existing{};
-    if (!GetClassInfo(nullptr, kContactsFrameClass, &existing)) {
-        WNDCLASS wc{};
-        wc.lpfnWndProc = &::DefWindowProc;
-        wc.lpszClassName = kContactsFrameClass;
-        RegisterClass(&wc);
-    }
-    return kContactsFrameClass;
-}
 
 // A host window of the client's own, as a contact list would be, holding the pane. Its size
 // is the pane's: it has no sizing border.
 HWND OpenPane(ClientHost& host, BCUserInfo* user) {
     HWND frame =
-        CreateWindowEx(0, ContactsFrameClass(), "NUV Contacts",
+        CreateWindowEx(0, winport::PlainWindowClass(kContactsFrameClass), "NUV Contacts",
                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, 0, 0,
                        520, 420, nullptr, nullptr, nullptr, nullptr);
     if (!frame) return nullptr;

@@ -8,6 +8,7 @@
 
 #include "platform/core/LastError.h"
 #include "platform/window/Window.h"
+#include "platform/window/WindowApi.h"
 
 namespace winport {
 namespace {
@@ -108,6 +109,17 @@ std::unique_ptr<WindowProcedure> MakeClassProcedure(std::string_view className, 
 std::string GetClassNameOf(HWND hwnd) {
     const Window* window = RequireWindowObject(hwnd, "GetClassName");
     return window ? window->className : std::string();
+}
+
+const char* PlainWindowClass(const char* name) {
+    WNDCLASS existing{};
+    if (!GetClassInfo(nullptr, name, &existing)) {
+        WNDCLASS wc{};
+        wc.lpfnWndProc = &::DefWindowProc;
+        wc.lpszClassName = name;
+        RegisterClass(&wc);
+    }
+    return name;
 }
 
 }  // namespace winport

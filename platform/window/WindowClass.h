@@ -41,4 +41,9 @@ std::unique_ptr<WindowProcedure> MakeClassProcedure(std::string_view className, 
 
 std::string GetClassNameOf(HWND hwnd);
 
+// Registers |name| once as a class of the default attributes (DefWindowProc, no extra bytes)
+// and answers it. The procedure lives in the platform, so the class stays sound after the
+// module that registered it is unloaded.
+const char* PlainWindowClass(const char* name);
+
 }  // namespace winport
