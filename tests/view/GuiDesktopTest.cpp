@@ -17,6 +17,7 @@
 #include "ViewTestSupport.h"
 #include "client/store/DataFolder.h"
 #include "platform/controls/TabControlApi.h"
+#include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowClass.h"
 #include "res/ResourceIds.h"
@@ -462,6 +463,51 @@ TEST_F(GuiDesktopTest, OwnerWalksThroughHisPagesAndSavesWithRealInput) {
         << "the next country of the list was picked";
     EXPECT_EQ(Stored(kOwner, "HomeCountry")->Integer(),
               Published(kOwner, "HomeCountry")->Integer());
+}
+
+// The owner picks another home-page topic with real input: the More page opens the category
+// dialog, "Define Category" the topic tree, the arrow key moves to the next topic and Enter takes
+// it; OK and Save publish its code.
+TEST_F(GuiDesktopTest, OwnerPicksAHomepageTopicInTheTreeWithRealInput) {
+    constexpr int kMoreTab = 3;
+    const HWND layout = OpenOwner(kMoreTab);
+    ASSERT_NE(layout, nullptr);
+    const HWND more = Dialog(layout)->GetPage(kMoreTab)->m_hWnd;
+    const POINT category = Centre(layout, GetDlgItem(more, IDC_MORE_HOMEPAGE_CATEGORY));
+    const POINT save = Centre(layout, GetDlgItem(layout, IDC_DETAILS_SAVE));
+    // Where the category dialog has its buttons, from the same dialog opened here.
+    POINT define{};
+    POINT ok{};
+    agent.QueueDialogHandler(IDD_HOMEPAGE_CATEGORY, [&](HWND dialog) {
+        define = Centre(dialog, GetDlgItem(dialog, IDC_CATEGORY_DEFINE));
+        ok = Centre(dialog, GetDlgItem(dialog, IDOK));
+        EndDialog(dialog, IDCANCEL);
+    });
+    ASSERT_TRUE(agent.Click(GetDlgItem(more, IDC_MORE_HOMEPAGE_CATEGORY)));
+    ASSERT_GT(define.x, 0);
+    const auto before = Stored(kOwner, "HomepageCategory");
+    ASSERT_TRUE(before);
+
+    const std::string window = StartGui({"owner", "--tab", "3"}, "My Info");
+    ASSERT_FALSE(window.empty());
+    ClickAt(window, category);
+    const std::string dialog =
+        Xdotool("search --sync --onlyvisible --name \"HomePage Information\" | head -n 1");
+    ASSERT_FALSE(dialog.empty());
+    ClickAt(dialog, define);
+    const std::string topics =
+        Xdotool("search --sync --onlyvisible --name \"Select Interest Category\" | head -n 1");
+    ASSERT_FALSE(topics.empty());
+    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == topics; }));
+    Xdotool("key Down Return");
+    ASSERT_TRUE(WaitUntil([&] { return !Shown("Select Interest Category"); }));
+    ClickAt(dialog, ok);
+    ASSERT_TRUE(WaitUntil([&] { return !Shown("HomePage Information"); }));
+    ClickAt(window, save);
+    EXPECT_TRUE(WaitUntil([&] {
+        const auto code = Published(kOwner, "HomepageCategory");
+        return code && code->Integer() != before->Integer() && code->Integer() > 0;
+    })) << "the topic picked did not reach the directory";
 }
 
 TEST_F(GuiDesktopTest, ThePanesWindowClosesAsTheDesktopClosesWindows) {
