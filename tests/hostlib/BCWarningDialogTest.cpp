@@ -5,8 +5,12 @@
 #include <optional>
 
 #include "BCDialogTestSupport.h"
+#include "RecordingServices.h"
 #include "hostlib/res/HostResourceIds.h"
+#include "hostlib/util/Browser.h"
 #include "platform/automation/Agent.h"
+#include "platform/gdi/Icon.h"
+#include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 
 namespace {
@@ -76,6 +80,34 @@ TEST(BCWarningDialogTest, ShowsItsTextsAndReportsTheButtonAndTheBox) {
         EXPECT_EQ(warning.GetIconNumber(), 7);
         EXPECT_EQ(agent.ModalDialogs(), std::vector<int>(shown, IDD_BC_WARNING));
     }
+}
+
+// Without an icon of the caller's, the warning shows the host's icon of the number it is given.
+TEST(BCWarningDialogTest, ShowsTheHostsIconOfItsNumber) {
+    bctest::ScopedResources resources;
+    winport::Agent agent;
+    BCUserInfo user{1, "Owner"};
+    const std::uint32_t pixels[4] = {0xFF0000FF, 0xFF00FF00, 0xFFFF0000, 0xFFFFFFFF};
+    winport::ComPtr<bctest::RecordingServices> host =
+        winport::MakeComObject<bctest::RecordingServices>();
+    host->iconNumber = 7;
+    host->icon = winport::CreateIconFromPixels(2, 2, pixels);
+    SetHostServices(host.Get());
+    for (const int number : {7, 3}) {
+        SCOPED_TRACE(number);
+        HICON shown = nullptr;
+        agent.QueueDialogHandler(IDD_BC_WARNING, [&](HWND dialog) {
+            shown = reinterpret_cast<HICON>(
+                SendMessage(GetDlgItem(dialog, IDC_BC_WARNING_ICON), STM_GETICON, 0, 0));
+            agent.Click(GetDlgItem(dialog, IDOK));
+        });
+        BCWarningDialog warning(&user, kText, kCaption, number, 0, 0, 1, 0, 0, 0, nullptr, nullptr,
+                                nullptr, 0);
+        EXPECT_EQ(warning.DoModal(), IDOK);
+        EXPECT_EQ(shown, number == 7 ? host->icon : nullptr);
+    }
+    SetHostServices(nullptr);
+    DestroyIcon(host->icon);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "RecordingServices.h"
 #include "hostlib/util/Astrology.h"
 #include "hostlib/util/Browser.h"
 #include "hostlib/util/HostStrings.h"
@@ -168,35 +169,13 @@ TEST(RegistryKeyTest, ReadsTextValuesOnly) {
     RegDeleteKey(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\DefaultPrefs");
 }
 
-// A host that knows one page and remembers what it was asked.
-class RecordingServices final : public winport::ComObject<MIHostServices> {
-public:
-    bool GetRegisteredAddress(const char* key, std::string* address) override {
-        asked.emplace_back(key);
-        if (std::string(key) != "Web Directories Update") return false;
-        *address = "https://host.example/publicize";
-        return true;
-    }
-    void OpenAddress(const char* address) override { opened.emplace_back(address); }
-    HRESULT CreateHostObject(REFCLSID, IUnknown** object) override {
-        *object = nullptr;
-        return REGDB_E_CLASSNOTREG;
-    }
-    bool IsSendMailUnavailable() override { return false; }
-    HIMAGELIST GetSmallImageList() override { return nullptr; }
-    HICON GetIcon(int) override { return nullptr; }
-    void GetAnimationClipPath(std::string* path) override { path->clear(); }
-
-    std::vector<std::string> asked;
-    std::vector<std::string> opened;
-};
-
 class BrowserTest : public ::testing::Test {
 protected:
     void TearDown() override { SetHostServices(nullptr); }
 
     winport::Agent agent;
-    winport::ComPtr<RecordingServices> host = winport::MakeComObject<RecordingServices>();
+    winport::ComPtr<bctest::RecordingServices> host =
+        winport::MakeComObject<bctest::RecordingServices>();
 };
 
 TEST_F(BrowserTest, OpensTheRegisteredPageThroughTheHostSilently) {
