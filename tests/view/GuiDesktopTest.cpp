@@ -320,6 +320,11 @@ TEST_F(GuiDesktopTest, DialogsComeInFrontOfTheirWindowAndAnswerTheKeyboard) {
     ClickAt(window, nickname);
     EXPECT_EQ(Placement(window).left, moved.left) << "the window stays where it was put";
     EXPECT_EQ(Placement(window).top, moved.top);
+    // Without a sizing border the window keeps its size.
+    Xdotool("windowsize " + window + " 900 700");
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(Placement(window).right - Placement(window).left, moved.right - moved.left);
+    EXPECT_EQ(Placement(window).bottom - Placement(window).top, moved.bottom - moved.top);
 
     ClickAt(window, update);
     const std::string question =
