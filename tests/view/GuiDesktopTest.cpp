@@ -515,6 +515,40 @@ TEST_F(GuiDesktopTest, OwnerPicksAHomepageTopicInTheTreeWithRealInput) {
     })) << "the topic picked did not reach the directory";
 }
 
+// In a contact's window the owner adds an address of his own for the contact in its dialog;
+// Close keeps it with the contact's record.
+TEST_F(GuiDesktopTest, ContactsAddressAddedInItsDialogWithRealInput) {
+    constexpr std::uint32_t kContact = 2000012;
+    const HWND layout = OpenContact(host->AddContact(kContact, "Mark"));
+    ASSERT_NE(layout, nullptr);
+    const HWND main = MainPage(layout);
+    const HWND emailPane = GetWindow(GetDlgItem(main, IDC_MAIN_EMAIL_GROUP), GW_HWNDNEXT);
+    HWND add = nullptr;
+    for (HWND child : winport::ChildWindows(emailPane)) {
+        if (winport::GetWindowTextUtf8(child) == "Add") add = child;
+    }
+    ASSERT_NE(add, nullptr);
+    const POINT addButton = Centre(layout, add);
+    const POINT close = Centre(layout, GetDlgItem(layout, IDC_DETAILS_CLOSE));
+
+    const std::string window = StartGui({"contact", std::to_string(kContact)}, "User Info");
+    ASSERT_FALSE(window.empty());
+    ClickAt(window, addButton);
+    const std::string dialog =
+        Xdotool("search --sync --onlyvisible --name \"Email Address\" | head -n 1");
+    ASSERT_FALSE(dialog.empty());
+    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == dialog; }));
+    Xdotool("type --delay 30 \"mark.home@example.org\"");
+    Xdotool("key Return");
+    ASSERT_TRUE(WaitUntil([&] { return !Shown("Email Address"); }));
+    ClickAt(window, close);
+    ASSERT_TRUE(m_gui->Wait(20s)) << "the window did not close";
+    const auto stored = Stored(kContact, "AdditionalEmails");
+    ASSERT_TRUE(stored && stored->Type() == nuvclient::ValueType::List);
+    ASSERT_EQ(stored->Elements().size(), 1u);
+    EXPECT_EQ(stored->Elements()[0].Text(), "mark.home@example.org");
+}
+
 TEST_F(GuiDesktopTest, ThePanesWindowClosesAsTheDesktopClosesWindows) {
     if (!m_windowManager) GTEST_SKIP() << "no window manager";
     const std::string window = StartGui({"pane", "2000003"}, "NUV Contacts");
