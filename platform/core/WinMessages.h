@@ -35,6 +35,7 @@ inline constexpr UINT WM_SETICON = 0x0080;
 inline constexpr UINT WM_NCCREATE = 0x0081;
 inline constexpr UINT WM_NCDESTROY = 0x0082;
 inline constexpr UINT WM_GETDLGCODE = 0x0087;
+inline constexpr UINT WM_NEXTDLGCTL = 0x0028;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_KEYUP = 0x0101;
 inline constexpr UINT WM_CHAR = 0x0102;

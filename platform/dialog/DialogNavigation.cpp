@@ -31,12 +31,43 @@ void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
     }
 }
 
-// Moves the focus as the dialog manager does, selecting an edit's whole text.
-void FocusControl(HWND control) {
-    if (SendMessage(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
-        SendMessage(control, EM_SETSEL, 0, -1);
+bool IsPushButton(HWND hwnd) {
+    return (SendMessage(hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) !=
+           0;
+}
+
+// The push buttons of |parent|, descending into child dialogs that hold controls.
+void CollectPushButtons(HWND parent, std::vector<HWND>& buttons) {
+    for (HWND child : winport::ChildWindows(parent)) {
+        if (GetWindowLongPtr(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
+            CollectPushButtons(child, buttons);
+        } else if (IsPushButton(child)) {
+            buttons.push_back(child);
+        }
     }
-    SetFocus(control);
+}
+
+// A push button that takes the focus is the default button while it has it; the focus on any
+// other control gives the default back to the dialog's own default button.
+void MoveDefaultButton(HWND dialog, HWND focus) {
+    const LRESULT defId = SendMessage(dialog, DM_GETDEFID, 0, 0);
+    HWND own = nullptr;
+    if (HIWORD(static_cast<UINT_PTR>(defId)) == DC_HASDEFID) {
+        const WORD id = LOWORD(static_cast<UINT_PTR>(defId));
+        // Kept by id, so that it stays the dialog's default whichever button looks it.
+        SendMessage(dialog, DM_SETDEFID, id, 0);
+        own = GetDlgItem(dialog, id);
+    }
+    const HWND wanted = IsPushButton(focus) ? focus : own;
+    std::vector<HWND> buttons;
+    CollectPushButtons(dialog, buttons);
+    for (HWND button : buttons) {
+        const bool isDefault = (SendMessage(button, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) != 0;
+        if (isDefault != (button == wanted)) {
+            SendMessage(button, BM_SETSTYLE, button == wanted ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
+                        TRUE);
+        }
+    }
 }
 
 void PressDefaultButton(HWND dialog, HWND focus, LRESULT code) {
@@ -69,7 +100,7 @@ bool HandleDialogKey(HWND dialog, const MSG& msg) {
         case VK_TAB:
             if (code & DLGC_WANTTAB) return false;
             if (const HWND next = GetNextDlgTabItem(dialog, focus, GetKeyState(VK_SHIFT) < 0)) {
-                FocusControl(next);
+                winport::MoveDialogFocus(dialog, next);
             }
             return true;
         case VK_RETURN: PressDefaultButton(dialog, focus, code); return true;
@@ -82,6 +113,14 @@ bool HandleDialogKey(HWND dialog, const MSG& msg) {
 }
 
 }  // namespace
+
+void winport::MoveDialogFocus(HWND dialog, HWND control) {
+    if (SendMessage(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessage(control, EM_SETSEL, 0, -1);
+    }
+    MoveDefaultButton(dialog, control);
+    SetFocus(control);
+}
 
 short GetKeyState(int virtualKey) {
     if (virtualKey < 0 || virtualKey > 255) return 0;

@@ -40,10 +40,23 @@ LRESULT DialogProcedure::OnGetDefId() {
     return 0;
 }
 
+LRESULT DialogProcedure::OnNextControl(WPARAM wParam, LPARAM lParam) {
+    // A dialog inside a dialog (a page) leaves it to the dialog around it.
+    const HWND parent = GetParent(m_hwnd);
+    if ((GetWindowLongPtr(m_hwnd, GWL_STYLE) & WS_CHILD) && FindDialogProcedure(parent)) {
+        return SendMessage(parent, WM_NEXTDLGCTL, wParam, lParam);
+    }
+    const HWND control = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                        : GetNextDlgTabItem(m_hwnd, GetFocus(), wParam != 0);
+    if (control && IsChild(m_hwnd, control)) MoveDialogFocus(m_hwnd, control);
+    return 0;
+}
+
 LRESULT DialogProcedure::HandleMessage(const Message& m) {
     switch (m.id) {
         case DM_GETDEFID: return OnGetDefId();
         case DM_SETDEFID: defaultId = static_cast<int>(m.wParam); return TRUE;
+        case WM_NEXTDLGCTL: return OnNextControl(m.wParam, m.lParam);
         case WM_CLOSE:
             // A dialog's close box is its Cancel button.
             PostMessage(m_hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),

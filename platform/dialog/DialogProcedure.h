@@ -26,10 +26,16 @@ public:
 
 private:
     LRESULT OnGetDefId();
+    // WM_NEXTDLGCTL: the next or previous tab stop, or the control |wParam| when |lParam| says.
+    LRESULT OnNextControl(WPARAM wParam, LPARAM lParam);
     HWND m_hwnd;
 };
 
 // The dialog state of |hwnd|, or null when it is not a dialog.
 DialogProcedure* FindDialogProcedure(HWND hwnd);
+
+// Moves the focus of |dialog| to |control| as the dialog manager does: an edit's whole text
+// selected, the default button moved with the focus.
+void MoveDialogFocus(HWND dialog, HWND control);
 
 }  // namespace winport

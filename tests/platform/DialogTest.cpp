@@ -152,6 +152,61 @@ TEST_F(DialogTest, TabAndShiftTabVisitEnabledTabStopsAndEnterPressesTheDefaultBu
                                          IDCANCEL, IDOK}));
 }
 
+// A push button that takes the focus is the default while it has it, so Enter presses it; the
+// focus back on an edit gives the default back to OK.
+TEST_F(DialogTest, TheFocusedPushButtonIsTheDefaultWhileItHasTheFocus) {
+    std::vector<std::string> seen;
+    agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
+        const auto defaults = [&] {
+            std::string shown = std::to_string(GetDlgCtrlID(GetFocus())) + ":";
+            for (int id : {kInnerButton, kAnswerButton, IDOK, IDCANCEL}) {
+                const auto style = GetWindowLongPtr(GetDlgItem(dialog, id), GWL_STYLE);
+                if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) shown += std::to_string(id);
+            }
+            seen.push_back(shown);
+        };
+        defaults();
+        agent.PressKey(VK_TAB);  // the city edit
+        agent.PressKey(VK_TAB);  // the inner dialog's button
+        defaults();
+        agent.PressKey(VK_TAB, KeyModifier::Shift);
+        defaults();
+        agent.PressKey(VK_TAB);
+        agent.PressKey(VK_TAB);  // the answer button, which ends the dialog with 42
+        defaults();
+        agent.PressKey(VK_RETURN);
+    });
+    CFormDialog form;
+    EXPECT_EQ(form.DoModal(), 42) << "Enter pressed the focused button, not OK";
+    const std::string ok = std::to_string(IDOK);
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        std::to_string(kNameEdit) + ":" + ok,
+                        std::to_string(kInnerButton) + ":" + std::to_string(kInnerButton),
+                        std::to_string(kCityEdit) + ":" + ok,
+                        std::to_string(kAnswerButton) + ":" + std::to_string(kAnswerButton)}));
+}
+
+// In a dialog, Tab and Shift+Tab leave a multi-line edit for the next and previous controls, and
+// Enter in one without ES_WANTRETURN presses the default button.
+TEST_F(DialogTest, TabAndEnterLeaveAMultiLineEditThatDoesNotWantThem) {
+    std::vector<int> focus;
+    std::string notes;
+    agent.QueueDialogHandler(kNotesDialog, [&](HWND dialog) {
+        focus.push_back(GetDlgCtrlID(GetFocus()));
+        agent.Type(GetDlgItem(dialog, kNotesEdit), "ab");
+        agent.PressKey(VK_TAB);
+        focus.push_back(GetDlgCtrlID(GetFocus()));
+        agent.PressKey(VK_TAB, KeyModifier::Shift);
+        focus.push_back(GetDlgCtrlID(GetFocus()));
+        notes = GetWindowTextUtf8(GetDlgItem(dialog, kNotesEdit));
+        agent.PressKey(VK_RETURN);
+    });
+    CDialog dialog(kNotesDialog);
+    EXPECT_EQ(dialog.DoModal(), IDOK) << "Enter pressed OK";
+    EXPECT_EQ(focus, (std::vector<int>{kNotesEdit, kCityEdit, kNotesEdit}));
+    EXPECT_EQ(notes, "ab") << "no tab typed into the notes";
+}
+
 TEST_F(DialogTest, TabbingIntoAnEditSelectsItsText) {
     agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
         const HWND city = GetDlgItem(dialog, kCityEdit);

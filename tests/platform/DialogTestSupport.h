@@ -19,6 +19,8 @@ inline constexpr int kInnerDialog = 7101;
 inline constexpr int kPageDialog = 7102;
 inline constexpr int kPageEdit = 1101;
 inline constexpr int kPageCheck = 1102;
+inline constexpr int kNotesDialog = 7103;
+inline constexpr int kNotesEdit = 1201;
 
 inline constexpr ControlTemplate kFormControls[] = {
     {-1, "Static", "&Name:", WS_VISIBLE, {5, 5, 40, 8}},
@@ -41,10 +43,18 @@ inline constexpr ControlTemplate kPageControls[] = {
     {kPageCheck, "Button", "&Remind", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, {5, 20, 60, 10}},
 };
 
+// A multi-line edit without ES_WANTRETURN before a single-line one.
+inline constexpr ControlTemplate kNotesControls[] = {
+    {kNotesEdit, "Edit", "", WS_VISIBLE | WS_TABSTOP | ES_MULTILINE, {5, 5, 100, 30}},
+    {kCityEdit, "Edit", "", WS_VISIBLE | WS_TABSTOP, {5, 40, 100, 12}},
+    {IDOK, "Button", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, {5, 60, 50, 14}},
+};
+
 inline constexpr DialogTemplate kTestDialogs[] = {
     {kFormDialog, "Form", WS_POPUP | WS_CAPTION | DS_MODALFRAME, {0, 0, 230, 90}, kFormControls},
     {kInnerDialog, "Inner", WS_POPUP | WS_CAPTION, {0, 0, 120, 25}, kInnerControls},
     {kPageDialog, "", WS_CHILD | WS_VISIBLE | DS_CONTROL, {10, 10, 80, 40}, kPageControls},
+    {kNotesDialog, "Notes", WS_POPUP | WS_CAPTION | DS_MODALFRAME, {0, 0, 110, 80}, kNotesControls},
 };
 
 inline constexpr ResourceTable kTestResources{"dialog tests", kTestDialogs};

@@ -310,7 +310,7 @@ TEST_F(GuiDesktopTest, DialogsComeInFrontOfTheirWindowAndAnswerTheKeyboard) {
     ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == notice; }))
         << "the notice has the keyboard";
     EXPECT_EQ(Topmost(), notice) << "the notice is in front of its window";
-    EXPECT_TRUE(CentredOn(Placement(notice), Placement(window)));
+    EXPECT_TRUE(WaitUntil([&] { return CentredOn(Placement(notice), Placement(window)); }));
     Xdotool("key Return");
     ASSERT_TRUE(WaitUntil([&] { return !Shown("Your Published Details"); }));
 
@@ -331,7 +331,7 @@ TEST_F(GuiDesktopTest, DialogsComeInFrontOfTheirWindowAndAnswerTheKeyboard) {
         Xdotool("search --sync --onlyvisible --name \"Update From Database\" | head -n 1");
     ASSERT_FALSE(question.empty());
     EXPECT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == question; }));
-    EXPECT_TRUE(CentredOn(Placement(question), Placement(window)));
+    EXPECT_TRUE(WaitUntil([&] { return CentredOn(Placement(question), Placement(window)); }));
     Xdotool("key alt+n");
     EXPECT_TRUE(WaitUntil([&] { return !Shown("Update From Database"); })) << "No answers";
     EXPECT_TRUE(Shown("My Info"));

@@ -129,7 +129,9 @@ LRESULT EditControl::OnChar(char32_t c) {
             return 0;
         case U'\r':
             // Inside a dialog, Enter belongs to the default button unless the edit wants it.
-            if (m_multiline && !readOnly && ((style & ES_WANTRETURN) || !m_dialogMode)) {
+            if (m_multiline && m_dialogMode && !(style & ES_WANTRETURN)) {
+                PressDefaultButton();
+            } else if (m_multiline && !readOnly) {
                 ReplaceSelection("\r\n");
             }
             return 0;
@@ -137,7 +139,12 @@ LRESULT EditControl::OnChar(char32_t c) {
             if (m_multiline && !readOnly) ReplaceSelection("\r\n");
             return 0;
         case U'\t':
-            if (m_multiline && !readOnly && !m_dialogMode) ReplaceSelection("\t");
+            // Inside a dialog, Tab moves on to the next control (Shift+Tab back).
+            if (m_multiline && m_dialogMode) {
+                SendMessage(GetParent(m_hwnd), WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0 ? 1 : 0, 0);
+            } else if (m_multiline && !readOnly) {
+                ReplaceSelection("\t");
+            }
             return 0;
         case 0x01:  // Ctrl+A, which selects the whole text in the edits of current systems
             SendMessage(m_hwnd, EM_SETSEL, 0, -1);
@@ -264,6 +271,16 @@ LRESULT EditControl::OnGetDlgCode(const MSG* msg) {
     if (msg) m_dialogMode = true;
     const LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     return m_multiline ? code | DLGC_WANTALLKEYS : code;
+}
+
+void EditControl::PressDefaultButton() const {
+    const HWND dialog = GetAncestor(m_hwnd, GA_ROOT);
+    const LRESULT defId = SendMessage(dialog, DM_GETDEFID, 0, 0);
+    const WORD id = HIWORD(static_cast<UINT_PTR>(defId)) == DC_HASDEFID
+                        ? LOWORD(static_cast<UINT_PTR>(defId))
+                        : static_cast<WORD>(IDOK);
+    SendMessage(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 LRESULT EditControl::OnClear() {

@@ -49,6 +49,8 @@ private:
     LRESULT OnButtonDown();
     LRESULT OnGetDlgCode(const MSG* msg);
     LRESULT OnClear();
+    // Enter in a multi-line edit of a dialog that does not want it: the dialog's default button.
+    void PressDefaultButton() const;
     // The clipboard messages, in EditClipboard.cpp.
     LRESULT OnCopy() const;
     LRESULT OnCut();
