@@ -75,6 +75,8 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
 INT_PTR winport::RunModalLoop(HWND dialog) {
     DialogProcedure* procedure = FindDialogProcedure(dialog);
     if (!procedure) return -1;
+    // Ended inside WM_INITDIALOG: never shown, and its owner is left as it was.
+    if (procedure->ended) return procedure->result;
     const HWND owner = GetWindow(dialog, GW_OWNER);
     if (owner && IsWindowEnabled(owner)) {
         EnableWindow(owner, FALSE);
@@ -82,6 +84,5 @@ INT_PTR winport::RunModalLoop(HWND dialog) {
     }
     ShowWindow(dialog, SW_SHOWNORMAL);
     ModalLoop loop(dialog);
-    if (procedure->ended) return procedure->result;  // Ended inside WM_INITDIALOG.
     return loop.Run();
 }

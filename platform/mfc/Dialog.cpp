@@ -27,10 +27,17 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
 
 INT_PTR CDialog::DoModal() {
     HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
+    // The focus goes back where it was once the dialog is gone, as the owner's window takes it
+    // back on Windows.
+    const HWND focusBefore = ::GetFocus();
     const HWND dialog = CreateFromTemplate(parent);
     if (!dialog) return -1;
     const INT_PTR result = winport::RunModalLoop(dialog);
     if (::IsWindow(dialog)) ::DestroyWindow(dialog);
+    if (!::GetFocus() && focusBefore && ::IsWindow(focusBefore) && ::IsWindowVisible(focusBefore) &&
+        ::IsWindowEnabled(focusBefore)) {
+        ::SetFocus(focusBefore);
+    }
     return result;
 }
 

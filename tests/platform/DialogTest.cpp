@@ -110,6 +110,39 @@ TEST_F(DialogTest, OwnerIsDisabledDuringTheRunAndEnabledAfter) {
     EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
+// A dialog that ends itself while it starts is never shown and leaves its owner enabled; after a
+// dialog closes, the focus is back on the control that had it before.
+TEST_F(DialogTest, OwnerKeepsItsFocusAndADialogEndedAtTheStartIsNeverShown) {
+    const HWND owner = spy.CreateSpyWindow("owner");
+    const HWND field = CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 50,
+                                      12, owner, nullptr, nullptr, nullptr);
+    SetFocus(field);
+    agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
+        EXPECT_NE(GetFocus(), field);
+        agent.Click(GetDlgItem(dialog, IDCANCEL));
+    });
+    CFormDialog form(CWnd::FromHandle(owner));
+    EXPECT_EQ(form.DoModal(), IDCANCEL);
+    EXPECT_EQ(GetFocus(), field) << "the keyboard works on where it was";
+
+    class CEndsAtOnce : public CDialog {
+    public:
+        explicit CEndsAtOnce(CWnd* parent) : CDialog(kInnerDialog, parent) {}
+        BOOL OnInitDialog() override {
+            shown = ::IsWindowVisible(m_hWnd) != FALSE;
+            EndDialog(7);
+            return TRUE;
+        }
+        bool shown = true;
+    } quick(CWnd::FromHandle(owner));
+    const size_t dialogsBefore = agent.ModalDialogs().size();
+    EXPECT_EQ(quick.DoModal(), 7);
+    EXPECT_FALSE(quick.shown);
+    EXPECT_EQ(agent.ModalDialogs().size(), dialogsBefore) << "no modal run for it";
+    EXPECT_TRUE(IsWindowEnabled(owner)) << "the owner can still be used";
+    EXPECT_EQ(GetFocus(), field);
+}
+
 TEST_F(DialogTest, DataExchangeLoadsRefusesTooLongTextAndSavesOnOk) {
     agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
         const HWND edit = GetDlgItem(dialog, kNameEdit);
