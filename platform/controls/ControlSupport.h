@@ -2,6 +2,7 @@
 // mouse position of a message.
 #pragma once
 
+#include "platform/core/CommonControls.h"
 #include "platform/core/WinTypes.h"
 #include "platform/window/WindowProcedure.h"
 
@@ -11,6 +12,11 @@ namespace winport {
 // control notifies. Answers whether the control still exists afterwards: the parent's handler may
 // have destroyed it, and then nothing more may be sent on its behalf.
 bool NotifyParent(HWND control, WORD code);
+
+// Whether |text| points at characters: neither null nor the callback marker.
+inline bool IsText(const char* text) {
+    return text && text != LPSTR_TEXTCALLBACK;
+}
 
 DWORD WindowStyle(HWND hwnd);
 void SetWindowStyle(HWND hwnd, DWORD style);

@@ -41,9 +41,6 @@ inline constexpr UINT TTM_ENUMTOOLS = WM_USER + 14;
 inline constexpr UINT TTM_SETMAXTIPWIDTH = WM_USER + 24;
 inline constexpr UINT TTM_GETMAXTIPWIDTH = WM_USER + 25;
 
-// The text of a tool whose owner supplies it on demand, through TTN_GETDISPINFO.
-inline char* const LPSTR_TEXTCALLBACK = reinterpret_cast<char*>(static_cast<INT_PTR>(-1));
-
 struct TTTOOLINFOA {
     UINT cbSize = 0;
     UINT uFlags = 0;

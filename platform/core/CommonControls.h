@@ -10,6 +10,10 @@ struct NMHDR {
     UINT code = 0;
 };
 
+// The text of an item or tool whose owner supplies it on demand (a tool tip asks through
+// TTN_GETDISPINFO); a marker, never a string to read.
+inline char* const LPSTR_TEXTCALLBACK = reinterpret_cast<char*>(static_cast<INT_PTR>(-1));
+
 // Notification codes are negative numbers carried in an unsigned field.
 constexpr UINT NotificationCode(int code) {
     return static_cast<UINT>(code);

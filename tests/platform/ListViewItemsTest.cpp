@@ -219,7 +219,16 @@ TEST_F(ListViewTest, BadInputAndNullPointersAnswerWindowsFailureAndChangeNothing
 
     const LVITEMA textless{.mask = LVIF_TEXT, .cchTextMax = 10};
     const LVCOLUMNA untitled{.mask = LVCF_TEXT};
+    // The callback marker is no text to read or buffer to write: refused, never read through.
+    const LVITEMA callback{.mask = LVIF_TEXT, .pszText = LPSTR_TEXTCALLBACK, .cchTextMax = 10};
+    const LVCOLUMNA callbackTitle{.mask = LVCF_TEXT, .pszText = LPSTR_TEXTCALLBACK};
     const std::vector<std::function<LRESULT()>> sends = {
+        [&] { return SendMessage(list, LVM_INSERTITEM, 0, Ptr(&callback)); },
+        [&] { return SendMessage(list, LVM_SETITEMTEXT, 1, Ptr(&callback)); },
+        [&] { return SendMessage(list, LVM_GETITEM, 0, Ptr(&callback)); },
+        [&] { return SendMessage(list, LVM_GETITEMTEXT, 0, Ptr(&callback)); },
+        [&] { return SendMessage(list, LVM_INSERTCOLUMN, 0, Ptr(&callbackTitle)); },
+        [&] { return static_cast<LRESULT>(Find(list, -1, LVFI_STRING, LPSTR_TEXTCALLBACK) + 1); },
         [&] { return SendMessage(list, LVM_INSERTITEM, 0, Ptr(&textless)); },
         [&] { return SendMessage(list, LVM_SETITEMTEXT, 0, Ptr(&textless)); },
         [&] { return SendMessage(list, LVM_GETITEM, 0, Ptr(&textless)); },

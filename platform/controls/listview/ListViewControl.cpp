@@ -131,7 +131,7 @@ LRESULT ListViewControl::OnNcDestroy(const Message& m) {
 
 LRESULT ListViewControl::OnInsertColumn(int column, const LVCOLUMNA* info) {
     if (!info || column < 0) return Refuse(-1, "LVM_INSERTCOLUMN: no column or a negative index");
-    if ((info->mask & LVCF_TEXT) && !info->pszText) {
+    if ((info->mask & LVCF_TEXT) && !IsText(info->pszText)) {
         return Refuse(-1, "LVM_INSERTCOLUMN: the text pointer is null");
     }
     column = std::min(column, m_items.ColumnCount());
@@ -157,7 +157,7 @@ LRESULT ListViewControl::OnSetColumn(int column, const LVCOLUMNA* info) {
     if (!info || !m_items.ContainsColumn(column)) {
         return Refuse(FALSE, "LVM_SETCOLUMN: no column " + std::to_string(column));
     }
-    if ((info->mask & LVCF_TEXT) && !info->pszText) {
+    if ((info->mask & LVCF_TEXT) && !IsText(info->pszText)) {
         return Refuse(FALSE, "LVM_SETCOLUMN: the text pointer is null");
     }
     ListViewColumn& value = m_items.Column(column);
@@ -172,7 +172,7 @@ LRESULT ListViewControl::OnGetColumn(int column, LVCOLUMNA* info) const {
     if (!info || !m_items.ContainsColumn(column)) {
         return Refuse(FALSE, "LVM_GETCOLUMN: no column " + std::to_string(column));
     }
-    if ((info->mask & LVCF_TEXT) && !info->pszText) {
+    if ((info->mask & LVCF_TEXT) && !IsText(info->pszText)) {
         return Refuse(FALSE, "LVM_GETCOLUMN: the text buffer is null");
     }
     const ListViewColumn& value = m_items.Column(column);

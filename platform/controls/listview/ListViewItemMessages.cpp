@@ -66,8 +66,8 @@ LRESULT ListViewControl::OnInsertItem(const LVITEMA* item) {
     if (item->iSubItem != 0) {
         return Refuse(-1, "LVM_INSERTITEM: a sub-item cannot be inserted");
     }
-    if ((item->mask & LVIF_TEXT) && !item->pszText) {
-        return Refuse(-1, "LVM_INSERTITEM: the text pointer is null");
+    if ((item->mask & LVIF_TEXT) && !IsText(item->pszText)) {
+        return Refuse(-1, "LVM_INSERTITEM: the text pointer is null or a callback marker");
     }
     // An owner-drawn list is never sorted by text.
     const DWORD style = WindowStyle(m_hwnd);
@@ -118,8 +118,8 @@ LRESULT ListViewControl::OnSetItem(const LVITEMA* item) {
     if (!item || !m_items.Contains(item->iItem)) {
         return Refuse(FALSE, "LVM_SETITEM: no such item");
     }
-    if ((item->mask & LVIF_TEXT) && !item->pszText) {
-        return Refuse(FALSE, "LVM_SETITEM: the text pointer is null");
+    if ((item->mask & LVIF_TEXT) && !IsText(item->pszText)) {
+        return Refuse(FALSE, "LVM_SETITEM: the text pointer is null or a callback marker");
     }
     if (item->iSubItem != 0) {
         // Sub-items hold text only and change without notifications.
@@ -144,8 +144,8 @@ LRESULT ListViewControl::OnGetItem(LVITEMA* item) const {
     if (!item || !m_items.Contains(item->iItem)) {
         return Refuse(FALSE, "LVM_GETITEM: no such item");
     }
-    if ((item->mask & LVIF_TEXT) && !item->pszText) {
-        return Refuse(FALSE, "LVM_GETITEM: the text buffer is null");
+    if ((item->mask & LVIF_TEXT) && !IsText(item->pszText)) {
+        return Refuse(FALSE, "LVM_GETITEM: the text buffer is null or a callback marker");
     }
     const ListViewRow& row = m_items.Row(item->iItem);
     const bool subItem = item->iSubItem != 0;
@@ -171,7 +171,7 @@ LRESULT ListViewControl::OnSetItemText(int row, const LVITEMA* item) {
 }
 
 LRESULT ListViewControl::OnGetItemText(int row, LVITEMA* item) const {
-    if (!item || !m_items.Contains(row) || !item->pszText || item->cchTextMax <= 0) {
+    if (!item || !m_items.Contains(row) || !IsText(item->pszText) || item->cchTextMax <= 0) {
         return Refuse(0, "LVM_GETITEMTEXT: no such item or no buffer");
     }
     item->mask = LVIF_TEXT;
@@ -234,7 +234,9 @@ LRESULT ListViewControl::OnFindItem(int start, const LVFINDINFOA* find) const {
     if (!find || start < -1) return -1;
     const bool byParam = (find->flags & LVFI_PARAM) != 0;
     const bool byText = !byParam && (find->flags & (LVFI_STRING | LVFI_PARTIAL | LVFI_SUBSTRING));
-    if (byText && !find->psz) return Refuse(-1, "LVM_FINDITEM: the text pointer is null");
+    if (byText && !IsText(find->psz)) {
+        return Refuse(-1, "LVM_FINDITEM: the text pointer is null or a callback marker");
+    }
     const bool partial = (find->flags & (LVFI_PARTIAL | LVFI_SUBSTRING)) != 0;
     const std::string wanted = byText ? Folded(find->psz) : std::string();
     const auto matches = [&](int row) {
