@@ -94,7 +94,11 @@ TopLevelSync SyncTopLevelGeometry(HWND hwnd, QWidget* widget, TopLevelGeometry& 
         }
         if (!owner->isVisible()) return TopLevelSync::Same;
         widget->move(CentredOn(owner, size));
-        known.centring = !ownerKnown || !ownerKnown->shown.isValid();
+        // The owner is in its place once the window system shows it and the view has seen
+        // where.
+        const bool ownerPlaced = owner->windowHandle() && owner->windowHandle()->isExposed() &&
+                                 ownerKnown && ownerKnown->shown.isValid();
+        known.centring = !ownerPlaced;
         return TopLevelSync::Placed;
     }
     if (!SameRect(platform, *known.platform)) {
