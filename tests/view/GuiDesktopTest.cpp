@@ -193,6 +193,14 @@ protected:
     bool Shown(const std::string& title) {
         return !Xdotool("search --onlyvisible --name \"" + title + "\"").empty();
     }
+    // The "Add" button of the e-mail pane on Main page |main|.
+    static HWND EmailAddButton(HWND main) {
+        const HWND pane = GetWindow(GetDlgItem(main, IDC_MAIN_EMAIL_GROUP), GW_HWNDNEXT);
+        for (HWND child : winport::ChildWindows(pane)) {
+            if (winport::GetWindowTextUtf8(child) == "Add") return child;
+        }
+        return nullptr;
+    }
     void ClickAt(const std::string& window, POINT point) {
         Xdotool("mousemove --window " + window + " " + std::to_string(point.x) + " " +
                 std::to_string(point.y) + " click 1");
@@ -407,11 +415,7 @@ TEST_F(GuiDesktopTest, OwnerWalksThroughHisPagesAndSavesWithRealInput) {
     const HWND layout = OpenOwner();
     ASSERT_NE(layout, nullptr);
     const HWND main = MainPage(layout);
-    const HWND emailPane = GetWindow(GetDlgItem(main, IDC_MAIN_EMAIL_GROUP), GW_HWNDNEXT);
-    HWND add = nullptr;
-    for (HWND child : winport::ChildWindows(emailPane)) {
-        if (winport::GetWindowTextUtf8(child) == "Add") add = child;
-    }
+    const HWND add = EmailAddButton(main);
     ASSERT_NE(add, nullptr);
     // The first tab's left end, wherever the tabs after it end; the arrow keys step the tabs.
     const HWND tabs = GetDlgItem(layout, IDC_DETAILS_TAB);
@@ -522,11 +526,7 @@ TEST_F(GuiDesktopTest, ContactsAddressAddedInItsDialogWithRealInput) {
     const HWND layout = OpenContact(host->AddContact(kContact, "Mark"));
     ASSERT_NE(layout, nullptr);
     const HWND main = MainPage(layout);
-    const HWND emailPane = GetWindow(GetDlgItem(main, IDC_MAIN_EMAIL_GROUP), GW_HWNDNEXT);
-    HWND add = nullptr;
-    for (HWND child : winport::ChildWindows(emailPane)) {
-        if (winport::GetWindowTextUtf8(child) == "Add") add = child;
-    }
+    const HWND add = EmailAddButton(main);
     ASSERT_NE(add, nullptr);
     const POINT addButton = Centre(layout, add);
     const POINT close = Centre(layout, GetDlgItem(layout, IDC_DETAILS_CLOSE));
