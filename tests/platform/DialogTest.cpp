@@ -219,8 +219,8 @@ TEST_F(DialogTest, TheFocusedPushButtonIsTheDefaultWhileItHasTheFocus) {
                         std::to_string(kAnswerButton) + ":" + std::to_string(kAnswerButton)}));
 }
 
-// In a dialog, Tab and Shift+Tab leave a multi-line edit for the next and previous controls, and
-// Enter in one without ES_WANTRETURN presses the default button.
+// In a dialog, Tab and Shift+Tab leave a multi-line edit for the next and previous controls,
+// Enter in one without ES_WANTRETURN presses the default button, and Escape cancels.
 TEST_F(DialogTest, TabAndEnterLeaveAMultiLineEditThatDoesNotWantThem) {
     std::vector<int> focus;
     std::string notes;
@@ -238,6 +238,71 @@ TEST_F(DialogTest, TabAndEnterLeaveAMultiLineEditThatDoesNotWantThem) {
     EXPECT_EQ(dialog.DoModal(), IDOK) << "Enter pressed OK";
     EXPECT_EQ(focus, (std::vector<int>{kNotesEdit, kCityEdit, kNotesEdit}));
     EXPECT_EQ(notes, "ab") << "no tab typed into the notes";
+
+    // The edit takes every key, Escape too, and closes the dialog with it.
+    class CNotesDialog : public CDialog {
+    public:
+        CNotesDialog() : CDialog(kNotesDialog) {}
+        std::optional<LRESULT> OnMessage(const Message& m) override {
+            closeAsked |= m.id == WM_CLOSE;
+            return CDialog::OnMessage(m);
+        }
+        bool closeAsked = false;
+    } escaped;
+    agent.QueueDialogHandler(kNotesDialog, [&](HWND) { agent.PressKey(VK_ESCAPE); });
+    EXPECT_EQ(escaped.DoModal(), IDCANCEL);
+    EXPECT_TRUE(escaped.closeAsked);
+}
+
+// Enter and Escape with a combo's list down end the pick and leave the dialog up; the same key
+// once the list is up again ends the dialog. Both kinds of drop-down, the edit's and the list's.
+TEST_F(DialogTest, EnterAndEscapeWithAComboListDownOnlyCloseTheList) {
+    class CChoiceDialog : public CDialog {
+    public:
+        CChoiceDialog() : CDialog(kChoiceDialog) {}
+        std::optional<LRESULT> OnMessage(const Message& m) override {
+            if (m.id == WM_COMMAND && LOWORD(m.wParam) != IDOK && LOWORD(m.wParam) != IDCANCEL) {
+                notes.push_back(std::to_string(LOWORD(m.wParam)) + " " +
+                                std::to_string(HIWORD(m.wParam)));
+            }
+            return CDialog::OnMessage(m);
+        }
+        std::vector<std::string> notes;
+    };
+    const std::string selEndCancel = std::to_string(CBN_SELENDCANCEL);
+    const std::string closeUp = std::to_string(CBN_CLOSEUP);
+    const std::string selEndOk = std::to_string(CBN_SELENDOK);
+    for (const int id : {kDropDownCombo, kDropListCombo}) {
+        for (const UINT key : {VK_ESCAPE, VK_RETURN}) {
+            SCOPED_TRACE(std::to_string(id) + (key == VK_ESCAPE ? " Escape" : " Enter"));
+            CChoiceDialog dialog;
+            bool upAfterFirstKey = false;
+            LRESULT selection = CB_ERR;
+            std::vector<std::string> notes;
+            agent.QueueDialogHandler(kChoiceDialog, [&](HWND hwnd) {
+                const HWND combo = GetDlgItem(hwnd, id);
+                for (const char* item : {"Lyon", "Oslo"}) {
+                    SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+                }
+                SendMessage(combo, CB_SETCURSEL, 1, 0);
+                ASSERT_TRUE(agent.OpenDropDown(combo));
+                dialog.notes.clear();
+                agent.PressKey(key);
+                notes = dialog.notes;
+                upAfterFirstKey = IsWindowVisible(hwnd) && !IsDialogEnded(hwnd);
+                selection = SendMessage(combo, CB_GETCURSEL, 0, 0);
+                EXPECT_FALSE(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0));
+                agent.PressKey(key);
+            });
+            EXPECT_EQ(dialog.DoModal(), key == VK_ESCAPE ? IDCANCEL : IDOK);
+            EXPECT_TRUE(upAfterFirstKey) << "the first key only closed the list";
+            EXPECT_EQ(selection, 1);
+            const std::string prefix = std::to_string(id) + " ";
+            EXPECT_EQ(notes, (std::vector<std::string>{
+                                 prefix + (key == VK_ESCAPE ? selEndCancel : selEndOk),
+                                 prefix + closeUp}));
+        }
+    }
 }
 
 TEST_F(DialogTest, TabbingIntoAnEditSelectsItsText) {

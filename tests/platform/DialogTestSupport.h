@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/controls/ComboBoxApi.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
 #include "platform/resources/ResourceChain.h"
@@ -21,6 +22,9 @@ inline constexpr int kPageEdit = 1101;
 inline constexpr int kPageCheck = 1102;
 inline constexpr int kNotesDialog = 7103;
 inline constexpr int kNotesEdit = 1201;
+inline constexpr int kChoiceDialog = 7104;
+inline constexpr int kDropDownCombo = 1301;
+inline constexpr int kDropListCombo = 1302;
 
 inline constexpr ControlTemplate kFormControls[] = {
     {-1, "Static", "&Name:", WS_VISIBLE, {5, 5, 40, 8}},
@@ -50,11 +54,23 @@ inline constexpr ControlTemplate kNotesControls[] = {
     {IDOK, "Button", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, {5, 60, 50, 14}},
 };
 
+inline constexpr ControlTemplate kChoiceControls[] = {
+    {kDropDownCombo, "ComboBox", "", WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, {5, 5, 100, 60}},
+    {kDropListCombo, "ComboBox", "", WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, {5, 20, 100, 60}},
+    {IDOK, "Button", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, {5, 40, 50, 14}},
+    {IDCANCEL, "Button", "Cancel", WS_VISIBLE | WS_TABSTOP, {60, 40, 50, 14}},
+};
+
 inline constexpr DialogTemplate kTestDialogs[] = {
     {kFormDialog, "Form", WS_POPUP | WS_CAPTION | DS_MODALFRAME, {0, 0, 230, 90}, kFormControls},
     {kInnerDialog, "Inner", WS_POPUP | WS_CAPTION, {0, 0, 120, 25}, kInnerControls},
     {kPageDialog, "", WS_CHILD | WS_VISIBLE | DS_CONTROL, {10, 10, 80, 40}, kPageControls},
     {kNotesDialog, "Notes", WS_POPUP | WS_CAPTION | DS_MODALFRAME, {0, 0, 110, 80}, kNotesControls},
+    {kChoiceDialog,
+     "Choice",
+     WS_POPUP | WS_CAPTION | DS_MODALFRAME,
+     {0, 0, 120, 60},
+     kChoiceControls},
 };
 
 inline constexpr ResourceTable kTestResources{"dialog tests", kTestDialogs};

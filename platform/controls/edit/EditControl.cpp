@@ -176,6 +176,16 @@ LRESULT EditControl::OnKeyDown(UINT key) {
             // In a combo box these move through its list.
             if (IsComboEdit(m_hwnd)) SendMessage(GetParent(m_hwnd), WM_KEYDOWN, key, 0);
             break;
+        case VK_RETURN:
+        case VK_ESCAPE:
+            // They reach a combo's edit only while the list is down: they end the pick.
+            if (IsComboEdit(m_hwnd)) {
+                SendMessage(GetParent(m_hwnd), WM_KEYDOWN, key, 0);
+            } else if (key == VK_ESCAPE && m_multiline && m_dialogMode) {
+                // A multi-line edit takes every key from the dialog, so it closes it itself.
+                PostMessage(GetAncestor(m_hwnd, GA_ROOT), WM_CLOSE, 0, 0);
+            }
+            break;
         case VK_DELETE:
             if (!ReadOnly()) DeleteCharacter(Direction::Forward);
             break;
@@ -269,8 +279,15 @@ LRESULT EditControl::OnButtonDown() {
 
 LRESULT EditControl::OnGetDlgCode(const MSG* msg) {
     if (msg) m_dialogMode = true;
-    const LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-    return m_multiline ? code | DLGC_WANTALLKEYS : code;
+    LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+    if (m_multiline) code |= DLGC_WANTALLKEYS;
+    // While a combo's list is down, Enter and Escape belong to the combo, not to the dialog.
+    if (msg && IsComboEdit(m_hwnd)) {
+        code |= SendMessage(GetParent(m_hwnd), WM_GETDLGCODE, msg->wParam,
+                            reinterpret_cast<LPARAM>(msg)) &
+                DLGC_WANTMESSAGE;
+    }
+    return code;
 }
 
 void EditControl::PressDefaultButton() const {
