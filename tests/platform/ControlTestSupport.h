@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "LastErrorCheck.h"
 #include "MessageSpy.h"
-#include "platform/core/LastError.h"
 #include "platform/window/WindowApi.h"
 
 namespace winport::test {
