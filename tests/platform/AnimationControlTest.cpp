@@ -9,7 +9,6 @@
 
 #include "AviTestClips.h"
 #include "ControlTestSupport.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/AnimationClip.h"
 #include "platform/gdi/GdiObjects.h"
@@ -59,9 +58,6 @@ protected:
     ::testing::AssertionResult DeliveredAre(const Lines& expected) {
         PumpMessages();
         return SequenceIs(spy, expected);
-    }
-    bool DumpShows(const std::string& text) const {
-        return DumpWindowTree(parent).find(text) != std::string::npos;
     }
 
     static std::filesystem::path MakeFolder() {
@@ -122,15 +118,15 @@ TEST_F(AnimationControlTest, PlayAndStopPostStartAndStopOnceAndBadRangesFail) {
     EXPECT_EQ(Animate_IsPlaying(animation), TRUE);
     const AnimationState state = State(animation);
     EXPECT_EQ(std::tie(state.from, state.to, state.repeat), std::make_tuple(0u, 11u, -1));
-    EXPECT_TRUE(
-        DumpShows("SysAnimate32 30 \"\" [clip=busy.avi, frames=12, playing 0-11 repeat forever]"));
+    EXPECT_TRUE(DumpShows(
+        parent, "SysAnimate32 30 \"\" [clip=busy.avi, frames=12, playing 0-11 repeat forever]"));
 
     spy.Clear();
     EXPECT_EQ(Animate_Stop(animation), TRUE);
     EXPECT_EQ(Animate_Stop(animation), TRUE);  // Stopping a stopped clip posts nothing more.
     EXPECT_TRUE(DeliveredAre({kStop}));
     EXPECT_EQ(Animate_IsPlaying(animation), FALSE);
-    EXPECT_TRUE(DumpShows("[clip=busy.avi, frames=12, stopped]"));
+    EXPECT_TRUE(DumpShows(parent, "[clip=busy.avi, frames=12, stopped]"));
 
     // What it cannot play it refuses, and posts nothing.
     const HWND closed = CreateAnimation();
@@ -172,7 +168,7 @@ TEST_F(AnimationControlTest, ClosingOrDestroyingAPlayingControlPostsStopAndAutop
     SendMessage(animation, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(animation));
     EXPECT_FALSE(State(animation).open);
-    EXPECT_TRUE(DumpShows("[no clip]"));
+    EXPECT_TRUE(DumpShows(parent, "[no clip]"));
 
     const HWND playing = OpenedAnimation();
     Animate_Play(playing, 0, 3, kForever);

@@ -7,7 +7,6 @@
 #include "ControlTestSupport.h"
 #include "ListBoxTestSupport.h"
 #include "platform/automation/Agent.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/controls/ComboBoxState.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/Font.h"

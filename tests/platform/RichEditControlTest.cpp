@@ -6,7 +6,6 @@
 
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/com/HResult.h"
 #include "platform/controls/RichEditApi.h"
 #include "platform/dialog/DialogApi.h"
@@ -239,8 +238,7 @@ TEST_F(RichEditControlTest, SelectionFormatReportsWhatTheWholeSelectionShares) {
     EXPECT_TRUE(mask & CFM_FACE);
     EXPECT_STREQ(format.szFaceName, "MS Shell Dlg");
     EXPECT_EQ(format.yHeight, 160);
-    EXPECT_NE(DumpWindowTree(parent).find("[multiline, bold 0-5]"), std::string::npos)
-        << DumpWindowTree(parent);
+    EXPECT_TRUE(DumpShows(parent, "[multiline, bold 0-5]"));
 }
 
 TEST_F(RichEditControlTest, TheTypedCharacterTakesTheFormatBeforeItOrAtALineStartTheNextOnes) {
@@ -366,7 +364,7 @@ TEST_F(RichEditControlTest, BackgroundColourAnswersThePreviousOneAndBothClassNam
     const COLORREF face = RGB(0x12, 0x34, 0x56);
     EXPECT_EQ(SendMessage(rich, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(face)),
               static_cast<LRESULT>(GetSysColor(COLOR_WINDOW)));
-    EXPECT_NE(DumpWindowTree(parent).find("background=#123456"), std::string::npos);
+    EXPECT_TRUE(DumpShows(parent, "background=#123456"));
     EXPECT_EQ(SendMessage(rich, EM_SETBKGNDCOLOR, TRUE, RGB(1, 2, 3)), static_cast<LRESULT>(face));
     EXPECT_EQ(SendMessage(rich, EM_SETBKGNDCOLOR, 0, 0),
               static_cast<LRESULT>(GetSysColor(COLOR_WINDOW)));
@@ -393,7 +391,7 @@ TEST_F(RichEditControlTest, ReadOnlyRefusesThePersonNotTheProgramAndKeysMoveWith
     SendMessage(rich, EM_REPLACESEL, FALSE, Ptr("set"));
     EXPECT_EQ(GetWindowTextUtf8(rich), "set");
     EXPECT_TRUE(SequenceIs(spy, {kChange}));
-    EXPECT_NE(DumpWindowTree(parent).find("[multiline, readonly]"), std::string::npos);
+    EXPECT_TRUE(DumpShows(parent, "[multiline, readonly]"));
 
     const HWND keyed = CreateRichEdit(ES_MULTILINE, "first\r\nsecond");
     Select(keyed, 8, 8);

@@ -6,7 +6,6 @@
 
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
@@ -243,10 +242,8 @@ TEST_F(TabControlTest, AgentNamesMissingTabsAndDumpShowsCaptions) {
     CreateTabs({"Main", "Home"});
     SetItem(1, {.mask = TCIF_IMAGE, .iImage = 53});
     SendMessage(tab, TCM_SETCURSEL, 1, 0);
-    const std::string dump = DumpWindowTree(parent);
-    EXPECT_NE(dump.find("SysTabControl32 60 \"\" [tabstop, \"Main\", \"Home\" selected image=53]"),
-              std::string::npos)
-        << dump;
+    EXPECT_TRUE(DumpShows(
+        parent, "SysTabControl32 60 \"\" [tabstop, \"Main\", \"Home\" selected image=53]"));
     EXPECT_FALSE(agent.SelectTab(tab, "Work"));
     EXPECT_EQ(agent.LastError(), "SysTabControl32 60 has no tab \"Work\"");
     EXPECT_FALSE(agent.SelectTab(tab, 2));

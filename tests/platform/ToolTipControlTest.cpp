@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "ControlTestSupport.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/controls/ToolTipApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/resources/ResourceChain.h"
@@ -181,7 +180,7 @@ TEST_F(ToolTipControlTest, ACallbackToolAsksItsWindowOrItsParentEachTimeUnlessTh
     const NMTTDISPINFOA& first = asked.front();  // idFrom holds wParam, as the spy saw it.
     EXPECT_EQ(std::tie(first.hdr.hwndFrom, first.hdr.idFrom, first.lParam, first.uFlags),
               std::make_tuple(tip, kRectTool, LPARAM{99}, 0u));
-    EXPECT_NE(DumpWindowTree(tip).find("tool #7 callback"), std::string::npos);
+    EXPECT_TRUE(DumpShows(tip, "tool #7 callback"));
 
     static char kept[] = "Kept";
     const MessageHook answer = AnswerDispInfo(parent, [](NMTTDISPINFOA& info) {

@@ -8,7 +8,6 @@
 
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/controls/TreeViewApi.h"
 #include "platform/message/MessageApi.h"
 
@@ -511,11 +510,9 @@ TEST_F(TreeViewTest, DumpShowsTheRowsAPersonSees) {
     Expand(arts);
     Select(film);
     SetItem({.mask = TVIF_STATE, .hItem = sports, .state = TVIS_BOLD, .stateMask = TVIS_BOLD});
-    const std::string dump = DumpWindowTree(parent);
-    EXPECT_NE(dump.find("SysTreeView32 40 \"\" [-\"Arts\", >+\"Music\", >\"Film\" selected, "
-                        "+\"Sports\" bold, \"Travel\"]"),
-              std::string::npos)
-        << dump;
+    EXPECT_TRUE(DumpShows(parent,
+                          "SysTreeView32 40 \"\" [-\"Arts\", >+\"Music\", >\"Film\" selected, "
+                          "+\"Sports\" bold, \"Travel\"]"));
 }
 
 }  // namespace
