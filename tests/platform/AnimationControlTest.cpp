@@ -9,7 +9,6 @@
 
 #include "AviTestClips.h"
 #include "ControlTestSupport.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/AnimationClip.h"
 #include "platform/gdi/GdiObjects.h"
@@ -60,9 +59,6 @@ protected:
         PumpMessages();
         return SequenceIs(spy, expected);
     }
-    bool DumpShows(const std::string& text) const {
-        return DumpWindowTree(parent).find(text) != std::string::npos;
-    }
 
     static std::filesystem::path MakeFolder() {
         static int made = 0;
@@ -108,8 +104,7 @@ TEST_F(AnimationControlTest, OpeningReadsTheClipAsksForTheBackgroundTakesItsSize
     const HWND opened = OpenedAnimation();
     for (const auto& [clip, error] : cases) {
         ASSERT_EQ(Animate_Open(opened, m_clip.c_str()), TRUE);
-        EXPECT_EQ(SendMessage(opened, ACM_OPEN, 0, clip), FALSE);
-        EXPECT_EQ(GetLastError(), error);
+        EXPECT_TRUE(FailsWith(SendMessage(opened, ACM_OPEN, 0, clip), error));
         EXPECT_FALSE(State(opened).open);
     }
 }
@@ -123,24 +118,24 @@ TEST_F(AnimationControlTest, PlayAndStopPostStartAndStopOnceAndBadRangesFail) {
     EXPECT_EQ(Animate_IsPlaying(animation), TRUE);
     const AnimationState state = State(animation);
     EXPECT_EQ(std::tie(state.from, state.to, state.repeat), std::make_tuple(0u, 11u, -1));
-    EXPECT_TRUE(
-        DumpShows("SysAnimate32 30 \"\" [clip=busy.avi, frames=12, playing 0-11 repeat forever]"));
+    EXPECT_TRUE(DumpShows(
+        parent, "SysAnimate32 30 \"\" [clip=busy.avi, frames=12, playing 0-11 repeat forever]"));
 
     spy.Clear();
     EXPECT_EQ(Animate_Stop(animation), TRUE);
     EXPECT_EQ(Animate_Stop(animation), TRUE);  // Stopping a stopped clip posts nothing more.
     EXPECT_TRUE(DeliveredAre({kStop}));
     EXPECT_EQ(Animate_IsPlaying(animation), FALSE);
-    EXPECT_TRUE(DumpShows("[clip=busy.avi, frames=12, stopped]"));
+    EXPECT_TRUE(DumpShows(parent, "[clip=busy.avi, frames=12, stopped]"));
 
     // What it cannot play it refuses, and posts nothing.
     const HWND closed = CreateAnimation();
     EXPECT_EQ(Animate_Play(closed, 0, 1, 1), FALSE);
     EXPECT_EQ(Animate_Stop(closed), FALSE);
     spy.Clear();
-    EXPECT_EQ(Animate_Play(animation, 5, 2, 1), FALSE);   // Backwards.
-    EXPECT_EQ(Animate_Play(animation, 0, 12, 1), FALSE);  // Past the last frame.
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Animate_Play(animation, 5, 2, 1), FALSE);  // Backwards.
+    EXPECT_TRUE(FailsWith(Animate_Play(animation, 0, 12, 1),
+                          ERROR_INVALID_PARAMETER));  // Past the last frame.
     // A range of one frame shows it without playing.
     EXPECT_EQ(Animate_Play(animation, 7, 7, 1), TRUE);
     EXPECT_TRUE(DeliveredAre({}));
@@ -173,7 +168,7 @@ TEST_F(AnimationControlTest, ClosingOrDestroyingAPlayingControlPostsStopAndAutop
     SendMessage(animation, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(animation));
     EXPECT_FALSE(State(animation).open);
-    EXPECT_TRUE(DumpShows("[no clip]"));
+    EXPECT_TRUE(DumpShows(parent, "[no clip]"));
 
     const HWND playing = OpenedAnimation();
     Animate_Play(playing, 0, 3, kForever);
@@ -199,8 +194,7 @@ TEST_F(AnimationControlTest, ParentDestroyingTheControlOnStartStopOrItsOpeningIs
         const MessageHook destroyer = DestroyOnNotification(parent, code);
         PumpMessages();
         EXPECT_FALSE(IsWindow(animation));
-        EXPECT_FALSE(AdvanceAnimation(animation, 1));
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+        EXPECT_TRUE(FailsWith(AdvanceAnimation(animation, 1), ERROR_INVALID_WINDOW_HANDLE));
     }
 
     // Destroyed inside its request for the parent's background.
@@ -219,8 +213,7 @@ TEST_F(AnimationControlTest, TheFrameOnShowIsDrawnInThePalettesColours) {
     const HWND animation = OpenedAnimation();
     PixelImagePtr frame = GetAnimationFrame(animation);
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->width, 32);
-    EXPECT_EQ(frame->height, 24);
+    EXPECT_EQ(std::tie(frame->width, frame->height), std::make_tuple(32, 24));
     EXPECT_EQ(frame->At(0, 0), PixelFromColor(kClipPalette[0]));
     Animate_Play(animation, 0, kForever, kForever);
     AdvanceAnimation(animation, 6);  // Frame 6 is filled with index 2.
@@ -228,14 +221,12 @@ TEST_F(AnimationControlTest, TheFrameOnShowIsDrawnInThePalettesColours) {
     EXPECT_EQ(frame->At(31, 23), PixelFromColor(kClipPalette[2]));
 
     Animate_Close(animation);
-    EXPECT_EQ(GetAnimationFrame(animation), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(GetAnimationFrame(animation), ERROR_INVALID_PARAMETER));
     // Frames and states are read from animation controls only.
     EXPECT_EQ(GetAnimationFrame(parent), nullptr);
-    EXPECT_FALSE(GetAnimationState(parent).has_value());
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_FALSE(AdvanceAnimation(reinterpret_cast<HWND>(0x4321), 1));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_TRUE(FailsWith(GetAnimationState(parent), ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(FailsWith(AdvanceAnimation(reinterpret_cast<HWND>(0x4321), 1),
+                          ERROR_INVALID_WINDOW_HANDLE));
 }
 
 TEST_F(AnimationControlTest, ATransparentClipShowsTheParentsBackgroundWhereTheFirstPixelsColourIs) {

@@ -68,10 +68,9 @@ TEST_F(AnswerQueueTest, PopupMenusAreLoggedTheChosenCommandPostedAndAnImpossible
     ASSERT_EQ(answers.PopupMenus().size(), 1u);
     const PopupMenuRequest& shown = answers.PopupMenus()[0].request;
     ASSERT_EQ(shown.items.size(), 2u);
-    EXPECT_EQ(shown.items[1].text, "Send Email");
-    EXPECT_EQ(shown.items[1].flags & MF_GRAYED, MF_GRAYED);
-    EXPECT_EQ(shown.position, (POINT{30, 40}));
-    EXPECT_EQ(shown.flags, TPM_CENTERALIGN | TPM_RIGHTBUTTON);
+    EXPECT_EQ(std::tie(shown.items[1].text, shown.items[1].flags, shown.position, shown.flags),
+              std::make_tuple("Send Email", UINT{MF_GRAYED}, POINT{30, 40},
+                              UINT{TPM_CENTERALIGN | TPM_RIGHTBUTTON}));
     DestroyMenu(menu);
 
     answers.QueueMessageBoxAnswer(IDYES);

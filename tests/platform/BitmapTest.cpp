@@ -30,23 +30,21 @@ TEST_F(BitmapTest, PixelsRoundTripTopDownOutliveTheBitmapAndGetObjectDescribesA3
     EXPECT_EQ(GetObjectType(bitmap), OBJ_BITMAP);
     EXPECT_TRUE(DeleteObject(bitmap));
     EXPECT_EQ(image->At(1, 0), kGreen);
-    EXPECT_EQ(winport::BitmapPixels(bitmap), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_TRUE(FailsWith(winport::BitmapPixels(bitmap), ERROR_INVALID_HANDLE));
 }
 
 TEST_F(BitmapTest, BadSizesAndOtherObjectsHaveNoPixels) {
-    EXPECT_EQ(winport::CreateBitmapFromPixels(0, 1, {}), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(winport::CreateBitmapFromPixels(0, 1, {}), ERROR_INVALID_PARAMETER));
     EXPECT_EQ(winport::CreateBitmapFromPixels(-2, -2, Filled(2, 2, kRed)), nullptr);
     SetLastError(ERROR_SUCCESS);
-    EXPECT_EQ(winport::CreateBitmapFromPixels(2, 2, Filled(3, 1, kRed)), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(winport::CreateBitmapFromPixels(2, 2, Filled(3, 1, kRed)),
+                          ERROR_INVALID_PARAMETER));
     EXPECT_NE(winport::GetLastErrorText().find("needs 4 pixels, got 3"), std::string::npos)
         << winport::GetLastErrorText();
 
     const HBRUSH brush = CreateSolidBrush(0);
-    EXPECT_EQ(winport::BitmapPixels(reinterpret_cast<HBITMAP>(brush)), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_TRUE(
+        FailsWith(winport::BitmapPixels(reinterpret_cast<HBITMAP>(brush)), ERROR_INVALID_HANDLE));
     EXPECT_TRUE(DeleteObject(brush));
 }
 

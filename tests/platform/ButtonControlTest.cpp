@@ -143,8 +143,8 @@ TEST_F(ButtonControlTest, SetStyleMovesTheDefaultSilentlyAndSetImageAnswersThePr
     EXPECT_EQ(SendMessage(image, BM_SETIMAGE, IMAGE_ICON, 0x1000), 0);
     EXPECT_EQ(SendMessage(image, BM_SETIMAGE, IMAGE_BITMAP, 0x2000), 0x1000);
     EXPECT_EQ(SendMessage(image, BM_GETIMAGE, IMAGE_BITMAP, 0), 0x2000);
-    EXPECT_EQ(SendMessage(image, BM_SETIMAGE, IMAGE_ENHMETAFILE, 0x3000), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(SendMessage(image, BM_SETIMAGE, IMAGE_ENHMETAFILE, 0x3000),
+                          ERROR_INVALID_PARAMETER));
     EXPECT_EQ(SendMessage(image, BM_GETIMAGE, IMAGE_BITMAP, 0), 0x2000);
 }
 

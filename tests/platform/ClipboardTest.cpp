@@ -6,7 +6,7 @@
 #include <string_view>
 #include <thread>
 
-#include "platform/core/LastError.h"
+#include "LastErrorCheck.h"
 #include "platform/shell/GlobalMemory.h"
 
 using namespace std::literals;
@@ -88,8 +88,7 @@ TEST_F(ClipboardTest, EmptyingOrReplacingFreesTheBlocksItOwnsAndTheOpeningThread
 
     EXPECT_TRUE(EmptyClipboard());
     EXPECT_EQ(BlocksAlive(), 0u);
-    EXPECT_EQ(GlobalSize(text), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_TRUE(FailsWith(GlobalSize(text), ERROR_INVALID_HANDLE));
     EXPECT_EQ(CountClipboardFormats(), 0);
     EXPECT_EQ(winport::ClipboardText(), std::nullopt);
     EXPECT_TRUE(CloseClipboard());
@@ -122,14 +121,10 @@ TEST_F(ClipboardTest, CallsThatNeedTheClipboardOpenFailWithoutItAndBadDataIsRefu
     PutText(kWindow, "kept");
     const HGLOBAL block = TextBlock("refused");
     SetLastError(ERROR_SUCCESS);
-    EXPECT_EQ(SetClipboardData(CF_TEXT, block), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
-    EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
-    EXPECT_FALSE(EmptyClipboard());
-    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
-    EXPECT_FALSE(CloseClipboard());
-    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
+    EXPECT_TRUE(FailsWith(SetClipboardData(CF_TEXT, block), ERROR_CLIPBOARD_NOT_OPEN));
+    EXPECT_TRUE(FailsWith(GetClipboardData(CF_TEXT), ERROR_CLIPBOARD_NOT_OPEN));
+    EXPECT_TRUE(FailsWith(EmptyClipboard(), ERROR_CLIPBOARD_NOT_OPEN));
+    EXPECT_TRUE(FailsWith(CloseClipboard(), ERROR_CLIPBOARD_NOT_OPEN));
 
     // Nothing changed, and the refused block is still the caller's to free.
     EXPECT_EQ(winport::ClipboardText(), "kept");
@@ -139,16 +134,13 @@ TEST_F(ClipboardTest, CallsThatNeedTheClipboardOpenFailWithoutItAndBadDataIsRefu
     ASSERT_TRUE(OpenClipboard(kWindow));
     ASSERT_TRUE(EmptyClipboard());
     const HGLOBAL invented = reinterpret_cast<HGLOBAL>(0xdead0);
-    EXPECT_EQ(SetClipboardData(CF_TEXT, invented), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_TRUE(FailsWith(SetClipboardData(CF_TEXT, invented), ERROR_INVALID_HANDLE));
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
 
     const HGLOBAL once = TextBlock("once");
-    EXPECT_EQ(SetClipboardData(0, once), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
+    EXPECT_TRUE(FailsWith(SetClipboardData(0, once), ERROR_CLIPBOARD_NOT_OPEN));
     ASSERT_EQ(SetClipboardData(CF_TEXT, once), once);
-    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, once), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(SetClipboardData(CF_UNICODETEXT, once), ERROR_INVALID_PARAMETER));
     EXPECT_EQ(CountClipboardFormats(), 1);
     EXPECT_TRUE(CloseClipboard());
 }
@@ -156,8 +148,7 @@ TEST_F(ClipboardTest, CallsThatNeedTheClipboardOpenFailWithoutItAndBadDataIsRefu
 TEST_F(ClipboardTest, OnlyTheOpeningWindowMayOpenItAgainAndEmptyingMakesItTheOwner) {
     ASSERT_TRUE(OpenClipboard(kWindow));
     EXPECT_TRUE(OpenClipboard(kWindow));
-    EXPECT_FALSE(OpenClipboard(kOtherWindow));
-    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_TRUE(FailsWith(OpenClipboard(kOtherWindow), ERROR_ACCESS_DENIED));
     EXPECT_FALSE(OpenClipboard(nullptr));
     EXPECT_EQ(GetOpenClipboardWindow(), kWindow);
     ASSERT_TRUE(CloseClipboard());
@@ -186,8 +177,7 @@ TEST_F(ClipboardTest, OnlyTheOpeningWindowMayOpenItAgainAndEmptyingMakesItTheOwn
 TEST_F(ClipboardTest, InjectedFailuresLeaveTheClipboardDataOwnerAndBlocksAsTheyWere) {
     {
         winport::ScopedClipboardFailure fail(winport::ClipboardStep::Open);
-        EXPECT_FALSE(OpenClipboard(kWindow));
-        EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+        EXPECT_TRUE(FailsWith(OpenClipboard(kWindow), ERROR_ACCESS_DENIED));
         EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
         { winport::ScopedClipboardFailure nested(winport::ClipboardStep::Open); }
         EXPECT_FALSE(OpenClipboard(kWindow)) << "the outer failure is still in force";
@@ -199,8 +189,7 @@ TEST_F(ClipboardTest, InjectedFailuresLeaveTheClipboardDataOwnerAndBlocksAsTheyW
     ASSERT_TRUE(OpenClipboard(kOtherWindow));
     {
         winport::ScopedClipboardFailure fail(winport::ClipboardStep::Empty);
-        EXPECT_FALSE(EmptyClipboard());
-        EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+        EXPECT_TRUE(FailsWith(EmptyClipboard(), ERROR_ACCESS_DENIED));
         EXPECT_NE(winport::GetLastErrorText().find("EmptyClipboard"), std::string::npos);
         EXPECT_EQ(winport::ClipboardText(), "kept");
         EXPECT_EQ(GetClipboardOwner(), kWindow);
@@ -215,8 +204,7 @@ TEST_F(ClipboardTest, InjectedFailuresLeaveTheClipboardDataOwnerAndBlocksAsTheyW
     const HGLOBAL block = TextBlock("mine");
     {
         winport::ScopedClipboardFailure fail(winport::ClipboardStep::SetData);
-        EXPECT_EQ(SetClipboardData(CF_TEXT, block), nullptr);
-        EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+        EXPECT_TRUE(FailsWith(SetClipboardData(CF_TEXT, block), ERROR_NOT_ENOUGH_MEMORY));
         EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
     }
     EXPECT_TRUE(EmptyClipboard());

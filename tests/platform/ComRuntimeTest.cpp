@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "platform/core/LastError.h"
+#include "LastErrorCheck.h"
 #include "tests/platform/ComTestObjects.h"
 #include "tests/platform/HResultAssert.h"
 
@@ -62,10 +62,10 @@ TEST(ComRuntimeTest, RegistrationAndCreationFailWithTheWindowsCodes) {
         return CreateTestObject(riid, ppv);
     });
     ASSERT_NE(cookie, 0u);
-    EXPECT_EQ(winport::RegisterComClass(kTestClass, CreateTestObject), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_CLASS_ALREADY_EXISTS);
-    EXPECT_EQ(winport::RegisterComClass(kOtherClass, nullptr), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(winport::RegisterComClass(kTestClass, CreateTestObject),
+                          ERROR_CLASS_ALREADY_EXISTS));
+    EXPECT_TRUE(
+        FailsWith(winport::RegisterComClass(kOtherClass, nullptr), ERROR_INVALID_PARAMETER));
 
     ComPtr<ICounter> outer = winport::MakeComObject<TestObject>();
     void* out = &factoryCalls;

@@ -7,7 +7,6 @@
 #include "ControlTestSupport.h"
 #include "ListBoxTestSupport.h"
 #include "platform/automation/Agent.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/controls/ComboBoxState.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/Font.h"
@@ -306,8 +305,8 @@ TEST_F(ComboBoxTest, BadInputAnswersCbErrAndChangesNothing) {
 
     // A drop-down list has no edit to select in; limiting it is harmless.
     const HWND dropList = CreateFilled(CBS_DROPDOWNLIST, {"a"});
-    EXPECT_EQ(SendMessage(dropList, CB_GETEDITSEL, 0, 0), CB_ERR);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_COMBOBOX_MESSAGE);
+    EXPECT_TRUE(AnswersWith(SendMessage(dropList, CB_GETEDITSEL, 0, 0), CB_ERR,
+                            ERROR_INVALID_COMBOBOX_MESSAGE));
     EXPECT_EQ(SendMessage(dropList, CB_SETEDITSEL, 0, MAKELPARAM(0, 1)), CB_ERR);
     EXPECT_EQ(SendMessage(dropList, CB_LIMITTEXT, 5, 0), TRUE);
 }

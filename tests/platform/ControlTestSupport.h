@@ -8,8 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "LastErrorCheck.h"
 #include "MessageSpy.h"
-#include "platform/core/LastError.h"
+#include "platform/automation/WindowDump.h"
 #include "platform/window/WindowApi.h"
 
 namespace winport::test {
@@ -24,6 +25,13 @@ inline LONG ClientHeight(HWND hwnd) {
     RECT client{};
     GetClientRect(hwnd, &client);
     return client.bottom;
+}
+
+// The window dump of |hwnd| and its children holds |text|; a failure prints the dump.
+inline ::testing::AssertionResult DumpShows(HWND hwnd, const std::string& text) {
+    const std::string dump = DumpWindowTree(hwnd);
+    if (dump.find(text) != std::string::npos) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "no \"" << text << "\" in\n" << dump;
 }
 
 // Owns the parent (logged as "parent") and proves at the end that every window is gone.

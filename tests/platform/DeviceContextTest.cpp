@@ -37,24 +37,22 @@ TEST_F(DeviceContextTest, EveryDcCountsUntilReleasedOnceAndOnlyADcAnswersGetDevi
     EXPECT_EQ(winport::LiveGdiObjectCount(), before + 2);
     EXPECT_EQ(GetObjectType(first), OBJ_DC);
 
-    EXPECT_FALSE(DeleteObject(first));  // a DC goes back through ReleaseDC
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_TRUE(
+        FailsWith(DeleteObject(first), ERROR_INVALID_HANDLE));  // a DC goes back through ReleaseDC
     EXPECT_EQ(ReleaseDC(nullptr, first), 1);
     EXPECT_EQ(ReleaseDC(nullptr, first), 0);
-    EXPECT_EQ(GetDeviceCaps(first, LOGPIXELSX), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_TRUE(FailsWith(GetDeviceCaps(first, LOGPIXELSX), ERROR_INVALID_HANDLE));
     EXPECT_EQ(ReleaseDC(nullptr, second), 1);
 
     const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    EXPECT_EQ(GetDeviceCaps(reinterpret_cast<HDC>(brush), LOGPIXELSX), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_TRUE(
+        FailsWith(GetDeviceCaps(reinterpret_cast<HDC>(brush), LOGPIXELSX), ERROR_INVALID_HANDLE));
     EXPECT_EQ(ReleaseDC(nullptr, reinterpret_cast<HDC>(brush)), 0);
     EXPECT_EQ(GetObjectType(brush), OBJ_BRUSH);  // still alive
     EXPECT_TRUE(DeleteObject(brush));
     EXPECT_EQ(GetDeviceCaps(nullptr, LOGPIXELSX), 0);
 
-    EXPECT_FALSE(winport::SetLogicalPixelsPerInch(0));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(winport::SetLogicalPixelsPerInch(0), ERROR_INVALID_PARAMETER));
     EXPECT_FALSE(winport::SetLogicalPixelsPerInch(-96));
     EXPECT_EQ(winport::LogicalPixelsPerInch(), 96);
 }

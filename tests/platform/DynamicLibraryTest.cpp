@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/core/LastError.h"
+#include "LastErrorCheck.h"
 #include "platform/resources/ResourceChain.h"
 
 namespace {
@@ -44,23 +44,18 @@ TEST(DynamicLibraryTest, AttachRegistersResourcesUntilTheLastReferenceGoes) {
 
 TEST(DynamicLibraryTest, RefusedAttachesBadPathsAndHandlesFailClearlyAndPlainLibrariesLoad) {
     SetLastError(0);
-    EXPECT_EQ(LoadLibrary(NUV_FIXTURE_INVALID_EXTENSION), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_DLL_INIT_FAILED);
+    EXPECT_TRUE(FailsWith(LoadLibrary(NUV_FIXTURE_INVALID_EXTENSION), ERROR_DLL_INIT_FAILED));
     EXPECT_NE(winport::GetLastErrorText().find(NUV_FIXTURE_INVALID_EXTENSION), std::string::npos);
     EXPECT_EQ(winport::FindDialogTemplate(7701), nullptr);
 
-    EXPECT_EQ(LoadLibrary("/nonexistent/libnothing.so"), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
+    EXPECT_TRUE(FailsWith(LoadLibrary("/nonexistent/libnothing.so"), ERROR_MOD_NOT_FOUND));
     EXPECT_NE(winport::GetLastErrorText().find("libnothing.so"), std::string::npos);
-    EXPECT_EQ(LoadLibrary(nullptr), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(LoadLibrary(nullptr), ERROR_INVALID_PARAMETER));
 
     int notALibrary = 0;
     auto bogus = reinterpret_cast<HMODULE>(&notALibrary);
-    EXPECT_FALSE(FreeLibrary(bogus));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-    EXPECT_EQ(GetProcAddress(bogus, "FixtureAnswer"), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_TRUE(FailsWith(FreeLibrary(bogus), ERROR_INVALID_HANDLE));
+    EXPECT_TRUE(FailsWith(GetProcAddress(bogus, "FixtureAnswer"), ERROR_INVALID_HANDLE));
     EXPECT_FALSE(DisableThreadLibraryCalls(bogus));
 
     HMODULE library = LoadLibrary(NUV_FIXTURE_PLAIN);
@@ -68,8 +63,7 @@ TEST(DynamicLibraryTest, RefusedAttachesBadPathsAndHandlesFailClearlyAndPlainLib
     EXPECT_EQ(Call(library, "FixtureAnswer"), 42);
     EXPECT_TRUE(DisableThreadLibraryCalls(library));
 
-    EXPECT_EQ(GetProcAddress(library, "NoSuchExport"), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_PROC_NOT_FOUND);
+    EXPECT_TRUE(FailsWith(GetProcAddress(library, "NoSuchExport"), ERROR_PROC_NOT_FOUND));
     EXPECT_NE(winport::GetLastErrorText().find("NoSuchExport"), std::string::npos);
     EXPECT_TRUE(FreeLibrary(library));
 }

@@ -295,10 +295,10 @@ TEST_F(EditControlTest, ParentDestroyingTheEditInsideANotificationEndsTheEdit) {
         EXPECT_FALSE(IsWindow(edit));
         EXPECT_TRUE(SequenceIs(spy, {code == EN_UPDATE ? kUpdate : kMaxText}));
     }
-    EXPECT_FALSE(GetEditState(parent).has_value());  // State is read from edits only.
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_FALSE(GetEditState(reinterpret_cast<HWND>(0x4321)).has_value());
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_TRUE(FailsWith(GetEditState(parent),
+                          ERROR_INVALID_PARAMETER));  // State is read from edits only.
+    EXPECT_TRUE(
+        FailsWith(GetEditState(reinterpret_cast<HWND>(0x4321)), ERROR_INVALID_WINDOW_HANDLE));
 }
 
 }  // namespace

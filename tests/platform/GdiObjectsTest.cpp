@@ -30,8 +30,7 @@ TEST_F(GdiObjectsTest, BrushesAndPensKeepWhatTheyWereMadeOfAreCountedUntilDelete
 
     EXPECT_TRUE(DeleteObject(brush));
     EXPECT_EQ(winport::LiveGdiObjectCount(), before);
-    EXPECT_FALSE(DeleteObject(brush));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_TRUE(FailsWith(DeleteObject(brush), ERROR_INVALID_HANDLE));
     EXPECT_EQ(GetObject(brush, sizeof description, &description), 0);
     EXPECT_EQ(GetObjectType(brush), 0u);
 
@@ -43,8 +42,7 @@ TEST_F(GdiObjectsTest, BrushesAndPensKeepWhatTheyWereMadeOfAreCountedUntilDelete
     EXPECT_TRUE(DeleteObject(second));
 
     SetLastError(ERROR_SUCCESS);
-    EXPECT_FALSE(DeleteObject(nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
+    EXPECT_TRUE(FailsWith(DeleteObject(nullptr), ERROR_SUCCESS));
 
     // A pen keeps style, width and colour; an unknown style is solid; a null pen the stock one.
     const HPEN pen = CreatePen(PS_DASH, -3, RGB(1, 2, 3));
@@ -91,8 +89,8 @@ TEST_F(GdiObjectsTest, StockObjectsAreSharedUncountedAndNeverDeletedAndUnknownOn
 
     for (int index : {-1, 9, 15, 20}) {
         SetLastError(ERROR_SUCCESS);
-        EXPECT_EQ(GetStockObject(index), nullptr) << "stock object " << index;
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+        EXPECT_TRUE(FailsWith(GetStockObject(index), ERROR_INVALID_PARAMETER))
+            << "stock object " << index;
     }
 }
 
@@ -122,8 +120,7 @@ TEST_F(GdiObjectsTest, GetObjectSizesFollowTheObjectKindAndForeignOrMadeUpHandle
     const HGDIOBJ madeUp = reinterpret_cast<HGDIOBJ>(0x12345);
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(icon), static_cast<HGDIOBJ>(list), madeUp}) {
         SetLastError(ERROR_SUCCESS);
-        EXPECT_FALSE(DeleteObject(object));
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+        EXPECT_TRUE(FailsWith(DeleteObject(object), ERROR_INVALID_HANDLE));
         EXPECT_EQ(GetObjectType(object), 0u);
         LOGFONT font;
         EXPECT_EQ(GetObject(object, sizeof font, &font), 0);

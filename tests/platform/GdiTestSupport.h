@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "platform/core/LastError.h"
+#include "LastErrorCheck.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Icon.h"
 #include "platform/gdi/ImageList.h"

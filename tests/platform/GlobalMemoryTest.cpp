@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "platform/core/LastError.h"
+#include "LastErrorCheck.h"
 
 namespace {
 
@@ -38,10 +38,8 @@ TEST_F(GlobalMemoryTest, MoveableBlocksCountLocksAndFixedOnesAreTheirOwnPointerA
 
     EXPECT_TRUE(GlobalUnlock(block));
     SetLastError(ERROR_INVALID_DATA);
-    EXPECT_FALSE(GlobalUnlock(block));
-    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
-    EXPECT_FALSE(GlobalUnlock(block));
-    EXPECT_EQ(GetLastError(), ERROR_NOT_LOCKED);
+    EXPECT_TRUE(FailsWith(GlobalUnlock(block), ERROR_SUCCESS));
+    EXPECT_TRUE(FailsWith(GlobalUnlock(block), ERROR_NOT_LOCKED));
     EXPECT_EQ(GlobalFree(block), nullptr);
 
     const HGLOBAL counted = GlobalAlloc(GHND, 4);
@@ -62,8 +60,7 @@ TEST_F(GlobalMemoryTest, MoveableBlocksCountLocksAndFixedOnesAreTheirOwnPointerA
 
     const HGLOBAL fixed = GlobalAlloc(GMEM_FIXED, 4);
     std::memcpy(fixed, "wxyz", 4);
-    EXPECT_EQ(GlobalReAlloc(fixed, 4, 0), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+    EXPECT_TRUE(FailsWith(GlobalReAlloc(fixed, 4, 0), ERROR_NOT_ENOUGH_MEMORY));
     EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(fixed)), 4), "wxyz");
 
     const HGLOBAL moved = GlobalReAlloc(fixed, 64, GMEM_MOVEABLE);
@@ -109,8 +106,7 @@ TEST_F(GlobalMemoryTest, ZeroInitClearsNewBlocksAndGrowthAndAnEmptyMoveableBlock
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(GlobalSize(block), 0u);
     EXPECT_EQ(GlobalFlags(block), GMEM_DISCARDED);
-    EXPECT_EQ(GlobalLock(block), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_DISCARDED);
+    EXPECT_TRUE(FailsWith(GlobalLock(block), ERROR_DISCARDED));
 
     ASSERT_EQ(GlobalReAlloc(block, 10, GMEM_MOVEABLE), block);
     EXPECT_NE(GlobalLock(block), nullptr);
@@ -127,17 +123,14 @@ TEST_F(GlobalMemoryTest, BadHandlesAndSizesFailCleanlyAndLiveBlocksAreObservable
     const HGLOBAL invented = reinterpret_cast<HGLOBAL>(0xdeadbee8);
     for (const HGLOBAL handle : {freed, invented}) {
         SetLastError(ERROR_SUCCESS);
-        EXPECT_EQ(GlobalFree(handle), handle);
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-        EXPECT_EQ(GlobalLock(handle), nullptr);
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+        EXPECT_TRUE(AnswersWith(GlobalFree(handle), handle, ERROR_INVALID_HANDLE));
+        EXPECT_TRUE(FailsWith(GlobalLock(handle), ERROR_INVALID_HANDLE));
         EXPECT_EQ(GlobalSize(handle), 0u);
         EXPECT_EQ(GlobalFlags(handle), GMEM_INVALID_HANDLE);
         EXPECT_EQ(GlobalReAlloc(handle, 16, GMEM_MOVEABLE), nullptr);
         SetLastError(ERROR_SUCCESS);
         // Windows answers nonzero here, but does report the bad handle.
-        EXPECT_TRUE(GlobalUnlock(handle));
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+        EXPECT_TRUE(AnswersWith(GlobalUnlock(handle) != FALSE, true, ERROR_INVALID_HANDLE));
         EXPECT_NE(winport::GetLastErrorText().find("GlobalUnlock"), std::string::npos);
     }
     EXPECT_EQ(GlobalFree(nullptr), nullptr);
@@ -154,8 +147,7 @@ TEST_F(GlobalMemoryTest, BadHandlesAndSizesFailCleanlyAndLiveBlocksAreObservable
     EXPECT_EQ(winport::GlobalBlockContents(block), std::nullopt);
 
     const SIZE_T huge = std::numeric_limits<SIZE_T>::max();
-    EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE, huge), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+    EXPECT_TRUE(FailsWith(GlobalAlloc(GMEM_MOVEABLE, huge), ERROR_NOT_ENOUGH_MEMORY));
     const HGLOBAL small = GlobalAlloc(GMEM_MOVEABLE, 8);
     EXPECT_EQ(GlobalReAlloc(small, huge, GMEM_MOVEABLE), nullptr);
     EXPECT_EQ(GlobalSize(small), 8u);

@@ -31,11 +31,9 @@ TEST_F(IconTest, PixelsRoundTripCopiesAreIndependentAndDestroyedOrBadIconsAreRef
 
     const HICON destroyed = winport::CreateIconFromPixels(1, 1, Filled(1, 1, kRed));
     ASSERT_TRUE(DestroyIcon(destroyed));
-    EXPECT_FALSE(DestroyIcon(destroyed));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
+    EXPECT_TRUE(FailsWith(DestroyIcon(destroyed), ERROR_INVALID_CURSOR_HANDLE));
     SetLastError(ERROR_SUCCESS);
-    EXPECT_EQ(CopyIcon(destroyed), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
+    EXPECT_TRUE(FailsWith(CopyIcon(destroyed), ERROR_INVALID_CURSOR_HANDLE));
     EXPECT_EQ(winport::IconPixels(destroyed), nullptr);
 
     const std::size_t gdiBefore = winport::LiveGdiObjectCount();
@@ -50,8 +48,8 @@ TEST_F(IconTest, PixelsRoundTripCopiesAreIndependentAndDestroyedOrBadIconsAreRef
     EXPECT_EQ(GetObjectType(brush), OBJ_BRUSH);
     EXPECT_TRUE(DeleteObject(brush));
 
-    EXPECT_EQ(winport::CreateIconFromPixels(16, 16, Filled(16, 15, kRed)), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(winport::CreateIconFromPixels(16, 16, Filled(16, 15, kRed)),
+                          ERROR_INVALID_PARAMETER));
 }
 
 }  // namespace

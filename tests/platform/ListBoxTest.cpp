@@ -323,8 +323,7 @@ TEST_F(ListBoxTest, AgentScrollsARowIntoSightAndClicksItAndTheDumpShowsItemsAndS
     SendMessage(ownerDrawn, LB_ADDSTRING, 0, 7);
     EXPECT_EQ(FindStateDescription(ownerDrawn)->DescribeState(ownerDrawn),
               (Lines{"ownerdraw", "items=1"}));
-    EXPECT_FALSE(GetListBoxState(parent).has_value());
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(GetListBoxState(parent), ERROR_INVALID_PARAMETER));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include "ListViewTestSupport.h"
 #include "platform/automation/Agent.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/ImageList.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/core/LastError.h"
+#include "LastErrorCheck.h"
 #include "platform/shell/MenuStore.h"
 
 namespace {
@@ -103,8 +103,7 @@ TEST_F(MenuTest, InsertGoesBeforeThePositionOrCommandAndModifyReplacesAndDestroy
     EXPECT_EQ(GetMenuItemID(bar, 0), 1008u);
     EXPECT_FALSE(IsMenu(file));
     EXPECT_FALSE(IsMenu(recent));
-    EXPECT_FALSE(ModifyMenu(bar, 4242, MF_BYCOMMAND, 1, "x"));
-    EXPECT_EQ(GetLastError(), ERROR_MENU_ITEM_NOT_FOUND);
+    EXPECT_TRUE(FailsWith(ModifyMenu(bar, 4242, MF_BYCOMMAND, 1, "x"), ERROR_MENU_ITEM_NOT_FOUND));
 }
 
 TEST_F(MenuTest, DeleteMenuDestroysTheSubmenuRemoveMenuKeepsIt) {
@@ -114,11 +113,9 @@ TEST_F(MenuTest, DeleteMenuDestroysTheSubmenuRemoveMenuKeepsIt) {
     EXPECT_TRUE(DestroyMenu(recent));
     ASSERT_TRUE(DeleteMenu(bar, 0, MF_BYPOSITION));
     EXPECT_EQ(GetMenuItemCount(bar), 1);
-    EXPECT_EQ(GetMenuItemCount(file), -1);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_MENU_HANDLE);
+    EXPECT_TRUE(AnswersWith(GetMenuItemCount(file), -1, ERROR_INVALID_MENU_HANDLE));
     EXPECT_EQ(winport::LiveMenuCount(), 1u);
-    EXPECT_FALSE(DeleteMenu(bar, 1001, MF_BYCOMMAND));
-    EXPECT_EQ(GetLastError(), ERROR_MENU_ITEM_NOT_FOUND);
+    EXPECT_TRUE(FailsWith(DeleteMenu(bar, 1001, MF_BYCOMMAND), ERROR_MENU_ITEM_NOT_FOUND));
 }
 
 TEST_F(MenuTest, DestroyMenuTakesItsSubmenusAlong) {
@@ -150,13 +147,11 @@ TEST_F(MenuTest, RefusesLoopsBadSubmenusUnsupportedKindsAndInventedOrDestroyedHa
     EXPECT_FALSE(AppendMenu(recent, MF_POPUP, reinterpret_cast<UINT_PTR>(bar), "Loop"));
     ExpectError(ERROR_INVALID_PARAMETER, "AppendMenu: menu " + winport::HandleText(bar) +
                                              " would become a submenu of itself");
-    EXPECT_FALSE(
-        InsertMenu(bar, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(bar), "Self"));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_FALSE(AppendMenu(bar, MF_POPUP, 0x1234, "Bad"));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_MENU_HANDLE);
-    EXPECT_FALSE(AppendMenu(bar, MF_BITMAP, 1010, nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(
+        InsertMenu(bar, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(bar), "Self"),
+        ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(FailsWith(AppendMenu(bar, MF_POPUP, 0x1234, "Bad"), ERROR_INVALID_MENU_HANDLE));
+    EXPECT_TRUE(FailsWith(AppendMenu(bar, MF_BITMAP, 1010, nullptr), ERROR_INVALID_PARAMETER));
     EXPECT_EQ(GetMenuItemCount(bar), 2);
     EXPECT_EQ(GetMenuItemCount(recent), 1);
 

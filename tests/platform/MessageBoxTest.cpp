@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "LastErrorCheck.h"
 #include "ShellUiTestSupport.h"
-#include "platform/core/LastError.h"
 
 namespace {
 
@@ -56,12 +57,11 @@ TEST(MessageBoxTest, TheOwnersTopLevelWindowIsDisabledWhileTheBoxIsUpAndAskedAsC
     MessageBox(owner.Handle(), "Delete the contact?", "Contacts", MB_YESNO | MB_ICONQUESTION);
     MessageBox(nullptr, nullptr, nullptr, MB_OK);
     ASSERT_EQ(ui.boxes.size(), 5u);
-    EXPECT_EQ(ui.boxes[3].owner, owner.Handle());
-    EXPECT_EQ(ui.boxes[3].text, "Delete the contact?");
-    EXPECT_EQ(ui.boxes[3].caption, "Contacts");
-    EXPECT_EQ(ui.boxes[3].style, MB_YESNO | MB_ICONQUESTION);
-    EXPECT_EQ(ui.boxes[4].text, "");
-    EXPECT_EQ(ui.boxes[4].caption, "Error");
+    const winport::MessageBoxRequest& asked = ui.boxes[3];
+    EXPECT_EQ(std::tie(asked.owner, asked.text, asked.caption, asked.style),
+              std::make_tuple(owner.Handle(), "Delete the contact?", "Contacts",
+                              UINT{MB_YESNO | MB_ICONQUESTION}));
+    EXPECT_EQ(std::tie(ui.boxes[4].text, ui.boxes[4].caption), std::make_tuple("", "Error"));
 }
 
 TEST(MessageBoxTest, AnswerWithoutAButtonCountsAsClosingTheBox) {
@@ -79,10 +79,9 @@ TEST(MessageBoxTest, BadOwnerOrStyleFailsWithoutAsking) {
         TestWindow window;
         gone = window.Handle();
     }
-    EXPECT_EQ(MessageBox(gone, "a", "b", MB_OK), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
-    EXPECT_EQ(MessageBox(nullptr, "a", "b", 0x7 | MB_ICONERROR), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_MSGBOX_STYLE);
+    EXPECT_TRUE(FailsWith(MessageBox(gone, "a", "b", MB_OK), ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_TRUE(
+        FailsWith(MessageBox(nullptr, "a", "b", 0x7 | MB_ICONERROR), ERROR_INVALID_MSGBOX_STYLE));
     EXPECT_EQ(winport::GetLastErrorText(), "MessageBox: style 0x17 names no button set");
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_TRUE(winport::MessageBoxButtons(0xF).empty());

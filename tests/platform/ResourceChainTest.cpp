@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/core/LastError.h"
+#include "LastErrorCheck.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
 #include "platform/gdi/Bitmap.h"
@@ -151,16 +151,13 @@ const std::pair<ResourceTable, const char*> kBrokenTables[] = {
 
 TEST(ResourceChainTest, TableJoinsOnceLeavesOnceAndBrokenOnesAreRefusedWithTheProblemNamed) {
     ScopedTable first(kFirstTable);
-    EXPECT_FALSE(winport::AddResourceTable(kFirstTable));
-    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    EXPECT_TRUE(FailsWith(winport::AddResourceTable(kFirstTable), ERROR_ALREADY_EXISTS));
     EXPECT_EQ(winport::GetLastErrorText(), "resource table 'first' is in the chain already");
-    EXPECT_FALSE(winport::RemoveResourceTable(kSecondTable));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(winport::RemoveResourceTable(kSecondTable), ERROR_INVALID_PARAMETER));
     EXPECT_EQ(winport::GetLastErrorText(), "resource table 'second' is not in the chain");
 
     for (const auto& [table, error] : kBrokenTables) {
-        EXPECT_FALSE(winport::AddResourceTable(table));
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_DATA);
+        EXPECT_TRUE(FailsWith(winport::AddResourceTable(table), ERROR_INVALID_DATA));
         EXPECT_EQ(winport::GetLastErrorText(), error);
         EXPECT_EQ(winport::LoadStringResource(9000), std::nullopt) << table.name << " joined";
         EXPECT_FALSE(winport::RemoveResourceTable(table));
@@ -181,8 +178,7 @@ TEST(ResourceChainTest, LoadStringCutsOnCharacterBoundariesAndLoadBitmapCarriesT
     EXPECT_EQ(LoadString(nullptr, 102, buffer, sizeof buffer), 0);
     EXPECT_STREQ(buffer, "");
     ExpectNotFound("string 102 is in no resource table");
-    EXPECT_EQ(LoadString(nullptr, 101, nullptr, 10), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(LoadString(nullptr, 101, nullptr, 10), ERROR_INVALID_PARAMETER));
 
     const HBITMAP bitmap = LoadBitmap(nullptr, 400);
     ASSERT_NE(bitmap, nullptr);

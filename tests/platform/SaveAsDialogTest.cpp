@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ShellUiTestSupport.h"
@@ -45,11 +46,9 @@ TEST(SaveAsDialogTest,
     EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
     ASSERT_EQ(ui.saveAsRequests.size(), 1u);
     const winport::SaveAsRequest& asked = ui.saveAsRequests[0];
-    EXPECT_EQ(asked.owner, owner.Handle());
-    EXPECT_EQ(asked.title, "Export");
-    EXPECT_EQ(asked.fileName, "Ann Smith");
-    EXPECT_EQ(asked.filter, "vCard files (*.vcf)|*.vcf||");
-    EXPECT_EQ(asked.flags, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
+    EXPECT_EQ(std::tie(asked.owner, asked.title, asked.fileName, asked.filter, asked.flags),
+              std::make_tuple(owner.Handle(), "Export", "Ann Smith", "vCard files (*.vcf)|*.vcf||",
+                              DWORD{OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY}));
 
     ScriptedShellUi cancelling;
     cancelling.saveAsAnswers = {std::nullopt, ""};

@@ -10,8 +10,7 @@ namespace {
 TEST(SystemColorsTest, UnknownIndexAnswersBlackAndNoBrush) {
     EXPECT_EQ(GetSysColor(31), 0u);
     EXPECT_EQ(GetSysColor(-1), 0u);
-    EXPECT_EQ(GetSysColorBrush(31), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(GetSysColorBrush(31), ERROR_INVALID_PARAMETER));
 }
 
 class SystemColorBrushTest : public winport::testing::GdiLeakCheckedTest {};

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
+#include "LastErrorCheck.h"
 #include "platform/com/ComPtr.h"
-#include "platform/core/LastError.h"
 #include "tests/platform/HResultAssert.h"
 
 using winport::ComPtr;
@@ -64,8 +64,7 @@ TEST(TaskMemoryTest, TracksEveryBlockThroughAllocReallocAndFreeAndRefusesForeign
     CoTaskMemFree(&local);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     SetLastError(ERROR_SUCCESS);
-    EXPECT_EQ(CoTaskMemRealloc(&local, 16), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(CoTaskMemRealloc(&local, 16), ERROR_INVALID_PARAMETER));
 
     void* once = CoTaskMemAlloc(16);
     CoTaskMemFree(once);

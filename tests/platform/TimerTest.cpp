@@ -4,8 +4,8 @@
 #include <thread>
 #include <tuple>
 
+#include "LastErrorCheck.h"
 #include "MessageSpy.h"
-#include "platform/core/LastError.h"
 #include "platform/message/MessageApi.h"
 #include "platform/message/TimerApi.h"
 #include "platform/window/WindowApi.h"
@@ -79,20 +79,18 @@ TEST_F(TimerTest, KillingRestartingAndDestroyingEndTheTimerAndBadRequestsAreRefu
     EXPECT_GT(*NextTimerDue() - std::chrono::steady_clock::now(), milliseconds(50000));
 
     EXPECT_EQ(KillTimer(top, 1), TRUE);
-    EXPECT_EQ(KillTimer(top, 1), FALSE);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(FailsWith(KillTimer(top, 1), ERROR_INVALID_PARAMETER));
     EXPECT_EQ(KillTimer(other, 2), FALSE);
     EXPECT_TRUE(NextTimerDue().has_value());
 
     DestroyWindow(top);
     EXPECT_FALSE(NextTimerDue().has_value());
-    EXPECT_EQ(KillTimer(top, 2), FALSE);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_TRUE(FailsWith(KillTimer(top, 2), ERROR_INVALID_WINDOW_HANDLE));
 
-    EXPECT_EQ(SetTimer(other, 1, 10, [](HWND, UINT, UINT_PTR, DWORD) {}), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(SetTimer(reinterpret_cast<HWND>(0x4321), 1, 10, nullptr), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_TRUE(FailsWith(SetTimer(other, 1, 10, [](HWND, UINT, UINT_PTR, DWORD) {}),
+                          ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(FailsWith(SetTimer(reinterpret_cast<HWND>(0x4321), 1, 10, nullptr),
+                          ERROR_INVALID_WINDOW_HANDLE));
     UINT_PTR answer = 1;
     DWORD error = 0;
     std::thread([&] {

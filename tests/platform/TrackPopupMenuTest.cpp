@@ -4,8 +4,8 @@
 #include <tuple>
 #include <vector>
 
+#include "LastErrorCheck.h"
 #include "ShellUiTestSupport.h"
-#include "platform/core/LastError.h"
 #include "platform/message/MessageApi.h"
 #include "platform/shell/MenuApi.h"
 
@@ -126,18 +126,18 @@ TEST_F(TrackPopupMenuTest, OwnerMayUpdateTheMenuOnWmInitMenuPopupUnlessNoNotify)
 
 TEST_F(TrackPopupMenuTest, BadMenuOrOwnerFailsWithoutAsking) {
     ScriptedShellUi ui;
-    EXPECT_FALSE(
-        TrackPopupMenu(reinterpret_cast<HMENU>(0x1234), 0, 0, 0, 0, owner.Handle(), nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_MENU_HANDLE);
-    EXPECT_FALSE(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, nullptr, nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_TRUE(FailsWith(
+        TrackPopupMenu(reinterpret_cast<HMENU>(0x1234), 0, 0, 0, 0, owner.Handle(), nullptr),
+        ERROR_INVALID_MENU_HANDLE));
+    EXPECT_TRUE(FailsWith(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, nullptr, nullptr),
+                          ERROR_INVALID_WINDOW_HANDLE));
     HWND gone = nullptr;
     {
         TestWindow window;
         gone = window.Handle();
     }
-    EXPECT_FALSE(TrackPopupMenu(menu, 0, 0, 0, 0, gone, nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_TRUE(
+        FailsWith(TrackPopupMenu(menu, 0, 0, 0, 0, gone, nullptr), ERROR_INVALID_WINDOW_HANDLE));
     EXPECT_TRUE(ui.menus.empty());
     EXPECT_TRUE(g_initMenuPopups.empty());
 }

@@ -5,7 +5,6 @@
 
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/controls/UpDownApi.h"
 #include "platform/message/MessageApi.h"
 
@@ -273,8 +272,7 @@ TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndTheDumpAndAgentSeeTheUpDow
     CreatePair(UDS_SETBUDDYINT);
     SendMessage(spin, UDM_SETPOS, 0, 2);
     SetWindowText(buddy, "6");  // Typed but not yet read: the dump shows what the buddy holds.
-    const std::string dump = DumpWindowTree(parent);
-    EXPECT_NE(dump.find("msctls_updown32 51 \"\" [pos=6, range=0..9]"), std::string::npos) << dump;
+    EXPECT_TRUE(DumpShows(parent, "msctls_updown32 51 \"\" [pos=6, range=0..9]"));
     ShowWindow(spin, SW_HIDE);
     EXPECT_FALSE(agent.PressSpinArrow(spin, SpinArrow::Up));
     EXPECT_EQ(agent.LastError(), "msctls_updown32 51 is not visible");

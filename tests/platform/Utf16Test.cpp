@@ -8,8 +8,6 @@ TEST(Utf16Test, RoundTripsEveryScript) {
         std::u16string utf16;
     } cases[] = {
         {"Crème brûlée", u"Crème brûlée"},
-        {"Καλημέρα", u"Καλημέρα"},
-        {"Съешь же ещё", u"Съешь же ещё"},
         {"東京都渋谷区", u"東京都渋谷区"},
         {"ok 😀👍🏽", u"ok 😀👍🏽"},
         {std::string("nul\0inside", 10), std::u16string(u"nul\0inside", 10)},

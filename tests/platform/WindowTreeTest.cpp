@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "LastErrorCheck.h"
 #include "MessageSpy.h"
-#include "platform/core/LastError.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 
@@ -55,8 +55,7 @@ TEST_F(WindowTreeTest, DestroyedInventedAndReusedHandlesAndUnknownClassesFailCle
     const HWND invented = reinterpret_cast<HWND>(0x1234567);
     for (HWND bad : {top, invented}) {
         SetLastError(0);
-        EXPECT_EQ(SendMessage(bad, WM_USER, 0, 0), 0);
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+        EXPECT_TRUE(FailsWith(SendMessage(bad, WM_USER, 0, 0), ERROR_INVALID_WINDOW_HANDLE));
         EXPECT_NE(GetLastErrorText().find("is not a window"), std::string::npos);
         EXPECT_FALSE(PostMessage(bad, WM_USER, 0, 0));
         EXPECT_FALSE(DestroyWindow(bad));
@@ -71,10 +70,9 @@ TEST_F(WindowTreeTest, DestroyedInventedAndReusedHandlesAndUnknownClassesFailCle
     EXPECT_FALSE(IsWindow(first));
     EXPECT_TRUE(IsWindow(second));
 
-    EXPECT_EQ(
+    EXPECT_TRUE(FailsWith(
         CreateWindowEx(0, "NoSuchClass", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
-        nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_CANNOT_FIND_WND_CLASS);
+        ERROR_CANNOT_FIND_WND_CLASS));
     EXPECT_NE(GetLastErrorText().find("NoSuchClass"), std::string::npos);
 }
 
