@@ -36,7 +36,7 @@ void SetDefaultFocus(HWND dialog, DWORD style) {
         }
         SetFocus(focus);
     } else if (!(style & WS_CHILD)) {
-        SetFocus(dialog);
+        SetFocus(dialog);  // Which gives it to the first control.
     }
 }
 
@@ -70,14 +70,19 @@ HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND parent, WindowPro
     procedure->templateId = tmpl.id;
     procedure->font = font;
     procedure->baseUnits = baseUnits;
+    SendMessage(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (!IsWindow(dialog))
+        return FailCreation(nullptr, Describe(tmpl) + ": destroyed while starting");
 
     for (const ControlTemplate& control : tmpl.controls) {
         const std::string className(control.className);
         const std::string text(control.text);
         const RECT rect = ItemRect(control.rect, baseUnits);
+        // The dialog's own controls do not tell it of their creation and destruction.
         const HWND hwnd = CreateWindowEx(
-            control.exStyle, className.c_str(), text.c_str(), control.style | WS_CHILD, rect.left,
-            rect.top, rect.right - rect.left, rect.bottom - rect.top, dialog,
+            control.exStyle | WS_EX_NOPARENTNOTIFY, className.c_str(), text.c_str(),
+            control.style | WS_CHILD, rect.left, rect.top, rect.right - rect.left,
+            rect.bottom - rect.top, dialog,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), nullptr, nullptr);
         if (!hwnd) {
             return FailCreation(dialog, Describe(tmpl) + ", control " + std::to_string(control.id) +

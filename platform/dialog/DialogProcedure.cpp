@@ -1,5 +1,7 @@
 #include "platform/dialog/DialogProcedure.h"
 
+#include <utility>
+
 #include "platform/dialog/DialogApi.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/message/MessageApi.h"
@@ -17,6 +19,14 @@ const bool kRegistered = RegisterSystemClass(kDialogClassName, [](HWND hwnd) {
 HWND FindDefaultPushButton(HWND dialog) {
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (SendMessage(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) return child;
+    }
+    return nullptr;
+}
+
+// The first control a person could use, for a dialog without tab stops.
+HWND FirstEnabledControl(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && IsWindowEnabled(child)) return child;
     }
     return nullptr;
 }
@@ -52,8 +62,33 @@ LRESULT DialogProcedure::OnNextControl(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+void DialogProcedure::RestoreFocus(bool justActivated) {
+    // An ended dialog keeps the focus it took from its controls.
+    if (ended) return;
+    HWND control = std::exchange(m_savedFocus, nullptr);
+    if (control && IsWindow(control) && IsChild(m_hwnd, control)) {
+        if (justActivated) {
+            SetFocus(control);
+            return;
+        }
+    } else if (justActivated) {
+        return;
+    } else if (!(control = GetNextDlgTabItem(m_hwnd, nullptr, FALSE))) {
+        control = FirstEnabledControl(m_hwnd);
+    }
+    if (control) MoveDialogFocus(m_hwnd, control);
+}
+
 LRESULT DialogProcedure::HandleMessage(const Message& m) {
     switch (m.id) {
+        case WM_SETFOCUS: RestoreFocus(false); return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(m.wParam) != WA_INACTIVE) {
+                RestoreFocus(true);
+            } else if (const HWND focus = GetFocus(); focus && IsChild(m_hwnd, focus)) {
+                m_savedFocus = focus;
+            }
+            return 0;
         case DM_GETDEFID: return OnGetDefId();
         case DM_SETDEFID: defaultId = static_cast<int>(m.wParam); return TRUE;
         case WM_NEXTDLGCTL: return OnNextControl(m.wParam, m.lParam);

@@ -25,10 +25,15 @@ public:
     HWND disabledOwner = nullptr;  // The owner a modal run disabled.
 
 private:
+    // Gives the focus back to the control that had it when the dialog was last deactivated;
+    // without one, unless |justActivated|, to the first tab stop (its text selected) or else to
+    // the first control.
+    void RestoreFocus(bool justActivated);
     LRESULT OnGetDefId();
     // WM_NEXTDLGCTL: the next or previous tab stop, or the control |wParam| when |lParam| says.
     LRESULT OnNextControl(WPARAM wParam, LPARAM lParam);
     HWND m_hwnd;
+    HWND m_savedFocus = nullptr;  // The focused control when the dialog was deactivated.
 };
 
 // The dialog state of |hwnd|, or null when it is not a dialog.

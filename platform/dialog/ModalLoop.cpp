@@ -68,6 +68,9 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
     if (IsChild(dialog, GetFocus())) SetFocus(dialog);
     SetWindowPos(dialog, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    // The owner comes to the front again, and a dialog owner gives its control the focus back.
+    const HWND owner = GetWindow(dialog, GW_OWNER);
+    if (owner && GetActiveWindow() == dialog) SetActiveWindow(owner);
     if (procedure->modalLoop) procedure->modalLoop->Stop(result);
     return TRUE;
 }

@@ -27,15 +27,18 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
 
 INT_PTR CDialog::DoModal() {
     HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
-    // The focus goes back where it was once the dialog is gone, as the owner's window takes it
-    // back on Windows.
     const HWND focusBefore = ::GetFocus();
     const HWND dialog = CreateFromTemplate(parent);
     if (!dialog) return -1;
     const INT_PTR result = winport::RunModalLoop(dialog);
     if (::IsWindow(dialog)) ::DestroyWindow(dialog);
-    if (!::GetFocus() && focusBefore && ::IsWindow(focusBefore) && ::IsWindowVisible(focusBefore) &&
-        ::IsWindowEnabled(focusBefore)) {
+    // A dialog owner gives its control the focus back when it comes to the front again; a plain
+    // window takes the focus itself, and the control that had it gets it back here instead, as
+    // a frame passes it on to its view on Windows.
+    const HWND focus = ::GetFocus();
+    if (focusBefore && focus != focusBefore && ::IsWindow(focusBefore) &&
+        (!focus || focus == ::GetAncestor(focusBefore, GA_ROOT)) &&
+        ::IsWindowVisible(focusBefore) && ::IsWindowEnabled(focusBefore)) {
         ::SetFocus(focusBefore);
     }
     return result;

@@ -20,6 +20,28 @@ bool Contains(const winport::Window& root, HWND hwnd) {
     return IsChild(root.handle, hwnd) != FALSE;
 }
 
+enum class PlaceFocus { No, Yes };
+
+// Brings |root| (null: none) to the front; the window going to the background hears of it first,
+// while it still has the focus. Returns the window that was active.
+HWND Activate(HWND root, PlaceFocus placeFocus) {
+    ThreadFocus& state = Current();
+    const HWND previous = GetActiveWindow();
+    if (root == previous) return previous;
+    if (previous) {
+        SendMessage(previous, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(root));
+    }
+    state.active = root && IsWindow(root) ? root : nullptr;
+    if (!state.active) return previous;
+    SendMessage(root, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));
+    // A window that did not place the focus inside itself on activation takes it itself.
+    if (placeFocus == PlaceFocus::Yes && GetActiveWindow() == root) {
+        const HWND focus = GetFocus();
+        if (!focus || GetAncestor(focus, GA_ROOT) != root) SetFocus(root);
+    }
+    return previous;
+}
+
 }  // namespace
 
 void winport::DropFocusWithin(const Window& window) {
@@ -31,6 +53,13 @@ void winport::DropFocusWithin(const Window& window) {
 HWND SetFocus(HWND hwnd) {
     ThreadFocus& state = Current();
     if (hwnd && !winport::RequireWindowObject(hwnd, "SetFocus")) return nullptr;
+    if (state.focus == hwnd) return hwnd;
+    // The focus brings its top-level window to the front first.
+    if (hwnd && GetAncestor(hwnd, GA_ROOT) != GetActiveWindow()) {
+        const HWND root = GetAncestor(hwnd, GA_ROOT);
+        Activate(root, PlaceFocus::No);
+        if (!IsWindow(hwnd) || GetActiveWindow() != root) return nullptr;
+    }
     const HWND previous = state.focus;
     if (previous == hwnd) return previous;
     // As Windows does, the focus has already moved when the losing window hears of it.
@@ -54,12 +83,13 @@ HWND GetActiveWindow() {
     return state.active;
 }
 
+void winport::BringToFront(HWND root) {
+    Activate(root, PlaceFocus::No);
+}
+
 HWND SetActiveWindow(HWND hwnd) {
-    ThreadFocus& state = Current();
     if (hwnd && !winport::RequireWindowObject(hwnd, "SetActiveWindow")) return nullptr;
-    const HWND previous = GetActiveWindow();
-    state.active = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
-    return previous;
+    return Activate(hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr, PlaceFocus::Yes);
 }
 
 BOOL SetForegroundWindow(HWND hwnd) {

@@ -9,5 +9,8 @@ LRESULT CallWindow(Window& window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Focus bookkeeping the tree needs when windows disappear or are hidden or disabled.
 void DropFocusWithin(const Window& window);
+// Makes the top-level window |root| the active one, with WM_ACTIVATE to both windows, without
+// moving the focus into it: a window shown comes to the front so.
+void BringToFront(HWND root);
 
 }  // namespace winport

@@ -60,6 +60,14 @@ void DestroyOwnedWindows(const Window& owner) {
     }
 }
 
+// WM_PARENTNOTIFY for a child created or destroyed, unless the child asks for none.
+void NotifyParent(const Window& child, UINT event) {
+    if (!child.parent || (child.exStyle & WS_EX_NOPARENTNOTIFY)) return;
+    SendMessage(child.parent->handle, WM_PARENTNOTIFY,
+                MAKEWPARAM(static_cast<WORD>(event), static_cast<WORD>(child.id)),
+                reinterpret_cast<LPARAM>(child.handle));
+}
+
 void MarkDestroying(Window& window) {
     window.destroying = true;
     for (auto& child : window.children) MarkDestroying(*child);
@@ -156,6 +164,12 @@ HWND CreateWindowWithSubclass(DWORD exStyle, const char* className, const char* 
                          "CreateWindowEx: the \"" + name + "\" window refused its creation");
         return nullptr;
     }
+    if (!IsWindow(hwnd)) return nullptr;
+    if (window->parent) {
+        NotifyParent(*window, WM_CREATE);
+    } else if (style & WS_VISIBLE) {
+        BringToFront(hwnd);  // A top-level window made visible comes to the front.
+    }
     return IsWindow(hwnd) ? hwnd : nullptr;
 }
 
@@ -212,6 +226,17 @@ BOOL DestroyWindow(HWND hwnd) {
     if (!window || !winport::OnOwnThread(*window, "DestroyWindow")) return FALSE;
     if (window->destroying) return TRUE;
     winport::DispatchScope scope;  // Keeps |window| alive until this function returns.
+    if (window->parent) {
+        winport::NotifyParent(*window, WM_DESTROY);
+        // A child is hidden first, which gives the focus it holds to its parent.
+        if (IsWindow(hwnd) && (window->style & WS_VISIBLE)) ShowWindow(hwnd, SW_HIDE);
+        if (!IsWindow(hwnd) || window->destroying) return TRUE;
+    } else if (GetActiveWindow() == hwnd && window->owner) {
+        // The owner comes to the front in place of the window going.
+        const HWND owner = window->owner->handle;
+        if (IsWindowVisible(owner) && IsWindowEnabled(owner)) SetActiveWindow(owner);
+        if (!IsWindow(hwnd) || window->destroying) return TRUE;
+    }
     winport::DestroyOwnedWindows(*window);
     winport::MarkDestroying(*window);
     if (window->style & WS_VISIBLE) window->style &= ~WS_VISIBLE;

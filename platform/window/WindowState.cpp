@@ -142,6 +142,11 @@ BOOL ShowWindow(HWND hwnd, int command) {
         if (Window* live = winport::FindWindowObject(hwnd)) {
             if (show) {
                 live->style |= WS_VISIBLE;
+                // A top-level window shown comes to the front, unless the command says not.
+                if (!live->parent && command != SW_SHOWNOACTIVATE && command != SW_SHOWNA &&
+                    command != SW_MINIMIZE) {
+                    winport::BringToFront(hwnd);
+                }
             } else {
                 live->style &= ~WS_VISIBLE;
                 // Hiding the focus window (or its ancestor) gives the focus to the parent.

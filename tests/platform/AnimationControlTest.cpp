@@ -206,7 +206,7 @@ TEST_F(AnimationControlTest, ParentDestroyingTheControlOnStartStopOrItsOpeningIs
     spy.Only({});
     EXPECT_EQ(Animate_Open(animation, m_clip.c_str()), FALSE);
     EXPECT_FALSE(IsWindow(animation));
-    EXPECT_TRUE(DeliveredAre({kAskedForBackground}));
+    EXPECT_TRUE(DeliveredAre({kAskedForBackground, "parent WM_PARENTNOTIFY WM_DESTROY animation"}));
 }
 
 TEST_F(AnimationControlTest, TheFrameOnShowIsDrawnInThePalettesColours) {

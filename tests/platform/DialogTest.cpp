@@ -143,6 +143,94 @@ TEST_F(DialogTest, OwnerKeepsItsFocusAndADialogEndedAtTheStartIsNeverShown) {
     EXPECT_EQ(GetFocus(), field);
 }
 
+// Reports what the dialog manager tells the form of its own window: the font, the children
+// created and destroyed, the activation.
+class CWatchedForm : public CFormDialog {
+public:
+    std::optional<LRESULT> OnMessage(const Message& m) override {
+        if (m.id == WM_SETFONT) fontBeforeControls = !::GetWindow(m_hWnd, GW_CHILD);
+        if (m.id == WM_PARENTNOTIFY) {
+            notes.push_back((LOWORD(m.wParam) == WM_CREATE ? "create " : "destroy ") +
+                            std::to_string(HIWORD(m.wParam)));
+        }
+        return CFormDialog::OnMessage(m);
+    }
+    bool fontBeforeControls = false;
+    std::vector<std::string> notes;
+};
+
+std::pair<DWORD, DWORD> Selection(HWND edit) {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+// A control added by the program tells the dialog of its creation and destruction (its own
+// template controls do not); destroyed with the focus, it leaves the focus to the dialog, which
+// gives it to the first tab stop.
+TEST_F(DialogTest, AFocusedControlDestroyedLeavesTheFocusInTheDialog) {
+    CWatchedForm form;
+    ASSERT_TRUE(form.Create(kFormDialog));
+    EXPECT_TRUE(form.fontBeforeControls) << "WM_SETFONT came before the controls";
+    ShowWindow(form.m_hWnd, SW_SHOW);
+    const auto addEdit = [&](int id, DWORD exStyle) {
+        return CreateWindowEx(exStyle, "Edit", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 90, 50,
+                              12, form.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              nullptr, nullptr);
+    };
+    const HWND extra = addEdit(1400, 0);
+    DestroyWindow(addEdit(1401, WS_EX_NOPARENTNOTIFY));
+    const HWND name = GetDlgItem(form.m_hWnd, kNameEdit);
+    ASSERT_TRUE(agent.Focus(extra));
+    DestroyWindow(extra);
+    EXPECT_EQ(form.notes, (std::vector<std::string>{"create 1400", "destroy 1400"}));
+    EXPECT_EQ(GetFocus(), name) << "the keyboard still works";
+    EXPECT_EQ(Selection(name), std::make_pair(DWORD{0}, DWORD{3}));
+    form.DestroyWindow();
+}
+
+// Activated again, a dialog gives the focus back to the control that had it, as it was: after a
+// modal dialog it owned, and after another window was in front.
+TEST_F(DialogTest, ADialogActivatedAgainGivesTheFocusBackWithoutSelecting) {
+    CFormDialog form;
+    ASSERT_TRUE(form.Create(kFormDialog));
+    ShowWindow(form.m_hWnd, SW_SHOW);
+    EXPECT_EQ(GetActiveWindow(), form.m_hWnd);
+    const HWND city = GetDlgItem(form.m_hWnd, kCityEdit);
+    SetWindowText(city, "Lyon");
+    SetFocus(city);
+    SendMessage(city, EM_SETSEL, 1, 3);
+
+    bool ownerEnabled = true;
+    agent.QueueDialogHandler(kInnerDialog, [&](HWND dialog) {
+        ownerEnabled = IsWindowEnabled(form.m_hWnd);
+        agent.Click(GetDlgItem(dialog, IDCANCEL));
+    });
+    CDialog inner(kInnerDialog, &form);
+    EXPECT_EQ(inner.DoModal(), IDCANCEL);
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_EQ(GetActiveWindow(), form.m_hWnd);
+    EXPECT_EQ(GetFocus(), city);
+    EXPECT_EQ(Selection(city), std::make_pair(DWORD{1}, DWORD{3}));
+
+    CFormDialog other;
+    ASSERT_TRUE(other.Create(kFormDialog));
+    ShowWindow(other.m_hWnd, SW_SHOW);
+    EXPECT_EQ(GetFocus(), GetDlgItem(other.m_hWnd, kNameEdit));
+    SetActiveWindow(form.m_hWnd);
+    EXPECT_EQ(GetFocus(), city);
+    EXPECT_EQ(Selection(city), std::make_pair(DWORD{1}, DWORD{3}));
+
+    // The focus given to the dialog itself goes on to its first tab stop, all its text selected.
+    SetFocus(other.m_hWnd);
+    const HWND otherName = GetDlgItem(other.m_hWnd, kNameEdit);
+    EXPECT_EQ(GetFocus(), otherName);
+    EXPECT_EQ(Selection(otherName), std::make_pair(DWORD{0}, DWORD{3}));
+    other.DestroyWindow();
+    form.DestroyWindow();
+}
+
 TEST_F(DialogTest, DataExchangeLoadsRefusesTooLongTextAndSavesOnOk) {
     agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
         const HWND edit = GetDlgItem(dialog, kNameEdit);

@@ -293,7 +293,8 @@ TEST_F(EditControlTest, ParentDestroyingTheEditInsideANotificationEndsTheEdit) {
         const MessageHook destroyer = DestroyOnNotification(parent, code);
         Type(edit, U"y");
         EXPECT_FALSE(IsWindow(edit));
-        EXPECT_TRUE(SequenceIs(spy, {code == EN_UPDATE ? kUpdate : kMaxText}));
+        EXPECT_TRUE(SequenceIs(spy, {code == EN_UPDATE ? kUpdate : kMaxText,
+                                     "parent WM_PARENTNOTIFY WM_DESTROY edit"}));
     }
     EXPECT_TRUE(FailsWith(GetEditState(parent),
                           ERROR_INVALID_PARAMETER));  // State is read from edits only.

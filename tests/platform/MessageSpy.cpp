@@ -57,15 +57,16 @@ std::string CodeName(UINT msg, UINT code) {
 
 std::string MessageName(UINT msg) {
     static const std::map<UINT, std::string> kNames = {
-        NAMED_VALUE(WM_CREATE),        NAMED_VALUE(WM_DESTROY),     NAMED_VALUE(WM_MOVE),
-        NAMED_VALUE(WM_SIZE),          NAMED_VALUE(WM_SETFOCUS),    NAMED_VALUE(WM_KILLFOCUS),
-        NAMED_VALUE(WM_ENABLE),        NAMED_VALUE(WM_SETTEXT),     NAMED_VALUE(WM_GETTEXT),
-        NAMED_VALUE(WM_GETTEXTLENGTH), NAMED_VALUE(WM_CLOSE),       NAMED_VALUE(WM_SHOWWINDOW),
-        NAMED_VALUE(WM_SETFONT),       NAMED_VALUE(WM_NOTIFY),      NAMED_VALUE(WM_NCCREATE),
-        NAMED_VALUE(WM_NCDESTROY),     NAMED_VALUE(WM_GETDLGCODE),  NAMED_VALUE(WM_KEYDOWN),
-        NAMED_VALUE(WM_KEYUP),         NAMED_VALUE(WM_CHAR),        NAMED_VALUE(WM_INITDIALOG),
-        NAMED_VALUE(WM_COMMAND),       NAMED_VALUE(WM_TIMER),       NAMED_VALUE(WM_LBUTTONDOWN),
-        NAMED_VALUE(WM_LBUTTONUP),     NAMED_VALUE(WM_CONTEXTMENU), NAMED_VALUE(WM_USER),
+        NAMED_VALUE(WM_CREATE),        NAMED_VALUE(WM_DESTROY),      NAMED_VALUE(WM_MOVE),
+        NAMED_VALUE(WM_SIZE),          NAMED_VALUE(WM_SETFOCUS),     NAMED_VALUE(WM_KILLFOCUS),
+        NAMED_VALUE(WM_ENABLE),        NAMED_VALUE(WM_SETTEXT),      NAMED_VALUE(WM_GETTEXT),
+        NAMED_VALUE(WM_GETTEXTLENGTH), NAMED_VALUE(WM_CLOSE),        NAMED_VALUE(WM_SHOWWINDOW),
+        NAMED_VALUE(WM_SETFONT),       NAMED_VALUE(WM_NOTIFY),       NAMED_VALUE(WM_NCCREATE),
+        NAMED_VALUE(WM_NCDESTROY),     NAMED_VALUE(WM_GETDLGCODE),   NAMED_VALUE(WM_KEYDOWN),
+        NAMED_VALUE(WM_KEYUP),         NAMED_VALUE(WM_CHAR),         NAMED_VALUE(WM_INITDIALOG),
+        NAMED_VALUE(WM_COMMAND),       NAMED_VALUE(WM_TIMER),        NAMED_VALUE(WM_LBUTTONDOWN),
+        NAMED_VALUE(WM_LBUTTONUP),     NAMED_VALUE(WM_CONTEXTMENU),  NAMED_VALUE(WM_USER),
+        NAMED_VALUE(WM_ACTIVATE),      NAMED_VALUE(WM_PARENTNOTIFY),
     };
     if (auto found = kNames.find(msg); found != kNames.end()) return found->second;
     if (msg >= WM_APP) return "WM_APP+" + Hex(msg - WM_APP);
@@ -136,6 +137,11 @@ void MessageSpy::Record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 std::to_string(header->idFrom);
     } else if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) {
         line += " other=" + NameOf(reinterpret_cast<HWND>(wParam));
+    } else if (msg == WM_ACTIVATE) {
+        line += std::string(LOWORD(wParam) == WA_INACTIVE ? " inactive" : " active") +
+                " other=" + NameOf(reinterpret_cast<HWND>(lParam));
+    } else if (msg == WM_PARENTNOTIFY) {
+        line += " " + MessageName(LOWORD(wParam)) + " " + NameOf(reinterpret_cast<HWND>(lParam));
     } else if (msg == WM_CHAR || msg == WM_KEYDOWN || msg == WM_KEYUP) {
         line += " " + Hex(static_cast<UINT>(wParam));
     }
