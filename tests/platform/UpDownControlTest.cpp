@@ -150,10 +150,15 @@ TEST_F(UpDownControlTest, BuddyTextGroupsThousandsUnlessToldAndGetPosFlagsTextOu
     CreatePair(UDS_SETBUDDYINT);
     SendMessage(spin, UDM_SETRANGE32, static_cast<WPARAM>(-5), 5000);
     const std::pair<const char*, LRESULT> cases[] = {
-        {"12", MAKELONG(12, 0)},      {"-3", MAKELONG(static_cast<WORD>(-3), 0)},
-        {"1,234", MAKELONG(1234, 0)}, {"", MAKELONG(0, 0)},
-        {"12a", MAKELONG(4, 1)},      {"9999", MAKELONG(4, 1)},
-        {"1 2", MAKELONG(4, 1)}};
+        {"12", MAKELONG(12, 0)},
+        {"-3", MAKELONG(static_cast<WORD>(-3), 0)},
+        {"1,234", MAKELONG(1234, 0)},
+        {"", MAKELONG(0, 0)},
+        {"12a", MAKELONG(4, 1)},
+        {"1 2", MAKELONG(4, 1)},
+        // A number outside the range is taken clamped into it, with the error flag.
+        {"9999", MAKELONG(5000, 1)},
+        {"-9", MAKELONG(static_cast<WORD>(-5), 1)}};
     for (const auto& [text, pos] : cases) {
         SendMessage(spin, UDM_SETPOS32, 0, 4);
         SetWindowText(buddy, text);

@@ -53,11 +53,15 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::optional<int> UpDownControl::BuddyValue() const {
+std::optional<long long> UpDownControl::BuddyNumber() const {
     if (!m_buddyInt || !IsWindow(m_buddy)) return std::nullopt;
     std::string text = GetWindowTextUtf8(m_buddy);
     std::erase(text, kThousandsSeparator);
-    const std::optional<long long> value = ParseInteger(text, m_base);
+    return ParseInteger(text, m_base);
+}
+
+std::optional<int> UpDownControl::BuddyValue() const {
+    const std::optional<long long> value = BuddyNumber();
     if (!value || !InRange(*value)) return std::nullopt;
     return static_cast<int>(*value);
 }

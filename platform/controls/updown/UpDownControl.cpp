@@ -84,11 +84,11 @@ LRESULT UpDownControl::OnSetPos(int position) {
 }
 
 LRESULT UpDownControl::OnGetPos(BOOL* error) {
-    // The position is the buddy's number when it holds one within the range; otherwise the
-    // last position, and the answer reports an error.
-    bool read = ReadBuddy();
-    if (!InRange(m_position)) read = false;
-    if (error) *error = read ? FALSE : TRUE;
+    // The position is the buddy's number, clamped into the range; without one, the last
+    // position. The answer reports an error unless the buddy held a number within the range.
+    const std::optional<long long> number = BuddyNumber();
+    if (number) m_position = Clamped(*number);
+    if (error) *error = number && InRange(*number) ? FALSE : TRUE;
     return Clamped(m_position);
 }
 

@@ -54,6 +54,9 @@ private:
     void SendScroll(WORD code);
 
     // The buddy (UpDownBuddy.cpp).
+    // The number the buddy's text holds, in or out of the range.
+    std::optional<long long> BuddyNumber() const;
+    // The buddy's number when it lies within the range.
     std::optional<int> BuddyValue() const;
     bool ReadBuddy();
     void WriteBuddy();
