@@ -19,13 +19,21 @@ constexpr char kAnswerUsage[] =
     "answer box BUTTON | menu ID|none | saveas PATH|cancel | dialog TEMPLATE STEP...";
 constexpr char kStepUsage[] =
     "dialog steps: ID (click) | click ID | type ID TEXT | pick ID TEXT | select ID PATH | tick "
-    "ID | untick ID";
+    "ID | untick ID | key NAME | keys TEXT";
 
 // The steps after "answer dialog TEMPLATE": a lone id is a click.
 std::vector<ScriptRunner::DialogStep> ParseDialogSteps(const std::vector<std::string>& args) {
     std::vector<ScriptRunner::DialogStep> steps;
     for (size_t at = 2; at < args.size();) {
         const std::string& verb = args[at];
+        if (verb == "key" || verb == "keys") {
+            // The keyboard acts on the focus: no control named.
+            if (at + 2 > args.size()) throw ScriptError(std::string("usage: ") + kStepUsage);
+            if (verb == "key") KeyNamed(args[at + 1]);
+            steps.push_back({verb, "", args[at + 1]});
+            at += 2;
+            continue;
+        }
         const bool takesText = verb == "type" || verb == "pick" || verb == "select";
         const bool takesId = takesText || verb == "click" || verb == "tick" || verb == "untick";
         if (!takesId) {
@@ -100,6 +108,9 @@ void ScriptRunner::QueueDialogAnswer(int templateId, std::vector<DialogStep> ste
         m_answers[given].asked = true;
         try {
             for (const DialogStep& step : steps) {
+                if (step.verb == "key") Require(m_agent.PressKey(KeyNamed(step.text)));
+                if (step.verb == "keys") Require(m_agent.TypeKeys(step.text));
+                if (step.id.empty()) continue;
                 HWND control = FindControl(dialog, step.id);
                 if (step.verb == "click") Require(m_agent.Click(control));
                 if (step.verb == "type") Require(m_agent.Type(control, step.text));

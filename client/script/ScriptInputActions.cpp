@@ -20,6 +20,8 @@ const std::pair<const char*, UINT> kKeys[] = {
     {"f4", VK_F4},        {"apps", VK_APPS},     {"pageup", VK_PRIOR},  {"pagedown", VK_NEXT},
 };
 
+}  // namespace
+
 UINT KeyNamed(std::string name) {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -28,6 +30,8 @@ UINT KeyNamed(std::string name) {
     }
     throw ScriptError("no key named " + name);
 }
+
+namespace {
 
 winport::KeyModifier ModifierNamed(const std::string& name) {
     if (name == "shift") return winport::KeyModifier::Shift;
@@ -79,6 +83,10 @@ void ScriptRunner::AddInputActions() {
         RequireArgs(args, 1, 2, "key NAME [shift|ctrl]");
         Require(m_agent.PressKey(KeyNamed(args[0]), args.size() == 2 ? ModifierNamed(args[1])
                                                                      : winport::KeyModifier::None));
+    };
+    m_actions["keys"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 1, 1, "keys TEXT");
+        Require(m_agent.TypeKeys(args[0]));
     };
     m_actions["tick"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 1, "tick ID");

@@ -20,6 +20,8 @@ int ToInt(const std::string& word);
 // Throws ScriptError unless |args| has between |least| and |most| words.
 void RequireArgs(const std::vector<std::string>& args, size_t least, size_t most,
                  const char* usage);
+// The key a script names (enter, escape, tab, up, ...); throws ScriptError for any other name.
+UINT KeyNamed(std::string name);
 
 // The control with |id| inside |root|: a visible one before a hidden one, and among those the
 // innermost (a page's own button before the dialog's button with the same id). Throws

@@ -41,6 +41,8 @@ public:
     bool Type(HWND hwnd, std::string_view text, TypeMode mode = TypeMode::Replace);
     // Presses and releases a key in the focus window.
     bool PressKey(UINT virtualKey, KeyModifier modifier = KeyModifier::None);
+    // Types |text| on the keyboard, one character at a time, into whatever has the focus.
+    bool TypeKeys(std::string_view text);
     // Clicks a check box or radio button until it shows |state|. Refused for other windows and
     // for unticking a ticked radio button, which a person does by picking another.
     bool Tick(HWND checkBox, CheckState state = CheckState::Checked);

@@ -139,6 +139,19 @@ bool Agent::PressKey(UINT virtualKey, KeyModifier modifier) {
     return true;
 }
 
+bool Agent::TypeKeys(std::string_view text) {
+    while (!text.empty()) {
+        const HWND focus = GetFocus();
+        if (!focus) return Fail("no window has the focus");
+        if (!CanReach(focus)) return false;
+        const Utf8Decoded decoded = DecodeUtf8(text);
+        PostMessage(focus, WM_CHAR, static_cast<WPARAM>(decoded.codePoint), 1);
+        PumpMessages();
+        text.remove_prefix(decoded.length);
+    }
+    return true;
+}
+
 bool Agent::Tick(HWND checkBox, CheckState state) {
     if (!CanReach(checkBox)) return false;
     const ButtonKind kind = ButtonKindOf(checkBox);

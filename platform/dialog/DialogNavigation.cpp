@@ -72,7 +72,8 @@ void MoveDefaultButton(HWND dialog, HWND focus) {
 
 void PressDefaultButton(HWND dialog, HWND focus, LRESULT code) {
     if (IsChild(dialog, focus) && (code & DLGC_DEFPUSHBUTTON)) {
-        SendMessage(dialog, WM_COMMAND,
+        // The click goes to the button's own dialog, which may be a page inside |dialog|.
+        SendMessage(GetParent(focus), WM_COMMAND,
                     MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(focus)), BN_CLICKED),
                     reinterpret_cast<LPARAM>(focus));
         return;
