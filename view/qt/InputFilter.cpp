@@ -205,6 +205,14 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
         m_view.AfterInput([&] { TypeText(*agent, hwnd, kind, widget, key.text()); });
         return true;
     }
+    if (!control && IsPrintable(key.text()) && key.key() != Qt::Key_Space) {
+        // A letter in a control without text (a drop-down list) picks by it, as typed there.
+        m_view.AfterInput([&] {
+            if (!HasFocus(hwnd)) agent->Focus(hwnd);
+            agent->TypeKeys(key.text().toStdString());
+        });
+        return true;
+    }
     if (const UINT virtualKey = VirtualKey(key)) {
         m_view.AfterInput([&] {
             if (!HasFocus(hwnd)) agent->Focus(hwnd);
