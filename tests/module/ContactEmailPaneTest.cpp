@@ -48,10 +48,6 @@ protected:
         }
         return state;
     }
-    void Press(int row, int button) {
-        ASSERT_TRUE(agent.SelectListViewRow(list, row));
-        agent.Click(PaneItem(button));
-    }
     void Add(const std::string& address, bool asDefault = false) {
         QueueAnswer(agent, IDD_CONTACT_EMAIL_DIALOG, {address, asDefault});
         agent.Click(PaneItem(IDC_CONTACT_EMAIL_ADD));

@@ -35,10 +35,6 @@ protected:
         list = OpenPane<COwnerEmailPane>(owner, IDD_OWNER_EMAIL_PANE, IDC_OWNER_EMAIL_LIST);
         ASSERT_NE(list, nullptr);
     }
-    void Press(int row, int button) {
-        ASSERT_TRUE(agent.SelectListViewRow(list, row));
-        agent.Click(PaneItem(button));
-    }
     void Add(const std::string& address, std::optional<bool> dontPublish = std::nullopt) {
         QueueAnswer(agent, IDD_OWNER_EMAIL_DIALOG, {address, dontPublish});
         agent.Click(PaneItem(IDC_OWNER_EMAIL_ADD));
