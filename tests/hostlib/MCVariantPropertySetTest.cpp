@@ -87,15 +87,6 @@ TEST_F(MCVariantPropertySetTest, ScalarsElementsOfElementsAndNegativeIndexesAreN
     EXPECT_EQ(std::string(set["List"][-1]), "");
 }
 
-TEST_F(MCVariantPropertySetTest, TextCrossesTheInterfaceAsUtf16) {
-    set["City"] = "Αθήνα";
-    BSTR text = nullptr;
-    NUVValueType type = NUVValueType::Missing;
-    ASSERT_EQ(store->GetValue(u"City", -1, &type, nullptr, &text), S_OK);
-    EXPECT_EQ(std::u16string(text, SysStringLen(text)), u"Αθήνα");
-    SysFreeString(text);
-}
-
 // Without a record (a set never given one reads the same) a set reads nothing and writes nowhere.
 TEST_F(MCVariantPropertySetTest, DetachedSetStopsWritingToItsRecord) {
     set["HomeCity"] = "Oslo";
