@@ -238,37 +238,30 @@ TEST_F(HomepageCategoryWithTopicsTest, TheHomepageAndTheDirectoryOpenInTheBrowse
               (Lines{"http://example.org:8080/a", "https://directory.example/homepages"}));
 }
 
+// The topic picked in "Define Category" is taken with OK, Cancel keeps the category and "Select
+// None" clears it; what the owner typed stays.
 TEST_F(HomepageCategoryWithTopicsTest, DefineCategoryKeepsWhatTheOwnerTyped) {
-    Lines seen;
-    const Homepage taken = RunOwners({}, [&](HWND dialog) {
-        agent.Type(Item(dialog, IDC_CATEGORY_DESCRIPTION), "Journal de bord");
-        Define(dialog, [&](HWND selection) {
-            agent.SelectTreeItem(Item(selection, IDC_TOPIC_TREE), kSailingPath);
-            agent.Click(Item(selection, IDOK));
-        });
-        seen = Tree(dialog);
-        seen.push_back(Text(Item(dialog, IDC_CATEGORY_DESCRIPTION)));
-    });
-    EXPECT_EQ(seen, (Lines{"Sports", "  Individual Sports", "    Water Sports",
-                           "      Sailing [bold] [sel]", "Journal de bord"}));
-    EXPECT_EQ(taken.description, "Journal de bord");
-    EXPECT_EQ(taken.category, kSailing);
-}
-
-TEST_F(HomepageCategoryWithTopicsTest, CancelKeepsTheCategorySelectNoneClearsIt) {
-    for (const auto& [button, shownUsable, category] :
-         {std::tuple<int, std::string, int>{IDCANCEL, "1111", kTravelJournals},
-          {IDC_TOPIC_NONE, "1110", 0}}) {
+    const Lines sailing{"Sports", "  Individual Sports", "    Water Sports",
+                        "      Sailing [bold] [sel]"};
+    for (const auto& [button, tree, shownUsable, category] :
+         {std::tuple<int, Lines, std::string, int>{IDOK, sailing, "1111", kSailing},
+          {IDCANCEL, kTravelJournalsTree, "1111", kTravelJournals},
+          {IDC_TOPIC_NONE, {}, "1110", 0}}) {
         SCOPED_TRACE(button);
-        std::string usable;
+        Lines seen;
         const Homepage taken = RunOwners({}, [&](HWND dialog) {
+            agent.Type(Item(dialog, IDC_CATEGORY_DESCRIPTION), "Journal de bord");
             Define(dialog, [&](HWND selection) {
                 agent.SelectTreeItem(Item(selection, IDC_TOPIC_TREE), kSailingPath);
                 agent.Click(Item(selection, button));
             });
-            usable = Usable(dialog);
+            seen = Tree(dialog);
+            seen.push_back(Usable(dialog));
         });
-        EXPECT_EQ(usable, shownUsable);
+        Lines expected = tree;
+        expected.push_back(shownUsable);
+        EXPECT_EQ(seen, expected);
+        EXPECT_EQ(taken.description, "Journal de bord");
         EXPECT_EQ(taken.category, category);
     }
 }
