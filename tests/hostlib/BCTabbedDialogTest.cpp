@@ -114,7 +114,7 @@ TEST_F(BCTabbedDialogTest, OnlyTheSelectedPageIsShown) {
     EXPECT_EQ(SendMessage(m_tab, TCM_GETCURSEL, 0, 0), 0);
 }
 
-TEST_F(BCTabbedDialogTest, ValidationShowsTheFirstPageThatRefuses) {
+TEST_F(BCTabbedDialogTest, ValidationAndSteppingBackShowThePageThatRefuses) {
     ThreePageDialog& dialog = Open(0);
     dialog.Page(0).validateAnswer = -1;  // Nothing changed counts as valid.
     dialog.Page(1).validateAnswer = 0;
@@ -139,6 +139,12 @@ TEST_F(BCTabbedDialogTest, ValidationShowsTheFirstPageThatRefuses) {
         EXPECT_EQ(SendMessage(page, BCM_PAGEVALIDATE, 0, 0), expected) << answer;
     }
     EXPECT_EQ(SendMessage(page, BCM_PAGEFOCUSOUT, 0, 0), 1);
+
+    // Stepping back shows the page that refuses it.
+    EXPECT_TRUE(dialog.DoPrev());
+    dialog.Page(2).allowPrev = FALSE;
+    EXPECT_FALSE(dialog.DoPrev());
+    EXPECT_EQ(dialog.GetActiveTab(), 2);
 }
 
 // Commit, refresh and custom data reach every page once in tab order; a page's deferred action
@@ -162,14 +168,6 @@ TEST_F(BCTabbedDialogTest, CommitRefreshCustomAndDeferredReachThePages) {
     MSG msg;
     while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
     EXPECT_EQ(m_log, std::vector<std::string>{"Home.deferred"});
-}
-
-TEST_F(BCTabbedDialogTest, DoPrevShowsThePageThatRefusesToStepBack) {
-    ThreePageDialog& dialog = Open(0);
-    EXPECT_TRUE(dialog.DoPrev());
-    dialog.Page(2).allowPrev = FALSE;
-    EXPECT_FALSE(dialog.DoPrev());
-    EXPECT_EQ(dialog.GetActiveTab(), 2);
 }
 
 // The pages read their state at the start and write it when the window closes.
