@@ -179,10 +179,8 @@ TEST_F(HostServicesTest, ImagesAreMadeOnceAndKept) {
     const HICON details = services.GetIcon(7);
     ASSERT_NE(webPage, nullptr);
     ASSERT_NE(details, nullptr);
-    EXPECT_NE(webPage, details);
     EXPECT_EQ(services.GetIcon(7), details);
     EXPECT_EQ(services.GetIcon(8), nullptr);
-    EXPECT_EQ(services.GetIcon(-1), nullptr);
     EXPECT_EQ(winport::LiveIconCount(), m_iconsBefore + 2);
 }
 
