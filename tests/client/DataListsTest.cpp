@@ -1,5 +1,6 @@
 // The host's data-list component: the shipped tables read from their file, handed out by
-// class id as the module creates it, and read row by row as the pages read them.
+// class id as the module creates it, and read row by row as the pages read them (the pages'
+// lists over it: WorkPageTest).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,12 +8,8 @@
 
 #include "ClientTestSupport.h"
 #include "client/host/DataLists.h"
-#include "hostlib/reference/ReferenceCombos.h"
 #include "module/host/HostIds.h"
 #include "platform/com/ComPtr.h"
-#include "platform/controls/ComboBoxApi.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
 
 namespace nuvclient {
 namespace {
@@ -58,13 +55,6 @@ TEST(DataListsTest, TheOccupationsAreHandedOutByClassIdAndReadRowByRow) {
         void* handle = nullptr;
         EXPECT_EQ(list->GetHandle(0, "imagelist", &handle), E_INVALIDARG);
         EXPECT_EQ(list->GetCount(nullptr), E_POINTER);
-
-        // The pages fill their lists from it.
-        const HWND combo = CreateWindowEx(0, "ComboBox", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 100,
-                                          100, nullptr, nullptr, nullptr, nullptr);
-        EXPECT_EQ(SetNumberStringCombo(combo, list.Get(), 0), count);
-        EXPECT_EQ(SelectComboByItemData(combo, 7), static_cast<int>(row));
-        DestroyWindow(combo);
 
         winport::ComPtr<MINUVDataList> none;
         EXPECT_EQ(service->GetList("no such list", none.GetAddressOf()), E_INVALIDARG);

@@ -94,28 +94,9 @@ TEST_F(DirectoryTest, AUserTheDirectoryDoesNotListIsReportedAndLeftAlone) {
     EXPECT_EQ(m_store->ReadRecord(2000099), record);
 }
 
-TEST_F(DirectoryTest, UploadPublishesExactlyTheCommittedSectionsAndClearsTheStatus) {
-    m_store->WriteKey(kOwner, "HomeCity", Value::Text("Grenoble"));
-    m_store->WriteKey(kOwner, "About", Value::Text("Nouvelle présentation"));
-    m_store->WriteKey(kOwner, "WorkCompany", Value::Text("Not committed"));
-    m_store->RemoveKey(kOwner, "HomeFax");
-    // The Home page and the About page committed; the Work page did not.
-    m_store->WriteKey(kOwner, "UpdateInfoStatus", Value::UInt16(0xFFFF & ~0x04 & ~0x40));
-    const std::int64_t before = Integer(*Directory(), kOwner, "LastUpdateDate");
-    Service();
-
-    EXPECT_TRUE(Run<MISaveDetailsOp>(kOwner).done);
-    auto directory = Directory();
-    EXPECT_EQ(Text(*directory, kOwner, "HomeCity"), "Grenoble");
-    EXPECT_EQ(Text(*directory, kOwner, "About"), "Nouvelle présentation");
-    EXPECT_EQ(directory->ReadKey(kOwner, "HomeFax"), std::nullopt);
-    EXPECT_EQ(Text(*directory, kOwner, "WorkCompany"), "Société Générale d'Études");
-    EXPECT_EQ(directory->ReadKey(kOwner, "SecurityLevel"), std::nullopt);
-    EXPECT_GT(Integer(*directory, kOwner, "LastUpdateDate"), before);
-    EXPECT_EQ(Integer(*m_store, kOwner, "UpdateInfoStatus"), 0xFFFF);
-}
-
-TEST_F(DirectoryTest, EachSectionBitPublishesItsOwnKeys) {
+// Each section whose bit is cleared publishes its keys, one removed from the record included,
+// and none of the sections still to commit nor the owner's own settings; the status is cleared.
+TEST_F(DirectoryTest, EachSectionBitPublishesItsOwnKeysAndClearsTheStatus) {
     const struct {
         std::uint16_t bit;
         const char* key;
@@ -124,14 +105,18 @@ TEST_F(DirectoryTest, EachSectionBitPublishesItsOwnKeys) {
                     {0x10, "HomepageDescription"},
                     {0x20, "WorkCity"},
                     {0x40, "About"}};
+    const std::int64_t before = Integer(*Directory(), kOwner, "LastUpdateDate");
+    ASSERT_NE(Directory()->ReadKey(kOwner, "HomeFax"), std::nullopt);
+    m_store->RemoveKey(kOwner, "HomeFax");
+    m_store->WriteKey(kOwner, "SecurityLevel", Value::UInt8(30));
     for (const auto& section : sections) {
-        const std::string value = std::string("new ") + section.key;
         for (const auto& other : sections)
             m_store->WriteKey(kOwner, other.key, Value::Text(std::string("new ") + other.key));
         m_store->WriteKey(kOwner, "UpdateInfoStatus",
                           Value::UInt16(static_cast<std::uint16_t>(0xFFFF & ~section.bit)));
         Service();
         EXPECT_TRUE(Run<MISaveDetailsOp>(kOwner).done);
+        EXPECT_EQ(Integer(*m_store, kOwner, "UpdateInfoStatus"), 0xFFFF);
         // The sections uploaded in earlier rounds stay published.
         auto directory = Directory();
         for (const auto& other : sections) {
@@ -140,6 +125,9 @@ TEST_F(DirectoryTest, EachSectionBitPublishesItsOwnKeys) {
             EXPECT_EQ(published, other.bit <= section.bit)
                 << other.key << " after uploading section " << section.bit;
         }
+        EXPECT_EQ(directory->ReadKey(kOwner, "HomeFax"), std::nullopt) << "with section 0x04";
+        EXPECT_EQ(directory->ReadKey(kOwner, "SecurityLevel"), std::nullopt);
+        EXPECT_GT(Integer(*directory, kOwner, "LastUpdateDate"), before);
     }
 }
 
@@ -189,14 +177,6 @@ TEST_F(DirectoryTest, ADamagedDirectoryIsReportedByName) {
     EXPECT_EQ(report.code, kDirectoryFileFailed);
     EXPECT_THAT(report.text, ::testing::HasSubstr("directory.db"));
     EXPECT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgeHeld);
-}
-
-TEST_F(DirectoryTest, TheDirectoryIsNotTakenForAStore) {
-    Directory();
-    EXPECT_THAT(
-        [&] { Store store(DirectoryFileIn(Folder())); },
-        ::testing::ThrowsMessage<StoreError>(::testing::HasSubstr("not a nuvclient store")));
-    EXPECT_NO_THROW(Store(DirectoryFileIn(Folder()), kDirectoryStore));
 }
 
 TEST_F(DirectoryTest, StartRefusesMissingArgumentsAndForeignUsers) {

@@ -94,6 +94,8 @@ TEST_F(BCTabbedDialogTest, TabsFollowTheOrderPagesWereAddedAndFrameThePages) {
     EXPECT_LE(page.bottom, tab.bottom);
 }
 
+// A tab that does not exist is not selected. (An initial tab that does not exist selects the
+// first: UserDetailsModuleTest.)
 TEST_F(BCTabbedDialogTest, OnlyTheSelectedPageIsShown) {
     ThreePageDialog& dialog = Open(1);
     EXPECT_EQ(dialog.GetActiveTab(), 1);
@@ -102,29 +104,17 @@ TEST_F(BCTabbedDialogTest, OnlyTheSelectedPageIsShown) {
     ASSERT_TRUE(m_agent.SelectTab(m_tab, "Work"));
     EXPECT_EQ(dialog.GetActiveTab(), 2);
     EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, false, true}));
+    EXPECT_FALSE(dialog.SetActiveTab(3));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
+    EXPECT_FALSE(dialog.SetActiveTab(-1));
+    EXPECT_EQ(dialog.GetActiveTab(), 2);
 
     EXPECT_TRUE(dialog.SetActiveTab(0));
     EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{true, false, false}));
     EXPECT_EQ(SendMessage(m_tab, TCM_GETCURSEL, 0, 0), 0);
 }
 
-// An initial tab that does not exist selects the first; selecting one later changes nothing.
-TEST_F(BCTabbedDialogTest, TabsThatDoNotExistAreNotSelected) {
-    for (int initial : {3, 5, -1, -7}) {
-        ThreePageDialog& dialog = Open(initial);
-        EXPECT_EQ(dialog.GetActiveTab(), 0) << initial;
-        EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{true, false, false})) << initial;
-        DestroyWindow(m_hwnd);
-    }
-    ThreePageDialog& dialog = Open(2);
-    EXPECT_FALSE(dialog.SetActiveTab(3));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
-    EXPECT_FALSE(dialog.SetActiveTab(-1));
-    EXPECT_EQ(dialog.GetActiveTab(), 2);
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, false, true}));
-}
-
-TEST_F(BCTabbedDialogTest, ValidationShowsTheFirstPageThatRefuses) {
+TEST_F(BCTabbedDialogTest, ValidationAndSteppingBackShowThePageThatRefuses) {
     ThreePageDialog& dialog = Open(0);
     dialog.Page(0).validateAnswer = -1;  // Nothing changed counts as valid.
     dialog.Page(1).validateAnswer = 0;
@@ -149,6 +139,12 @@ TEST_F(BCTabbedDialogTest, ValidationShowsTheFirstPageThatRefuses) {
         EXPECT_EQ(SendMessage(page, BCM_PAGEVALIDATE, 0, 0), expected) << answer;
     }
     EXPECT_EQ(SendMessage(page, BCM_PAGEFOCUSOUT, 0, 0), 1);
+
+    // Stepping back shows the page that refuses it.
+    EXPECT_TRUE(dialog.DoPrev());
+    dialog.Page(2).allowPrev = FALSE;
+    EXPECT_FALSE(dialog.DoPrev());
+    EXPECT_EQ(dialog.GetActiveTab(), 2);
 }
 
 // Commit, refresh and custom data reach every page once in tab order; a page's deferred action
@@ -172,27 +168,6 @@ TEST_F(BCTabbedDialogTest, CommitRefreshCustomAndDeferredReachThePages) {
     MSG msg;
     while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
     EXPECT_EQ(m_log, std::vector<std::string>{"Home.deferred"});
-}
-
-TEST_F(BCTabbedDialogTest, DoPrevShowsThePageThatRefusesToStepBack) {
-    ThreePageDialog& dialog = Open(0);
-    EXPECT_TRUE(dialog.DoPrev());
-    dialog.Page(2).allowPrev = FALSE;
-    EXPECT_FALSE(dialog.DoPrev());
-    EXPECT_EQ(dialog.GetActiveTab(), 2);
-}
-
-TEST_F(BCTabbedDialogTest, EnableDialogsDisablesEveryPage) {
-    ThreePageDialog& dialog = Open();
-    dialog.EnableDialogs(FALSE);
-    for (int i = 0; i < 3; ++i) EXPECT_FALSE(IsWindowEnabled(dialog.GetPage(i)->m_hWnd)) << i;
-    EXPECT_FALSE(m_agent.Type(GetDlgItem(dialog.GetPage(0)->m_hWnd, bctest::kPageEdit), "x"));
-
-    dialog.EnableDialogs(TRUE);
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(IsWindowEnabled(dialog.GetPage(i)->m_hWnd)) << i;
-    const HWND edit = GetDlgItem(dialog.GetPage(0)->m_hWnd, bctest::kPageEdit);
-    EXPECT_TRUE(m_agent.Type(edit, "Oslo"));
-    EXPECT_EQ(winport::GetWindowTextUtf8(edit), "Oslo");
 }
 
 // The pages read their state at the start and write it when the window closes.

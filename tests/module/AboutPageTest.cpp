@@ -20,17 +20,13 @@ class AboutPageTest : public PageFixture {
 protected:
     void SetUp() override {
         PageFixture::SetUp();
-        ASSERT_TRUE(winport::AddResourceTable(kTable));
+        UseStrings(kTable);
         for (BCUserInfo* user : {owner, contact}) {
             MCVariantPropertySet record = host->Record(user);
             record["About"] = "Tisseuse à Lyon.";
             record["Remarks"] = "Met at the silk fair.";
             record["UpdateInfoStatus"] = 0x00C1;
         }
-    }
-    void TearDown() override {
-        winport::RemoveResourceTable(kTable);
-        PageFixture::TearDown();
     }
     RECT Placed(int id) const {
         RECT rect{};

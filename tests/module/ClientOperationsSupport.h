@@ -101,14 +101,6 @@ protected:
         }
         return true;
     }
-    std::string Stored(std::uint32_t user, std::string_view key) {
-        const std::optional<nuvclient::Value> value = m_store->ReadKey(user, key);
-        return value && value->Type() == nuvclient::ValueType::Text ? value->Text() : "(none)";
-    }
-    std::int64_t StoredNumber(std::uint32_t user, std::string_view key) {
-        const std::optional<nuvclient::Value> value = m_store->ReadKey(user, key);
-        return value && value->Type() != nuvclient::ValueType::Text ? value->Integer() : -1;
-    }
 
     winport::Agent agent;
     std::unique_ptr<nuvclient::ClientHost> m_host;

@@ -87,7 +87,7 @@ void QueueAnswer(winport::Agent& agent, int templateId, DialogAnswer answer) {
 
 void EmailFixture::SetUp() {
     ModuleFixture::SetUp();
-    ASSERT_TRUE(winport::AddResourceTable(kTable));
+    UseStrings(kTable);
     m_window = CreateWindowEx(0, "Static", "Main", WS_POPUP | WS_VISIBLE, 0, 0, 640, 400, nullptr,
                               nullptr, nullptr, nullptr);
 }
@@ -96,7 +96,6 @@ void EmailFixture::TearDown() {
     ClosePane();
     m_record.reset();
     if (IsWindow(m_window)) DestroyWindow(m_window);
-    winport::RemoveResourceTable(kTable);
     ModuleFixture::TearDown();
 }
 

@@ -54,13 +54,19 @@ protected:
         if (!pane->Create(templateId, CWnd::FromHandle(m_window))) return nullptr;
         pane->PageReload();
         m_pane = std::move(pane);
-        return GetDlgItem(m_pane->m_hWnd, listId);
+        m_list = GetDlgItem(m_pane->m_hWnd, listId);
+        return m_list;
     }
     template <class Pane>
     Pane& ThePane() const {
         return dynamic_cast<Pane&>(*m_pane);
     }
     HWND PaneItem(int id) const { return GetDlgItem(m_pane->m_hWnd, id); }
+    // Selects |row| of the pane's list and clicks |button| of the pane.
+    void Press(int row, int button) {
+        ASSERT_TRUE(agent.SelectListViewRow(m_list, row));
+        agent.Click(PaneItem(button));
+    }
     void ClosePane() { m_pane.reset(); }
     HWND Window() const { return m_window; }
     MCVariantPropertySet& Record() { return *m_record; }
@@ -68,6 +74,7 @@ protected:
 private:
     HWND m_window = nullptr;
     std::unique_ptr<BCInsideDialog> m_pane;
+    HWND m_list = nullptr;
     std::optional<MCVariantPropertySet> m_record;
 };
 

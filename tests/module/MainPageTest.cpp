@@ -38,12 +38,11 @@ class MainPageTest : public ModuleFixture {
 protected:
     void SetUp() override {
         ModuleFixture::SetUp();
-        ASSERT_TRUE(winport::AddResourceTable(kPageResources));
+        UseStrings(kPageResources);
         winport::ResetClipboard();
     }
     void TearDown() override {
         ModuleFixture::TearDown();
-        winport::RemoveResourceTable(kPageResources);
         winport::ResetClipboard();
     }
     // |names| is "nickname|first|last|primary e-mail".
@@ -283,50 +282,47 @@ TEST_F(MainPageTest, NetworkAddressShowsFourUnsignedBytesLowestFirst) {
     }
 }
 
-struct ClipboardCase {
-    const char* label;
-    std::optional<winport::ClipboardStep> failing;
-    const char* message;
-    std::optional<std::string> pasted;
-    int blocksGained;
-};
-
-class SummaryTest : public MainPageTest, public ::testing::WithParamInterface<ClipboardCase> {};
-
 // What was on the clipboard before stays unless the summary replaces it; the clipboard is closed
-// again and no block is left behind.
-TEST_P(SummaryTest, PastedTextOrAFailureTold) {
+// again and no block is left behind; a failure is told.
+TEST_F(MainPageTest, SummaryIsPastedOrAFailureTold) {
     SetNames(contact, "  Bob| Борис|Petrov|bob@example.org");
     host->Record(contact)["UINString"] = " 1002";
-    PutTextOnClipboard("old");
-    const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
-    const size_t blocks = winport::LiveGlobalBlocks();
-    {
-        std::optional<winport::ScopedClipboardFailure> failure;
-        if (GetParam().failing) failure.emplace(*GetParam().failing);
-        ASSERT_TRUE(agent.Click(Control(window, IDC_MAIN_COPY_SUMMARY)));
+    const struct {
+        std::optional<winport::ClipboardStep> failing;
+        const char* message;
+        std::optional<std::string> pasted;
+        int blocksGained;
+    } cases[] = {
+        {std::nullopt, nullptr,
+         "NUV #           : 1002\r\nFirst Name      : Борис\r\nLast Name       : "
+         "Petrov\r\nNickname        : Bob\r\nEmail     : bob@example.org\r\n",
+         0},
+        {winport::ClipboardStep::Open, "cannot open", "old", 0},
+        {winport::ClipboardStep::Empty, "cannot empty", "old", 0},
+        {winport::ClipboardStep::SetData, "cannot set", std::nullopt, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message ? c.message : "copied");
+        PutTextOnClipboard("old");
+        const HWND window = OpenContact(contact);
+        ASSERT_NE(window, nullptr);
+        const size_t blocks = winport::LiveGlobalBlocks();
+        const size_t boxes = agent.MessageBoxes().size();
+        {
+            std::optional<winport::ScopedClipboardFailure> failure;
+            if (c.failing) failure.emplace(*c.failing);
+            ASSERT_TRUE(agent.Click(Control(window, IDC_MAIN_COPY_SUMMARY)));
+        }
+        EXPECT_EQ(winport::ClipboardText(), c.pasted);
+        EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+        EXPECT_EQ(static_cast<int>(winport::LiveGlobalBlocks() - blocks), c.blocksGained);
+        EXPECT_EQ(agent.MessageBoxes().size(), boxes + (c.message ? 1 : 0));
+        if (c.message) {
+            EXPECT_EQ(agent.MessageBoxes().back().request.text, c.message);
+        }
+        DestroyWindow(window);
     }
-    EXPECT_EQ(winport::ClipboardText(), GetParam().pasted);
-    EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
-    EXPECT_EQ(static_cast<int>(winport::LiveGlobalBlocks() - blocks), GetParam().blocksGained);
-    std::vector<std::string> told;
-    for (const auto& box : agent.MessageBoxes()) told.push_back(box.request.text);
-    EXPECT_EQ(told, GetParam().message ? std::vector<std::string>{GetParam().message}
-                                       : std::vector<std::string>{});
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Steps, SummaryTest,
-    ::testing::Values(
-        ClipboardCase{"Copied", std::nullopt, nullptr,
-                      "NUV #           : 1002\r\nFirst Name      : Борис\r\nLast Name       : "
-                      "Petrov\r\nNickname        : Bob\r\nEmail     : bob@example.org\r\n",
-                      0},
-        ClipboardCase{"OpenFails", winport::ClipboardStep::Open, "cannot open", "old", 0},
-        ClipboardCase{"EmptyFails", winport::ClipboardStep::Empty, "cannot empty", "old", 0},
-        ClipboardCase{"SetFails", winport::ClipboardStep::SetData, "cannot set", std::nullopt, -1}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 // The e-mail pane lies inside the "Email Addresses" frame, clear of its caption, at every font.
 TEST_F(MainPageTest, EmailPaneLiesInsideItsFrame) {

@@ -79,6 +79,12 @@ void ModuleFixture::TearDown() {
     if (module) module->Initialize(nullptr);
     host.reset();
     EXPECT_EQ(testhost::LiveHostObjects(), 0) << "a host object was never released";
+    for (const winport::ResourceTable* strings : m_strings) winport::RemoveResourceTable(*strings);
+}
+
+void ModuleFixture::UseStrings(const winport::ResourceTable& strings) {
+    ASSERT_TRUE(winport::AddResourceTable(strings));
+    m_strings.push_back(&strings);
 }
 
 HWND ModuleFixture::OpenOwner(int initialTab, bool openHomepageCategory) {

@@ -13,6 +13,7 @@
 #include "details/UserDetailsDialog.h"
 #include "module/host/MINUVModule.h"
 #include "platform/automation/Agent.h"
+#include "platform/resources/ResourceChain.h"
 
 namespace moduletest {
 
@@ -31,6 +32,9 @@ protected:
 
     void SetUp() override;
     void TearDown() override;
+
+    // Adds |strings| to the resource chain until the test ends.
+    void UseStrings(const winport::ResourceTable& strings);
 
     // The windows as the module opens them; null when it opened none.
     HWND OpenOwner(int initialTab = 0, bool openHomepageCategory = false);
@@ -63,6 +67,9 @@ protected:
     BCUserInfo* owner = nullptr;
     BCUserInfo* contact = nullptr;
     HWND paneHost = nullptr;
+
+private:
+    std::vector<const winport::ResourceTable*> m_strings;
 };
 
 }  // namespace moduletest

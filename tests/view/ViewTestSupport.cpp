@@ -158,8 +158,15 @@ void ExpectWindow(const nuvview::View& view, HWND hwnd, HWND root, QWidget* top)
 }  // namespace
 
 void ViewFixture::TearDown() {
+    m_views.clear();
     DeleteDropped();
     ModuleFixture::TearDown();
+}
+
+nuvview::View& ViewFixture::ViewOf(HWND root) {
+    nuvview::View& view = m_views.emplace_back(root, &agent);
+    view.Sync();
+    return view;
 }
 
 void ViewFixture::DeleteDropped() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <list>
 #include <string>
 
 #include "ModuleTestSupport.h"
@@ -14,6 +15,9 @@ namespace viewtest {
 class ViewFixture : public moduletest::ModuleFixture {
 protected:
     void TearDown() override;
+
+    // A view of |root| (of every window when null), synced once; it lives as long as the test.
+    nuvview::View& ViewOf(HWND root);
 
     // Fails, naming the window, wherever the widgets under |view| differ from the window tree
     // under |root|: a window without a widget or with the wrong kind of widget, another text,
@@ -27,6 +31,9 @@ protected:
     static bool Activate(QWidget* window);
     // The page of the details window |window| shows first (the Main page).
     static HWND MainPage(HWND window);
+
+private:
+    std::list<nuvview::View> m_views;
 };
 
 }  // namespace viewtest
