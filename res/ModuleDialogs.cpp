@@ -36,7 +36,7 @@ std::span<const winport::DialogTemplate> ModuleDialogs() {
         {IDD_MORE_PAGE, "", kPageStyle, kPageRect, MorePageControls()},
         {IDD_ABOUT_PAGE, "", kPageStyle, kPageRect, AboutPageControls()},
         EmptyPage(IDD_INTERESTS_VIEW_PAGE),
-        EmptyPage(IDD_AFFILIATIONS_PAGE),
+        {IDD_AFFILIATIONS_PAGE, "", kPageStyle, kPageRect, AffiliationsPageControls()},
         EmptyPage(IDD_INTERESTS_EDIT_PAGE),
         EmptyPage(IDD_EXTERNAL_PAGE),
         // E-mail panes and address dialogs.

@@ -179,6 +179,28 @@ inline constexpr int IDC_MORE_DAY_LABEL = 2065;
 inline constexpr int IDC_MORE_YEAR_LABEL = 2066;
 inline constexpr int IDC_MORE_ZODIAC_LABEL = 2067;
 
+// The Affiliations page (8514): three rows of affiliations and three of past background, each a
+// check box, a category list and a keyword edit.
+inline constexpr int IDC_AFFIL_GROUP_CHECK1 = 1006;
+inline constexpr int IDC_AFFIL_GROUP_CHECK2 = 1007;
+inline constexpr int IDC_AFFIL_GROUP_CHECK3 = 1008;
+inline constexpr int IDC_AFFIL_GROUP_LIST1 = 1013;
+inline constexpr int IDC_AFFIL_GROUP_LIST2 = 1014;
+inline constexpr int IDC_AFFIL_GROUP_LIST3 = 1015;
+inline constexpr int IDC_AFFIL_GROUP_TEXT1 = 1010;
+inline constexpr int IDC_AFFIL_GROUP_TEXT2 = 1016;
+inline constexpr int IDC_AFFIL_GROUP_TEXT3 = 1017;
+inline constexpr int IDC_AFFIL_PAST_CHECK1 = 1030;
+inline constexpr int IDC_AFFIL_PAST_CHECK2 = 1031;
+inline constexpr int IDC_AFFIL_PAST_CHECK3 = 1032;
+inline constexpr int IDC_AFFIL_PAST_LIST1 = 2025;
+inline constexpr int IDC_AFFIL_PAST_LIST2 = 2026;
+inline constexpr int IDC_AFFIL_PAST_LIST3 = 2027;
+inline constexpr int IDC_AFFIL_PAST_TEXT1 = 1025;
+inline constexpr int IDC_AFFIL_PAST_TEXT2 = 1027;
+inline constexpr int IDC_AFFIL_PAST_TEXT3 = 1029;
+inline constexpr int IDC_AFFIL_HINT = 2023;
+
 // The homepage category dialog (8518).
 inline constexpr int IDC_CATEGORY_ADDRESS = 1003;
 inline constexpr int IDC_CATEGORY_GOTO_HOMEPAGE = 1009;

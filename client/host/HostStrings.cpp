@@ -68,6 +68,10 @@ constexpr winport::StringResource kStrings[] = {
      "Please give the whole birth date (day, month and year), or leave the day and the month "
      "empty."},
     {kIncompleteBirthDateCaption, "Birth Date"},
+    // The Affiliations page.
+    {kMissingKeywordsText,
+     "You chose a category without entering names or keywords for it. Go back and enter them?"},
+    {kMissingKeywordsCaption, "Keywords Missing"},
 };
 
 constexpr winport::ResourceTable kTable{"host client strings", {}, {}, {}, kStrings};

@@ -45,6 +45,9 @@ inline constexpr unsigned kPhoneLocationCaption = 6743;
 // The More page's message about a birth date given in part, and its caption.
 inline constexpr unsigned kIncompleteBirthDateText = 6718;
 inline constexpr unsigned kIncompleteBirthDateCaption = 6719;
+// The Affiliations page's question about a category chosen without keywords, and its caption.
+inline constexpr unsigned kMissingKeywordsText = 6511;
+inline constexpr unsigned kMissingKeywordsCaption = 6512;
 
 // Every host string the module shows, for a host to check its table against.
 inline constexpr unsigned kHostStringsShown[] = {
@@ -83,4 +86,6 @@ inline constexpr unsigned kHostStringsShown[] = {
     kPhoneLocationCaption,
     kIncompleteBirthDateText,
     kIncompleteBirthDateCaption,
+    kMissingKeywordsText,
+    kMissingKeywordsCaption,
 };

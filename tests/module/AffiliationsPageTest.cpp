@@ -1,0 +1,129 @@
+// The Affiliations page: rows of a category from the host's "group" or "pastbg" list and their
+// keywords, counted only while ticked; a category without keywords asked about once.
+#include <gtest/gtest.h>
+
+#include "PageTestSupport.h"
+#include "TestOperations.h"
+#include "client/host/DataLists.h"
+#include "module/host/HostStringIds.h"
+#include "platform/controls/ComboBoxApi.h"
+#include "platform/message/MessageApi.h"
+#include "platform/resources/ResourceChain.h"
+#include "platform/shell/MessageBox.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+constexpr int kAffiliationsTab = 5;
+constexpr winport::StringResource kStrings[] = {{kMissingKeywordsText, "Keywords?"},
+                                                {kMissingKeywordsCaption, "Keywords Missing"}};
+constexpr winport::ResourceTable kTable{"affiliations strings", {}, {}, {}, kStrings};
+
+// Codes of the shipped lists: "Sports Club" and "Alumni Association" of "group", "University"
+// of "pastbg".
+constexpr int kSportsClub = 12;
+constexpr int kAlumni = 1;
+constexpr int kUniversity = 9;
+
+class AffiliationsPageTest : public PageFixture {
+protected:
+    void SetUp() override {
+        PageFixture::SetUp();
+        UseStrings(kTable);
+        MCVariantPropertySet record = host->Record(owner);
+        for (const auto& [i, code, text] :
+             {std::tuple{0, kSportsClub, "Tennis à Lyon"}, {1, 0, ""}, {2, 4242, "Stars"}}) {
+            record["GroupCategory"][i] = code;
+            record["GroupText"][i] = std::string(text);
+            record["PastCategory"][i] = 0;
+            record["PastText"][i] = std::string();
+        }
+        record["UpdateInfoStatus"] = 0x01C1;
+    }
+    short Stored(const char* key, int i) { return host->Record(owner)[key][i]; }
+    std::string StoredText(const char* key, int i) {
+        return std::string(host->Record(owner)[key][i]);
+    }
+    std::string Selected(int list) const {
+        const LRESULT index = SendMessage(Control(list), CB_GETCURSEL, 0, 0);
+        return index == CB_ERR ? "(none)" : ItemText(Control(list), static_cast<int>(index));
+    }
+    static std::string ItemText(HWND list, int index) {
+        std::string text(static_cast<size_t>(SendMessage(list, CB_GETLBTEXTLEN, index, 0)), '\0');
+        SendMessage(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        return text;
+    }
+};
+
+class AffiliationsPageWithListsTest : public AffiliationsPageTest {
+    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
+};
+
+TEST_F(AffiliationsPageWithListsTest, RowsShowTheRecordAndSaveOnlyWhatIsTicked) {
+    ASSERT_NE(OpenPage(owner, kAffiliationsTab), nullptr);
+    EXPECT_EQ(Selected(IDC_AFFIL_GROUP_LIST1), "Sports Club");
+    EXPECT_EQ(Shown(IDC_AFFIL_GROUP_TEXT1), "Tennis à Lyon");
+    EXPECT_TRUE(Enabled(IDC_AFFIL_GROUP_TEXT1));
+    EXPECT_FALSE(Enabled(IDC_AFFIL_GROUP_LIST2));
+    // A code the list does not hold: ticked, no entry shown.
+    EXPECT_EQ(Selected(IDC_AFFIL_GROUP_LIST3), "(none)");
+    EXPECT_EQ(SendMessage(Control(IDC_AFFIL_GROUP_CHECK3), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    // A new past background; 60 characters at most.
+    ASSERT_TRUE(agent.Tick(Control(IDC_AFFIL_PAST_CHECK1)));
+    EXPECT_TRUE(Enabled(IDC_AFFIL_PAST_LIST1));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_AFFIL_PAST_LIST1), "University"));
+    EXPECT_EQ(GetFocus(), Control(IDC_AFFIL_PAST_TEXT1)) << "the pick moves on to the keywords";
+    ASSERT_TRUE(agent.Type(Control(IDC_AFFIL_PAST_TEXT1), "Λυών " + std::string(70, 'x')));
+    EXPECT_EQ(Shown(IDC_AFFIL_PAST_TEXT1).size(), std::string("Λυών ").size() + 55);
+    ASSERT_TRUE(agent.Type(Control(IDC_AFFIL_PAST_TEXT1), "Université Lyon 2"));
+    // The first row unticked is saved empty, whatever it still shows.
+    ASSERT_TRUE(agent.Tick(Control(IDC_AFFIL_GROUP_CHECK1), winport::CheckState::Unchecked));
+    EXPECT_EQ(Shown(IDC_AFFIL_GROUP_TEXT1), "Tennis à Lyon");
+    Save();
+    EXPECT_EQ(agent.MessageBoxes().size(), 0u);
+    EXPECT_EQ(Stored("GroupCategory", 0), 0);
+    EXPECT_EQ(StoredText("GroupText", 0), "");
+    EXPECT_EQ(Stored("GroupCategory", 2), 4242) << "the code the list lacks is kept";
+    EXPECT_EQ(StoredText("GroupText", 2), "Stars");
+    EXPECT_EQ(Stored("PastCategory", 0), kUniversity);
+    EXPECT_EQ(StoredText("PastText", 0), "Université Lyon 2");
+    EXPECT_EQ(static_cast<unsigned short>(host->Record(owner)["UpdateInfoStatus"]), 0x00C1);
+}
+
+// A ticked row with a category and no keywords: one question, the affiliations first. Yes goes
+// back to the page and saves nothing; No saves the category without keywords.
+TEST_F(AffiliationsPageWithListsTest, ACategoryWithoutKeywordsIsAskedAboutOnce) {
+    ASSERT_NE(OpenPage(owner, kAffiliationsTab), nullptr);
+    ASSERT_TRUE(agent.Tick(Control(IDC_AFFIL_GROUP_CHECK2)));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_AFFIL_GROUP_LIST2), "Alumni Association"));
+    ASSERT_TRUE(agent.Tick(Control(IDC_AFFIL_PAST_CHECK2)));
+    ASSERT_TRUE(agent.PickComboItem(Control(IDC_AFFIL_PAST_LIST2), "University"));
+    for (const int answer : {IDYES, IDNO}) {
+        SCOPED_TRACE(answer == IDYES ? "Yes" : "No");
+        const size_t boxes = agent.MessageBoxes().size();
+        agent.QueueMessageBoxAnswer(answer);
+        Save();
+        ASSERT_EQ(agent.MessageBoxes().size(), boxes + 1);
+        EXPECT_EQ(agent.MessageBoxes().back().request.caption, "Keywords Missing");
+        EXPECT_EQ(agent.MessageBoxes().back().request.style & MB_TYPEMASK, MB_YESNO);
+        EXPECT_EQ(Stored("GroupCategory", 1), answer == IDYES ? 0 : kAlumni);
+        EXPECT_EQ(Stored("PastCategory", 1), answer == IDYES ? 0 : kUniversity);
+    }
+}
+
+// Without the host's lists the rows show no category, and saving another change keeps the
+// categories stored.
+TEST_F(AffiliationsPageTest, WithoutTheListsTheStoredCategoriesAreKept) {
+    ASSERT_NE(OpenPage(owner, kAffiliationsTab), nullptr);
+    EXPECT_EQ(SendMessage(Control(IDC_AFFIL_GROUP_LIST1), CB_GETCOUNT, 0, 0), 0);
+    ASSERT_TRUE(agent.Type(Control(IDC_AFFIL_GROUP_TEXT1), "Tennis et badminton"));
+    Save();
+    EXPECT_EQ(Stored("GroupCategory", 0), kSportsClub);
+    EXPECT_EQ(StoredText("GroupText", 0), "Tennis et badminton");
+    EXPECT_EQ(Stored("GroupCategory", 2), 4242);
+}
+
+}  // namespace
+}  // namespace moduletest
