@@ -22,9 +22,9 @@ constexpr winport::ResourceTable kTable{"affiliations strings", {}, {}, {}, kStr
 
 // Codes of the shipped lists: "Sports Club" and "Alumni Association" of "group", "University"
 // of "pastbg".
-constexpr int kSportsClub = 12;
-constexpr int kAlumni = 1;
-constexpr int kUniversity = 9;
+constexpr int kSportsClub = 201;
+constexpr int kAlumni = 202;
+constexpr int kUniversity = 303;
 
 class AffiliationsPageTest : public PageFixture {
 protected:
