@@ -3,11 +3,8 @@
 #include "hostlib/reference/ReferenceCombos.h"
 #include "hostlib/util/HostStrings.h"
 #include "module/HostNumbers.h"
-#include "module/host/HostIds.h"
 #include "module/host/HostStringIds.h"
-#include "module/host/MIDataListService.h"
-#include "platform/com/ComPtr.h"
-#include "platform/com/ComRuntime.h"
+#include "pages/HostDataList.h"
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
@@ -69,16 +66,10 @@ BOOL CAffiliationsPage::OnInitDialog() {
 }
 
 void CAffiliationsPage::FillLists() {
-    winport::ComPtr<MIDataListService> service;
-    if (FAILED(CoCreateInstance(kDataListServiceClsid, nullptr, CLSCTX_INPROC_SERVER,
-                                MIDataListService::kIid,
-                                reinterpret_cast<void**>(service.ReleaseAndGetAddressOf())))) {
-        return;  // Without the service the lists stay empty.
-    }
+    // A list the host cannot give leaves its rows' lists empty.
     for (int group = 0; group < 2; ++group) {
-        winport::ComPtr<MINUVDataList> list;
-        if (FAILED(service->GetList(kGroupKeys[group].list, list.ReleaseAndGetAddressOf())))
-            continue;
+        const winport::ComPtr<MINUVDataList> list = OpenHostDataList(kGroupKeys[group].list);
+        if (!list) continue;
         for (int row = group * kRowsPerGroup; row < (group + 1) * kRowsPerGroup; ++row) {
             SetNumberStringCombo(::GetDlgItem(m_hWnd, kRowControls[row].list), list.Get(), 0);
         }

@@ -2,20 +2,12 @@
 
 #include <unordered_set>
 
-#include "module/host/HostIds.h"
-#include "module/host/MIDataListService.h"
-#include "platform/com/ComRuntime.h"
+#include "pages/HostDataList.h"
 
 CTopicList CTopicList::Open() {
     CTopicList topics;
-    winport::ComPtr<MIDataListService> service;
-    if (FAILED(CoCreateInstance(kDataListServiceClsid, nullptr, CLSCTX_INPROC_SERVER,
-                                MIDataListService::kIid,
-                                reinterpret_cast<void**>(service.GetAddressOf())))) {
-        return topics;
-    }
-    if (service->GetList("topic", topics.m_list.GetAddressOf()) != S_OK || !topics.m_list ||
-        topics.m_list->GetCount(&topics.m_count) != S_OK || topics.m_count < 0) {
+    topics.m_list = OpenHostDataList("topic");
+    if (!topics.m_list || topics.m_list->GetCount(&topics.m_count) != S_OK || topics.m_count < 0) {
         topics.m_list.Reset();
         topics.m_count = 0;
     }

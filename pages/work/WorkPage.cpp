@@ -5,12 +5,10 @@
 #include "module/HostNumbers.h"
 #include "module/ModuleState.h"
 #include "module/TextBlanks.h"
-#include "module/host/HostIds.h"
-#include "module/host/MIDataListService.h"
 #include "pages/AddressFields.h"
+#include "pages/HostDataList.h"
 #include "pages/PageFonts.h"
 #include "pages/WebAddress.h"
-#include "platform/com/ComRuntime.h"
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/gdi/GdiObjects.h"
@@ -97,15 +95,8 @@ BOOL CWorkPage::OnInitDialog() {
 }
 
 void CWorkPage::OpenOccupations() {
-    winport::ComPtr<MIDataListService> service;
-    if (FAILED(CoCreateInstance(kDataListServiceClsid, nullptr, CLSCTX_INPROC_SERVER,
-                                MIDataListService::kIid,
-                                reinterpret_cast<void**>(service.GetAddressOf())))) {
-        return;
-    }
     // Without its list the page shows no occupation.
-    if (FAILED(service->GetList("occupation", m_occupations.ReleaseAndGetAddressOf())))
-        m_occupations.Reset();
+    m_occupations = OpenHostDataList("occupation");
 }
 
 void CWorkPage::FillOccupations() {
