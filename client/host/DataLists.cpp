@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
+#include "client/host/ListImages.h"
 #include "module/host/HostIds.h"
 
 namespace nuvclient {
@@ -85,9 +86,21 @@ HRESULT DataList::GetString(LONG row, const char* field, const char** text) {
     return S_OK;
 }
 
-HRESULT DataList::GetHandle(LONG, const char* field, void** handle) {
+DataList::~DataList() {
+    if (m_images) ImageList_Destroy(m_images);
+}
+
+HRESULT DataList::GetHandle(LONG row, const char* field, void** handle) {
     if (!field || !handle) return E_POINTER;
-    return E_INVALIDARG;
+    const char* strip = nullptr;
+    if (row != 0 || std::string_view(field) != "imagelist" ||
+        GetString(0, "imagelist", &strip) != S_OK) {
+        return E_INVALIDARG;
+    }
+    if (!m_images) m_images = CreateListImages(strip);
+    if (!m_images) return E_INVALIDARG;
+    *handle = m_images;
+    return S_OK;
 }
 
 HRESULT DataList::FindRow(const char* field, LONG value, LONG* row) {

@@ -15,6 +15,7 @@
 #include "module/host/MIDataListService.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/ComRuntime.h"
+#include "platform/gdi/ImageList.h"
 
 namespace nuvclient {
 
@@ -31,12 +32,15 @@ std::map<std::string, DataTable, std::less<>> ReadDataLists(const std::filesyste
 class DataList final : public winport::ComObject<MINUVDataList>, private LiveHostObjects {
 public:
     explicit DataList(std::shared_ptr<const DataTable> rows) : m_rows(std::move(rows)) {}
+    ~DataList() override;
 
     HRESULT GetCount(LONG* count) override;
     // E_INVALIDARG for a row out of range or a field the row does not have as a number.
     HRESULT GetLong(LONG row, const char* field, LONG* value) override;
     HRESULT GetString(LONG row, const char* field, const char** text) override;
-    // The lists carry no handles: E_INVALIDARG.
+    // Row 0's "imagelist": the image list of the strip the row names, made on the first call
+    // and owned by the list. E_INVALIDARG for any other row or field, or a strip the client
+    // does not carry.
     HRESULT GetHandle(LONG row, const char* field, void** handle) override;
     // S_FALSE (and -1) when no row has that value.
     HRESULT FindRow(const char* field, LONG value, LONG* row) override;
@@ -45,6 +49,7 @@ private:
     const DataRow* Row(LONG row) const;
 
     std::shared_ptr<const DataTable> m_rows;
+    HIMAGELIST m_images = nullptr;
 };
 
 class DataListService final : public winport::ComObject<MIDataListService>,

@@ -10,6 +10,7 @@
 #include "client/host/DataLists.h"
 #include "module/host/HostIds.h"
 #include "platform/com/ComPtr.h"
+#include "platform/gdi/ImageList.h"
 
 namespace nuvclient {
 namespace {
@@ -62,6 +63,32 @@ TEST(DataListsTest, TheOccupationsAreHandedOutByClassIdAndReadRowByRow) {
         EXPECT_EQ(service->GetList("occupation", nullptr), E_POINTER);
     }
     EXPECT_EQ(LiveHostObjects::Count(), before);
+}
+
+// The interests carry an icon each, indexes into the image list row 0 hands out: made once,
+// owned by the list.
+TEST(DataListsTest, TheInterestsHandOutTheirIconsAsOneImageList) {
+    const DataListServiceClass registered(NUV_CLIENT_DATA_DIR);
+    winport::ComPtr<MINUVDataList> list;
+    ASSERT_EQ(Service()->GetList("interest", list.GetAddressOf()), S_OK);
+    void* images = nullptr;
+    ASSERT_EQ(list->GetHandle(0, "imagelist", &images), S_OK);
+    const auto imageList = static_cast<HIMAGELIST>(images);
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(ImageList_GetIconSize(imageList, &width, &height));
+    EXPECT_EQ(std::tie(width, height), std::make_tuple(16, 16));
+    void* again = nullptr;
+    EXPECT_EQ(list->GetHandle(0, "imagelist", &again), S_OK);
+    EXPECT_EQ(again, images);
+    EXPECT_EQ(list->GetHandle(1, "imagelist", &again), E_INVALIDARG);
+    LONG count = 0;
+    ASSERT_EQ(list->GetCount(&count), S_OK);
+    for (LONG row = 0; row < count; ++row) {
+        LONG icon = -1;
+        ASSERT_EQ(list->GetLong(row, "icon", &icon), S_OK) << row;
+        EXPECT_TRUE(icon >= 0 && icon < ImageList_GetImageCount(imageList)) << row;
+    }
 }
 
 TEST(DataListsTest, AFileThatIsNoTableOfListsIsRefusedNamingTheProblem) {
