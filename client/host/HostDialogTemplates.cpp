@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/controls/ComboBoxApi.h"
 #include "platform/core/LastError.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
@@ -20,12 +21,34 @@ constexpr winport::ControlTemplate kSaveConfirmationControls[] = {
     {IDNO, "Button", "No", kButton, {183, 72, 50, 14}},
 };
 
+constexpr winport::ControlTemplate kInterestPickerControls[] = {
+    {-1, "Static", "&Category:", WS_VISIBLE, {7, 9, 50, 8}},
+    {IDC_INTEREST_PICKER_CATEGORY,
+     "ComboBox",
+     "",
+     WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT,
+     {60, 7, 150, 120}},
+    {-1, "Static", "&Keywords:", WS_VISIBLE, {7, 27, 50, 8}},
+    {IDC_INTEREST_PICKER_KEYWORDS,
+     "Edit",
+     "",
+     WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
+     {60, 25, 150, 12}},
+    {IDOK, "Button", "OK", kButton | BS_DEFPUSHBUTTON, {99, 46, 50, 14}},
+    {IDCANCEL, "Button", "Cancel", kButton, {160, 46, 50, 14}},
+};
+
 constexpr winport::DialogTemplate kDialogs[] = {
     {IDD_SAVE_CONFIRMATION,
      "Confirm Upload",
      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
      {0, 0, 240, 93},
      kSaveConfirmationControls},
+    {IDD_INTEREST_PICKER,
+     "Interest",
+     WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+     {0, 0, 217, 67},
+     kInterestPickerControls},
 };
 
 constexpr winport::ResourceTable kTable{"host client dialogs", kDialogs, {}, {}, {}};

@@ -11,6 +11,12 @@ inline constexpr int IDD_SAVE_CONFIRMATION = 31001;
 inline constexpr int IDC_SAVE_CONFIRMATION_QUESTION = 1001;
 inline constexpr int IDC_SAVE_CONFIRMATION_EXPLANATION = 1002;
 
+// The interest picker: a category of the host's "interest" list (an empty entry for none) and
+// the keywords, OK (IDOK) and Cancel (IDCANCEL).
+inline constexpr int IDD_INTEREST_PICKER = 31002;
+inline constexpr int IDC_INTEREST_PICKER_CATEGORY = 1001;
+inline constexpr int IDC_INTEREST_PICKER_KEYWORDS = 1002;
+
 class HostDialogTemplates {
 public:
     // Throws std::runtime_error when the templates cannot join the chain (the error names them).

@@ -1,10 +1,13 @@
 #include "client/host/HostDialogs.h"
 
+#include <cstring>
 #include <new>
 #include <stdexcept>
 
+#include "client/host/InterestPickerDialog.h"
 #include "client/host/SaveConfirmationDialog.h"
 #include "module/host/HostIds.h"
+#include "platform/com/TaskMemory.h"
 #include "platform/text/Utf16.h"
 #include "platform/window/WindowApi.h"
 
@@ -33,6 +36,30 @@ HRESULT HostDialogs::Confirm(HWND parent, MIUserObject* /*owner*/, LPCOLESTR fir
         const INT_PTR result = dialog.DoModal();
         if (result == -1) return E_FAIL;
         *answer = result == IDYES ? 1 : 0;
+        return S_OK;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT HostDialogs::Pick(HWND parent, LONG* category, char** keywords, LONG* result) {
+    if (!category || !keywords || !result) return E_POINTER;
+    *result = 0;
+    if (parent && !::IsWindow(parent)) return E_INVALIDARG;
+    try {
+        InterestPickerDialog dialog(CWnd::FromHandle(parent), *category,
+                                    *keywords ? *keywords : "");
+        const INT_PTR answer = dialog.DoModal();
+        if (answer == -1) return E_FAIL;
+        if (answer != IDOK) return S_OK;
+        const std::string& chosen = dialog.Keywords();
+        auto* text = static_cast<char*>(CoTaskMemAlloc(chosen.size() + 1));
+        if (!text) return E_OUTOFMEMORY;
+        std::memcpy(text, chosen.c_str(), chosen.size() + 1);
+        CoTaskMemFree(*keywords);
+        *keywords = text;
+        *category = dialog.Category();
+        *result = 1;
         return S_OK;
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;

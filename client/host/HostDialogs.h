@@ -1,17 +1,18 @@
 // The host's dialogs component, class kHostDialogsClsid: the questions the module puts to the
-// owner through the host. It answers MISaveConfirmation; MIInterestPicker joins its interface
-// list when the host can pick interests, until then it answers E_NOINTERFACE.
+// owner through the host: MISaveConfirmation and MIInterestPicker.
 #pragma once
 
 #include "client/host/HostDialogTemplates.h"
 #include "client/host/HostValues.h"
+#include "module/host/MIInterestPicker.h"
 #include "module/host/MISaveConfirmation.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/ComRuntime.h"
 
 namespace nuvclient {
 
-class HostDialogs final : public winport::ComObject<MISaveConfirmation>, private LiveHostObjects {
+class HostDialogs final : public winport::ComObject<MISaveConfirmation, MIInterestPicker>,
+                          private LiveHostObjects {
 public:
     // Runs the confirmation dialog modally over |parent| (null: over the active window) with
     // |firstText| as the question and |secondText| as its explanation (null reads as empty).
@@ -20,6 +21,12 @@ public:
     // be made. |owner| is not read: the caption is the dialog's own.
     HRESULT Confirm(HWND parent, MIUserObject* owner, LPCOLESTR firstText, LPCOLESTR secondText,
                     int* answer) override;
+    // Runs the interest picker modally over |parent| on |category| and |keywords| (task memory;
+    // null reads as empty). S_OK with |result| 1 on OK, and then the choice in |category| and
+    // |keywords| (the old text freed, the new one task memory); |result| 0 and nothing changed
+    // on Cancel. E_POINTER for a null |category|, |keywords| or |result|; E_INVALIDARG when
+    // |parent| is not a window; E_FAIL when the dialog cannot be made; E_OUTOFMEMORY.
+    HRESULT Pick(HWND parent, LONG* category, char** keywords, LONG* result) override;
 };
 
 // Registers HostDialogs for CoCreateInstance, and puts the dialog templates into the resource

@@ -1,4 +1,5 @@
 #include <cstddef>
+#include <cstring>
 #include <functional>
 #include <iterator>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "platform/automation/Agent.h"
 #include "platform/automation/WindowDump.h"
 #include "platform/com/ComRuntime.h"
+#include "platform/com/TaskMemory.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/resources/ResourceChain.h"
@@ -166,8 +168,9 @@ TEST_F(SaveConfirmationTest, BadArgumentsFailWithoutADialog) {
 TEST_F(SaveConfirmationTest, AnswersItsInterfacesAndCountsItsReferences) {
     const long live = LiveHostObjects::Count();
     winport::ComPtr<MIInterestPicker> picker;
-    EXPECT_EQ(m_confirmation->QueryInterface(IID_PPV_ARGS(picker.GetAddressOf())), E_NOINTERFACE);
-    EXPECT_EQ(picker, nullptr);
+    EXPECT_EQ(m_confirmation->QueryInterface(IID_PPV_ARGS(picker.GetAddressOf())), S_OK);
+    EXPECT_NE(picker, nullptr);
+    picker.Reset();
     winport::ComPtr<MIUserObject> foreign;
     EXPECT_EQ(CoCreateInstance(kHostDialogsClsid, nullptr, CLSCTX_INPROC_SERVER,
                                IID_PPV_ARGS(foreign.GetAddressOf())),
@@ -188,6 +191,73 @@ TEST_F(SaveConfirmationTest, ClassAndDialogLastAsLongAsTheHost) {
                                IID_PPV_ARGS(late.GetAddressOf())),
               REGDB_E_CLASSNOTREG);
     EXPECT_EQ(winport::FindDialogTemplate(IDD_SAVE_CONFIRMATION), nullptr);
+}
+
+}  // namespace
+}  // namespace nuvclient
+
+namespace nuvclient {
+namespace {
+
+// The interest picker over the owner's window: the category and keywords it is given shown, a
+// person's choice answered with 1 and the keywords in new task memory, Cancel changing nothing.
+TEST_F(SaveConfirmationTest, TheInterestPickerAnswersWhatThePersonChose) {
+    winport::ComPtr<MIInterestPicker> picker;
+    ASSERT_EQ(m_confirmation->QueryInterface(IID_PPV_ARGS(picker.GetAddressOf())), S_OK);
+    const auto taskText = [](const char* text) {
+        auto* copy = static_cast<char*>(CoTaskMemAlloc(std::strlen(text) + 1));
+        std::strcpy(copy, text);
+        return copy;
+    };
+    const struct {
+        const char* name;
+        LONG category;
+        std::function<void(HWND)> act;
+        LONG result;
+        LONG chosen;
+        std::string keywords;
+        std::string shown;
+    } cases[] = {
+        {"OK", 120,
+         [this](HWND dialog) {
+             ASSERT_TRUE(
+                 m_agent.PickComboItem(GetDlgItem(dialog, IDC_INTEREST_PICKER_CATEGORY), "Music"));
+             ASSERT_TRUE(
+                 m_agent.Type(GetDlgItem(dialog, IDC_INTEREST_PICKER_KEYWORDS), "ρεμπέτικο"));
+             m_agent.Click(GetDlgItem(dialog, IDOK));
+         },
+         1, 117, "ρεμπέτικο", "Travel|onsen"},
+        {"Cancel", 120, [this](HWND dialog) { m_agent.Click(GetDlgItem(dialog, IDCANCEL)); }, 0,
+         120, "onsen", "Travel|onsen"},
+        {"unknown code", 4242, [this](HWND dialog) { m_agent.Click(GetDlgItem(dialog, IDOK)); }, 1,
+         0, "onsen", "|onsen"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string shown;
+        m_agent.QueueDialogHandler(IDD_INTEREST_PICKER, [&](HWND dialog) {
+            shown = winport::GetWindowTextUtf8(GetDlgItem(dialog, IDC_INTEREST_PICKER_CATEGORY)) +
+                    "|" +
+                    winport::GetWindowTextUtf8(GetDlgItem(dialog, IDC_INTEREST_PICKER_KEYWORDS));
+            c.act(dialog);
+        });
+        LONG category = c.category;
+        char* keywords = taskText("onsen");
+        LONG result = -1;
+        EXPECT_EQ(picker->Pick(m_parent, &category, &keywords, &result), S_OK);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(category, c.chosen);
+        EXPECT_EQ(std::string(keywords), c.keywords);
+        CoTaskMemFree(keywords);
+        EXPECT_TRUE(IsWindowEnabled(m_parent));
+    }
+    LONG category = 0;
+    char* keywords = nullptr;
+    LONG result = 0;
+    EXPECT_EQ(picker->Pick(m_parent, &category, &keywords, nullptr), E_POINTER);
+    EXPECT_EQ(picker->Pick(reinterpret_cast<HWND>(0x777), &category, &keywords, &result),
+              E_INVALIDARG);
 }
 
 }  // namespace
