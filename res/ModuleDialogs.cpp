@@ -37,7 +37,7 @@ std::span<const winport::DialogTemplate> ModuleDialogs() {
         {IDD_ABOUT_PAGE, "", kPageStyle, kPageRect, AboutPageControls()},
         EmptyPage(IDD_INTERESTS_VIEW_PAGE),
         {IDD_AFFILIATIONS_PAGE, "", kPageStyle, kPageRect, AffiliationsPageControls()},
-        EmptyPage(IDD_INTERESTS_EDIT_PAGE),
+        {IDD_INTERESTS_EDIT_PAGE, "", kPageStyle, kPageRect, InterestsPageControls()},
         EmptyPage(IDD_EXTERNAL_PAGE),
         // E-mail panes and address dialogs.
         {IDD_OWNER_EMAIL_PANE,

@@ -201,6 +201,22 @@ inline constexpr int IDC_AFFIL_PAST_TEXT2 = 1027;
 inline constexpr int IDC_AFFIL_PAST_TEXT3 = 1029;
 inline constexpr int IDC_AFFIL_HINT = 2023;
 
+// The owner's Interests page (8517): four slots, each a check box, an "Edit" button and a line
+// with the category's icon, its name and the keywords.
+inline constexpr int IDC_INTERESTS_CHECK1 = 1006;
+inline constexpr int IDC_INTERESTS_CHECK2 = 1007;
+inline constexpr int IDC_INTERESTS_CHECK3 = 1008;
+inline constexpr int IDC_INTERESTS_CHECK4 = 1009;
+inline constexpr int IDC_INTERESTS_EDIT1 = 1001;
+inline constexpr int IDC_INTERESTS_EDIT2 = 1002;
+inline constexpr int IDC_INTERESTS_EDIT3 = 1003;
+inline constexpr int IDC_INTERESTS_EDIT4 = 1004;
+inline constexpr int IDC_INTERESTS_LINE1 = 1005;
+inline constexpr int IDC_INTERESTS_LINE2 = 1010;
+inline constexpr int IDC_INTERESTS_LINE3 = 1011;
+inline constexpr int IDC_INTERESTS_LINE4 = 1012;
+inline constexpr int IDC_INTERESTS_HINT = 2022;
+
 // The homepage category dialog (8518).
 inline constexpr int IDC_CATEGORY_ADDRESS = 1003;
 inline constexpr int IDC_CATEGORY_GOTO_HOMEPAGE = 1009;

@@ -18,6 +18,7 @@ std::span<const winport::ControlTemplate> HomePageControls();
 // The About page (8508).
 std::span<const winport::ControlTemplate> AboutPageControls();
 std::span<const winport::ControlTemplate> AffiliationsPageControls();
+std::span<const winport::ControlTemplate> InterestsPageControls();
 
 // The Work page (8512).
 std::span<const winport::ControlTemplate> WorkPageControls();

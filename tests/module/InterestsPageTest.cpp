@@ -1,0 +1,136 @@
+// The owner's Interests page: four slots chosen in the host's interest picker, counted while
+// ticked, a category without keywords asked about once, and the slots read again whenever the
+// page loads a record.
+#include <gtest/gtest.h>
+
+#include "PageTestSupport.h"
+#include "client/host/DataLists.h"
+#include "client/host/HostDialogTemplates.h"
+#include "client/host/HostDialogs.h"
+#include "hostlib/controls/BCStaticBitmap.h"
+#include "module/host/HostStringIds.h"
+#include "platform/message/MessageApi.h"
+#include "platform/resources/ResourceChain.h"
+#include "platform/shell/MessageBox.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+constexpr int kInterestsTab = 6;
+constexpr winport::StringResource kStrings[] = {{kMissingKeywordsText, "Keywords?"},
+                                                {kMissingKeywordsCaption, "Keywords Missing"}};
+constexpr winport::ResourceTable kTable{"interests strings", {}, {}, {}, kStrings};
+
+// Codes of the shipped "interest" list, and the icon of Music.
+constexpr int kMusic = 117;
+constexpr int kTravel = 120;
+constexpr int kGardening = 125;
+constexpr int kMusicIcon = 16;
+
+class InterestsPageTest : public PageFixture {
+protected:
+    void SetUp() override {
+        PageFixture::SetUp();
+        UseStrings(kTable);
+        MCVariantPropertySet record = host->Record(owner);
+        const std::pair<int, const char*> slots[] = {
+            {kMusic, "ρεμπέτικο"}, {0, ""}, {kTravel, ""}, {0, ""}};
+        for (int i = 0; i < 4; ++i) {
+            record["InterestCategory"][i] = slots[i].first;
+            record["InterestText"][i] = std::string(slots[i].second);
+        }
+        record["UpdateInfoStatus"] = 0x01C1;
+    }
+    bool Ticked(int id) const { return SendMessage(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    // What the picker showed, then the person's choice: a category and keywords, or Cancel.
+    void AnswerPicker(const char* category, const char* keywords) {
+        agent.QueueDialogHandler(nuvclient::IDD_INTEREST_PICKER, [=, this](HWND dialog) {
+            if (!category) {
+                agent.Click(GetDlgItem(dialog, IDCANCEL));
+                return;
+            }
+            agent.PickComboItem(GetDlgItem(dialog, nuvclient::IDC_INTEREST_PICKER_CATEGORY),
+                                category);
+            agent.Type(GetDlgItem(dialog, nuvclient::IDC_INTEREST_PICKER_KEYWORDS), keywords);
+            agent.Click(GetDlgItem(dialog, IDOK));
+        });
+    }
+    long StoredCategory(int i) {
+        return static_cast<short>(host->Record(owner)["InterestCategory"][i]);
+    }
+    std::string StoredText(int i) { return std::string(host->Record(owner)["InterestText"][i]); }
+};
+
+class InterestsPageWithHostTest : public InterestsPageTest {
+    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
+    const nuvclient::HostDialogsClass m_dialogs;
+};
+
+TEST_F(InterestsPageWithHostTest, SlotsArePickedCountedWhileTickedAndSaved) {
+    ASSERT_NE(OpenPage(owner, kInterestsTab), nullptr);
+    EXPECT_EQ(Shown(IDC_INTERESTS_LINE1), "Music - ρεμπέτικο");
+    const auto* line =
+        static_cast<BCStaticBitmap*>(CWnd::FromHandlePermanent(Control(IDC_INTERESTS_LINE1)));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->GetImage(), kMusicIcon);
+    EXPECT_NE(line->GetImageList(), nullptr);
+    EXPECT_EQ(Shown(IDC_INTERESTS_LINE2), "");
+    EXPECT_FALSE(Enabled(IDC_INTERESTS_EDIT2));
+    EXPECT_EQ(Shown(IDC_INTERESTS_LINE3), "Travel - ");
+
+    // Ticking an empty slot opens the picker; its choice fills the slot. Cancelled, the slot
+    // stays empty and unticked.
+    AnswerPicker("Gardening", "roses anciennes");
+    ASSERT_TRUE(agent.Tick(Control(IDC_INTERESTS_CHECK2)));
+    EXPECT_EQ(Shown(IDC_INTERESTS_LINE2), "Gardening - roses anciennes");
+    EXPECT_TRUE(Enabled(IDC_INTERESTS_EDIT2));
+    AnswerPicker(nullptr, nullptr);
+    agent.Click(Control(IDC_INTERESTS_CHECK4));
+    EXPECT_FALSE(Ticked(IDC_INTERESTS_CHECK4));
+    EXPECT_FALSE(Enabled(IDC_INTERESTS_EDIT4));
+    // Unticked, a slot keeps showing its choice, but saves as empty.
+    ASSERT_TRUE(agent.Tick(Control(IDC_INTERESTS_CHECK1), winport::CheckState::Unchecked));
+    EXPECT_EQ(Shown(IDC_INTERESTS_LINE1), "Music - ρεμπέτικο");
+
+    // Travel has no keywords: one question; No saves it so.
+    agent.QueueMessageBoxAnswer(IDNO);
+    Save();
+    ASSERT_EQ(agent.MessageBoxes().size(), 1u);
+    EXPECT_EQ(agent.MessageBoxes()[0].request.caption, "Keywords Missing");
+    EXPECT_EQ(StoredCategory(0), 0);
+    EXPECT_EQ(StoredText(0), "");
+    EXPECT_EQ(StoredCategory(1), kGardening);
+    EXPECT_EQ(StoredText(1), "roses anciennes");
+    EXPECT_EQ(StoredCategory(2), kTravel);
+    EXPECT_EQ(StoredCategory(3), 0);
+    EXPECT_EQ(static_cast<unsigned short>(host->Record(owner)["UpdateInfoStatus"]), 0x0141);
+
+    // A record loaded again (after a retrieval) is what the slots show and what a later save
+    // writes, never the slots of the record before.
+    host->Record(owner)["InterestCategory"][0] = kTravel;
+    host->Record(owner)["InterestText"][0] = std::string("onsen");
+    Dialog(window)->GetPage(kInterestsTab)->PageReload();
+    EXPECT_EQ(Shown(IDC_INTERESTS_LINE1), "Travel - onsen");
+    AnswerPicker("Music", "fado");
+    agent.Click(Control(IDC_INTERESTS_EDIT2));
+    Save();
+    EXPECT_EQ(StoredCategory(0), kTravel);
+    EXPECT_EQ(StoredText(0), "onsen");
+    EXPECT_EQ(StoredCategory(1), kMusic);
+}
+
+// Without the host's picker and lists: ticking an empty slot leaves no trace, and the lines
+// show the keywords without a name.
+TEST_F(InterestsPageTest, WithoutThePickerAnEmptySlotCannotBeTicked) {
+    ASSERT_NE(OpenPage(owner, kInterestsTab), nullptr);
+    EXPECT_EQ(Shown(IDC_INTERESTS_LINE1), " - ρεμπέτικο");
+    agent.Click(Control(IDC_INTERESTS_CHECK2));
+    EXPECT_FALSE(Ticked(IDC_INTERESTS_CHECK2));
+    agent.Click(Control(IDC_INTERESTS_EDIT1));
+    EXPECT_TRUE(Ticked(IDC_INTERESTS_CHECK1));
+    EXPECT_EQ(agent.ModalDialogs().size(), 0u);
+}
+
+}  // namespace
+}  // namespace moduletest
