@@ -45,6 +45,7 @@ public:
     HostServices& Services() { return *m_services.Get(); }
     Store& UserStore() { return m_store; }
     DirectoryService& Directory() { return m_directory; }
+    DataListServiceClass& DataLists() { return m_dataLists; }
     // The host's user-information object for |user|, kept for as long as the host runs.
     BCUserInfo* UserInfo(const User& user);
     // Handles the windows' messages until no directory operation is left to report and its

@@ -134,9 +134,10 @@ HRESULT DataListService::GetList(const char* name, MINUVDataList** list) {
 
 DataListServiceClass::DataListServiceClass(const std::filesystem::path& dataFolder)
     : m_lists(std::make_shared<const Lists>(ReadDataLists(dataFolder / kDataListsName))),
-      m_class(kDataListServiceClsid, [lists = m_lists](REFIID riid, void** ppv) -> HRESULT {
+      m_class(kDataListServiceClsid, [this](REFIID riid, void** ppv) -> HRESULT {
+          if (!m_available) return CLASS_E_CLASSNOTAVAILABLE;
           try {
-              return winport::MakeComObject<DataListService>(lists)->QueryInterface(riid, ppv);
+              return winport::MakeComObject<DataListService>(m_lists)->QueryInterface(riid, ppv);
           } catch (const std::bad_alloc&) {
               return E_OUTOFMEMORY;
           }
@@ -144,6 +145,19 @@ DataListServiceClass::DataListServiceClass(const std::filesystem::path& dataFold
     if (!m_class.Registered())
         throw std::runtime_error(
             "the data list class is registered already: another host is running");
+}
+
+bool DataListServiceClass::Withhold(std::string_view name) {
+    if (name == "all") {
+        m_available = false;
+        return true;
+    }
+    const auto found = m_lists->find(name);
+    if (found == m_lists->end()) return false;
+    Lists remaining = *m_lists;
+    remaining.erase(std::string(name));
+    m_lists = std::make_shared<const Lists>(std::move(remaining));
+    return true;
 }
 
 }  // namespace nuvclient

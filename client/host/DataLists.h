@@ -73,8 +73,14 @@ public:
     // class.
     explicit DataListServiceClass(const std::filesystem::path& dataFolder);
 
+    // From now on the services made lack the list |name|, as a host without it would; "all"
+    // makes the service itself unavailable (CLASS_E_CLASSNOTAVAILABLE). False for a name the
+    // tables do not have.
+    bool Withhold(std::string_view name);
+
 private:
     std::shared_ptr<const std::map<std::string, DataTable, std::less<>>> m_lists;
+    bool m_available = true;
     winport::ScopedComClass m_class;
 };
 

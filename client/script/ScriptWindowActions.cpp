@@ -104,6 +104,12 @@ void ScriptRunner::AddWindowActions() {
         RequireArgs(args, 0, 0, "dump");
         m_out << winport::DumpWindowTree(Current());
     };
+    m_actions["lists"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 2, 2, "lists without NAME|all");
+        if (args[0] != "without") throw ScriptError("usage: lists without NAME|all");
+        if (!m_host.DataLists().Withhold(args[1]))
+            throw ScriptError("the host has no data list named " + args[1]);
+    };
     m_actions["today"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 1, 1, "today YYYY-MM-DD");
         int year = 0;
