@@ -1,8 +1,8 @@
 #include "export/VCardWriter.h"
 
 #include <cstdio>
-#include <fstream>
 
+#include "export/ReplacingFile.h"
 #include "hostlib/reference/HostReferenceData.h"
 #include "hostlib/util/HostStrings.h"
 #include "platform/mfc/FileDialog.h"
@@ -125,11 +125,8 @@ void CVCardWriter::Export(CWnd* parent) {
                        kFilter, parent);
     if (dialog.DoModal() != IDOK) return;
     const std::string path = dialog.GetPathName();
-    const std::string card = CardText();
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) file.write(card.data(), static_cast<std::streamsize>(card.size()));
-    if (file) file.close();
-    if (file) return;
+    // The card replaces an older one only once it is written whole.
+    if (WriteFileReplacing(path, CardText())) return;
     char text[1024];
     std::snprintf(text, sizeof text, BRCString(IDS_VCARD_NOT_WRITTEN).c_str(), path.c_str());
     ::MessageBox(parent ? parent->m_hWnd : nullptr, text, BRCString(IDS_VCARD_CAPTION).c_str(),

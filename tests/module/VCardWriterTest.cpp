@@ -1,7 +1,10 @@
 // The vCard export: the card's lines as an address book reads them, the Save As question, and
-// the file written, left alone on Cancel, or told when it cannot be written.
+// the file written, left alone on Cancel, or told when it cannot be written, the old file kept.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -149,12 +152,32 @@ TEST_F(VCardWriterTest, ExportAsksForTheFileAndWritesTheCardThere) {
               CVCardWriter(&record).CardText());
     EXPECT_TRUE(agent.MessageBoxes().empty());
 
+    // The disk fills after 100 bytes: the person is told, the card written before stays whole
+    // and no part of the new one is left.
+    const std::string before = CVCardWriter(&record).CardText();
+    record["WorkCompany"] = std::string(300, 'x');  // Well past the 100 bytes.
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit full{100, limit.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    agent.QueueSaveAsAnswer(path);
+    CVCardWriter(&record).Export(nullptr);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousSignal);
+    ASSERT_EQ(agent.MessageBoxes().size(), 1u);
+    std::ifstream kept(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()),
+                            std::filesystem::directory_iterator()),
+              1);
+
     // A folder that does not exist: the person is told, nothing is made.
     const std::string nowhere = Folder() + "/missing/card.vcf";
     agent.QueueSaveAsAnswer(nowhere);
     CVCardWriter(&record).Export(nullptr);
-    ASSERT_EQ(agent.MessageBoxes().size(), 1u);
-    EXPECT_EQ(agent.MessageBoxes()[0].request.text,
+    ASSERT_EQ(agent.MessageBoxes().size(), 2u);
+    EXPECT_EQ(agent.MessageBoxes()[1].request.text,
               "The vCard could not be written to " + nowhere + ".");
     EXPECT_FALSE(std::filesystem::exists(nowhere));
 }
