@@ -42,6 +42,18 @@ std::string QuotedPrintable(const std::string& value) {
     return Written(value, "=0D=0A", "=3D");
 }
 
+// |text| with only the characters every common file system takes in a name: a letter or digit
+// of ASCII, "-" or "_"; any other byte becomes "_", so no folder or device can be named.
+std::string SafeFileNamePart(const std::string& text) {
+    std::string safe;
+    for (const char c : text) {
+        const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                          (c >= '0' && c <= '9') || c == '-' || c == '_';
+        safe += kept ? c : '_';
+    }
+    return safe;
+}
+
 struct Address {
     std::string street;
     std::string city;
@@ -88,8 +100,15 @@ std::string CVCardWriter::CardText() const {
     line("NICKNAME:", data["DefinedHandle"]);
     const std::string first = data["FirstName"];
     const std::string last = data["LastName"];
+    // Every card has a name to show: the names, else the nickname, else the number.
+    const std::string nickname = data["DefinedHandle"];
+    const std::string number = data["UINString"];
+    const std::string shown = !first.empty() && !last.empty()   ? last + " " + first
+                              : !first.empty() || !last.empty() ? first + last
+                              : !nickname.empty()               ? nickname
+                                                                : number;
+    if (!shown.empty()) line("FN:", shown);
     if (!first.empty() && !last.empty()) {
-        line("FN:", last + " " + first);
         line("N:", last + ";" + first);
     } else if (!first.empty()) {
         line("N:", ";" + first);
@@ -120,7 +139,7 @@ std::string CVCardWriter::CardText() const {
 
 void CVCardWriter::Export(CWnd* parent) {
     if (!m_data) return;
-    const std::string fileName = "NUV#" + std::string((*m_data)["UINString"]) + ".VCF";
+    const std::string fileName = "NUV#" + SafeFileNamePart((*m_data)["UINString"]) + ".VCF";
     CFileDialog dialog(FALSE, "VCF", fileName.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        kFilter, parent);
     if (dialog.DoModal() != IDOK) return;

@@ -107,9 +107,15 @@ TEST_F(VCardWriterTest, NamesOrganisationAddressAndGenderLinesFollowWhatIsFilled
     EXPECT_TRUE(has(card, "FN:Lee Ann") && has(card, "N:Lee;Ann")) << card;
     EXPECT_LT(card.find("FN:"), card.find("N:Lee"));
     card = CardOf({{"FirstName", "Ann"}, {"LastName", ""}});
-    EXPECT_TRUE(has(card, "N:;Ann")) << card;
-    EXPECT_EQ(card.find("FN:"), std::string::npos);
-    card = CardOf({{"FirstName", ""}, {"LastName", ""}, {"UINString", ""}});
+    EXPECT_TRUE(has(card, "FN:Ann") && has(card, "N:;Ann")) << card;
+    // A card always shows a name: the nickname, else the number.
+    card = CardOf({{"FirstName", ""}, {"LastName", ""}, {"DefinedHandle", "Annie"}});
+    EXPECT_TRUE(has(card, "FN:Annie") && has(card, "N:")) << card;
+    card =
+        CardOf({{"FirstName", ""}, {"LastName", ""}, {"DefinedHandle", ""}, {"UINString", "77"}});
+    EXPECT_TRUE(has(card, "FN:77")) << card;
+    card = CardOf({{"FirstName", ""}, {"LastName", ""}, {"DefinedHandle", ""}, {"UINString", ""}});
+    EXPECT_EQ(card.find("FN:"), std::string::npos) << card;
     EXPECT_TRUE(has(card, "N:") && has(card, "NUV:")) << card;
 
     card = CardOf({{"WorkCompany", ""}, {"WorkDepartment", "Atelier"}});
@@ -131,14 +137,15 @@ TEST_F(VCardWriterTest, NamesOrganisationAddressAndGenderLinesFollowWhatIsFilled
 
 TEST_F(VCardWriterTest, ExportAsksForTheFileAndWritesTheCardThere) {
     MCVariantPropertySet record = host->Record(owner);
-    record["UINString"] = "";
+    // The number text names the file only through characters safe in any file name.
+    record["UINString"] = "../12/34:é";
     const std::string path = Folder() + "/card.vcf";
     agent.QueueSaveAsAnswer(std::nullopt);
     CVCardWriter(&record).Export(nullptr);
     EXPECT_FALSE(std::filesystem::exists(path)) << "Cancel writes nothing";
     ASSERT_EQ(agent.SaveAsDialogs().size(), 1u);
     const winport::SaveAsRequest& asked = agent.SaveAsDialogs()[0].request;
-    EXPECT_EQ(asked.fileName, "NUV#.VCF");
+    EXPECT_EQ(asked.fileName, "NUV#___12_34___.VCF");
     EXPECT_EQ(asked.defaultExtension, "VCF");
     EXPECT_EQ(asked.filter, "vCard Files (*.vcf)|*.vcf|All Files (*.*)|*.*||");
     EXPECT_EQ(asked.flags & (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT),
