@@ -59,7 +59,10 @@ public:
         posix_spawn_file_actions_destroy(&actions);
     }
     ~Child() {
-        if (m_pid > 0 && !m_status) {
+        if (m_pid <= 0 || m_status) return;
+        // Asked to end first, so that a server takes its lock file and socket away.
+        kill(m_pid, SIGTERM);
+        if (!Wait(std::chrono::seconds(2))) {
             kill(m_pid, SIGKILL);
             waitpid(m_pid, nullptr, 0);
         }
@@ -89,17 +92,7 @@ protected:
     void SetUp() override {
         ViewFixture::SetUp();
         if (!OnPath("Xvfb") || !OnPath("xdotool")) GTEST_SKIP() << "Xvfb or xdotool is missing";
-        // A display number of this process's own.
-        m_display = ":" + std::to_string(200 + getpid() % 500);
-        m_server =
-            std::make_unique<Child>(std::vector<std::string>{"Xvfb", m_display, "-screen", "0",
-                                                             "1024x768x24", "-nolisten", "tcp"},
-                                    std::vector<std::string>{});
-        ASSERT_TRUE(m_server->Started());
-        const std::string socket = "/tmp/.X11-unix/X" + m_display.substr(1);
-        for (int i = 0; i < 250 && !std::filesystem::exists(socket); ++i)
-            std::this_thread::sleep_for(20ms);
-        ASSERT_TRUE(std::filesystem::exists(socket)) << "Xvfb did not start";
+        ASSERT_TRUE(StartServer()) << "Xvfb did not start";
         // A real window manager frames, places, stacks and closes the windows, when there is one.
         if (OnPath("openbox")) {
             m_windowManager =
@@ -110,6 +103,30 @@ protected:
         m_data = m_temp.Path() / "data";
         nuvclient::OpenDataFolder(m_data, NUV_CLIENT_DATA_DIR)
             ->WriteKey(kOwner, "ShowUpdateInfoWarning", nuvclient::Value::Bool(false));
+    }
+    // Starts Xvfb on a display no other server holds (its lock file marks a held one), and
+    // tries the next one when another test took it first.
+    bool StartServer() {
+        int display = 200 + getpid() % 500;
+        for (int attempt = 0; attempt < 500; ++attempt, display = 200 + (display - 199) % 500) {
+            const std::string number = std::to_string(display);
+            if (std::filesystem::exists("/tmp/.X" + number + "-lock")) continue;
+            m_display = ":" + number;
+            m_server =
+                std::make_unique<Child>(std::vector<std::string>{"Xvfb", m_display, "-screen", "0",
+                                                                 "1024x768x24", "-nolisten", "tcp"},
+                                        std::vector<std::string>{});
+            if (!m_server->Started()) return false;
+            const std::string socket = "/tmp/.X11-unix/X" + number;
+            const auto deadline = std::chrono::steady_clock::now() + 5s;
+            while (!std::filesystem::exists(socket) &&
+                   std::chrono::steady_clock::now() < deadline && !m_server->Wait(20ms)) {
+            }
+            // Still running a moment after the socket is there: the display is ours, not
+            // another test's that took the number first.
+            if (std::filesystem::exists(socket) && !m_server->Wait(100ms)) return true;
+        }
+        return false;
     }
     // Starts `nuvclient gui` with |args| on the display; answers the X window whose title holds
     // |title| once it shows.
