@@ -50,8 +50,10 @@ protected:
                 agent.Click(GetDlgItem(dialog, IDCANCEL));
                 return;
             }
-            agent.PickComboItem(GetDlgItem(dialog, nuvclient::IDC_INTEREST_PICKER_CATEGORY),
-                                category);
+            // The empty entry, first of the list, stands for no category.
+            const HWND list = GetDlgItem(dialog, nuvclient::IDC_INTEREST_PICKER_CATEGORY);
+            EXPECT_TRUE(*category ? agent.PickComboItem(list, category)
+                                  : agent.PickComboItem(list, 0));
             agent.Type(GetDlgItem(dialog, nuvclient::IDC_INTEREST_PICKER_KEYWORDS), keywords);
             agent.Click(GetDlgItem(dialog, IDOK));
         });
@@ -114,10 +116,16 @@ TEST_F(InterestsPageWithHostTest, SlotsArePickedCountedWhileTickedAndSaved) {
     EXPECT_EQ(Shown(IDC_INTERESTS_LINE1), "Travel - onsen");
     AnswerPicker("Music", "fado");
     agent.Click(Control(IDC_INTERESTS_EDIT2));
+    // The picker answering no category empties the slot and unticks it.
+    AnswerPicker("", "");
+    agent.Click(Control(IDC_INTERESTS_EDIT3));
+    EXPECT_FALSE(Ticked(IDC_INTERESTS_CHECK3));
+    EXPECT_EQ(Shown(IDC_INTERESTS_LINE3), "");
     Save();
     EXPECT_EQ(StoredCategory(0), kTravel);
     EXPECT_EQ(StoredText(0), "onsen");
     EXPECT_EQ(StoredCategory(1), kMusic);
+    EXPECT_EQ(StoredCategory(2), 0);
 }
 
 // Without the host's picker and lists: ticking an empty slot leaves no trace, and the lines
