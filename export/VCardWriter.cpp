@@ -31,15 +31,26 @@ std::string Written(const std::string& value, const char* lineBreak, const char*
     return out;
 }
 
+// |value| with "\\", ";" and "," escaped by a backslash, so that a reader takes them as part of
+// the value and not as the separators of a structured property.
+std::string Escaped(const std::string& value) {
+    std::string out;
+    for (const char c : value) {
+        if (c == '\\' || c == ';' || c == ',') out += '\\';
+        out += c;
+    }
+    return out;
+}
+
 // A value on a plain line: a line break inside it would end the line, so it reads as a blank.
 std::string Plain(const std::string& value) {
-    return Written(value, " ", "=");
+    return Written(Escaped(value), " ", "=");
 }
 
 // A value on a quoted-printable line, written as that encoding writes line breaks and "=", so
 // a reader gets the value back.
 std::string QuotedPrintable(const std::string& value) {
-    return Written(value, "=0D=0A", "=3D");
+    return Written(Escaped(value), "=0D=0A", "=3D");
 }
 
 // |text| with only the characters every common file system takes in a name: a letter or digit
@@ -93,6 +104,15 @@ std::string CVCardWriter::CardText() const {
     const auto line = [&card](const std::string& name, const std::string& value) {
         card += name + Plain(value) + kLineEnd;
     };
+    // A structured property: its parts each escaped, joined by ";".
+    const auto parts = [&card](const std::string& name, std::initializer_list<std::string> values) {
+        std::string joined;
+        for (const std::string& value : values) {
+            if (&value != values.begin()) joined += ';';
+            joined += Plain(value);
+        }
+        card += name + joined + kLineEnd;
+    };
     const auto optional = [&line](const std::string& name, const std::string& value) {
         if (!value.empty()) line(name, value);
     };
@@ -108,18 +128,20 @@ std::string CVCardWriter::CardText() const {
                               : !nickname.empty()               ? nickname
                                                                 : number;
     if (!shown.empty()) line("FN:", shown);
-    if (!first.empty() && !last.empty()) {
-        line("N:", last + ";" + first);
-    } else if (!first.empty()) {
-        line("N:", ";" + first);
+    if (!first.empty()) {
+        parts("N:", {last, first});
     } else {
-        line("N:", last);
+        parts("N:", {last});
     }
     optional("EMAIL;PREF;INTERNET:", data["PrimaryEmail"]);
     const std::string company = data["WorkCompany"];
     const std::string department = data["WorkDepartment"];
     if (!company.empty() || !department.empty()) {
-        line("ORG:", department.empty() ? company : company + ";" + department);
+        if (department.empty()) {
+            parts("ORG:", {company});
+        } else {
+            parts("ORG:", {company, department});
+        }
     }
     optional("TITLE:", data["WorkJobTitle"]);
     AddAddress(card, AddressOf(data, "Work"), "WORK");

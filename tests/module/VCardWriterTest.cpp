@@ -82,8 +82,9 @@ TEST_F(VCardWriterTest, AFullRecordGivesEveryLineInOrder) {
               "EMAIL;PREF;INTERNET:elodie@exemple.fr\r\n"
               "ORG:Soieries;Atelier\r\n"
               "TITLE:Tisseuse\r\n"
-              "ADR;WORK:;;3, place Bellecour;Lyon;ARA;69002;France\r\n"
-              "LABEL;WORK;ENCODING=QUOTED-PRINTABLE:3, place Bellecour=0D=0ALyon ARA "
+              // "\\", ";" and "," inside a value are escaped.
+              "ADR;WORK:;;3\\, place Bellecour;Lyon;ARA;69002;France\r\n"
+              "LABEL;WORK;ENCODING=QUOTED-PRINTABLE:3\\, place Bellecour=0D=0ALyon ARA "
               "69002=0D=0AFrance\r\n"
               // A street of two lines stays on its line; "=" is encoded where encoding is said.
               "ADR;HOME:;;Bât. B 12 rue A=B;Lyon;;69007;Switzerland\r\n"
@@ -105,6 +106,12 @@ TEST_F(VCardWriterTest, NamesOrganisationAddressAndGenderLinesFollowWhatIsFilled
     };
     std::string card = CardOf({{"FirstName", "Ann"}, {"LastName", "Lee"}});
     EXPECT_TRUE(has(card, "FN:Lee Ann") && has(card, "N:Lee;Ann")) << card;
+    // Separators inside a part stay inside it; a trailing backslash does not eat the next one.
+    card = CardOf({{"FirstName", "A;B"},
+                   {"LastName", "C\\"},
+                   {"WorkCompany", "D,E"},
+                   {"WorkDepartment", "F"}});
+    EXPECT_TRUE(has(card, "N:C\\\\;A\\;B") && has(card, "ORG:D\\,E;F")) << card;
     EXPECT_LT(card.find("FN:"), card.find("N:Lee"));
     card = CardOf({{"FirstName", "Ann"}, {"LastName", ""}});
     EXPECT_TRUE(has(card, "FN:Ann") && has(card, "N:;Ann")) << card;
