@@ -1,6 +1,5 @@
 #include "client/host/HostDialogs.h"
 
-#include <cstring>
 #include <new>
 #include <stdexcept>
 
@@ -52,10 +51,8 @@ HRESULT HostDialogs::Pick(HWND parent, LONG* category, char** keywords, LONG* re
         const INT_PTR answer = dialog.DoModal();
         if (answer == -1) return E_FAIL;
         if (answer != IDOK) return S_OK;
-        const std::string& chosen = dialog.Keywords();
-        auto* text = static_cast<char*>(CoTaskMemAlloc(chosen.size() + 1));
+        char* text = winport::CopyToTaskMemory(dialog.Keywords());
         if (!text) return E_OUTOFMEMORY;
-        std::memcpy(text, chosen.c_str(), chosen.size() + 1);
         CoTaskMemFree(*keywords);
         *keywords = text;
         *category = dialog.Category();

@@ -1,15 +1,13 @@
 #include "pages/work/AffiliationsPage.h"
 
 #include "hostlib/reference/ReferenceCombos.h"
-#include "hostlib/util/HostStrings.h"
 #include "module/HostNumbers.h"
-#include "module/host/HostStringIds.h"
 #include "pages/HostDataList.h"
+#include "pages/work/MissingKeywords.h"
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/mfc/DataExchange.h"
-#include "platform/shell/MessageBox.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
 
@@ -119,9 +117,7 @@ int CAffiliationsPage::PageValidate() {
     if (!m_changed) return -1;
     for (int row = 0; row < kRows; ++row) {
         if (Category(row) > 0 && m_keywords[row].empty()) {
-            const int answer = BResourceMessageBox(kMissingKeywordsText, kMissingKeywordsCaption,
-                                                   MB_YESNO | MB_ICONSTOP, m_hWnd);
-            return answer == IDYES ? 0 : 1;
+            return AskAboutMissingKeywords(m_hWnd);
         }
     }
     return 1;

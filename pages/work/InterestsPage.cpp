@@ -1,18 +1,14 @@
 #include "pages/work/InterestsPage.h"
 
-#include <cstring>
-
-#include "hostlib/util/HostStrings.h"
 #include "module/HostNumbers.h"
 #include "module/host/HostIds.h"
-#include "module/host/HostStringIds.h"
 #include "module/host/MIInterestPicker.h"
 #include "pages/HostDataList.h"
+#include "pages/work/MissingKeywords.h"
 #include "platform/com/ComRuntime.h"
 #include "platform/com/TaskMemory.h"
 #include "platform/gdi/SystemColors.h"
 #include "platform/message/MessageApi.h"
-#include "platform/shell/MessageBox.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
 
@@ -32,13 +28,6 @@ constexpr SlotControls kSlotControls[CInterestsPage::kSlots] = {
 };
 
 constexpr int kLineMargin = 2;
-
-// |text| in task memory, for the picker; null when there is none to be had.
-char* TaskText(const std::string& text) {
-    auto* copy = static_cast<char*>(CoTaskMemAlloc(text.size() + 1));
-    if (copy) std::memcpy(copy, text.c_str(), text.size() + 1);
-    return copy;
-}
 
 }  // namespace
 
@@ -120,7 +109,7 @@ void CInterestsPage::OnSlotClicked(int slot) {
                                        MIInterestPicker::kIid,
                                        reinterpret_cast<void**>(picker.GetAddressOf())))) {
             LONG category = s.category;
-            char* keywords = TaskText(EffectiveKeywords(slot));
+            char* keywords = winport::CopyToTaskMemory(EffectiveKeywords(slot));
             LONG result = 0;
             if (keywords && SUCCEEDED(picker->Pick(m_hWnd, &category, &keywords, &result)) &&
                 result == 1) {
@@ -141,9 +130,7 @@ int CInterestsPage::PageValidate() {
     for (int slot = 0; slot < kSlots; ++slot) {
         const Slot& s = m_slots[static_cast<size_t>(slot)];
         if (Ticked(slot) && s.category >= 1 && s.keywords.empty()) {
-            const int answer = BResourceMessageBox(kMissingKeywordsText, kMissingKeywordsCaption,
-                                                   MB_YESNO | MB_ICONSTOP, m_hWnd);
-            return answer == IDYES ? 0 : 1;
+            return AskAboutMissingKeywords(m_hWnd);
         }
     }
     return 1;

@@ -1,6 +1,7 @@
 #include "platform/com/TaskMemory.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <sstream>
 #include <string_view>
@@ -130,6 +131,14 @@ IMalloc& TaskAllocator() {
 }
 std::size_t LiveTaskMemoryBlocks() {
     return Allocator().LiveBlocks();
+}
+
+char* CopyToTaskMemory(std::string_view text) {
+    auto* copy = static_cast<char*>(CoTaskMemAlloc(text.size() + 1));
+    if (!copy) return nullptr;
+    std::memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    return copy;
 }
 
 }  // namespace winport

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "platform/com/Unknown.h"
 
@@ -38,5 +39,8 @@ namespace winport {
 IMalloc& TaskAllocator();
 // Blocks allocated and not yet freed, for leak checks.
 std::size_t LiveTaskMemoryBlocks();
+// A copy of |text| with a terminating zero, in task memory the receiver frees; null when the
+// memory cannot be had.
+char* CopyToTaskMemory(std::string_view text);
 
 }  // namespace winport

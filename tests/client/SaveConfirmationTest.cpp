@@ -1,5 +1,4 @@
 #include <cstddef>
-#include <cstring>
 #include <functional>
 #include <iterator>
 #include <memory>
@@ -204,11 +203,6 @@ namespace {
 TEST_F(SaveConfirmationTest, TheInterestPickerAnswersWhatThePersonChose) {
     winport::ComPtr<MIInterestPicker> picker;
     ASSERT_EQ(m_confirmation->QueryInterface(IID_PPV_ARGS(picker.GetAddressOf())), S_OK);
-    const auto taskText = [](const char* text) {
-        auto* copy = static_cast<char*>(CoTaskMemAlloc(std::strlen(text) + 1));
-        std::strcpy(copy, text);
-        return copy;
-    };
     const struct {
         const char* name;
         LONG category;
@@ -242,7 +236,7 @@ TEST_F(SaveConfirmationTest, TheInterestPickerAnswersWhatThePersonChose) {
             c.act(dialog);
         });
         LONG category = c.category;
-        char* keywords = taskText("onsen");
+        char* keywords = winport::CopyToTaskMemory("onsen");
         LONG result = -1;
         EXPECT_EQ(picker->Pick(m_parent, &category, &keywords, &result), S_OK);
         EXPECT_EQ(shown, c.shown);
