@@ -55,8 +55,8 @@ HWND SetFocus(HWND hwnd) {
     if (hwnd && !winport::RequireWindowObject(hwnd, "SetFocus")) return nullptr;
     if (state.focus == hwnd) return hwnd;
     // The focus brings its top-level window to the front first.
-    if (hwnd && GetAncestor(hwnd, GA_ROOT) != GetActiveWindow()) {
-        const HWND root = GetAncestor(hwnd, GA_ROOT);
+    if (const HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+        root && root != GetActiveWindow()) {
         Activate(root, PlaceFocus::No);
         if (!IsWindow(hwnd) || GetActiveWindow() != root) return nullptr;
     }
