@@ -1,6 +1,9 @@
 #include "export/VCardWriter.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
 #include "export/ReplacingFile.h"
 #include "hostlib/reference/HostReferenceData.h"
@@ -14,22 +17,8 @@
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
+constexpr char kEncoded[] = ";CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE";
 constexpr char kFilter[] = "vCard Files (*.vcf)|*.vcf|All Files (*.*)|*.*||";
-
-// |value| with each line break (CR LF, CR or LF) written as |lineBreak| and each "=" as |equals|.
-std::string Written(const std::string& value, const char* lineBreak, const char* equals) {
-    std::string out;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const char c = value[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
-            out += lineBreak;
-        } else {
-            out += c == '=' ? equals : std::string(1, c);
-        }
-    }
-    return out;
-}
 
 // |value| with "\\", ";" and "," escaped by a backslash, so that a reader takes them as part of
 // the value and not as the separators of a structured property.
@@ -42,15 +31,47 @@ std::string Escaped(const std::string& value) {
     return out;
 }
 
-// A value on a plain line: a line break inside it would end the line, so it reads as a blank.
-std::string Plain(const std::string& value) {
-    return Written(Escaped(value), " ", "=");
+// True when |value| has a byte a plain line cannot carry: a control character (a line break
+// among them) or part of a character outside ASCII.
+bool NeedsEncoding(std::string_view value) {
+    return std::any_of(value.begin(), value.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte >= 0x7F;
+    });
 }
 
-// A value on a quoted-printable line, written as that encoding writes line breaks and "=", so
-// a reader gets the value back.
-std::string QuotedPrintable(const std::string& value) {
-    return Written(Escaped(value), "=0D=0A", "=3D");
+// |head| then |value| in quoted-printable: physical lines of at most 76 characters joined by soft
+// line breaks ("=" before the CR LF), a "=XX" never split, and no line that begins or ends with
+// a blank, which a reader could take for folding or drop.
+std::string QuotedPrintable(const std::string& head, std::string_view value) {
+    constexpr std::size_t kMaxLine = 76;
+    std::string out = head;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(value[i]);
+        const bool last = i + 1 == value.size();
+        const bool literal = (byte > 0x20 && byte < 0x7F && byte != '=') || (byte == ' ' && !last);
+        char token[4] = {static_cast<char>(byte), 0, 0, 0};
+        if (!literal) std::snprintf(token, sizeof token, "=%02X", byte);
+        // A line that goes on needs room for its soft break.
+        const std::size_t room = last ? kMaxLine : kMaxLine - 1;
+        if (out.size() - lineStart + std::strlen(token) > room) {
+            out += "=";
+            out += kLineEnd;
+            lineStart = out.size();
+            if (byte == ' ') std::snprintf(token, sizeof token, "=20");
+        }
+        out += token;
+    }
+    return out;
+}
+
+// One property line: |name| with its parameters, then |value| (escaped already). A value a plain
+// line cannot carry goes as quoted-printable UTF-8.
+void AddLine(std::string& card, const std::string& name, const std::string& value) {
+    card +=
+        NeedsEncoding(value) ? QuotedPrintable(name + kEncoded + ":", value) : name + ":" + value;
+    card += kLineEnd;
 }
 
 // |text| with only the characters every common file system takes in a name: a letter or digit
@@ -83,16 +104,26 @@ Address AddressOf(MCVariantPropertySet& data, const char* prefix) {
             country ? country : ""};
 }
 
-void AddAddress(std::string& card, const Address& address, const char* kind) {
+// The parts of a structured value, each escaped, joined by ";".
+std::string Joined(std::initializer_list<std::string> parts) {
+    std::string joined;
+    for (const std::string& part : parts) {
+        if (&part != parts.begin()) joined += ';';
+        joined += Escaped(part);
+    }
+    return joined;
+}
+
+void AddAddress(std::string& card, const Address& address, const std::string& kind) {
     if (!address.Given()) return;
-    card += std::string("ADR;") + kind + ":;;" + Plain(address.street) + ";" + Plain(address.city) +
-            ";" + Plain(address.state) + ";" + Plain(address.zipCode) + ";" +
-            Plain(address.country) + kLineEnd;
-    card += std::string("LABEL;") + kind +
-            ";ENCODING=QUOTED-PRINTABLE:" + QuotedPrintable(address.street) + "=0D=0A" +
-            QuotedPrintable(address.city) + " " + QuotedPrintable(address.state) + " " +
-            QuotedPrintable(address.zipCode) + "=0D=0A" + QuotedPrintable(address.country) +
-            kLineEnd;
+    AddLine(card, "ADR;" + kind,
+            Joined({"", "", address.street, address.city, address.state, address.zipCode,
+                    address.country}));
+    // The label's own line breaks are always encoded, so it is always quoted-printable.
+    const std::string label = Escaped(address.street) + "\r\n" + Escaped(address.city) + " " +
+                              Escaped(address.state) + " " + Escaped(address.zipCode) + "\r\n" +
+                              Escaped(address.country);
+    card += QuotedPrintable("LABEL;" + kind + kEncoded + ":", label) + kLineEnd;
 }
 
 }  // namespace
@@ -102,22 +133,13 @@ std::string CVCardWriter::CardText() const {
     MCVariantPropertySet& data = *m_data;
     std::string card = std::string("BEGIN:VCARD") + kLineEnd + "VERSION:2.1" + kLineEnd;
     const auto line = [&card](const std::string& name, const std::string& value) {
-        card += name + Plain(value) + kLineEnd;
-    };
-    // A structured property: its parts each escaped, joined by ";".
-    const auto parts = [&card](const std::string& name, std::initializer_list<std::string> values) {
-        std::string joined;
-        for (const std::string& value : values) {
-            if (&value != values.begin()) joined += ';';
-            joined += Plain(value);
-        }
-        card += name + joined + kLineEnd;
+        AddLine(card, name, Escaped(value));
     };
     const auto optional = [&line](const std::string& name, const std::string& value) {
         if (!value.empty()) line(name, value);
     };
-    line("NUV:", data["UINString"]);
-    line("NICKNAME:", data["DefinedHandle"]);
+    line("NUV", data["UINString"]);
+    line("NICKNAME", data["DefinedHandle"]);
     const std::string first = data["FirstName"];
     const std::string last = data["LastName"];
     // Every card has a name to show: the names, else the nickname, else the number.
@@ -127,34 +149,26 @@ std::string CVCardWriter::CardText() const {
                               : !first.empty() || !last.empty() ? first + last
                               : !nickname.empty()               ? nickname
                                                                 : number;
-    if (!shown.empty()) line("FN:", shown);
-    if (!first.empty()) {
-        parts("N:", {last, first});
-    } else {
-        parts("N:", {last});
-    }
-    optional("EMAIL;PREF;INTERNET:", data["PrimaryEmail"]);
+    if (!shown.empty()) line("FN", shown);
+    AddLine(card, "N", first.empty() ? Joined({last}) : Joined({last, first}));
+    optional("EMAIL;PREF;INTERNET", data["PrimaryEmail"]);
     const std::string company = data["WorkCompany"];
     const std::string department = data["WorkDepartment"];
-    if (!company.empty() || !department.empty()) {
-        if (department.empty()) {
-            parts("ORG:", {company});
-        } else {
-            parts("ORG:", {company, department});
-        }
-    }
-    optional("TITLE:", data["WorkJobTitle"]);
+    if (!company.empty() || !department.empty())
+        AddLine(card, "ORG",
+                department.empty() ? Joined({company}) : Joined({company, department}));
+    optional("TITLE", data["WorkJobTitle"]);
     AddAddress(card, AddressOf(data, "Work"), "WORK");
     AddAddress(card, AddressOf(data, "Home"), "HOME");
-    optional("URL:", data["HomeHomepage"]);
-    optional("URL:", data["WorkHomepage"]);
-    optional("TEL;HOME;VOICE:", data["HomePhone"]);
-    optional("TEL;HOME;FAX:", data["HomeFax"]);
-    optional("TEL;WORK;VOICE:", data["WorkPhone"]);
-    optional("TEL;WORK;FAX:", data["WorkFax"]);
-    optional("TEL;CELL;VOICE:", data["HomeCell"]);
+    optional("URL", data["HomeHomepage"]);
+    optional("URL", data["WorkHomepage"]);
+    optional("TEL;HOME;VOICE", data["HomePhone"]);
+    optional("TEL;HOME;FAX", data["HomeFax"]);
+    optional("TEL;WORK;VOICE", data["WorkPhone"]);
+    optional("TEL;WORK;FAX", data["WorkFax"]);
+    optional("TEL;CELL;VOICE", data["HomeCell"]);
     const int gender = data["Gender"];
-    if (gender == 1 || gender == 2) line("X-WAB-GENDER:", std::to_string(gender));
+    if (gender == 1 || gender == 2) line("X-WAB-GENDER", std::to_string(gender));
     card += std::string("END:VCARD") + kLineEnd;
     return card;
 }

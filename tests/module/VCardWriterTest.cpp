@@ -41,63 +41,117 @@ protected:
     }
 };
 
-TEST_F(VCardWriterTest, AFullRecordGivesEveryLineInOrder) {
-    MCVariantPropertySet record = host->Record(owner);
-    const std::pair<const char*, const char*> texts[] = {
-        {"UINString", "1234567"},
-        {"DefinedHandle", "Lodie"},
-        {"FirstName", "Élodie"},
-        {"LastName", "Mercier"},
-        {"PrimaryEmail", "elodie@exemple.fr"},
-        {"WorkCompany", "Soieries"},
-        {"WorkDepartment", "Atelier"},
-        {"WorkJobTitle", "Tisseuse"},
-        {"WorkAddress", "3, place Bellecour"},
-        {"WorkCity", "Lyon"},
-        {"WorkState", "ARA"},
-        {"WorkZipCode", "69002"},
-        {"HomeAddress", "Bât. B\r\n12 rue A=B"},
-        {"HomeCity", "Lyon"},
-        {"HomeState", ""},
-        {"HomeZipCode", "69007"},
-        {"HomeHomepage", "https://lodie.example"},
-        {"WorkHomepage", "https://soieries.example"},
-        {"HomePhone", "+33 (4) 78 12"},
-        {"HomeFax", ""},
-        {"WorkPhone", " +33 (4) 72 00"},
-        {"WorkFax", "+33 (4) 72 01"},
-        {"HomeCell", "+33 (6) 12"},
+TEST_F(VCardWriterTest, CardsComeOutByteForByte) {
+    using Texts = std::vector<std::pair<const char*, std::string>>;
+    struct Case {
+        const char* name;
+        Texts texts;
+        short workCountry;
+        short homeCountry;
+        int gender;
+        std::string card;
     };
-    for (const auto& [key, value] : texts) record[key] = value;
-    record["WorkCountry"] = static_cast<short>(33);
-    record["HomeCountry"] = static_cast<short>(41);
-    record["Gender"] = 2;
-    EXPECT_EQ(CVCardWriter(&record).CardText(),
-              "BEGIN:VCARD\r\n"
-              "VERSION:2.1\r\n"
-              "NUV:1234567\r\n"
-              "NICKNAME:Lodie\r\n"
-              "FN:Mercier Élodie\r\n"
-              "N:Mercier;Élodie\r\n"
-              "EMAIL;PREF;INTERNET:elodie@exemple.fr\r\n"
-              "ORG:Soieries;Atelier\r\n"
-              "TITLE:Tisseuse\r\n"
-              // "\\", ";" and "," inside a value are escaped.
-              "ADR;WORK:;;3\\, place Bellecour;Lyon;ARA;69002;France\r\n"
-              "LABEL;WORK;ENCODING=QUOTED-PRINTABLE:3\\, place Bellecour=0D=0ALyon ARA "
-              "69002=0D=0AFrance\r\n"
-              // A street of two lines stays on its line; "=" is encoded where encoding is said.
-              "ADR;HOME:;;Bât. B 12 rue A=B;Lyon;;69007;Switzerland\r\n"
-              "LABEL;HOME;ENCODING=QUOTED-PRINTABLE:Bât. B=0D=0A12 rue A=3DB=0D=0ALyon  "
-              "69007=0D=0ASwitzerland\r\n"
-              "URL:https://lodie.example\r\n"
-              "URL:https://soieries.example\r\n"
-              "TEL;HOME;VOICE:+33 (4) 78 12\r\n"
-              "TEL;WORK;VOICE: +33 (4) 72 00\r\n"
-              "TEL;WORK;FAX:+33 (4) 72 01\r\n"
-              "TEL;CELL;VOICE:+33 (6) 12\r\n"
-              "X-WAB-GENDER:2\r\n"
-              "END:VCARD\r\n");
+    const Case cases[] = {
+        {"full",
+         {{"UINString", "1234567"},
+          {"DefinedHandle", "Lodie"},
+          {"FirstName", "Élodie"},
+          {"LastName", "Mercier"},
+          {"PrimaryEmail", "elodie@exemple.fr"},
+          {"WorkCompany", "Soieries"},
+          {"WorkDepartment", "Atelier"},
+          {"WorkJobTitle", "Tisseuse"},
+          {"WorkAddress", "3, place Bellecour"},
+          {"WorkCity", "Lyon"},
+          {"WorkState", "ARA"},
+          {"WorkZipCode", "69002"},
+          {"HomeAddress", "Bât. B\r\n12 rue A=B"},
+          {"HomeCity", "Lyon"},
+          {"HomeZipCode", "69007"},
+          {"HomeHomepage", "https://lodie.example"},
+          {"WorkHomepage", "https://soieries.example"},
+          {"HomePhone", "+33 (4) 78 12"},
+          {"WorkPhone", " +33 (4) 72 00"},
+          {"WorkFax", "+33 (4) 72 01"},
+          {"HomeCell", "+33 (6) 12"}},
+         33,
+         41,
+         2,
+         "BEGIN:VCARD\r\n"
+         "VERSION:2.1\r\n"
+         "NUV:1234567\r\n"
+         "NICKNAME:Lodie\r\n"
+         // Text outside ASCII goes as quoted-printable UTF-8.
+         "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Mercier =C3=89lodie\r\n"
+         "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Mercier;=C3=89lodie\r\n"
+         "EMAIL;PREF;INTERNET:elodie@exemple.fr\r\n"
+         "ORG:Soieries;Atelier\r\n"
+         "TITLE:Tisseuse\r\n"
+         "ADR;WORK:;;3\\, place Bellecour;Lyon;ARA;69002;France\r\n"
+         // No physical line passes 76 characters, and no "=XX" is split.
+         "LABEL;WORK;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:3\\, place Bellecour=0D=\r\n"
+         "=0ALyon ARA 69002=0D=0AFrance\r\n"
+         "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;B=C3=A2t. B=0D=0A12 rue =\r\n"
+         "A=3DB;Lyon;;69007;Switzerland\r\n"
+         "LABEL;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:B=C3=A2t. B=0D=0A12 rue =\r\n"
+         "A=3DB=0D=0ALyon  69007=0D=0ASwitzerland\r\n"
+         "URL:https://lodie.example\r\n"
+         "URL:https://soieries.example\r\n"
+         "TEL;HOME;VOICE:+33 (4) 78 12\r\n"
+         "TEL;WORK;VOICE: +33 (4) 72 00\r\n"
+         "TEL;WORK;FAX:+33 (4) 72 01\r\n"
+         "TEL;CELL;VOICE:+33 (6) 12\r\n"
+         "X-WAB-GENDER:2\r\n"
+         "END:VCARD\r\n"},
+        {"nickname only",
+         {{"DefinedHandle", "Annie"}},
+         0,
+         0,
+         0,
+         "BEGIN:VCARD\r\nVERSION:2.1\r\nNUV:\r\nNICKNAME:Annie\r\nFN:Annie\r\nN:\r\nEND:VCARD\r\n"},
+        {"hostile",
+         {{"UINString", "../12/34"},
+          {"DefinedHandle", "a:b=c"},
+          {"FirstName", "x\\"},
+          {"LastName", "y;z,"},
+          {"WorkCompany", "\\n"},
+          {"WorkCity", "ends with a blank "},
+          {"HomeAddress", std::string(30, ' ') + "\n" + std::string(40, 'w') + " " + "Ω"}},
+         0,
+         0,
+         0,
+         "BEGIN:VCARD\r\n"
+         "VERSION:2.1\r\n"
+         "NUV:../12/34\r\n"
+         "NICKNAME:a:b=c\r\n"
+         "FN:y\\;z\\, x\\\\\r\n"
+         "N:y\\;z\\,;x\\\\\r\n"
+         "ORG:\\\\n\r\n"
+         "ADR;WORK:;;;ends with a blank ;;;\r\n"
+         // A blank that ends the value or would begin a line is encoded.
+         "LABEL;WORK;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=0D=0Aends with a blank =\r\n"
+         "=20 =0D=0A\r\n"
+         "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;                        =\r\n"
+         "=20     =0Awwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww =CE=A9;;;;\r\n"
+         "LABEL;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:                        =\r\n"
+         "=20     =0Awwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww =CE=A9=0D=0A  =0D=0A\r\n"
+         "END:VCARD\r\n"},
+    };
+    for (const Case& c : cases) {
+        MCVariantPropertySet record = host->Record(owner);
+        for (const char* key :
+             {"UINString",   "DefinedHandle",  "FirstName",    "LastName",    "PrimaryEmail",
+              "WorkCompany", "WorkDepartment", "WorkJobTitle", "WorkAddress", "WorkCity",
+              "WorkState",   "WorkZipCode",    "HomeAddress",  "HomeCity",    "HomeState",
+              "HomeZipCode", "HomeHomepage",   "WorkHomepage", "HomePhone",   "HomeFax",
+              "WorkPhone",   "WorkFax",        "HomeCell"})
+            record[key] = std::string();
+        for (const auto& [key, value] : c.texts) record[key] = value;
+        record["WorkCountry"] = c.workCountry;
+        record["HomeCountry"] = c.homeCountry;
+        record["Gender"] = c.gender;
+        EXPECT_EQ(CVCardWriter(&record).CardText(), c.card) << c.name;
+    }
 }
 
 TEST_F(VCardWriterTest, NamesOrganisationAddressAndGenderLinesFollowWhatIsFilled) {
@@ -131,7 +185,9 @@ TEST_F(VCardWriterTest, NamesOrganisationAddressAndGenderLinesFollowWhatIsFilled
     card =
         CardOf({{"WorkAddress", ""}, {"WorkCity", ""}, {"WorkState", ""}, {"WorkZipCode", ""}}, 33);
     EXPECT_TRUE(has(card, "ADR;WORK:;;;;;;France")) << card;
-    EXPECT_TRUE(has(card, "LABEL;WORK;ENCODING=QUOTED-PRINTABLE:=0D=0A  =0D=0AFrance")) << card;
+    EXPECT_TRUE(
+        has(card, "LABEL;WORK;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=0D=0A  =0D=0AFrance"))
+        << card;
     // A country nobody knows, with only a state and a postal code: no address.
     card = CardOf(
         {{"WorkAddress", ""}, {"WorkCity", ""}, {"WorkState", "ARA"}, {"WorkZipCode", "69002"}},
