@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "export/ReplacingFile.h"
+#include "hostlib/util/ReplacingFile.h"
 #include "hostlib/reference/HostReferenceData.h"
 #include "hostlib/util/HostStrings.h"
 #include "platform/mfc/FileDialog.h"
@@ -181,7 +181,7 @@ void CVCardWriter::Export(CWnd* parent) {
     if (dialog.DoModal() != IDOK) return;
     const std::string path = dialog.GetPathName();
     // The card replaces an older one only once it is written whole.
-    if (WriteFileReplacing(path, CardText())) return;
+    if (!WriteFileReplacing(path, CardText())) return;
     char text[1024];
     std::snprintf(text, sizeof text, BRCString(IDS_VCARD_NOT_WRITTEN).c_str(), path.c_str());
     ::MessageBox(parent ? parent->m_hWnd : nullptr, text, BRCString(IDS_VCARD_CAPTION).c_str(),

@@ -1,9 +1,11 @@
 // The library's exported functions and its entry callback: attaching registers the module's
 // resources as an extension library of the windowing class library, detaching takes them out.
+#include "export/VCardWriter.h"
 #include "module/ModuleState.h"
 #include "module/UserDetailsModule.h"
 #include "platform/mfc/ExtensionModule.h"
 #include "platform/system/DynamicLibrary.h"
+#include "platform/text/Utf16.h"
 #include "res/ModuleResources.h"
 
 namespace {
@@ -38,6 +40,17 @@ __attribute__((visibility("default"))) MINUVModuleBase* NUVModuleGetEntryPoint()
 
 __attribute__((visibility("default"))) bool NUVModuleCanUnload() {
     return ModuleState().liveDialogCount == 0;
+}
+
+__attribute__((visibility("default"))) HRESULT NUVModuleGetVCard(MINUVPropertySet* record,
+                                                                 BSTR* card) {
+    if (!card) return E_POINTER;
+    *card = nullptr;
+    if (!record) return E_POINTER;
+    MCVariantPropertySet data(record);
+    const std::u16string text = winport::Utf8ToUtf16(CVCardWriter(&data).CardText());
+    *card = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    return *card ? S_OK : E_OUTOFMEMORY;
 }
 
 __attribute__((visibility("default"))) BOOL DllMain(HINSTANCE instance, DWORD reason, void*) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "client/cli/ExportCommand.h"
 #include "client/cli/OpenCommand.h"
 #include "client/cli/RunCommand.h"
 #include "client/cli/UsersCommand.h"
@@ -138,6 +139,12 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
     run->add_option("script", script, "the script: one action a line")
         ->required()
         ->check(CLI::ExistingFile);
+    std::uint32_t exportNumber = 0;
+    std::filesystem::path exportFile;
+    CLI::App* exportCard = app.add_subcommand("export", "write user N's details as a vCard");
+    exportCard->add_option("number", exportNumber, "the user's number")->required();
+    exportCard->add_option("file", exportFile, "the vCard file, or - for standard output")
+        ->required();
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -158,10 +165,13 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
             err << "nuvclient: this build has no Qt view (install Qt 6 Widgets and build again)\n";
             return kExitFailure;
         }
-        if (open->parsed() || run->parsed() || gui->parsed() || shot->parsed()) {
+        if (open->parsed() || run->parsed() || gui->parsed() || shot->parsed() ||
+            exportCard->parsed()) {
             ClientHost host(*store, options);
             const OpenRequest request = openArguments.Request();
-            if (open->parsed()) {
+            if (exportCard->parsed()) {
+                status = RunExportCommand(host, exportNumber, exportFile, out, err);
+            } else if (open->parsed()) {
                 status = RunOpenCommand(host, request, out, err);
             } else if (run->parsed()) {
                 status = RunScriptCommand(host, script, out, err);

@@ -3,6 +3,7 @@
 #include "platform/core/LastError.h"
 #include "platform/message/MessageApi.h"
 #include "platform/system/DynamicLibrary.h"
+#include "platform/text/Utf16.h"
 #include "platform/window/WindowApi.h"
 
 namespace nuvclient {
@@ -36,6 +37,8 @@ LoadedModule::LoadedModule(const std::filesystem::path& library, MIHostApplicati
         auto getEntryPoint =
             Export<NUVModuleGetEntryPointProc>(m_library, kNUVModuleGetEntryPointName, library);
         m_canUnload = Export<NUVModuleCanUnloadProc>(m_library, kNUVModuleCanUnloadName, library);
+        m_getVCard = reinterpret_cast<NUVModuleGetVCardProc>(
+            GetProcAddress(m_library, kNUVModuleGetVCardName));
         m_module = static_cast<MIUserDetailsModule*>(getEntryPoint());
         if (!m_module) throw ModuleError(library.string() + ": the module gave no module object");
         m_module->Initialize(&application);
@@ -51,6 +54,16 @@ LoadedModule::~LoadedModule() {
 
 bool LoadedModule::CanUnload() const {
     return m_canUnload && m_canUnload();
+}
+
+std::string LoadedModule::VCardOf(MINUVPropertySet* record) const {
+    if (!m_getVCard) throw ModuleError(m_path.string() + ": the module writes no vCards");
+    BSTR card = nullptr;
+    const HRESULT hr = m_getVCard(record, &card);
+    std::string text = winport::Utf16ToUtf8(card);
+    SysFreeString(card);
+    if (FAILED(hr)) throw ModuleError(m_path.string() + ": the module wrote no vCard");
+    return text;
 }
 
 bool LoadedModule::Unload(std::string* problem) {

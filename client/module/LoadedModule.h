@@ -30,6 +30,9 @@ public:
 
     MIUserDetailsModule& Module() { return *m_module; }
     bool CanUnload() const;
+    // |record| as the module's vCard writer gives it. Throws ModuleError when the module has no
+    // writer or it fails.
+    std::string VCardOf(MINUVPropertySet* record) const;
 
     // Destroys every top-level window (a pane goes with the host window around it), then frees
     // the module object and unloads the library. When the module still counts live
@@ -40,6 +43,7 @@ public:
 private:
     HMODULE m_library = nullptr;
     NUVModuleCanUnloadProc m_canUnload = nullptr;
+    NUVModuleGetVCardProc m_getVCard = nullptr;
     MIUserDetailsModule* m_module = nullptr;
     std::filesystem::path m_path;
 };

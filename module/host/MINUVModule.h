@@ -1,8 +1,10 @@
-// The module object as the host sees it, and the two functions the module library exports with
-// C linkage. The host calls the module object's operations by their place, after the destructor.
+// The module object as the host sees it, and the functions the module library exports with C
+// linkage. The host calls the module object's operations by their place, after the destructor.
 #pragma once
 
 #include "module/host/MIHostApplication.h"
+#include "module/host/MINUVPropertySet.h"
+#include "platform/text/Bstr.h"
 #include "platform/mfc/Wnd.h"
 
 class BCUserInfo;
@@ -37,3 +39,9 @@ inline constexpr const char kNUVModuleGetEntryPointName[] = "NUVModuleGetEntryPo
 inline constexpr const char kNUVModuleCanUnloadName[] = "NUVModuleCanUnload";
 using NUVModuleGetEntryPointProc = MINUVModuleBase* (*)();
 using NUVModuleCanUnloadProc = bool (*)();
+
+// A user's record as a vCard 2.1 card, for a host that saves cards without a window. The card is
+// plain ASCII (text beyond it is encoded); |*card| is the caller's to free. E_POINTER for a null
+// argument, E_OUTOFMEMORY when the text cannot be allocated.
+inline constexpr const char kNUVModuleGetVCardName[] = "NUVModuleGetVCard";
+using NUVModuleGetVCardProc = HRESULT (*)(MINUVPropertySet* record, BSTR* card);

@@ -68,12 +68,26 @@ TEST_F(CommandLineTest, HelpAndVersionSucceed) {
 // Each command line, its words split at the blanks, is refused as bad usage; after a bar, what
 // the complaint names.
 TEST(CommandLineUsageTest, BadUsageExitsWithStatusTwo) {
-    for (const std::string line :
-         {"", "open owner 5", "open contact", "open window 3", "open pane x", "gui contact",
-          "gui owner 5", "shot owner", "shot contact a.png", "shot owner 5 a.png",
-          "shot desk a.png", "shot pane x a.png", "--frobnicate users", "--data", "users extra",
-          "--directory-fail down users|CODE:TEXT",
-          "--directory-latency -5 users|--directory-latency"}) {
+    for (const std::string line : {"",
+                                   "open owner 5",
+                                   "open contact",
+                                   "open window 3",
+                                   "open pane x",
+                                   "gui contact",
+                                   "gui owner 5",
+                                   "shot owner",
+                                   "shot contact a.png",
+                                   "shot owner 5 a.png",
+                                   "shot desk a.png",
+                                   "shot pane x a.png",
+                                   "export",
+                                   "export 5",
+                                   "export x a.vcf",
+                                   "--frobnicate users",
+                                   "--data",
+                                   "users extra",
+                                   "--directory-fail down users|CODE:TEXT",
+                                   "--directory-latency -5 users|--directory-latency"}) {
         SCOPED_TRACE(line);
         const size_t bar = std::min(line.find('|'), line.size());
         std::vector<std::string> args;
@@ -162,6 +176,39 @@ TEST_F(CommandLineTest, FolderThatCannotBeCreatedFailsWithStatusOne) {
     EXPECT_EQ(result.status, 1);
     EXPECT_THAT(result.err, HasSubstr(folder.string() + ": cannot create the data folder"));
     EXPECT_EQ(test::ReadBytes(m_temp.Path() / "plain-file"), "not a folder");
+}
+
+// A user's card goes to a file or to standard output, the same bytes either way; a file that
+// cannot be written is named and the card written before it stays whole.
+TEST_F(CommandLineTest, ExportWritesTheCardToAFileOrStandardOutput) {
+    const auto Export = [this](const std::string& number, const std::filesystem::path& file) {
+        return RunClient({"--data", Folder().string(), "export", number, file.string()});
+    };
+    const test::RunResult printed = Export("2000005", "-");
+    EXPECT_EQ(printed.status, 0) << printed.err;
+    EXPECT_THAT(printed.out,
+                AllOf(HasSubstr("BEGIN:VCARD\r\nVERSION:2.1\r\nNUV:2000005\r\n"),
+                      HasSubstr("FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:N=C3=BA=C3=B1ez "
+                                "Jos=C3=A9\r\n")));
+    const std::filesystem::path card = m_temp.Path() / "jose.vcf";
+    test::WriteBytes(card, "an older card");
+    EXPECT_EQ(Export("2000005", card).status, 0);
+    EXPECT_EQ(test::ReadBytes(card), printed.out);
+
+    for (const auto& [number, file, complaint] :
+         {std::tuple{"2000005", m_temp.Path() / "missing" / "a.vcf",
+                     "the vCard could not be written to " +
+                         (m_temp.Path() / "missing" / "a.vcf").string() +
+                         ": No such file or directory"},
+          std::tuple{"42", card, std::string("no user 42")}}) {
+        const test::RunResult failed = Export(number, file);
+        EXPECT_EQ(failed.status, 1);
+        EXPECT_THAT(failed.err, HasSubstr(complaint));
+    }
+    EXPECT_EQ(test::ReadBytes(card), printed.out);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_temp.Path()),
+                            std::filesystem::directory_iterator()),
+              2);
 }
 
 }  // namespace
