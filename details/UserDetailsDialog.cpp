@@ -27,7 +27,14 @@ HICON DetailsIcon() {
 const winport::Route<CUserDetailsDialog> CUserDetailsDialog::kRoutes[] = {
     {WM_COMMAND, BN_CLICKED, IDC_DETAILS_CLOSE, &CUserDetailsDialog::OnCloseButton},
     {WM_COMMAND, BN_CLICKED, IDC_DETAILS_SAVE, &CUserDetailsDialog::OnSaveOrRetrieve},
-    {WM_COMMAND, BN_CLICKED, IDC_DETAILS_UPDATE, &CUserDetailsDialog::OnUpdateFromDatabase},
+    {WM_COMMAND, BN_CLICKED, IDC_DETAILS_UPDATE, &CUserDetailsDialog::OnUpdateOrWhitePages},
+    {WM_COMMAND, BN_CLICKED, ID_CONTACT_WHITE_PAGES, &CUserDetailsDialog::OnUpdateOrWhitePages},
+    {WM_COMMAND, BN_CLICKED, IDC_DETAILS_MORE_OPTIONS, &CUserDetailsDialog::OnMoreOptions},
+    {WM_COMMAND, BN_CLICKED, IDC_DETAILS_SAVE_VCARD, &CUserDetailsDialog::OnSaveAsVCard},
+    {WM_COMMAND, BN_CLICKED, ID_OWNER_SAVE_VCARD, &CUserDetailsDialog::OnSaveAsVCard},
+    {WM_COMMAND, BN_CLICKED, ID_CONTACT_SAVE_VCARD, &CUserDetailsDialog::OnSaveAsVCard},
+    {WM_COMMAND, BN_CLICKED, ID_OWNER_UNLIST, &CUserDetailsDialog::OnUnlist},
+    {WM_COMMAND, BN_CLICKED, ID_OWNER_PUBLICIZE, &CUserDetailsDialog::OnPublicize},
     {WM_DESTROY, &CUserDetailsDialog::OnDestroyMessage},
     {NUVM_SHOWUSER, &CUserDetailsDialog::OnShowUser},
     {kUpdateWarningMessage, &CUserDetailsDialog::OnUpdateWarning},
@@ -161,12 +168,6 @@ void CUserDetailsDialog::OnSaveOrRetrieve() {
         // without the button.
         m_operations.Retrieve(m_contactUser.Get());
     }
-}
-
-void CUserDetailsDialog::OnUpdateFromDatabase() {
-    // In the other forms the button is hidden; its White Pages action comes with that page.
-    if (!m_owner || m_embedded) return;
-    m_operations.UpdateFromDatabase(m_ownerUser.Get());
 }
 
 LRESULT CUserDetailsDialog::OnShowUser(WPARAM wParam, LPARAM) {

@@ -90,7 +90,14 @@ private:
 
     // The buttons that start database operations.
     void OnSaveOrRetrieve();
-    void OnUpdateFromDatabase();
+
+    // More Options and its commands (UserDetailsMoreOptions.cpp).
+    void OnMoreOptions();
+    void OnSaveAsVCard();
+    void OnUnlist();
+    void OnPublicize();
+    // Update From Database in the owner's window; White Pages in every other form.
+    void OnUpdateOrWhitePages();
     std::optional<LRESULT> OnDestroyMessage(const winport::Message& m);
 
     void OnCloseButton();

@@ -32,6 +32,16 @@ inline constexpr int IDC_DETAILS_UPDATE = 1035;
 inline constexpr int IDC_DETAILS_CLOSE = 1172;
 inline constexpr int IDC_DETAILS_SAVE = 1173;
 inline constexpr int IDC_DETAILS_ANIMATION = 1174;
+// Save as vCard, as a button command of its own.
+inline constexpr int IDC_DETAILS_SAVE_VCARD = 1006;
+// The More Options menus of the owner's window and of a contact's, each one popup.
+inline constexpr int IDR_OWNER_MORE_MENU = 8549;
+inline constexpr int IDR_CONTACT_MORE_MENU = 8550;
+inline constexpr unsigned ID_OWNER_SAVE_VCARD = 49609;
+inline constexpr unsigned ID_OWNER_UNLIST = 49610;
+inline constexpr unsigned ID_OWNER_PUBLICIZE = 49611;
+inline constexpr unsigned ID_CONTACT_SAVE_VCARD = 49614;
+inline constexpr unsigned ID_CONTACT_WHITE_PAGES = 49616;
 
 // Controls of the pages that other windows reach.
 inline constexpr int IDC_MORE_HOMEPAGE_CATEGORY = 1001;

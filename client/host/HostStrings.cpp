@@ -59,6 +59,10 @@ constexpr winport::StringResource kStrings[] = {
      "Replace the details on these pages with the ones the directory holds now? Changes you have "
      "not saved are lost."},
     {kUpdateFromDatabaseCaption, "Update From Database"},
+    {kUnlistText,
+     "Remove your details from the global directory? Every page but Main is emptied here, and "
+     "the directory drops those details when you press Save."},
+    {kUnlistCaption, "Unlist"},
     // The About page of a contact.
     {kContactAboutCaption, "What this person says about himself"},
     // The phone location dialog.

@@ -144,8 +144,9 @@ void ScriptRunner::AddAnswerActions() {
             m_agent.QueueMenuAnswer(args[1] == "none" ? 0 : static_cast<UINT>(ToInt(args[1])));
             RecordAnswer(winport::AnswerKind::PopupMenu);
         } else if (what == "saveas" && args.size() == 2) {
-            m_agent.QueueSaveAsAnswer(args[1] == "cancel" ? std::nullopt
-                                                          : std::optional<std::string>(args[1]));
+            m_agent.QueueSaveAsAnswer(args[1] == "cancel"
+                                          ? std::nullopt
+                                          : std::optional<std::string>(InDataFolder(args[1])));
             RecordAnswer(winport::AnswerKind::SaveAs);
         } else if (what == "dialog" && args.size() >= 3) {
             QueueDialogAnswer(ToInt(args[1]), ParseDialogSteps(args));

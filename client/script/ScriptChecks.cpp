@@ -1,5 +1,6 @@
 // Script checks: what a person sees in the windows, and what the host was asked and stored.
 #include <algorithm>
+#include <fstream>
 
 #include "client/script/ScriptRunner.h"
 #include "client/script/ScriptSupport.h"
@@ -159,6 +160,17 @@ void ScriptRunner::AddChecks() {
         Compare(
             "stored " + args[1] + " of " + args[0], args[2],
             StoredText(m_host.UserStore(), static_cast<std::uint32_t>(ToInt(args[0])), args[1]));
+    };
+    m_checks["file"] = [this](const std::vector<std::string>& args) {
+        RequireArgs(args, 2, 2, "expect file PATH LINE");
+        const std::filesystem::path file = InDataFolder(args[0]);
+        std::ifstream in(file, std::ios::binary);
+        if (!in) throw ScriptError("no file " + file.string());
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (line == args[1]) return;
+        }
+        throw ScriptError(file.string() + " has no line " + winport::QuoteText(args[1]));
     };
     m_checks["directory"] = [this](const std::vector<std::string>& args) {
         RequireArgs(args, 3, 3, "expect directory USER KEY[INDEX] VALUE");

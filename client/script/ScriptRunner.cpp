@@ -50,6 +50,10 @@ bool ScriptRunner::Run(const std::vector<ScriptLine>& script, ScriptFailure& fai
     return !FindUnaskedAnswer(nullptr, "by the end of the script", failure);
 }
 
+std::filesystem::path ScriptRunner::InDataFolder(const std::string& path) const {
+    return m_host.UserStore().File().parent_path() / path;
+}
+
 HWND ScriptRunner::Current() const {
     if (!m_current || !IsWindow(m_current)) throw ScriptError("no window is open");
     return m_current;

@@ -3,6 +3,7 @@
 // The first action that cannot be done or check that fails stops the script.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
@@ -49,6 +50,8 @@ private:
 
     // The window the actions apply to: the last one opened. Throws when there is none.
     HWND Current() const;
+    // |path| as the script means it: a relative path is inside the data folder, beside the store.
+    std::filesystem::path InDataFolder(const std::string& path) const;
     // The control with |id| in the current window, a visible one first; throws when none.
     HWND Control(const std::string& id) const;
     HWND TabControl() const;

@@ -38,6 +38,9 @@ inline constexpr unsigned kSaveConfirmationExplanation = 29042;
 // Update From Database's question and its caption.
 inline constexpr unsigned kUpdateFromDatabaseText = 6720;
 inline constexpr unsigned kUpdateFromDatabaseCaption = 6721;
+// Unlist's question (Yes empties the pages, No steps back, Cancel does nothing) and its caption.
+inline constexpr unsigned kUnlistText = 7366;
+inline constexpr unsigned kUnlistCaption = 7367;
 // The caption of the About page's frame in a contact's window.
 inline constexpr unsigned kContactAboutCaption = 6742;
 // The caption of the phone location dialog.
@@ -82,6 +85,8 @@ inline constexpr unsigned kHostStringsShown[] = {
     kSaveConfirmationExplanation,
     kUpdateFromDatabaseText,
     kUpdateFromDatabaseCaption,
+    kUnlistText,
+    kUnlistCaption,
     kContactAboutCaption,
     kPhoneLocationCaption,
     kIncompleteBirthDateText,

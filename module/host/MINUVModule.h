@@ -4,8 +4,8 @@
 
 #include "module/host/MIHostApplication.h"
 #include "module/host/MINUVPropertySet.h"
-#include "platform/text/Bstr.h"
 #include "platform/mfc/Wnd.h"
+#include "platform/text/Bstr.h"
 
 class BCUserInfo;
 

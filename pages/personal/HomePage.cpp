@@ -223,7 +223,7 @@ int CHomePage::PageValidate() {
 
 void CHomePage::PageClear() {
     for (const auto& [id, limit] : kEdits) SetDlgItemText(id, "");
-    ::SendDlgItemMessage(m_hWnd, IDC_HOME_COUNTRY, CB_SETCURSEL, 0, 0);
+    ::SendDlgItemMessage(m_hWnd, IDC_HOME_COUNTRY, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     ::SendDlgItemMessage(m_hWnd, IDC_HOME_TIME_ZONE, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     m_changed = true;
 }

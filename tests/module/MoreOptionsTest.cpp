@@ -1,0 +1,175 @@
+// The More Options button: each form's menu and where it opens, and its commands: the card saved,
+// the owner's Unlist and web-directories page, a contact's White Pages.
+#include <gmock/gmock.h>
+
+#include <functional>
+
+#include "PageTestSupport.h"
+#include "TestOperations.h"
+#include "hostlib/util/Browser.h"
+#include "module/host/HostStringIds.h"
+#include "platform/gdi/SystemMetrics.h"
+#include "platform/message/MessageApi.h"
+#include "platform/resources/ResourceChain.h"
+#include "platform/shell/MenuApi.h"
+#include "platform/shell/MessageBox.h"
+#include "res/ResourceIds.h"
+
+namespace moduletest {
+namespace {
+
+constexpr winport::StringResource kStrings[] = {{kUnlistText, "Unlist your details?"},
+                                                {kUnlistCaption, "Unlist"}};
+constexpr winport::ResourceTable kTable{"unlist strings", {}, {}, {}, kStrings};
+
+class MoreOptionsTest : public PageFixture {
+protected:
+    void SetUp() override {
+        PageFixture::SetUp();
+        UseStrings(kTable);
+        // The host library opens registered pages through the host's services.
+        SetHostServices(host->Application()->GetServices());
+    }
+    void TearDown() override {
+        SetHostServices(nullptr);
+        PageFixture::TearDown();
+    }
+    // Clicks More Options and chooses |command| (0 dismisses the menu).
+    void Choose(HWND dialog, UINT command) {
+        agent.QueueMenuAnswer(command);
+        ASSERT_TRUE(agent.Click(Item(dialog, IDC_DETAILS_MORE_OPTIONS)));
+        winport::PumpMessages();
+    }
+    std::string PageText(HWND dialog, int tab, int id) {
+        return Text(GetDlgItem(Dialog(dialog)->GetPage(tab)->m_hWnd, id));
+    }
+};
+
+// The owner's menu has three commands and a contact's two. The menu opens centred below the
+// button, or above it where the screen ends below.
+TEST_F(MoreOptionsTest, EachFormHasItsMenuBelowOrAboveTheButton) {
+    const std::vector<std::pair<UINT, std::string>> ownerItems = {
+        {ID_OWNER_SAVE_VCARD, "&Save as Vcard"},
+        {ID_OWNER_UNLIST, "&Unlist"},
+        {ID_OWNER_PUBLICIZE, "&Publicize my details in Web-directories"}};
+    const std::vector<std::pair<UINT, std::string>> contactItems = {
+        {ID_CONTACT_SAVE_VCARD, "&Save as Vcard"}, {ID_CONTACT_WHITE_PAGES, "&White Pages"}};
+    const struct {
+        const char* form;
+        std::function<HWND()> open;
+        std::vector<std::pair<UINT, std::string>> items;
+    } forms[] = {{"owner", [&] { return OpenOwner(); }, ownerItems},
+                 {"contact", [&] { return OpenContact(contact); }, contactItems}};
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    for (const auto& f : forms) {
+        SCOPED_TRACE(f.form);
+        const HWND dialog = f.open();
+        ASSERT_NE(dialog, nullptr);
+        const HWND button = Item(dialog, IDC_DETAILS_MORE_OPTIONS);
+        const int height = static_cast<int>(f.items.size()) * GetSystemMetrics(SM_CYMENUSIZE) +
+                           2 * GetSystemMetrics(SM_CYDLGFRAME);
+        // With room below, then with the button's bottom just where the menu no longer fits.
+        for (const int roomBelow : {height + 1, height}) {
+            RECT rootRect{}, rect{};
+            GetWindowRect(dialog, &rootRect);
+            GetWindowRect(button, &rect);
+            const int shift = screenHeight - roomBelow - rect.bottom;
+            SetWindowPos(dialog, nullptr, rootRect.left, rootRect.top + shift, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER);
+            GetWindowRect(button, &rect);
+            const size_t shown = agent.PopupMenus().size();
+            Choose(dialog, 0);
+            ASSERT_EQ(agent.PopupMenus().size(), shown + 1);
+            const winport::PopupMenuRequest& menu = agent.PopupMenus().back().request;
+            std::vector<std::pair<UINT, std::string>> items;
+            for (const auto& item : menu.items) items.emplace_back(item.id, item.text);
+            EXPECT_EQ(items, f.items);
+            EXPECT_EQ(menu.owner, dialog);
+            EXPECT_EQ(menu.flags, TPM_CENTERALIGN | TPM_RIGHTBUTTON);
+            EXPECT_EQ(menu.position.x, (rect.left + rect.right) / 2);
+            EXPECT_EQ(menu.position.y, roomBelow > height ? rect.bottom : rect.top - height)
+                << roomBelow;
+        }
+        DestroyWindow(dialog);
+    }
+}
+
+// Cancel and No leave every page as it was; Yes empties every page but Main and uploads nothing.
+// The owner's next Save writes the empty pages, the country included, and keeps Main.
+TEST_F(MoreOptionsTest, UnlistEmptiesEveryPageButMainUntilSaveUploadsThem) {
+    MCVariantPropertySet record = host->Record(owner);
+    record["NickName"] = "Ann";
+    record["HomeAddress"] = "1, rue de la Soie";
+    record["HomeCountry"] = static_cast<short>(33);
+    record["WorkCompany"] = "Soieries";
+    record["About"] = "Tisseuse";
+    record["Gender"] = 2;
+    record["InterestCategory"][0] = 117;
+    record["InterestText"][0] = std::string("rebetiko");
+    record["GroupCategory"][0] = 201;
+    record["GroupText"][0] = std::string("Tennis");
+    const HWND window = OpenOwner(1);
+    ASSERT_NE(window, nullptr);
+    for (const int answer : {IDCANCEL, IDNO}) {
+        agent.QueueMessageBoxAnswer(answer);
+        Choose(window, ID_OWNER_UNLIST);
+        EXPECT_EQ(PageText(window, 1, IDC_HOME_ADDRESS), "1, rue de la Soie") << answer;
+    }
+    agent.QueueMessageBoxAnswer(IDYES);
+    Choose(window, ID_OWNER_UNLIST);
+    ASSERT_EQ(agent.MessageBoxes().size(), 3u);
+    const winport::MessageBoxRequest& question = agent.MessageBoxes().back().request;
+    EXPECT_EQ(question.text, "Unlist your details?");
+    EXPECT_EQ(question.caption, "Unlist");
+    EXPECT_EQ(question.style, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION));
+    EXPECT_EQ(PageText(window, 1, IDC_HOME_ADDRESS), "");
+    EXPECT_EQ(PageText(window, 2, IDC_WORK_COMPANY), "");
+    EXPECT_EQ(PageText(window, 4, IDC_ABOUT_TEXT), "");
+    EXPECT_EQ(PageText(window, 0, IDC_MAIN_NICKNAME), "Ann");
+    EXPECT_TRUE(host->Operations().Started().empty());
+    EXPECT_EQ(std::string(host->Record(owner)["HomeAddress"]), "1, rue de la Soie");
+
+    ASSERT_TRUE(SaveOwnerWindow(window));
+    record = host->Record(owner);
+    EXPECT_EQ(std::string(record["NickName"]), "Ann");
+    for (const char* key : {"HomeAddress", "WorkCompany", "About"})
+        EXPECT_EQ(std::string(record[key]), "") << key;
+    EXPECT_EQ(static_cast<short>(record["HomeCountry"]), 0);
+    EXPECT_EQ(static_cast<int>(record["Gender"]), 0);
+    EXPECT_EQ(static_cast<int>(record["InterestCategory"][0]), 0);
+    EXPECT_EQ(static_cast<int>(record["GroupCategory"][0]), 0);
+}
+
+// Save as Vcard asks for the file in every form; the owner's third command opens the registered
+// page; White Pages, from the menu or as command 1035, reaches the host outside the owner's
+// window, where 1035 is Update From Database.
+TEST_F(MoreOptionsTest, CommandsReachTheWriterTheBrowserAndTheHost) {
+    host->RegisterAddress("Web Directories Update", "https://directories.example/update");
+    const HWND ownerWindow = OpenOwner(1);
+    agent.QueueSaveAsAnswer(std::nullopt);
+    Choose(ownerWindow, ID_OWNER_SAVE_VCARD);
+    Choose(ownerWindow, ID_OWNER_PUBLICIZE);
+    EXPECT_EQ(OpenedAddresses(), std::vector<std::string>{"https://directories.example/update"});
+    // Update From Database asks first; No keeps the pages.
+    agent.QueueMessageBoxAnswer(IDNO);
+    SendMessage(ownerWindow, WM_COMMAND, IDC_DETAILS_UPDATE, 0);
+    EXPECT_EQ(host->Count("OpenWhitePages"), 0);
+    EXPECT_EQ(agent.MessageBoxes().size(), 1u);
+
+    const HWND contactWindow = OpenContact(contact);
+    agent.QueueSaveAsAnswer(std::nullopt);
+    Choose(contactWindow, ID_CONTACT_SAVE_VCARD);
+    Choose(contactWindow, ID_CONTACT_WHITE_PAGES);
+    SendMessage(contactWindow, WM_COMMAND, IDC_DETAILS_UPDATE, 0);
+    EXPECT_EQ(host->Count("OpenWhitePages"), 2);
+    // Unlist is the owner's: sent to a contact's window it asks nothing and clears nothing.
+    SendMessage(contactWindow, WM_COMMAND, ID_OWNER_UNLIST, 0);
+    EXPECT_EQ(agent.MessageBoxes().size(), 1u);
+
+    ASSERT_EQ(agent.SaveAsDialogs().size(), 2u);
+    for (const auto& asked : agent.SaveAsDialogs())
+        EXPECT_THAT(asked.request.fileName, ::testing::StartsWith("NUV#"));
+}
+
+}  // namespace
+}  // namespace moduletest
