@@ -223,9 +223,10 @@ int CHomePage::PageValidate() {
 
 void CHomePage::PageClear() {
     for (const auto& [id, limit] : kEdits) SetDlgItemText(id, "");
+    // No country rather than the list's first one, which Save would store.
     ::SendDlgItemMessage(m_hWnd, IDC_HOME_COUNTRY, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     ::SendDlgItemMessage(m_hWnd, IDC_HOME_TIME_ZONE, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    m_changed = true;
+    OnCountryChanged();
 }
 
 void CHomePage::OnFieldChanged() {

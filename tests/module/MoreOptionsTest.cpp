@@ -123,6 +123,8 @@ TEST_F(MoreOptionsTest, UnlistEmptiesEveryPageButMainUntilSaveUploadsThem) {
     EXPECT_EQ(question.caption, "Unlist");
     EXPECT_EQ(question.style, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION));
     EXPECT_EQ(PageText(window, 1, IDC_HOME_ADDRESS), "");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Dialog(window)->GetPage(1)->m_hWnd, IDC_HOME_MAP)))
+        << "no country, no map";
     EXPECT_EQ(PageText(window, 2, IDC_WORK_COMPANY), "");
     EXPECT_EQ(PageText(window, 4, IDC_ABOUT_TEXT), "");
     EXPECT_EQ(PageText(window, 0, IDC_MAIN_NICKNAME), "Ann");

@@ -110,7 +110,15 @@ std::optional<std::string> QtShellUi::ShowSaveAs(const winport::SaveAsRequest& r
 UINT QtShellUi::ShowPopupMenu(const winport::PopupMenuRequest& request) {
     QMenu menu(OwnerWidget(request.owner));
     AddItems(menu, request.items);
-    const QAction* chosen = menu.exec(QPoint(request.position.x, request.position.y));
+    // The point is the menu's left, centre or right, and its top, middle or bottom, as the flags
+    // say.
+    const QSize size = menu.sizeHint();
+    QPoint place(request.position.x, request.position.y);
+    if (request.flags & TPM_CENTERALIGN) place.rx() -= size.width() / 2;
+    if (request.flags & TPM_RIGHTALIGN) place.rx() -= size.width();
+    if (request.flags & TPM_VCENTERALIGN) place.ry() -= size.height() / 2;
+    if (request.flags & TPM_BOTTOMALIGN) place.ry() -= size.height();
+    const QAction* chosen = menu.exec(place);
     return chosen ? chosen->data().toUInt() : 0;
 }
 
