@@ -35,7 +35,7 @@ std::span<const winport::DialogTemplate> ModuleDialogs() {
         {IDD_WORK_PAGE, "", kPageStyle, kPageRect, WorkPageControls()},
         {IDD_MORE_PAGE, "", kPageStyle, kPageRect, MorePageControls()},
         {IDD_ABOUT_PAGE, "", kPageStyle, kPageRect, AboutPageControls()},
-        EmptyPage(IDD_INTERESTS_VIEW_PAGE),
+        {IDD_INTERESTS_VIEW_PAGE, "", kPageStyle, kPageRect, InterestsViewPageControls()},
         {IDD_AFFILIATIONS_PAGE, "", kPageStyle, kPageRect, AffiliationsPageControls()},
         {IDD_INTERESTS_EDIT_PAGE, "", kPageStyle, kPageRect, InterestsPageControls()},
         EmptyPage(IDD_EXTERNAL_PAGE),

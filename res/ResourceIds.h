@@ -227,6 +227,12 @@ inline constexpr int IDC_INTERESTS_LINE3 = 1011;
 inline constexpr int IDC_INTERESTS_LINE4 = 1012;
 inline constexpr int IDC_INTERESTS_HINT = 2022;
 
+// A contact's Interests / Past page (8516): the interests with their icons, and the
+// affiliations and past background with their category names in bold.
+inline constexpr int IDC_INTERESTS_VIEW_LIST = 1008;
+inline constexpr int IDC_INTERESTS_VIEW_GROUPS = 1005;
+inline constexpr int IDC_INTERESTS_VIEW_PAST = 1007;
+
 // The homepage category dialog (8518).
 inline constexpr int IDC_CATEGORY_ADDRESS = 1003;
 inline constexpr int IDC_CATEGORY_GOTO_HOMEPAGE = 1009;

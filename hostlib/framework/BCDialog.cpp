@@ -1,10 +1,11 @@
 #include "hostlib/framework/BCDialog.h"
 
-#include "hostlib/controls/BCMeasureItemReflection.h"
+#include "hostlib/controls/BCOwnerDrawReflection.h"
 
 const winport::Route<BCDialog> BCDialog::kRoutes[] = {
     {WM_SIZE, &BCDialog::OnSizeMessage},
-    {WM_MEASUREITEM, &BCDialog::OnMeasureItemMessage},
+    {WM_MEASUREITEM, &BCDialog::OnOwnerDrawMessage},
+    {WM_DRAWITEM, &BCDialog::OnOwnerDrawMessage},
 };
 
 BCDialog::BCDialog(BCUserInfo* user, UINT templateId, int contextNumber, CWnd* parent)
@@ -25,8 +26,8 @@ LRESULT BCDialog::OnSizeMessage(WPARAM, LPARAM) {
     return 0;
 }
 
-std::optional<LRESULT> BCDialog::OnMeasureItemMessage(const winport::Message& m) {
-    return ReflectMeasureItem(m_hWnd, m);
+std::optional<LRESULT> BCDialog::OnOwnerDrawMessage(const winport::Message& m) {
+    return ReflectOwnerDraw(m_hWnd, m);
 }
 
 std::optional<LRESULT> BCDialog::OnMessage(const winport::Message& m) {

@@ -29,5 +29,5 @@ private:
     static const winport::Route<BCDialog> kRoutes[];
 
     LRESULT OnSizeMessage(WPARAM, LPARAM);
-    std::optional<LRESULT> OnMeasureItemMessage(const winport::Message& m);
+    std::optional<LRESULT> OnOwnerDrawMessage(const winport::Message& m);
 };

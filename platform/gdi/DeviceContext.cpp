@@ -1,12 +1,15 @@
 #include "platform/gdi/DeviceContext.h"
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 #include "platform/core/LastError.h"
+#include "platform/gdi/DcState.h"
 #include "platform/gdi/GdiObjectStore.h"
 #include "platform/gdi/MulDiv.h"
 #include "platform/gdi/ObjectTable.h"
+#include "platform/gdi/StockObjects.h"
 #include "platform/gdi/SystemMetrics.h"
 
 namespace {
@@ -25,7 +28,9 @@ int Millimetres(int pixels) {
 }  // namespace
 
 HDC GetDC(HWND window) {
-    return static_cast<HDC>(winport::gdi::AddObject(winport::gdi::ScreenDc{window}));
+    return static_cast<HDC>(winport::gdi::AddObject(winport::gdi::ScreenDc{
+        window, std::make_shared<winport::gdi::DcState>(winport::gdi::DcState{
+                    .font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT))})}));
 }
 
 int ReleaseDC(HWND, HDC dc) {

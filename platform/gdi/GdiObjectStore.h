@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <variant>
 
@@ -11,9 +12,13 @@
 
 namespace winport::gdi {
 
-// A display context handed out by GetDC; it lives until ReleaseDC.
+struct DcState;
+
+// A display context handed out by GetDC; it lives until ReleaseDC. Its state (colours, font,
+// what it records) is shared by every copy the store hands out.
 struct ScreenDc {
     HWND window = nullptr;
+    std::shared_ptr<DcState> state;
 };
 
 using GdiObject = std::variant<LOGPEN, LOGBRUSH, LOGFONT, PixelImagePtr, ScreenDc>;

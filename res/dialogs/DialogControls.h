@@ -19,6 +19,8 @@ std::span<const winport::ControlTemplate> HomePageControls();
 std::span<const winport::ControlTemplate> AboutPageControls();
 std::span<const winport::ControlTemplate> AffiliationsPageControls();
 std::span<const winport::ControlTemplate> InterestsPageControls();
+// A contact's Interests / Past page (8516).
+std::span<const winport::ControlTemplate> InterestsViewPageControls();
 
 // The Work page (8512).
 std::span<const winport::ControlTemplate> WorkPageControls();

@@ -9,8 +9,11 @@
 #include "platform/automation/Agent.h"
 #include "platform/controls/ListBoxState.h"
 #include "platform/controls/Paint.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Drawing.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/SystemColors.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/StateDescription.h"
 
@@ -319,11 +322,74 @@ TEST_F(ListBoxTest, AgentScrollsARowIntoSightAndClicksItAndTheDumpShowsItemsAndS
     for (int i = 0; i < 10; ++i) Add(described, "x");
     EXPECT_EQ(description->DescribeState(described).front(),
               R"(items=["a \"b\"", "c", "x", "x", "x", "x", "x", "x", "x", "x", ... 2 more])");
+    // An owner-drawn row shows what its parent draws; this parent draws nothing.
     const HWND ownerDrawn = CreateList(LBS_OWNERDRAWFIXED);
     SendMessage(ownerDrawn, LB_ADDSTRING, 0, 7);
     EXPECT_EQ(FindStateDescription(ownerDrawn)->DescribeState(ownerDrawn),
-              (Lines{"ownerdraw", "items=1"}));
+              (Lines{"ownerdraw", R"(items=[""])"}));
     EXPECT_TRUE(FailsWith(GetListBoxState(parent), ERROR_INVALID_PARAMETER));
+}
+
+// A row of an owner-drawn list is what its parent draws on WM_DRAWITEM, in the row's rectangle
+// with the list's font: the agent, the dump and a view read it so. Drawing on a context that is
+// no longer live draws nothing.
+TEST_F(ListBoxTest, AnOwnerDrawnRowIsWhatItsParentDraws) {
+    const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR, 2, 0);
+    ImageList_SetImageCount(images, 2);
+    HDC kept = nullptr;
+    MessageHook drawing(parent, [&](const Message& m) -> std::optional<LRESULT> {
+        if (m.id != WM_DRAWITEM) return std::nullopt;
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(m.lParam);
+        kept = draw->hDC;
+        const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+        FillRect(draw->hDC, &draw->rcItem, brush);
+        DeleteObject(brush);
+        ImageList_Draw(images, static_cast<int>(draw->itemData), draw->hDC, 2, draw->rcItem.top,
+                       ILD_TRANSPARENT);
+        SetTextColor(draw->hDC, RGB(9, 8, 7));
+        const std::string text = "row " + std::to_string(draw->itemData);
+        RECT rect = draw->rcItem;
+        DrawText(draw->hDC, text.c_str(), -1, &rect, DT_SINGLELINE | DT_VCENTER);
+        return TRUE;
+    });
+    const HWND list = CreateList(LBS_OWNERDRAWFIXED);
+    LOGFONT bold{};
+    bold.lfHeight = -20;
+    bold.lfWeight = FW_BOLD;
+    const HFONT font = CreateFontIndirect(&bold);
+    SendMessage(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (const LPARAM data : {0, 1}) SendMessage(list, LB_ADDSTRING, 0, data);
+
+    const std::optional<std::vector<DrawnShape>> row = DrawListBoxRow(list, 1);
+    ASSERT_TRUE(row && row->size() == 3u);
+    RECT rect{};
+    SendMessage(list, LB_GETITEMRECT, 1, Ptr(&rect));
+    const auto& fill = std::get<DrawnFill>((*row)[0]);
+    EXPECT_EQ(std::tuple(fill.rect.top, fill.rect.bottom, fill.color),
+              std::tuple(rect.top, rect.bottom, RGB(1, 2, 3)));
+    const auto& image = std::get<DrawnImage>((*row)[1]);
+    EXPECT_EQ(std::tuple(image.images, image.index, image.at.y), std::tuple(images, 1, rect.top));
+    const auto& text = std::get<DrawnText>((*row)[2]);
+    EXPECT_EQ(text.text, "row 1");
+    EXPECT_EQ(text.color, RGB(9, 8, 7));
+    EXPECT_EQ(text.font.lfWeight, FW_BOLD);
+    EXPECT_EQ(ListBoxRowText(list, 0), "row 0");
+    EXPECT_TRUE(DumpShows(parent, R"(items=["row 0", "row 1"])"));
+    EXPECT_EQ(DrawListBoxRow(list, 2), std::nullopt);
+    EXPECT_EQ(DrawListBoxRow(CreateList(0), 0), std::nullopt);
+
+    // The row's context is gone once the row is drawn.
+    const RECT anywhere{0, 0, 5, 5};
+    EXPECT_EQ(FillRect(kept, &anywhere, GetSysColorBrush(COLOR_WINDOW)), 0);
+    EXPECT_EQ(SetTextColor(kept, 0), CLR_INVALID);
+    EXPECT_FALSE(ImageList_Draw(images, 0, kept, 0, 0, ILD_NORMAL));
+    const HDC screen = GetDC(list);
+    EXPECT_EQ(SelectObject(screen, GetSysColorBrush(COLOR_WINDOW)), nullptr);
+    EXPECT_NE(SelectObject(screen, font), nullptr) << "the system font it had";
+    ReleaseDC(list, screen);
+    DestroyWindow(list);
+    DeleteObject(font);
+    ImageList_Destroy(images);
 }
 
 }  // namespace

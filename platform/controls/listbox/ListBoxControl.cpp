@@ -289,13 +289,54 @@ bool ListBoxControl::NotifiesSelection() const {
     return (WindowStyle(m_hwnd) & LBS_NOTIFY) != 0;
 }
 
+std::optional<std::vector<DrawnShape>> ListBoxControl::DrawnRow(int index) const {
+    if (!m_content.Kind().ownerDrawn || !m_content.Items().IsIndex(index)) return std::nullopt;
+    const HDC dc = GetDC(m_hwnd);
+    if (const auto font = reinterpret_cast<HFONT>(SendMessage(m_hwnd, WM_GETFONT, 0, 0)))
+        SelectObject(dc, font);
+    RecordDrawing(dc);
+    DrawRow(dc, index, ODA_DRAWENTIRE, false);
+    std::vector<DrawnShape> drawn = TakeDrawing(dc);
+    ReleaseDC(m_hwnd, dc);
+    return drawn;
+}
+
+std::string ListBoxControl::RowText(int index) const {
+    if (!m_content.Items().IsIndex(index)) return {};
+    if (m_content.Kind().hasStrings) return m_content.Items().At(index).text;
+    std::string text;
+    for (const DrawnShape& shape : DrawnRow(index).value_or(std::vector<DrawnShape>{})) {
+        if (const auto* drawn = std::get_if<DrawnText>(&shape)) text += drawn->text;
+    }
+    return text;
+}
+
 std::vector<std::string> ListBoxControl::DescribeState(HWND) const {
     std::vector<std::string> state;
     if (m_content.Kind().ownerDrawn) state.emplace_back("ownerdraw");
-    state.push_back(m_content.DescribeItems());
+    if (m_content.Kind().ownerDrawn && !m_content.Kind().hasStrings) {
+        // The rows as they are drawn.
+        std::string described = "items=[";
+        for (int index = 0; index < m_content.Items().Count(); ++index)
+            described += (index ? ", " : "") + QuoteText(RowText(index));
+        state.push_back(described + "]");
+    } else {
+        state.push_back(m_content.DescribeItems());
+    }
     const int selection = m_content.Items().Selection();
     if (selection >= 0) state.push_back("sel=" + std::to_string(selection));
     return state;
+}
+
+std::optional<std::vector<DrawnShape>> DrawListBoxRow(HWND listBox, int index) {
+    const auto* control = ControlBehind<ListBoxControl>(listBox, "DrawListBoxRow", "a list box");
+    if (!control) return std::nullopt;
+    return control->DrawnRow(index);
+}
+
+std::string ListBoxRowText(HWND listBox, int index) {
+    const auto* control = ControlBehind<ListBoxControl>(listBox, "ListBoxRowText", "a list box");
+    return control ? control->RowText(index) : std::string();
 }
 
 std::optional<ListBoxState> GetListBoxState(HWND listBox) {

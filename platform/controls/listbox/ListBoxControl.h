@@ -26,6 +26,8 @@ public:
     LRESULT HandleMessage(const Message& m) override;
     std::vector<std::string> DescribeState(HWND hwnd) const override;
     ListBoxState State() const;
+    std::optional<std::vector<DrawnShape>> DrawnRow(int index) const;
+    std::string RowText(int index) const;
 
 private:
     enum class Notify { No, IfChanged };
