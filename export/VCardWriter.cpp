@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
-#include "hostlib/util/ReplacingFile.h"
 #include "hostlib/reference/HostReferenceData.h"
 #include "hostlib/util/HostStrings.h"
+#include "hostlib/util/ReplacingFile.h"
 #include "platform/mfc/FileDialog.h"
 #include "platform/mfc/Wnd.h"
 #include "platform/shell/MessageBox.h"
@@ -40,28 +41,93 @@ bool NeedsEncoding(std::string_view value) {
     });
 }
 
-// |head| then |value| in quoted-printable: physical lines of at most 76 characters joined by soft
-// line breaks ("=" before the CR LF), a "=XX" never split, and no line that begins or ends with
-// a blank, which a reader could take for folding or drop.
-std::string QuotedPrintable(const std::string& head, std::string_view value) {
-    constexpr std::size_t kMaxLine = 76;
-    std::string out = head;
-    std::size_t lineStart = 0;
+// One piece of a quoted-printable value: a character as it stands, an escape pair ("\\" and
+// the character it escapes, kept whole and plain), or a byte encoded as "=XX".
+struct Piece {
+    std::string text;
+    bool encoded = false;
+    bool escape = false;
+};
+
+Piece Encoded(unsigned char byte) {
+    char text[4];
+    std::snprintf(text, sizeof text, "=%02X", byte);
+    return {text, true, false};
+}
+
+// The pieces of |value| (escaped already): a byte outside printable ASCII, "=" and a blank that
+// ends the value are encoded.
+std::vector<Piece> PiecesOf(std::string_view value) {
+    std::vector<Piece> pieces;
     for (std::size_t i = 0; i < value.size(); ++i) {
         const auto byte = static_cast<unsigned char>(value[i]);
-        const bool last = i + 1 == value.size();
-        const bool literal = (byte > 0x20 && byte < 0x7F && byte != '=') || (byte == ' ' && !last);
-        char token[4] = {static_cast<char>(byte), 0, 0, 0};
-        if (!literal) std::snprintf(token, sizeof token, "=%02X", byte);
-        // A line that goes on needs room for its soft break.
-        const std::size_t room = last ? kMaxLine : kMaxLine - 1;
-        if (out.size() - lineStart + std::strlen(token) > room) {
-            out += "=";
-            out += kLineEnd;
-            lineStart = out.size();
-            if (byte == ' ') std::snprintf(token, sizeof token, "=20");
+        if (byte == '\\' && i + 1 < value.size()) {
+            pieces.push_back({std::string(value.substr(i, 2)), false, true});
+            ++i;
+        } else if ((byte > 0x20 && byte < 0x7F && byte != '=') ||
+                   (byte == ' ' && i + 1 < value.size())) {
+            pieces.push_back({std::string(1, static_cast<char>(byte)), false, false});
+        } else {
+            pieces.push_back(Encoded(byte));
         }
-        out += token;
+    }
+    return pieces;
+}
+
+// |head| then |value| in quoted-printable: physical lines of at most 76 characters joined by soft
+// line breaks ("=" before the CR LF). A line that goes on ends with an encoded byte, never with a
+// plain character or inside an escape pair or a "=XX" (some readers keep the break in the value
+// otherwise), and no line begins or ends with a blank, which a reader could take for folding.
+std::string QuotedPrintable(const std::string& head, std::string_view value) {
+    constexpr std::size_t kMaxLine = 76;
+    // Plain pieces moved to the next line to end this one after an encoded byte; past this many
+    // characters the line ends where it is.
+    constexpr std::size_t kMaxCarried = 24;
+    const std::vector<Piece> pieces = PiecesOf(value);
+    std::vector<std::vector<Piece>> lines(1);
+    std::size_t length = head.size();
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        Piece piece = pieces[i];
+        // A line that goes on needs room for its soft break.
+        const std::size_t room = i + 1 == pieces.size() ? kMaxLine : kMaxLine - 1;
+        if (length + piece.text.size() > room) {
+            std::vector<Piece>& line = lines.back();
+            std::vector<Piece> carried;
+            std::size_t carriedLength = 0;
+            while (!line.empty() && !line.back().encoded && carriedLength < kMaxCarried) {
+                const Piece& last = line.back();
+                if (!last.escape && length + 2 <= kMaxLine - 1) {
+                    line.back() = Encoded(static_cast<unsigned char>(last.text[0]));
+                    break;
+                }
+                carriedLength += last.text.size();
+                length -= last.text.size();
+                carried.insert(carried.begin(), last);
+                line.pop_back();
+            }
+            if (!line.empty() && !line.back().encoded) {
+                // Nothing to end on within reach: the line keeps what it had.
+                line.insert(line.end(), carried.begin(), carried.end());
+                carried.clear();
+            }
+            lines.push_back(std::move(carried));
+            length = 0;
+            for (const Piece& moved : lines.back()) length += moved.text.size();
+        }
+        std::vector<Piece>& line = lines.back();
+        const bool continued = lines.size() > 1;
+        if (continued && line.empty() && piece.text == " ") piece = Encoded(' ');
+        if (continued && !line.empty() && line.front().text == " ") {
+            line.front() = Encoded(' ');
+            length += 2;
+        }
+        length += piece.text.size();
+        line.push_back(std::move(piece));
+    }
+    std::string out = head;
+    for (const std::vector<Piece>& line : lines) {
+        if (&line != &lines.front()) out += std::string("=") + kLineEnd;
+        for (const Piece& piece : line) out += piece.text;
     }
     return out;
 }

@@ -201,44 +201,6 @@ def qp_decoded(text):
                   text.encode("ascii"))
 
 
-def evcard_leaks(line):
-    """How many of the line's soft line breaks EVCard keeps in the value it decodes.
-
-    EVCard copies runs of plain characters in one piece and skips a soft line break between
-    two of them without ending the run, so the "=" CR LF of a break that follows a plain
-    character stays in the value (libebook-contacts 3.46, read_attribute_value()). A break
-    after "=XX", after an escaped character or after ";" is dropped as it should be."""
-    count = 0
-    for physical in line["lines"][:-1]:
-        j, last = 0, None
-        while j < len(physical):
-            if physical[j] in "=\\":
-                last, j = "escaped", j + (3 if physical[j] == "=" else 2)
-            else:
-                last, j = ("separator" if physical[j] == ";" else "plain"), j + 1
-        count += last == "plain"
-    return count
-
-
-def with_leaks(got, expected):
-    """The number of "=" CR LF inserted into |expected| that make |got|, or None if no number
-    does."""
-    if (len(got) - len(expected)) % 3 or len(got) < len(expected):
-        return None
-    reach = {0: {0}}  # for a position in |got|, the positions in |expected| it can match
-    for i in range(len(got) + 1):
-        for j in reach.pop(i, set()):
-            if i == len(got):
-                if j == len(expected):
-                    return (len(got) - len(expected)) // 3
-                continue
-            if j < len(expected) and got[i] == expected[j]:
-                reach.setdefault(i + 1, set()).add(j + 1)
-            if got.startswith("=\r\n", i):
-                reach.setdefault(i + 3, set()).add(j)
-    return None
-
-
 def trimmed(name, values):
     """Parts of a structured value without the empty ones at its end."""
     values = list(values)
@@ -323,8 +285,8 @@ def run(command):
 
 
 def compare(user, reader, want, got):
-    """Prints each difference between the properties |want|, as (name, types, values, leaks),
-    and those a reader printed; returns (values checked, differences)."""
+    """Prints each difference between the properties |want|, as (name, types, values), and those
+    a reader printed; returns (values checked, differences)."""
     checked, problems = 0, []
     names = list(dict.fromkeys([p[0] for p in want] + [p["name"] for p in got]))
     for name in names:
@@ -337,18 +299,13 @@ def compare(user, reader, want, got):
             if k >= len(wanted):
                 problems.append((name, "(none)", have[k]["values"]))
                 continue
-            _, want_types, want_values, leaks = wanted[k]
+            _, want_types, want_values = wanted[k]
             if sorted(want_types) != sorted(have[k]["types"]):
                 problems.append((name + " types", want_types, have[k]["types"]))
             want_values = trimmed(name, want_values)
             have_values = trimmed(name, have[k]["values"])
             checked += len(want_values)
-            if len(want_values) != len(have_values):
-                problems.append((name, want_values, have_values))
-                continue
-            # Only the soft line breaks a reader is known to keep may differ (evcard_leaks()).
-            found = [with_leaks(h, w) for h, w in zip(have_values, want_values)]
-            if None in found or sum(found) != leaks:
+            if want_values != have_values:
                 problems.append((name, want_values, have_values))
     for name, wanted, have in problems:
         print(f"MISMATCH user {user} {name} [{reader}]\n  expected: {json.dumps(wanted)}\n"
@@ -365,7 +322,7 @@ def check_card(user, card, expected, readers, stats):
               f"  got:      {[p['name'] for p in lines]}")
         stats["mismatches"] += 1
         return
-    ebook = [(*prop, evcard_leaks(line)) for prop, line in zip(expected, lines)]
+    ebook = expected
     kcontacts = [kcontacts_reading(*prop, line) for prop, line in zip(expected, lines)]
     # Values KContacts keeps nothing of that a value determines (see kcontacts_reading()). Which
     # URL a QUrl dropped is not known, so the URLs of a card with such a one are not compared.
@@ -374,7 +331,7 @@ def check_card(user, card, expected, readers, stats):
         unknown_urls and prop[0] == "URL")
     stats["KContacts keeps nothing of"] += sum(
         len(p[2]) for p, k in zip(expected, kcontacts) if skipped(p, k))
-    kcontacts = [(*k, 0) for p, k in zip(expected, kcontacts) if k and not skipped(p, k)]
+    kcontacts = [k for p, k in zip(expected, kcontacts) if k and not skipped(p, k)]
     for reader, want in (("libebook-contacts", ebook), ("KContacts", kcontacts)):
         got = json.loads(run([readers / READERS[reader], card]))
         if reader == "KContacts" and unknown_urls:

@@ -88,13 +88,13 @@ TEST_F(VCardWriterTest, CardsComeOutByteForByte) {
          "ORG:Soieries;Atelier\r\n"
          "TITLE:Tisseuse\r\n"
          "ADR;WORK:;;3\\, place Bellecour;Lyon;ARA;69002;France\r\n"
-         // No physical line passes 76 characters, and no "=XX" is split.
+         // No physical line passes 76 characters; one that goes on ends with an encoded byte.
          "LABEL;WORK;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:3\\, place Bellecour=0D=\r\n"
          "=0ALyon ARA 69002=0D=0AFrance\r\n"
-         "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;B=C3=A2t. B=0D=0A12 rue =\r\n"
-         "A=3DB;Lyon;;69007;Switzerland\r\n"
-         "LABEL;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:B=C3=A2t. B=0D=0A12 rue =\r\n"
-         "A=3DB=0D=0ALyon  69007=0D=0ASwitzerland\r\n"
+         "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;B=C3=A2t. B=0D=0A12 r=75=\r\n"
+         "e A=3DB;Lyon;;69007;Switzerland\r\n"
+         "LABEL;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:B=C3=A2t. B=0D=0A12 r=75=\r\n"
+         "e A=3DB=0D=0ALyon  69007=0D=0ASwitzerland\r\n"
          "URL:https://lodie.example\r\n"
          "URL:https://soieries.example\r\n"
          "TEL;HOME;VOICE:+33 (4) 78 12\r\n"
@@ -128,13 +128,14 @@ TEST_F(VCardWriterTest, CardsComeOutByteForByte) {
          "N:y\\;z\\,;x\\\\\r\n"
          "ORG:\\\\n\r\n"
          "ADR;WORK:;;;ends with a blank ;;;\r\n"
-         // A blank that ends the value or would begin a line is encoded.
-         "LABEL;WORK;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=0D=0Aends with a blank =\r\n"
-         "=20 =0D=0A\r\n"
-         "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;                        =\r\n"
-         "=20     =0Awwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww =CE=A9;;;;\r\n"
-         "LABEL;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:                        =\r\n"
-         "=20     =0Awwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww =CE=A9=0D=0A  =0D=0A\r\n"
+         // A blank that ends the value or would begin a line is encoded; a plain character
+         // before a soft line break is encoded, or goes to the next line.
+         "LABEL;WORK;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=0D=0Aends with a bla=6E=\r\n"
+         "k   =0D=0A\r\n"
+         "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;                     =20=\r\n"
+         "=20       =0Awwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww =CE=A9;;;;\r\n"
+         "LABEL;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:                     =20=\r\n"
+         "=20       =0Awwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww =CE=A9=0D=0A  =0D=0A\r\n"
          "END:VCARD\r\n"},
     };
     for (const Case& c : cases) {
