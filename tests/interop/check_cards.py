@@ -186,19 +186,17 @@ def card_lines(card_bytes):
         if not colon:
             raise Failure(f"a card line without a value: {line!r}")
         qp = "ENCODING=QUOTED-PRINTABLE" in head.upper().split(";")
-        physical = [value]
+        physical, lengths = [value], [len(line)]
         while qp and physical[-1].endswith("="):
             physical[-1] = physical[-1][:-1]
             physical.append(next(rest, None))
             if physical[-1] is None:
                 raise Failure(f"a soft line break ends the card: {line!r}")
+            lengths.append(len(physical[-1]))
+        if qp and max(lengths) > 76:
+            raise Failure(f"a quoted-printable line longer than 76 characters: {line!r}")
         props.append({"name": re.split("[;.]", head)[0].upper(), "qp": qp, "lines": physical})
     return props
-
-
-def qp_decoded(text):
-    return re.sub(rb"=([0-9A-Fa-f]{2})", lambda m: bytes.fromhex(m.group(1).decode()),
-                  text.encode("ascii"))
 
 
 def trimmed(name, values):
@@ -208,19 +206,6 @@ def trimmed(name, values):
         while values and values[-1] == "":
             values.pop()
     return values
-
-
-def escaped(value):
-    return re.sub(r"([\\;,])", r"\\\1", value)
-
-
-def kcontacts_remove_escapes(text):
-    """KContacts' removeEscapes(): one replace() after another, so an escaped backslash before
-    "n", "N" or "r" reads as a backslash and a line break."""
-    for escape, char in ((b"\\n", b"\n"), (b"\\N", b"\n"), (b"\\r", b"\r"),
-                         (b"\\,", b","), (b"\\\\", b"\\")):
-        text = text.replace(escape, char)
-    return text
 
 
 def kcontacts_split(value):
@@ -245,30 +230,24 @@ def kcontacts_reading(name, types, values, line):
     """What KContacts keeps of a property the writer wrote right, as (name, types, values); None
     when it keeps nothing of it that can be compared.
 
-    KContacts 5.103 reads a card line thus (VCardLineParser::parseLine(), VCardTool): it removes
-    the escapes "\\n", "\\N", "\\r", "\\," and "\\\\" from the first physical line only,
-    before it decodes quoted-printable, so escapes on the lines after a soft line break stay;
-    it turns "\\;" into ";" only where it splits N, ORG and ADR into parts, so a text property
-    keeps "\\;"; it trims a phone number and folds its inner blanks and line breaks into one
-    blank (PhoneNumber::setNumber(), QString::simplified()); it keeps a URL as a QUrl. It keeps
-    no property it does not know (NUV), no empty field, and of an e-mail address's types only
-    PREF."""
+    KContacts 5.103 (VCardLineParser::parseLine(), VCardTool) splits N, ORG and ADR at ";",
+    taking a ";" after a backslash for one inside a part even when that backslash is part of the
+    value (VCardTool::splitString()), so a part that ends with a backslash runs into the next;
+    it trims a phone number and folds its inner blanks and line breaks into one blank
+    (PhoneNumber::setNumber(), QString::simplified()); it keeps a URL as a QUrl. It keeps no
+    property it does not know (NUV), no empty field, and of an e-mail address's types only
+    PREF. |line| (the card's physical lines) is not needed: the writer leaves KContacts no
+    escape to misread."""
+    del line
     if name in ("VERSION", "NUV") or not "".join(values):
         return None
     if name == "URL" and not URL_CHARACTERS.fullmatch(values[0]):
         return None  # QUrl drops what it takes for no URL and percent-encodes the rest
-    text = (";".join(map(escaped, values)) if name in STRUCTURED else escaped(values[0]))
-    written = text.encode("utf-8")
-    first = qp_decoded(line["lines"][0]) if line["qp"] else line["lines"][0].encode("utf-8")
-    if not written.startswith(first):
-        first = written  # the card line does not begin with the value: a mismatch to report
-    read = (kcontacts_remove_escapes(first) + written[len(first):]).decode("utf-8")
     if name in STRUCTURED:
-        values = kcontacts_split(read)[:{"N": 5, "ORG": 2, "ADR": 7}[name]]
+        joined = ";".join(value.replace(";", "\\;") for value in values)
+        values = kcontacts_split(joined)[:{"N": 5, "ORG": 2, "ADR": 7}[name]]
     elif name == "TEL":
-        values = [" ".join(read.split())]
-    else:
-        values = [read]
+        values = [" ".join(values[0].split())]
     if name == "EMAIL":
         types = [t for t in types if t == "PREF"]
     return (name, types, values)
