@@ -14,6 +14,7 @@
 #include "pages/personal/MorePage.h"
 #include "pages/work/AffiliationsPage.h"
 #include "pages/work/InterestsPage.h"
+#include "pages/work/InterestsViewPage.h"
 #include "pages/work/WorkPage.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/controls/TabControlApi.h"
@@ -95,6 +96,7 @@ void CUserDetailsDialog::AddTab(const DetailsTab& tab) {
         case IDD_MORE_PAGE: page = new CMorePage(m_pUserInfo, m_owner, data, this); break;
         case IDD_AFFILIATIONS_PAGE: page = new CAffiliationsPage(m_pUserInfo, data, this); break;
         case IDD_INTERESTS_EDIT_PAGE: page = new CInterestsPage(m_pUserInfo, data, this); break;
+        case IDD_INTERESTS_VIEW_PAGE: page = new CInterestsViewPage(m_pUserInfo, data, this); break;
         case IDD_ABOUT_PAGE:
             page = new CAboutPage(m_pUserInfo, m_owner, data, !m_owner, this);
             break;
