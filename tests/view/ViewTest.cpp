@@ -9,8 +9,11 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <map>
@@ -18,9 +21,11 @@
 #include <set>
 
 #include "ViewTestSupport.h"
+#include "client/host/DataLists.h"
 #include "hostlib/util/HostImages.h"
 #include "module/host/DetailsWindowMessages.h"
 #include "module/host/HostStringIds.h"
+#include "platform/controls/ListBoxApi.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/resources/ResourceChain.h"
@@ -118,6 +123,52 @@ TEST_F(ViewTest, ContactWindowAndPaneAreDrawnAsTheyAre) {
     SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
     nuvview::View& paneView = ViewOf(pane);
     ExpectMirrors(paneView, pane);
+}
+
+// The owner-drawn interest rows show as drawn, icon and text, also while the list is disabled;
+// the affiliations show the category name in bold before the plain keywords.
+TEST_F(ViewTest, DrawnRowsAndBoldRunsShowAsTheyAreDrawn) {
+    const nuvclient::DataListServiceClass lists{NUV_CLIENT_DATA_DIR};
+    MCVariantPropertySet record = host->Record(contact);
+    record["InterestCategory"][0] = 117;  // Music, with the icon of a note
+    record["InterestText"][0] = std::string("ρεμπέτικο");
+    record["GroupCategory"][0] = 201;  // Sports Club
+    record["GroupText"][0] = std::string("Tennis");
+    const HWND window = OpenContact(contact, 5);
+    ASSERT_NE(window, nullptr);
+    nuvview::View& view = ViewOf(window);
+    const HWND page = Dialog(window)->GetPage(5)->m_hWnd;
+    ExpectMirrors(view, window);
+
+    auto* list = qobject_cast<QListWidget*>(view.WidgetFor(Item(page, IDC_INTERESTS_VIEW_LIST)));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 2) << "Music and the blank row";
+    RECT row{};
+    SendMessage(Item(page, IDC_INTERESTS_VIEW_LIST), LB_GETITEMRECT, 0,
+                reinterpret_cast<LPARAM>(&row));
+    const QImage drawn = list->item(0)->icon().pixmap(list->iconSize(), QIcon::Disabled).toImage();
+    ASSERT_EQ(drawn.size(), QSize(row.right - row.left, row.bottom - row.top));
+    // The note's dark pixels at the left, the text's after it, the row's background elsewhere.
+    const auto darkIn = [&](int from, int to) {
+        for (int x = from; x < to; ++x) {
+            for (int y = 0; y < drawn.height(); ++y) {
+                if (qGray(drawn.pixel(x, y)) < 100) return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(darkIn(0, 20)) << "the icon";
+    EXPECT_TRUE(darkIn(22, 120)) << "the text";
+    EXPECT_FALSE(darkIn(drawn.width() - 20, drawn.width())) << "nothing past the text";
+
+    auto* groups = qobject_cast<QTextEdit*>(view.WidgetFor(Item(page, IDC_INTERESTS_VIEW_GROUPS)));
+    ASSERT_NE(groups, nullptr);
+    EXPECT_EQ(groups->toPlainText(), "Sports Club: Tennis");
+    QTextCursor cursor(groups->document());
+    cursor.setPosition(3);
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
+    cursor.setPosition(16);
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Normal);
 }
 
 TEST_F(ViewTest, WidgetsFollowTheWindowTreeOnEverySync) {

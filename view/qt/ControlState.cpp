@@ -5,6 +5,7 @@
 
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ListBoxApi.h"
+#include "platform/controls/ListBoxState.h"
 #include "platform/controls/ListViewApi.h"
 #include "platform/controls/ListViewStructures.h"
 #include "platform/controls/TabControlApi.h"
@@ -88,6 +89,10 @@ QString WithoutMnemonics(const QString& text) {
 QFont QtFont(HFONT font, const QFont& base) {
     LOGFONT logical{};
     if (!font || !GetObject(font, sizeof logical, &logical)) return base;
+    return QtFont(logical, base);
+}
+
+QFont QtFont(const LOGFONT& logical, const QFont& base) {
     QFont shown(base);
     // Both count weights from 100 (thin) to 900 (black); 0 is the default.
     if (logical.lfWeight > 0)
@@ -106,7 +111,11 @@ QStringList ComboItems(HWND combo) {
 }
 
 QStringList ListBoxItems(HWND listBox) {
-    return IndexedTexts(listBox, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+    QStringList items;
+    const auto count = static_cast<int>(SendMessage(listBox, LB_GETCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index)
+        items.push_back(QString::fromStdString(winport::ListBoxRowText(listBox, index)));
+    return items;
 }
 
 std::vector<ListViewColumn> ListViewColumns(HWND listView) {

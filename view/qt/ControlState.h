@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/core/WinTypes.h"
+#include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/ImageList.h"
 #include "platform/gdi/PixelImage.h"
 
@@ -22,8 +23,10 @@ QString WithoutMnemonics(const QString& text);
 // The font a window draws with (its WM_GETFONT answer) as |base| in that font's weight, slant,
 // lines and size; |base| itself for null.
 QFont QtFont(HFONT font, const QFont& base);
+QFont QtFont(const LOGFONT& font, const QFont& base);
 
 QStringList ComboItems(HWND combo);
+// The rows' texts as a person reads them; an owner-drawn list's as its parent draws them.
 QStringList ListBoxItems(HWND listBox);
 
 struct ListViewColumn {

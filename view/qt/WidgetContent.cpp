@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -18,13 +20,16 @@
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ComboBoxState.h"
 #include "platform/controls/ListBoxApi.h"
+#include "platform/controls/ListBoxState.h"
 #include "platform/controls/ListViewApi.h"
+#include "platform/controls/RichEditApi.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "view/qt/ControlState.h"
+#include "view/qt/DrawnRows.h"
 #include "view/qt/SimpleComboWidget.h"
 #include "view/qt/TabControlWidget.h"
 #include "view/qt/TextPositions.h"
@@ -174,9 +179,42 @@ void UpdateTextArea(HWND hwnd, QPlainTextEdit* edit) {
     ShowSelection(hwnd, text, edit);
 }
 
+QTextCharFormat QtCharFormat(const winport::RichEditFormat& format) {
+    QTextCharFormat shown;
+    shown.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
+    shown.setFontItalic(format.italic);
+    shown.setFontUnderline(format.underline || format.link);
+    shown.setFontStrikeOut(format.strikeout);
+    if (!format.autoColor) {
+        shown.setForeground(
+            QColor(GetRValue(format.color), GetGValue(format.color), GetBValue(format.color)));
+    }
+    return shown;
+}
+
+// The text in its runs' formats; the runs count code points, a line break as one.
 void UpdateRichText(HWND hwnd, QTextEdit* edit) {
-    if (const QString shown = ShownText(WindowText(hwnd)); edit->toPlainText() != shown)
-        edit->setPlainText(shown);
+    ShowReadOnly(edit, (WindowStyle(hwnd) & ES_READONLY) != 0);
+    const QList<uint> text = ShownText(WindowText(hwnd)).toUcs4();
+    const std::vector<winport::RichEditRun> runs =
+        winport::RichEditRuns(hwnd).value_or(std::vector<winport::RichEditRun>{});
+    QString state = QString::fromUcs4(reinterpret_cast<const char32_t*>(text.data()), text.size());
+    for (const winport::RichEditRun& run : runs) {
+        state += u'|' + QString::number(run.start) + u'+' + QString::number(run.length) +
+                 (run.format.bold ? u'b' : u'-') + (run.format.italic ? u'i' : u'-') +
+                 QString::number(run.format.autoColor ? -1 : static_cast<qint64>(run.format.color));
+    }
+    if (!Changed(edit, state)) return;
+    edit->clear();
+    QTextCursor cursor(edit->document());
+    for (const winport::RichEditRun& run : runs) {
+        const auto start = static_cast<qsizetype>(std::min<size_t>(run.start, text.size()));
+        const auto length = static_cast<qsizetype>(
+            std::min<size_t>(run.length, static_cast<size_t>(text.size() - start)));
+        cursor.insertText(
+            QString::fromUcs4(reinterpret_cast<const char32_t*>(text.data() + start), length),
+            QtCharFormat(run.format));
+    }
 }
 
 // Shows |items| on |list|, rebuilt only when they changed, with row |current| the current one.
@@ -213,8 +251,38 @@ void UpdateCombo(HWND hwnd, QWidget* widget) {
     }
 }
 
+// An owner-drawn list shows each row as its parent draws it.
+void ShowDrawnRows(HWND hwnd, QListWidget* list, const QStringList& texts, int current) {
+    if (!Changed(list, texts.join(u'\n') + u'|' + QString::number(current) + u'|' +
+                           QString::number(IsWindowEnabled(hwnd)))) {
+        return;
+    }
+    list->clear();
+    // The rows are as wide as the list: it scrolls sideways only when its style says so.
+    list->setHorizontalScrollBarPolicy((WindowStyle(hwnd) & WS_HSCROLL) ? Qt::ScrollBarAsNeeded
+                                                                        : Qt::ScrollBarAlwaysOff);
+    for (int index = 0; index < texts.size(); ++index) {
+        const QPixmap row = DrawnListBoxRow(hwnd, index, list->font());
+        auto* item = new QListWidgetItem(list);
+        QIcon icon(row);
+        // A disabled list shows its rows as drawn, not greyed.
+        icon.addPixmap(row, QIcon::Disabled);
+        item->setIcon(icon);
+        item->setSizeHint(row.size());
+        list->setIconSize(row.size());
+    }
+    list->setCurrentRow(current);
+}
+
 void UpdateListBox(HWND hwnd, QListWidget* list) {
-    ShowListRows(list, ListBoxItems(hwnd), static_cast<int>(SendMessage(hwnd, LB_GETCURSEL, 0, 0)));
+    const QStringList items = ListBoxItems(hwnd);
+    const int current = static_cast<int>(SendMessage(hwnd, LB_GETCURSEL, 0, 0));
+    const std::optional<winport::ListBoxState> state = winport::GetListBoxState(hwnd);
+    if (state && state->ownerDrawn) {
+        ShowDrawnRows(hwnd, list, items, current);
+    } else {
+        ShowListRows(list, items, current);
+    }
 }
 
 void UpdateListView(HWND hwnd, QTreeWidget* tree) {
