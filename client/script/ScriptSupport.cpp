@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "platform/controls/ListBoxApi.h"
+#include "platform/controls/ListBoxState.h"
 #include "platform/controls/ListViewApi.h"
 #include "platform/controls/ListViewStructures.h"
 #include "platform/controls/TabControlApi.h"
@@ -61,9 +62,8 @@ std::vector<std::string> RowTexts(HWND list, int row, size_t cells) {
     }
     std::vector<std::string> texts;
     if (winport::GetClassNameOf(list) == kListBoxClassName) {
-        std::string text(static_cast<size_t>(SendMessage(list, LB_GETTEXTLEN, row, 0)), '\0');
-        SendMessage(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-        texts.push_back(text);
+        // An owner-drawn row reads as its parent draws it.
+        texts.push_back(winport::ListBoxRowText(list, row));
         return texts;
     }
     for (size_t cell = 0; cell < cells; ++cell) {
@@ -81,6 +81,14 @@ std::vector<std::string> RowTexts(HWND list, int row, size_t cells) {
 int RowImage(HWND list, int row) {
     if (row < 0 || row >= RowCount(list)) {
         throw ScriptError("the list has no row " + std::to_string(row));
+    }
+    if (winport::GetClassNameOf(list) == kListBoxClassName) {
+        // The image an owner-drawn row draws; -1 for none.
+        for (const winport::DrawnShape& shape :
+             winport::DrawListBoxRow(list, row).value_or(std::vector<winport::DrawnShape>{})) {
+            if (const auto* image = std::get_if<winport::DrawnImage>(&shape)) return image->index;
+        }
+        return -1;
     }
     LVITEM item;
     item.mask = LVIF_IMAGE;
