@@ -15,3 +15,9 @@ winport::ComPtr<MINUVDataList> OpenHostDataList(const char* name) {
     }
     return list;
 }
+
+HIMAGELIST CopyListImages(MINUVDataList* list) {
+    void* images = nullptr;
+    if (!list || list->GetHandle(0, "imagelist", &images) != S_OK || !images) return nullptr;
+    return ImageList_Duplicate(static_cast<HIMAGELIST>(images));
+}

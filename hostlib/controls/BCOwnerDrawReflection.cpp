@@ -11,25 +11,23 @@ BCOwnerDrawControl* WrapperOf(HWND parent, UINT controlId) {
                    : nullptr;
 }
 
+// Hands |m|'s structure to the wrapper of the control it names.
+template <class Item>
+std::optional<LRESULT> Reflect(HWND parent, const winport::Message& m,
+                               void (BCOwnerDrawControl::*handle)(Item*)) {
+    auto* item = reinterpret_cast<Item*>(m.lParam);
+    BCOwnerDrawControl* wrapper =
+        item->CtlType == ODT_MENU ? nullptr : WrapperOf(parent, item->CtlID);
+    if (!wrapper) return std::nullopt;
+    (wrapper->*handle)(item);
+    return TRUE;
+}
+
 }  // namespace
 
 std::optional<LRESULT> ReflectOwnerDraw(HWND parent, const winport::Message& m) {
     if (!m.lParam) return std::nullopt;
-    if (m.id == WM_MEASUREITEM) {
-        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam);
-        BCOwnerDrawControl* wrapper =
-            measure->CtlType == ODT_MENU ? nullptr : WrapperOf(parent, measure->CtlID);
-        if (!wrapper) return std::nullopt;
-        wrapper->MeasureItem(measure);
-        return TRUE;
-    }
-    if (m.id == WM_DRAWITEM) {
-        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(m.lParam);
-        BCOwnerDrawControl* wrapper =
-            draw->CtlType == ODT_MENU ? nullptr : WrapperOf(parent, draw->CtlID);
-        if (!wrapper) return std::nullopt;
-        wrapper->DrawItem(draw);
-        return TRUE;
-    }
+    if (m.id == WM_MEASUREITEM) return Reflect(parent, m, &BCOwnerDrawControl::MeasureItem);
+    if (m.id == WM_DRAWITEM) return Reflect(parent, m, &BCOwnerDrawControl::DrawItem);
     return std::nullopt;
 }

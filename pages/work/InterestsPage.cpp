@@ -41,10 +41,7 @@ CInterestsPage::~CInterestsPage() {
 BOOL CInterestsPage::OnInitDialog() {
     CRecordPage::OnInitDialog();
     m_interests = OpenHostDataList("interest");
-    void* images = nullptr;
-    if (m_interests && m_interests->GetHandle(0, "imagelist", &images) == S_OK && images) {
-        m_images = ImageList_Duplicate(static_cast<HIMAGELIST>(images));
-    }
+    m_images = CopyListImages(m_interests.Get());
     for (int slot = 0; slot < kSlots; ++slot) {
         BCStaticBitmap& line = m_lines[static_cast<size_t>(slot)];
         line.SubclassDlgItem(kSlotControls[slot].line, this);

@@ -70,11 +70,8 @@ BOOL CInterestsViewPage::OnInitDialog() {
     m_interests.SetBkColor(GetSysColor(COLOR_BTNFACE));
     m_interests.Invalidate(TRUE);
     ::UpdateWindow(m_interests.m_hWnd);
-    void* images = nullptr;
-    if (m_interestList && m_interestList->GetHandle(0, "imagelist", &images) == S_OK && images) {
-        m_images = ImageList_Duplicate(static_cast<HIMAGELIST>(images));
-        if (m_images) m_interests.SetImageList(m_images);
-    }
+    m_images = CopyListImages(m_interestList.Get());
+    if (m_images) m_interests.SetImageList(m_images);
     for (BCRichEditCtrl* box : {&m_groups, &m_past})
         box->SendMessage(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
     PageReload();
