@@ -8,6 +8,7 @@
 #include "module/ModuleState.h"
 #include "module/host/HostIds.h"
 #include "module/host/MIEmailGroup.h"
+#include "pages/identity/EGroupInfoDialog.h"
 #include "platform/com/ComPtr.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
@@ -29,9 +30,9 @@ bool IsEmailGroup(IUnknown* userObject) {
 
 // Creates |dialog| modeless from |templateId| and shows it; a dialog whose creation fails is
 // deleted here, the framework deletes it only once it has a window.
-CWnd* CreateModeless(std::unique_ptr<CUserDetailsDialog> dialog, UINT templateId) {
+CWnd* CreateModeless(std::unique_ptr<BCTaskDialog> dialog, UINT templateId) {
     if (!dialog->MyCreate(templateId)) return nullptr;
-    CUserDetailsDialog* created = dialog.release();
+    BCTaskDialog* created = dialog.release();
     created->ShowWindow(SW_SHOWNORMAL);
     return created;
 }
@@ -69,8 +70,12 @@ CWnd* CUserDetailsModule::OpenOwnerDetails(IUnknown* userObject, BCUserInfo* use
 
 CWnd* CUserDetailsModule::OpenUserDetails(IUnknown* userObject, BCUserInfo* user, int initialTab,
                                           bool openHomepageCategory, bool limited, CWnd* parent) {
-    // E-mail groups get their own info dialog, which this module does not offer yet.
-    if (!HostReady() || IsEmailGroup(userObject)) return nullptr;
+    if (!HostReady()) return nullptr;
+    // An e-mail group gets its own dialog.
+    if (IsEmailGroup(userObject)) {
+        return CreateModeless(std::make_unique<CEGroupInfoDialog>(userObject, user, parent),
+                              IDD_EGROUP_INFO);
+    }
     return CreateModeless(
         std::make_unique<CUserDetailsDialog>(userObject, user, initialTab, openHomepageCategory,
                                              limited, CUserDetailsDialog::Form::Window, parent),
@@ -80,7 +85,8 @@ CWnd* CUserDetailsModule::OpenUserDetails(IUnknown* userObject, BCUserInfo* user
 INT_PTR CUserDetailsModule::OpenUserDetailsModal(IUnknown* userObject, BCUserInfo* user,
                                                  int initialTab, bool openHomepageCategory,
                                                  bool limited, CWnd* parent) {
-    if (!HostReady() || IsEmailGroup(userObject)) return -1;
+    if (!HostReady()) return -1;
+    if (IsEmailGroup(userObject)) return CEGroupInfoDialog(userObject, user, parent).DoModal();
     CUserDetailsDialog dialog(userObject, user, initialTab, openHomepageCategory, limited,
                               CUserDetailsDialog::Form::Window, parent);
     return dialog.DoModal();

@@ -56,6 +56,7 @@ std::span<const winport::DialogTemplate> ModuleDialogs() {
          kModalStyle,
          {0, 0, 260, 140},
          OwnerEmailDialogControls()},
+        {IDD_EGROUP_INFO, "E-NUV Info", kModalStyle, {0, 0, 262, 196}, EGroupInfoDialogControls()},
         {IDD_HOMEPAGE_CATEGORY,
          "[USERNAME]'s HomePage Information",
          kModalStyle,

@@ -233,6 +233,16 @@ inline constexpr int IDC_INTERESTS_VIEW_LIST = 1008;
 inline constexpr int IDC_INTERESTS_VIEW_GROUPS = 1005;
 inline constexpr int IDC_INTERESTS_VIEW_PAST = 1007;
 
+// The e-mail group dialog (8501).
+inline constexpr int IDC_EGROUP_UPDATE = 1000;
+inline constexpr int IDC_EGROUP_PUBLISH = 1010;
+inline constexpr int IDC_EGROUP_NAME = 1012;
+inline constexpr int IDC_EGROUP_NUMBER = 1013;
+inline constexpr int IDC_EGROUP_PAGE = 1014;
+inline constexpr int IDC_EGROUP_DESCRIPTION = 1015;
+inline constexpr int IDC_EGROUP_GOTO = 1030;
+inline constexpr int IDC_EGROUP_ANIMATION = 1174;
+
 // The homepage category dialog (8518).
 inline constexpr int IDC_CATEGORY_ADDRESS = 1003;
 inline constexpr int IDC_CATEGORY_GOTO_HOMEPAGE = 1009;

@@ -39,6 +39,9 @@ UPDATE fields SET value = 'Θεσσαλονίκη' WHERE user = 2000001 AND pare
 UPDATE fields SET value = 'Ζω πλέον δίπλα στον Θερμαϊκό.' WHERE user = 2000001 AND parent IS NULL AND name = 'About';
 UPDATE fields SET value = 42 WHERE user = 2000001 AND parent IS NULL AND name = 'Age';
 
+-- The poetry group has a new motto.
+UPDATE fields SET value = 'Deux poèmes par jour, en toutes langues.' WHERE user = 9000001 AND parent IS NULL AND name = 'About';
+
 -- Ольга took up a new nickname and a second interest.
 UPDATE fields SET value = 'Олечка' WHERE user = 2000010 AND parent IS NULL AND name = 'NickName';
 UPDATE fields SET value = 112 WHERE user = 2000010 AND parent = 591 AND pos = 1;

@@ -729,3 +729,12 @@ INSERT INTO fields VALUES (696, 9000001, NULL, 'About', 0, 'text', 'Un poème pa
 INSERT INTO fields VALUES (697, 9000001, NULL, 'Available', 0, 'u32', 1);
 INSERT INTO fields VALUES (698, 9000001, NULL, 'ShowInfoOnEgroupInfo', 0, 'bool', 1);
 INSERT INTO fields VALUES (699, 9000001, NULL, 'UserType', 0, 'u16', 3);
+INSERT INTO users VALUES (9000002, 'group', 'Kyoto Go Club');
+INSERT INTO fields VALUES (700, 9000002, NULL, 'UIN', 0, 'u32', 9000002);
+INSERT INTO fields VALUES (701, 9000002, NULL, 'UINString', 0, 'text', '9000002');
+INSERT INTO fields VALUES (702, 9000002, NULL, 'DefinedHandle', 0, 'text', 'Kyoto Go Club');
+INSERT INTO fields VALUES (703, 9000002, NULL, 'MyDefinedHandle', 0, 'text', 'Kyoto Go Club 京都囲碁会');
+INSERT INTO fields VALUES (704, 9000002, NULL, 'About', 0, 'text', 'Games by correspondence, one move a day.');
+INSERT INTO fields VALUES (705, 9000002, NULL, 'Available', 0, 'u32', 0);
+INSERT INTO fields VALUES (706, 9000002, NULL, 'ShowInfoOnEgroupInfo', 0, 'bool', 1);
+INSERT INTO fields VALUES (707, 9000002, NULL, 'UserType', 0, 'u16', 3);

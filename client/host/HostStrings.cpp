@@ -63,6 +63,10 @@ constexpr winport::StringResource kStrings[] = {
      "Remove your details from the global directory? Every page but Main is emptied here, and "
      "the directory drops those details when you press Save."},
     {kUnlistCaption, "Unlist"},
+    // The e-mail group dialog.
+    {kEgroupNoticeCaption, "E-NUV Privacy"},
+    {kEgroupNoticeText,
+     "The other members of this E-NUV will no longer see your NUV# or whether you are online."},
     // The About page of a contact.
     {kContactAboutCaption, "What this person says about himself"},
     // The phone location dialog.

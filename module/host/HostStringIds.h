@@ -41,6 +41,9 @@ inline constexpr unsigned kUpdateFromDatabaseCaption = 6721;
 // Unlist's question (Yes empties the pages, No steps back, Cancel does nothing) and its caption.
 inline constexpr unsigned kUnlistText = 7366;
 inline constexpr unsigned kUnlistCaption = 7367;
+// The notice shown when the owner stops publishing himself to an e-mail group, and its caption.
+inline constexpr unsigned kEgroupNoticeCaption = 29016;
+inline constexpr unsigned kEgroupNoticeText = 29017;
 // The caption of the About page's frame in a contact's window.
 inline constexpr unsigned kContactAboutCaption = 6742;
 // The caption of the phone location dialog.
@@ -87,6 +90,8 @@ inline constexpr unsigned kHostStringsShown[] = {
     kUpdateFromDatabaseCaption,
     kUnlistText,
     kUnlistCaption,
+    kEgroupNoticeCaption,
+    kEgroupNoticeText,
     kContactAboutCaption,
     kPhoneLocationCaption,
     kIncompleteBirthDateText,

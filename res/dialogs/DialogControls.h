@@ -32,5 +32,8 @@ std::span<const winport::ControlTemplate> MorePageControls();
 std::span<const winport::ControlTemplate> HomepageCategoryDialogControls();
 std::span<const winport::ControlTemplate> TopicSelectionDialogControls();
 
+// The e-mail group dialog (8501).
+std::span<const winport::ControlTemplate> EGroupInfoDialogControls();
+
 // The phone location dialog (8553).
 std::span<const winport::ControlTemplate> PhoneLocationDialogControls();
