@@ -40,7 +40,7 @@ TEST_F(CommandLineTest, UsersOnAFreshFolderListsTheSampleUsers) {
          {"2000001\tcontact\tΓιώργος Παπαδόπουλος\n", "2000002\tcontact\tАнна Кузнецова\n",
           "2000003\tcontact\t山田 太郎\n", "9000001\tgroup\tAmis de la poésie · Поэзия · 詩\n"})
         EXPECT_THAT(result.out, HasSubstr(line));
-    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 15);
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 16);
     // The second run reads the same file, whatever the directory service is told.
     EXPECT_EQ(RunClient({"--data", Folder().string(), "--directory-latency", "5",
                          "--directory-fail", "7:x", "users"})

@@ -164,7 +164,7 @@ TEST_F(StoreTest, FailedFirstLoadLeavesNoStoreBehind) {
         sample + "\nINSERT INTO fields VALUES (100000, 1234567, NULL, 'Bad', 0, 'u8', 256);\n");
     EXPECT_THROW(OpenDataFolder(Folder(), broken), StoreError);
     EXPECT_TRUE(std::filesystem::is_empty(Folder()));
-    EXPECT_EQ(Open()->Users().size(), 15u);
+    EXPECT_EQ(Open()->Users().size(), 16u);
 }
 
 TEST_F(StoreTest, FileOfAnotherKindIsRefused) {
