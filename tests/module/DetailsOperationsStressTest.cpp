@@ -1,18 +1,21 @@
-// Many details windows over the reference client, each starting a database operation and
-// closed at a random moment while the directory's worker reports: nothing races, nothing
-// leaks, and every dialog is gone at the end.
+// Many details windows and group dialogs over the reference client, each starting a database
+// operation and closed at a random moment while the directory's worker reports: nothing races,
+// nothing leaks, and every dialog is gone at the end.
 #include <random>
 
 #include "ClientOperationsSupport.h"
 #include "ModuleTestSupport.h"
 #include "module/host/DetailsWindowMessages.h"
 #include "platform/shell/MessageBox.h"
+#include "res/ResourceIds.h"
 
 namespace moduletest {
 namespace {
 
 using nuvclient::Value;
 using nuvclient::WindowKind;
+
+constexpr std::uint32_t kSampleGroup = 9000001;
 
 class DetailsOperationsStressTest : public ClientOperationsFixture {
 protected:
@@ -22,7 +25,7 @@ protected:
     };
     // Opens a window in one of the ways an operation starts, and starts it.
     Opened OpenAndStart(std::mt19937& random) {
-        switch (random() % 4) {
+        switch (random() % 5) {
             case 0: {
                 // A stale contact's window fetches as it opens; one up to date on request.
                 const HWND contact = Open(WindowKind::Contact, kSampleGreek);
@@ -43,6 +46,11 @@ protected:
                 agent.QueueMessageBoxAnswer(IDYES);
                 if (owner) agent.Click(GetDlgItem(owner, IDC_DETAILS_UPDATE));
                 return {owner, owner};
+            }
+            case 3: {
+                const HWND group = Open(WindowKind::Group, kSampleGroup);
+                if (group) agent.Click(GetDlgItem(group, IDC_EGROUP_UPDATE));
+                return {group, group};
             }
             default: {
                 const HWND frame = Open(WindowKind::Pane, kSampleGreek);
