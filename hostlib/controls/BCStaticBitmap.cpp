@@ -2,7 +2,17 @@
 
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Icon.h"
+
+namespace {
+
+// Between the image and the text.
+constexpr int kImageGap = 4;
+
+}  // namespace
 
 void BCStaticBitmap::Changed() {
     if (m_hWnd) Invalidate();
@@ -46,4 +56,37 @@ void BCStaticBitmap::SetAlignYMiddle(BOOL middle) {
     if (middle == m_middle) return;
     m_middle = middle;
     Changed();
+}
+
+void BCStaticBitmap::Paint(HDC dc) const {
+    RECT client{};
+    GetClientRect(&client);
+    const HBRUSH background = CreateSolidBrush(m_background);
+    FillRect(dc, &client, background);
+    DeleteObject(background);
+    RECT text = client;
+    text.left += m_leftMargin;
+    int width = 0;
+    int height = 0;
+    if (m_images && m_image >= 0 && ImageList_GetIconSize(m_images, &width, &height)) {
+        const int top = m_middle ? (client.bottom - client.top - height) / 2 : client.top;
+        ImageList_Draw(m_images, m_image, dc, text.left, top, ILD_TRANSPARENT);
+        text.left += width + kImageGap;
+    }
+    if (const HFONT font = GetFont()) SelectObject(dc, font);
+    SetTextColor(dc, m_text);
+    SetBkMode(dc, TRANSPARENT);
+    const std::string shown = GetWindowText();
+    DrawText(dc, shown.c_str(), -1, &text,
+             DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS | (m_middle ? DT_VCENTER | DT_SINGLELINE : 0));
+}
+
+std::optional<LRESULT> BCStaticBitmap::OnMessage(const winport::Message& m) {
+    // A picture static shows its icon itself; a line of text is drawn here.
+    if (m.id != WM_PAINT || (GetStyle() & SS_TYPEMASK) == SS_ICON) return CWnd::OnMessage(m);
+    const HDC given = reinterpret_cast<HDC>(m.wParam);
+    const HDC dc = given ? given : ::GetDC(m_hWnd);
+    Paint(dc);
+    if (!given) ::ReleaseDC(m_hWnd, dc);
+    return 0;
 }

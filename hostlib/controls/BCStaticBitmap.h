@@ -1,5 +1,5 @@
 // BCStaticBitmap: a static line of text with an optional image from an image list before it,
-// its own colours, a left margin and optional vertical centring.
+// its own colours, a left margin and optional vertical centring, which it draws itself.
 #pragma once
 
 #include "platform/gdi/ImageList.h"
@@ -26,10 +26,14 @@ public:
     int GetLeftMargin() const { return m_leftMargin; }
     BOOL IsAlignedYMiddle() const { return m_middle; }
 
+    // WM_PAINT: the background, the image at the left margin, then the text, in its colours.
+    std::optional<LRESULT> OnMessage(const winport::Message& m) override;
+
 private:
     // Repaints after a change, as the setters only keep what the next paint uses.
     void Changed();
     void ShowImage();
+    void Paint(HDC dc) const;
 
     HIMAGELIST m_images = nullptr;
     int m_image = -1;

@@ -126,7 +126,8 @@ TEST_F(ViewTest, ContactWindowAndPaneAreDrawnAsTheyAre) {
 }
 
 // The owner-drawn interest rows show as drawn, icon and text, also while the list is disabled;
-// the affiliations show the category name in bold before the plain keywords.
+// the affiliations show the category name in bold before the plain keywords; a line that draws
+// itself shows what it draws.
 TEST_F(ViewTest, DrawnRowsAndBoldRunsShowAsTheyAreDrawn) {
     const nuvclient::DataListServiceClass lists{NUV_CLIENT_DATA_DIR};
     MCVariantPropertySet record = host->Record(contact);
@@ -169,6 +170,16 @@ TEST_F(ViewTest, DrawnRowsAndBoldRunsShowAsTheyAreDrawn) {
     EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
     cursor.setPosition(16);
     EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Normal);
+
+    // The owner's interest line draws itself: its icon and text show, not the bare text.
+    host->Record(owner)["InterestCategory"][0] = 117;
+    const HWND ownerWindow = OpenOwner(6);
+    nuvview::View& ownerView = ViewOf(ownerWindow);
+    auto* line = qobject_cast<QLabel*>(
+        ownerView.WidgetFor(Item(Dialog(ownerWindow)->GetPage(6)->m_hWnd, IDC_INTERESTS_LINE1)));
+    ASSERT_NE(line, nullptr);
+    EXPECT_FALSE(line->pixmap().isNull());
+    EXPECT_TRUE(line->text().isEmpty());
 }
 
 TEST_F(ViewTest, WidgetsFollowTheWindowTreeOnEverySync) {

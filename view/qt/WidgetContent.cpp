@@ -29,7 +29,7 @@
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "view/qt/ControlState.h"
-#include "view/qt/DrawnRows.h"
+#include "view/qt/DrawnPictures.h"
 #include "view/qt/SimpleComboWidget.h"
 #include "view/qt/TabControlWidget.h"
 #include "view/qt/TextPositions.h"
@@ -62,6 +62,11 @@ Qt::Alignment StaticAlignment(DWORD style) {
 }
 
 void UpdateLabel(HWND hwnd, QLabel* label) {
+    // A label that draws itself shows what it draws.
+    if (const QPixmap drawn = DrawnWindow(hwnd, label->font()); !drawn.isNull()) {
+        label->setPixmap(drawn);
+        return;
+    }
     const DWORD style = WindowStyle(hwnd);
     const QString text = WindowText(hwnd);
     label->setText((style & SS_NOPREFIX) ? text : WithoutMnemonics(text));

@@ -1,4 +1,4 @@
-#include "view/qt/DrawnRows.h"
+#include "view/qt/DrawnPictures.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -6,7 +6,9 @@
 
 #include "platform/controls/ListBoxApi.h"
 #include "platform/controls/ListBoxState.h"
+#include "platform/gdi/DeviceContext.h"
 #include "platform/message/MessageApi.h"
+#include "platform/window/WindowApi.h"
 #include "view/qt/ControlState.h"
 
 namespace nuvview {
@@ -46,20 +48,15 @@ void Paint(QPainter& painter, const winport::DrawnText& text, const QFont& base)
     painter.drawText(rect, static_cast<int>(Alignment(text.format)), shown);
 }
 
-}  // namespace
-
-QPixmap DrawnListBoxRow(HWND listBox, int index, const QFont& base) {
-    const auto shapes = winport::DrawListBoxRow(listBox, index);
-    RECT row{};
-    if (!shapes || SendMessage(listBox, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                               reinterpret_cast<LPARAM>(&row)) == LB_ERR) {
-        return {};
-    }
-    QPixmap pixmap(std::max<int>(row.right - row.left, 1), std::max<int>(row.bottom - row.top, 1));
+// |shapes| painted over |area|, which becomes the pixmap's.
+QPixmap Painted(const std::vector<winport::DrawnShape>& shapes, const RECT& area,
+                const QFont& base) {
+    QPixmap pixmap(std::max<int>(area.right - area.left, 1),
+                   std::max<int>(area.bottom - area.top, 1));
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    painter.translate(-row.left, -row.top);
-    for (const winport::DrawnShape& shape : *shapes) {
+    painter.translate(-area.left, -area.top);
+    for (const winport::DrawnShape& shape : shapes) {
         if (const auto* fill = std::get_if<winport::DrawnFill>(&shape)) {
             painter.fillRect(QtRect(fill->rect), QtColor(fill->color));
         } else if (const auto* image = std::get_if<winport::DrawnImage>(&shape)) {
@@ -70,6 +67,32 @@ QPixmap DrawnListBoxRow(HWND listBox, int index, const QFont& base) {
         }
     }
     return pixmap;
+}
+
+}  // namespace
+
+QPixmap DrawnListBoxRow(HWND listBox, int index, const QFont& base) {
+    const auto shapes = winport::DrawListBoxRow(listBox, index);
+    RECT row{};
+    if (!shapes || SendMessage(listBox, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                               reinterpret_cast<LPARAM>(&row)) == LB_ERR) {
+        return {};
+    }
+    return Painted(*shapes, row, base);
+}
+
+QPixmap DrawnWindow(HWND hwnd, const QFont& base) {
+    const HDC dc = GetDC(hwnd);
+    if (const auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0)))
+        SelectObject(dc, font);
+    winport::RecordDrawing(dc);
+    SendMessage(hwnd, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    const std::vector<winport::DrawnShape> shapes = winport::TakeDrawing(dc);
+    ReleaseDC(hwnd, dc);
+    if (shapes.empty()) return {};
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    return Painted(shapes, client, base);
 }
 
 }  // namespace nuvview
