@@ -82,6 +82,8 @@ QPixmap DrawnListBoxRow(HWND listBox, int index, const QFont& base) {
 }
 
 QPixmap DrawnWindow(HWND hwnd, const QFont& base) {
+    // Only a window whose class procedure is overridden can draw anything itself.
+    if (!winport::GetSubclass(hwnd)) return {};
     const HDC dc = GetDC(hwnd);
     if (const auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0)))
         SelectObject(dc, font);

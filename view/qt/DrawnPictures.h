@@ -13,7 +13,8 @@ namespace nuvview {
 // font; a null pixmap for a row the list does not draw.
 QPixmap DrawnListBoxRow(HWND listBox, int index, const QFont& base);
 // |hwnd|'s client area as its WM_PAINT draws it, with the window's font selected; a null pixmap
-// when it draws nothing itself (a control the view draws with a Qt widget).
+// when it draws nothing itself (a control the view draws with a Qt widget). Only a subclassed
+// window is asked.
 QPixmap DrawnWindow(HWND hwnd, const QFont& base);
 
 }  // namespace nuvview
