@@ -738,3 +738,7 @@ INSERT INTO fields VALUES (704, 9000002, NULL, 'About', 0, 'text', 'Games by cor
 INSERT INTO fields VALUES (705, 9000002, NULL, 'Available', 0, 'u32', 0);
 INSERT INTO fields VALUES (706, 9000002, NULL, 'ShowInfoOnEgroupInfo', 0, 'bool', 1);
 INSERT INTO fields VALUES (707, 9000002, NULL, 'UserType', 0, 'u16', 3);
+-- The owner added his contacts a month apart, from January 2024 on.
+INSERT INTO fields (user, parent, name, pos, type, value)
+    SELECT number, NULL, 'AddedDate', 0, 'u32', 1704067200 + (number - 2000001) * 2592000
+    FROM users WHERE kind = 'contact';

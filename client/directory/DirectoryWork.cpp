@@ -64,7 +64,31 @@ DirectoryOutcome CheckUser(Files& files, std::uint32_t user, std::optional<UserK
     return std::nullopt;
 }
 
+// Whether |a| and |b| hold the same value, whatever integer types they were written with.
+bool SameValue(const Value* a, const Value* b) {
+    if (!a || !b) return a == b;
+    const bool integers = a->IsScalar() && b->IsScalar() && a->Type() != ValueType::Text &&
+                          b->Type() != ValueType::Text;
+    return integers ? a->Integer() == b->Integer() : *a == *b;
+}
+
+// Notes in |record| when its published details were fetched, and which of them |published|
+// changes, unless the owner turned the history off.
+void NoteChanges(const Record& published, UserKind kind, Record& record, std::uint32_t now) {
+    if (IntegerOf(record, kKeepHistory, 1) == 0) return;
+    std::string changed;
+    for (const std::string_view key : RetrievedKeys(kind)) {
+        const Value* value = published.Find(key);
+        if (!value || SameValue(value, record.Find(key))) continue;
+        if (!changed.empty()) changed += ", ";
+        changed += key;
+    }
+    record.Set(kFetchedDate, Value::UInt32(now));
+    record.Set(kFetchedChanges, Value::Text(changed));
+}
+
 void ApplyPublished(const Record& published, UserKind kind, Record& record) {
+    NoteChanges(published, kind, record, Now());
     // The owner's override of a contact's time zone outlives a retrieval.
     const Value* ownZone = record.Find("TimeZone");
     const bool keepTimeZone =

@@ -18,6 +18,12 @@ namespace nuvclient {
 inline constexpr std::string_view kLastUpdateDate = "LastUpdateDate";
 inline constexpr std::string_view kLastKnownUpdateDate = "LastKnownUpdateDate";
 inline constexpr std::string_view kUpdateInfoStatus = "UpdateInfoStatus";
+// The client's own history of a user's details: when they were last fetched from the directory
+// and the keys that changed then (names joined by ", "), kept unless "KeepHistory" is false.
+inline constexpr std::string_view kFetchedDate = "FetchedDate";
+inline constexpr std::string_view kFetchedChanges = "FetchedChanges";
+inline constexpr std::string_view kKeepHistory = "KeepHistory";
+inline constexpr std::string_view kAddedDate = "AddedDate";
 // Nothing is waiting to be uploaded.
 inline constexpr std::uint16_t kNothingToUpload = 0xFFFF;
 

@@ -1,16 +1,23 @@
 #include "client/host/HostApplication.h"
 
+#include "client/host/HistoryTabProvider.h"
 #include "client/host/UserObject.h"
 #include "hostlib/framework/UserInfo.h"
 
 namespace nuvclient {
 
 HostApplication::HostApplication(Store& store, MIHostServices& services)
-    : m_store(store), m_services(services) {}
+    : m_store(store),
+      m_services(services),
+      m_tabs(winport::MakeComObject<HistoryTabProvider>(store, [this](std::uint32_t user) {
+          m_events.push_back({"pages committed", std::to_string(user)});
+      })) {}
 
 bool HostApplication::GetTabProvider(MITabProvider** provider) {
-    if (provider) *provider = nullptr;
-    return false;
+    if (!provider) return false;
+    *provider = m_tabs.Get();
+    if (*provider) (*provider)->AddRef();
+    return *provider != nullptr;
 }
 
 HRESULT HostApplication::GetUserObject(BCUserInfo* user, MIUserObject** object) {

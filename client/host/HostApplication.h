@@ -15,7 +15,8 @@ namespace nuvclient {
 
 // One request the module made of the host, in the order made.
 struct HostEvent {
-    std::string what;    // "white pages", "may retrieve", "send email", "contact committed"
+    // "white pages", "may retrieve", "send email", "contact committed", "pages committed"
+    std::string what;
     std::string detail;  // The address or the user's number; empty when there is none.
     bool operator==(const HostEvent&) const = default;
 };
@@ -27,7 +28,7 @@ public:
     HostApplication(Store& store, MIHostServices& services);
 
     MIHostServices* GetServices() override { return &m_services; }
-    // The client has no outside tabs to offer yet: false and null.
+    // The client's own outside component, the History tab (HistoryTabProvider).
     bool GetTabProvider(MITabProvider** provider) override;
     // S_OK with the user object of |user|'s number; kUnknownUser, E_POINTER or a store failure
     // with null otherwise.
@@ -48,6 +49,7 @@ private:
     MIHostServices& m_services;
     bool m_retrieveAllowed = true;
     std::vector<HostEvent> m_events;
+    winport::ComPtr<MITabProvider> m_tabs;
 };
 
 }  // namespace nuvclient

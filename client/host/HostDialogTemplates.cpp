@@ -38,6 +38,20 @@ constexpr winport::ControlTemplate kInterestPickerControls[] = {
     {IDCANCEL, "Button", "Cancel", kButton, {160, 46, 50, 14}},
 };
 
+constexpr winport::ControlTemplate kHistoryControls[] = {
+    {IDC_HISTORY_FIRST_LABEL, "Static", "", WS_VISIBLE, {7, 9, 150, 8}},
+    {IDC_HISTORY_FIRST, "Static", "", WS_VISIBLE, {160, 9, 140, 8}},
+    {-1, "Static", "Details last fetched from the directory:", WS_VISIBLE, {7, 25, 150, 8}},
+    {IDC_HISTORY_FETCHED, "Static", "", WS_VISIBLE, {160, 25, 140, 8}},
+    {-1, "Static", "What changed then:", WS_VISIBLE, {7, 41, 150, 8}},
+    {IDC_HISTORY_CHANGES, "Static", "", WS_VISIBLE, {160, 41, 140, 60}},
+    {IDC_HISTORY_KEEP,
+     "Button",
+     "&Keep track of what changes when the details are fetched",
+     WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+     {7, 110, 290, 10}},
+};
+
 constexpr winport::DialogTemplate kDialogs[] = {
     {IDD_SAVE_CONFIRMATION,
      "Confirm Upload",
@@ -49,6 +63,7 @@ constexpr winport::DialogTemplate kDialogs[] = {
      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
      {0, 0, 217, 67},
      kInterestPickerControls},
+    {IDD_HISTORY_PAGE, "", WS_CHILD | DS_CONTROL, {0, 0, 318, 190}, kHistoryControls},
 };
 
 constexpr winport::ResourceTable kTable{"host client dialogs", kDialogs, {}, {}, {}};

@@ -17,6 +17,15 @@ inline constexpr int IDD_INTEREST_PICKER = 31002;
 inline constexpr int IDC_INTEREST_PICKER_CATEGORY = 1001;
 inline constexpr int IDC_INTEREST_PICKER_KEYWORDS = 1002;
 
+// The History tab the client adds to details windows: when the details were published or the
+// contact added, when they were last fetched and what changed then, and whether to keep track.
+inline constexpr int IDD_HISTORY_PAGE = 31003;
+inline constexpr int IDC_HISTORY_FIRST_LABEL = 1001;
+inline constexpr int IDC_HISTORY_FIRST = 1002;
+inline constexpr int IDC_HISTORY_FETCHED = 1003;
+inline constexpr int IDC_HISTORY_CHANGES = 1004;
+inline constexpr int IDC_HISTORY_KEEP = 1005;
+
 class HostDialogTemplates {
 public:
     // Throws std::runtime_error when the templates cannot join the chain (the error names them).

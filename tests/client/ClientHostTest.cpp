@@ -86,9 +86,11 @@ TEST_F(ClientHostTest, HostApplicationHandsOutUserObjectsByNumber) {
     EXPECT_EQ(object, nullptr);
     EXPECT_EQ(application.GetUserObject(nullptr, object.ReleaseAndGetAddressOf()), E_POINTER);
 
+    // The client's History tab comes through its tab provider.
     winport::ComPtr<MITabProvider> provider;
-    EXPECT_FALSE(application.GetTabProvider(provider.GetAddressOf()));
-    EXPECT_EQ(provider, nullptr);
+    EXPECT_TRUE(application.GetTabProvider(provider.GetAddressOf()));
+    EXPECT_NE(provider, nullptr);
+    EXPECT_FALSE(application.GetTabProvider(nullptr));
 }
 
 TEST_F(ClientHostTest, MissingOrForeignLibraryIsRefusedWithItsName) {
