@@ -115,9 +115,13 @@ TEST_F(MoreOptionsTest, UnlistEmptiesEveryPageButMainUntilSaveUploadsThem) {
         Choose(window, ID_OWNER_UNLIST);
         EXPECT_EQ(PageText(window, 1, IDC_HOME_ADDRESS), "1, rue de la Soie") << answer;
     }
+    host->ClearCalls();
     agent.QueueMessageBoxAnswer(IDYES);
     Choose(window, ID_OWNER_UNLIST);
     ASSERT_EQ(agent.MessageBoxes().size(), 3u);
+    // An outside component's tab is left as it is.
+    ASSERT_EQ(TabCaptions(window).back(), "Notizen ✓");
+    for (const std::string& call : host->Calls()) EXPECT_FALSE(call.starts_with("page ")) << call;
     const winport::MessageBoxRequest& question = agent.MessageBoxes().back().request;
     EXPECT_EQ(question.text, "Unlist your details?");
     EXPECT_EQ(question.caption, "Unlist");
