@@ -108,6 +108,7 @@ TEST_F(MoreOptionsTest, UnlistEmptiesEveryPageButMainUntilSaveUploadsThem) {
     record["InterestText"][0] = std::string("rebetiko");
     record["GroupCategory"][0] = 201;
     record["GroupText"][0] = std::string("Tennis");
+    host->InstallTabProvider().AddPage("Notizen ✓");
     const HWND window = OpenOwner(1);
     ASSERT_NE(window, nullptr);
     for (const int answer : {IDCANCEL, IDNO}) {
