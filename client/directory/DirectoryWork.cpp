@@ -13,12 +13,6 @@
 namespace nuvclient {
 namespace {
 
-std::int64_t IntegerOf(const Record& record, std::string_view key, std::int64_t missing) {
-    const Value* value = record.Find(key);
-    return value && value->IsScalar() && value->Type() != ValueType::Text ? value->Integer()
-                                                                          : missing;
-}
-
 std::uint32_t Now() {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
         std::chrono::system_clock::now().time_since_epoch());
@@ -75,7 +69,7 @@ bool SameValue(const Value* a, const Value* b) {
 // Notes in |record| when its published details were fetched, and which of them |published|
 // changes, unless the owner turned the history off.
 void NoteChanges(const Record& published, UserKind kind, Record& record, std::uint32_t now) {
-    if (IntegerOf(record, kKeepHistory, 1) == 0) return;
+    if (record.IntegerOf(kKeepHistory, 1) == 0) return;
     std::string changed;
     for (const std::string_view key : RetrievedKeys(kind)) {
         const Value* value = published.Find(key);
@@ -92,14 +86,14 @@ void ApplyPublished(const Record& published, UserKind kind, Record& record) {
     // The owner's override of a contact's time zone outlives a retrieval.
     const Value* ownZone = record.Find("TimeZone");
     const bool keepTimeZone =
-        kind == UserKind::Contact && ownZone && IntegerOf(record, "DontUpdateGMT", 0) != 0;
+        kind == UserKind::Contact && ownZone && record.IntegerOf("DontUpdateGMT", 0) != 0;
     const std::optional<Value> timeZone = keepTimeZone ? std::optional(*ownZone) : std::nullopt;
     CopyKeys(published, record, RetrievedKeys(kind));
     if (timeZone) record.Set("TimeZone", *timeZone);
     if (!published.Find(kLastUpdateDate)) return;
-    const std::int64_t date = IntegerOf(published, kLastUpdateDate, 0);
+    const std::int64_t date = published.IntegerOf(kLastUpdateDate, 0);
     record.Set(kLastUpdateDate, Value::UInt32(static_cast<std::uint32_t>(date)));
-    const std::int64_t known = IntegerOf(record, kLastKnownUpdateDate, 0);
+    const std::int64_t known = record.IntegerOf(kLastKnownUpdateDate, 0);
     record.Set(kLastKnownUpdateDate,
                Value::UInt32(static_cast<std::uint32_t>(std::max(known, date))));
 }
@@ -136,7 +130,7 @@ DirectoryOutcome UploadOwnerDetails(const DirectoryPlace& place, std::uint32_t o
             return failure;
         const Record record = files.store.ReadRecord(owner);
         const auto pending =
-            static_cast<std::uint16_t>(~IntegerOf(record, kUpdateInfoStatus, 0) & kNothingToUpload);
+            static_cast<std::uint16_t>(~record.IntegerOf(kUpdateInfoStatus, 0) & kNothingToUpload);
         files.directory->UpdateRecord(owner, [&](Record& published) {
             for (const PublishedSection& section : OwnerSections())
                 if (pending & section.bit) CopyKeys(record, published, section.keys);
@@ -145,7 +139,7 @@ DirectoryOutcome UploadOwnerDetails(const DirectoryPlace& place, std::uint32_t o
         // Only the bits read above: a section committed meanwhile still waits.
         files.store.UpdateRecord(owner, [&](Record& current) {
             const auto status =
-                static_cast<std::uint16_t>(IntegerOf(current, kUpdateInfoStatus, 0) | pending);
+                static_cast<std::uint16_t>(current.IntegerOf(kUpdateInfoStatus, 0) | pending);
             current.Set(kUpdateInfoStatus, Value::UInt16(status));
         });
         return std::nullopt;

@@ -14,12 +14,6 @@
 namespace nuvclient {
 namespace {
 
-std::int64_t IntegerIn(const Record& record, std::string_view key, std::int64_t missing) {
-    const Value* value = record.Find(key);
-    return value && value->IsScalar() && value->Type() != ValueType::Text ? value->Integer()
-                                                                          : missing;
-}
-
 // A date in seconds since 1970 as the day it falls on; |none| for 0.
 std::string Day(std::int64_t seconds, const char* none) {
     if (seconds <= 0) return none;
@@ -123,17 +117,17 @@ void HistoryPage::Show() {
                           m_owner ? "Your details last published:" : "Added to your contacts:");
     window.SetDlgItemText(
         IDC_HISTORY_FIRST,
-        Day(IntegerIn(record, m_owner ? kLastUpdateDate : kAddedDate, 0), "not known"));
-    window.SetDlgItemText(IDC_HISTORY_FETCHED, Day(IntegerIn(record, kFetchedDate, 0), "never"));
+        Day(record.IntegerOf(m_owner ? kLastUpdateDate : kAddedDate, 0), "not known"));
+    window.SetDlgItemText(IDC_HISTORY_FETCHED, Day(record.IntegerOf(kFetchedDate, 0), "never"));
     const Value* changes = record.Find(kFetchedChanges);
-    const bool fetched = IntegerIn(record, kFetchedDate, 0) > 0;
+    const bool fetched = record.IntegerOf(kFetchedDate, 0) > 0;
     const std::string changed =
         changes && changes->Type() == ValueType::Text ? Readable(changes->Text()) : std::string();
     window.SetDlgItemText(IDC_HISTORY_CHANGES, !fetched          ? ""
                                                : changed.empty() ? "nothing"
                                                                  : changed);
     window.CheckDlgButton(IDC_HISTORY_KEEP,
-                          IntegerIn(record, kKeepHistory, 1) != 0 ? BST_CHECKED : BST_UNCHECKED);
+                          record.IntegerOf(kKeepHistory, 1) != 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
 }  // namespace nuvclient

@@ -59,6 +59,12 @@ bool Record::Remove(std::string_view key) {
     return true;
 }
 
+std::int64_t Record::IntegerOf(std::string_view key, std::int64_t missing) const {
+    const Value* value = Find(key);
+    return value && value->IsScalar() && value->Type() != ValueType::Text ? value->Integer()
+                                                                          : missing;
+}
+
 bool Record::operator==(const Record& other) const {
     return m_fields == other.m_fields;
 }

@@ -28,6 +28,8 @@ public:
     void Set(std::string_view key, Value value);
     bool Remove(std::string_view key);
     const std::vector<Field>& Fields() const { return m_fields; }
+    // The integer (or bool) |key| holds; |missing| when it is absent or holds anything else.
+    std::int64_t IntegerOf(std::string_view key, std::int64_t missing) const;
     bool operator==(const Record&) const;
 
 private:
