@@ -57,10 +57,8 @@ protected:
         const std::filesystem::path program = m_temp.Path() / "browser";
         test::WriteBytes(program, "#!/bin/sh\n" + body + "\n");
         chmod(program.c_str(), 0755);
-        HostServicesOptions options;
-        options.browser = program.string();
-        options.browserWait = std::chrono::seconds(10);  // Ends as soon as the program does.
-        return options;
+        // The wait ends as soon as the program does.
+        return {.browser = program.string(), .browserWait = std::chrono::seconds(10)};
     }
     std::filesystem::path Opened() const { return m_temp.Path() / "opened"; }
 

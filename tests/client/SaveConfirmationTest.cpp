@@ -192,12 +192,6 @@ TEST_F(SaveConfirmationTest, ClassAndDialogLastAsLongAsTheHost) {
     EXPECT_EQ(winport::FindDialogTemplate(IDD_SAVE_CONFIRMATION), nullptr);
 }
 
-}  // namespace
-}  // namespace nuvclient
-
-namespace nuvclient {
-namespace {
-
 // The interest picker over the owner's window: the category and keywords it is given shown, a
 // person's choice answered with 1 and the keywords in new task memory, Cancel changing nothing.
 TEST_F(SaveConfirmationTest, TheInterestPickerAnswersWhatThePersonChose) {

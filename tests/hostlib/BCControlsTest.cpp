@@ -27,28 +27,20 @@ protected:
     }
     std::string Cell(int row, int column) {
         char text[128] = {};
-        LVITEMA item;
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
+        LVITEMA item{.iSubItem = column, .pszText = text, .cchTextMax = sizeof text};
         m_list.SendMessage(LVM_GETITEMTEXT, static_cast<WPARAM>(row),
                            reinterpret_cast<LPARAM>(&item));
         return text;
     }
     std::string ColumnTitle(int column) {
         char text[64] = {};
-        LVCOLUMNA info;
-        info.mask = LVCF_TEXT;
-        info.pszText = text;
-        info.cchTextMax = sizeof(text);
+        LVCOLUMNA info{.mask = LVCF_TEXT, .pszText = text, .cchTextMax = sizeof text};
         m_list.SendMessage(LVM_GETCOLUMN, static_cast<WPARAM>(column),
                            reinterpret_cast<LPARAM>(&info));
         return text;
     }
     LPARAM Data(int row) {
-        LVITEMA item;
-        item.mask = LVIF_PARAM;
-        item.iItem = row;
+        LVITEMA item{.mask = LVIF_PARAM, .iItem = row};
         m_list.SendMessage(LVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
         return item.lParam;
     }

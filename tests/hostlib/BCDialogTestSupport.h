@@ -208,10 +208,7 @@ inline std::vector<std::string> TabCaptions(HWND tab) {
     const auto count = static_cast<int>(SendMessage(tab, TCM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         char text[64] = {};
-        TCITEM item;
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
+        TCITEM item{.mask = TCIF_TEXT, .pszText = text, .cchTextMax = sizeof text};
         SendMessage(tab, TCM_GETITEM, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
         captions.emplace_back(text);
     }

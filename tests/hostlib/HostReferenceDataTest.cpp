@@ -127,18 +127,15 @@ TEST_F(HostReferenceDataTest, NamesAndCodesAreLookedUpBothWays) {
     EXPECT_STREQ(GetMonthString(1), "");
     SetHostReferenceData(&data);
 
-    EXPECT_STREQ(GetLanguageName(40), "French");
-    EXPECT_STREQ(GetLanguageName(0), "");
-    EXPECT_STREQ(GetLanguageName(41), "");
-    EXPECT_STREQ(GetGenderName(1), "Female");
-    EXPECT_STREQ(GetGenderName(2), "Male");
-    EXPECT_STREQ(GetGenderName(0), "");
-    EXPECT_STREQ(GetGenderName(3), "");
-    EXPECT_STREQ(GetMonthString(0), "");
-    EXPECT_STREQ(GetMonthString(2), "February");
-    EXPECT_STREQ(GetMonthString(12), "December");
-    EXPECT_STREQ(GetMonthString(13), "");
-    EXPECT_STREQ(GetMonthString(-1), "");
+    const std::pair<const char*, const char*> names[] = {
+        {GetLanguageName(40), "French"}, {GetLanguageName(0), ""},
+        {GetLanguageName(41), ""},       {GetGenderName(1), "Female"},
+        {GetGenderName(2), "Male"},      {GetGenderName(0), ""},
+        {GetGenderName(3), ""},          {GetMonthString(0), ""},
+        {GetMonthString(13), ""},        {GetMonthString(12), "December"},
+        {GetMonthString(2), "February"}, {GetMonthString(-1), ""}};
+    for (size_t i = 0; i < std::size(names); ++i)
+        EXPECT_STREQ(names[i].first, names[i].second) << "name " << i;
 }
 
 TEST_F(HostReferenceDataTest, CountryComboShowsNamesWithCodes) {

@@ -137,10 +137,7 @@ protected:
         const std::filesystem::path program = m_temp.Path() / "mail";
         nuvclient::test::WriteBytes(program, "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.opened\"\n");
         chmod(program.c_str(), 0755);
-        nuvclient::HostServicesOptions options;
-        options.browser = program.string();
-        options.browserWait = std::chrono::seconds(10);
-        return options;
+        return {.browser = program.string(), .browserWait = std::chrono::seconds(10)};
     }
 
     winport::Agent agent;

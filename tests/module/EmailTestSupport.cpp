@@ -24,18 +24,13 @@ constexpr winport::ResourceTable kTable{"e-mail test host strings", {}, {}, {}, 
 
 std::string CellText(HWND list, int row, int column) {
     char buffer[256] = {};
-    LVITEMA item;
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof buffer;
+    LVITEMA item{.iSubItem = column, .pszText = buffer, .cchTextMax = sizeof buffer};
     SendMessage(list, LVM_GETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     return buffer;
 }
 
 int ImageOf(HWND list, int row) {
-    LVITEMA item;
-    item.mask = LVIF_IMAGE;
-    item.iItem = row;
+    LVITEMA item{.mask = LVIF_IMAGE, .iItem = row};
     SendMessage(list, LVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
     return item.iImage;
 }

@@ -68,12 +68,11 @@ Lines TreeLines(HWND tree) {
     const auto walk = [&](const auto& self, HTREEITEM item, const std::string& indent) -> void {
         for (; item; item = next(TVGN_NEXT, item)) {
             char text[256] = {};
-            TVITEM fields;
-            fields.mask = TVIF_TEXT | TVIF_STATE;
-            fields.hItem = item;
-            fields.stateMask = TVIS_BOLD;
-            fields.pszText = text;
-            fields.cchTextMax = static_cast<int>(sizeof text);
+            TVITEM fields{.mask = TVIF_TEXT | TVIF_STATE,
+                          .hItem = item,
+                          .stateMask = TVIS_BOLD,
+                          .pszText = text,
+                          .cchTextMax = sizeof text};
             SendMessage(tree, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&fields));
             lines.push_back(indent + text + (fields.state & TVIS_BOLD ? " [bold]" : "") +
                             (item == selected ? " [sel]" : ""));
@@ -137,9 +136,6 @@ protected:
         }
         return usable;
     }
-    static bool ReadOnly(HWND dialog, int id) {
-        return (GetWindowLongPtr(Item(dialog, id), GWL_STYLE) & ES_READONLY) != 0;
-    }
 };
 
 // The topics as the reference client ships them.
@@ -154,8 +150,8 @@ TEST_F(HomepageCategoryWithTopicsTest, TheOwnerSeesHisHomepageAndWhatItsAddressA
         seen = {Text(dialog), Text(Item(dialog, IDC_CATEGORY_ADDRESS)),
                 Text(Item(dialog, IDC_CATEGORY_DESCRIPTION)), Usable(dialog)};
         EXPECT_EQ(Tree(dialog), kTravelJournalsTree);
-        EXPECT_FALSE(ReadOnly(dialog, IDC_CATEGORY_ADDRESS) ||
-                     ReadOnly(dialog, IDC_CATEGORY_DESCRIPTION));
+        EXPECT_FALSE(ReadOnly(Item(dialog, IDC_CATEGORY_ADDRESS)) ||
+                     ReadOnly(Item(dialog, IDC_CATEGORY_DESCRIPTION)));
         // The tree lies under a plain window on top, which takes the mouse.
         const HWND cover = winport::ChildWindows(dialog).front();
         RECT covered, tree;
@@ -212,8 +208,8 @@ TEST_F(HomepageCategoryWithTopicsTest, AContactsHomepageIsOnlyShown) {
             Run(contact, false, {address, kDescription, kSailing}, [&](HWND dialog) {
                 usable = Usable(dialog);
                 treeItems = Tree(dialog).size();
-                EXPECT_TRUE(ReadOnly(dialog, IDC_CATEGORY_ADDRESS) &&
-                            ReadOnly(dialog, IDC_CATEGORY_DESCRIPTION));
+                EXPECT_TRUE(ReadOnly(Item(dialog, IDC_CATEGORY_ADDRESS)) &&
+                            ReadOnly(Item(dialog, IDC_CATEGORY_DESCRIPTION)));
                 agent.Click(Item(dialog, IDOK));
             });
         EXPECT_EQ(usable, shownUsable);

@@ -81,7 +81,7 @@ TEST_F(MainPageTest, ContactSeesHisNamesReadOnlyUnderBoldLabelsOfHisKind) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Text(Control(window, IDC_MAIN_NUMBER)), "1002");
     for (const int id : {IDC_MAIN_FIRST_NAME, IDC_MAIN_LAST_NAME, IDC_MAIN_NICKNAME}) {
-        EXPECT_TRUE(GetWindowLongPtr(Control(window, id), GWL_STYLE) & ES_READONLY) << id;
+        EXPECT_TRUE(ReadOnly(Control(window, id))) << id;
     }
     EXPECT_EQ(Text(Control(window, IDC_MAIN_NICKNAME_LABEL)), "Company:");
     EXPECT_EQ(Text(Control(window, IDC_MAIN_FIRST_NAME_LABEL)), "Contact:");

@@ -52,6 +52,7 @@ protected:
     static CUserDetailsDialog* Dialog(HWND window);
     static HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
     static std::string Text(HWND window);
+    static bool ReadOnly(HWND edit) { return GetWindowLongPtr(edit, GWL_STYLE) & ES_READONLY; }
     static std::vector<std::string> TabCaptions(HWND dialog);
     static std::vector<int> TabImages(HWND dialog);
     static int SelectedTab(HWND dialog);

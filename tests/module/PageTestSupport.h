@@ -31,9 +31,8 @@ protected:
     std::string Shown(int id) const { return Text(Control(id)); }
     bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
     bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
-    bool ReadOnly(int id) const {
-        return (GetWindowLongPtr(Control(id), GWL_STYLE) & ES_READONLY) != 0;
-    }
+    using ModuleFixture::ReadOnly;
+    bool ReadOnly(int id) const { return ReadOnly(Control(id)); }
     void Save() { ASSERT_TRUE(SaveOwnerWindow(window)); }
 
     HWND window = nullptr;

@@ -49,9 +49,6 @@ protected:
             fields += "|" + Text(Item(dialog, id));
         return fields;
     }
-    static bool ReadOnly(HWND edit) {
-        return (GetWindowLongPtr(edit, GWL_STYLE) & ES_READONLY) != 0;
-    }
 };
 
 TEST_F(PhoneLocationDialogTest, OpensWithTheNumberReadIntoItsFields) {

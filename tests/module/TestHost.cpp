@@ -69,6 +69,13 @@ void RemoveDispatcherValue() {
     RegCloseKey(key);
 }
 
+// |object| is held by its one owner inside the host.
+template <class T>
+void ExpectHeldBy(ULONG holders, const std::string& name, const winport::ComPtr<T>& object) {
+    if (!object) return;
+    EXPECT_EQ(object->RefCount(), holders) << name << " is still referenced outside the host";
+}
+
 }  // namespace
 
 int LiveHostObjects() {
@@ -351,17 +358,6 @@ const std::string& TestHost::ClipPath() const {
 int TestHost::Count(std::string_view call) const {
     return static_cast<int>(std::count(m_log->begin(), m_log->end(), call));
 }
-
-namespace {
-
-// |object| is held by its one owner inside the host.
-template <class T>
-void ExpectHeldBy(ULONG holders, const std::string& name, const winport::ComPtr<T>& object) {
-    if (!object) return;
-    EXPECT_EQ(object->RefCount(), holders) << name << " is still referenced outside the host";
-}
-
-}  // namespace
 
 void TestHost::ExpectOnlyHostReferences() const {
     // The host and its application object hold the services object.

@@ -2,18 +2,17 @@
 // the file written, left alone on Cancel, or told when it cannot be written, the old file kept.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "PageTestSupport.h"
 #include "export/VCardWriter.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/SaveAsDialog.h"
+#include "tests/client/ClientTestSupport.h"
 
 namespace moduletest {
 namespace {
@@ -28,16 +27,6 @@ protected:
         record["WorkCountry"] = workCountry;
         record["Gender"] = gender;
         return CVCardWriter(&record).CardText();
-    }
-    static std::string Folder() {
-        const auto folder =
-            std::filesystem::temp_directory_path() / ("nuv-vcard-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder);
-        return folder.string();
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(Folder());
-        PageFixture::TearDown();
     }
 };
 
@@ -205,7 +194,8 @@ TEST_F(VCardWriterTest, ExportAsksForTheFileAndWritesTheCardThere) {
     MCVariantPropertySet record = host->Record(owner);
     // The number text names the file only through characters safe in any file name.
     record["UINString"] = "../12/34:é";
-    const std::string path = Folder() + "/card.vcf";
+    const nuvclient::test::TempFolder folder;
+    const std::string path = (folder.Path() / "card.vcf").string();
     agent.QueueSaveAsAnswer(std::nullopt);
     CVCardWriter(&record).Export(nullptr);
     EXPECT_FALSE(std::filesystem::exists(path)) << "Cancel writes nothing";
@@ -220,9 +210,7 @@ TEST_F(VCardWriterTest, ExportAsksForTheFileAndWritesTheCardThere) {
     std::ofstream(path) << "an older, longer file that the card replaces entirely";
     agent.QueueSaveAsAnswer(path);
     CVCardWriter(&record).Export(nullptr);
-    std::ifstream written(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
-              CVCardWriter(&record).CardText());
+    EXPECT_EQ(nuvclient::test::ReadBytes(path), CVCardWriter(&record).CardText());
     EXPECT_TRUE(agent.MessageBoxes().empty());
 
     // The disk fills after 100 bytes: the person is told, the card written before stays whole
@@ -239,14 +227,13 @@ TEST_F(VCardWriterTest, ExportAsksForTheFileAndWritesTheCardThere) {
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previousSignal);
     ASSERT_EQ(agent.MessageBoxes().size(), 1u);
-    std::ifstream kept(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()),
+    EXPECT_EQ(nuvclient::test::ReadBytes(path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
                             std::filesystem::directory_iterator()),
               1);
 
     // A folder that does not exist: the person is told, nothing is made.
-    const std::string nowhere = Folder() + "/missing/card.vcf";
+    const std::string nowhere = (folder.Path() / "missing/card.vcf").string();
     agent.QueueSaveAsAnswer(nowhere);
     CVCardWriter(&record).Export(nullptr);
     ASSERT_EQ(agent.MessageBoxes().size(), 2u);

@@ -74,7 +74,7 @@ TEST_F(WorkPageWithListsTest, TheOwnerPicksHisOccupationAContactsIsNamed) {
     EXPECT_FALSE(Visible(IDC_WORK_OCCUPATION));
     EXPECT_EQ(Shown(IDC_WORK_OCCUPATION_NAME), "Engineering");
     EXPECT_EQ(Shown(IDC_WORK_COUNTRY_NAME), "France");
-    EXPECT_TRUE((GetWindowLongPtr(Control(IDC_WORK_COMPANY), GWL_STYLE) & ES_READONLY) != 0);
+    EXPECT_TRUE(ReadOnly(IDC_WORK_COMPANY));
     DestroyWindow(window);
 
     // A code the list does not have names nothing.

@@ -15,16 +15,8 @@
 namespace winport::test {
 namespace {
 
-class AgentTest : public ::testing::Test {
+class AgentTest : public ShownFormTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dialog.Create(kFormDialog));
-        ShowWindow(dialog.m_hWnd, SW_SHOW);
-    }
-    void TearDown() override {
-        dialog.DestroyWindow();
-        PumpMessages();
-    }
     HWND Item(int id) const { return GetDlgItem(dialog.m_hWnd, id); }
     HWND AddControl(const char* className, DWORD style) {
         return CreateWindowEx(0, className, "", WS_CHILD | WS_VISIBLE | style, 5, 5, 80, 60,
@@ -32,9 +24,7 @@ protected:
                               nullptr, nullptr);
     }
 
-    ScopedTestResources resources;
     Agent agent;
-    CDialog dialog;
 };
 
 TEST_F(AgentTest, DumpShowsWhatAPersonSeesAndIsTheSameEveryTime) {

@@ -17,20 +17,9 @@
 namespace winport::test {
 namespace {
 
-class AnswerQueueTest : public ::testing::Test {
+class AnswerQueueTest : public ShownFormTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dialog.Create(kFormDialog));
-        ShowWindow(dialog.m_hWnd, SW_SHOW);
-    }
-    void TearDown() override {
-        dialog.DestroyWindow();
-        PumpMessages();
-    }
-
-    ScopedTestResources resources;
     AnswerQueue answers;
-    CDialog dialog;
 };
 
 TEST_F(AnswerQueueTest, IsTheShellUiWhileItLivesAndAnswersMessageBoxesFromTheQueue) {
@@ -98,10 +87,8 @@ TEST_F(AnswerQueueTest, PopupMenusAreLoggedTheChosenCommandPostedAndAnImpossible
 TEST_F(AnswerQueueTest, SaveAsIsAnsweredWithAPathOrCancelledAndAFileDialogKeepsThePath) {
     answers.QueueSaveAsAnswer("/tmp/ann");
     answers.QueueSaveAsAnswer(std::nullopt);
-    SaveAsRequest request;
-    request.owner = dialog.m_hWnd;
-    request.fileName = "Ann.vcf";
-    request.defaultExtension = "vcf";
+    const SaveAsRequest request{
+        .owner = dialog.m_hWnd, .fileName = "Ann.vcf", .defaultExtension = "vcf"};
     EXPECT_EQ(ShowSaveAsDialog(request), "/tmp/ann.vcf");
     EXPECT_EQ(ShowSaveAsDialog(request), std::nullopt);
     ASSERT_EQ(answers.SaveAsDialogs().size(), 2u);

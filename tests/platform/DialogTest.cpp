@@ -398,12 +398,7 @@ TEST_F(DialogTest, TabbingIntoAnEditSelectsItsText) {
         const HWND city = GetDlgItem(dialog, kCityEdit);
         SetWindowText(city, "Lyon");
         agent.PressKey(VK_TAB);
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessage(city, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                    reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(start, 0u);
-        EXPECT_EQ(end, 4u);
+        EXPECT_EQ(Selection(city), std::make_pair(DWORD{0}, DWORD{4}));
         agent.Click(GetDlgItem(dialog, IDCANCEL));
     });
     CFormDialog form;
@@ -421,14 +416,9 @@ TEST_F(DialogTest, ModelessDialogIsDestroyedParentFirstAndLeavesNoHandleValid) {
     spy.Watch(ok, "ok");
     spy.Only({WM_DESTROY, WM_NCDESTROY});
     ASSERT_TRUE(form.DestroyWindow());
-    const std::vector<std::string>& lines = spy.Lines();
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines.front(), "dialog WM_DESTROY");
-    EXPECT_EQ(lines[1], "name WM_DESTROY");
-    EXPECT_EQ(lines[2], "ok WM_DESTROY");
-    EXPECT_EQ(lines[3], "name WM_NCDESTROY");
-    EXPECT_EQ(lines[4], "ok WM_NCDESTROY");
-    EXPECT_EQ(lines.back(), "dialog WM_NCDESTROY");
+    EXPECT_EQ(spy.Lines(), (std::vector<std::string>{"dialog WM_DESTROY", "name WM_DESTROY",
+                                                     "ok WM_DESTROY", "name WM_NCDESTROY",
+                                                     "ok WM_NCDESTROY", "dialog WM_NCDESTROY"}));
     for (HWND hwnd : {dialog, name, ok}) EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_EQ(form.m_hWnd, nullptr);
 }

@@ -6,7 +6,10 @@
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
+#include "platform/message/MessageApi.h"
+#include "platform/mfc/Dialog.h"
 #include "platform/resources/ResourceChain.h"
+#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 
@@ -82,6 +85,22 @@ public:
     ~ScopedTestResources() { RemoveResourceTable(kTestResources); }
     ScopedTestResources(const ScopedTestResources&) = delete;
     ScopedTestResources& operator=(const ScopedTestResources&) = delete;
+};
+
+// The form dialog, modeless and shown while a test runs.
+class ShownFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dialog.Create(kFormDialog));
+        ShowWindow(dialog.m_hWnd, SW_SHOW);
+    }
+    void TearDown() override {
+        dialog.DestroyWindow();
+        PumpMessages();
+    }
+
+    ScopedTestResources resources;
+    CDialog dialog;
 };
 
 }  // namespace winport::test

@@ -33,10 +33,7 @@ protected:
         return metrics;
     }
     static LOGFONT Face(LONG height, LONG weight = FW_NORMAL, BYTE pitchAndFamily = 0) {
-        LOGFONT font;
-        font.lfHeight = height;
-        font.lfWeight = weight;
-        font.lfPitchAndFamily = pitchAndFamily;
+        LOGFONT font{.lfHeight = height, .lfWeight = weight, .lfPitchAndFamily = pitchAndFamily};
         std::strcpy(font.lfFaceName, "Tahoma");
         return font;
     }

@@ -353,9 +353,7 @@ TEST_F(ListBoxTest, AnOwnerDrawnRowIsWhatItsParentDraws) {
         return TRUE;
     });
     const HWND list = CreateList(LBS_OWNERDRAWFIXED);
-    LOGFONT bold{};
-    bold.lfHeight = -20;
-    bold.lfWeight = FW_BOLD;
+    const LOGFONT bold{.lfHeight = -20, .lfWeight = FW_BOLD};
     const HFONT font = CreateFontIndirect(&bold);
     SendMessage(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     for (const LPARAM data : {0, 1}) SendMessage(list, LB_ADDSTRING, 0, data);

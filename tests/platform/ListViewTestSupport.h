@@ -160,19 +160,16 @@ protected:
         return list;
     }
     static void AddColumn(HWND list, const char* title, int width) {
-        LVCOLUMNA column;
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = const_cast<char*>(title);
-        column.cx = width;
+        LVCOLUMNA column{
+            .mask = LVCF_TEXT | LVCF_WIDTH, .cx = width, .pszText = const_cast<char*>(title)};
         SendMessage(list, LVM_INSERTCOLUMN, 99, Ptr(&column));
     }
     // Appends a row with item data |data| and the texts of its cells; answers its index.
     static int AddRow(HWND list, std::vector<std::string> cells, LPARAM data = 0) {
-        LVITEMA item;
-        item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.iItem = 1 << 20;
-        item.pszText = cells[0].data();
-        item.lParam = data;
+        LVITEMA item{.mask = LVIF_TEXT | LVIF_PARAM,
+                     .iItem = 1 << 20,
+                     .pszText = cells[0].data(),
+                     .lParam = data};
         const auto row = static_cast<int>(SendMessage(list, LVM_INSERTITEM, 0, Ptr(&item)));
         for (size_t column = 1; column < cells.size(); ++column) {
             item.iSubItem = static_cast<int>(column);
@@ -193,9 +190,7 @@ protected:
         return list;
     }
     static LRESULT SetState(HWND list, int row, UINT state, UINT mask = kSelectedFocused) {
-        LVITEMA item;
-        item.state = state;
-        item.stateMask = mask;
+        LVITEMA item{.state = state, .stateMask = mask};
         return SendMessage(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), Ptr(&item));
     }
     static UINT State(HWND list, int row) {
@@ -204,10 +199,7 @@ protected:
     }
     static std::string Text(HWND list, int row, int column = 0) {
         char buffer[64] = {};
-        LVITEMA item;
-        item.iSubItem = column;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof buffer;
+        LVITEMA item{.iSubItem = column, .pszText = buffer, .cchTextMax = sizeof buffer};
         SendMessage(list, LVM_GETITEMTEXT, static_cast<WPARAM>(row), Ptr(&item));
         return buffer;
     }

@@ -76,9 +76,7 @@ std::string MessageName(UINT msg) {
 
 MessageSpy::MessageSpy() {
     static const bool registered = [] {
-        WNDCLASS wc;
-        wc.lpfnWndProc = SpyProc;
-        wc.lpszClassName = kSpyClass;
+        const WNDCLASS wc{.lpfnWndProc = SpyProc, .lpszClassName = kSpyClass};
         return RegisterClass(&wc) != 0;
     }();
     EXPECT_TRUE(registered);

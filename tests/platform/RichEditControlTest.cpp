@@ -348,10 +348,7 @@ TEST_F(RichEditControlTest, BadCharFormatsSelectionsAndLengthsAreRefused) {
         EXPECT_EQ(SendMessage(rich, EM_GETCHARFORMAT, SCF_DEFAULT, Ptr(&format)), 0);
     }
     EXPECT_EQ(Runs(rich), (Lines{"0-4"}));
-    CHARFORMATA small{};
-    small.cbSize = sizeof small;  // The first version is enough.
-    small.dwMask = CFM_BOLD;
-    small.dwEffects = CFE_BOLD;
+    CHARFORMATA small{sizeof small, CFM_BOLD, CFE_BOLD};  // The first version is enough.
     EXPECT_EQ(SendMessage(rich, EM_SETCHARFORMAT, SCF_ALL, Ptr(&small)), TRUE);
     EXPECT_EQ(Runs(rich), (Lines{"0-4 bold"}));
     EXPECT_EQ(SendMessage(rich, EM_EXSETSEL, 0, 0), 0);

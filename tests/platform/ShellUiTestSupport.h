@@ -19,9 +19,7 @@ class TestWindow {
 public:
     explicit TestWindow(const char* className = "ShellTestWindow",
                         WNDPROC procedure = DefWindowProc, HWND parent = nullptr, int id = 0) {
-        WNDCLASS wc;
-        wc.lpfnWndProc = procedure;
-        wc.lpszClassName = className;
+        const WNDCLASS wc{.lpfnWndProc = procedure, .lpszClassName = className};
         RegisterClass(&wc);  // Fails harmlessly once the class exists.
         m_hwnd = CreateWindowEx(
             0, className, "", (parent ? WS_CHILD : WS_OVERLAPPEDWINDOW) | WS_VISIBLE, 0, 0, 100,

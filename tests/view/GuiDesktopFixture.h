@@ -138,7 +138,22 @@ protected:
                                               "LSAN_OPTIONS=suppressions=" NUV_VIEW_TESTS_DIR
                                               "/desktop-leaks.supp"});
         EXPECT_TRUE(m_gui->Started());
+        return WindowNamed(title);
+    }
+    // The X window whose title holds |title|, once it shows.
+    std::string WindowNamed(const std::string& title) {
         return Xdotool("search --sync --onlyvisible --name \"" + title + "\" | head -n 1");
+    }
+    // Whether X window |window| is there and comes to have the keyboard.
+    bool Active(const std::string& window) {
+        return !window.empty() && WaitUntil([&] { return Xdotool("getactivewindow") == window; });
+    }
+    // Whether the program ends with status 0 within 20 seconds.
+    ::testing::AssertionResult Exited() {
+        const std::optional<int> status = m_gui->Wait(20s);
+        if (status == 0) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << (status ? "status " + std::to_string(*status) : std::string("still running"));
     }
     // Whether |done| came true within 20 seconds.
     static bool WaitUntil(const std::function<bool()>& done) {
@@ -153,24 +168,24 @@ protected:
     std::optional<nuvclient::Value> Published(std::uint32_t user, std::string_view key) const {
         return nuvclient::OpenDirectory(m_data, NUV_CLIENT_DATA_DIR)->ReadKey(user, key);
     }
-    // Runs xdotool on the test's display; answers what it printed.
-    std::string Xdotool(const std::string& args) {
-        const std::string command =
-            "DISPLAY=" + m_display + " timeout 20 xdotool " + args + " 2>/dev/null";
+    // Runs |command| on the test's display; answers what it printed.
+    std::string Shell(const std::string& command) {
+        const std::string line = "DISPLAY=" + m_display + " " + command + " 2>/dev/null";
         std::string printed;
-        if (FILE* pipe = popen(command.c_str(), "r")) {
-            char buffer[256];
+        if (FILE* pipe = popen(line.c_str(), "r")) {
+            char buffer[512];
             while (fgets(buffer, sizeof buffer, pipe)) printed += buffer;
             pclose(pipe);
         }
         while (!printed.empty() && printed.back() == '\n') printed.pop_back();
         return printed;
     }
+    std::string Xdotool(const std::string& args) { return Shell("timeout 20 xdotool " + args); }
     // Where |id| lies in the client area of the owner's window, as the platform lays it out.
     POINT Centre(HWND window, HWND control) {
         RECT rect{};
         GetWindowRect(control, &rect);
-        POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        POINT centre = CentreOf(rect);
         ScreenToClient(window, &centre);
         return centre;
     }
@@ -187,14 +202,7 @@ protected:
     }
     // The X window on top of all others the window manager shows.
     std::string Topmost() {
-        const std::string command =
-            "DISPLAY=" + m_display + " xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null";
-        std::string printed;
-        if (FILE* pipe = popen(command.c_str(), "r")) {
-            char buffer[512];
-            while (fgets(buffer, sizeof buffer, pipe)) printed += buffer;
-            pclose(pipe);
-        }
+        const std::string printed = Shell("xprop -root _NET_CLIENT_LIST_STACKING");
         const size_t last = printed.find_last_of("x");
         if (last == std::string::npos || last == 0) return "";
         return std::to_string(std::strtoul(printed.c_str() + last - 1, nullptr, 16));

@@ -29,9 +29,7 @@ TEST_F(GuiDesktopTest, OwnerChangesHisNicknameAndSavesWithRealInput) {
     })) << "the upload did not reach the directory";
     std::this_thread::sleep_for(300ms);
     ClickAt(window, close);
-    const std::optional<int> status = m_gui->Wait(20s);
-    ASSERT_TRUE(status) << "the window did not close";
-    EXPECT_EQ(*status, 0);
+    ASSERT_TRUE(Exited()) << "the window did not close";
     EXPECT_EQ(Stored(kOwner, "NickName")->Text(), "Lodie au port");
     EXPECT_EQ(Stored(kOwner, "UpdateInfoStatus")->Integer(), 0xFFFF);
 }
@@ -102,10 +100,8 @@ TEST_F(GuiDesktopTest, DialogsComeInFrontOfTheirWindowAndAnswerTheKeyboard) {
 
     const std::string notice = StartGui({"owner"}, "Your Published Details");
     ASSERT_FALSE(notice.empty()) << "no notice on the display";
-    const std::string window =
-        Xdotool("search --sync --onlyvisible --name \"My Info\" | head -n 1");
-    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == notice; }))
-        << "the notice has the keyboard";
+    const std::string window = WindowNamed("My Info");
+    ASSERT_TRUE(Active(notice)) << "the notice has the keyboard";
     EXPECT_EQ(Topmost(), notice) << "the notice is in front of its window";
     EXPECT_TRUE(WaitUntil([&] { return CentredOn(Placement(notice), Placement(window)); }));
     Xdotool("key Return");
@@ -124,19 +120,15 @@ TEST_F(GuiDesktopTest, DialogsComeInFrontOfTheirWindowAndAnswerTheKeyboard) {
     EXPECT_EQ(Placement(window).bottom - Placement(window).top, moved.bottom - moved.top);
 
     ClickAt(window, update);
-    const std::string question =
-        Xdotool("search --sync --onlyvisible --name \"Update From Database\" | head -n 1");
-    ASSERT_FALSE(question.empty());
-    EXPECT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == question; }));
+    const std::string question = WindowNamed("Update From Database");
+    ASSERT_TRUE(Active(question));
     EXPECT_TRUE(WaitUntil([&] { return CentredOn(Placement(question), Placement(window)); }));
     Xdotool("key alt+n");
     EXPECT_TRUE(WaitUntil([&] { return !Shown("Update From Database"); })) << "No answers";
     EXPECT_TRUE(Shown("My Info"));
 
     Xdotool("windowactivate --sync " + window + " key alt+F4");
-    const std::optional<int> status = m_gui->Wait(20s);
-    ASSERT_TRUE(status) << "the desktop's close did not close the window";
-    EXPECT_EQ(*status, 0);
+    ASSERT_TRUE(Exited()) << "the desktop's close did not close the window";
 }
 
 // A double-click on a phone field opens its dialog at once, and the dialog takes the keyboard.
@@ -152,10 +144,8 @@ TEST_F(GuiDesktopTest, PhoneDialogOpensOnTheDoubleClickAndTakesTyping) {
     ASSERT_FALSE(window.empty());
     Xdotool("mousemove --window " + window + " " + std::to_string(phone.x) + " " +
             std::to_string(phone.y) + " click --repeat 2 --delay 80 1");
-    const std::string dialog =
-        Xdotool("search --sync --onlyvisible --name \"Phone Location\" | head -n 1");
-    ASSERT_FALSE(dialog.empty()) << "the double-click opened nothing";
-    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == dialog; }));
+    const std::string dialog = WindowNamed("Phone Location");
+    ASSERT_TRUE(Active(dialog)) << "the double-click opened nothing";
     // From the number on top to the local number, whose text Tab selects.
     Xdotool("key Tab Tab Tab Tab");
     Xdotool("type --delay 30 \"99887766\"");
@@ -182,16 +172,12 @@ TEST_F(GuiDesktopTest, ClosingWithUnsavedChangesAsksFirstWithRealInput) {
     for (const char* answer : {"Escape", "alt+n"}) {
         SCOPED_TRACE(answer);
         Xdotool("windowactivate --sync " + window + " key alt+F4");
-        const std::string question =
-            Xdotool("search --sync --onlyvisible --name \"Unsaved Changes\" | head -n 1");
-        ASSERT_FALSE(question.empty()) << "closed without a word";
-        ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == question; }));
+        const std::string question = WindowNamed("Unsaved Changes");
+        ASSERT_TRUE(Active(question)) << "closed without a word";
         Xdotool(std::string("key ") + answer);
         ASSERT_TRUE(WaitUntil([&] { return !Shown("Unsaved Changes"); }));
     }
-    const std::optional<int> status = m_gui->Wait(20s);
-    ASSERT_TRUE(status) << "No did not close the window";
-    EXPECT_EQ(*status, 0);
+    ASSERT_TRUE(Exited()) << "No did not close the window";
     EXPECT_EQ(Stored(kOwner, "NickName")->Text(), "Lodie");
 }
 
@@ -230,10 +216,8 @@ TEST_F(GuiDesktopTest, OwnerWalksThroughHisPagesAndSavesWithRealInput) {
     Xdotool("key ctrl+a");
     Xdotool("type --delay 30 \"Lodie W\"");
     ClickAt(window, addButton);
-    const std::string dialog =
-        Xdotool("search --sync --onlyvisible --name \"Add Email Address\" | head -n 1");
-    ASSERT_FALSE(dialog.empty());
-    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == dialog; }));
+    const std::string dialog = WindowNamed("Add Email Address");
+    ASSERT_TRUE(Active(dialog));
     Xdotool("type --delay 30 \"walk@example.org\"");
     Xdotool("key Return");
     ASSERT_TRUE(WaitUntil([&] { return !Shown("Add Email Address"); }));
@@ -289,14 +273,11 @@ TEST_F(GuiDesktopTest, OwnerPicksAHomepageTopicInTheTreeWithRealInput) {
     const std::string window = StartGui({"owner", "--tab", "3"}, "My Info");
     ASSERT_FALSE(window.empty());
     ClickAt(window, category);
-    const std::string dialog =
-        Xdotool("search --sync --onlyvisible --name \"HomePage Information\" | head -n 1");
+    const std::string dialog = WindowNamed("HomePage Information");
     ASSERT_FALSE(dialog.empty());
     ClickAt(dialog, define);
-    const std::string topics =
-        Xdotool("search --sync --onlyvisible --name \"Select Interest Category\" | head -n 1");
-    ASSERT_FALSE(topics.empty());
-    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == topics; }));
+    const std::string topics = WindowNamed("Select Interest Category");
+    ASSERT_TRUE(Active(topics));
     Xdotool("key Down Return");
     ASSERT_TRUE(WaitUntil([&] { return !Shown("Select Interest Category"); }));
     ClickAt(dialog, ok);
@@ -323,10 +304,8 @@ TEST_F(GuiDesktopTest, ContactsAddressAddedInItsDialogWithRealInput) {
     const std::string window = StartGui({"contact", std::to_string(kContact)}, "User Info");
     ASSERT_FALSE(window.empty());
     ClickAt(window, addButton);
-    const std::string dialog =
-        Xdotool("search --sync --onlyvisible --name \"Email Address\" | head -n 1");
-    ASSERT_FALSE(dialog.empty());
-    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == dialog; }));
+    const std::string dialog = WindowNamed("Email Address");
+    ASSERT_TRUE(Active(dialog));
     Xdotool("type --delay 30 \"mark.home@example.org\"");
     Xdotool("key Return");
     ASSERT_TRUE(WaitUntil([&] { return !Shown("Email Address"); }));
@@ -343,9 +322,7 @@ TEST_F(GuiDesktopTest, ThePanesWindowClosesAsTheDesktopClosesWindows) {
     const std::string window = StartGui({"pane", "2000003"}, "NUV Contacts");
     ASSERT_FALSE(window.empty());
     Xdotool("windowactivate --sync " + window + " key alt+F4");
-    const std::optional<int> status = m_gui->Wait(20s);
-    ASSERT_TRUE(status) << "the window did not close";
-    EXPECT_EQ(*status, 0);
+    ASSERT_TRUE(Exited()) << "the window did not close";
 }
 
 }  // namespace

@@ -21,20 +21,17 @@ protected:
 
 TEST_F(GuiKeyboardTest, OwnerAddsAnAddressPicksACountryAndSavesWithTheKeyboardAlone) {
     const std::string window = StartGui({"owner"}, "My Info");
-    ASSERT_FALSE(window.empty()) << "no window on the display";
-    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == window; }));
+    ASSERT_TRUE(Active(window)) << "no window on the display";
     // From the tabs: the four buttons, the six fields of the Main page before the e-mail list,
     // the list, then Add, which Enter presses.
     Keys("Tab", 11);
     Xdotool("key Return");
-    const std::string dialog =
-        Xdotool("search --sync --onlyvisible --name \"Email Address\" | head -n 1");
-    ASSERT_FALSE(dialog.empty()) << "Enter on Add opened no dialog";
-    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == dialog; }));
+    const std::string dialog = WindowNamed("Email Address");
+    ASSERT_TRUE(Active(dialog)) << "Enter on Add opened no dialog";
     Xdotool("type --delay 30 \"elodie@clavier.example\"");
     Xdotool("key Return");
     ASSERT_TRUE(WaitUntil([&] { return !Shown("Email Address"); }));
-    ASSERT_TRUE(WaitUntil([&] { return Xdotool("getactivewindow") == window; }));
+    ASSERT_TRUE(Active(window));
     // Back from Add to the tabs, on to the Home page, and through it to the country.
     Keys("shift+Tab", 11);
     Keys("Right", 1);
@@ -48,9 +45,7 @@ TEST_F(GuiKeyboardTest, OwnerAddsAnAddressPicksACountryAndSavesWithTheKeyboardAl
     })) << "Belgium did not reach the directory";
     std::this_thread::sleep_for(300ms);
     Xdotool("key Escape");
-    const std::optional<int> status = m_gui->Wait(20s);
-    ASSERT_TRUE(status) << "Escape did not close the window";
-    EXPECT_EQ(*status, 0);
+    ASSERT_TRUE(Exited()) << "Escape did not close the window";
     const auto emails = Stored(kOwner, "AdditionalOwnerEmails");
     ASSERT_TRUE(emails && emails->Type() == nuvclient::ValueType::List);
     ASSERT_EQ(emails->Elements().size(), 3u);

@@ -70,11 +70,8 @@ protected:
                               width, height, form, reinterpret_cast<HMENU>(id), nullptr, nullptr);
     }
     HTREEITEM Insert(HTREEITEM parent, const char* text) {
-        TVINSERTSTRUCTA insert;
-        insert.hParent = parent;
-        insert.hInsertAfter = TVI_LAST;
-        insert.item.mask = TVIF_TEXT;
-        insert.item.pszText = const_cast<char*>(text);
+        const TVINSERTSTRUCTA insert{
+            parent, TVI_LAST, {.mask = TVIF_TEXT, .pszText = const_cast<char*>(text)}};
         return reinterpret_cast<HTREEITEM>(
             SendMessage(tree, TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&insert)));
     }

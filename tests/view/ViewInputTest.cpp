@@ -77,11 +77,10 @@ protected:
     }
 
     static void ExpectSame(const Outcome& agentWay, const Outcome& qtWay) {
-        EXPECT_EQ(qtWay.calls, agentWay.calls);
-        EXPECT_EQ(qtWay.title, agentWay.title);
-        EXPECT_EQ(qtWay.handle, agentWay.handle);
-        EXPECT_EQ(qtWay.display, agentWay.display);
-        EXPECT_EQ(qtWay.open, agentWay.open);
+        const auto fields = [](const Outcome& o) {
+            return std::tie(o.calls, o.title, o.handle, o.display, o.open);
+        };
+        EXPECT_EQ(fields(qtWay), fields(agentWay));
     }
 
     template <class Widget>
@@ -200,12 +199,8 @@ TEST_F(ViewInputTest, FocusAndSelectionShowOnlyWhereThePlatformHasThem) {
     firstEdit->setCursorPosition(1);
     QTest::keyClick(firstEdit, Qt::Key_Left);
     QTest::keyClick(firstEdit, Qt::Key_A, Qt::ControlModifier);
-    DWORD start = 1;
-    DWORD end = 0;
-    SendMessage(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, 3u) << "Ctrl+A selects the whole text";
+    EXPECT_EQ(SendMessage(GetFocus(), EM_GETSEL, 0, 0), MAKELONG(0, 3))
+        << "Ctrl+A selects the whole text";
     EXPECT_EQ(firstEdit->selectedText().toStdString(), "Ann");
 
     for (int i = 0; i < 12 && winport::GetClassNameOf(GetFocus()) != "Button"; ++i)
