@@ -102,7 +102,7 @@ TEST_F(ExternalPagePaneTest, WindowThatCannotBeTakenInLeavesAnEmptyTab) {
     EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
 }
 
-TEST_F(ExternalPagePaneTest, ComponentFollowsThePanesSizeButNotMinimising) {
+TEST_F(ExternalPagePaneTest, ComponentFollowsThePanesSizeButNotMinimisingNorReloading) {
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
     const HWND tab = OutsideTab(window);
@@ -116,6 +116,11 @@ TEST_F(ExternalPagePaneTest, ComponentFollowsThePanesSizeButNotMinimising) {
     EXPECT_TRUE(PageCalls().empty());
     SendMessage(tab, WM_SIZE, 2, MAKELPARAM(640, 480));
     EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 640x480"});
+
+    // The pages reloading after a retrieval leave the component alone.
+    host->ClearCalls();
+    Dialog(window)->DoRefresh();
+    EXPECT_TRUE(PageCalls().empty());
 }
 
 // A provider may keep the site and add tabs while the window lives; past the window it gets an
