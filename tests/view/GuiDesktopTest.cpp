@@ -127,7 +127,7 @@ TEST_F(GuiDesktopTest, DialogsComeInFrontOfTheirWindowAndAnswerTheKeyboard) {
     EXPECT_TRUE(WaitUntil([&] { return !Shown("Update From Database"); })) << "No answers";
     EXPECT_TRUE(Shown("My Info"));
 
-    Xdotool("windowactivate --sync " + window + " key alt+F4");
+    ASSERT_TRUE(PressAltF4(window, [&] { return Ended(); }));
     ASSERT_TRUE(Exited()) << "the desktop's close did not close the window";
 }
 
@@ -171,7 +171,7 @@ TEST_F(GuiDesktopTest, ClosingWithUnsavedChangesAsksFirstWithRealInput) {
     Xdotool("type --delay 30 \"x\"");
     for (const char* answer : {"Escape", "alt+n"}) {
         SCOPED_TRACE(answer);
-        Xdotool("windowactivate --sync " + window + " key alt+F4");
+        ASSERT_TRUE(PressAltF4(window, [&] { return Shown("Unsaved Changes") || Ended(); }));
         const std::string question = WindowNamed("Unsaved Changes");
         ASSERT_TRUE(Active(question)) << "closed without a word";
         Xdotool(std::string("key ") + answer);
@@ -321,7 +321,7 @@ TEST_F(GuiDesktopTest, ThePanesWindowClosesAsTheDesktopClosesWindows) {
     if (!m_windowManager) GTEST_SKIP() << "no window manager";
     const std::string window = StartGui({"pane", "2000003"}, "NUV Contacts");
     ASSERT_FALSE(window.empty());
-    Xdotool("windowactivate --sync " + window + " key alt+F4");
+    ASSERT_TRUE(PressAltF4(window, [&] { return Ended(); }));
     ASSERT_TRUE(Exited()) << "the window did not close";
 }
 

@@ -1,6 +1,7 @@
 // What a person does on the view's widgets with Qt's own test input reaches the platform as the
 // agent's actions do: the same calls to the host, the same texts and the same record, and the
 // widgets then show the platform's answer.
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
@@ -171,6 +172,33 @@ TEST_F(ViewInputTest, LineEditTakesTypingWhereTheCaretIsAndFocusFollows) {
     view.Sync();
     EXPECT_EQ(view.WidgetFor(last)->window()->focusWidget(), view.WidgetFor(last))
         << "the platform's focus shows (Tab and Shift+Tab: the next test)";
+}
+
+// A sync that comes while the person holds a button down (a timer, a post) leaves the press
+// alone: letting go on the button clicks it; let go of elsewhere, it clicks nothing and the focus
+// goes back to the field that has the platform's.
+TEST_F(ViewInputTest, AButtonHeldDownThroughASyncClicksWhenLetGo) {
+    const HWND window = OpenOwner();
+    ASSERT_NE(window, nullptr);
+    nuvview::View& view = ViewOf(window);
+    ASSERT_TRUE(Activate(view.WidgetFor(window)));
+    const HWND first = Item(MainPage(window), IDC_MAIN_FIRST_NAME);
+    ASSERT_TRUE(agent.Focus(first));
+    view.Sync();
+    auto* close = WidgetOf<QPushButton>(view, Item(window, IDC_DETAILS_CLOSE));
+    ASSERT_NE(close, nullptr);
+
+    QTest::mousePress(close, Qt::LeftButton);
+    view.Sync();
+    QTest::mouseRelease(close, Qt::LeftButton, {}, QPoint(-20, -20));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(IsWindow(window)) << "let go of away from the button";
+    EXPECT_EQ(QApplication::focusWidget(), view.WidgetFor(first));
+
+    QTest::mousePress(close, Qt::LeftButton);
+    view.Sync();
+    QTest::mouseRelease(close, Qt::LeftButton);
+    EXPECT_FALSE(IsWindow(window)) << "the click was lost to the sync";
 }
 
 // Only the field with the focus shows a selection; Ctrl+A selects a field's whole text; the

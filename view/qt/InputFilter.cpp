@@ -1,9 +1,11 @@
 #include "view/qt/InputFilter.h"
 
+#include <QAbstractButton>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QToolTip>
 #include <QWidget>
 
@@ -167,6 +169,12 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
         // The window manager moved or sized a window: the platform follows at the sync.
         if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->isWindow())
             m_view.AfterInput([] {});
+        return false;
+    }
+    if (type == QEvent::MouseButtonRelease && qobject_cast<QAbstractButton*>(watched)) {
+        // A button let go of away from itself clicked nothing: the focus it held goes back to
+        // where the platform has it.
+        QTimer::singleShot(0, this, [this] { m_view.AfterInput([] {}); });
         return false;
     }
     if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::Close &&

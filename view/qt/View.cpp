@@ -1,5 +1,7 @@
 #include "view/qt/View.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
 #include <QVariant>
@@ -204,6 +206,11 @@ void View::SyncChildGeometry(HWND hwnd, QWidget* widget) {
 }
 
 void View::SyncFocus() {
+    // A button held down keeps the focus Qt gave it at the press: taking the focus away would
+    // cancel the click. The platform's focus moves with the click itself.
+    if (const auto* held = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        held && held->isDown())
+        return;
     QWidget* focus = WidgetFor(GetFocus());
     if (!focus || !focus->isVisible()) return;
     QWidget* target = focus->focusProxy() ? focus->focusProxy() : focus;
