@@ -136,6 +136,8 @@ Record Store::ReadRecord(std::uint32_t user) {
 void Store::WriteRecord(std::uint32_t user, const Record& record) {
     Transaction transaction(m_db, TransactionKind::Write);
     RequireUser(user);
+    // A write that changes nothing touches no disk: the transaction is rolled back.
+    if (RecordRows(m_db, user).ReadAll() == record) return;
     ReplaceRows(user, record);
     transaction.Commit();
 }
@@ -151,8 +153,10 @@ void Store::ReplaceRows(std::uint32_t user, const Record& record) {
 void Store::UpdateRecord(std::uint32_t user, const std::function<void(Record&)>& change) {
     Transaction transaction(m_db, TransactionKind::Write);
     RequireUser(user);
-    Record record = RecordRows(m_db, user).ReadAll();
+    const Record before = RecordRows(m_db, user).ReadAll();
+    Record record = before;
     change(record);
+    if (record == before) return;
     ReplaceRows(user, record);
     transaction.Commit();
 }
@@ -197,6 +201,7 @@ void Store::WriteKey(std::uint32_t user, std::string_view key, const Value& valu
     Transaction transaction(m_db, TransactionKind::Write);
     RequireUser(user);
     RecordRows rows(m_db, user);
+    if (Value current; rows.ReadKey(key, current) && current == value) return;
     rows.DeleteKey(key);
     rows.InsertKey(key, value);
     transaction.Commit();
@@ -206,10 +211,10 @@ void Store::WriteKey(std::uint32_t user, std::string_view key, const Value& valu
 bool Store::RemoveKey(std::uint32_t user, std::string_view key) {
     Transaction transaction(m_db, TransactionKind::Write);
     RequireUser(user);
-    bool removed = RecordRows(m_db, user).DeleteKey(key);
+    if (!RecordRows(m_db, user).DeleteKey(key)) return false;
     transaction.Commit();
     NoteWrite(user, [&](Record& record) { record.Remove(key); });
-    return removed;
+    return true;
 }
 
 }  // namespace nuvclient

@@ -57,6 +57,7 @@ public:
     void AddUsers(const std::vector<UserRecord>& users);
 
     Record ReadRecord(std::uint32_t user);
+    // The writes below commit nothing, and so sync nothing to disk, when they change nothing.
     // Replaces the user's whole record.
     void WriteRecord(std::uint32_t user, const Record& record);
     // Reads the user's record, lets |change| edit it and writes it back, all in one write

@@ -201,6 +201,42 @@ TEST(ValueTest, FromIntegerRejectsValuesOutsideTheType) {
     EXPECT_NE(Value::Int16(5), Value::Int32(5));
 }
 
+// A write that changes nothing commits nothing (no disk sync); one that changes the record does.
+TEST_F(StoreTest, AWriteThatChangesNothingCommitsNothing) {
+    struct Case {
+        const char* name;
+        std::function<void(Store&)> write;
+        bool commits;
+    };
+    const Value zone = Value::Int8(-5);
+    const std::vector<Case> cases = {
+        {"same key value", [&](Store& s) { s.WriteKey(kGeorge, "TimeZone", zone); }, false},
+        {"same record", [](Store& s) { s.WriteRecord(kGeorge, s.ReadRecord(kGeorge)); }, false},
+        {"update changing nothing", [](Store& s) { s.UpdateRecord(kGeorge, [](Record&) {}); },
+         false},
+        {"missing key removed", [](Store& s) { s.RemoveKey(kGeorge, "NoSuchKey"); }, false},
+        {"same value, other width",
+         [](Store& s) { s.WriteKey(kGeorge, "TimeZone", Value::Int16(-5)); }, true},
+        {"update changing a key",
+         [](Store& s) {
+             s.UpdateRecord(kGeorge, [](Record& r) { r.Set("HomeCity", Value::Text("Oslo")); });
+         },
+         true},
+        {"key removed", [](Store& s) { s.RemoveKey(kGeorge, "HomeCity"); }, true},
+    };
+    auto store = Open();
+    store->WriteKey(kGeorge, "HomeCity", Value::Text("Bergen"));
+    Database watcher(StoreFileIn(Folder()), OpenMode::ExistingOnly);
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        store->WriteKey(kGeorge, "TimeZone", zone);
+        const std::int64_t before = watcher.QueryInteger("PRAGMA data_version");
+        test.write(*store);
+        EXPECT_EQ(watcher.QueryInteger("PRAGMA data_version") != before, test.commits);
+    }
+    EXPECT_EQ(store->ReadKey(kGeorge, "HomeCity"), std::nullopt);
+}
+
 // A write that returned is committed: the next process finds it whole after the writer is
 // killed right after it. (The operating system keeps what was written, so this is a crash of
 // the process, not a loss of power.)
