@@ -1,0 +1,238 @@
+#include "tests/client/PowerLossVfs.h"
+
+#include <cstring>
+#include <fstream>
+
+namespace nuvclient::test {
+namespace {
+
+struct File {
+    sqlite3_file base;
+    PowerLossVfs* owner;
+    std::string* path;  // none for a temporary file
+    sqlite3_file* real;
+};
+
+File* Of(sqlite3_file* file) {
+    return reinterpret_cast<File*>(file);
+}
+
+std::string Contents(sqlite3_file* real) {
+    sqlite3_int64 size = 0;
+    if (real->pMethods->xFileSize(real, &size) != SQLITE_OK) return {};
+    std::string bytes(static_cast<size_t>(size), '\0');
+    if (size > 0) real->pMethods->xRead(real, bytes.data(), static_cast<int>(size), 0);
+    return bytes;
+}
+
+// Every connection opened while the synchronous setting is forced starts with it OFF.
+int SynchronousOff(sqlite3* db, char**, const sqlite3_api_routines*) {
+    return sqlite3_exec(db, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
+}
+
+}  // namespace
+
+// The calls SQLite makes, each passed on to the system's file system unless the power is off.
+struct PowerLossCalls {
+    static PowerLossVfs& Owner(sqlite3_vfs* vfs) {
+        return *static_cast<PowerLossVfs*>(vfs->pAppData);
+    }
+    static sqlite3_file* Real(sqlite3_file* file) { return Of(file)->real; }
+
+    static int Close(sqlite3_file* file) {
+        File* f = Of(file);
+        const int rc = f->real->pMethods ? f->real->pMethods->xClose(f->real) : SQLITE_OK;
+        delete f->path;
+        return rc;
+    }
+    static int Read(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset) {
+        return Real(file)->pMethods->xRead(Real(file), buffer, amount, offset);
+    }
+    static int Write(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset) {
+        if (Of(file)->owner->m_poweredOff) return SQLITE_IOERR_WRITE;
+        return Real(file)->pMethods->xWrite(Real(file), buffer, amount, offset);
+    }
+    static int Truncate(sqlite3_file* file, sqlite3_int64 size) {
+        if (Of(file)->owner->m_poweredOff) return SQLITE_IOERR_TRUNCATE;
+        return Real(file)->pMethods->xTruncate(Real(file), size);
+    }
+    static int Sync(sqlite3_file* file, int flags) {
+        File* f = Of(file);
+        if (!f->owner->CountSync()) return SQLITE_IOERR_FSYNC;
+        const int rc = f->real->pMethods->xSync(f->real, flags);
+        if (rc == SQLITE_OK && f->path) f->owner->NoteSynced(*f->path, f->real);
+        return rc;
+    }
+    static int FileSize(sqlite3_file* file, sqlite3_int64* size) {
+        return Real(file)->pMethods->xFileSize(Real(file), size);
+    }
+    static int Lock(sqlite3_file* file, int level) {
+        return Real(file)->pMethods->xLock(Real(file), level);
+    }
+    static int Unlock(sqlite3_file* file, int level) {
+        return Real(file)->pMethods->xUnlock(Real(file), level);
+    }
+    static int CheckReservedLock(sqlite3_file* file, int* reserved) {
+        return Real(file)->pMethods->xCheckReservedLock(Real(file), reserved);
+    }
+    static int FileControl(sqlite3_file* file, int op, void* argument) {
+        if (op == SQLITE_FCNTL_PRAGMA && Of(file)->owner->m_forceSynchronousOff) {
+            // Answered here, and so ignored: a request for any other synchronous setting.
+            char** pragma = static_cast<char**>(argument);
+            if (sqlite3_stricmp(pragma[1], "synchronous") == 0 && pragma[2] &&
+                sqlite3_stricmp(pragma[2], "OFF") != 0 && std::strcmp(pragma[2], "0") != 0)
+                return SQLITE_OK;
+        }
+        return Real(file)->pMethods->xFileControl(Real(file), op, argument);
+    }
+    static int SectorSize(sqlite3_file* file) {
+        return Real(file)->pMethods->xSectorSize(Real(file));
+    }
+    static int DeviceCharacteristics(sqlite3_file* file) {
+        return Real(file)->pMethods->xDeviceCharacteristics(Real(file));
+    }
+    static int ShmMap(sqlite3_file* file, int page, int size, int extend, void volatile** map) {
+        return Real(file)->pMethods->xShmMap(Real(file), page, size, extend, map);
+    }
+    static int ShmLock(sqlite3_file* file, int offset, int n, int flags) {
+        return Real(file)->pMethods->xShmLock(Real(file), offset, n, flags);
+    }
+    static void ShmBarrier(sqlite3_file* file) { Real(file)->pMethods->xShmBarrier(Real(file)); }
+    static int ShmUnmap(sqlite3_file* file, int deleteFlag) {
+        return Real(file)->pMethods->xShmUnmap(Real(file), deleteFlag);
+    }
+
+    static constexpr sqlite3_io_methods kMethods = {2,
+                                                    Close,
+                                                    Read,
+                                                    Write,
+                                                    Truncate,
+                                                    Sync,
+                                                    FileSize,
+                                                    Lock,
+                                                    Unlock,
+                                                    CheckReservedLock,
+                                                    FileControl,
+                                                    SectorSize,
+                                                    DeviceCharacteristics,
+                                                    ShmMap,
+                                                    ShmLock,
+                                                    ShmBarrier,
+                                                    ShmUnmap,
+                                                    nullptr,
+                                                    nullptr};
+
+    static int Open(sqlite3_vfs* vfs, const char* name, sqlite3_file* file, int flags,
+                    int* outFlags) {
+        PowerLossVfs& owner = Owner(vfs);
+        File* f = Of(file);
+        f->base.pMethods = nullptr;
+        f->owner = &owner;
+        f->path = nullptr;
+        f->real = reinterpret_cast<sqlite3_file*>(f + 1);
+        if (owner.m_poweredOff && (flags & SQLITE_OPEN_CREATE)) return SQLITE_CANTOPEN;
+        if (name) owner.Track(name);
+        const int rc = owner.m_system->xOpen(owner.m_system, name, f->real, flags, outFlags);
+        if (rc != SQLITE_OK) return rc;
+        if (name) {
+            f->path = new std::string(name);
+            if (flags & SQLITE_OPEN_MAIN_DB) owner.m_mainDatabases.insert(name);
+        }
+        f->base.pMethods = &kMethods;
+        return SQLITE_OK;
+    }
+    static int Delete(sqlite3_vfs* vfs, const char* name, int syncDirectory) {
+        PowerLossVfs& owner = Owner(vfs);
+        if (owner.m_poweredOff) return SQLITE_IOERR_DELETE;
+        const int rc = owner.m_system->xDelete(owner.m_system, name, syncDirectory);
+        if (rc == SQLITE_OK) owner.m_durable[name] = std::nullopt;
+        return rc;
+    }
+    static int Access(sqlite3_vfs* vfs, const char* name, int flags, int* result) {
+        return Owner(vfs).m_system->xAccess(Owner(vfs).m_system, name, flags, result);
+    }
+    static int FullPathname(sqlite3_vfs* vfs, const char* name, int size, char* out) {
+        return Owner(vfs).m_system->xFullPathname(Owner(vfs).m_system, name, size, out);
+    }
+    static int Randomness(sqlite3_vfs* vfs, int size, char* out) {
+        return Owner(vfs).m_system->xRandomness(Owner(vfs).m_system, size, out);
+    }
+    static int Sleep(sqlite3_vfs* vfs, int microseconds) {
+        return Owner(vfs).m_system->xSleep(Owner(vfs).m_system, microseconds);
+    }
+    static int CurrentTime(sqlite3_vfs* vfs, double* now) {
+        return Owner(vfs).m_system->xCurrentTime(Owner(vfs).m_system, now);
+    }
+    static int GetLastError(sqlite3_vfs* vfs, int size, char* out) {
+        return Owner(vfs).m_system->xGetLastError(Owner(vfs).m_system, size, out);
+    }
+};
+
+PowerLossVfs::PowerLossVfs() {
+    m_system = sqlite3_vfs_find(nullptr);
+    m_vfs.iVersion = 1;
+    m_vfs.szOsFile = static_cast<int>(sizeof(File)) + m_system->szOsFile;
+    m_vfs.mxPathname = m_system->mxPathname;
+    m_vfs.zName = "power-loss";
+    m_vfs.pAppData = this;
+    m_vfs.xOpen = PowerLossCalls::Open;
+    m_vfs.xDelete = PowerLossCalls::Delete;
+    m_vfs.xAccess = PowerLossCalls::Access;
+    m_vfs.xFullPathname = PowerLossCalls::FullPathname;
+    m_vfs.xRandomness = PowerLossCalls::Randomness;
+    m_vfs.xSleep = PowerLossCalls::Sleep;
+    m_vfs.xCurrentTime = PowerLossCalls::CurrentTime;
+    m_vfs.xGetLastError = PowerLossCalls::GetLastError;
+    sqlite3_vfs_register(&m_vfs, 1);
+}
+
+PowerLossVfs::~PowerLossVfs() {
+    if (m_forceSynchronousOff)
+        sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(SynchronousOff));
+    sqlite3_vfs_unregister(&m_vfs);
+    sqlite3_vfs_register(m_system, 1);
+}
+
+void PowerLossVfs::PowerOffAtSync(int sync) {
+    m_powerOffAt = m_syncs + sync;
+}
+
+void PowerLossVfs::ForceSynchronousOff() {
+    m_forceSynchronousOff = true;
+    sqlite3_auto_extension(reinterpret_cast<void (*)()>(SynchronousOff));
+}
+
+bool PowerLossVfs::CountSync() {
+    if (m_poweredOff) return false;
+    if (++m_syncs == m_powerOffAt) m_poweredOff = true;
+    return !m_poweredOff;
+}
+
+void PowerLossVfs::Track(const std::string& path) {
+    if (m_durable.count(path)) return;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        m_durable[path] = std::nullopt;
+        return;
+    }
+    m_durable[path] = std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void PowerLossVfs::NoteSynced(const std::string& path, sqlite3_file* real) {
+    m_durable[path] = Contents(real);
+}
+
+void PowerLossVfs::DropUnsyncedWrites() {
+    for (const auto& [path, contents] : m_durable) {
+        if (!contents) {
+            std::filesystem::remove(path);
+            continue;
+        }
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << *contents;
+    }
+    for (const std::string& path : m_mainDatabases) std::filesystem::remove(path + "-shm");
+    m_poweredOff = false;
+    m_powerOffAt = 0;
+}
+
+}  // namespace nuvclient::test
