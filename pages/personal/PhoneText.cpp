@@ -130,8 +130,13 @@ std::string JoinPhoneText(const PhoneParts& parts) {
         text += " +" + std::to_string(code);
     }
     std::string_view area = parts.area;
-    // Dialled from abroad, the area code goes without its trunk zeros.
-    if (hasCountry) area.remove_prefix(std::min(area.find_first_not_of(kTrunkPrefix), area.size()));
+    // Dialled from abroad, the area code goes without its trunk zeros; wholly only when no
+    // bracket in the local number would be read back as the area code in its place.
+    if (hasCountry) {
+        std::string_view dialled = area;
+        dialled.remove_prefix(std::min(dialled.find_first_not_of(kTrunkPrefix), dialled.size()));
+        if (!dialled.empty() || parts.local.find('(') == std::string::npos) area = dialled;
+    }
     if (!area.empty()) text += " (" + std::string(area) + ")";
     if (!parts.local.empty()) text += " " + parts.local;
     if (!parts.extension.empty()) text += " / " + parts.extension;

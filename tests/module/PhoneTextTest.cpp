@@ -86,6 +86,10 @@ TEST_F(PhoneTextTest, JoinsThePartsWithTheCountrysCallingCode) {
     EXPECT_EQ(JoinPhoneText({"", "Morocco", "0", "9876", ""}), " +212 9876");
     EXPECT_EQ(JoinPhoneText({"", "", "0", "9876", ""}), " (0) 9876");
     EXPECT_EQ(JoinPhoneText({"Home", "", "", "", ""}), "");
+    // A bracket in the local number would be read back as the area code if the zeros went.
+    const std::string bracketed = JoinPhoneText({"", "United States", "0", "555 (12) 34", ""});
+    EXPECT_EQ(bracketed, " +1 (0) 555 (12) 34");
+    EXPECT_EQ(JoinPhoneText(ReadPhoneText("Home:" + bracketed, kStored)), bracketed);
 }
 
 // Every stored number, with or without the blank the joined text begins with, reads into the
