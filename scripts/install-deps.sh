@@ -6,7 +6,7 @@ packages=(g++ cmake ninja-build clang-format googletest libgtest-dev libgmock-de
           libbenchmark-dev pkg-config libsqlite3-dev sqlite3 libcli11-dev iso-codes
           nlohmann-json3-dev libphonenumber-dev qt6-base-dev xvfb xdotool openbox x11-utils
           fonts-dejavu-core fonts-dejavu-extra fonts-noto-cjk libebook-contacts1.2-dev
-          libkf5contacts-dev)
+          libkf5contacts-dev clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -16,8 +16,9 @@ bool InRange(std::int64_t v) {
 }
 
 auto LowerBound(auto& fields, std::string_view key) {
-    return std::lower_bound(fields.begin(), fields.end(), key,
-                            [](const Field& f, std::string_view k) { return f.key < k; });
+    return std::lower_bound(
+        fields.begin(), fields.end(), key,
+        [](const Field& f, std::string_view k) { return f.key.compare(k) < 0; });
 }
 
 }  // namespace

@@ -22,6 +22,14 @@ using List = std::vector<Value>;
 // A keyed record: one level of a user's tree of keys, kept sorted by key.
 class Record {
 public:
+    // Defined once Field is complete, below: a vector's members need their element type whole.
+    Record();
+    ~Record();
+    Record(const Record&);
+    Record(Record&&) noexcept;
+    Record& operator=(const Record&);
+    Record& operator=(Record&&) noexcept;
+
     const Value* Find(std::string_view key) const;
     Value* Find(std::string_view key);
     // Adds |key| or replaces its value.
@@ -80,5 +88,12 @@ struct Field {
     Value value;
     bool operator==(const Field&) const = default;
 };
+
+inline Record::Record() = default;
+inline Record::~Record() = default;
+inline Record::Record(const Record&) = default;
+inline Record::Record(Record&&) noexcept = default;
+inline Record& Record::operator=(const Record&) = default;
+inline Record& Record::operator=(Record&&) noexcept = default;
 
 }  // namespace nuvclient
