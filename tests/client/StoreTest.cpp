@@ -1,4 +1,5 @@
 #include "client/store/Store.h"
+
 #include "client/store/CommitWatch.h"
 #include "client/store/Database.h"
 #include "client/store/StoreError.h"
