@@ -27,7 +27,7 @@ int HexDigit(char c) {
 }
 
 // The parts the logical value |value| holds, read as the common readers do: "=XX" a byte in a
-// quoted-printable value, "\" an escape, ";" a separator of a structured value.
+// quoted-printable value, "\" an escape, ";" a separator of a structured value; no bare ",".
 std::vector<std::string> ReadParts(std::string_view value, bool quoted, bool structured,
                                    const std::string& line) {
     std::vector<std::string> parts(1);
@@ -45,8 +45,9 @@ std::vector<std::string> ReadParts(std::string_view value, bool quoted, bool str
             parts.back() += value[++i];
         } else if (c == ';' && structured) {
             parts.emplace_back();
-        } else if (c == ';' || c == '\r' || c == '\n') {
-            Fail("a bare separator or line break in a value", line);
+        } else if (c == ';' || c == ',' || c == '\r' || c == '\n') {
+            // One common reader ends a value at a bare comma.
+            Fail("a bare separator, comma or line break in a value", line);
         } else {
             parts.back() += c;
         }
