@@ -1,5 +1,7 @@
 #include "client/host/DataLists.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <limits>
 #include <new>
@@ -39,7 +41,9 @@ DataRow ReadRow(const nlohmann::json& entry, const std::string& where) {
 
 Lists ReadDataLists(const std::filesystem::path& file) {
     std::ifstream in(file);
-    if (!in) throw std::runtime_error(file.string() + ": cannot be opened");
+    if (!in)
+        throw std::runtime_error(file.string() + ": cannot be opened (" + std::strerror(errno) +
+                                 ")");
     const nlohmann::json tables = nlohmann::json::parse(in, nullptr, false);
     if (tables.is_discarded() || !tables.is_object())
         throw std::runtime_error(file.string() + ": is not a JSON object of lists");

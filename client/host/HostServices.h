@@ -33,6 +33,8 @@ struct HostServicesOptions {
 
 class HostServices final : public winport::ComObject<MIHostServices>, private LiveHostObjects {
 public:
+    // Throws std::runtime_error naming the busy clip of |options| when it cannot be played: the
+    // clip is part of the installation, and a damaged one is told before any window opens.
     explicit HostServices(HostServicesOptions options = {});
 
     // Knows "Map", "Zodiac", "Homepage Directory", "Web Directories Update" and "White Pages";

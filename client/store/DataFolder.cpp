@@ -67,20 +67,23 @@ private:
     std::filesystem::path m_path;
 };
 
-// Runs the SQL files |sqlFiles| of |sampleData|, in order, on the new |file| in one transaction.
-void LoadSampleData(const std::filesystem::path& file, const std::filesystem::path& sampleData,
+// Runs the SQL files |sqlFiles| of |sampleData|, in order, in one transaction on |loading|, the
+// new file that becomes |file|.
+void LoadSampleData(const std::filesystem::path& loading, const std::filesystem::path& file,
+                    const std::filesystem::path& sampleData,
                     std::initializer_list<const char*> sqlFiles) {
     std::vector<std::string> scripts;
     for (const char* name : sqlFiles) scripts.push_back(ReadSqlFile(sampleData / name));
-    Database db(file, OpenMode::ExistingOnly);
     try {
+        Database db(loading, OpenMode::ExistingOnly);
         db.Execute("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON");
         Transaction transaction(db, TransactionKind::Write);
         for (const std::string& script : scripts) db.Execute(script.c_str());
         transaction.Commit();
         db.Execute("PRAGMA journal_mode = WAL");
     } catch (const StoreError& error) {
-        throw StoreError(sampleData, std::string("cannot load the sample data: ") + error.what());
+        throw StoreError(file, "cannot be made from the sample data in " + sampleData.string() +
+                                   " (" + error.Problem() + ")");
     }
 }
 
@@ -88,7 +91,7 @@ void CreateDatabaseFile(const std::filesystem::path& folder, const std::filesyst
                         const std::filesystem::path& sampleData,
                         std::initializer_list<const char*> sqlFiles) {
     TemporaryFile loading(folder);
-    LoadSampleData(loading.Path(), sampleData, sqlFiles);
+    LoadSampleData(loading.Path(), file, sampleData, sqlFiles);
     SyncPath(loading.Path(), O_RDONLY);
     // link() never replaces: a file another process or thread created meanwhile wins.
     if (link(loading.Path().c_str(), file.c_str()) != 0 && errno != EEXIST) {

@@ -1,5 +1,8 @@
 #include "client/store/Database.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "client/store/StoreError.h"
 
 namespace nuvclient {
@@ -18,6 +21,13 @@ std::string Problem(sqlite3* db, int code) {
         return "the database is corrupt (" +
                std::string(db ? sqlite3_errmsg(db) : sqlite3_errstr(code)) + ")";
     if (primary == SQLITE_READONLY) return "the database cannot be written (read-only)";
+    const int system = db ? sqlite3_system_errno(db) : 0;
+    if (primary == SQLITE_FULL ||
+        (primary == SQLITE_IOERR && (system == ENOSPC || system == EDQUOT)))
+        return "the disk is full";
+    if (primary == SQLITE_IOERR)
+        return std::string("the file cannot be read or written (") +
+               (system != 0 ? std::strerror(system) : sqlite3_errstr(code)) + ")";
     return db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
 }
 

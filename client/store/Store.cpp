@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "client/store/RecordRows.h"
 #include "client/store/StoreError.h"
@@ -44,6 +45,8 @@ void CheckNotTruncated(Database& db) {
         !handle || !handle->pMethods ||
         handle->pMethods->xRead(handle, header, sizeof header, 0) != SQLITE_OK)
         return;  // SQLite reports why it cannot read the file.
+    // Not a database at all: SQLite says so on the first read.
+    if (std::memcmp(header, "SQLite format 3", 16) != 0) return;
     // The size field is valid only when the change counter matches its "valid for" copy.
     if (BigEndian(header + 24, 4) != BigEndian(header + 92, 4)) return;
     std::int64_t pageSize = BigEndian(header + 16, 2) == 1 ? 65536 : BigEndian(header + 16, 2);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -110,11 +111,12 @@ struct RunResult {
 };
 
 enum class RunAs { Me, Unprivileged };
+// The user and group "nobody", whom RunAs::Unprivileged runs as.
+inline constexpr uid_t kNobody = 65534;
 
-// Runs |program| (found on the path) with |args| and collects its output and exit status.
-// RunAs::Unprivileged drops root to "nobody", so that permission bits apply.
-inline RunResult Run(const std::string& program, const std::vector<std::string>& args,
-                     RunAs who = RunAs::Me) {
+// Runs |body| in a child process and collects what it writes and its exit status (-1 when a
+// signal ended it). RunAs::Unprivileged drops root to "nobody", so that permission bits apply.
+inline RunResult RunChild(const std::function<int()>& body, RunAs who = RunAs::Me) {
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return {};
     pid_t child = fork();
@@ -124,13 +126,9 @@ inline RunResult Run(const std::string& program, const std::vector<std::string>&
         close(outPipe[0]);
         close(errPipe[0]);
         if (who == RunAs::Unprivileged && geteuid() == 0 &&
-            (setgid(65534) != 0 || setuid(65534) != 0))
+            (setgid(kNobody) != 0 || setuid(kNobody) != 0))
             _exit(120);
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execvp(program.c_str(), argv.data());
-        _exit(127);
+        _exit(body());
     }
     close(outPipe[1]);
     close(errPipe[1]);
@@ -148,6 +146,20 @@ inline RunResult Run(const std::string& program, const std::vector<std::string>&
     waitpid(child, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+// Runs |program| (found on the path) with |args|.
+inline RunResult Run(const std::string& program, const std::vector<std::string>& args,
+                     RunAs who = RunAs::Me) {
+    return RunChild(
+        [&] {
+            std::vector<char*> argv{const_cast<char*>(program.c_str())};
+            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            execvp(program.c_str(), argv.data());
+            return 127;
+        },
+        who);
 }
 
 // Runs the real nuvclient program.

@@ -170,13 +170,30 @@ TEST_F(DirectoryTest, UploadAndRefreshRefuseAContact) {
     EXPECT_EQ(m_store->ReadRecord(kGeorge), record);
 }
 
-TEST_F(DirectoryTest, ADamagedDirectoryIsReportedByName) {
+// A damaged directory file fails the operation with its name and the problem, and is left as
+// it was, as is the contact.
+TEST_F(DirectoryTest, ADamagedDirectoryIsReportedByNameAndLeftAsItWas) {
     Service();
-    test::WriteBytes(DirectoryFileIn(Folder()), std::string(4096, 'x'));
-    const test::Report report = Run<MIRetrieveDetailsOp>(kGeorge);
-    EXPECT_EQ(report.code, kDirectoryFileFailed);
-    EXPECT_THAT(report.text, ::testing::HasSubstr("directory.db"));
-    EXPECT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgeHeld);
+    Directory();
+    const std::string whole = test::ReadBytes(DirectoryFileIn(Folder()));
+    const struct {
+        std::string bytes;
+        const char* problem;
+    } cases[] = {
+        {std::string(4096, 'x'), "not a database"},
+        {whole.substr(0, whole.size() * 2 / 3), "the file is truncated"},
+        {"", "not a nuvclient directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.problem);
+        test::WriteBytes(DirectoryFileIn(Folder()), c.bytes);
+        const test::Report report = Run<MIRetrieveDetailsOp>(kGeorge);
+        EXPECT_EQ(report.code, kDirectoryFileFailed);
+        EXPECT_THAT(report.text,
+                    ::testing::HasSubstr(DirectoryFileIn(Folder()).string() + ": " + c.problem));
+        EXPECT_EQ(test::ReadBytes(DirectoryFileIn(Folder())), c.bytes);
+        EXPECT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgeHeld);
+    }
 }
 
 TEST_F(DirectoryTest, StartRefusesMissingArgumentsAndForeignUsers) {

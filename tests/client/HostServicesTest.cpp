@@ -190,6 +190,7 @@ TEST_F(HostServicesTest, TheBusyClipIsTheDataFoldersClip) {
     EXPECT_EQ(path, (std::filesystem::path(NUV_CLIENT_DATA_DIR) / kBusyClipName).string());
     HostServicesOptions options;
     options.dataFolder = m_temp.Path();
+    std::filesystem::copy_file(path, m_temp.Path() / kBusyClipName);
     Services(options).GetAnimationClipPath(&path);
     EXPECT_EQ(path, (m_temp.Path() / kBusyClipName).string());
 }
