@@ -59,7 +59,9 @@ void CEGroupInfoDialog::OnOK() {
     if (!publish && static_cast<bool>(m_record["ShowInfoOnEgroupInfo"])) {
         BCWarningDialog notice(m_pUserInfo, kEgroupNoticeText, kEgroupNoticeCaption,
                                kDetailsIconNumber, 0, 0, 0, 0, 1, 0, nullptr, this, nullptr, 0);
-        if (notice.DoModal() != IDOK || !::IsWindow(m_hWnd)) return;
+        // A modeless dialog is deleted with its window, which may go while the notice is up.
+        const HWND self = m_hWnd;
+        if (notice.DoModal() != IDOK || !::IsWindow(self)) return;
         m_record["ShowInfoOnEgroupInfo"] = notice.GetDontShowAgain() == 0;
     }
     // Written only now: a notice backed out of leaves the choice unstored.
