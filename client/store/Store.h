@@ -71,6 +71,9 @@ public:
     bool RemoveKey(std::uint32_t user, std::string_view key);
 
 private:
+    // The kind named |kind| of user |number|; throws StoreError for a name of no kind.
+    UserKind KindOf(std::uint32_t number, std::string_view kind) const;
+
     // A user's record as last read, good while no other connection has committed
     // (SQLite's data_version) and this one has written nothing else since.
     struct CachedRecord {
