@@ -40,24 +40,18 @@ TEST_F(ClientHostTest, LoadsAndInitialisesTheModuleAndUnloadsItAtTheEnd) {
                                           sizeof dispatcher));
     EXPECT_STREQ(dispatcher, kHomepageFactoryTitle);
 
+    // Windows still open are closed before the module goes.
     std::string problem;
-    EXPECT_TRUE(host.Loaded().Unload(&problem)) << problem;
-    EXPECT_EQ(winport::FindDialogTemplate(kDetailsTemplate), nullptr);
-    EXPECT_EQ(BRCString(24203), "");
-}
-
-TEST_F(ClientHostTest, WindowsStillOpenAreClosedBeforeTheModuleGoes) {
-    ClientHost host(*m_store);
-    std::string problem;
-    HWND owner = OpenWindow(host, {WindowKind::Owner}, problem);
+    const HWND owner = OpenWindow(host, {WindowKind::Owner}, problem);
     ASSERT_NE(owner, nullptr) << problem;
-    HWND pane = OpenWindow(host, {WindowKind::Pane, kGeorge}, problem);
+    const HWND pane = OpenWindow(host, {WindowKind::Pane, kGeorge}, problem);
     ASSERT_NE(pane, nullptr) << problem;
     EXPECT_FALSE(host.Loaded().CanUnload());
-
     EXPECT_TRUE(host.Loaded().Unload(&problem)) << problem;
     EXPECT_FALSE(IsWindow(owner));
     EXPECT_FALSE(IsWindow(pane));
+    EXPECT_EQ(winport::FindDialogTemplate(kDetailsTemplate), nullptr);
+    EXPECT_EQ(BRCString(24203), "");
 }
 
 TEST_F(ClientHostTest, UsersThatCannotBeOpenedAreNamed) {

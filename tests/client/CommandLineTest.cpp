@@ -132,25 +132,23 @@ TEST_F(CommandLineTest, BrokenStoreFailsWithStatusOneAndIsLeftAlone) {
     }
 }
 
+// A read-only folder, with a store in it or on the first run, is left as it was.
 TEST_F(CommandLineTest, ReadOnlyFolderFailsWithStatusOne) {
-    CreateStore();
-    std::string bytes = test::ReadBytes(File());
-    chmod(m_temp.Path().c_str(), 0755);
-    chmod(Folder().c_str(), 0555);
-    test::RunResult result = Users(RunAs::Unprivileged);
-    EXPECT_EQ(result.status, 1) << result.err;
-    EXPECT_THAT(result.err, AllOf(HasSubstr(Folder().string()), HasSubstr("read-only")));
-    EXPECT_EQ(test::ReadBytes(File()), bytes);
-}
-
-TEST_F(CommandLineTest, ReadOnlyFolderOnFirstRunFailsWithStatusOne) {
-    std::filesystem::create_directory(Folder());
-    chmod(m_temp.Path().c_str(), 0755);
-    chmod(Folder().c_str(), 0555);
-    test::RunResult result = Users(RunAs::Unprivileged);
-    EXPECT_EQ(result.status, 1) << result.err;
-    EXPECT_THAT(result.err, HasSubstr(Folder().string() + ": the data folder is read-only"));
-    EXPECT_TRUE(std::filesystem::is_empty(Folder()));
+    for (const bool firstRun : {false, true}) {
+        SCOPED_TRACE(firstRun ? "first run" : "with a store");
+        chmod(Folder().c_str(), 0755);
+        std::filesystem::remove_all(Folder());
+        std::filesystem::create_directory(Folder());
+        if (!firstRun) CreateStore();
+        const std::string bytes = firstRun ? "" : test::ReadBytes(File());
+        chmod(m_temp.Path().c_str(), 0755);
+        chmod(Folder().c_str(), 0555);
+        test::RunResult result = Users(RunAs::Unprivileged);
+        EXPECT_EQ(result.status, 1) << result.err;
+        EXPECT_THAT(result.err, HasSubstr(Folder().string() + ": the data folder is read-only"));
+        EXPECT_TRUE(firstRun ? std::filesystem::is_empty(Folder())
+                             : test::ReadBytes(File()) == bytes);
+    }
 }
 
 TEST_F(CommandLineTest, LockedDatabaseFailsWithStatusOne) {

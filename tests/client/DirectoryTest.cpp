@@ -21,11 +21,13 @@ class DirectoryTest : public test::DirectoryFixture {};
 
 class ForeignUser final : public winport::ComObject<MIUserObject> {};
 
+// A detail removed from the directory is removed from the contact too.
 TEST_F(DirectoryTest, RetrievalBringsNewerDetailsFromTheWorkerAndKeepsTheOwnersSettings) {
     ASSERT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgeHeld);
     m_store->WriteKey(kGeorge, "Remarks", Value::Text("Met again in Thessaloniki"));
     m_store->WriteKey(kGeorge, "MyDefinedHandle", Value::Text("Captain"));
     const Record before = m_store->ReadRecord(kGeorge);
+    ASSERT_TRUE(Directory()->RemoveKey(kGeorge, "WorkFax"));
     Service();
 
     const test::Report report = Run<MIRetrieveDetailsOp>(kGeorge);
@@ -37,6 +39,7 @@ TEST_F(DirectoryTest, RetrievalBringsNewerDetailsFromTheWorkerAndKeepsTheOwnersS
     EXPECT_EQ(Integer(*m_store, kGeorge, "Age"), 42);
     EXPECT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgePublished);
     EXPECT_EQ(Integer(*m_store, kGeorge, "LastKnownUpdateDate"), kGeorgePublished);
+    EXPECT_EQ(m_store->ReadKey(kGeorge, "WorkFax"), std::nullopt);
     const Record after = m_store->ReadRecord(kGeorge);
     for (const char* own :
          {"Remarks", "MyDefinedHandle", "Display", "AdditionalEmails", "DefaultEmailNum",
@@ -59,16 +62,6 @@ TEST_F(DirectoryTest, TheOwnersTimeZoneOverrideSurvivesARetrievalOnlyWhileItIsSe
     }
 }
 
-TEST_F(DirectoryTest, ADetailRemovedFromTheDirectoryIsRemovedFromTheContact) {
-    auto directory = Directory();
-    ASSERT_TRUE(directory->RemoveKey(kGeorge, "WorkFax"));
-    directory->WriteKey(kGeorge, "NickName", Value::Text("Γιωργάκης"));
-    Service();
-    EXPECT_TRUE(Run<MIRetrieveDetailsOp>(kGeorge).done);
-    EXPECT_EQ(m_store->ReadKey(kGeorge, "WorkFax"), std::nullopt);
-    EXPECT_EQ(Text(*m_store, kGeorge, "NickName"), "Γιωργάκης");
-}
-
 TEST_F(DirectoryTest, AGroupRetrievalRefreshesItsPageAndDescriptionOnly) {
     auto directory = Directory();
     directory->WriteKey(kGroup, "About", Value::Text("Deux poèmes par jour"));
@@ -82,16 +75,25 @@ TEST_F(DirectoryTest, AGroupRetrievalRefreshesItsPageAndDescriptionOnly) {
     EXPECT_EQ(Integer(*m_store, kGroup, "Available"), 0);
 }
 
-TEST_F(DirectoryTest, AUserTheDirectoryDoesNotListIsReportedAndLeftAlone) {
+// A user the directory does not list, and a contact to upload or refresh, are reported and left
+// alone.
+TEST_F(DirectoryTest, AUserTheDirectoryDoesNotListOrAContactToUploadIsReportedAndLeftAlone) {
     Record record;
     record.Set("FirstName", Value::Text("Nadia"));
     m_store->AddUsers({{nuvclient::User{2000099, UserKind::Contact, "Nadia"}, record}});
+    const Record george = m_store->ReadRecord(kGeorge);
     Service();
-    const test::Report report = Run<MIRetrieveDetailsOp>(2000099);
-    EXPECT_FALSE(report.done);
-    EXPECT_EQ(report.code, kDirectoryUnknownUser);
-    EXPECT_EQ(report.text, "User 2000099 is not listed in the directory.");
+    for (const auto& [report, text] :
+         {std::pair{Run<MIRetrieveDetailsOp>(2000099),
+                    "User 2000099 is not listed in the directory."},
+          {Run<MISaveDetailsOp>(kGeorge), "User 2000001 is not the owner."},
+          {Run<MIUpdateDetailsOp>(kGeorge), "User 2000001 is not the owner."}}) {
+        EXPECT_FALSE(report.done);
+        EXPECT_EQ(std::pair(report.code, report.text),
+                  std::pair(kDirectoryUnknownUser, std::string(text)));
+    }
     EXPECT_EQ(m_store->ReadRecord(2000099), record);
+    EXPECT_EQ(m_store->ReadRecord(kGeorge), george);
 }
 
 // Each section whose bit is cleared publishes its keys, one removed from the record included,
@@ -157,17 +159,6 @@ TEST_F(DirectoryTest, RefreshRestoresThePublishedDetailsAndKeepsTheOwnersPrefere
     EXPECT_EQ(Integer(*m_store, kOwner, "UpdateInfoStatus"), 0xFFFF);
     EXPECT_EQ(Integer(*m_store, kOwner, "SecurityLevel"), 30);
     EXPECT_EQ(Text(*m_store, kOwner, "PrimaryEmail"), "elodie@exemple.fr");
-}
-
-TEST_F(DirectoryTest, UploadAndRefreshRefuseAContact) {
-    const Record record = m_store->ReadRecord(kGeorge);
-    Service();
-    for (const test::Report& report :
-         {Run<MISaveDetailsOp>(kGeorge), Run<MIUpdateDetailsOp>(kGeorge)}) {
-        EXPECT_EQ(report.code, kDirectoryUnknownUser);
-        EXPECT_EQ(report.text, "User 2000001 is not the owner.");
-    }
-    EXPECT_EQ(m_store->ReadRecord(kGeorge), record);
 }
 
 // A damaged directory file fails the operation with its name and the problem, and is left as

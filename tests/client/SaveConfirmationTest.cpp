@@ -137,12 +137,11 @@ TEST_F(SaveConfirmationTest, ShowsBothTextsOverItsDisabledParent) {
     int answer = -1;
     ASSERT_EQ(Confirm(&answer), S_OK);
 
-    EXPECT_EQ(m_seen.caption, "Confirm Upload");
-    EXPECT_EQ(m_seen.question, "Ανέβασμα τώρα;");
-    EXPECT_EQ(m_seen.explanation, BRCString(kSaveConfirmationExplanation));
+    EXPECT_EQ(std::tie(m_seen.caption, m_seen.question, m_seen.explanation, m_seen.owner,
+                       m_seen.parentEnabled),
+              std::tuple("Confirm Upload", "Ανέβασμα τώρα;",
+                         BRCString(kSaveConfirmationExplanation), m_parent, false));
     EXPECT_THAT(m_seen.dump, AllOf(HasSubstr("\"Yes\""), HasSubstr("\"No\"")));
-    EXPECT_EQ(m_seen.owner, m_parent);
-    EXPECT_FALSE(m_seen.parentEnabled);
     EXPECT_TRUE(IsWindowEnabled(m_parent));
 }
 
@@ -164,7 +163,7 @@ TEST_F(SaveConfirmationTest, BadArgumentsFailWithoutADialog) {
 
 // How a COM object answers its interfaces is the platform's (ComObjectTest); which ones it
 // answers, and what its creation leaves behind, are the host's.
-TEST_F(SaveConfirmationTest, AnswersItsInterfacesAndCountsItsReferences) {
+TEST_F(SaveConfirmationTest, AnswersItsInterfacesCountsItsReferencesAndLastsAsLongAsTheHost) {
     const long live = LiveHostObjects::Count();
     winport::ComPtr<MIInterestPicker> picker;
     EXPECT_EQ(m_confirmation->QueryInterface(IID_PPV_ARGS(picker.GetAddressOf())), S_OK);
@@ -178,11 +177,9 @@ TEST_F(SaveConfirmationTest, AnswersItsInterfacesAndCountsItsReferences) {
     EXPECT_EQ(LiveHostObjects::Count(), live);
     m_confirmation.Reset();
     EXPECT_EQ(LiveHostObjects::Count(), live - 1);
-}
 
-TEST_F(SaveConfirmationTest, ClassAndDialogLastAsLongAsTheHost) {
+    // The class and the dialog last as long as the host.
     EXPECT_NE(winport::FindDialogTemplate(IDD_SAVE_CONFIRMATION), nullptr);
-    m_confirmation.Reset();
     m_owner.Reset();
     m_host.reset();
     winport::ComPtr<MISaveConfirmation> late;
@@ -233,10 +230,8 @@ TEST_F(SaveConfirmationTest, TheInterestPickerAnswersWhatThePersonChose) {
         char* keywords = winport::CopyToTaskMemory("onsen");
         LONG result = -1;
         EXPECT_EQ(picker->Pick(m_parent, &category, &keywords, &result), S_OK);
-        EXPECT_EQ(shown, c.shown);
-        EXPECT_EQ(result, c.result);
-        EXPECT_EQ(category, c.chosen);
-        EXPECT_EQ(std::string(keywords), c.keywords);
+        EXPECT_EQ(std::tuple(shown, result, category, std::string(keywords)),
+                  std::tuple(c.shown, c.result, c.chosen, c.keywords));
         CoTaskMemFree(keywords);
         EXPECT_TRUE(IsWindowEnabled(m_parent));
     }

@@ -163,7 +163,7 @@ TEST_F(StoreTest, FailedFirstLoadLeavesNoStoreBehind) {
     EXPECT_EQ(Open()->Users().size(), 16u);
 }
 
-TEST_F(StoreTest, FileOfAnotherKindIsRefused) {
+TEST_F(StoreTest, FileOfAnotherKindOrANewerSchemaVersionIsRefused) {
     std::filesystem::create_directory(Folder());
     {
         Database other(StoreFileIn(Folder()), OpenMode::Create);
@@ -172,14 +172,10 @@ TEST_F(StoreTest, FileOfAnotherKindIsRefused) {
     std::string bytes = test::ReadBytes(StoreFileIn(Folder()));
     EXPECT_THAT([&] { Open(); }, ThrowsMessage<StoreError>(HasSubstr("not a nuvclient store")));
     EXPECT_EQ(test::ReadBytes(StoreFileIn(Folder())), bytes);
-}
 
-TEST_F(StoreTest, NewerSchemaVersionIsRefused) {
+    std::filesystem::remove_all(Folder());
     Open();
-    {
-        Database db(StoreFileIn(Folder()), OpenMode::ExistingOnly);
-        db.Execute("PRAGMA user_version = 2");
-    }
+    Database(StoreFileIn(Folder()), OpenMode::ExistingOnly).Execute("PRAGMA user_version = 2");
     EXPECT_THAT([&] { Open(); }, ThrowsMessage<StoreError>(HasSubstr("schema version 2")));
 }
 

@@ -61,7 +61,7 @@ TEST_F(MCVariantPropertySetTest, ListsAndNestedSetsRoundTrip) {
     EXPECT_EQ(std::string(set["Work"]["City"]), "");
 }
 
-TEST_F(MCVariantPropertySetTest, RemoveThenRewriteShortensAList) {
+TEST_F(MCVariantPropertySetTest, RemoveThenRewriteShortensAListAndOnlyListsHaveElements) {
     for (int k = 0; k < 4; ++k) set["MoreEmails"][k] = "old" + std::to_string(k);
     EXPECT_TRUE(set.Remove("MoreEmails"));
     EXPECT_FALSE(set.Remove("MoreEmails")) << "a key removed is no longer there";
@@ -72,9 +72,8 @@ TEST_F(MCVariantPropertySetTest, RemoveThenRewriteShortensAList) {
     EXPECT_EQ(set["MoreEmails"].GetSize(), 2);
     EXPECT_EQ(std::string(set["MoreEmails"][1]), "new1");
     EXPECT_EQ(std::string(set["MoreEmails"][2]), "");
-}
 
-TEST_F(MCVariantPropertySetTest, ScalarsElementsOfElementsAndNegativeIndexesAreNoLists) {
+    // Scalars, elements of elements and negative indexes are no lists.
     set["HomeCity"] = "Oslo";
     EXPECT_EQ(set["HomeCity"].GetSize(), 0);
     EXPECT_EQ(std::string(set["HomeCity"][0]), "");
@@ -126,7 +125,7 @@ TEST_F(MCVariantPropertySetTest, CopiesAndAssignmentsBalanceTheirReferences) {
     EXPECT_EQ(std::string(set["HomeCity"]), "Oslo");
 }
 
-TEST_F(MCVariantPropertySetTest, PropertiesReleaseWhatTheyOpen) {
+TEST_F(MCVariantPropertySetTest, PropertiesReleaseWhatTheyOpenAndOutliveTheirSet) {
     set["Work"]["Address"]["City"] = "Lyon";
     set["Emails"][0]["Email"] = "a@example.org";
     {
@@ -146,9 +145,8 @@ TEST_F(MCVariantPropertySetTest, PropertiesReleaseWhatTheyOpen) {
     EXPECT_EQ(work->Release(), 2u);
     EXPECT_EQ(element->AddRef(), 3u);
     EXPECT_EQ(element->Release(), 2u);
-}
 
-TEST_F(MCVariantPropertySetTest, APropertyOutlivesItsSet) {
+    // A property outlives its set.
     std::optional<MCVariantProperty> property;
     {
         MCVariantPropertySet local(store.Get());

@@ -16,21 +16,12 @@ namespace moduletest {
 namespace {
 
 constexpr int kAffiliationsTab = 5;
-constexpr winport::StringResource kStrings[] = {{kMissingKeywordsText, "Keywords?"},
-                                                {kMissingKeywordsCaption, "Keywords Missing"}};
-constexpr winport::ResourceTable kTable{"affiliations strings", {}, {}, {}, kStrings};
-
-// Codes of the shipped lists: "Sports Club" and "Alumni Association" of "group", "University"
-// of "pastbg".
-constexpr int kSportsClub = 201;
-constexpr int kAlumni = 202;
-constexpr int kUniversity = 303;
 
 class AffiliationsPageTest : public PageFixture {
 protected:
     void SetUp() override {
         PageFixture::SetUp();
-        UseStrings(kTable);
+        UseStrings(kMissingKeywordsTable);
         MCVariantPropertySet record = host->Record(owner);
         for (const auto& [i, code, text] :
              {std::tuple{0, kSportsClub, "Tennis à Lyon"}, {1, 0, ""}, {2, 4242, "Stars"}}) {
@@ -111,18 +102,6 @@ TEST_F(AffiliationsPageWithListsTest, ACategoryWithoutKeywordsIsAskedAboutOnce) 
         EXPECT_EQ(Stored("GroupCategory", 1), answer == IDYES ? 0 : kAlumni);
         EXPECT_EQ(Stored("PastCategory", 1), answer == IDYES ? 0 : kUniversity);
     }
-}
-
-// Without the host's lists the rows show no category, and saving another change keeps the
-// categories stored.
-TEST_F(AffiliationsPageTest, WithoutTheListsTheStoredCategoriesAreKept) {
-    ASSERT_NE(OpenPage(owner, kAffiliationsTab), nullptr);
-    EXPECT_EQ(SendMessage(Control(IDC_AFFIL_GROUP_LIST1), CB_GETCOUNT, 0, 0), 0);
-    ASSERT_TRUE(agent.Type(Control(IDC_AFFIL_GROUP_TEXT1), "Tennis et badminton"));
-    Save();
-    EXPECT_EQ(Stored("GroupCategory", 0), kSportsClub);
-    EXPECT_EQ(StoredText("GroupText", 0), "Tennis et badminton");
-    EXPECT_EQ(Stored("GroupCategory", 2), 4242);
 }
 
 }  // namespace

@@ -181,10 +181,7 @@ TEST_F(ContactEmailPaneTest, EditOutlivesARetrievalEndingUnderTheDialog) {
     record["LastUpdateDate"] = 0u;  // The window fetches as it opens.
     const HWND window = OpenContact(contact);
     ASSERT_NE(window, nullptr);
-    HWND pane = nullptr;
-    for (HWND child : winport::ChildWindows(Dialog(window)->GetPage(0)->m_hWnd)) {
-        if (GetDlgItem(child, IDC_CONTACT_EMAIL_LIST)) pane = child;
-    }
+    const HWND pane = EmailPane(window, IDC_CONTACT_EMAIL_LIST);
     ASSERT_NE(pane, nullptr);
     const HWND rows = GetDlgItem(pane, IDC_CONTACT_EMAIL_LIST);
     agent.QueueDialogHandler(IDD_CONTACT_EMAIL_DIALOG, [&](HWND dialog) {

@@ -34,7 +34,7 @@ protected:
                "|" + pages;
     }
     static std::string Nickname(HWND dialog) {
-        return Text(Item(Dialog(dialog)->GetPage(0)->m_hWnd, IDC_MAIN_NICKNAME));
+        return Text(Item(MainPage(dialog), IDC_MAIN_NICKNAME));
     }
     HWND OpenStaleContact() {
         host->Record(contact)["LastUpdateDate"] = 0u;
@@ -63,7 +63,7 @@ protected:
 TEST_F(DetailsOperationsTest, OwnerSaveRunsBusyAndComesBackDoneWithoutReloading) {
     const HWND window = OpenOwner();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(agent.Type(Item(Dialog(window)->GetPage(0)->m_hWnd, IDC_MAIN_NICKNAME), "Annie"));
+    ASSERT_TRUE(agent.Type(Item(MainPage(window), IDC_MAIN_NICKNAME), "Annie"));
     ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_SAVE)));
 
     EXPECT_THAT(host->Calls(), ::testing::Contains("Start save 1001"));
@@ -120,7 +120,7 @@ TEST_F(DetailsOperationsTest, RetrievalReloadsThePagesAndKeepsWhatTheOwnerTyped)
     // Retrieving leaves the pages and More Options to the person.
     EXPECT_EQ(State(window), "busy|(Retrieve)|-|&More Options|&Close|++++++");
 
-    const HWND page = Dialog(window)->GetPage(0)->m_hWnd;
+    const HWND page = MainPage(window);
     ASSERT_TRUE(agent.TypeInCombo(Item(page, IDC_MAIN_DISPLAY), "Borya from work"));
     host->Record(contact)["NickName"] = "Borya";
     ReportDone(Operations().Last());

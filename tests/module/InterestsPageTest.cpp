@@ -18,21 +18,12 @@ namespace moduletest {
 namespace {
 
 constexpr int kInterestsTab = 6;
-constexpr winport::StringResource kStrings[] = {{kMissingKeywordsText, "Keywords?"},
-                                                {kMissingKeywordsCaption, "Keywords Missing"}};
-constexpr winport::ResourceTable kTable{"interests strings", {}, {}, {}, kStrings};
-
-// Codes of the shipped "interest" list, and the icon of Music.
-constexpr int kMusic = 117;
-constexpr int kTravel = 120;
-constexpr int kGardening = 125;
-constexpr int kMusicIcon = 16;
 
 class InterestsPageTest : public PageFixture {
 protected:
     void SetUp() override {
         PageFixture::SetUp();
-        UseStrings(kTable);
+        UseStrings(kMissingKeywordsTable);
         MCVariantPropertySet record = host->Record(owner);
         const std::pair<int, const char*> slots[] = {
             {kMusic, "ρεμπέτικο"}, {0, ""}, {kTravel, ""}, {0, ""}};

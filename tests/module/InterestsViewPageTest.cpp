@@ -15,13 +15,6 @@ namespace moduletest {
 namespace {
 
 constexpr int kInterestsViewTab = 5;
-// Codes of the shipped lists and the icon of Music.
-constexpr int kMusic = 117;
-constexpr int kMusicIcon = 16;
-constexpr int kTravel = 120;
-constexpr int kSportsClub = 201;
-constexpr int kAlumni = 202;
-constexpr int kUniversity = 303;
 
 class InterestsViewPageTest : public PageFixture {
 protected:

@@ -55,8 +55,7 @@ protected:
         }
     }
     std::string Stored(BCUserInfo* user, const char* key) { return host->Record(user)[key]; }
-    static HWND Page(HWND window) { return Dialog(window)->GetPage(0)->m_hWnd; }
-    static HWND Control(HWND window, int id) { return Item(Page(window), id); }
+    static HWND Control(HWND window, int id) { return Item(MainPage(window), id); }
     // The entries as "text(code)", the selected one marked with '>'.
     static std::string Choices(HWND combo) {
         std::string shown;
@@ -332,10 +331,7 @@ TEST_F(MainPageTest, EmailPaneLiesInsideItsFrame) {
         winport::ScopedLogicalPixelsPerInch scoped(dpi);
         const HWND window = OpenOwner();
         ASSERT_NE(window, nullptr);
-        HWND pane = nullptr;
-        for (HWND child : winport::ChildWindows(Page(window))) {
-            if (GetDlgItem(child, IDC_OWNER_EMAIL_LIST)) pane = child;
-        }
+        const HWND pane = EmailPane(window, IDC_OWNER_EMAIL_LIST);
         ASSERT_NE(pane, nullptr);
         EXPECT_EQ(SendMessage(GetDlgItem(pane, IDC_OWNER_EMAIL_LIST), LVM_GETITEMCOUNT, 0, 0), 1);
         RECT frame{}, placed{};

@@ -111,6 +111,13 @@ CUserDetailsDialog* ModuleFixture::Dialog(HWND window) {
     return dynamic_cast<CUserDetailsDialog*>(CWnd::FromHandlePermanent(window));
 }
 
+HWND ModuleFixture::EmailPane(HWND window, int listId) {
+    for (HWND child : winport::ChildWindows(MainPage(window))) {
+        if (GetDlgItem(child, listId)) return child;
+    }
+    return nullptr;
+}
+
 std::string ModuleFixture::Text(HWND window) {
     return winport::GetWindowTextUtf8(window);
 }

@@ -51,6 +51,10 @@ protected:
     // The dialog object behind |window|.
     static CUserDetailsDialog* Dialog(HWND window);
     static HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+    // The Main page of the details window |window|, and the e-mail pane in it that holds the
+    // list |listId|.
+    static HWND MainPage(HWND window) { return Dialog(window)->GetPage(0)->m_hWnd; }
+    static HWND EmailPane(HWND window, int listId);
     static std::string Text(HWND window);
     static bool ReadOnly(HWND edit) { return GetWindowLongPtr(edit, GWL_STYLE) & ES_READONLY; }
     static std::vector<std::string> TabCaptions(HWND dialog);

@@ -6,9 +6,27 @@
 
 #include "ModuleTestSupport.h"
 #include "client/reference/ReferenceData.h"
+#include "module/host/HostStringIds.h"
+#include "platform/resources/ResourceChain.h"
 #include "platform/window/WindowApi.h"
 
 namespace moduletest {
+
+// Codes of the lists the reference client ships: "interest" (with the icon of Music), "group"
+// and "pastbg".
+inline constexpr int kMusic = 117;
+inline constexpr int kMusicIcon = 16;
+inline constexpr int kTravel = 120;
+inline constexpr int kGardening = 125;
+inline constexpr int kSportsClub = 201;
+inline constexpr int kAlumni = 202;
+inline constexpr int kUniversity = 303;
+
+// The question about a category without keywords.
+inline constexpr winport::StringResource kMissingKeywordsStrings[] = {
+    {kMissingKeywordsText, "Keywords?"}, {kMissingKeywordsCaption, "Keywords Missing"}};
+inline constexpr winport::ResourceTable kMissingKeywordsTable{
+    "missing keywords", {}, {}, {}, kMissingKeywordsStrings};
 
 class PageFixture : public ModuleFixture {
 protected:

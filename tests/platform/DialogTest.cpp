@@ -59,7 +59,7 @@ protected:
     size_t m_liveBefore = LiveWindowCount();
 };
 
-TEST_F(DialogTest, ModalRunReturnsTheEndDialogValueAndLeavesNoWindow) {
+TEST_F(DialogTest, ModalRunReturnsTheEndDialogValueLeavesNoWindowAndEscapeOrNobodyCancels) {
     std::string titleSeen;
     agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
         titleSeen = GetWindowTextUtf8(dialog);
@@ -70,12 +70,8 @@ TEST_F(DialogTest, ModalRunReturnsTheEndDialogValueAndLeavesNoWindow) {
     EXPECT_EQ(titleSeen, "Form");
     EXPECT_EQ(form.m_hWnd, nullptr);
     EXPECT_EQ(agent.ModalDialogs(), std::vector<int>{kFormDialog});
-}
 
-TEST_F(DialogTest, ModalDialogIsCancelledByEscapeOrWithoutAHandler) {
-    CFormDialog form;
     EXPECT_EQ(form.DoModal(), IDCANCEL);
-
     agent.QueueDialogHandler(kFormDialog, [&](HWND) { agent.PressKey(VK_ESCAPE); });
     EXPECT_EQ(form.DoModal(), IDCANCEL);
 }
@@ -96,33 +92,24 @@ TEST_F(DialogTest, ModalDialogInsideAModalDialogWorks) {
     EXPECT_EQ(agent.ModalDialogs(), (std::vector<int>{kFormDialog, kInnerDialog}));
 }
 
-TEST_F(DialogTest, OwnerIsDisabledDuringTheRunAndEnabledAfter) {
-    const HWND owner = spy.CreateSpyWindow("owner");
-    CWnd* ownerWnd = CWnd::FromHandle(owner);
-    bool enabledDuring = true;
-    agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
-        enabledDuring = IsWindowEnabled(owner);
-        agent.Click(GetDlgItem(dialog, IDCANCEL));
-    });
-    CFormDialog form(ownerWnd);
-    EXPECT_EQ(form.DoModal(), IDCANCEL);
-    EXPECT_FALSE(enabledDuring);
-    EXPECT_TRUE(IsWindowEnabled(owner));
-}
-
-// A dialog that ends itself while it starts is never shown and leaves its owner enabled; after a
-// dialog closes, the focus is back on the control that had it before.
-TEST_F(DialogTest, OwnerKeepsItsFocusAndADialogEndedAtTheStartIsNeverShown) {
+// The owner is disabled while its dialog runs and enabled after; a dialog that ends itself while
+// it starts is never shown and leaves its owner enabled; after a dialog closes, the focus is back
+// on the control that had it before.
+TEST_F(DialogTest, OwnerIsDisabledDuringTheRunKeepsItsFocusAndADialogEndedAtTheStartIsNeverShown) {
     const HWND owner = spy.CreateSpyWindow("owner");
     const HWND field = CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 50,
                                       12, owner, nullptr, nullptr, nullptr);
     SetFocus(field);
+    bool enabledDuring = true;
     agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
         EXPECT_NE(GetFocus(), field);
+        enabledDuring = IsWindowEnabled(owner);
         agent.Click(GetDlgItem(dialog, IDCANCEL));
     });
     CFormDialog form(CWnd::FromHandle(owner));
     EXPECT_EQ(form.DoModal(), IDCANCEL);
+    EXPECT_FALSE(enabledDuring);
+    EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_EQ(GetFocus(), field) << "the keyboard works on where it was";
 
     class CEndsAtOnce : public CDialog {
@@ -254,13 +241,18 @@ TEST_F(DialogTest, DataExchangeLoadsRefusesTooLongTextAndSavesOnOk) {
     EXPECT_EQ(agent.MessageBoxes()[0].request.style & MB_ICONMASK, MB_ICONEXCLAMATION);
 }
 
+// Tabbing into an edit selects all its text.
 TEST_F(DialogTest, TabAndShiftTabVisitEnabledTabStopsAndEnterPressesTheDefaultButton) {
     std::vector<int> visited;
     agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
         visited.push_back(GetDlgCtrlID(GetFocus()));  // The default focus: the first tab stop.
+        SetWindowText(GetDlgItem(dialog, kCityEdit), "Lyon");
         for (int i = 0; i < 5; ++i) {
             agent.PressKey(VK_TAB);
             visited.push_back(GetDlgCtrlID(GetFocus()));
+            if (i == 0) {
+                EXPECT_EQ(Selection(GetFocus()), std::make_pair(DWORD{0}, DWORD{4}));
+            }
         }
         agent.PressKey(VK_TAB, KeyModifier::Shift);
         visited.push_back(GetDlgCtrlID(GetFocus()));
@@ -393,36 +385,8 @@ TEST_F(DialogTest, EnterAndEscapeWithAComboListDownOnlyCloseTheList) {
     }
 }
 
-TEST_F(DialogTest, TabbingIntoAnEditSelectsItsText) {
-    agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
-        const HWND city = GetDlgItem(dialog, kCityEdit);
-        SetWindowText(city, "Lyon");
-        agent.PressKey(VK_TAB);
-        EXPECT_EQ(Selection(city), std::make_pair(DWORD{0}, DWORD{4}));
-        agent.Click(GetDlgItem(dialog, IDCANCEL));
-    });
-    CFormDialog form;
-    form.DoModal();
-}
-
-TEST_F(DialogTest, ModelessDialogIsDestroyedParentFirstAndLeavesNoHandleValid) {
-    CFormDialog form;
-    ASSERT_TRUE(form.Create(kFormDialog));
-    const HWND dialog = form.m_hWnd;
-    const HWND name = GetDlgItem(dialog, kNameEdit);
-    const HWND ok = GetDlgItem(dialog, IDOK);
-    spy.Watch(dialog, "dialog");
-    spy.Watch(name, "name");
-    spy.Watch(ok, "ok");
-    spy.Only({WM_DESTROY, WM_NCDESTROY});
-    ASSERT_TRUE(form.DestroyWindow());
-    EXPECT_EQ(spy.Lines(), (std::vector<std::string>{"dialog WM_DESTROY", "name WM_DESTROY",
-                                                     "ok WM_DESTROY", "name WM_NCDESTROY",
-                                                     "ok WM_NCDESTROY", "dialog WM_NCDESTROY"}));
-    for (HWND hwnd : {dialog, name, ok}) EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(form.m_hWnd, nullptr);
-}
-
+// Destroyed, a modeless dialog takes its controls and child dialogs along and leaves no handle
+// valid (the order of WM_DESTROY and WM_NCDESTROY is WindowTreeTest's).
 TEST_F(DialogTest, ChildDialogLivesInItsParentAndTabbingWalksIntoIt) {
     CFormDialog form;
     ASSERT_TRUE(form.Create(kFormDialog));
@@ -441,9 +405,20 @@ TEST_F(DialogTest, ChildDialogLivesInItsParentAndTabbingWalksIntoIt) {
     EXPECT_EQ(GetFocus(), GetDlgItem(page.m_hWnd, kPageCheck));
     agent.PressKey(VK_SPACE);
     EXPECT_EQ(SendDlgItemMessage(page.m_hWnd, kPageCheck, BM_GETCHECK, 0, 0), BST_CHECKED);
-    form.DestroyWindow();
-    EXPECT_FALSE(IsWindow(page.m_hWnd));
-    EXPECT_EQ(page.m_hWnd, nullptr);
+
+    // Tabbing moves on from the control that holds the focused edit, a combo's.
+    const HWND combo = CreateWindowEx(
+        0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, 0, 0, 80, 60,
+        form.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1300)), nullptr, nullptr);
+    ASSERT_TRUE(agent.Focus(GetWindow(combo, GW_CHILD)));
+    agent.PressKey(VK_TAB, KeyModifier::Shift);
+    EXPECT_EQ(GetFocus(), GetDlgItem(page.m_hWnd, kPageCheck));
+    const HWND dialog = form.m_hWnd;
+    const HWND pageWindow = page.m_hWnd;
+    const HWND name = GetDlgItem(dialog, kNameEdit);
+    ASSERT_TRUE(form.DestroyWindow());
+    for (HWND hwnd : {dialog, pageWindow, name, combo}) EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(std::pair(form.m_hWnd, page.m_hWnd), std::pair(HWND{}, HWND{}));
 }
 
 // A view that answers the dialog the way a person at a real window would: while the modal loop
@@ -473,29 +448,12 @@ TEST_F(DialogTest, ModalLoopWaitsThroughTheViewsWaiterWhenOneIsInstalled) {
     EXPECT_EQ(waiter.waits, 1);
 }
 
-TEST_F(DialogTest, TabbingMovesOnFromTheControlThatHoldsTheFocusedEdit) {
-    CFormDialog form;
-    ASSERT_TRUE(form.Create(kFormDialog));
-    ShowWindow(form.m_hWnd, SW_SHOW);
-    const HWND combo = CreateWindowEx(
-        0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, 0, 0, 80, 60,
-        form.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1300)), nullptr, nullptr);
-    const HWND comboEdit = GetWindow(combo, GW_CHILD);
-    ASSERT_TRUE(agent.Focus(comboEdit));
-    agent.PressKey(VK_TAB, KeyModifier::Shift);
-    EXPECT_EQ(GetFocus(), GetDlgItem(form.m_hWnd, IDCANCEL));
-    form.DestroyWindow();
-}
-
-TEST_F(DialogTest, MissingTemplateFailsClearly) {
-    CDialog dialog;
-    EXPECT_FALSE(dialog.Create(9999));
+TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheTemplateFontAndAMissingTemplateFails) {
+    CDialog missing;
+    EXPECT_FALSE(missing.Create(9999));
     EXPECT_NE(GetLastErrorText().find("9999"), std::string::npos);
     CDialog modal(9999);
     EXPECT_EQ(modal.DoModal(), -1);
-}
-
-TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheTemplateFont) {
     CFormDialog form;
     ASSERT_TRUE(form.Create(kFormDialog));
     RECT rect{50, 5, 150, 17};

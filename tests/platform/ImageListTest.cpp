@@ -84,8 +84,7 @@ TEST_F(ImageListTest, CreateNeedsAPositiveImageSizeAndAddCutsTheStripIntoWholeIm
     int cx = 0;
     int cy = 0;
     EXPECT_TRUE(ImageList_GetIconSize(list, &cx, &cy));
-    EXPECT_EQ(cx, 16);
-    EXPECT_EQ(cy, 12);
+    EXPECT_EQ(std::pair(cx, cy), std::pair(16, 12));
     EXPECT_FALSE(ImageList_GetIconSize(list, nullptr, &cy));
     EXPECT_EQ(ImageList_GetImageCount(list), 0);
 
@@ -151,10 +150,9 @@ TEST_F(ImageListTest, IconsAreScaledAppendedReplacedAndBlendedIntoListsWithoutAl
     const HIMAGELIST list = MakeList(4, 4, ILC_COLOR32 | ILC_MASK);
     // 2 x 2 quadrants become 2 x 2 blocks of the 4 x 4 image.
     EXPECT_EQ(AddIcon(list, -1, 2, 2, {kRed, kGreen, kBlue, kHalfRed}), 0);
-    EXPECT_EQ(PixelOf(list, 0, 1, 1), kRed);
-    EXPECT_EQ(PixelOf(list, 0, 2, 1), kGreen);
-    EXPECT_EQ(PixelOf(list, 0, 1, 2), kBlue);
-    EXPECT_EQ(PixelOf(list, 0, 3, 3), kHalfRed);
+    EXPECT_EQ(Pixels(list, 0),
+              (std::vector{kRed, kRed, kGreen, kGreen, kRed, kRed, kGreen, kGreen, kBlue, kBlue,
+                           kHalfRed, kHalfRed, kBlue, kBlue, kHalfRed, kHalfRed}));
 
     const HICON icon = winport::CreateIconFromPixels(4, 4, Filled(4, 4, kWhite));
     EXPECT_EQ(ImageList_AddIcon(list, icon), 1);

@@ -118,16 +118,8 @@ TEST_F(MenuTest, DeleteMenuDestroysTheSubmenuRemoveMenuKeepsIt) {
     EXPECT_TRUE(FailsWith(DeleteMenu(bar, 1001, MF_BYCOMMAND), ERROR_MENU_ITEM_NOT_FOUND));
 }
 
-TEST_F(MenuTest, DestroyMenuTakesItsSubmenusAlong) {
-    ASSERT_TRUE(DestroyMenu(bar));
-    EXPECT_EQ(winport::LiveMenuCount(), 0u);
-    EXPECT_FALSE(IsMenu(recent));
-    EXPECT_FALSE(DestroyMenu(bar));
-    ExpectError(ERROR_INVALID_MENU_HANDLE,
-                "DestroyMenu: " + winport::HandleText(bar) + " is not a menu");
-}
-
-TEST_F(MenuTest, GetMenuStringCopiesCutsOrMeasuresAndASeparatorHasNoText) {
+TEST_F(MenuTest,
+       GetMenuStringCopiesCutsOrMeasuresASeparatorHasNoTextAndDestroyMenuTakesItsSubmenus) {
     EXPECT_EQ(GetMenuString(bar, 1002, nullptr, 0, MF_BYCOMMAND), 5);
     char buffer[3] = "xx";
     EXPECT_EQ(GetMenuString(bar, 1002, buffer, sizeof buffer, MF_BYCOMMAND), 2);
@@ -141,6 +133,13 @@ TEST_F(MenuTest, GetMenuStringCopiesCutsOrMeasuresAndASeparatorHasNoText) {
     EXPECT_EQ(GetMenuState(bar, 2, MF_BYPOSITION), MF_SEPARATOR);
     EXPECT_EQ(GetMenuState(bar, 3, MF_BYPOSITION), MF_SEPARATOR);
     EXPECT_EQ(GetMenuString(bar, 3, nullptr, 0, MF_BYPOSITION), 0);
+
+    ASSERT_TRUE(DestroyMenu(bar));
+    EXPECT_EQ(winport::LiveMenuCount(), 0u);
+    EXPECT_FALSE(IsMenu(recent));
+    EXPECT_FALSE(DestroyMenu(bar));
+    ExpectError(ERROR_INVALID_MENU_HANDLE,
+                "DestroyMenu: " + winport::HandleText(bar) + " is not a menu");
 }
 
 TEST_F(MenuTest, RefusesLoopsBadSubmenusUnsupportedKindsAndInventedOrDestroyedHandles) {

@@ -64,16 +64,15 @@ TEST(MessageBoxTest, TheOwnersTopLevelWindowIsDisabledWhileTheBoxIsUpAndAskedAsC
     EXPECT_EQ(std::tie(ui.boxes[4].text, ui.boxes[4].caption), std::make_tuple("", "Error"));
 }
 
-TEST(MessageBoxTest, AnswerWithoutAButtonCountsAsClosingTheBox) {
+// An answer without a button on the box counts as closing it.
+TEST(MessageBoxTest, AnAnswerWithoutAButtonClosesTheBoxAndABadOwnerOrStyleFailsWithoutAsking) {
     ScriptedShellUi ui;
     ui.boxAnswers = {IDYES, IDOK, IDRETRY};
     EXPECT_EQ(MessageBox(nullptr, "a", "b", MB_OKCANCEL), IDCANCEL);
     EXPECT_EQ(MessageBox(nullptr, "a", "b", MB_YESNO), IDNO);
     EXPECT_EQ(MessageBox(nullptr, "a", "b", MB_RETRYCANCEL), IDRETRY);
-}
+    ui.boxes.clear();
 
-TEST(MessageBoxTest, BadOwnerOrStyleFailsWithoutAsking) {
-    ScriptedShellUi ui;
     HWND gone = nullptr;
     {
         TestWindow window;

@@ -178,8 +178,7 @@ TEST_F(RegistryTest, CreateMakesIntermediateKeysReportsDispositionAndPathsAndNam
     DWORD size = 99;
     EXPECT_EQ(RegQueryValueEx(defaults.Get(), "Missing", nullptr, &type, nullptr, &size),
               ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(type, REG_NONE);
-    EXPECT_EQ(size, 0u);
+    EXPECT_EQ(std::pair(type, size), std::pair(DWORD{REG_NONE}, DWORD{0}));
     ASSERT_EQ(Set(defaults.Get(), nullptr, REG_DWORD, "\x2a\0\0\0"sv), ERROR_SUCCESS);
     EXPECT_EQ(Query(defaults.Get(), ""), (Value{REG_DWORD, "\x2a\0\0\0"s}));
     EXPECT_EQ(RegDeleteValue(defaults.Get(), "Missing"), ERROR_FILE_NOT_FOUND);
@@ -203,8 +202,7 @@ TEST_F(RegistryTest, QueryAndEnumerationReportSizesAndBadParametersAndMissingRig
     DWORD type = 0;
     DWORD size = 0;
     EXPECT_EQ(query("Name", nullptr, size, &type), ERROR_SUCCESS);
-    EXPECT_EQ(type, REG_SZ);
-    EXPECT_EQ(size, 6u);
+    EXPECT_EQ(std::pair(type, size), std::pair(DWORD{REG_SZ}, DWORD{6}));
     char small[3] = {'x', 'x', 'x'};
     size = sizeof small;
     EXPECT_EQ(query("Name", small, size), ERROR_MORE_DATA);
@@ -235,8 +233,7 @@ TEST_F(RegistryTest, QueryAndEnumerationReportSizesAndBadParametersAndMissingRig
     length = sizeof name;
     EXPECT_EQ(RegEnumValue(key.Get(), 0, name, &length, nullptr, &type, data, &size),
               ERROR_MORE_DATA);
-    EXPECT_EQ(size, 6u);
-    EXPECT_EQ(type, REG_SZ);
+    EXPECT_EQ(std::pair(type, size), std::pair(DWORD{REG_SZ}, DWORD{6}));
     length = 4;
     EXPECT_EQ(RegEnumValue(key.Get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr),
               ERROR_MORE_DATA);
@@ -250,11 +247,9 @@ TEST_F(RegistryTest, QueryAndEnumerationReportSizesAndBadParametersAndMissingRig
         ASSERT_EQ(Open(HKEY_CURRENT_USER, "Rights", reader.Out()), ERROR_SUCCESS);
         ScopedKey writer;
         ASSERT_EQ(Open(HKEY_CURRENT_USER, "Rights", writer.Out(), KEY_WRITE), ERROR_SUCCESS);
-        BYTE data[4];
         DWORD reserved = 0;
-        DWORD size = sizeof data;
-        char name[16];
-        DWORD length = sizeof name;
+        size = sizeof data;
+        length = sizeof name;
         HKEY unused = nullptr;
         const struct {
             const char* what;
@@ -451,7 +446,7 @@ void FillWithEveryKindOfValue() {
     ASSERT_EQ(Set(HKEY_CLASSES_ROOT, "root value", REG_SZ, "on a root\0"sv), ERROR_SUCCESS);
 }
 
-TEST_F(RegistryFileTest, SaveAndLoadRoundTripEveryTypeAndByte) {
+TEST_F(RegistryFileTest, SaveAndLoadRoundTripEveryTypeAndByteAndALoadReplacesTheRegistry) {
     FillWithEveryKindOfValue();
     const auto before = DumpRegistry();
     ASSERT_TRUE(winport::SaveRegistry(PathOf("registry.txt"))) << winport::GetLastErrorText();
@@ -467,9 +462,8 @@ TEST_F(RegistryFileTest, SaveAndLoadRoundTripEveryTypeAndByte) {
         return c == '\n' || static_cast<unsigned char>(c) >= 0x20;
     }));
     EXPECT_EQ(Files(), 1);
-}
 
-TEST_F(RegistryFileTest, LoadReplacesTheRegistryAndOrphansOpenHandles) {
+    // A load replaces the registry and orphans open handles.
     ScopedKey old(HKEY_CURRENT_USER, "Old");
     WriteFile("new.txt",
               "winport registry 1\r\n"

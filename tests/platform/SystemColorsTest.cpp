@@ -7,15 +7,13 @@
 
 namespace {
 
-TEST(SystemColorsTest, UnknownIndexAnswersBlackAndNoBrush) {
+class SystemColorBrushTest : public winport::testing::GdiLeakCheckedTest {};
+
+// An unknown index answers black and no brush.
+TEST_F(SystemColorBrushTest, IsOneSolidBrushOfTheColourThatNeverDies) {
     EXPECT_EQ(GetSysColor(31), 0u);
     EXPECT_EQ(GetSysColor(-1), 0u);
     EXPECT_TRUE(FailsWith(GetSysColorBrush(31), ERROR_INVALID_PARAMETER));
-}
-
-class SystemColorBrushTest : public winport::testing::GdiLeakCheckedTest {};
-
-TEST_F(SystemColorBrushTest, IsOneSolidBrushOfTheColourThatNeverDies) {
     const HBRUSH brush = GetSysColorBrush(COLOR_BTNFACE);
     ASSERT_NE(brush, nullptr);
     EXPECT_EQ(GetSysColorBrush(COLOR_BTNFACE), brush);

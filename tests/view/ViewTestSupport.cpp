@@ -182,10 +182,6 @@ bool ViewFixture::Activate(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
-HWND ViewFixture::MainPage(HWND window) {
-    return Dialog(window)->GetPage(0)->m_hWnd;
-}
-
 void ViewFixture::ExpectMirrors(const nuvview::View& view, HWND root) {
     QWidget* top = view.WidgetFor(root);
     ASSERT_NE(top, nullptr);

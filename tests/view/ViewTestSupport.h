@@ -29,8 +29,6 @@ protected:
     static void TypeWithQt(QWidget* widget, const QString& text);
     // Makes |window| the active window, so it takes the keyboard focus as a person's would.
     static bool Activate(QWidget* window);
-    // The page of the details window |window| shows first (the Main page).
-    static HWND MainPage(HWND window);
 
 private:
     std::list<nuvview::View> m_views;
