@@ -8,53 +8,17 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "bench/SampleData.h"
-#include "client/cli/OpenCommand.h"
-#include "client/host/ClientHost.h"
-#include "details/UserDetailsDialog.h"
+#include "bench/view/ViewBenchSupport.h"
 #include "platform/automation/Agent.h"
 #include "platform/controls/AnimationApi.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 #include "view/qt/Render.h"
 #include "view/qt/View.h"
 #include "view/qt/ViewSession.h"
 
 namespace nuvclient {
 namespace {
-
-// The sample data in a fresh folder, the client over it and the owner's window open.
-class OwnerWindow {
-public:
-    OwnerWindow() {
-        m_host = std::make_unique<ClientHost>(m_data.UserStore());
-        std::string problem;
-        m_window = OpenWindow(*m_host, {WindowKind::Owner}, problem);
-        if (!m_window) std::abort();
-    }
-    ~OwnerWindow() {
-        DestroyWindow(m_window);
-        winport::PumpMessages();
-        m_host.reset();
-    }
-    HWND Window() const { return m_window; }
-    // The nickname's field on the Main page.
-    HWND Nickname() const {
-        auto* dialog = dynamic_cast<CUserDetailsDialog*>(CWnd::FromHandlePermanent(m_window));
-        return GetDlgItem(dialog->GetPage(0)->m_hWnd, IDC_MAIN_NICKNAME);
-    }
-
-private:
-    SampleData m_data;
-    std::unique_ptr<ClientHost> m_host;
-    HWND m_window = nullptr;
-};
-
-nuvview::ViewSession& Session() {
-    static nuvview::ViewSession session(nuvview::ViewSession::Display::Offscreen);
-    return session;
-}
 
 void BM_RenderOwnerWindow(benchmark::State& state) {
     Session();
