@@ -1,5 +1,7 @@
 #include "view/qt/TabControlWidget.h"
 
+#include <QEvent>
+#include <QHash>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
@@ -26,14 +28,14 @@ protected:
     // As high and as wide as the platform's tab; without its width, as wide as the image and
     // the text need in Qt's font.
     QSize tabSizeHint(int index) const override {
-        QSize size = QTabBar::tabSizeHint(index);
         const auto at = static_cast<size_t>(index);
-        size.setWidth(at < widths.size() && widths[at] > 0
-                          ? widths[at]
-                          : ImageWidth(index) + fontMetrics().horizontalAdvance(tabText(index)) +
-                                2 * kMargin);
-        if (height > 0) size.setHeight(height);
-        return size;
+        const int width = at < widths.size() && widths[at] > 0
+                              ? widths[at]
+                              : ImageWidth(index) + TextWidth(tabText(index)) + 2 * kMargin;
+        // Qt's own hint lays the whole bar out again: asked only for a height the platform
+        // did not give.
+        if (height > 0) return {width, height};
+        return {width, QTabBar::tabSizeHint(index).height()};
     }
 
     void paintEvent(QPaintEvent*) override {
@@ -47,7 +49,21 @@ protected:
         }
     }
 
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange) m_textWidths.clear();
+        QTabBar::changeEvent(event);
+    }
+
 private:
+    // Measured once a text for the bar's font: the bar asks for every tab's size at each
+    // layout, and shaping a text is dear.
+    int TextWidth(const QString& text) const {
+        const auto found = m_textWidths.constFind(text);
+        if (found != m_textWidths.constEnd()) return *found;
+        return *m_textWidths.insert(text, fontMetrics().horizontalAdvance(text));
+    }
+    mutable QHash<QString, int> m_textWidths;
+
     int ImageWidth(int index) const {
         return tabIcon(index).isNull() ? 0 : iconSize().width() + kImageGap;
     }

@@ -371,7 +371,6 @@ void UpdateTabs(HWND hwnd, TabControlWidget* tabs) {
     QString state = QString::number(reinterpret_cast<quintptr>(images));
     for (const TabItem& item : items)
         state += u'\n' + item.caption + u'\t' + QString::number(item.image);
-    if (Changed(tabs, state)) ShowTabItems(bar, images, items);
     int height = 0;
     std::vector<int> widths;
     for (size_t i = 0; i < items.size(); ++i) {
@@ -386,7 +385,9 @@ void UpdateTabs(HWND hwnd, TabControlWidget* tabs) {
     int total = 0;
     for (const int width : widths) total += width;
     if (total > client.right) widths.clear();
+    // The sizes first: a tab added knowing them costs the bar no layout of its own.
     tabs->SetTabSizes(height, std::move(widths));
+    if (Changed(tabs, state)) ShowTabItems(bar, images, items);
     bar->setCurrentIndex(static_cast<int>(SendMessage(hwnd, TCM_GETCURSEL, 0, 0)));
 }
 
