@@ -16,6 +16,7 @@
 #include "client/cli/UsersCommand.h"
 #include "client/directory/DirectoryOptions.h"
 #include "client/host/ClientHost.h"
+#include "client/reference/ReferenceData.h"
 #include "client/store/DataFolder.h"
 
 namespace nuvclient {
@@ -151,7 +152,11 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
         int status = app.exit(error, out, err);
         return status == 0 ? kExitSuccess : kExitUsage;
     }
+    const bool opensHost =
+        open->parsed() || run->parsed() || gui->parsed() || shot->parsed() || exportCard->parsed();
     try {
+        std::jthread numberingPlan;
+        if (opensHost) numberingPlan = PrepareNumberingPlan();
         std::filesystem::path folder =
             dataFolder.empty() ? DefaultDataFolder() : std::filesystem::path(dataFolder);
         auto store = OpenDataFolder(folder, sampleData);
@@ -165,8 +170,7 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
             err << "nuvclient: this build has no Qt view (install Qt 6 Widgets and build again)\n";
             return kExitFailure;
         }
-        if (open->parsed() || run->parsed() || gui->parsed() || shot->parsed() ||
-            exportCard->parsed()) {
+        if (opensHost) {
             ClientHost host(*store, options);
             const OpenRequest request = openArguments.Request();
             if (exportCard->parsed()) {

@@ -66,9 +66,10 @@ int CountryCode(const std::string& region, int numeric, int callingCode) {
 }
 
 std::vector<HostCountry> ReadCountries(const std::filesystem::path& path) {
+    const nlohmann::json table = ReadTable(path, "3166-1");
     const auto* util = i18n::phonenumbers::PhoneNumberUtil::GetInstance();
     std::vector<HostCountry> countries;
-    for (const nlohmann::json& entry : ReadTable(path, "3166-1")) {
+    for (const nlohmann::json& entry : table) {
         const std::string region = entry.value("alpha_2", "");
         const std::string numericText = entry.value("numeric", "");
         const std::string name = entry.value("common_name", entry.value("name", ""));
@@ -113,6 +114,10 @@ std::vector<HostLanguage> ReadLanguages(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+std::jthread PrepareNumberingPlan() {
+    return std::jthread([] { i18n::phonenumbers::PhoneNumberUtil::GetInstance(); });
+}
 
 ReferenceData::ReferenceData(const std::filesystem::path& isoCodesFolder)
     : m_countries(ReadCountries(isoCodesFolder / "iso_3166-1.json")),

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "hostlib/reference/HostReferenceData.h"
@@ -18,6 +19,11 @@ public:
     ReferenceDataError(const std::filesystem::path& path, const std::string& problem)
         : std::runtime_error(path.string() + ": " + problem) {}
 };
+
+// Starts reading the telephone numbering metadata (some milliseconds of work) on a thread of its
+// own, so that it overlaps what the caller does before it makes a ReferenceData, which waits for
+// it. The thread is joined when the answer goes.
+std::jthread PrepareNumberingPlan();
 
 // The folder the iso-codes tables are installed in.
 inline const std::filesystem::path kIsoCodesFolder = "/usr/share/iso-codes/json";
