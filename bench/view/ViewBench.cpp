@@ -17,6 +17,7 @@
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
+#include "tests/client/BuildTreeHost.h"
 #include "view/qt/Render.h"
 #include "view/qt/View.h"
 #include "view/qt/ViewSession.h"
@@ -28,7 +29,7 @@ namespace {
 class OwnerWindow {
 public:
     OwnerWindow() {
-        m_host = std::make_unique<ClientHost>(m_data.UserStore());
+        m_host = std::make_unique<ClientHost>(m_data.UserStore(), test::BuildTreeHost());
         std::string problem;
         m_window = OpenWindow(*m_host, {WindowKind::Owner}, problem);
         if (!m_window) std::abort();

@@ -28,12 +28,13 @@ struct HostServicesOptions {
     // How long OpenAddress waits for that program to finish before leaving it running.
     std::chrono::milliseconds browserWait{1000};
     bool sendMailUnavailable = false;
-    std::filesystem::path dataFolder = NUV_CLIENT_DATA_DIR;
+    // The folder of the shipped data, which holds the busy animation.
+    std::filesystem::path dataFolder;
 };
 
 class HostServices final : public winport::ComObject<MIHostServices>, private LiveHostObjects {
 public:
-    explicit HostServices(HostServicesOptions options = {});
+    explicit HostServices(HostServicesOptions options);
 
     // Knows "Map", "Zodiac", "Homepage Directory", "Web Directories Update" and "White Pages";
     // the map and horoscope addresses carry no query, as the caller appends one.
