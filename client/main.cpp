@@ -1,6 +1,9 @@
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "client/cli/CommandLine.h"
+#include "client/cli/ProgramFiles.h"
 #ifdef NUV_WITH_VIEW
 #include "client/view/QtViewCommands.h"
 #endif
@@ -11,5 +14,9 @@ int main(int argc, char** argv) {
 #else
     const nuvclient::ViewCommands* view = nullptr;
 #endif
-    return nuvclient::RunCommandLine(argc, argv, NUV_CLIENT_DATA_DIR, std::cout, std::cerr, view);
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) program = std::filesystem::absolute(argv[0]);
+    return nuvclient::RunCommandLine(argc, argv, nuvclient::LocateProgramFiles(program), std::cout,
+                                     std::cerr, view);
 }

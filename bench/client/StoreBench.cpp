@@ -67,7 +67,8 @@ void BM_UsersCommand(benchmark::State& state) {
     const char* argv[] = {"nuvclient", "--data", folder.c_str(), "users"};
     for (auto _ : state) {
         std::ostringstream out, err;
-        if (RunCommandLine(4, argv, NUV_CLIENT_DATA_DIR, out, err) != kExitSuccess)
+        if (RunCommandLine(4, argv, {NUV_MODULE_PATH, NUV_CLIENT_DATA_DIR}, out, err) !=
+            kExitSuccess)
             state.SkipWithError(err.str().c_str());
         benchmark::DoNotOptimize(out.str().size());
     }

@@ -13,6 +13,7 @@
 #include "platform/gdi/GdiObjects.h"
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
+#include "tests/client/BuildTreeHost.h"
 
 namespace nuvclient {
 namespace {
@@ -45,7 +46,7 @@ void BM_OpenAndCloseWindow(benchmark::State& state) {
                                  {WindowKind::Pane, kContact},
                                  {WindowKind::Group, kGroup}};
     SampleData data;
-    ClientHost host(data.UserStore());
+    ClientHost host(data.UserStore(), test::BuildTreeHost());
     const OpenRequest& form = forms[state.range(0)];
     for (auto _ : state) OpenAndClose(host, form);
 }
@@ -58,7 +59,7 @@ BENCHMARK(BM_OpenAndCloseWindow)
 // far the peak memory grew (all should be 0).
 void BM_OwnerWindowCyclesLeaveNothingBehind(benchmark::State& state) {
     SampleData data;
-    ClientHost host(data.UserStore());
+    ClientHost host(data.UserStore(), test::BuildTreeHost());
     for (int cycle = 0; cycle < 1000; ++cycle) OpenAndCloseOwner(host);
     const long residentKilobytes = MaxResidentKilobytes();
     const long hostObjects = LiveHostObjects::Count();

@@ -17,6 +17,7 @@
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
+#include "tests/client/BuildTreeHost.h"
 
 namespace nuvclient {
 namespace {
@@ -29,7 +30,7 @@ void BM_OperationResultReachesTheWindow(benchmark::State& state) {
     SampleData data;
     Store& store = data.UserStore();
     store.WriteKey(kOwner, "SecurityLevel", Value::UInt8(0));
-    ClientOptions options;
+    ClientOptions options = test::BuildTreeHost();
     // The directory itself never answers: the benchmark reports in its place.
     options.directory.latency = std::chrono::hours(1);
     ClientHost host(store, options);

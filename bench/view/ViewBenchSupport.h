@@ -13,6 +13,7 @@
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
+#include "tests/client/BuildTreeHost.h"
 #include "view/qt/ViewSession.h"
 
 namespace nuvclient {
@@ -21,7 +22,7 @@ namespace nuvclient {
 class OwnerWindow {
 public:
     OwnerWindow() {
-        m_host = std::make_unique<ClientHost>(m_data.UserStore());
+        m_host = std::make_unique<ClientHost>(m_data.UserStore(), test::BuildTreeHost());
         std::string problem;
         m_window = OpenWindow(*m_host, {WindowKind::Owner}, problem);
         if (!m_window) std::abort();

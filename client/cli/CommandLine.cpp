@@ -100,8 +100,8 @@ CLI::App* AddShotCommand(CLI::App& app, OpenArguments& open, std::filesystem::pa
 
 }  // namespace
 
-int RunCommandLine(int argc, const char* const* argv, const std::filesystem::path& sampleData,
-                   std::ostream& out, std::ostream& err, const ViewCommands* view) {
+int RunCommandLine(int argc, const char* const* argv, const ProgramFiles& files, std::ostream& out,
+                   std::ostream& err, const ViewCommands* view) {
     CLI::App app("nuvclient: the reference host client of the user details module", "nuvclient");
     app.set_version_flag("--version", std::string("nuvclient ") + NUV_VERSION);
     std::string dataFolder;
@@ -109,6 +109,7 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
                    "data folder (default: $XDG_DATA_HOME/nuvclient or ~/.local/share/nuvclient)")
         ->type_name("DIR");
     ClientOptions options;
+    options.module = files.module;
     app.add_option("--module", options.module, "the user details module to load")
         ->type_name("FILE")
         ->capture_default_str();
@@ -159,9 +160,9 @@ int RunCommandLine(int argc, const char* const* argv, const std::filesystem::pat
         if (opensHost) numberingPlan = PrepareNumberingPlan();
         std::filesystem::path folder =
             dataFolder.empty() ? DefaultDataFolder() : std::filesystem::path(dataFolder);
-        auto store = OpenDataFolder(folder, sampleData);
+        auto store = OpenDataFolder(folder, files.sampleData);
         if (browser) options.services.browser = kDefaultBrowser;
-        options.services.dataFolder = sampleData;
+        options.services.dataFolder = files.sampleData;
         options.directory.latency = std::chrono::milliseconds(latency);
         if (!failure.empty()) options.directory.failure = ParseDirectoryFailure(failure);
         int status = kExitSuccess;

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "client/cli/OpenCommand.h"
+#include "client/cli/ProgramFiles.h"
 
 namespace nuvclient {
 
@@ -22,9 +23,10 @@ struct ViewCommands {
                 std::ostream& err);
 };
 
-// Runs one nuvclient command line; |sampleData| is the folder of the SQL files a fresh data
-// folder is filled from; |view| is null in a build without the Qt view. Answers the exit status.
-int RunCommandLine(int argc, const char* const* argv, const std::filesystem::path& sampleData,
-                   std::ostream& out, std::ostream& err, const ViewCommands* view = nullptr);
+// Runs one nuvclient command line over the program's |files|: the module loaded unless --module
+// names another, and the shipped data a fresh data folder is filled from; |view| is null in a
+// build without the Qt view. Answers the exit status.
+int RunCommandLine(int argc, const char* const* argv, const ProgramFiles& files, std::ostream& out,
+                   std::ostream& err, const ViewCommands* view = nullptr);
 
 }  // namespace nuvclient

@@ -24,7 +24,8 @@
 namespace nuvclient {
 
 struct ClientOptions {
-    std::filesystem::path module = NUV_MODULE_PATH;
+    // The user details module to load.
+    std::filesystem::path module;
     HostServicesOptions services;
     DirectoryOptions directory;
 };
@@ -33,7 +34,7 @@ class ClientHost {
 public:
     // Throws ReferenceDataError, ModuleError or std::runtime_error naming what failed, also when
     // another host is running in the process.
-    ClientHost(Store& store, ClientOptions options = {});
+    ClientHost(Store& store, ClientOptions options);
     // Closes the module's windows and unloads it first, then takes the host's parts away.
     ~ClientHost();
     ClientHost(const ClientHost&) = delete;

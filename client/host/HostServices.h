@@ -28,14 +28,15 @@ struct HostServicesOptions {
     // How long OpenAddress waits for that program to finish before leaving it running.
     std::chrono::milliseconds browserWait{1000};
     bool sendMailUnavailable = false;
-    std::filesystem::path dataFolder = NUV_CLIENT_DATA_DIR;
+    // The folder of the shipped data, which holds the busy animation.
+    std::filesystem::path dataFolder;
 };
 
 class HostServices final : public winport::ComObject<MIHostServices>, private LiveHostObjects {
 public:
     // Throws std::runtime_error naming the busy clip of |options| when it cannot be played: the
     // clip is part of the installation, and a damaged one is told before any window opens.
-    explicit HostServices(HostServicesOptions options = {});
+    explicit HostServices(HostServicesOptions options);
 
     // Knows "Map", "Zodiac", "Homepage Directory", "Web Directories Update" and "White Pages";
     // the map and horoscope addresses carry no query, as the caller appends one.

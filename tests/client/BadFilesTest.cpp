@@ -10,6 +10,7 @@
 #include <random>
 
 #include "client/cli/CommandLine.h"
+#include "client/cli/ProgramFiles.h"
 #include "tests/client/ClientTestSupport.h"
 
 namespace nuvclient {
@@ -74,7 +75,8 @@ protected:
                 setrlimit(RLIMIT_FSIZE, &limit);
                 const std::string data = folder.string();
                 const char* argv[] = {"nuvclient", "--data", data.c_str(), "open", "owner"};
-                const int status = RunCommandLine(5, argv, Shipped(), std::cout, std::cerr);
+                const ProgramFiles files{NUV_MODULE_PATH, Shipped()};
+                const int status = RunCommandLine(5, argv, files, std::cout, std::cerr);
                 std::cout.flush();
                 std::cerr.flush();
                 return status;

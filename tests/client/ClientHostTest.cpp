@@ -7,6 +7,7 @@
 #include "platform/resources/ResourceChain.h"
 #include "platform/shell/Registry.h"
 #include "platform/window/WindowApi.h"
+#include "tests/client/BuildTreeHost.h"
 #include "tests/client/ClientTestSupport.h"
 
 namespace nuvclient {
@@ -28,7 +29,7 @@ protected:
 };
 
 TEST_F(ClientHostTest, LoadsAndInitialisesTheModuleAndUnloadsItAtTheEnd) {
-    ClientHost host(*m_store);
+    ClientHost host(*m_store, test::BuildTreeHost());
     EXPECT_TRUE(host.Module().IsInitialized());
     EXPECT_TRUE(host.Loaded().CanUnload());
     EXPECT_NE(winport::FindDialogTemplate(kDetailsTemplate), nullptr);
@@ -55,7 +56,7 @@ TEST_F(ClientHostTest, LoadsAndInitialisesTheModuleAndUnloadsItAtTheEnd) {
 }
 
 TEST_F(ClientHostTest, UsersThatCannotBeOpenedAreNamed) {
-    ClientHost host(*m_store);
+    ClientHost host(*m_store, test::BuildTreeHost());
     std::string problem;
     EXPECT_EQ(OpenWindow(host, {WindowKind::Contact, 4242}, problem), nullptr);
     EXPECT_EQ(problem, "no user has the number 4242");
@@ -67,7 +68,7 @@ TEST_F(ClientHostTest, UsersThatCannotBeOpenedAreNamed) {
 }
 
 TEST_F(ClientHostTest, HostApplicationHandsOutUserObjectsByNumber) {
-    ClientHost host(*m_store);
+    ClientHost host(*m_store, test::BuildTreeHost());
     HostApplication& application = host.Application();
     EXPECT_EQ(application.GetServices(), &host.Services());
 
@@ -91,7 +92,7 @@ TEST_F(ClientHostTest, MissingOrForeignLibraryIsRefusedWithItsName) {
     for (const auto& [library, problem] : {std::pair<std::filesystem::path, const char*>{
                                                m_temp.Path() / "libnothing.so", "libnothing.so"},
                                            {NUV_WINPORT_PATH, "no NUVModuleGetEntryPoint"}}) {
-        ClientOptions options;
+        ClientOptions options = test::BuildTreeHost();
         options.module = library;
         EXPECT_THAT([&] { ClientHost host(*m_store, options); },
                     ThrowsMessage<ModuleError>(HasSubstr(problem)));

@@ -3,6 +3,7 @@
 #include "client/directory/DirectoryOptions.h"
 #include "client/host/ClientHost.h"
 #include "client/store/StoreError.h"
+#include "tests/client/BuildTreeHost.h"
 #include "tests/client/DirectoryTestSupport.h"
 
 namespace nuvclient {
@@ -217,7 +218,7 @@ TEST(DirectoryOptionsTest, AFailureIsACodeAColonAndAText) {
 
 TEST_F(DirectoryTest, TheHostServesTheOperationsWithItsOptionsWhileItLives) {
     {
-        ClientOptions options;
+        ClientOptions options = test::BuildTreeHost();
         options.directory.failure = DirectoryFailure{12, "No network"};
         ClientHost host(*m_store, options);
         winport::ComPtr<IUnknown> object;
@@ -229,7 +230,8 @@ TEST_F(DirectoryTest, TheHostServesTheOperationsWithItsOptionsWhileItLives) {
         const test::Report report = Run<MIRetrieveDetailsOp>(test::kGeorge);
         EXPECT_EQ(report.code, 12);
         EXPECT_EQ(report.text, "No network");
-        EXPECT_THROW(ClientHost second(*m_store), std::runtime_error) << "a second host at once";
+        EXPECT_THROW(ClientHost second(*m_store, test::BuildTreeHost()), std::runtime_error)
+            << "a second host at once";
     }
     winport::ComPtr<IUnknown> object;
     for (const IID& iid :

@@ -11,6 +11,7 @@
 #include "platform/gdi/Icon.h"
 #include "platform/gdi/ImageList.h"
 #include "platform/window/WindowApi.h"
+#include "tests/client/BuildTreeHost.h"
 #include "tests/client/ClientTestSupport.h"
 #include "tests/platform/HResultAssert.h"
 
@@ -47,7 +48,7 @@ protected:
         EXPECT_EQ(winport::LiveIconCount(), m_iconsBefore);
     }
 
-    HostServices& Services(HostServicesOptions options = {}) {
+    HostServices& Services(HostServicesOptions options = test::BuildTreeServices()) {
         m_services = winport::MakeComObject<HostServices>(std::move(options));
         return *m_services.Get();
     }
@@ -58,7 +59,9 @@ protected:
         test::WriteBytes(program, "#!/bin/sh\n" + body + "\n");
         chmod(program.c_str(), 0755);
         // The wait ends as soon as the program does.
-        return {.browser = program.string(), .browserWait = std::chrono::seconds(10)};
+        return {.browser = program.string(),
+                .browserWait = std::chrono::seconds(10),
+                .dataFolder = NUV_CLIENT_DATA_DIR};
     }
     std::filesystem::path Opened() const { return m_temp.Path() / "opened"; }
 

@@ -23,6 +23,7 @@
 #include "platform/resources/ResourceChain.h"
 #include "platform/text/Utf16.h"
 #include "platform/window/WindowApi.h"
+#include "tests/client/BuildTreeHost.h"
 #include "tests/client/ClientTestSupport.h"
 
 namespace nuvclient {
@@ -45,7 +46,7 @@ class SaveConfirmationTest : public test::StoreFixture {
 protected:
     void SetUp() override {
         StoreFixture::SetUp();
-        m_host = std::make_unique<ClientHost>(*m_store);
+        m_host = std::make_unique<ClientHost>(*m_store, test::BuildTreeHost());
         std::string problem;
         m_parent = OpenWindow(*m_host, {WindowKind::Owner}, problem);
         ASSERT_NE(m_parent, nullptr) << problem;

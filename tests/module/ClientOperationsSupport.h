@@ -23,6 +23,7 @@
 #include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "res/ResourceIds.h"
+#include "tests/client/BuildTreeHost.h"
 #include "tests/client/ClientTestSupport.h"
 
 namespace moduletest {
@@ -35,7 +36,7 @@ class ClientModuleFixture : public nuvclient::test::StoreFixture {
 protected:
     void SetUp() override {
         StoreFixture::SetUp();
-        Initialize({});
+        Initialize(nuvclient::test::BuildTreeServices());
     }
     void TearDown() override {
         CUserDetailsModule::Instance()->Initialize(nullptr);
@@ -73,7 +74,7 @@ protected:
     }
 
     nuvclient::ClientHost& StartHost(nuvclient::DirectoryOptions directory = {}) {
-        nuvclient::ClientOptions options;
+        nuvclient::ClientOptions options = nuvclient::test::BuildTreeHost();
         options.directory = std::move(directory);
         m_host = std::make_unique<nuvclient::ClientHost>(*m_store, options);
         return *m_host;

@@ -137,7 +137,9 @@ protected:
         const std::filesystem::path program = m_temp.Path() / "mail";
         nuvclient::test::WriteBytes(program, "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.opened\"\n");
         chmod(program.c_str(), 0755);
-        return {.browser = program.string(), .browserWait = std::chrono::seconds(10)};
+        return {.browser = program.string(),
+                .browserWait = std::chrono::seconds(10),
+                .dataFolder = NUV_CLIENT_DATA_DIR};
     }
 
     winport::Agent agent;
@@ -159,7 +161,7 @@ TEST_F(ClientEmailListTest, SendEmailOpensAMailLinkUnlessTheHostHasNoMail) {
     EXPECT_EQ(nuvclient::test::ReadBytes(m_temp.Path() / "mail.opened"),
               "mailto:giorgos@paradeigma.gr");
 
-    nuvclient::HostServicesOptions noMail;
+    nuvclient::HostServicesOptions noMail = nuvclient::test::BuildTreeServices();
     noMail.sendMailUnavailable = true;
     list = Open(noMail);
     ASSERT_TRUE(agent.RightClickListViewRow(list, 0));

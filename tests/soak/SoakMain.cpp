@@ -25,6 +25,7 @@
 #include "platform/shell/Registry.h"
 #include "platform/text/Bstr.h"
 #include "platform/window/WindowApi.h"
+#include "tests/client/BuildTreeHost.h"
 #include "tests/soak/Monkey.h"
 
 namespace nuvsoak {
@@ -101,7 +102,7 @@ public:
     bool RunHost() {
         const LiveCounts before;
         {
-            nuvclient::ClientOptions options;
+            nuvclient::ClientOptions options = nuvclient::test::BuildTreeHost();
             options.directory.latency = std::chrono::milliseconds(m_monkey.Draw(0, 25));
             if (m_monkey.Draw(0, 4) == 0) {
                 options.directory.failure =
