@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/core/WinStyles.h"
 #include "platform/gdi/DeviceContext.h"
@@ -148,10 +149,17 @@ bool View::SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen) {
         placed = SyncTopLevelGeometry(hwnd, widget, entry.topLevel, owner, ownerGeometry) ==
                  TopLevelSync::Placed;
     }
-    // Fonts are read once a handle: a window changes its font by taking another.
+    // Fonts are read once a handle: a window changes its font by taking another. A widget whose
+    // parent's font changed looks again, as it may have been showing the parent's.
     const auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0));
-    if (!entry.fontShown || font != entry.font) {
-        widget->setFont(QtFont(font, m_dialogFont));
+    bool fontChanged = false;
+    if (!entry.fontShown || font != entry.font || m_parentFontChanged) {
+        const QFont shown = QtFont(font, m_dialogFont);
+        // The parent's font is inherited rather than set again: setting a font costs Qt a walk
+        // over the widget and its children.
+        if (!parent || widget->testAttribute(Qt::WA_SetFont) || shown != parent->font())
+            widget->setFont(shown);
+        fontChanged = entry.fontShown && (font != entry.font || m_parentFontChanged);
         entry.font = font;
         entry.fontShown = true;
     }
@@ -159,7 +167,9 @@ bool View::SyncWindow(HWND hwnd, QWidget* parent, std::map<HWND, Entry>& seen) {
     if (IsWindowVisible(hwnd)) UpdateControlWidget(kind, hwnd, widget);
     if (!DrawsOwnChildren(kind)) {
         const std::vector<HWND> children = winport::ChildWindows(hwnd);
+        const bool parentFontChanged = std::exchange(m_parentFontChanged, fontChanged);
         for (HWND child : children) SyncWindow(child, widget, seen);
+        m_parentFontChanged = parentFontChanged;
         SyncStacking(entry, children, seen);
     }
     seen[hwnd] = entry;

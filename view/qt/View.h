@@ -85,6 +85,8 @@ private:
     QFont m_dialogFont;
     std::map<HWND, Entry> m_entries;
     bool m_syncing = false;
+    // While the children of a window whose font changed are synced.
+    bool m_parentFontChanged = false;
     std::function<void()> m_onSynced;
 };
 
