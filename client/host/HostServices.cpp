@@ -7,9 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <stdexcept>
 #include <string_view>
 #include <thread>
@@ -50,24 +48,14 @@ bool Succeeded(int status) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// What keeps |clip| from playing, or nothing.
-std::string ClipProblem(const std::filesystem::path& clip) {
-    std::ifstream in(clip, std::ios::binary);
-    if (!in) return std::string("cannot be opened (") + std::strerror(errno) + ")";
-    const std::vector<BYTE> bytes{std::istreambuf_iterator<char>(in),
-                                  std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::string("cannot be read (") + std::strerror(errno) + ")";
-    std::string error;
-    if (!winport::ParseAviClip(bytes, error)) return "is not an animation clip (" + error + ")";
-    return {};
-}
-
 }  // namespace
 
 HostServices::HostServices(HostServicesOptions options) : m_options(std::move(options)) {
-    const std::filesystem::path clip = m_options.dataFolder / kBusyClipName;
-    if (std::string problem = ClipProblem(clip); !problem.empty())
-        throw std::runtime_error(clip.string() + ": " + problem);
+    // The clip as the animation control reads it.
+    const std::string clip = (m_options.dataFolder / kBusyClipName).string();
+    winport::ClipFileProblem problem;
+    if (!winport::ReadAviClipFile(clip, problem))
+        throw std::runtime_error(clip + ": " + problem.text);
 }
 
 HostServices::~HostServices() {

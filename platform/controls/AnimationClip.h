@@ -31,6 +31,16 @@ struct AviClip {
 // The clip held in |bytes|; nullopt with |error| saying what is wrong with it.
 std::optional<AviClip> ParseAviClip(std::span<const BYTE> bytes, std::string& error);
 
+// Why a clip file could not be read: the text follows the file's name in a message.
+struct ClipFileProblem {
+    enum class Kind { CannotOpen, NotAClip };
+    Kind kind = Kind::NotAClip;
+    std::string text;
+};
+
+// The clip in the file at |path|; nullopt with |problem| saying why, the last error untouched.
+std::optional<AviClip> ReadAviClipFile(const std::string& path, ClipFileProblem& problem);
+
 // The clip in the file at |path|; nullopt with the last error set: ERROR_FILE_NOT_FOUND when the
 // file cannot be opened, ERROR_INVALID_DATA when it is not a well-formed clip.
 std::optional<AviClip> ReadAviClip(const std::string& path);

@@ -1,5 +1,7 @@
 #include "platform/controls/AnimationClip.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -201,18 +203,21 @@ std::optional<AviClip> ParseAviClip(std::span<const BYTE> bytes, std::string& er
     return clip;
 }
 
-std::optional<AviClip> ReadAviClip(const std::string& path) {
+std::optional<AviClip> ReadAviClipFile(const std::string& path, ClipFileProblem& problem) {
     std::error_code failure;
     const bool isFile = std::filesystem::is_regular_file(path, failure);
     const std::uintmax_t size = isFile ? std::filesystem::file_size(path, failure) : 0;
     std::ifstream file;
     if (isFile && !failure) file.open(path, std::ios::binary);
     if (!file.is_open()) {
-        SetLastErrorText(ERROR_FILE_NOT_FOUND, "ACM_OPEN: cannot open the clip \"" + path + "\"");
+        const std::string reason = failure   ? failure.message()
+                                   : !isFile ? std::string("not a file")
+                                             : std::string(std::strerror(errno));
+        problem = {ClipFileProblem::Kind::CannotOpen, "cannot be opened (" + reason + ")"};
         return std::nullopt;
     }
     if (size > kMaxClipBytes) {
-        SetLastErrorText(ERROR_INVALID_DATA, "ACM_OPEN: \"" + path + "\" is too large for a clip");
+        problem = {ClipFileProblem::Kind::NotAClip, "is too large for a clip"};
         return std::nullopt;
     }
     std::vector<BYTE> bytes(static_cast<std::size_t>(size));
@@ -220,7 +225,18 @@ std::optional<AviClip> ReadAviClip(const std::string& path) {
     bytes.resize(static_cast<std::size_t>(file.gcount()));
     std::string error;
     std::optional<AviClip> clip = ParseAviClip(bytes, error);
-    if (!clip) SetLastErrorText(ERROR_INVALID_DATA, "ACM_OPEN: \"" + path + "\": " + error);
+    if (!clip)
+        problem = {ClipFileProblem::Kind::NotAClip, "is not an animation clip (" + error + ")"};
+    return clip;
+}
+
+std::optional<AviClip> ReadAviClip(const std::string& path) {
+    ClipFileProblem problem;
+    std::optional<AviClip> clip = ReadAviClipFile(path, problem);
+    if (!clip)
+        SetLastErrorText(problem.kind == ClipFileProblem::Kind::CannotOpen ? ERROR_FILE_NOT_FOUND
+                                                                           : ERROR_INVALID_DATA,
+                         "ACM_OPEN: \"" + path + "\" " + problem.text);
     return clip;
 }
 
