@@ -48,8 +48,21 @@ Database::Database(const std::filesystem::path& file, OpenMode mode) : m_file(fi
 }
 
 Database::~Database() {
-    sqlite3_finalize(m_dataVersion);
+    for (const auto& [sql, prepared] : m_statements) sqlite3_finalize(prepared.stmt);
     sqlite3_close(m_db);
+}
+
+Database::PreparedStatement* Database::Lend(const char* sql) {
+    auto found = m_statements.find(std::string_view(sql));
+    if (found == m_statements.end()) {
+        sqlite3_stmt* stmt = nullptr;
+        const int rc = sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+        if (rc != SQLITE_OK) Fail(rc);
+        found = m_statements.emplace(sql, PreparedStatement{stmt}).first;
+    }
+    if (found->second.inUse) return nullptr;
+    found->second.inUse = true;
+    return &found->second;
 }
 
 std::int64_t Database::DataVersion() {
@@ -64,18 +77,9 @@ std::int64_t Database::DataVersion() {
 }
 
 std::int64_t Database::QueryDataVersion() {
-    if (!m_dataVersion) {
-        const int rc = sqlite3_prepare_v2(m_db, "PRAGMA data_version", -1, &m_dataVersion, nullptr);
-        if (rc != SQLITE_OK) Fail(rc);
-    }
-    const int rc = sqlite3_step(m_dataVersion);
-    if (rc != SQLITE_ROW) {
-        sqlite3_reset(m_dataVersion);
-        Fail(rc);
-    }
-    const std::int64_t version = sqlite3_column_int64(m_dataVersion, 0);
-    sqlite3_reset(m_dataVersion);
-    return version;
+    Statement version(*this, "PRAGMA data_version");
+    if (!version.Step()) Fail(SQLITE_ERROR);
+    return version.Integer(0);
 }
 
 void Database::Fail(int code) const {
@@ -92,13 +96,24 @@ std::int64_t Database::QueryInteger(const char* sql) {
     return statement.Step() ? statement.Integer(0) : 0;
 }
 
-Statement::Statement(Database& db, const char* sql) : m_db(db) {
-    int rc = sqlite3_prepare_v2(db.Handle(), sql, -1, &m_stmt, nullptr);
+Statement::Statement(Database& db, const char* sql) : m_db(db), m_lent(db.Lend(sql)) {
+    if (m_lent) {
+        m_stmt = m_lent->stmt;
+        return;
+    }
+    const int rc = sqlite3_prepare_v2(db.Handle(), sql, -1, &m_stmt, nullptr);
     if (rc != SQLITE_OK) db.Fail(rc);
 }
 
 Statement::~Statement() {
-    sqlite3_finalize(m_stmt);
+    if (!m_lent) {
+        sqlite3_finalize(m_stmt);
+        return;
+    }
+    // Reset, a statement holds no lock and no value between uses.
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+    m_lent->inUse = false;
 }
 
 Statement& Statement::Bind(int index, std::int64_t value) {

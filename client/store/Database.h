@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,11 +34,19 @@ public:
     std::int64_t DataVersion();
 
 private:
+    friend class Statement;
+    struct PreparedStatement {
+        sqlite3_stmt* stmt = nullptr;
+        bool inUse = false;
+    };
+    // The connection's statement for sql, prepared on its first use and kept until the connection
+    // closes; nullptr while it is in use, when the caller prepares one of its own.
+    PreparedStatement* Lend(const char* sql);
     std::int64_t QueryDataVersion();
 
     std::filesystem::path m_file;
     sqlite3* m_db = nullptr;
-    sqlite3_stmt* m_dataVersion = nullptr;  // Prepared once.
+    std::map<std::string, PreparedStatement, std::less<>> m_statements;
     CommitWatch m_commits;
     // The last answer SQLite gave, good while m_commits is unchanged since it was asked.
     std::int64_t m_lastDataVersion = 0;
@@ -45,7 +54,7 @@ private:
 };
 
 // One use of a prepared statement of the connection, reset when it ends; bind by position
-// from 1, step, read columns from 0.
+// from 1, step, read columns from 0. Each text is prepared once per connection.
 class Statement {
 public:
     Statement(Database& db, const char* sql);
@@ -66,6 +75,7 @@ public:
 
 private:
     Database& m_db;
+    Database::PreparedStatement* m_lent = nullptr;  // Null when the statement is m_db's own.
     sqlite3_stmt* m_stmt = nullptr;
 };
 

@@ -268,6 +268,29 @@ TEST_F(CommitWatchTest, EveryCommitByAnyConnectionEndsTheMark) {
     EXPECT_TRUE(m_watch.Unchanged());
 }
 
+// A connection keeps its statements prepared; the same text used again while a use of it is
+// still stepping gets a statement of its own, and neither disturbs the other.
+TEST(DatabaseTest, SameStatementUsedWhileInUseStepsOnItsOwn) {
+    test::TempFolder temp;
+    Database db(temp.Path() / "numbers.db", OpenMode::Create);
+    db.Execute("CREATE TABLE numbers (n INTEGER); INSERT INTO numbers VALUES (1), (2), (3)");
+    const char* const sql = "SELECT n FROM numbers WHERE n >= ?1 ORDER BY n";
+    std::vector<std::pair<std::int64_t, std::int64_t>> pairs;
+    for (int round = 0; round < 2; ++round) {
+        Statement outer(db, sql);
+        outer.Bind(1, 2);
+        while (outer.Step()) {
+            Statement inner(db, sql);
+            inner.Bind(1, outer.Integer(0));
+            while (inner.Step()) pairs.emplace_back(outer.Integer(0), inner.Integer(0));
+        }
+    }
+    const std::vector<std::pair<std::int64_t, std::int64_t>> once{{2, 2}, {2, 3}, {3, 3}};
+    std::vector<std::pair<std::int64_t, std::int64_t>> twice = once;
+    twice.insert(twice.end(), once.begin(), once.end());
+    EXPECT_EQ(pairs, twice);
+}
+
 TEST(CommitWatchModeTest, ConnectionOutsideTheLogModeHasNothingToWatch) {
     test::TempFolder temp;
     Database db(temp.Path() / "plain.db", OpenMode::Create);
