@@ -16,6 +16,7 @@
 namespace nuvclient {
 namespace {
 
+using test::GiveToNobody;
 using test::RunAs;
 using test::RunResult;
 using ::testing::AllOf;
@@ -41,13 +42,6 @@ void FlipBytes(std::string& bytes, unsigned seed, int count) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<std::size_t> place(0, bytes.size() - 1);
     for (int i = 0; i < count; ++i) bytes[place(random)] ^= static_cast<char>(1 + random() % 255);
-}
-
-// Gives |folder| and everything in it to "nobody", who runs the unprivileged commands.
-void GiveToNobody(const std::filesystem::path& folder) {
-    ASSERT_EQ(chown(folder.c_str(), test::kNobody, test::kNobody), 0);
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-        ASSERT_EQ(chown(entry.path().c_str(), test::kNobody, test::kNobody), 0);
 }
 
 class BadFilesTest : public ::testing::Test {

@@ -114,6 +114,13 @@ enum class RunAs { Me, Unprivileged };
 // The user and group "nobody", whom RunAs::Unprivileged runs as.
 inline constexpr uid_t kNobody = 65534;
 
+// Gives |folder| and everything in it to "nobody", whom RunAs::Unprivileged runs as.
+inline void GiveToNobody(const std::filesystem::path& folder) {
+    ASSERT_EQ(chown(folder.c_str(), kNobody, kNobody), 0);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        ASSERT_EQ(chown(entry.path().c_str(), kNobody, kNobody), 0);
+}
+
 // Runs |body| in a child process and collects what it writes and its exit status (-1 when a
 // signal ended it). RunAs::Unprivileged drops root to "nobody", so that permission bits apply.
 inline RunResult RunChild(const std::function<int()>& body, RunAs who = RunAs::Me) {

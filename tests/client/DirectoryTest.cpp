@@ -5,6 +5,7 @@
 #include "client/store/StoreError.h"
 #include "tests/client/BuildTreeHost.h"
 #include "tests/client/DirectoryTestSupport.h"
+#include "tests/client/PowerLossVfs.h"
 
 namespace nuvclient {
 namespace {
@@ -186,6 +187,57 @@ TEST_F(DirectoryTest, ADamagedDirectoryIsReportedByNameAndLeftAsItWas) {
         EXPECT_EQ(test::ReadBytes(DirectoryFileIn(Folder())), c.bytes);
         EXPECT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgeHeld);
     }
+}
+
+// A directory file its reader may not open: the retrieval, run by "nobody" in a child process,
+// fails with the file's name and the reason, and the file and the contact are left as they were.
+TEST_F(DirectoryTest, AnUnreadableDirectoryIsReportedByNameAndLeftAsItWas) {
+    Directory();
+    const std::filesystem::path file = DirectoryFileIn(Folder());
+    const std::string bytes = test::ReadBytes(file);
+    test::GiveToNobody(m_temp.Path());
+    ASSERT_EQ(chmod(file.c_str(), 0), 0);
+    const test::RunResult result = test::RunChild(
+        [&] {
+            // The parent's connection stays untouched; the child reads through its own.
+            static_cast<void>(m_store.release());
+            m_store = OpenDataFolder(Folder(), NUV_CLIENT_DATA_DIR);
+            Service();
+            const test::Report report = Run<MIRetrieveDetailsOp>(kGeorge);
+            std::cout << report.code << ' ' << report.text << std::flush;
+            return 0;
+        },
+        test::RunAs::Unprivileged);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, std::to_string(kDirectoryFileFailed) + ' ' + file.string() +
+                              ": cannot open the nuvclient directory for reading and writing "
+                              "(Permission denied)");
+    struct stat status {};
+    ASSERT_EQ(stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0u) << "the file's permissions changed";
+    ASSERT_EQ(chmod(file.c_str(), 0644), 0);
+    EXPECT_EQ(test::ReadBytes(file), bytes);
+    EXPECT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgeHeld);
+}
+
+// The disk fills up as an upload writes the directory: the operation fails with the file's name,
+// and the published details and the owner's record, his sections still to upload, are as they
+// were.
+TEST_F(DirectoryTest, AFullDiskDuringAnUploadIsReportedByNameAndChangesNothing) {
+    m_store->WriteKey(kOwner, "HomeCity", Value::Text("Grenoble"));
+    m_store->WriteKey(kOwner, "UpdateInfoStatus", Value::UInt16(0xFFFB));
+    const Record record = m_store->ReadRecord(kOwner);
+    const Record published = Directory()->ReadRecord(kOwner);
+    Service();
+    {
+        test::PowerLossVfs disk;
+        disk.FillDisk();
+        const test::Report report = Run<MISaveDetailsOp>(kOwner);
+        EXPECT_EQ(report.code, kDirectoryFileFailed);
+        EXPECT_EQ(report.text, DirectoryFileIn(Folder()).string() + ": the disk is full");
+    }
+    EXPECT_EQ(m_store->ReadRecord(kOwner), record);
+    EXPECT_EQ(Directory()->ReadRecord(kOwner), published);
 }
 
 TEST_F(DirectoryTest, StartRefusesMissingArgumentsAndForeignUsers) {

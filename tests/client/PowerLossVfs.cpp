@@ -50,6 +50,10 @@ struct PowerLossCalls {
     }
     static int Write(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset) {
         if (Of(file)->owner->m_poweredOff) return SQLITE_IOERR_WRITE;
+        sqlite3_int64 size = 0;
+        if (Of(file)->owner->m_diskFull &&
+            (FileSize(file, &size) != SQLITE_OK || offset + amount > size))
+            return SQLITE_FULL;
         return Real(file)->pMethods->xWrite(Real(file), buffer, amount, offset);
     }
     static int Truncate(sqlite3_file* file, sqlite3_int64 size) {

@@ -15,7 +15,8 @@ namespace nuvclient::test {
 // a chosen sync, or when the test says so: from then on every write, sync and delete fails, as
 // for a machine that has stopped. DropUnsyncedWrites() then puts every file back as it was at
 // its last sync (a file never synced is gone), as a disk keeps only what it was told to make
-// durable, and forgets the shared-memory index that a real power loss wipes.
+// durable, and forgets the shared-memory index that a real power loss wipes. The disk can also
+// fill up: from then on no file grows, while writes within a file's present size still succeed.
 class PowerLossVfs {
 public:
     PowerLossVfs();
@@ -27,6 +28,7 @@ public:
     void PowerOffAtSync(int sync);
     void PowerOff() { m_poweredOff = true; }
     bool PoweredOff() const { return m_poweredOff; }
+    void FillDisk() { m_diskFull = true; }
     int Syncs() const { return m_syncs; }
     // Call once every connection is closed; the power is back on afterwards.
     void DropUnsyncedWrites();
@@ -49,6 +51,7 @@ private:
     int m_syncs = 0;
     int m_powerOffAt = 0;
     bool m_poweredOff = false;
+    bool m_diskFull = false;
     bool m_forceSynchronousOff = false;
 };
 
