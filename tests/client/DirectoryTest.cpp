@@ -204,6 +204,7 @@ TEST_F(DirectoryTest, AnUnreadableDirectoryIsReportedByNameAndLeftAsItWas) {
             m_store = OpenDataFolder(Folder(), NUV_CLIENT_DATA_DIR);
             Service();
             const test::Report report = Run<MIRetrieveDetailsOp>(kGeorge);
+            m_service.reset();
             std::cout << report.code << ' ' << report.text << std::flush;
             return 0;
         },
