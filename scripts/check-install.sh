@@ -21,8 +21,10 @@ fail() {
 
 echo "=== release build, prefix /usr, in $build ==="
 # Debian's flags, as a Debian package build uses them: -O2 and the hardening. (At -O3, GCC 12
-# warns falsely about overlapping copies in string concatenation.)
-CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+# warns falsely about overlapping copies in string concatenation.) Without -g: the packages are
+# stripped, so the debugging information would only cost build time.
+cxxflags=$(dpkg-buildflags --get CXXFLAGS | sed 's/\(^\| \)-g\( \|$\)/ /')
+CXXFLAGS="$cxxflags $(dpkg-buildflags --get CPPFLAGS)" \
     LDFLAGS=$(dpkg-buildflags --get LDFLAGS) \
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
     -DCMAKE_INSTALL_PREFIX=/usr -DNUV_BUILD_TESTS=OFF -DNUV_BUILD_BENCHMARKS=OFF >/dev/null
