@@ -7,10 +7,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "LastErrorCheck.h"
 #include "MessageSpy.h"
 #include "platform/automation/WindowDump.h"
+#include "platform/core/CommonControls.h"
+#include "platform/message/MessageApi.h"
 #include "platform/window/WindowApi.h"
 
 namespace winport::test {
@@ -18,6 +21,37 @@ namespace winport::test {
 // A pointer as a message parameter.
 inline LPARAM Ptr(const void* pointer) {
     return reinterpret_cast<LPARAM>(pointer);
+}
+
+// A point as a mouse message's lParam.
+inline LPARAM At(LONG x, LONG y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+// A press and release of the left button at |at|; no release when the press destroyed |hwnd|.
+inline void ClickAt(HWND hwnd, LPARAM at) {
+    SendMessage(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    if (IsWindow(hwnd)) SendMessage(hwnd, WM_LBUTTONUP, 0, at);
+}
+
+inline LRESULT KeyDown(HWND hwnd, UINT key) {
+    return SendMessage(hwnd, WM_KEYDOWN, key, 0);
+}
+
+// The start and end EM_GETSEL writes through its pointers.
+inline std::pair<DWORD, DWORD> EditSelection(HWND edit) {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end));
+    return {start, end};
+}
+
+// A visible child of |parent| with control id |id| at |rect| (left, top, width, height).
+inline HWND CreateChild(HWND parent, const char* className, DWORD style, int id,
+                        RECT rect = {0, 0, 100, 20}, const char* text = "") {
+    return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
+                          rect.right, rect.bottom, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
 
 // The height of |hwnd|'s client area.
@@ -45,9 +79,7 @@ protected:
     // A visible child of the parent with a |width| x |height| client area, logged as |name|.
     HWND CreateControl(const char* className, DWORD style, int id, const std::string& name,
                        const char* text = "", int width = 100, int height = 20) {
-        const HWND hwnd = CreateWindowEx(
-            0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, width, height, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+        const HWND hwnd = CreateChild(parent, className, style, id, {0, 0, width, height}, text);
         EXPECT_NE(hwnd, nullptr) << className << ": " << GetLastErrorText();
         spy.Name(hwnd, name);
         return hwnd;
@@ -92,6 +124,41 @@ public:
 private:
     Hook m_hook;
 };
+
+// Records what the parent receives, one line for each message |describe| words (it answers ""
+// for the rest), and answers WM_NOTIFY through |onNotify| when one is set.
+class ParentRecorder final : public ScopedSubclass {
+public:
+    using Describe = std::function<std::string(const Message&)>;
+    using Answer = std::function<LRESULT(NMHDR&)>;
+    ParentRecorder(HWND parent, Describe describe)
+        : ScopedSubclass(parent), m_describe(std::move(describe)) {}
+
+    LRESULT HandleMessage(const Message& m) override {
+        if (std::string line = m_describe(m); !line.empty()) lines.push_back(std::move(line));
+        if (m.id == WM_NOTIFY && onNotify) return onNotify(*reinterpret_cast<NMHDR*>(m.lParam));
+        return CallClass(m);
+    }
+
+    Lines lines;
+    Answer onNotify;
+
+private:
+    Describe m_describe;
+};
+
+// An answer that refuses (answers TRUE to) every notification with |code|.
+inline ParentRecorder::Answer Refuse(UINT code) {
+    return [code](NMHDR& header) -> LRESULT { return header.code == code ? TRUE : 0; };
+}
+
+// An answer that destroys the control inside its notification with |code|.
+inline ParentRecorder::Answer DestroyInside(UINT code) {
+    return [code](NMHDR& header) -> LRESULT {
+        if (header.code == code) DestroyWindow(header.hwndFrom);
+        return 0;
+    };
+}
 
 // While it lives, |parent| destroys the control that sends it WM_COMMAND with |code|, right after
 // the spy has logged the notification, as a handler that closes its window would.
