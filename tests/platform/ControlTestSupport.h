@@ -76,12 +76,14 @@ protected:
         EXPECT_EQ(LiveWindowCount(), m_windowsBefore) << "a window outlived its test";
     }
 
-    // A visible child of the parent with a |width| x |height| client area, logged as |name|.
+    // A visible child of the parent with a |width| x |height| client area, logged as |name|; the
+    // log of its creation is cleared.
     HWND CreateControl(const char* className, DWORD style, int id, const std::string& name,
                        const char* text = "", int width = 100, int height = 20) {
         const HWND hwnd = CreateChild(parent, className, style, id, {0, 0, width, height}, text);
         EXPECT_NE(hwnd, nullptr) << className << ": " << GetLastErrorText();
         spy.Name(hwnd, name);
+        spy.Clear();
         return hwnd;
     }
 
