@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -6,11 +5,7 @@
 #include "MessageSpy.h"
 #include "platform/automation/Agent.h"
 #include "platform/automation/WindowDump.h"
-#include "platform/controls/ComboBoxApi.h"
 #include "platform/dialog/DialogApi.h"
-#include "platform/message/MessageApi.h"
-#include "platform/mfc/Dialog.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {

@@ -1,18 +1,12 @@
-#include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
 #include "AviTestClips.h"
 #include "ControlTestSupport.h"
 #include "platform/controls/AnimationApi.h"
-#include "platform/controls/AnimationClip.h"
 #include "platform/gdi/GdiObjects.h"
-#include "platform/message/MessageApi.h"
 #include "platform/message/TimerApi.h"
 
 namespace winport::test {

@@ -1,18 +1,14 @@
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "DialogTestSupport.h"
 #include "MessageSpy.h"
 #include "platform/automation/AnswerQueue.h"
-#include "platform/message/MessageApi.h"
-#include "platform/mfc/Dialog.h"
 #include "platform/mfc/FileDialog.h"
 #include "platform/shell/MenuApi.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/SaveAsDialog.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {

@@ -1,10 +1,7 @@
 #include "platform/gdi/Bitmap.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
-#include "platform/gdi/GdiObjects.h"
 #include "tests/platform/GdiTestSupport.h"
 
 namespace {

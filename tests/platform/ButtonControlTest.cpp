@@ -1,12 +1,8 @@
-#include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 namespace {

@@ -1,7 +1,5 @@
 #include "platform/shell/Clipboard.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <string_view>
 #include <thread>

@@ -1,7 +1,5 @@
 #include "platform/com/ComRuntime.h"
 
-#include <gtest/gtest.h>
-
 #include <thread>
 
 #include "LastErrorCheck.h"

@@ -1,7 +1,5 @@
 #include "platform/gdi/DeviceContext.h"
 
-#include <gtest/gtest.h>
-
 #include "platform/gdi/SystemMetrics.h"
 #include "tests/platform/GdiTestSupport.h"
 

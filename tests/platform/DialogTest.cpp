@@ -1,16 +1,11 @@
-#include <gtest/gtest.h>
 
 #include "DialogTestSupport.h"
 #include "MessageSpy.h"
 #include "platform/automation/Agent.h"
-#include "platform/controls/ComboBoxApi.h"
 #include "platform/core/LastError.h"
 #include "platform/dialog/DialogApi.h"
-#include "platform/message/MessageApi.h"
 #include "platform/mfc/DataExchange.h"
-#include "platform/mfc/Dialog.h"
 #include "platform/shell/MessageBox.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {

@@ -1,7 +1,5 @@
 #include "platform/system/DynamicLibrary.h"
 
-#include <gtest/gtest.h>
-
 #include "LastErrorCheck.h"
 #include "platform/resources/ResourceChain.h"
 

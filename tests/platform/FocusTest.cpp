@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 
 #include "MessageSpy.h"
 #include "platform/window/WindowApi.h"

@@ -1,7 +1,5 @@
 #include "platform/gdi/Font.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <string>
 #include <tuple>

@@ -1,7 +1,5 @@
 #include "platform/gdi/GdiObjects.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include "platform/gdi/Bitmap.h"

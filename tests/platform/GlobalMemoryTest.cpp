@@ -1,7 +1,5 @@
 #include "platform/shell/GlobalMemory.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstring>
 #include <limits>

@@ -1,10 +1,6 @@
-#include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
-#include <vector>
 
-#include "ControlTestSupport.h"
 #include "ListBoxTestSupport.h"
 #include "platform/automation/Agent.h"
 #include "platform/controls/ListBoxState.h"
@@ -14,7 +10,6 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/SystemColors.h"
-#include "platform/message/MessageApi.h"
 #include "platform/window/StateDescription.h"
 
 namespace winport::test {

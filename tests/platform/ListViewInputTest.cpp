@@ -1,9 +1,6 @@
 // A person's clicks, double clicks, right clicks and keys on a list view through the agent, set
 // beside the program's messages that reach the same state, and parents that destroy the list
 // inside the notifications a person causes.
-#include <gtest/gtest.h>
-
-#include <functional>
 
 #include "ListViewTestSupport.h"
 #include "platform/automation/Agent.h"

@@ -1,12 +1,8 @@
 // List view storage through its messages: columns, rows and cells, reading back, finding,
 // sorting, and bad input answering what Windows answers while changing nothing.
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "ListViewTestSupport.h"
 #include "platform/gdi/ImageList.h"

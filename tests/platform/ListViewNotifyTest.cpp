@@ -1,8 +1,5 @@
 // What a list view tells its parent when a program changes it: the changing/changed pairs and
 // their order, vetoes, insertions and deletions, and a parent that destroys the list midway.
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "ListViewTestSupport.h"
 

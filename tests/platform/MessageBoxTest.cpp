@@ -1,10 +1,6 @@
 #include "platform/shell/MessageBox.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "LastErrorCheck.h"
 #include "ShellUiTestSupport.h"

@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
-#include <vector>
 
 #include "MessageSpy.h"
 #include "platform/message/MessageApi.h"

@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
 
 #include "MessageSpy.h"
 #include "platform/message/MessageApi.h"

@@ -1,7 +1,5 @@
 #include "platform/resources/ResourceChain.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <string>
 

@@ -1,8 +1,5 @@
-#include <gtest/gtest.h>
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"
@@ -12,7 +9,6 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/SystemColors.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 namespace {

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "ShellUiTestSupport.h"
 #include "platform/core/LastError.h"

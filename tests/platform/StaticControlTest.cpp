@@ -1,9 +1,7 @@
-#include <gtest/gtest.h>
 
 #include "ControlTestSupport.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 namespace {

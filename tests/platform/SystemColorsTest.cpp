@@ -1,7 +1,5 @@
 #include "platform/gdi/SystemColors.h"
 
-#include <gtest/gtest.h>
-
 #include "platform/gdi/StockObjects.h"
 #include "tests/platform/GdiTestSupport.h"
 

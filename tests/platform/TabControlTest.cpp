@@ -1,7 +1,5 @@
-#include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <string>
 #include <tuple>
 
 #include "ControlTestSupport.h"

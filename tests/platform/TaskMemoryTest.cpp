@@ -1,7 +1,5 @@
 #include "platform/com/TaskMemory.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 
 #include "LastErrorCheck.h"

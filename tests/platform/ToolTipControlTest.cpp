@@ -1,14 +1,9 @@
-#include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "platform/controls/ToolTipApi.h"
-#include "platform/message/MessageApi.h"
 #include "platform/resources/ResourceChain.h"
 
 namespace winport::test {

@@ -1,8 +1,5 @@
-#include <gtest/gtest.h>
 
-#include <functional>
 #include <tuple>
-#include <vector>
 
 #include "LastErrorCheck.h"
 #include "ShellUiTestSupport.h"

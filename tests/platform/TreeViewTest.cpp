@@ -1,15 +1,9 @@
-#include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
-#include <map>
-#include <optional>
-#include <string>
 
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"
 #include "platform/controls/TreeViewApi.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 namespace {

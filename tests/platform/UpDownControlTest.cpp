@@ -1,6 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <string>
 
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"

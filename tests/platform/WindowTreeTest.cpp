@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 
 #include "LastErrorCheck.h"
 #include "MessageSpy.h"
