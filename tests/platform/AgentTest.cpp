@@ -1,4 +1,3 @@
-
 #include <functional>
 
 #include "DialogTestSupport.h"

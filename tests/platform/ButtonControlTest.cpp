@@ -1,5 +1,3 @@
-
-
 #include "ControlTestSupport.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"

@@ -1,4 +1,3 @@
-
 #include "DialogTestSupport.h"
 #include "MessageSpy.h"
 #include "platform/automation/Agent.h"

@@ -1,4 +1,3 @@
-
 #include "MessageSpy.h"
 #include "platform/window/WindowApi.h"
 

@@ -1,5 +1,3 @@
-
-
 #include "MessageSpy.h"
 #include "platform/message/MessageApi.h"
 #include "platform/mfc/Wnd.h"

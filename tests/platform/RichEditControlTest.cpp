@@ -1,4 +1,3 @@
-
 #include <string_view>
 
 #include "ControlTestSupport.h"

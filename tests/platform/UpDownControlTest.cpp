@@ -1,5 +1,3 @@
-
-
 #include "ControlTestSupport.h"
 #include "platform/automation/Agent.h"
 #include "platform/controls/UpDownApi.h"

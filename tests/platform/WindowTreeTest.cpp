@@ -1,4 +1,3 @@
-
 #include "LastErrorCheck.h"
 #include "MessageSpy.h"
 #include "platform/message/MessageApi.h"
