@@ -68,11 +68,12 @@ inline ::testing::AssertionResult DumpShows(HWND hwnd, const std::string& text) 
     return ::testing::AssertionFailure() << "no \"" << text << "\" in\n" << dump;
 }
 
-// Owns the parent (logged as "parent") and proves at the end that every window is gone.
+// Owns the parent (logged as "parent") and the spy's other top-level windows, and proves at the
+// end that every window is gone.
 class ControlParentTest : public ::testing::Test {
 protected:
     void TearDown() override {
-        DestroyWindow(parent);
+        spy.DestroyWindows();
         EXPECT_EQ(LiveWindowCount(), m_windowsBefore) << "a window outlived its test";
     }
 

@@ -1,21 +1,9 @@
-#include "LastErrorCheck.h"
-#include "MessageSpy.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
+#include "ControlTestSupport.h"
 
 namespace winport::test {
 namespace {
 
-class WindowTreeTest : public ::testing::Test {
-protected:
-    void TearDown() override {
-        spy.DestroyWindows();
-        EXPECT_EQ(LiveWindowCount(), m_liveBefore);
-    }
-
-    MessageSpy spy;
-    size_t m_liveBefore = LiveWindowCount();
-};
+using WindowTreeTest = ControlParentTest;
 
 TEST_F(WindowTreeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirstEvenFromAHandler) {
     const HWND top = spy.CreateSpyWindow("top");
