@@ -31,9 +31,7 @@ protected:
         return path;
     }
     HWND CreateAnimation(DWORD style = ACS_CENTER) {
-        const HWND hwnd = CreateControl(ANIMATE_CLASS, style, kAnimationId, "animation");
-        spy.Clear();
-        return hwnd;
+        return CreateControl(ANIMATE_CLASS, style, kAnimationId, "animation");
     }
     // The animation with the twelve-frame clip open, the log empty and showing WM_COMMAND only.
     HWND OpenedAnimation(DWORD style = ACS_CENTER) {

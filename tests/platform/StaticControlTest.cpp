@@ -10,9 +10,7 @@ constexpr int kStaticId = 10;
 class StaticControlTest : public ControlParentTest {
 protected:
     HWND CreateStatic(DWORD style, const char* text = "") {
-        const HWND hwnd = CreateControl("Static", style, kStaticId, "static", text);
-        spy.Clear();
-        return hwnd;
+        return CreateControl("Static", style, kStaticId, "static", text);
     }
 };
 
