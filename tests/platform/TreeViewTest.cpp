@@ -163,16 +163,13 @@ TEST_F(TreeViewTest, InsertLinksItemsWhereAskedAndSortsIgnoringCaseSilently) {
     EXPECT_TRUE(notifications.lines.empty());
 
     // Sorting orders by text ignoring case; sorted insertion puts lower case first.
-    DestroyWindow(tree);
     CreateTree();
-    notifications.lines.clear();
     const HTREEITEM fruit = Insert(TVI_ROOT, "Fruit");
     for (const char* name : {"pear", "Apple", "Banana", "apple", "Ωμέγα", "άλφα"}) {
         Insert(fruit, name, TVI_SORT);
     }
     EXPECT_EQ(Children(fruit), (Lines{"apple", "Apple", "Banana", "pear", "άλφα", "Ωμέγα"}));
-    Insert(TVI_ROOT, "zeta");
-    Insert(TVI_ROOT, "Alpha");
+    for (const char* name : {"zeta", "Alpha"}) Insert(TVI_ROOT, name);
     const HTREEITEM lower = Insert(TVI_ROOT, "beta");
     EXPECT_TRUE(SendMessage(tree, TVM_SORTCHILDREN, 0, Ptr(TVI_ROOT)));
     EXPECT_EQ(Children(TVI_ROOT), (Lines{"Alpha", "beta", "Fruit", "zeta"}));
@@ -212,21 +209,18 @@ TEST_F(TreeViewTest, GetItemAnswersTheFieldsAndSetItemChangesThemSilentlyAndCoun
 
     // The child count follows the children unless the program set it.
     Fill();
-    fields = {.mask = TVIF_CHILDREN, .hItem = sports};
-    GetItem(fields);
-    EXPECT_EQ(fields.cChildren, 1);
+    const auto children = [this](HTREEITEM item) {
+        TVITEMA fields{.mask = TVIF_CHILDREN, .hItem = item};
+        GetItem(fields);
+        return fields.cChildren;
+    };
+    EXPECT_EQ(children(sports), 1);
     Delete(golf);
-    GetItem(fields);
-    EXPECT_EQ(fields.cChildren, 0);
-
-    fields.hItem = music;
-    fields.cChildren = 1;
-    SetItem(fields);
+    EXPECT_EQ(children(sports), 0);
+    SetItem({.mask = TVIF_CHILDREN, .hItem = music, .cChildren = 1});
     Delete(jazz);
     Delete(rock);
-    fields.cChildren = 0;
-    GetItem(fields);
-    EXPECT_EQ(fields.cChildren, 1);
+    EXPECT_EQ(children(music), 1);
 }
 
 TEST_F(TreeViewTest, SelectingNotifiesWithTheCauseAndMovesTheSelectedStateUnlessRefused) {
