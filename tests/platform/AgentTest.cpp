@@ -1,5 +1,6 @@
 #include <functional>
 
+#include "ControlTestSupport.h"
 #include "DialogTestSupport.h"
 #include "MessageSpy.h"
 #include "platform/automation/Agent.h"
@@ -52,16 +53,12 @@ TEST_F(AgentTest, ARightClickAsksForAMenuButAPersonCannotReachDisabledHiddenOrMi
     spy.Only({WM_CONTEXTMENU});
     ASSERT_TRUE(agent.RightClick(Item(kCityEdit)));
     EXPECT_TRUE(SequenceIs(spy, {"city WM_CONTEXTMENU"}));
-    EXPECT_FALSE(agent.Type(Item(kDisabledEdit), "x"));
-    EXPECT_EQ(agent.LastError(), "Edit 1003 is disabled");
+    EXPECT_REFUSED(agent, Type(Item(kDisabledEdit), "x"), "Edit 1003 is disabled");
     ShowWindow(Item(kCityEdit), SW_HIDE);
-    EXPECT_FALSE(agent.Click(Item(kCityEdit)));
-    EXPECT_EQ(agent.LastError(), "Edit 1002 is not visible");
+    EXPECT_REFUSED(agent, Click(Item(kCityEdit)), "Edit 1002 is not visible");
     EnableWindow(dialog.m_hWnd, FALSE);
-    EXPECT_FALSE(agent.Click(Item(IDOK)));
-    EXPECT_EQ(agent.LastError(), "Button 1 is disabled");
-    EXPECT_FALSE(agent.Click(reinterpret_cast<HWND>(0x42)));
-    EXPECT_EQ(agent.LastError(), "no such window");
+    EXPECT_REFUSED(agent, Click(Item(IDOK)), "Button 1 is disabled");
+    EXPECT_REFUSED(agent, Click(reinterpret_cast<HWND>(0x42)), "no such window");
 }
 
 TEST_F(AgentTest, TypingSendsOneChangePerCharacterReplacesOrAppendsAndReachesAComboEdit) {
@@ -104,8 +101,8 @@ TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChangeAndNeverUnticksARadioBu
 
     const HWND radio = AddControl("Button", BS_AUTORADIOBUTTON);
     ASSERT_TRUE(agent.Tick(radio));
-    EXPECT_FALSE(agent.Tick(radio, CheckState::Unchecked));
-    EXPECT_EQ(agent.LastError(), "Button 1200 is a radio button: ticking another unticks it");
+    EXPECT_REFUSED(agent, Tick(radio, CheckState::Unchecked),
+                   "Button 1200 is a radio button: ticking another unticks it");
     EXPECT_EQ(SendMessage(radio, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
 }
 

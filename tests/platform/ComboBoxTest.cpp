@@ -191,10 +191,9 @@ TEST_F(ComboBoxTest, KeysAndTheProgramOpenAndPickFromTheListAndNotify) {
     const HWND simple = CreateFilled(CBS_SIMPLE, {"a"});
     EXPECT_EQ(SendMessage(simple, CB_SHOWDROPDOWN, TRUE, 0), TRUE);
     EXPECT_EQ(Dropped(simple), FALSE);
-    EXPECT_FALSE(agent.OpenDropDown(simple));
-    EXPECT_EQ(agent.LastError(), "ComboBox 50 has no drop-down list");
-    EXPECT_FALSE(agent.TypeInCombo(programmed, "x"));
-    EXPECT_EQ(agent.LastError(), "ComboBox 50 is a drop-down list: it has no edit");
+    EXPECT_REFUSED(agent, OpenDropDown(simple), "ComboBox 50 has no drop-down list");
+    EXPECT_REFUSED(agent, TypeInCombo(programmed, "x"),
+                   "ComboBox 50 is a drop-down list: it has no edit");
     EXPECT_EQ(log.Log(), Lines{});
 }
 
@@ -360,8 +359,7 @@ TEST_F(ComboBoxTest, ParentDestroyingTheComboInsideANotificationEndsThePick) {
 
     const HWND closing = CreateFilled(CBS_DROPDOWNLIST, {"a", "b"});
     log.DestroyOn(CBN_DROPDOWN);
-    EXPECT_FALSE(agent.PickComboItem(closing, 0));
-    EXPECT_EQ(agent.LastError(), "ComboBox 50 went away when its list opened");
+    EXPECT_REFUSED(agent, PickComboItem(closing, 0), "ComboBox 50 went away when its list opened");
     EXPECT_FALSE(IsWindow(closing));
 
     const HWND keyed = CreateFilled(CBS_DROPDOWNLIST, {"a", "b"});

@@ -11,6 +11,7 @@
 
 #include "LastErrorCheck.h"
 #include "MessageSpy.h"
+#include "platform/automation/Agent.h"
 #include "platform/automation/WindowDump.h"
 #include "platform/core/CommonControls.h"
 #include "platform/message/MessageApi.h"
@@ -26,6 +27,20 @@ inline LPARAM Ptr(const void* pointer) {
 // A point as a mouse message's lParam.
 inline LPARAM At(LONG x, LONG y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+// EXPECT_REFUSED(agent, SelectTab(tab, 2), reason): the agent's action answers false and
+// LastError() gives |reason|.
+#define EXPECT_REFUSED(agent, action, reason) \
+    EXPECT_TRUE(::winport::test::Refused(agent, (agent).action, reason))
+
+// The agent did not do what it was asked (|done| is false) and said why: |reason|.
+inline ::testing::AssertionResult Refused(const Agent& agent, bool done,
+                                          const std::string& reason) {
+    if (!done && agent.LastError() == reason) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << (done ? "done" : "refused") << " with \"" << agent.LastError()
+           << "\", expected a refusal with \"" << reason << "\"";
 }
 
 // A press and release of the left button at |at|; no release when the press destroyed |hwnd|.

@@ -290,11 +290,9 @@ TEST_F(ListBoxTest, AgentScrollsARowIntoSightAndClicksItAndTheDumpShowsItemsAndS
     EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), 4) << "the last page shows";
     ASSERT_TRUE(agent.DoubleClickListBoxRow(list, 4));
     EXPECT_EQ(log.Log(), (Lines{"LBN_SETFOCUS", "LBN_SELCHANGE", "LBN_SELCHANGE", "LBN_DBLCLK"}));
-    EXPECT_FALSE(agent.SelectListBoxRow(list, 8));
-    EXPECT_EQ(agent.LastError(), "ListBox 40 has no row 8");
+    EXPECT_REFUSED(agent, SelectListBoxRow(list, 8), "ListBox 40 has no row 8");
     EnableWindow(list, FALSE);
-    EXPECT_FALSE(agent.SelectListBoxRow(list, 1));
-    EXPECT_EQ(agent.LastError(), "ListBox 40 is disabled");
+    EXPECT_REFUSED(agent, SelectListBoxRow(list, 1), "ListBox 40 is disabled");
 
     // The dump shows the items and the selection.
     const HWND described = CreateFilledList(0, {"a \"b\"", "c"});

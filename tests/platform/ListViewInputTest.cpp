@@ -116,15 +116,12 @@ TEST_F(ListViewInputTest, KeysReportKeyDownThenMoveTheSelection) {
 
 TEST_F(ListViewInputTest, RefusedDisabledAndMissingRowsFailTheAgentsPickAndSayWhy) {
     log.Answer(LVN_ITEMCHANGING, TRUE);
-    EXPECT_FALSE(agent.SelectListViewRow(list, 1));
-    EXPECT_EQ(agent.LastError(), "SysListView32 40 row 1 was not selected");
+    EXPECT_REFUSED(agent, SelectListViewRow(list, 1), "SysListView32 40 row 1 was not selected");
     EXPECT_EQ(State(list, 1), 0u);
-    EXPECT_FALSE(agent.SelectListViewRow(list, 3));
-    EXPECT_EQ(agent.LastError(), "SysListView32 40 has no row 3 (3 rows)");
+    EXPECT_REFUSED(agent, SelectListViewRow(list, 3), "SysListView32 40 has no row 3 (3 rows)");
     EnableWindow(list, FALSE);
     log.Clear();
-    EXPECT_FALSE(agent.SelectListViewRow(list, 0));
-    EXPECT_EQ(agent.LastError(), "SysListView32 40 is disabled");
+    EXPECT_REFUSED(agent, SelectListViewRow(list, 0), "SysListView32 40 is disabled");
     ClickAt(list, 0, 30);
     EXPECT_EQ(State(list, 0), 0u);
     EXPECT_TRUE(LogIs({}));

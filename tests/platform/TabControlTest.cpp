@@ -169,8 +169,7 @@ TEST_F(TabControlTest, APersonsClickOrKeyAsksThenTellsAndARefusedPickKeepsTheSel
 
     CreateTabs({"Main", "Home", "Work"});
     notifications.onNotify = Refuse(TCN_SELCHANGING);
-    EXPECT_FALSE(agent.SelectTab(tab, "Home"));
-    EXPECT_EQ(agent.LastError(), "SysTabControl32 60 did not change to tab 1");
+    EXPECT_REFUSED(agent, SelectTab(tab, "Home"), "SysTabControl32 60 did not change to tab 1");
     PressKey(VK_RIGHT);
     EXPECT_EQ(Selected(), 0);
     EXPECT_EQ(notifications.lines, (Lines{"TCN_KEYDOWN 39", "TCN_SELCHANGING sel=0"}));
@@ -224,10 +223,8 @@ TEST_F(TabControlTest, AgentNamesMissingTabsAndDumpShowsCaptions) {
     SendMessage(tab, TCM_SETCURSEL, 1, 0);
     EXPECT_TRUE(DumpShows(
         parent, "SysTabControl32 60 \"\" [tabstop, \"Main\", \"Home\" selected image=53]"));
-    EXPECT_FALSE(agent.SelectTab(tab, "Work"));
-    EXPECT_EQ(agent.LastError(), "SysTabControl32 60 has no tab \"Work\"");
-    EXPECT_FALSE(agent.SelectTab(tab, 2));
-    EXPECT_EQ(agent.LastError(), "SysTabControl32 60 has no tab 2");
+    EXPECT_REFUSED(agent, SelectTab(tab, "Work"), "SysTabControl32 60 has no tab \"Work\"");
+    EXPECT_REFUSED(agent, SelectTab(tab, 2), "SysTabControl32 60 has no tab 2");
 }
 
 }  // namespace

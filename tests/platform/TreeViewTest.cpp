@@ -454,11 +454,10 @@ TEST_F(TreeViewTest, AgentOpensTheBranchesAndClicksTheItemAndTheFocusSelectsTheT
                      "NM_SETFOCUS", "NM_CLICK", "TVN_ITEMEXPANDING expand Music",
                      "TVN_ITEMEXPANDED expand Music", "NM_CLICK",
                      "TVN_SELCHANGING mouse Arts->Jazz", "TVN_SELCHANGED mouse Arts->Jazz"}));
-    EXPECT_FALSE(agent.SelectTreeItem(tree, "Arts/Nothing"));
-    EXPECT_EQ(agent.LastError(), "no tree item \"Arts/Nothing\"");
+    EXPECT_REFUSED(agent, SelectTreeItem(tree, "Arts/Nothing"), "no tree item \"Arts/Nothing\"");
     notifications.onNotify = Refuse(TVN_ITEMEXPANDINGA);
-    EXPECT_FALSE(agent.SelectTreeItem(tree, "Sports/Golf"));
-    EXPECT_EQ(agent.LastError(), "tree item \"Sports\" does not open");
+    EXPECT_REFUSED(agent, SelectTreeItem(tree, "Sports/Golf"),
+                   "tree item \"Sports\" does not open");
 }
 
 }  // namespace

@@ -254,8 +254,7 @@ TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndTheDumpAndAgentSeeTheUpDow
     SetWindowText(buddy, "6");  // Typed but not yet read: the dump shows what the buddy holds.
     EXPECT_TRUE(DumpShows(parent, "msctls_updown32 51 \"\" [pos=6, range=0..9]"));
     ShowWindow(spin, SW_HIDE);
-    EXPECT_FALSE(agent.PressSpinArrow(spin, SpinArrow::Up));
-    EXPECT_EQ(agent.LastError(), "msctls_updown32 51 is not visible");
+    EXPECT_REFUSED(agent, PressSpinArrow(spin, SpinArrow::Up), "msctls_updown32 51 is not visible");
 }
 
 }  // namespace
