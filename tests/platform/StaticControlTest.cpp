@@ -14,7 +14,7 @@ protected:
     }
 };
 
-TEST_F(StaticControlTest, KeepsItsTextASunkenOneGetsAnEdgeAndClicksAreToldOnlyWithNotify) {
+TEST_F(StaticControlTest, KeepsItsTextAndTheImageItsKindShowsAndTellsClicksOnlyWithNotify) {
     const HWND label = CreateStatic(SS_LEFT, "Name:");
     EXPECT_EQ(GetWindowTextUtf8(label), "Name:");
     EXPECT_TRUE(SetWindowText(label, "Ονομα:"));
@@ -40,9 +40,7 @@ TEST_F(StaticControlTest, KeepsItsTextASunkenOneGetsAnEdgeAndClicksAreToldOnlyWi
     // 3, 2.
     EXPECT_TRUE(SequenceIs(spy, {"parent WM_COMMAND BN_CLICKED 10", "parent WM_COMMAND 1 10",
                                  "parent WM_COMMAND 3 10", "parent WM_COMMAND 2 10"}));
-}
 
-TEST_F(StaticControlTest, KeepsOnlyTheImageItsKindShowsAndIconMessagesWorkOnIconStaticsOnly) {
     const struct {
         DWORD kind;
         UINT type;
