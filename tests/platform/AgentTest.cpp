@@ -1,10 +1,8 @@
+#include <algorithm>
 #include <functional>
 
 #include "ControlTestSupport.h"
 #include "DialogTestSupport.h"
-#include "MessageSpy.h"
-#include "platform/automation/Agent.h"
-#include "platform/automation/WindowDump.h"
 #include "platform/dialog/DialogApi.h"
 
 namespace winport::test {
@@ -14,9 +12,7 @@ class AgentTest : public ShownFormTest {
 protected:
     HWND Item(int id) const { return GetDlgItem(dialog.m_hWnd, id); }
     HWND AddControl(const char* className, DWORD style) {
-        return CreateWindowEx(0, className, "", WS_CHILD | WS_VISIBLE | style, 5, 5, 80, 60,
-                              dialog.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1200)),
-                              nullptr, nullptr);
+        return CreateChild(dialog.m_hWnd, className, style, 1200, {5, 5, 80, 60});
     }
 
     Agent agent;
@@ -68,10 +64,8 @@ TEST_F(AgentTest, TypingSendsOneChangePerCharacterReplacesOrAppendsAndReachesACo
     spy.Only({WM_COMMAND});
     ASSERT_TRUE(agent.Type(Item(kCityEdit), "Οδός"));
     EXPECT_EQ(GetWindowTextUtf8(Item(kCityEdit)), "Οδός");
-    int changes = 0;
-    for (const std::string& line : spy.Lines())
-        changes += line == "dialog WM_COMMAND EN_CHANGE 1002";
-    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(
+        std::count(spy.Lines().begin(), spy.Lines().end(), "dialog WM_COMMAND EN_CHANGE 1002"), 4);
     ASSERT_TRUE(agent.Type(Item(kCityEdit), " 5", TypeMode::Append));
     EXPECT_EQ(GetWindowTextUtf8(Item(kCityEdit)), "Οδός 5");
     ASSERT_TRUE(agent.Type(Item(kCityEdit), ""));
