@@ -39,12 +39,7 @@ inline std::vector<std::uint32_t> Strip(LONG tileWidth, LONG height,
 
 class GdiLeakCheckedTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_gdiObjects = LiveGdiObjectCount();
-        m_icons = LiveIconCount();
-        m_imageLists = LiveImageListCount();
-        SetLastError(ERROR_SUCCESS);
-    }
+    void SetUp() override { SetLastError(ERROR_SUCCESS); }
     void TearDown() override {
         EXPECT_EQ(LiveGdiObjectCount(), m_gdiObjects) << "GDI objects left undeleted";
         EXPECT_EQ(LiveIconCount(), m_icons) << "icons left undestroyed";
@@ -52,9 +47,9 @@ protected:
     }
 
 private:
-    std::size_t m_gdiObjects = 0;
-    std::size_t m_icons = 0;
-    std::size_t m_imageLists = 0;
+    const std::size_t m_gdiObjects = LiveGdiObjectCount();
+    const std::size_t m_icons = LiveIconCount();
+    const std::size_t m_imageLists = LiveImageListCount();
 };
 
 }  // namespace winport::testing

@@ -132,16 +132,13 @@ std::vector<std::string> DumpRegistry() {
 
 class RegistryTest : public testing::Test {
 protected:
-    void SetUp() override {
-        winport::ClearRegistry();
-        m_handlesBefore = winport::OpenRegistryHandleCount();
-    }
+    void SetUp() override { winport::ClearRegistry(); }
     void TearDown() override {
         EXPECT_EQ(winport::OpenRegistryHandleCount(), m_handlesBefore) << "a handle leaked";
     }
 
 private:
-    std::size_t m_handlesBefore = 0;
+    const std::size_t m_handlesBefore = winport::OpenRegistryHandleCount();
 };
 
 TEST_F(RegistryTest, CreateMakesIntermediateKeysReportsDispositionAndPathsAndNamesFollowWindows) {
