@@ -241,41 +241,28 @@ TEST_F(RegistryTest, QueryAndEnumerationReportSizesAndBadParametersAndMissingRig
         size = sizeof data;
         length = sizeof name;
         HKEY unused = nullptr;
-        const struct {
-            const char* what;
-            LSTATUS status;
-            LSTATUS expected;
-        } cases[] = {
-            {"query without a size", RegQueryValueEx(key, "v", nullptr, nullptr, data, nullptr),
-             ERROR_INVALID_PARAMETER},
-            {"query with reserved", RegQueryValueEx(key, "v", &reserved, nullptr, data, &size),
-             ERROR_INVALID_PARAMETER},
-            {"set from null", RegSetValueEx(key, "v", 0, REG_BINARY, nullptr, 4), ERROR_NOACCESS},
-            {"create without a result",
-             RegCreateKeyEx(key, "sub", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, nullptr, nullptr),
-             ERROR_BADKEY},
-            {"create with reserved, without a result",
-             RegCreateKeyEx(key, "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, nullptr, nullptr),
-             ERROR_BADKEY},
-            {"create with reserved",
-             RegCreateKeyEx(key, "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, &unused, nullptr),
-             ERROR_INVALID_PARAMETER},
-            {"open without a result", RegOpenKeyEx(key, "sub", 0, KEY_READ, nullptr),
-             ERROR_INVALID_PARAMETER},
-            {"delete a null name", RegDeleteKey(key, nullptr), ERROR_INVALID_PARAMETER},
-            {"enumerate without a length",
-             RegEnumValue(key, 0, name, nullptr, nullptr, nullptr, nullptr, nullptr),
-             ERROR_INVALID_PARAMETER},
-            {"set through a reader", Set(reader.Get(), "v", REG_SZ, "x\0"sv), ERROR_ACCESS_DENIED},
-            {"delete through a reader", RegDeleteValue(reader.Get(), "v"), ERROR_ACCESS_DENIED},
-            {"create below a reader", Create(reader.Get(), "New", &unused, KEY_READ),
-             ERROR_ACCESS_DENIED},
-            {"set through a writer", Set(writer.Get(), "v", REG_SZ, "x\0"sv), ERROR_SUCCESS},
-            {"query through a writer", QuerySize(writer.Get(), "v"), ERROR_ACCESS_DENIED},
-            {"enumerate through a writer", EnumKey(writer.Get(), 0, name, &length),
-             ERROR_ACCESS_DENIED},
-        };
-        for (const auto& [what, status, expected] : cases) EXPECT_EQ(status, expected) << what;
+        constexpr LSTATUS kBad = ERROR_INVALID_PARAMETER;
+        EXPECT_EQ(RegQueryValueEx(key, "v", nullptr, nullptr, data, nullptr), kBad);
+        EXPECT_EQ(RegQueryValueEx(key, "v", &reserved, nullptr, data, &size), kBad);
+        EXPECT_EQ(RegSetValueEx(key, "v", 0, REG_BINARY, nullptr, 4), ERROR_NOACCESS);
+        // Without a result the key is bad, reserved or not; with one, reserved is refused.
+        for (const DWORD reserve : {0, 1}) {
+            EXPECT_EQ(RegCreateKeyEx(key, "sub", reserve, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                     nullptr, nullptr),
+                      ERROR_BADKEY);
+        }
+        EXPECT_EQ(
+            RegCreateKeyEx(key, "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, &unused, nullptr),
+            kBad);
+        EXPECT_EQ(RegOpenKeyEx(key, "sub", 0, KEY_READ, nullptr), kBad);
+        EXPECT_EQ(RegDeleteKey(key, nullptr), kBad);
+        EXPECT_EQ(RegEnumValue(key, 0, name, nullptr, nullptr, nullptr, nullptr, nullptr), kBad);
+        EXPECT_EQ(Set(reader.Get(), "v", REG_SZ, "x\0"sv), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(RegDeleteValue(reader.Get(), "v"), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(Create(reader.Get(), "New", &unused, KEY_READ), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(Set(writer.Get(), "v", REG_SZ, "x\0"sv), ERROR_SUCCESS);
+        EXPECT_EQ(QuerySize(writer.Get(), "v"), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(EnumKey(writer.Get(), 0, name, &length), ERROR_ACCESS_DENIED);
         // A reader may still open an existing subkey through create.
         ScopedKey existing;
         EXPECT_EQ(Create(reader.Get(), "Existing", existing.Out(), KEY_READ), ERROR_SUCCESS);
@@ -284,9 +271,7 @@ TEST_F(RegistryTest, QueryAndEnumerationReportSizesAndBadParametersAndMissingRig
 
 TEST_F(RegistryTest, SubkeysEnumerateInWindowsOrderWithAnEmptyClassAndValuesInCreationOrder) {
     ScopedKey key(HKEY_CURRENT_USER, "Order");
-    for (const char* name : {"beta", "_under", "Alpha", "gamma"}) {
-        ScopedKey subkey(key.Get(), name);
-    }
+    for (const char* name : {"beta", "_under", "Alpha", "gamma"}) ScopedKey(key.Get(), name);
     // Windows sorts by the upper-cased name, which puts '_' after the letters.
     EXPECT_EQ(SubkeyNames(key.Get()),
               (std::vector<std::string>{"Alpha", "beta", "gamma", "_under"}));
