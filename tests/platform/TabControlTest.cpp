@@ -145,7 +145,8 @@ TEST_F(TabControlTest, DeletingAndSetCurSelChangeTheSelectionSilentlyAndSetCurFo
     EXPECT_EQ(notifications.lines, (Lines{"TCN_SELCHANGING sel=-1", "TCN_SELCHANGE sel=1"}));
 }
 
-TEST_F(TabControlTest, APersonsClickOrKeyAsksThenTellsAndARefusedPickKeepsTheSelection) {
+TEST_F(TabControlTest,
+       APersonsClickOrKeyAsksThenTellsARefusedPickKeepsTheSelectionAndADestroyedTabEndsIt) {
     CreateTabs({"Main", "Home", "Work"});
     ASSERT_TRUE(agent.SelectTab(tab, "Work"));
     EXPECT_EQ(Selected(), 2);
@@ -173,48 +174,39 @@ TEST_F(TabControlTest, APersonsClickOrKeyAsksThenTellsAndARefusedPickKeepsTheSel
     PressKey(VK_RIGHT);
     EXPECT_EQ(Selected(), 0);
     EXPECT_EQ(notifications.lines, (Lines{"TCN_KEYDOWN 39", "TCN_SELCHANGING sel=0"}));
-}
 
-TEST_F(TabControlTest, TabsAreAsWideAsTheirCaptionInTheFontWithPaddingAndIcon) {
-    CreateTabs({"Home", "Affiliations"});
-    UseDialogFont();
-    // At least six characters wide, plus six pixels of padding on each side; 13 + 2 + 3 high.
-    EXPECT_EQ(ItemRect(0), (RECT{2, 2, 50, 20}));
-    EXPECT_EQ(ItemRect(1), (RECT{50, 2, 134, 20}));
-    SendMessage(tab, TCM_SETPADDING, 0, MAKELPARAM(12, 4));
-    EXPECT_EQ(ItemRect(1), (RECT{62, 2, 158, 21}));
-    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
-    EXPECT_EQ(SendMessage(tab, TCM_SETIMAGELIST, 0, Ptr(images)), 0);
-    EXPECT_EQ(ItemRect(0), (RECT{2, 2, 78, 22}));  // 16 + 12 for the icon; 16 + 4 high.
-    RECT rect;
-    EXPECT_FALSE(SendMessage(tab, TCM_GETITEMRECT, 2, Ptr(&rect)));
-    SendMessage(tab, TCM_SETIMAGELIST, 0, 0);
-    ImageList_Destroy(images);
-}
-
-TEST_F(TabControlTest, AdjustRectAndHitTestingFollowTheRowOfTabs) {
-    CreateTabs({"Main", "Home"});
-    UseDialogFont();
-    RECT rect{0, 0, 200, 100};
-    SendMessage(tab, TCM_ADJUSTRECT, FALSE, Ptr(&rect));
-    EXPECT_EQ(rect, (RECT{4, 22, 196, 96}));
-    SendMessage(tab, TCM_ADJUSTRECT, TRUE, Ptr(&rect));
-    EXPECT_EQ(rect, (RECT{0, 0, 200, 100}));
-    TCHITTESTINFO hit;
-    hit.pt = POINT{60, 10};
-    EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, Ptr(&hit)), 1);
-    EXPECT_EQ(hit.flags, TCHT_ONITEM);
-    hit.pt = POINT{60, 30};
-    EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, Ptr(&hit)), -1);
-    EXPECT_EQ(hit.flags, TCHT_NOWHERE);
-}
-
-TEST_F(TabControlTest, ParentDestroyingTheControlInsideSelChangeEndsTheClick) {
+    // A parent may destroy the control inside TCN_SELCHANGE.
     CreateTabs({"Main", "Home"});
     notifications.onNotify = DestroyInside(TCN_SELCHANGE);
     ASSERT_TRUE(agent.SelectTab(tab, "Home"));
     EXPECT_FALSE(IsWindow(tab));
     EXPECT_EQ(notifications.lines, (Lines{"TCN_SELCHANGING sel=0", "TCN_SELCHANGE sel=1"}));
+}
+
+TEST_F(TabControlTest, TabsAreAsWideAsTheirCaptionInTheFontWithPaddingAndIconAndHitsFindThem) {
+    CreateTabs({"Home", "Affiliations"});
+    UseDialogFont();
+    // At least six characters wide, plus six pixels of padding on each side; 13 + 2 + 3 high.
+    EXPECT_EQ(ItemRect(0), (RECT{2, 2, 50, 20}));
+    EXPECT_EQ(ItemRect(1), (RECT{50, 2, 134, 20}));
+    RECT rect{0, 0, 200, 100};
+    SendMessage(tab, TCM_ADJUSTRECT, FALSE, Ptr(&rect));
+    EXPECT_EQ(rect, (RECT{4, 22, 196, 96}));
+    SendMessage(tab, TCM_ADJUSTRECT, TRUE, Ptr(&rect));
+    EXPECT_EQ(rect, (RECT{0, 0, 200, 100}));
+    for (const auto& [y, index, flags] : {std::tuple(10, 1, TCHT_ONITEM), {30, -1, TCHT_NOWHERE}}) {
+        TCHITTESTINFO hit{.pt = {60, y}};
+        EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, Ptr(&hit)), index);
+        EXPECT_EQ(hit.flags, flags);
+    }
+    SendMessage(tab, TCM_SETPADDING, 0, MAKELPARAM(12, 4));
+    EXPECT_EQ(ItemRect(1), (RECT{62, 2, 158, 21}));
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
+    EXPECT_EQ(SendMessage(tab, TCM_SETIMAGELIST, 0, Ptr(images)), 0);
+    EXPECT_EQ(ItemRect(0), (RECT{2, 2, 78, 22}));  // 16 + 12 for the icon; 16 + 4 high.
+    EXPECT_FALSE(SendMessage(tab, TCM_GETITEMRECT, 2, Ptr(&rect)));
+    SendMessage(tab, TCM_SETIMAGELIST, 0, 0);
+    ImageList_Destroy(images);
 }
 
 TEST_F(TabControlTest, AgentNamesMissingTabsAndDumpShowsCaptions) {
