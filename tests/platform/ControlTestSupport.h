@@ -69,11 +69,20 @@ inline HWND CreateChild(HWND parent, const char* className, DWORD style, int id,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
 
-// The height of |hwnd|'s client area.
-inline LONG ClientHeight(HWND hwnd) {
+inline RECT ClientRect(HWND hwnd) {
     RECT client{};
     GetClientRect(hwnd, &client);
-    return client.bottom;
+    return client;
+}
+inline LONG ClientHeight(HWND hwnd) {
+    return ClientRect(hwnd).bottom;
+}
+// |hwnd|'s window rectangle in the client coordinates of |in|, the screen's when null.
+inline RECT WindowRect(HWND hwnd, HWND in = nullptr) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    MapWindowPoints(nullptr, in, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 // The window dump of |hwnd| and its children holds |text|; a failure prints the dump.

@@ -352,9 +352,7 @@ TEST_F(DialogTest, ChildDialogLivesInItsParentAndTabbingWalksIntoIt) {
     CDialog page;
     ASSERT_TRUE(page.Create(kPageDialog, &form));
     EXPECT_EQ(GetParent(page.m_hWnd), form.m_hWnd);
-    RECT rect;
-    GetWindowRect(page.m_hWnd, &rect);
-    EXPECT_EQ(rect.left, 15);  // 10 dialog units inside the form.
+    EXPECT_EQ(WindowRect(page.m_hWnd).left, 15);  // 10 dialog units inside the form.
     // The page joined the form's tab order after the form's own controls.
     agent.Focus(GetDlgItem(form.m_hWnd, IDCANCEL));
     agent.PressKey(VK_TAB);
@@ -416,9 +414,7 @@ TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheTemplateFontAndAMissingTe
     RECT rect{50, 5, 150, 17};
     ASSERT_TRUE(MapDialogRect(form.m_hWnd, &rect));
     EXPECT_EQ(rect, (RECT{75, 8, 225, 28}));  // 6 x 13 base units for 8 point at 96 dpi.
-    RECT client;
-    GetClientRect(GetDlgItem(form.m_hWnd, kNameEdit), &client);
-    EXPECT_EQ(client, (RECT{0, 0, 150, 20}));
+    EXPECT_EQ(ClientRect(GetDlgItem(form.m_hWnd, kNameEdit)), (RECT{0, 0, 150, 20}));
     form.DestroyWindow();
 }
 

@@ -73,9 +73,7 @@ TEST_F(UpDownControlTest, StartsAtZeroInTheRangeHundredToZeroAndRangesAndPositio
     BOOL error = FALSE;
     EXPECT_EQ(SendMessage(spin, UDM_GETPOS32, 0, Ptr(&error)), 0);
     EXPECT_TRUE(error);
-    RECT rect;
-    GetClientRect(spin, &rect);
-    EXPECT_EQ(rect.right, 14);
+    EXPECT_EQ(ClientRect(spin).right, 14);
 
     SendMessage(spin, UDM_SETRANGE, 0, MAKELPARAM(50, static_cast<WORD>(-20)));
     EXPECT_EQ(SendMessage(spin, UDM_GETRANGE, 0, 0), MAKELONG(50, static_cast<WORD>(-20)));
@@ -233,14 +231,8 @@ TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndTheDumpAndAgentSeeTheUpDow
     EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), 0);
     EXPECT_EQ(SendMessage(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0), 0);
     EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), Ptr(buddy));
-    RECT edit;
-    RECT arrows;
-    GetWindowRect(buddy, &edit);
-    GetWindowRect(spin, &arrows);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&edit), 2);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&arrows), 2);
-    EXPECT_EQ(edit, (RECT{10, 5, 76, 26}));
-    EXPECT_EQ(arrows, (RECT{74, 5, 88, 26}));  // Over the edit's two-pixel border.
+    EXPECT_EQ(WindowRect(buddy, parent), (RECT{10, 5, 76, 26}));
+    EXPECT_EQ(WindowRect(spin, parent), (RECT{74, 5, 88, 26}));  // Over the edit's border.
 
     // Auto-buddy takes the previous sibling, and UDM_SETBUDDY answers the old buddy.
     DestroyWindow(spin);

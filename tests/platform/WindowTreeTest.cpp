@@ -94,9 +94,7 @@ TEST_F(WindowTreeTest, FindWindowMatchesExactTopLevelTitlesAndSetWindowPosReorde
     EXPECT_EQ(GetTopWindow(nullptr), second);  // The newest is on top.
     ASSERT_TRUE(SetWindowPos(first, HWND_TOP, 5, 5, 9, 9, SWP_NOMOVE | SWP_NOSIZE));
     EXPECT_EQ(GetTopWindow(nullptr), first);
-    RECT rect;
-    GetWindowRect(first, &rect);
-    EXPECT_EQ(rect, (RECT{0, 0, 200, 100}));  // Neither moved nor resized.
+    EXPECT_EQ(WindowRect(first), (RECT{0, 0, 200, 100}));  // Neither moved nor resized.
 }
 
 TEST_F(WindowTreeTest, ShowEnableAndMoveNotifyOnChangeAndChildGeometryIsRelativeToItsParent) {
@@ -116,12 +114,8 @@ TEST_F(WindowTreeTest, ShowEnableAndMoveNotifyOnChangeAndChildGeometryIsRelative
     spy.Only({WM_MOVE, WM_SIZE});
     MoveWindow(child, 10, 20, 30, 40, TRUE);
     EXPECT_TRUE(SequenceIs(spy, {"child WM_MOVE", "child WM_SIZE"}));
-    RECT screen;
-    GetWindowRect(child, &screen);
-    EXPECT_EQ(screen, (RECT{110, 70, 140, 110}));
-    RECT client;
-    GetClientRect(child, &client);
-    EXPECT_EQ(client, (RECT{0, 0, 30, 40}));
+    EXPECT_EQ(WindowRect(child), (RECT{110, 70, 140, 110}));
+    EXPECT_EQ(ClientRect(child), (RECT{0, 0, 30, 40}));
 }
 
 }  // namespace
