@@ -20,8 +20,7 @@ TEST_F(BitmapTest, PixelsRoundTripTopDownOutliveTheBitmapAndBadSizesOrOtherObjec
     EXPECT_EQ(*image, (winport::PixelImage{3, 2, pixels}));
     EXPECT_EQ(image->At(2, 0), kBlue);
     EXPECT_EQ(image->At(2, 1), 0x80112233u);
-    BITMAP d;
-    ASSERT_EQ(GetObject(bitmap, sizeof d, &d), static_cast<int>(sizeof d));
+    const BITMAP d = DescribeObject<BITMAP>(bitmap);
     EXPECT_EQ(std::tie(d.bmWidth, d.bmHeight, d.bmWidthBytes, d.bmPlanes, d.bmBitsPixel),
               std::make_tuple(3, 2, 12, 1, 32));
     EXPECT_EQ(GetObjectType(bitmap), OBJ_BITMAP);

@@ -13,10 +13,7 @@ namespace {
 class FontTest : public winport::testing::GdiLeakCheckedTest {
 protected:
     static LOGFONT Describe(HGDIOBJ font) {
-        LOGFONT description;
-        EXPECT_EQ(GetObject(font, sizeof description, &description),
-                  static_cast<int>(sizeof description));
-        return description;
+        return winport::testing::DescribeObject<LOGFONT>(font);
     }
     static winport::FontMetrics MetricsOf(HFONT font) {
         std::optional<winport::FontMetrics> metrics = winport::GetFontMetrics(font);

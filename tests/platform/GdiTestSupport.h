@@ -37,6 +37,15 @@ inline std::vector<std::uint32_t> Strip(LONG tileWidth, LONG height,
     return pixels;
 }
 
+// What GetObject tells of |object|, which must fill the whole |Description|.
+template <class Description>
+Description DescribeObject(HGDIOBJ object) {
+    Description description{};
+    EXPECT_EQ(GetObject(object, sizeof description, &description),
+              static_cast<int>(sizeof description));
+    return description;
+}
+
 class GdiLeakCheckedTest : public ::testing::Test {
 protected:
     void SetUp() override { SetLastError(ERROR_SUCCESS); }
