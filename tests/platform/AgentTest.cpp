@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <functional>
 
 #include "ControlTestSupport.h"
 #include "DialogTestSupport.h"

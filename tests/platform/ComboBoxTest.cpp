@@ -1,7 +1,6 @@
 #include <tuple>
 
 #include "ListBoxTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/ComboBoxState.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/Font.h"

@@ -1,7 +1,5 @@
 #include "ControlTestSupport.h"
 #include "DialogTestSupport.h"
-#include "platform/automation/Agent.h"
-#include "platform/core/LastError.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/mfc/DataExchange.h"
 #include "platform/shell/MessageBox.h"

@@ -1,7 +1,6 @@
 #include <tuple>
 
 #include "ListBoxTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/ListBoxState.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/DeviceContext.h"

@@ -3,7 +3,6 @@
 // inside the notifications a person causes.
 
 #include "ListViewTestSupport.h"
-#include "platform/automation/Agent.h"
 
 namespace winport::test {
 namespace {

@@ -2,7 +2,6 @@
 // header, hit testing, scrolling rows into view, and what the window dump shows.
 
 #include "ListViewTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/ImageList.h"
 

@@ -1,7 +1,6 @@
 #include <string_view>
 
 #include "ControlTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/com/HResult.h"
 #include "platform/controls/RichEditApi.h"
 #include "platform/dialog/DialogApi.h"

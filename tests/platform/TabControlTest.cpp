@@ -2,7 +2,6 @@
 #include <tuple>
 
 #include "ControlTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"

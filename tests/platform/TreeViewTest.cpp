@@ -1,7 +1,6 @@
 #include <cstring>
 
 #include "ControlTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/TreeViewApi.h"
 
 namespace winport::test {

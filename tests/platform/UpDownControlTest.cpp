@@ -1,5 +1,4 @@
 #include "ControlTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/UpDownApi.h"
 
 namespace winport::test {
