@@ -11,18 +11,13 @@ namespace {
 
 class MessageQueueTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        PumpMessages();
-        top = spy.CreateSpyWindow("top");
-        child = spy.CreateSpyWindow("child", top, 1);
-        other = spy.CreateSpyWindow("other");
-    }
+    void SetUp() override { PumpMessages(); }
     void TearDown() override { PumpMessages(); }
 
     MessageSpy spy;
-    HWND top = nullptr;
-    HWND child = nullptr;
-    HWND other = nullptr;
+    const HWND top = spy.CreateSpyWindow("top");
+    const HWND child = spy.CreateSpyWindow("child", top, 1);
+    const HWND other = spy.CreateSpyWindow("other");
 };
 
 TEST_F(MessageQueueTest, PeekFiltersByWindowAndRangeAndRemovesOnlyWithPmRemove) {

@@ -15,20 +15,15 @@ using std::chrono::milliseconds;
 
 class TimerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        PumpMessages();
-        top = spy.CreateSpyWindow("top");
-        other = spy.CreateSpyWindow("other");
-    }
+    void SetUp() override { PumpMessages(); }
     void TearDown() override {
-        DestroyWindow(top);
-        DestroyWindow(other);
+        spy.DestroyWindows();
         PumpMessages();
     }
 
     MessageSpy spy;
-    HWND top = nullptr;
-    HWND other = nullptr;
+    const HWND top = spy.CreateSpyWindow("top");
+    const HWND other = spy.CreateSpyWindow("other");
 };
 
 TEST_F(TimerTest, GetMessageWaitsForTheTimerAndDeliversItToTheWindow) {
