@@ -42,7 +42,6 @@ protected:
         ASSERT_TRUE(CloseClipboard());
     }
 
-private:
     std::size_t m_blocksBefore = 0;
 };
 

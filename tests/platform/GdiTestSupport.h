@@ -55,7 +55,6 @@ protected:
         EXPECT_EQ(LiveImageListCount(), m_imageLists) << "image lists left undestroyed";
     }
 
-private:
     const std::size_t m_gdiObjects = LiveGdiObjectCount();
     const std::size_t m_icons = LiveIconCount();
     const std::size_t m_imageLists = LiveImageListCount();

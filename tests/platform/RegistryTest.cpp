@@ -136,8 +136,6 @@ protected:
     void TearDown() override {
         EXPECT_EQ(winport::OpenRegistryHandleCount(), m_handlesBefore) << "a handle leaked";
     }
-
-private:
     const std::size_t m_handlesBefore = winport::OpenRegistryHandleCount();
 };
 
