@@ -147,7 +147,6 @@ TEST_F(DialogTest, AFocusedControlDestroyedLeavesTheFocusInTheDialog) {
     EXPECT_EQ(form.notes, (std::vector<std::string>{"create 1400", "destroy 1400"}));
     EXPECT_EQ(GetFocus(), name) << "the keyboard still works";
     EXPECT_EQ(EditSelection(name), std::make_pair(DWORD{0}, DWORD{3}));
-    form.DestroyWindow();
 }
 
 // Activated again, a dialog gives the focus back to the control that had it, as it was: after a
@@ -181,8 +180,6 @@ TEST_F(DialogTest, ADialogActivatedAgainGivesTheFocusBackWithoutSelecting) {
     const HWND otherName = GetDlgItem(other.m_hWnd, kNameEdit);
     EXPECT_EQ(GetFocus(), otherName);
     EXPECT_EQ(EditSelection(otherName), std::make_pair(DWORD{0}, DWORD{3}));
-    other.DestroyWindow();
-    form.DestroyWindow();
 }
 
 TEST_F(DialogTest, DataExchangeLoadsRefusesTooLongTextAndSavesOnOk) {
@@ -413,7 +410,6 @@ TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheTemplateFontAndAMissingTe
     ASSERT_TRUE(MapDialogRect(form.m_hWnd, &rect));
     EXPECT_EQ(rect, (RECT{75, 8, 225, 28}));  // 6 x 13 base units for 8 point at 96 dpi.
     EXPECT_EQ(ClientRect(GetDlgItem(form.m_hWnd, kNameEdit)), (RECT{0, 0, 150, 20}));
-    form.DestroyWindow();
 }
 
 }  // namespace
