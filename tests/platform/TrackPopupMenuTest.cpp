@@ -122,11 +122,7 @@ TEST_F(TrackPopupMenuTest, BadMenuOrOwnerFailsWithoutAsking) {
         ERROR_INVALID_MENU_HANDLE));
     EXPECT_TRUE(FailsWith(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, nullptr, nullptr),
                           ERROR_INVALID_WINDOW_HANDLE));
-    HWND gone = nullptr;
-    {
-        TestWindow window;
-        gone = window.Handle();
-    }
+    const HWND gone = TestWindow().Handle();  // Destroyed with the temporary.
     EXPECT_TRUE(
         FailsWith(TrackPopupMenu(menu, 0, 0, 0, 0, gone, nullptr), ERROR_INVALID_WINDOW_HANDLE));
     EXPECT_TRUE(ui.menus.empty());
