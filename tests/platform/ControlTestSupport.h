@@ -117,6 +117,22 @@ protected:
     HWND parent = spy.CreateSpyWindow("parent");
 };
 
+// A view's waiter, installed while it lives: the message and modal loops wait through |wait|.
+class ScopedInputWaiter final : public InputWaiter {
+public:
+    using Wait = std::function<void(std::optional<TimerClock::time_point> until)>;
+    explicit ScopedInputWaiter(Wait wait) : m_wait(std::move(wait)) { SetInputWaiter(this); }
+    ~ScopedInputWaiter() override { SetInputWaiter(nullptr); }
+    ScopedInputWaiter(const ScopedInputWaiter&) = delete;
+    ScopedInputWaiter& operator=(const ScopedInputWaiter&) = delete;
+
+    void WaitForInput(std::optional<TimerClock::time_point> until) override { m_wait(until); }
+    void Wake() override {}
+
+private:
+    Wait m_wait;
+};
+
 // Subclasses a window while it lives, as a parent with handlers of its own does.
 class ScopedSubclass : public WindowProcedure {
 public:

@@ -371,31 +371,18 @@ TEST_F(DialogTest, ChildDialogLivesInItsParentAndTabbingWalksIntoIt) {
     EXPECT_EQ(std::pair(form.m_hWnd, page.m_hWnd), std::pair(HWND{}, HWND{}));
 }
 
-// A view that answers the dialog the way a person at a real window would: while the modal loop
-// waits for input.
-class ClickingWaiter final : public InputWaiter {
-public:
-    explicit ClickingWaiter(Agent& agent) : m_agent(agent) {}
-    void WaitForInput(std::optional<TimerClock::time_point>) override {
-        ++waits;
-        const HWND dialog = FindWindow(nullptr, "Form");
-        if (dialog) m_agent.Click(GetDlgItem(dialog, kAnswerButton));
-    }
-    void Wake() override {}
-    int waits = 0;
-
-private:
-    Agent& m_agent;
-};
-
 TEST_F(DialogTest, ModalLoopWaitsThroughTheViewsWaiterWhenOneIsInstalled) {
-    ClickingWaiter waiter(agent);
-    SetInputWaiter(&waiter);
+    // The view answers the dialog as a person at a real window would: while the loop waits.
+    int waits = 0;
+    const ScopedInputWaiter waiter([&](std::optional<TimerClock::time_point>) {
+        ++waits;
+        if (const HWND dialog = FindWindow(nullptr, "Form")) {
+            agent.Click(GetDlgItem(dialog, kAnswerButton));
+        }
+    });
     CFormDialog form;
-    const INT_PTR result = form.DoModal();
-    SetInputWaiter(nullptr);
-    EXPECT_EQ(result, 42);
-    EXPECT_EQ(waiter.waits, 1);
+    EXPECT_EQ(form.DoModal(), 42);
+    EXPECT_EQ(waits, 1);
 }
 
 TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheTemplateFontAndAMissingTemplateFails) {

@@ -2,11 +2,8 @@
 #include <thread>
 #include <tuple>
 
-#include "LastErrorCheck.h"
-#include "MessageSpy.h"
-#include "platform/message/MessageApi.h"
+#include "ControlTestSupport.h"
 #include "platform/message/TimerApi.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {
@@ -91,26 +88,18 @@ TEST_F(TimerTest, KillingRestartingAndDestroyingEndTheTimerAndBadRequestsAreRefu
 }
 
 // A view's waiter is told when the next timer falls due, so its own loop can wake for it.
-class RecordingWaiter final : public InputWaiter {
-public:
-    void WaitForInput(std::optional<TimerClock::time_point> until) override {
+TEST_F(TimerTest, TheViewsWaiterLearnsWhenTheNextTimerIsDue) {
+    std::optional<TimerClock::time_point> deadline;
+    const ScopedInputWaiter waiter([&deadline](std::optional<TimerClock::time_point> until) {
         deadline = until;
         if (until) std::this_thread::sleep_until(*until);
-    }
-    void Wake() override {}
-    std::optional<TimerClock::time_point> deadline;
-};
-
-TEST_F(TimerTest, TheViewsWaiterLearnsWhenTheNextTimerIsDue) {
-    RecordingWaiter waiter;
-    SetInputWaiter(&waiter);
+    });
     SetTimer(top, 1, 30, nullptr);
     const auto due = NextTimerDue();
     MSG msg;
     GetMessage(&msg, nullptr, 0, 0);
-    SetInputWaiter(nullptr);
     EXPECT_EQ(msg.message, WM_TIMER);
-    EXPECT_EQ(waiter.deadline, due);
+    EXPECT_EQ(deadline, due);
 }
 
 }  // namespace
