@@ -1,5 +1,4 @@
-#include "MessageSpy.h"
-#include "platform/window/WindowApi.h"
+#include "ControlTestSupport.h"
 
 namespace winport::test {
 namespace {

@@ -1,10 +1,8 @@
 #include <atomic>
 #include <thread>
 
-#include "MessageSpy.h"
-#include "platform/message/MessageApi.h"
+#include "ControlTestSupport.h"
 #include "platform/message/TimerApi.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {

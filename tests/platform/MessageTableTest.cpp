@@ -1,7 +1,5 @@
-#include "MessageSpy.h"
-#include "platform/message/MessageApi.h"
+#include "ControlTestSupport.h"
 #include "platform/mfc/Wnd.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {
