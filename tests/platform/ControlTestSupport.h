@@ -1,5 +1,6 @@
-// A fixture for control tests: a spy parent window, controls made in it and named for the log, and
-// parents that answer or act inside a control's messages.
+// A fixture for control and window tests: a spy parent window, controls made in it and named for
+// the log, parents that record, answer or act inside a control's messages; and the small steps the
+// tests share (clicks, keys, rectangles, an agent's refusals, a view's input waiter).
 #pragma once
 
 #include <gtest/gtest.h>

@@ -17,20 +17,14 @@ TEST_F(WindowTreeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirstEv
     EXPECT_TRUE(SequenceIs(
         spy, {"top WM_DESTROY", "a WM_DESTROY", "a1 WM_DESTROY", "b WM_DESTROY", "a1 WM_NCDESTROY",
               "a WM_NCDESTROY", "b WM_NCDESTROY", "top WM_NCDESTROY"}));
-    EXPECT_FALSE(IsWindow(top));
-    EXPECT_FALSE(IsWindow(a));
+    for (const HWND gone : {top, a}) EXPECT_FALSE(IsWindow(gone));
 
     const HWND self = spy.CreateSpyWindow("top");
-    struct SelfDestroying : WindowProcedure {
-        LRESULT HandleMessage(const Message& m) override {
-            if (m.id == WM_USER) {
-                DestroyWindow(m.hwnd);
-                return IsWindow(m.hwnd) ? 1 : 2;
-            }
-            return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
-        }
-    } procedure;
-    SetSubclass(self, &procedure);
+    const MessageHook destroyer(self, [](const Message& m) -> std::optional<LRESULT> {
+        if (m.id != WM_USER) return std::nullopt;
+        DestroyWindow(m.hwnd);
+        return IsWindow(m.hwnd) ? 1 : 2;
+    });
     EXPECT_EQ(SendMessage(self, WM_USER, 0, 0), 2);
     EXPECT_FALSE(IsWindow(self));
 }
