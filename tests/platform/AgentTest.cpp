@@ -1,16 +1,8 @@
-#include <gtest/gtest.h>
+#include <algorithm>
 
-#include <functional>
-
+#include "ControlTestSupport.h"
 #include "DialogTestSupport.h"
-#include "MessageSpy.h"
-#include "platform/automation/Agent.h"
-#include "platform/automation/WindowDump.h"
-#include "platform/controls/ComboBoxApi.h"
 #include "platform/dialog/DialogApi.h"
-#include "platform/message/MessageApi.h"
-#include "platform/mfc/Dialog.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {
@@ -19,9 +11,7 @@ class AgentTest : public ShownFormTest {
 protected:
     HWND Item(int id) const { return GetDlgItem(dialog.m_hWnd, id); }
     HWND AddControl(const char* className, DWORD style) {
-        return CreateWindowEx(0, className, "", WS_CHILD | WS_VISIBLE | style, 5, 5, 80, 60,
-                              dialog.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1200)),
-                              nullptr, nullptr);
+        return CreateChild(dialog.m_hWnd, className, style, 1200, {5, 5, 80, 60});
     }
 
     Agent agent;
@@ -58,16 +48,12 @@ TEST_F(AgentTest, ARightClickAsksForAMenuButAPersonCannotReachDisabledHiddenOrMi
     spy.Only({WM_CONTEXTMENU});
     ASSERT_TRUE(agent.RightClick(Item(kCityEdit)));
     EXPECT_TRUE(SequenceIs(spy, {"city WM_CONTEXTMENU"}));
-    EXPECT_FALSE(agent.Type(Item(kDisabledEdit), "x"));
-    EXPECT_EQ(agent.LastError(), "Edit 1003 is disabled");
+    EXPECT_REFUSED(agent, Type(Item(kDisabledEdit), "x"), "Edit 1003 is disabled");
     ShowWindow(Item(kCityEdit), SW_HIDE);
-    EXPECT_FALSE(agent.Click(Item(kCityEdit)));
-    EXPECT_EQ(agent.LastError(), "Edit 1002 is not visible");
+    EXPECT_REFUSED(agent, Click(Item(kCityEdit)), "Edit 1002 is not visible");
     EnableWindow(dialog.m_hWnd, FALSE);
-    EXPECT_FALSE(agent.Click(Item(IDOK)));
-    EXPECT_EQ(agent.LastError(), "Button 1 is disabled");
-    EXPECT_FALSE(agent.Click(reinterpret_cast<HWND>(0x42)));
-    EXPECT_EQ(agent.LastError(), "no such window");
+    EXPECT_REFUSED(agent, Click(Item(IDOK)), "Button 1 is disabled");
+    EXPECT_REFUSED(agent, Click(reinterpret_cast<HWND>(0x42)), "no such window");
 }
 
 TEST_F(AgentTest, TypingSendsOneChangePerCharacterReplacesOrAppendsAndReachesAComboEdit) {
@@ -77,10 +63,8 @@ TEST_F(AgentTest, TypingSendsOneChangePerCharacterReplacesOrAppendsAndReachesACo
     spy.Only({WM_COMMAND});
     ASSERT_TRUE(agent.Type(Item(kCityEdit), "Οδός"));
     EXPECT_EQ(GetWindowTextUtf8(Item(kCityEdit)), "Οδός");
-    int changes = 0;
-    for (const std::string& line : spy.Lines())
-        changes += line == "dialog WM_COMMAND EN_CHANGE 1002";
-    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(
+        std::count(spy.Lines().begin(), spy.Lines().end(), "dialog WM_COMMAND EN_CHANGE 1002"), 4);
     ASSERT_TRUE(agent.Type(Item(kCityEdit), " 5", TypeMode::Append));
     EXPECT_EQ(GetWindowTextUtf8(Item(kCityEdit)), "Οδός 5");
     ASSERT_TRUE(agent.Type(Item(kCityEdit), ""));
@@ -110,8 +94,8 @@ TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChangeAndNeverUnticksARadioBu
 
     const HWND radio = AddControl("Button", BS_AUTORADIOBUTTON);
     ASSERT_TRUE(agent.Tick(radio));
-    EXPECT_FALSE(agent.Tick(radio, CheckState::Unchecked));
-    EXPECT_EQ(agent.LastError(), "Button 1200 is a radio button: ticking another unticks it");
+    EXPECT_REFUSED(agent, Tick(radio, CheckState::Unchecked),
+                   "Button 1200 is a radio button: ticking another unticks it");
     EXPECT_EQ(SendMessage(radio, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
 }
 

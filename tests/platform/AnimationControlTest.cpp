@@ -1,18 +1,12 @@
-#include <gtest/gtest.h>
-#include <unistd.h>
+#include <stdlib.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
 #include "AviTestClips.h"
 #include "ControlTestSupport.h"
 #include "platform/controls/AnimationApi.h"
-#include "platform/controls/AnimationClip.h"
 #include "platform/gdi/GdiObjects.h"
-#include "platform/message/MessageApi.h"
 #include "platform/message/TimerApi.h"
 
 namespace winport::test {
@@ -37,9 +31,7 @@ protected:
         return path;
     }
     HWND CreateAnimation(DWORD style = ACS_CENTER) {
-        const HWND hwnd = CreateControl(ANIMATE_CLASS, style, kAnimationId, "animation");
-        spy.Clear();
-        return hwnd;
+        return CreateControl(ANIMATE_CLASS, style, kAnimationId, "animation");
     }
     // The animation with the twelve-frame clip open, the log empty and showing WM_COMMAND only.
     HWND OpenedAnimation(DWORD style = ACS_CENTER) {
@@ -61,11 +53,8 @@ protected:
     }
 
     static std::filesystem::path MakeFolder() {
-        static int made = 0;
-        const std::filesystem::path folder =
-            std::filesystem::temp_directory_path() /
-            ("winport-animation-" + std::to_string(getpid()) + "-" + std::to_string(++made));
-        std::filesystem::create_directories(folder);
+        std::string folder = std::filesystem::temp_directory_path() / "winport-animation-XXXXXX";
+        EXPECT_NE(mkdtemp(folder.data()), nullptr);
         return folder;
     }
 
@@ -77,18 +66,15 @@ TEST_F(AnimationControlTest, OpeningReadsTheClipAsksForTheBackgroundTakesItsSize
     const HWND animation = CreateAnimation(0);
     EXPECT_EQ(Animate_Open(animation, m_clip.c_str()), TRUE);
     const AnimationState state = State(animation);
-    EXPECT_EQ(std::tie(state.open, state.clip, state.frameCount, state.microSecondsPerFrame),
-              std::make_tuple(true, m_clip, 12u, 66666u));
-    EXPECT_FALSE(state.playing);
-    RECT rect;
-    GetClientRect(animation, &rect);
-    EXPECT_EQ(rect, (RECT{0, 0, 32, 24}));
+    EXPECT_EQ(std::tie(state.open, state.clip, state.frameCount, state.microSecondsPerFrame,
+                       state.playing),
+              std::make_tuple(true, m_clip, 12u, 66666u, false));
+    EXPECT_EQ(ClientRect(animation), (RECT{0, 0, 32, 24}));
     EXPECT_TRUE(DeliveredAre({kAskedForBackground}));  // Nothing posted.
 
     const HWND centered = CreateAnimation(ACS_CENTER);
     EXPECT_EQ(Animate_Open(centered, m_clip.c_str()), TRUE);
-    GetClientRect(centered, &rect);
-    EXPECT_EQ(rect, (RECT{0, 0, 100, 20}));
+    EXPECT_EQ(ClientRect(centered), (RECT{0, 0, 100, 20}));
 
     const std::string truncated = WriteClip("cut.avi", AviBytes({}).substr(0, 100));
     const std::string folder = m_folder.string();

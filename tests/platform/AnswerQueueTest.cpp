@@ -1,18 +1,14 @@
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "DialogTestSupport.h"
 #include "MessageSpy.h"
 #include "platform/automation/AnswerQueue.h"
-#include "platform/message/MessageApi.h"
-#include "platform/mfc/Dialog.h"
 #include "platform/mfc/FileDialog.h"
 #include "platform/shell/MenuApi.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/SaveAsDialog.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {
@@ -34,12 +30,11 @@ TEST_F(AnswerQueueTest, IsTheShellUiWhileItLivesAndAnswersMessageBoxesFromTheQue
     EXPECT_EQ(answers.PendingAnswers(), 0u);
 
     EXPECT_EQ(&GetShellUi(), &answers);
-    ShellUi* const outer = &GetShellUi();
     {
         AnswerQueue inner;
         EXPECT_EQ(&GetShellUi(), &inner);
     }
-    EXPECT_EQ(&GetShellUi(), outer);
+    EXPECT_EQ(&GetShellUi(), &answers);
 }
 
 TEST_F(AnswerQueueTest, PopupMenusAreLoggedTheChosenCommandPostedAndAnImpossibleAnswerRecorded) {
@@ -60,21 +55,17 @@ TEST_F(AnswerQueueTest, PopupMenusAreLoggedTheChosenCommandPostedAndAnImpossible
     EXPECT_EQ(std::tie(shown.items[1].text, shown.items[1].flags, shown.position, shown.flags),
               std::make_tuple("Send Email", UINT{MF_GRAYED}, POINT{30, 40},
                               UINT{TPM_CENTERALIGN | TPM_RIGHTBUTTON}));
-    DestroyMenu(menu);
 
     answers.QueueMessageBoxAnswer(IDYES);
     EXPECT_EQ(answers.PendingAnswers(AnswerKind::MessageBox), 1u);
     EXPECT_EQ(MessageBox(dialog.m_hWnd, "Saved.", "Details", MB_OK), IDOK);
-    HMENU offered = CreatePopupMenu();
-    AppendMenu(offered, MF_STRING, 49607, "Copy Email Address");
-    AppendMenu(offered, MF_STRING | MF_GRAYED, 49608, "Send Email");
     answers.QueueMenuAnswer(49608);
     answers.QueueMenuAnswer(4711);
     EXPECT_EQ(answers.PendingAnswers(AnswerKind::PopupMenu), 2u);
     for (int shown = 0; shown < 2; ++shown) {
-        EXPECT_EQ(TrackPopupMenu(offered, TPM_RETURNCMD, 0, 0, 0, dialog.m_hWnd, nullptr), FALSE);
+        EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, dialog.m_hWnd, nullptr), FALSE);
     }
-    DestroyMenu(offered);
+    DestroyMenu(menu);
     EXPECT_THAT(answers.AnswerFailures(),
                 ::testing::ElementsAre("the message box \"Saved.\" has no button Yes",
                                        "the popup menu offers no command 49608",
@@ -98,12 +89,10 @@ TEST_F(AnswerQueueTest, SaveAsIsAnsweredWithAPathOrCancelledAndAFileDialogKeepsT
     CFileDialog save(FALSE, "vcf", "Ελένη.vcf", OFN_OVERWRITEPROMPT, "vCard Files (*.vcf)|*.vcf||",
                      &dialog);
     ASSERT_EQ(save.DoModal(), IDOK);
-    EXPECT_EQ(save.GetPathName(), "/home/ann/Ελένη.vcf");
-    EXPECT_EQ(save.GetFileName(), "Ελένη.vcf");
-    EXPECT_EQ(save.GetFileExt(), "vcf");
+    EXPECT_EQ(std::tuple(save.GetPathName(), save.GetFileName(), save.GetFileExt()),
+              std::tuple("/home/ann/Ελένη.vcf", "Ελένη.vcf", "vcf"));
     const SaveAsRequest& asked = answers.SaveAsDialogs().back().request;
-    EXPECT_EQ(asked.owner, dialog.m_hWnd);
-    EXPECT_EQ(asked.flags, OFN_OVERWRITEPROMPT);
+    EXPECT_EQ(std::tie(asked.owner, asked.flags), std::tuple(dialog.m_hWnd, OFN_OVERWRITEPROMPT));
     EXPECT_EQ(save.DoModal(), IDCANCEL);  // Nothing queued: the person cancels.
 }
 
@@ -120,12 +109,10 @@ TEST_F(AnswerQueueTest, ModalDialogsRunTheirTemplatesHandlersInOrderAndAreCancel
     answers.QueueDialogHandler(kFormDialog, press("first", IDOK));
     answers.QueueDialogHandler(kFormDialog, press("second", IDCANCEL));
     EXPECT_EQ(answers.PendingAnswers(AnswerKind::Dialog), 3u);
-    CDialog first(kFormDialog, &dialog);
-    EXPECT_EQ(first.DoModal(), IDOK);
-    CDialog second(kFormDialog, &dialog);
-    EXPECT_EQ(second.DoModal(), IDCANCEL);
-    CDialog unanswered(kFormDialog, &dialog);
-    EXPECT_EQ(unanswered.DoModal(), IDCANCEL);
+    for (const INT_PTR result : {IDOK, IDCANCEL, IDCANCEL}) {  // The last one unanswered.
+        CDialog modal(kFormDialog, &dialog);
+        EXPECT_EQ(modal.DoModal(), result);
+    }
     EXPECT_EQ(handled, (std::vector<std::string>{"first", "second"}));
     EXPECT_EQ(answers.ModalDialogs(), (std::vector<int>{kFormDialog, kFormDialog, kFormDialog}));
     EXPECT_EQ(answers.PendingAnswers(AnswerKind::Dialog), 1u) << "the inner dialog never ran";

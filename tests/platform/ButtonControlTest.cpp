@@ -1,12 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "ControlTestSupport.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 namespace {
@@ -17,9 +11,7 @@ const std::string kClicked = "parent WM_COMMAND BN_CLICKED 20";
 class ButtonControlTest : public ControlParentTest {
 protected:
     HWND CreateButton(DWORD style, int id = kButtonId, const std::string& name = "button") {
-        const HWND hwnd = CreateControl("Button", style, id, name, "OK");
-        spy.Clear();
-        return hwnd;
+        return CreateControl("Button", style, id, name, "OK");
     }
     static LRESULT Check(HWND button) { return SendMessage(button, BM_GETCHECK, 0, 0); }
     static LRESULT State(HWND button) { return SendMessage(button, BM_GETSTATE, 0, 0); }
@@ -74,8 +66,7 @@ TEST_F(ButtonControlTest, MouseOrSpacePushesAndOnlyAReleaseInsideClicksWhileTheF
     EXPECT_EQ(State(button), BST_FOCUS);
     EXPECT_TRUE(SequenceIs(spy, {}));
 
-    SendMessage(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessage(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ClickAt(button, At(5, 5));
     EXPECT_EQ(State(button), BST_FOCUS | BST_CHECKED);
     SendMessage(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));  // No press before it.
     EXPECT_TRUE(SequenceIs(spy, {kClicked}));
@@ -101,8 +92,7 @@ TEST_F(ButtonControlTest, DisabledButtonsIgnoreClicksAndNotifyStyleReportsFocusA
     const HWND disabled = CreateButton(BS_AUTOCHECKBOX | WS_DISABLED);
     const HWND group = CreateButton(BS_GROUPBOX);
     for (const HWND button : {disabled, group}) {
-        SendMessage(button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-        SendMessage(button, WM_LBUTTONUP, 0, 0);
+        ClickAt(button, 0);
         SendMessage(button, BM_CLICK, 0, 0);
         EXPECT_EQ(Check(button), BST_UNCHECKED);
     }

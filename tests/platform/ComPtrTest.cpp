@@ -1,7 +1,5 @@
 #include "platform/com/ComPtr.h"
 
-#include <gtest/gtest.h>
-
 #include <utility>
 
 #include "tests/platform/ComTestObjects.h"

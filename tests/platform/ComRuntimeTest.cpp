@@ -1,7 +1,5 @@
 #include "platform/com/ComRuntime.h"
 
-#include <gtest/gtest.h>
-
 #include <thread>
 
 #include "LastErrorCheck.h"
@@ -25,12 +23,10 @@ TEST(ComRuntimeTest, InitialisationIsCountedPerThreadAndARegisteredClassIsCreate
     EXPECT_HRESULT(S_OK, CoInitialize(nullptr));
     EXPECT_HRESULT(S_FALSE, CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     EXPECT_HRESULT(RPC_E_CHANGED_MODE, CoInitializeEx(nullptr, COINIT_MULTITHREADED));
-    HRESULT otherThread = E_FAIL;
-    std::thread([&] {
-        otherThread = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    std::thread([] {
+        EXPECT_HRESULT(S_OK, CoInitializeEx(nullptr, COINIT_MULTITHREADED));
         CoUninitialize();
     }).join();
-    EXPECT_HRESULT(S_OK, otherThread);
     CoUninitialize();
     CoUninitialize();
     CoUninitialize();  // one too many is harmless

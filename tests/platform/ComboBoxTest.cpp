@@ -1,17 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <string>
 #include <tuple>
-#include <vector>
 
-#include "ControlTestSupport.h"
 #include "ListBoxTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/ComboBoxState.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
-#include "platform/message/MessageApi.h"
 #include "platform/window/StateDescription.h"
 
 namespace winport::test {
@@ -41,7 +34,11 @@ protected:
     static LRESULT Selection(HWND combo) { return SendMessage(combo, CB_GETCURSEL, 0, 0); }
     static LRESULT Dropped(HWND combo) { return SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0); }
     static HWND Edit(HWND combo) { return GetDlgItem(combo, kComboEditId); }
-    static void Key(HWND hwnd, UINT key) { SendMessage(hwnd, WM_KEYDOWN, key, 0); }
+    static LRESULT DroppedHeight(HWND combo) {
+        RECT dropped{};
+        EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDCONTROLRECT, 0, Ptr(&dropped)), TRUE);
+        return dropped.bottom - dropped.top;
+    }
 
     ParentLog log{parent};
     Agent agent;
@@ -51,24 +48,19 @@ TEST_F(ComboBoxTest, KindsShapeTheWindowAndTheEditableOnesKeepAnEdit) {
     const HWND dropDown = CreateCombo(CBS_DROPDOWN | CBS_AUTOHSCROLL, 120);
     const HWND dropList = CreateCombo(CBS_DROPDOWNLIST, 120);
     const HWND simple = CreateCombo(CBS_SIMPLE, 120);
-    EXPECT_EQ(ClientHeight(dropDown), kFieldHeight);
-    EXPECT_EQ(ClientHeight(dropList), kFieldHeight);
-    EXPECT_EQ(ClientHeight(simple), 120);
+    EXPECT_EQ(std::tuple(ClientHeight(dropDown), ClientHeight(dropList), ClientHeight(simple)),
+              std::tuple(kFieldHeight, kFieldHeight, 120));
     EXPECT_EQ(SendMessage(dropDown, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), 18);
     EXPECT_EQ(SendMessage(dropDown, CB_GETITEMHEIGHT, 0, 0), 16);
-    ASSERT_NE(Edit(dropDown), nullptr);
     EXPECT_EQ(GetClassNameOf(Edit(dropDown)), "Edit");
     EXPECT_TRUE(GetWindowLongPtr(Edit(dropDown), GWL_STYLE) & ES_AUTOHSCROLL);
     EXPECT_NE(Edit(simple), nullptr);
     EXPECT_EQ(Edit(dropList), nullptr);
     // The height a drop-down is created with is the room its list takes when it drops.
-    RECT dropped{};
-    EXPECT_EQ(SendMessage(dropDown, CB_GETDROPPEDCONTROLRECT, 0, Ptr(&dropped)), TRUE);
-    EXPECT_EQ(dropped.bottom - dropped.top, 120);
+    EXPECT_EQ(DroppedHeight(dropDown), 120);
     MoveWindow(dropDown, 0, 0, 120, 200, FALSE);
     EXPECT_EQ(ClientHeight(dropDown), kFieldHeight);
-    SendMessage(dropDown, CB_GETDROPPEDCONTROLRECT, 0, Ptr(&dropped));
-    EXPECT_EQ(dropped.bottom - dropped.top, 200);
+    EXPECT_EQ(DroppedHeight(dropDown), 200);
     EXPECT_EQ(SendMessage(dropList, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 20), CB_OKAY);
     EXPECT_EQ(ClientHeight(dropList), 26);
     EXPECT_EQ(SendMessage(dropList, CB_SETITEMHEIGHT, 0, 300), CB_ERR);
@@ -91,12 +83,9 @@ TEST_F(ComboBoxTest, APersonsPickNotifiesWithTheNewSelectionAndTheProgramsSelect
         {CBS_DROPDOWN, dropped},
         {CBS_SIMPLE, {"CBN_SETFOCUS", "CBN_SELENDOK", "CBN_SELCHANGE"}}};
     // CBN_SELCHANGE sees the new selection while a drop-down's field still shows the old text.
-    LRESULT seenSelection = -2;
-    std::string seenText;
+    std::pair<LRESULT, std::string> seen;
     log.OnCommand([&](HWND control, WORD code) {
-        if (code != CBN_SELCHANGE) return;
-        seenSelection = Selection(control);
-        seenText = GetWindowTextUtf8(control);
+        if (code == CBN_SELCHANGE) seen = {Selection(control), GetWindowTextUtf8(control)};
     });
     for (const auto& [style, pick] : kinds) {
         SCOPED_TRACE(style);
@@ -107,17 +96,15 @@ TEST_F(ComboBoxTest, APersonsPickNotifiesWithTheNewSelectionAndTheProgramsSelect
         EXPECT_EQ(log.Log(), Lines{});
 
         ASSERT_TRUE(agent.PickComboItem(combo, "beta")) << agent.LastError();
-        EXPECT_EQ(Selection(combo), 1);
-        EXPECT_EQ(GetWindowTextUtf8(combo), "Beta");
-        EXPECT_EQ(Dropped(combo), FALSE);
+        EXPECT_EQ(std::tuple(Selection(combo), GetWindowTextUtf8(combo), Dropped(combo)),
+                  std::tuple(1, "Beta", FALSE));
         EXPECT_EQ(log.Log(), pick);
-        EXPECT_EQ(seenSelection, 1);
-        EXPECT_TRUE(style != CBS_DROPDOWN || seenText == "Gamma") << seenText;
+        EXPECT_EQ(seen.first, 1);
+        EXPECT_TRUE(style != CBS_DROPDOWN || seen.second == "Gamma") << seen.second;
 
         log.Clear();
         EXPECT_EQ(SendMessage(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0), CB_ERR);
-        EXPECT_EQ(Selection(combo), CB_ERR);
-        EXPECT_EQ(GetWindowTextUtf8(combo), "");
+        EXPECT_EQ(std::tuple(Selection(combo), GetWindowTextUtf8(combo)), std::tuple(CB_ERR, ""));
         EXPECT_EQ(log.Log(), Lines{});
     }
 }
@@ -147,17 +134,16 @@ TEST_F(ComboBoxTest, TypingNotifiesTheProgramsTextDoesNotAndLimitAndSelectionRea
     EXPECT_EQ(Selection(combo), 0);
 
     // A drop-down list's text selects the item that reads so.
-    {
-        const HWND combo = CreateFilled(CBS_DROPDOWNLIST, {"Alpha", "Beta"});
-        EXPECT_EQ(SetWindowText(combo, "beta"), TRUE);
-        EXPECT_EQ(Selection(combo), 1);
-        EXPECT_EQ(GetWindowTextUtf8(combo), "Beta");
-        EXPECT_EQ(GetWindowTextLength(combo), 4);
-        EXPECT_EQ(SendMessage(combo, WM_SETTEXT, 0, Ptr("Bet")), CB_ERR);
-        EXPECT_EQ(SendMessage(combo, WM_SETTEXT, 0, 0), CB_ERR);
-        EXPECT_EQ(Selection(combo), 1);
-        EXPECT_EQ(log.Log(), Lines{});
-    }
+    const HWND dropList = CreateFilled(CBS_DROPDOWNLIST, {"Alpha", "Beta"});
+    EXPECT_EQ(SetWindowText(dropList, "beta"), TRUE);
+    EXPECT_EQ(
+        std::tuple(Selection(dropList), GetWindowTextUtf8(dropList), GetWindowTextLength(dropList)),
+        std::tuple(1, "Beta", 4));
+    EXPECT_EQ(SendMessage(dropList, WM_SETTEXT, 0, Ptr("Bet")), CB_ERR);
+    EXPECT_EQ(SendMessage(dropList, WM_SETTEXT, 0, 0), CB_ERR);
+    EXPECT_EQ(Selection(dropList), 1);
+    EXPECT_EQ(log.Log(), Lines{});
+
     // The limit and the selection reach the edit.
     const HWND limited = CreateFilled(CBS_DROPDOWN, {});
     EXPECT_EQ(SendMessage(limited, CB_LIMITTEXT, 3, 0), TRUE);
@@ -171,18 +157,17 @@ TEST_F(ComboBoxTest, TypingNotifiesTheProgramsTextDoesNotAndLimitAndSelectionRea
 
 TEST_F(ComboBoxTest, KeysAndTheProgramOpenAndPickFromTheListAndNotify) {
     const HWND combo = CreateFilled(CBS_DROPDOWNLIST, {"apple", "banana", "cherry", "cranberry"});
-    Key(combo, VK_DOWN);
+    KeyDown(combo, VK_DOWN);
     EXPECT_EQ(Selection(combo), 0);
-    EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE"}));
-    log.Clear();
     SendMessage(combo, WM_CHAR, 'C', 0);
     SendMessage(combo, WM_CHAR, 'c', 0);
     EXPECT_EQ(Selection(combo), 3);
-    Key(combo, VK_END);  // Already the last: nothing to tell.
-    EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_SELCHANGE"}));
+    KeyDown(combo, VK_END);  // Already the last: nothing to tell.
+    EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_SELCHANGE",
+                                "CBN_SELENDOK", "CBN_SELCHANGE"}));
 
     log.Clear();
-    for (const UINT key : {VK_F4, VK_UP, VK_RETURN, VK_F4, VK_ESCAPE}) Key(combo, key);
+    for (const UINT key : {VK_F4, VK_UP, VK_RETURN, VK_F4, VK_ESCAPE}) KeyDown(combo, key);
     EXPECT_EQ(Selection(combo), 2);
     EXPECT_EQ(log.Log(), (Lines{"CBN_DROPDOWN", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_CLOSEUP",
                                 "CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_CLOSEUP"}));
@@ -205,53 +190,46 @@ TEST_F(ComboBoxTest, KeysAndTheProgramOpenAndPickFromTheListAndNotify) {
     const HWND simple = CreateFilled(CBS_SIMPLE, {"a"});
     EXPECT_EQ(SendMessage(simple, CB_SHOWDROPDOWN, TRUE, 0), TRUE);
     EXPECT_EQ(Dropped(simple), FALSE);
-    EXPECT_FALSE(agent.OpenDropDown(simple));
-    EXPECT_EQ(agent.LastError(), "ComboBox 50 has no drop-down list");
-    EXPECT_FALSE(agent.TypeInCombo(programmed, "x"));
-    EXPECT_EQ(agent.LastError(), "ComboBox 50 is a drop-down list: it has no edit");
+    EXPECT_REFUSED(agent, OpenDropDown(simple), "ComboBox 50 has no drop-down list");
+    EXPECT_REFUSED(agent, TypeInCombo(programmed, "x"),
+                   "ComboBox 50 is a drop-down list: it has no edit");
     EXPECT_EQ(log.Log(), Lines{});
 }
 
 TEST_F(ComboBoxTest, TheEditHandsTheListKeysToItsComboAndASimpleCombosListTakesDoubleClicks) {
     const HWND combo = CreateFilled(CBS_DROPDOWN, {"apple", "banana"});
-    Key(Edit(combo), VK_DOWN);
-    Key(Edit(combo), VK_DOWN);
-    EXPECT_EQ(Selection(combo), 1);
-    EXPECT_EQ(GetWindowTextUtf8(combo), "banana");
-    Key(Edit(combo), VK_F4);
+    for (const UINT key : {VK_DOWN, VK_DOWN}) KeyDown(Edit(combo), key);
+    EXPECT_EQ(std::tuple(Selection(combo), GetWindowTextUtf8(combo)), std::tuple(1, "banana"));
+    KeyDown(Edit(combo), VK_F4);
     EXPECT_EQ(Dropped(combo), TRUE);
-    Key(Edit(combo), VK_F4);
+    KeyDown(Edit(combo), VK_F4);
     // Home moves the caret in the text, not the selection in the list.
-    Key(Edit(combo), VK_HOME);
+    KeyDown(Edit(combo), VK_HOME);
     EXPECT_EQ(SendMessage(combo, CB_GETEDITSEL, 0, 0), MAKELONG(0, 0));
     EXPECT_EQ(Selection(combo), 1);
     EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_SELCHANGE",
                                 "CBN_DROPDOWN", "CBN_SELENDCANCEL", "CBN_CLOSEUP"}));
 
-    // A simple combo's list is always open: Up moves through it, F4 opens nothing.
+    // A simple combo's list is always open: Up moves through it, F4 opens nothing; a double
+    // click on it is reported.
     const HWND simple = CreateFilled(CBS_SIMPLE, {"apple", "banana"});
     SendMessage(simple, CB_SETCURSEL, 1, 0);
-    Key(Edit(simple), VK_F4);
-    Key(Edit(simple), VK_UP);
+    for (const UINT key : {VK_F4, VK_UP}) KeyDown(Edit(simple), key);
     EXPECT_EQ(GetWindowTextUtf8(simple), "apple");
     EXPECT_EQ(log.Log(), (Lines{"CBN_SELENDOK", "CBN_SELCHANGE"}));
-    // A double click on its list is reported.
     const std::optional<ComboBoxState> state = GetComboBoxState(simple);
     ASSERT_TRUE(state.has_value());
-    const LPARAM row = MAKELPARAM(10, static_cast<WORD>(state->listRect.top + 20));
+    const LPARAM row = At(10, state->listRect.top + 20);
     log.Clear();
-    SendMessage(simple, WM_LBUTTONDOWN, MK_LBUTTON, row);
-    SendMessage(simple, WM_LBUTTONUP, 0, row);
+    ClickAt(simple, row);
     SendMessage(simple, WM_LBUTTONDBLCLK, MK_LBUTTON, row);
     EXPECT_EQ(Selection(simple), 1);
     EXPECT_EQ(log.Log(), (Lines{"CBN_SETFOCUS", "CBN_SELENDOK", "CBN_SELCHANGE", "CBN_DBLCLK"}));
     EXPECT_FALSE(GetComboBoxState(parent).has_value());
 
     // An edit numbered like a combo's but in another window keeps its keys.
-    const HWND lone = CreateWindowEx(0, "Edit", "", WS_CHILD, 0, 0, 50, 20, parent,
-                                     reinterpret_cast<HMENU>(kComboEditId), nullptr, nullptr);
     log.Clear();
-    Key(lone, VK_DOWN);
+    KeyDown(CreateChild(parent, "Edit", 0, kComboEditId), VK_DOWN);
     EXPECT_EQ(log.Log(), Lines{});
 }
 
@@ -262,10 +240,8 @@ TEST_F(ComboBoxTest, FocusIsReportedOnceForTheComboAndItsEdit) {
     SetWindowText(editable, "hello");
     SetFocus(editable);
     EXPECT_EQ(GetFocus(), Edit(editable));
-    DWORD start = 9;
     DWORD end = 9;
-    EXPECT_EQ(SendMessage(editable, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end)),
-              MAKELONG(0, 5));
+    EXPECT_EQ(SendMessage(editable, CB_GETEDITSEL, 0, Ptr(&end)), MAKELONG(0, 5));
     EXPECT_EQ(end, 5u);
     SendMessage(dropList, CB_SHOWDROPDOWN, TRUE, 0);
     SetFocus(dropList);
@@ -280,27 +256,24 @@ TEST_F(ComboBoxTest, BadInputAnswersCbErrAndChangesNothing) {
     const HWND combo = CreateFilled(CBS_DROPDOWN, {"a", "b", "c"});
     SendMessage(combo, CB_SETCURSEL, 1, 0);
     char buffer[8] = "kept";
-    ExpectRefused(combo,
-                  {
-                      {CB_GETLBTEXT, 3, Ptr(buffer), ERROR_INVALID_INDEX},
-                      {CB_GETLBTEXTLEN, 3, 0, ERROR_INVALID_INDEX},
-                      {CB_GETITEMDATA, static_cast<WPARAM>(-2), 0, ERROR_INVALID_INDEX},
-                      {CB_SETITEMDATA, 3, 5, ERROR_INVALID_INDEX},
-                      {CB_DELETESTRING, 3, 0, ERROR_INVALID_INDEX},
-                      {CB_INSERTSTRING, 4, Ptr("x"), ERROR_INVALID_INDEX},
-                      {CB_SETCURSEL, 3, 0, ERROR_INVALID_INDEX},
-                      {CB_SETTOPINDEX, 3, 0, ERROR_INVALID_INDEX},
-                      {CB_ADDSTRING, 0, 0, ERROR_INVALID_PARAMETER},
-                      {CB_INSERTSTRING, 0, 0, ERROR_INVALID_PARAMETER},
-                      {CB_FINDSTRING, static_cast<WPARAM>(-1), 0, ERROR_INVALID_PARAMETER},
-                      {CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), 0, ERROR_INVALID_PARAMETER},
-                      {CB_SELECTSTRING, static_cast<WPARAM>(-1), 0, ERROR_INVALID_PARAMETER},
-                      {CB_GETLBTEXT, 0, 0, ERROR_INVALID_PARAMETER},
-                  });
+    const auto none = static_cast<WPARAM>(-1);
+    ExpectRefused(combo, {{CB_GETLBTEXT, 3, Ptr(buffer), ERROR_INVALID_INDEX},
+                          {CB_GETLBTEXTLEN, 3, 0, ERROR_INVALID_INDEX},
+                          {CB_GETITEMDATA, static_cast<WPARAM>(-2), 0, ERROR_INVALID_INDEX},
+                          {CB_SETITEMDATA, 3, 5, ERROR_INVALID_INDEX},
+                          {CB_DELETESTRING, 3, 0, ERROR_INVALID_INDEX},
+                          {CB_INSERTSTRING, 4, Ptr("x"), ERROR_INVALID_INDEX},
+                          {CB_SETCURSEL, 3, 0, ERROR_INVALID_INDEX},
+                          {CB_SETTOPINDEX, 3, 0, ERROR_INVALID_INDEX},
+                          {CB_ADDSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+                          {CB_INSERTSTRING, 0, 0, ERROR_INVALID_PARAMETER},
+                          {CB_FINDSTRING, none, 0, ERROR_INVALID_PARAMETER},
+                          {CB_FINDSTRINGEXACT, none, 0, ERROR_INVALID_PARAMETER},
+                          {CB_SELECTSTRING, none, 0, ERROR_INVALID_PARAMETER},
+                          {CB_GETLBTEXT, 0, 0, ERROR_INVALID_PARAMETER}});
     EXPECT_STREQ(buffer, "kept");
     EXPECT_EQ(Texts(combo), (Lines{"a", "b", "c"}));
-    EXPECT_EQ(Selection(combo), 1);
-    EXPECT_EQ(GetWindowTextUtf8(combo), "b");
+    EXPECT_EQ(std::tuple(Selection(combo), GetWindowTextUtf8(combo)), std::tuple(1, "b"));
     EXPECT_EQ(log.Log(), Lines{});
 
     // A drop-down list has no edit to select in; limiting it is harmless.
@@ -315,18 +288,20 @@ TEST_F(ComboBoxTest, SortedInsertSearchesWrapIgnoringCaseAndItemDataFollowsItsIt
     const HWND combo = CreateCombo(CBS_DROPDOWNLIST | CBS_SORT);
     for (const char* text : {"zulu", "Écho", "delta", "Ωmega", "echo", "Alpha"}) Add(combo, text);
     EXPECT_EQ(Texts(combo), (Lines{"Alpha", "delta", "echo", "Écho", "zulu", "Ωmega"}));
-    const auto find = [combo](UINT message, int start, const char* text) {
-        return SendMessage(combo, message, static_cast<WPARAM>(start), Ptr(text));
-    };
-    EXPECT_EQ(find(CB_FINDSTRING, -1, "E"), 2);
-    EXPECT_EQ(find(CB_FINDSTRING, 2, "e"), 2) << "the search wraps back to its start";
-    EXPECT_EQ(find(CB_FINDSTRING, 0, "é"), 3);
-    EXPECT_EQ(find(CB_FINDSTRINGEXACT, 3, "ECHO"), 2);
-    EXPECT_EQ(find(CB_FINDSTRINGEXACT, -1, "ech"), CB_ERR);
-    EXPECT_EQ(find(CB_SELECTSTRING, -1, "ω"), 5);
-    EXPECT_EQ(GetWindowTextUtf8(combo), "Ωmega");
-    EXPECT_EQ(find(CB_SELECTSTRING, -1, "x"), CB_ERR);
-    EXPECT_EQ(Selection(combo), 5);
+    // The search wraps back to its start.
+    const std::tuple<UINT, int, const char*, LRESULT> finds[] = {
+        {CB_FINDSTRING, -1, "E", 2},
+        {CB_FINDSTRING, 2, "e", 2},
+        {CB_FINDSTRING, 0, "é", 3},
+        {CB_FINDSTRINGEXACT, 3, "ECHO", 2},
+        {CB_FINDSTRINGEXACT, -1, "ech", CB_ERR},
+        {CB_SELECTSTRING, -1, "ω", 5},
+        {CB_SELECTSTRING, -1, "x", CB_ERR}};
+    for (const auto& [message, start, text, found] : finds) {
+        EXPECT_EQ(SendMessage(combo, message, static_cast<WPARAM>(start), Ptr(text)), found)
+            << text;
+    }
+    EXPECT_EQ(std::tuple(Selection(combo), GetWindowTextUtf8(combo)), std::tuple(5, "Ωmega"));
     EXPECT_EQ(log.Log(), Lines{});
 
     const HWND countries = CreateCombo(CBS_DROPDOWNLIST | CBS_SORT);
@@ -356,15 +331,14 @@ TEST_F(ComboBoxTest, OwnerDrawnComboMeasuresDrawsAndDeletesThroughItsParent) {
     SendMessage(combo, CB_SETCURSEL, 1, 0);
     log.Clear();
     PaintWindow(combo);
-    EXPECT_EQ(log.Log(), Lines{"WM_DRAWITEM 1 ODA_DRAWENTIRE ODS_COMBOBOXEDIT"});
     SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
-    log.Clear();
     PaintWindow(combo);
     EXPECT_EQ(
         log.Log(),
-        (Lines{"WM_DRAWITEM 1 ODA_DRAWENTIRE ODS_COMBOBOXEDIT", "WM_DRAWITEM 0 ODA_DRAWENTIRE",
+        (Lines{"WM_DRAWITEM 1 ODA_DRAWENTIRE ODS_COMBOBOXEDIT", "CBN_DROPDOWN",
+               "WM_DRAWITEM 1 ODA_DRAWENTIRE ODS_COMBOBOXEDIT", "WM_DRAWITEM 0 ODA_DRAWENTIRE",
                "WM_DRAWITEM 1 ODA_DRAWENTIRE ODS_SELECTED", "WM_DRAWITEM 2 ODA_DRAWENTIRE"}));
-    const DRAWITEMSTRUCT& row = log.Draws().at(3);
+    const DRAWITEMSTRUCT& row = log.Draws().at(4);
     EXPECT_EQ(std::tie(row.CtlType, row.hwndItem, row.rcItem, row.itemData),
               std::make_tuple(UINT{ODT_COMBOBOX}, combo, RECT{0, 66, 120, 86}, 9u));
     log.Clear();
@@ -384,13 +358,12 @@ TEST_F(ComboBoxTest, ParentDestroyingTheComboInsideANotificationEndsThePick) {
 
     const HWND closing = CreateFilled(CBS_DROPDOWNLIST, {"a", "b"});
     log.DestroyOn(CBN_DROPDOWN);
-    EXPECT_FALSE(agent.PickComboItem(closing, 0));
-    EXPECT_EQ(agent.LastError(), "ComboBox 50 went away when its list opened");
+    EXPECT_REFUSED(agent, PickComboItem(closing, 0), "ComboBox 50 went away when its list opened");
     EXPECT_FALSE(IsWindow(closing));
 
     const HWND keyed = CreateFilled(CBS_DROPDOWNLIST, {"a", "b"});
     log.DestroyOn(CBN_SELENDOK);
-    Key(keyed, VK_DOWN);
+    KeyDown(keyed, VK_DOWN);
     EXPECT_FALSE(IsWindow(keyed));
     EXPECT_EQ(log.Log(), Lines{"CBN_SELENDOK"});
 }

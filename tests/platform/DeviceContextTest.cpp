@@ -1,7 +1,5 @@
 #include "platform/gdi/DeviceContext.h"
 
-#include <gtest/gtest.h>
-
 #include "platform/gdi/SystemMetrics.h"
 #include "tests/platform/GdiTestSupport.h"
 
@@ -9,7 +7,8 @@ namespace {
 
 class DeviceContextTest : public winport::testing::GdiLeakCheckedTest {};
 
-TEST_F(DeviceContextTest, ScreenDcReportsTheLogicalResolutionAndScreen) {
+TEST_F(DeviceContextTest,
+       ScreenDcReportsResolutionAndScreenCountsUntilReleasedOnceAndOnlyADcAnswers) {
     const HDC dc = GetDC(nullptr);
     ASSERT_NE(dc, nullptr);
     EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 96);
@@ -27,9 +26,7 @@ TEST_F(DeviceContextTest, ScreenDcReportsTheLogicalResolutionAndScreen) {
     EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 96);
     EXPECT_EQ(GetDeviceCaps(dc, 9999), 0);
     EXPECT_EQ(ReleaseDC(nullptr, dc), 1);
-}
 
-TEST_F(DeviceContextTest, EveryDcCountsUntilReleasedOnceAndOnlyADcAnswersGetDeviceCaps) {
     const std::size_t before = winport::LiveGdiObjectCount();
     const HDC first = GetDC(nullptr);
     const HDC second = GetDC(reinterpret_cast<HWND>(0x1230));

@@ -1,16 +1,8 @@
-#include <gtest/gtest.h>
-
+#include "ControlTestSupport.h"
 #include "DialogTestSupport.h"
-#include "MessageSpy.h"
-#include "platform/automation/Agent.h"
-#include "platform/controls/ComboBoxApi.h"
-#include "platform/core/LastError.h"
 #include "platform/dialog/DialogApi.h"
-#include "platform/message/MessageApi.h"
 #include "platform/mfc/DataExchange.h"
-#include "platform/mfc/Dialog.h"
 #include "platform/shell/MessageBox.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {
@@ -46,17 +38,10 @@ private:
     };
 };
 
-class DialogTest : public ::testing::Test {
+class DialogTest : public ControlParentTest {
 protected:
-    void TearDown() override {
-        spy.DestroyWindows();
-        EXPECT_EQ(LiveWindowCount(), m_liveBefore);
-    }
-
     ScopedTestResources resources;
     Agent agent;
-    MessageSpy spy;
-    size_t m_liveBefore = LiveWindowCount();
 };
 
 TEST_F(DialogTest, ModalRunReturnsTheEndDialogValueLeavesNoWindowAndEscapeOrNobodyCancels) {
@@ -97,8 +82,7 @@ TEST_F(DialogTest, ModalDialogInsideAModalDialogWorks) {
 // on the control that had it before.
 TEST_F(DialogTest, OwnerIsDisabledDuringTheRunKeepsItsFocusAndADialogEndedAtTheStartIsNeverShown) {
     const HWND owner = spy.CreateSpyWindow("owner");
-    const HWND field = CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 50,
-                                      12, owner, nullptr, nullptr, nullptr);
+    const HWND field = CreateChild(owner, "Edit", WS_TABSTOP, 0, {0, 0, 50, 12});
     SetFocus(field);
     bool enabledDuring = true;
     agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
@@ -146,13 +130,6 @@ public:
     std::vector<std::string> notes;
 };
 
-std::pair<DWORD, DWORD> Selection(HWND edit) {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
-}
-
 // A control added by the program tells the dialog of its creation and destruction (its own
 // template controls do not); destroyed with the focus, it leaves the focus to the dialog, which
 // gives it to the first tab stop.
@@ -161,20 +138,15 @@ TEST_F(DialogTest, AFocusedControlDestroyedLeavesTheFocusInTheDialog) {
     ASSERT_TRUE(form.Create(kFormDialog));
     EXPECT_TRUE(form.fontBeforeControls) << "WM_SETFONT came before the controls";
     ShowWindow(form.m_hWnd, SW_SHOW);
-    const auto addEdit = [&](int id, DWORD exStyle) {
-        return CreateWindowEx(exStyle, "Edit", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 90, 50,
-                              12, form.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              nullptr, nullptr);
-    };
-    const HWND extra = addEdit(1400, 0);
-    DestroyWindow(addEdit(1401, WS_EX_NOPARENTNOTIFY));
+    const HWND extra = CreateChild(form.m_hWnd, "Edit", WS_TABSTOP, 1400, {0, 90, 50, 12});
+    DestroyWindow(CreateWindowEx(WS_EX_NOPARENTNOTIFY, "Edit", "", WS_CHILD, 0, 0, 50, 12,
+                                 form.m_hWnd, nullptr, nullptr, nullptr));
     const HWND name = GetDlgItem(form.m_hWnd, kNameEdit);
     ASSERT_TRUE(agent.Focus(extra));
     DestroyWindow(extra);
     EXPECT_EQ(form.notes, (std::vector<std::string>{"create 1400", "destroy 1400"}));
     EXPECT_EQ(GetFocus(), name) << "the keyboard still works";
-    EXPECT_EQ(Selection(name), std::make_pair(DWORD{0}, DWORD{3}));
-    form.DestroyWindow();
+    EXPECT_EQ(EditSelection(name), std::make_pair(DWORD{0}, DWORD{3}));
 }
 
 // Activated again, a dialog gives the focus back to the control that had it, as it was: after a
@@ -189,17 +161,11 @@ TEST_F(DialogTest, ADialogActivatedAgainGivesTheFocusBackWithoutSelecting) {
     SetFocus(city);
     SendMessage(city, EM_SETSEL, 1, 3);
 
-    bool ownerEnabled = true;
-    agent.QueueDialogHandler(kInnerDialog, [&](HWND dialog) {
-        ownerEnabled = IsWindowEnabled(form.m_hWnd);
-        agent.Click(GetDlgItem(dialog, IDCANCEL));
-    });
     CDialog inner(kInnerDialog, &form);
-    EXPECT_EQ(inner.DoModal(), IDCANCEL);
-    EXPECT_FALSE(ownerEnabled);
+    EXPECT_EQ(inner.DoModal(), IDCANCEL);  // Nobody answers: it is cancelled.
     EXPECT_EQ(GetActiveWindow(), form.m_hWnd);
     EXPECT_EQ(GetFocus(), city);
-    EXPECT_EQ(Selection(city), std::make_pair(DWORD{1}, DWORD{3}));
+    EXPECT_EQ(EditSelection(city), std::make_pair(DWORD{1}, DWORD{3}));
 
     CFormDialog other;
     ASSERT_TRUE(other.Create(kFormDialog));
@@ -207,15 +173,13 @@ TEST_F(DialogTest, ADialogActivatedAgainGivesTheFocusBackWithoutSelecting) {
     EXPECT_EQ(GetFocus(), GetDlgItem(other.m_hWnd, kNameEdit));
     SetActiveWindow(form.m_hWnd);
     EXPECT_EQ(GetFocus(), city);
-    EXPECT_EQ(Selection(city), std::make_pair(DWORD{1}, DWORD{3}));
+    EXPECT_EQ(EditSelection(city), std::make_pair(DWORD{1}, DWORD{3}));
 
     // The focus given to the dialog itself goes on to its first tab stop, all its text selected.
     SetFocus(other.m_hWnd);
     const HWND otherName = GetDlgItem(other.m_hWnd, kNameEdit);
     EXPECT_EQ(GetFocus(), otherName);
-    EXPECT_EQ(Selection(otherName), std::make_pair(DWORD{0}, DWORD{3}));
-    other.DestroyWindow();
-    form.DestroyWindow();
+    EXPECT_EQ(EditSelection(otherName), std::make_pair(DWORD{0}, DWORD{3}));
 }
 
 TEST_F(DialogTest, DataExchangeLoadsRefusesTooLongTextAndSavesOnOk) {
@@ -251,7 +215,7 @@ TEST_F(DialogTest, TabAndShiftTabVisitEnabledTabStopsAndEnterPressesTheDefaultBu
             agent.PressKey(VK_TAB);
             visited.push_back(GetDlgCtrlID(GetFocus()));
             if (i == 0) {
-                EXPECT_EQ(Selection(GetFocus()), std::make_pair(DWORD{0}, DWORD{4}));
+                EXPECT_EQ(EditSelection(GetFocus()), std::make_pair(DWORD{0}, DWORD{4}));
             }
         }
         agent.PressKey(VK_TAB, KeyModifier::Shift);
@@ -268,13 +232,14 @@ TEST_F(DialogTest, TabAndShiftTabVisitEnabledTabStopsAndEnterPressesTheDefaultBu
 // A push button that takes the focus is the default while it has it, so Enter presses it; the
 // focus back on an edit gives the default back to OK.
 TEST_F(DialogTest, TheFocusedPushButtonIsTheDefaultWhileItHasTheFocus) {
-    std::vector<std::string> seen;
+    // The focused control and the default push buttons, as ids.
+    std::vector<std::vector<int>> seen;
     agent.QueueDialogHandler(kFormDialog, [&](HWND dialog) {
         const auto defaults = [&] {
-            std::string shown = std::to_string(GetDlgCtrlID(GetFocus())) + ":";
+            std::vector<int> shown{GetDlgCtrlID(GetFocus())};
             for (int id : {kInnerButton, kAnswerButton, IDOK, IDCANCEL}) {
                 const auto style = GetWindowLongPtr(GetDlgItem(dialog, id), GWL_STYLE);
-                if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) shown += std::to_string(id);
+                if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) shown.push_back(id);
             }
             seen.push_back(shown);
         };
@@ -291,12 +256,10 @@ TEST_F(DialogTest, TheFocusedPushButtonIsTheDefaultWhileItHasTheFocus) {
     });
     CFormDialog form;
     EXPECT_EQ(form.DoModal(), 42) << "Enter pressed the focused button, not OK";
-    const std::string ok = std::to_string(IDOK);
-    EXPECT_EQ(seen, (std::vector<std::string>{
-                        std::to_string(kNameEdit) + ":" + ok,
-                        std::to_string(kInnerButton) + ":" + std::to_string(kInnerButton),
-                        std::to_string(kCityEdit) + ":" + ok,
-                        std::to_string(kAnswerButton) + ":" + std::to_string(kAnswerButton)}));
+    EXPECT_EQ(seen, (std::vector<std::vector<int>>{{kNameEdit, IDOK},
+                                                   {kInnerButton, kInnerButton},
+                                                   {kCityEdit, IDOK},
+                                                   {kAnswerButton, kAnswerButton}}));
 }
 
 // In a dialog, Tab and Shift+Tab leave a multi-line edit for the next and previous controls,
@@ -337,50 +300,40 @@ TEST_F(DialogTest, TabAndEnterLeaveAMultiLineEditThatDoesNotWantThem) {
 // Enter and Escape with a combo's list down end the pick and leave the dialog up; the same key
 // once the list is up again ends the dialog. Both kinds of drop-down, the edit's and the list's.
 TEST_F(DialogTest, EnterAndEscapeWithAComboListDownOnlyCloseTheList) {
+    using Notes = std::vector<std::pair<int, int>>;  // Control id and notification code.
     class CChoiceDialog : public CDialog {
     public:
         CChoiceDialog() : CDialog(kChoiceDialog) {}
         std::optional<LRESULT> OnMessage(const Message& m) override {
             if (m.id == WM_COMMAND && LOWORD(m.wParam) != IDOK && LOWORD(m.wParam) != IDCANCEL) {
-                notes.push_back(std::to_string(LOWORD(m.wParam)) + " " +
-                                std::to_string(HIWORD(m.wParam)));
+                notes.emplace_back(LOWORD(m.wParam), HIWORD(m.wParam));
             }
             return CDialog::OnMessage(m);
         }
-        std::vector<std::string> notes;
+        Notes notes;
     };
-    const std::string selEndCancel = std::to_string(CBN_SELENDCANCEL);
-    const std::string closeUp = std::to_string(CBN_CLOSEUP);
-    const std::string selEndOk = std::to_string(CBN_SELENDOK);
     for (const int id : {kDropDownCombo, kDropListCombo}) {
         for (const UINT key : {VK_ESCAPE, VK_RETURN}) {
             SCOPED_TRACE(std::to_string(id) + (key == VK_ESCAPE ? " Escape" : " Enter"));
             CChoiceDialog dialog;
-            bool upAfterFirstKey = false;
-            LRESULT selection = CB_ERR;
-            std::vector<std::string> notes;
             agent.QueueDialogHandler(kChoiceDialog, [&](HWND hwnd) {
                 const HWND combo = GetDlgItem(hwnd, id);
-                for (const char* item : {"Lyon", "Oslo"}) {
-                    SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-                }
+                for (const char* item : {"Lyon", "Oslo"})
+                    SendMessage(combo, CB_ADDSTRING, 0, Ptr(item));
                 SendMessage(combo, CB_SETCURSEL, 1, 0);
                 ASSERT_TRUE(agent.OpenDropDown(combo));
                 dialog.notes.clear();
                 agent.PressKey(key);
-                notes = dialog.notes;
-                upAfterFirstKey = IsWindowVisible(hwnd) && !IsDialogEnded(hwnd);
-                selection = SendMessage(combo, CB_GETCURSEL, 0, 0);
+                EXPECT_TRUE(IsWindowVisible(hwnd) && !IsDialogEnded(hwnd))
+                    << "the first key only closed the list";
+                EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), 1);
                 EXPECT_FALSE(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0));
+                EXPECT_EQ(dialog.notes,
+                          (Notes{{id, key == VK_ESCAPE ? CBN_SELENDCANCEL : CBN_SELENDOK},
+                                 {id, CBN_CLOSEUP}}));
                 agent.PressKey(key);
             });
             EXPECT_EQ(dialog.DoModal(), key == VK_ESCAPE ? IDCANCEL : IDOK);
-            EXPECT_TRUE(upAfterFirstKey) << "the first key only closed the list";
-            EXPECT_EQ(selection, 1);
-            const std::string prefix = std::to_string(id) + " ";
-            EXPECT_EQ(notes, (std::vector<std::string>{
-                                 prefix + (key == VK_ESCAPE ? selEndCancel : selEndOk),
-                                 prefix + closeUp}));
         }
     }
 }
@@ -394,9 +347,7 @@ TEST_F(DialogTest, ChildDialogLivesInItsParentAndTabbingWalksIntoIt) {
     CDialog page;
     ASSERT_TRUE(page.Create(kPageDialog, &form));
     EXPECT_EQ(GetParent(page.m_hWnd), form.m_hWnd);
-    RECT rect;
-    GetWindowRect(page.m_hWnd, &rect);
-    EXPECT_EQ(rect.left, 15);  // 10 dialog units inside the form.
+    EXPECT_EQ(WindowRect(page.m_hWnd).left, 15);  // 10 dialog units inside the form.
     // The page joined the form's tab order after the form's own controls.
     agent.Focus(GetDlgItem(form.m_hWnd, IDCANCEL));
     agent.PressKey(VK_TAB);
@@ -407,9 +358,8 @@ TEST_F(DialogTest, ChildDialogLivesInItsParentAndTabbingWalksIntoIt) {
     EXPECT_EQ(SendDlgItemMessage(page.m_hWnd, kPageCheck, BM_GETCHECK, 0, 0), BST_CHECKED);
 
     // Tabbing moves on from the control that holds the focused edit, a combo's.
-    const HWND combo = CreateWindowEx(
-        0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, 0, 0, 80, 60,
-        form.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1300)), nullptr, nullptr);
+    const HWND combo =
+        CreateChild(form.m_hWnd, "ComboBox", WS_TABSTOP | CBS_DROPDOWN, 1300, {0, 0, 80, 60});
     ASSERT_TRUE(agent.Focus(GetWindow(combo, GW_CHILD)));
     agent.PressKey(VK_TAB, KeyModifier::Shift);
     EXPECT_EQ(GetFocus(), GetDlgItem(page.m_hWnd, kPageCheck));
@@ -421,31 +371,18 @@ TEST_F(DialogTest, ChildDialogLivesInItsParentAndTabbingWalksIntoIt) {
     EXPECT_EQ(std::pair(form.m_hWnd, page.m_hWnd), std::pair(HWND{}, HWND{}));
 }
 
-// A view that answers the dialog the way a person at a real window would: while the modal loop
-// waits for input.
-class ClickingWaiter final : public InputWaiter {
-public:
-    explicit ClickingWaiter(Agent& agent) : m_agent(agent) {}
-    void WaitForInput(std::optional<TimerClock::time_point>) override {
-        ++waits;
-        const HWND dialog = FindWindow(nullptr, "Form");
-        if (dialog) m_agent.Click(GetDlgItem(dialog, kAnswerButton));
-    }
-    void Wake() override {}
-    int waits = 0;
-
-private:
-    Agent& m_agent;
-};
-
 TEST_F(DialogTest, ModalLoopWaitsThroughTheViewsWaiterWhenOneIsInstalled) {
-    ClickingWaiter waiter(agent);
-    SetInputWaiter(&waiter);
+    // The view answers the dialog as a person at a real window would: while the loop waits.
+    int waits = 0;
+    const ScopedInputWaiter waiter([&](std::optional<TimerClock::time_point>) {
+        ++waits;
+        if (const HWND dialog = FindWindow(nullptr, "Form")) {
+            agent.Click(GetDlgItem(dialog, kAnswerButton));
+        }
+    });
     CFormDialog form;
-    const INT_PTR result = form.DoModal();
-    SetInputWaiter(nullptr);
-    EXPECT_EQ(result, 42);
-    EXPECT_EQ(waiter.waits, 1);
+    EXPECT_EQ(form.DoModal(), 42);
+    EXPECT_EQ(waits, 1);
 }
 
 TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheTemplateFontAndAMissingTemplateFails) {
@@ -459,10 +396,7 @@ TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheTemplateFontAndAMissingTe
     RECT rect{50, 5, 150, 17};
     ASSERT_TRUE(MapDialogRect(form.m_hWnd, &rect));
     EXPECT_EQ(rect, (RECT{75, 8, 225, 28}));  // 6 x 13 base units for 8 point at 96 dpi.
-    RECT client;
-    GetClientRect(GetDlgItem(form.m_hWnd, kNameEdit), &client);
-    EXPECT_EQ(client, (RECT{0, 0, 150, 20}));
-    form.DestroyWindow();
+    EXPECT_EQ(ClientRect(GetDlgItem(form.m_hWnd, kNameEdit)), (RECT{0, 0, 150, 20}));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "platform/gdi/DialogUnits.h"
 
-#include <gtest/gtest.h>
-
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Font.h"
 #include "tests/platform/GdiTestSupport.h"

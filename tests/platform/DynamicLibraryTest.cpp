@@ -1,7 +1,5 @@
 #include "platform/system/DynamicLibrary.h"
 
-#include <gtest/gtest.h>
-
 #include "LastErrorCheck.h"
 #include "platform/resources/ResourceChain.h"
 
@@ -14,7 +12,7 @@ int Call(HMODULE library, const char* name) {
     return proc ? reinterpret_cast<CountProc>(proc)() : -1;
 }
 
-TEST(DynamicLibraryTest, AttachRegistersResourcesUntilTheLastReferenceGoes) {
+TEST(DynamicLibraryTest, AttachRegistersResourcesUntilTheLastReferenceGoesAndBadLoadsFailClearly) {
     ASSERT_EQ(winport::FindDialogTemplate(7701), nullptr);
 
     HMODULE first = LoadLibrary(NUV_FIXTURE_EXTENSION);
@@ -40,9 +38,7 @@ TEST(DynamicLibraryTest, AttachRegistersResourcesUntilTheLastReferenceGoes) {
     ASSERT_NE(again, nullptr);
     EXPECT_NE(winport::FindDialogTemplate(7701), nullptr);
     EXPECT_TRUE(FreeLibrary(again));
-}
 
-TEST(DynamicLibraryTest, RefusedAttachesBadPathsAndHandlesFailClearlyAndPlainLibrariesLoad) {
     SetLastError(0);
     EXPECT_TRUE(FailsWith(LoadLibrary(NUV_FIXTURE_INVALID_EXTENSION), ERROR_DLL_INIT_FAILED));
     EXPECT_NE(winport::GetLastErrorText().find(NUV_FIXTURE_INVALID_EXTENSION), std::string::npos);

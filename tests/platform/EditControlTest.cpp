@@ -1,12 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <string_view>
-
 #include "ControlTestSupport.h"
 #include "platform/controls/edit/EditState.h"
 #include "platform/dialog/DialogApi.h"
-#include "platform/message/MessageApi.h"
 #include "platform/shell/Clipboard.h"
 
 namespace winport::test {
@@ -22,9 +16,7 @@ const Lines kTwoChanges = {kUpdate, kChange, kUpdate, kChange};
 class EditControlTest : public ControlParentTest {
 protected:
     HWND CreateEdit(DWORD style = 0, const char* text = "") {
-        const HWND hwnd = CreateControl("Edit", style, kEditId, "edit", text);
-        spy.Clear();
-        return hwnd;
+        return CreateControl("Edit", style, kEditId, "edit", text);
     }
     static void Type(HWND edit, std::u32string_view characters) {
         for (const char32_t c : characters) SendMessage(edit, WM_CHAR, c, 1);
@@ -32,7 +24,6 @@ protected:
     static void Select(HWND edit, WPARAM start, LPARAM end) {
         SendMessage(edit, EM_SETSEL, start, end);
     }
-    static void Key(HWND edit, UINT key) { SendMessage(edit, WM_KEYDOWN, key, 0); }
     static void ReplaceSel(HWND edit, const char* text) {
         SendMessage(edit, EM_REPLACESEL, TRUE, Ptr(text));
     }
@@ -113,8 +104,7 @@ TEST_F(EditControlTest, TypingAndReplaceSelStopAtTheLimitOnACharacterBoundarySen
     EXPECT_TRUE(SequenceIs(spy, {kMaxText, kUpdate, kChange}));
 
     spy.Clear();
-    SetWindowText(limited, "Ελληνικά");
-    EXPECT_EQ(GetWindowTextUtf8(limited), "Ελληνικά");
+    SetWindowText(limited, "Ελληνικά");  // Past the limit: the program's text is not cut.
     Type(limited, U"x");
     EXPECT_EQ(GetWindowTextUtf8(limited), "Ελληνικά");
     Select(limited, 8, 8);
@@ -145,11 +135,9 @@ TEST_F(EditControlTest, SetSelOrdersClampsAndPutsTheCaretAtTheEndGiven) {
         SCOPED_TRACE(std::to_string(c.start) + ", " + std::to_string(c.end));
         Select(edit, 1, 3);
         Select(edit, c.start, c.end);
-        DWORD start = 99;
-        DWORD end = 99;
-        EXPECT_EQ(SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end)),
+        EXPECT_EQ(SendMessage(edit, EM_GETSEL, 0, 0),
                   MAKELONG(static_cast<WORD>(c.selectionStart), static_cast<WORD>(c.selectionEnd)));
-        EXPECT_EQ(std::pair(start, end), std::pair(c.selectionStart, c.selectionEnd));
+        EXPECT_EQ(EditSelection(edit), std::pair(c.selectionStart, c.selectionEnd));
         EXPECT_EQ(State(edit).caret, c.caret);
     }
     EXPECT_TRUE(SequenceIs(spy, {}));
@@ -169,12 +157,12 @@ TEST_F(EditControlTest, ReplaceSelBackspaceAndDeleteReplaceOrRemoveTheSelectionO
     Select(deleting, 2, 2);
     SendMessage(deleting, WM_CHAR, 0x08, 1);
     EXPECT_EQ(GetWindowTextUtf8(deleting), "ab€");
-    Key(deleting, VK_DELETE);
+    KeyDown(deleting, VK_DELETE);
     EXPECT_EQ(GetWindowTextUtf8(deleting), "a€");
     Select(deleting, 0, -1);
-    Key(deleting, VK_DELETE);
+    KeyDown(deleting, VK_DELETE);
     EXPECT_EQ(GetWindowTextUtf8(deleting), "");
-    Key(deleting, VK_DELETE);  // Nothing after the caret.
+    KeyDown(deleting, VK_DELETE);  // Nothing after the caret.
     EXPECT_TRUE(SequenceIs(spy, {kUpdate, kChange, kUpdate, kChange, kUpdate, kChange}));
 
     const HWND multi = CreateEdit(ES_MULTILINE, "a\r\nb");
@@ -187,7 +175,7 @@ TEST_F(EditControlTest, ArrowKeysMoveTheCaretSilentlyAndFocusChangesAreReported)
     const HWND edit = CreateEdit(ES_MULTILINE, "ab\r\ncdé");
     Select(edit, 6, 6);
     const auto caretAfter = [edit](UINT key) {
-        Key(edit, key);
+        KeyDown(edit, key);
         return State(edit).caret;
     };
     EXPECT_EQ(caretAfter(VK_HOME), 4u);
@@ -212,10 +200,9 @@ TEST_F(EditControlTest, ArrowKeysMoveTheCaretSilentlyAndFocusChangesAreReported)
     EXPECT_TRUE(State(focused).selectionVisible);
     SetFocus(nullptr);
     const EditState state = State(focused);
-    EXPECT_EQ(state.selectionStart, 1u);
-    EXPECT_EQ(state.selectionEnd, 3u);
-    EXPECT_FALSE(state.focused);
-    EXPECT_FALSE(state.selectionVisible);
+    EXPECT_EQ(
+        std::tie(state.selectionStart, state.selectionEnd, state.focused, state.selectionVisible),
+        std::make_tuple(1u, 3u, false, false));
     EXPECT_TRUE(
         SequenceIs(spy, {"parent WM_COMMAND EN_SETFOCUS 30", "parent WM_COMMAND EN_KILLFOCUS 30"}));
 }

@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
-#include "MessageSpy.h"
-#include "platform/window/WindowApi.h"
+#include "ControlTestSupport.h"
 
 namespace winport::test {
 namespace {
@@ -9,17 +6,14 @@ namespace {
 class FocusTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        top = spy.CreateSpyWindow("top");
-        a = spy.CreateSpyWindow("a", top, 1);
-        b = spy.CreateSpyWindow("b", top, 2);
         SetFocus(nullptr);
         spy.Only({WM_SETFOCUS, WM_KILLFOCUS});
     }
 
     MessageSpy spy;
-    HWND top = nullptr;
-    HWND a = nullptr;
-    HWND b = nullptr;
+    const HWND top = spy.CreateSpyWindow("top");
+    const HWND a = spy.CreateSpyWindow("a", top, 1);
+    const HWND b = spy.CreateSpyWindow("b", top, 2);
 };
 
 TEST_F(FocusTest, SetFocusSendsKillFocusWithTheGainerThenSetFocusWithTheLoserAndNothingAgain) {

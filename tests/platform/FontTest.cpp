@@ -1,7 +1,5 @@
 #include "platform/gdi/Font.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -15,10 +13,7 @@ namespace {
 class FontTest : public winport::testing::GdiLeakCheckedTest {
 protected:
     static LOGFONT Describe(HGDIOBJ font) {
-        LOGFONT description;
-        EXPECT_EQ(GetObject(font, sizeof description, &description),
-                  static_cast<int>(sizeof description));
-        return description;
+        return winport::testing::DescribeObject<LOGFONT>(font);
     }
     static winport::FontMetrics MetricsOf(HFONT font) {
         std::optional<winport::FontMetrics> metrics = winport::GetFontMetrics(font);
@@ -65,16 +60,14 @@ TEST_F(FontTest, CreateFontKeepsAllFourteenArgumentsAndCutsTheFaceName) {
 }
 
 TEST_F(FontTest, DialogAndGuiFontsAreEightPointsAtTheLogicalResolutionRoundedAsWindows) {
-    EXPECT_EQ(winport::PointSizeToHeight(8, 96), -11);
-    EXPECT_EQ(winport::PointSizeToHeight(8, 120), -13);
-    EXPECT_EQ(winport::PointSizeToHeight(8, 144), -16);
+    for (const auto& [dpi, height] : {std::pair(96, -11), {120, -13}, {144, -16}})
+        EXPECT_EQ(winport::PointSizeToHeight(8, dpi), height);
     const HFONT font = winport::CreateDialogFont();
     const LOGFONT d = Describe(font);
     EXPECT_EQ(d.lfHeight, -11);
     EXPECT_STREQ(d.lfFaceName, "MS Shell Dlg");
     const winport::FontMetrics metrics = MetricsOf(font);
-    EXPECT_EQ(metrics.height, 13);
-    EXPECT_EQ(metrics.averageCharWidth, 6);
+    EXPECT_EQ(std::pair(metrics.height, metrics.averageCharWidth), std::pair(13, 6));
     EXPECT_EQ(metrics.ascent + metrics.descent, metrics.height);
     EXPECT_GT(metrics.maxCharWidth, metrics.averageCharWidth);
     // Text extents count code points, not bytes.
@@ -90,8 +83,8 @@ TEST_F(FontTest, DialogAndGuiFontsAreEightPointsAtTheLogicalResolutionRoundedAsW
         winport::ScopedLogicalPixelsPerInch dpi(120);
         const HFONT larger = winport::CreateDialogFont();
         EXPECT_EQ(Describe(larger).lfHeight, -13);
-        EXPECT_EQ(MetricsOf(larger).height, 16);
-        EXPECT_EQ(MetricsOf(larger).averageCharWidth, 7);
+        const winport::FontMetrics metrics = MetricsOf(larger);
+        EXPECT_EQ(std::pair(metrics.height, metrics.averageCharWidth), std::pair(16, 7));
         EXPECT_TRUE(DeleteObject(larger));
     }
     winport::ScopedLogicalPixelsPerInch dpi(144);
@@ -115,15 +108,13 @@ TEST_F(FontTest, HeightWidthWeightAndPitchShapeTheCharactersNullIsTheSystemFonts
     EXPECT_EQ(fixed.maxCharWidth, fixed.averageCharWidth);
 
     const winport::FontMetrics huge = MetricsOf(Face(INT32_MIN));
-    EXPECT_GT(huge.height, 0);
-    EXPECT_GT(huge.averageCharWidth, 0);
+    EXPECT_TRUE(huge.height > 0 && huge.averageCharWidth > 0);
     EXPECT_EQ(MetricsOf(Face(-1)).averageCharWidth, 1);
 
     // Null means the system font; something else has no metrics.
     const winport::FontMetrics system = MetricsOf(HFONT{});
     EXPECT_EQ(system, MetricsOf(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))));
-    EXPECT_EQ(system.height, 16);
-    EXPECT_EQ(system.averageCharWidth, 8);
+    EXPECT_EQ(std::pair(system.height, system.averageCharWidth), std::pair(16, 8));
 
     const HBRUSH brush = CreateSolidBrush(0);
     EXPECT_TRUE(

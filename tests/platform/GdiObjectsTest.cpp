@@ -1,7 +1,5 @@
 #include "platform/gdi/GdiObjects.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include "platform/gdi/Bitmap.h"
@@ -11,6 +9,7 @@
 
 namespace {
 
+using winport::testing::DescribeObject;
 using winport::testing::Filled;
 using winport::testing::kRed;
 
@@ -22,11 +21,9 @@ TEST_F(GdiObjectsTest, BrushesAndPensKeepWhatTheyWereMadeOfAreCountedUntilDelete
     ASSERT_NE(brush, nullptr);
     EXPECT_EQ(winport::LiveGdiObjectCount(), before + 1);
 
-    LOGBRUSH description;
-    EXPECT_EQ(GetObject(brush, sizeof description, &description),
-              static_cast<int>(sizeof description));
-    EXPECT_EQ(description.lbStyle, BS_SOLID);
-    EXPECT_EQ(description.lbColor, RGB(10, 20, 30));
+    LOGBRUSH description = DescribeObject<LOGBRUSH>(brush);
+    EXPECT_EQ(std::tie(description.lbStyle, description.lbColor),
+              std::make_tuple(UINT{BS_SOLID}, RGB(10, 20, 30)));
 
     EXPECT_TRUE(DeleteObject(brush));
     EXPECT_EQ(winport::LiveGdiObjectCount(), before);
@@ -46,15 +43,13 @@ TEST_F(GdiObjectsTest, BrushesAndPensKeepWhatTheyWereMadeOfAreCountedUntilDelete
 
     // A pen keeps style, width and colour; an unknown style is solid; a null pen the stock one.
     const HPEN pen = CreatePen(PS_DASH, -3, RGB(1, 2, 3));
-    LOGPEN d;
-    ASSERT_EQ(GetObject(pen, sizeof d, &d), static_cast<int>(sizeof d));
+    const LOGPEN d = DescribeObject<LOGPEN>(pen);
     EXPECT_EQ(std::tie(d.lopnStyle, d.lopnWidth, d.lopnColor),
               std::make_tuple(UINT{PS_DASH}, POINT{3, 0}, RGB(1, 2, 3)));
     EXPECT_EQ(GetObjectType(pen), OBJ_PEN);
     EXPECT_TRUE(DeleteObject(pen));
     const HPEN oddStyle = CreatePen(42, 1, 0);
-    ASSERT_EQ(GetObject(oddStyle, sizeof d, &d), static_cast<int>(sizeof d));
-    EXPECT_EQ(d.lopnStyle, static_cast<UINT>(PS_SOLID));
+    EXPECT_EQ(DescribeObject<LOGPEN>(oddStyle).lopnStyle, static_cast<UINT>(PS_SOLID));
     EXPECT_TRUE(DeleteObject(oddStyle));
     EXPECT_EQ(CreatePen(PS_NULL, 5, RGB(9, 9, 9)), GetStockObject(NULL_PEN));
     EXPECT_EQ(winport::LiveGdiObjectCount(), before);
@@ -82,10 +77,7 @@ TEST_F(GdiObjectsTest, StockObjectsAreSharedUncountedAndNeverDeletedAndUnknownOn
     }
     EXPECT_EQ(winport::LiveGdiObjectCount(), before);
 
-    LOGBRUSH nullBrush;
-    ASSERT_EQ(GetObject(GetStockObject(NULL_BRUSH), sizeof nullBrush, &nullBrush),
-              static_cast<int>(sizeof nullBrush));
-    EXPECT_EQ(nullBrush.lbStyle, BS_NULL);
+    EXPECT_EQ(DescribeObject<LOGBRUSH>(GetStockObject(NULL_BRUSH)).lbStyle, UINT{BS_NULL});
 
     for (int index : {-1, 9, 15, 20}) {
         SetLastError(ERROR_SUCCESS);

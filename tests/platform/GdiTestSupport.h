@@ -37,24 +37,27 @@ inline std::vector<std::uint32_t> Strip(LONG tileWidth, LONG height,
     return pixels;
 }
 
+// What GetObject tells of |object|, which must fill the whole |Description|.
+template <class Description>
+Description DescribeObject(HGDIOBJ object) {
+    Description description{};
+    EXPECT_EQ(GetObject(object, sizeof description, &description),
+              static_cast<int>(sizeof description));
+    return description;
+}
+
 class GdiLeakCheckedTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_gdiObjects = LiveGdiObjectCount();
-        m_icons = LiveIconCount();
-        m_imageLists = LiveImageListCount();
-        SetLastError(ERROR_SUCCESS);
-    }
+    void SetUp() override { SetLastError(ERROR_SUCCESS); }
     void TearDown() override {
         EXPECT_EQ(LiveGdiObjectCount(), m_gdiObjects) << "GDI objects left undeleted";
         EXPECT_EQ(LiveIconCount(), m_icons) << "icons left undestroyed";
         EXPECT_EQ(LiveImageListCount(), m_imageLists) << "image lists left undestroyed";
     }
 
-private:
-    std::size_t m_gdiObjects = 0;
-    std::size_t m_icons = 0;
-    std::size_t m_imageLists = 0;
+    const std::size_t m_gdiObjects = LiveGdiObjectCount();
+    const std::size_t m_icons = LiveIconCount();
+    const std::size_t m_imageLists = LiveImageListCount();
 };
 
 }  // namespace winport::testing

@@ -1,7 +1,5 @@
 #include "platform/shell/GlobalMemory.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -12,13 +10,10 @@ namespace {
 
 class GlobalMemoryTest : public testing::Test {
 protected:
-    void SetUp() override { m_blocksBefore = winport::LiveGlobalBlocks(); }
     void TearDown() override {
         EXPECT_EQ(winport::LiveGlobalBlocks(), m_blocksBefore) << "a block leaked";
     }
-
-private:
-    std::size_t m_blocksBefore = 0;
+    const std::size_t m_blocksBefore = winport::LiveGlobalBlocks();
 };
 
 bool AllZero(const void* data, SIZE_T size) {

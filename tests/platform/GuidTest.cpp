@@ -1,7 +1,5 @@
 #include "platform/com/Guid.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <unordered_set>
 

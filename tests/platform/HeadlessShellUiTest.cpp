@@ -1,21 +1,12 @@
 #include "platform/shell/HeadlessShellUi.h"
 
-#include <gtest/gtest.h>
-
-#include <vector>
-
+#include "ControlTestSupport.h"
 #include "ShellUiTestSupport.h"
 
 namespace {
 
 using shelltest::TestWindow;
-
-std::vector<winport::Message> g_dialogMessages;
-
-LRESULT DialogProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COMMAND) g_dialogMessages.push_back({hwnd, msg, wParam, lParam});
-    return DefWindowProc(hwnd, msg, wParam, lParam);
-}
+using Commands = std::vector<std::pair<WPARAM, LPARAM>>;
 
 TEST(HeadlessShellUiTest, IsTheDefaultAndCancelsAnIdleModalDialogWithOrWithoutACancelButton) {
     ASSERT_NE(dynamic_cast<winport::HeadlessShellUi*>(&winport::GetShellUi()), nullptr);
@@ -25,22 +16,23 @@ TEST(HeadlessShellUiTest, IsTheDefaultAndCancelsAnIdleModalDialogWithOrWithoutAC
     EXPECT_NE(&winport::GetShellUi(), &ui);
     EXPECT_EQ(winport::SetShellUi(&ui), nullptr);
 
-    g_dialogMessages.clear();
-    TestWindow dialog("HeadlessDialog", DialogProcedure);
+    TestWindow dialog;
+    TestWindow buttonless;
     TestWindow cancel("ShellTestWindow", DefWindowProc, dialog.Handle(), IDCANCEL);
+    Commands commands;
+    const auto record = [&commands](const winport::Message& m) -> std::optional<LRESULT> {
+        if (m.id == WM_COMMAND) commands.emplace_back(m.wParam, m.lParam);
+        return std::nullopt;
+    };
+    const winport::test::MessageHook dialogHook(dialog.Handle(), record);
+    const winport::test::MessageHook buttonlessHook(buttonless.Handle(), record);
     winport::GetShellUi().ModalDialogStarted(dialog.Handle(), 8506);
-    EXPECT_TRUE(g_dialogMessages.empty());
+    EXPECT_EQ(commands, Commands{});
     winport::GetShellUi().ModalDialogIdle(dialog.Handle());
-    ASSERT_EQ(g_dialogMessages.size(), 1u);
-    EXPECT_EQ(g_dialogMessages[0].wParam, MAKEWPARAM(IDCANCEL, BN_CLICKED));
-    EXPECT_EQ(g_dialogMessages[0].lParam, reinterpret_cast<LPARAM>(cancel.Handle()));
-
-    g_dialogMessages.clear();
-    TestWindow buttonless("HeadlessDialog", DialogProcedure);
     winport::GetShellUi().ModalDialogIdle(buttonless.Handle());
-    ASSERT_EQ(g_dialogMessages.size(), 1u);
-    EXPECT_EQ(g_dialogMessages[0].wParam, MAKEWPARAM(IDCANCEL, BN_CLICKED));
-    EXPECT_EQ(g_dialogMessages[0].lParam, 0);
+    EXPECT_EQ(commands,
+              (Commands{{MAKEWPARAM(IDCANCEL, BN_CLICKED), winport::test::Ptr(cancel.Handle())},
+                        {MAKEWPARAM(IDCANCEL, BN_CLICKED), 0}}));
 }
 
 }  // namespace

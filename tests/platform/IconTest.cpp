@@ -1,8 +1,5 @@
 #include "platform/gdi/Icon.h"
 
-#include <gtest/gtest.h>
-
-#include "platform/gdi/GdiObjects.h"
 #include "tests/platform/GdiTestSupport.h"
 
 namespace {

@@ -1,10 +1,6 @@
 #include "platform/gdi/ImageList.h"
 
-#include <gtest/gtest.h>
-
 #include "platform/gdi/Bitmap.h"
-#include "platform/gdi/GdiObjects.h"
-#include "platform/gdi/Icon.h"
 #include "platform/gdi/SystemColors.h"
 #include "tests/platform/GdiTestSupport.h"
 

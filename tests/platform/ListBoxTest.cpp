@@ -1,12 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <string>
 #include <tuple>
-#include <vector>
 
-#include "ControlTestSupport.h"
 #include "ListBoxTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/ListBoxState.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/DeviceContext.h"
@@ -14,7 +8,6 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/SystemColors.h"
-#include "platform/message/MessageApi.h"
 #include "platform/window/StateDescription.h"
 
 namespace winport::test {
@@ -40,11 +33,7 @@ protected:
     static LPARAM RowPoint(HWND list, int row) {
         RECT rect{};
         SendMessage(list, LB_GETITEMRECT, row, Ptr(&rect));
-        return MAKELPARAM(static_cast<WORD>(rect.left + 5), static_cast<WORD>(rect.top + 1));
-    }
-    static void Click(HWND list, LPARAM point) {
-        SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-        if (IsWindow(list)) SendMessage(list, WM_LBUTTONUP, 0, point);
+        return At(rect.left + 5, rect.top + 1);
     }
     static LRESULT Selection(HWND list) { return SendMessage(list, LB_GETCURSEL, 0, 0); }
 
@@ -73,22 +62,17 @@ TEST_F(ListBoxTest, SortedInsertIgnoresCaseAndSortsAccentedAndGreekLettersBeside
 TEST_F(ListBoxTest, FindSearchesAfterTheStartAndWrapsIgnoringCase) {
     const HWND list =
         CreateFilledList(0, {"Apple", "apricot", "Banana", "apple pie", "Cherry", "Äpfel"});
-    const auto find = [list](UINT message, int start, const char* text) {
-        return SendMessage(list, message, static_cast<WPARAM>(start), Ptr(text));
-    };
-    const std::tuple<int, const char*, LRESULT> prefixes[] = {
-        {-1, "ap", 0}, {0, "AP", 1},  {1, "ap", 3},      {3, "ap", 0},
-        {99, "b", 2},  {-1, "äP", 5}, {-1, "x", LB_ERR}, {-1, "", LB_ERR}};
-    for (const auto& [start, text, expected] : prefixes) {
-        EXPECT_EQ(find(LB_FINDSTRING, start, text), expected) << start << " " << text;
-    }
-    const std::tuple<int, const char*, LRESULT> wholes[] = {{-1, "APPLE", 0},
-                                                            {0, "apple", 0},
-                                                            {-1, "Apple Pie", 3},
-                                                            {-1, "app", LB_ERR},
-                                                            {-1, "apfel", LB_ERR}};
-    for (const auto& [start, text, expected] : wholes) {
-        EXPECT_EQ(find(LB_FINDSTRINGEXACT, start, text), expected) << start << " " << text;
+    constexpr UINT kPrefix = LB_FINDSTRING;
+    constexpr UINT kWhole = LB_FINDSTRINGEXACT;
+    const std::tuple<UINT, int, const char*, LRESULT> finds[] = {
+        {kPrefix, -1, "ap", 0},       {kPrefix, 0, "AP", 1},        {kPrefix, 1, "ap", 3},
+        {kPrefix, 3, "ap", 0},        {kPrefix, 99, "b", 2},        {kPrefix, -1, "äP", 5},
+        {kPrefix, -1, "x", LB_ERR},   {kPrefix, -1, "", LB_ERR},    {kWhole, -1, "APPLE", 0},
+        {kWhole, 0, "apple", 0},      {kWhole, -1, "Apple Pie", 3}, {kWhole, -1, "app", LB_ERR},
+        {kWhole, -1, "apfel", LB_ERR}};
+    for (const auto& [message, start, text, expected] : finds) {
+        EXPECT_EQ(SendMessage(list, message, static_cast<WPARAM>(start), Ptr(text)), expected)
+            << start << " " << text;
     }
     EXPECT_EQ(Selection(list), LB_ERR);
 }
@@ -160,31 +144,30 @@ TEST_F(ListBoxTest, ItemDataAndTheProgramsSilentSelectionStayWithTheirItemsAsThe
 TEST_F(ListBoxTest, APersonsClickOrKeySelectsTheRowReportsItAndAsksAParentThatWantsKeys) {
     const HWND list = CreateFilledList(LBS_NOTIFY, {"a", "b", "c", "d", "e", "f"});
     SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, RowPoint(list, 2));
-    EXPECT_EQ(Selection(list), 2);
-    EXPECT_EQ(log.Log(), Lines{"LBN_SETFOCUS"});
+    EXPECT_EQ(std::tuple(Selection(list), log.Log()), std::tuple(2, Lines{"LBN_SETFOCUS"}));
     SendMessage(list, WM_LBUTTONUP, 0, RowPoint(list, 2));
     EXPECT_EQ(log.Log(), (Lines{"LBN_SETFOCUS", "LBN_SELCHANGE"}));
     // The same row again reports again; below the last row nothing happens.
     log.Clear();
-    Click(list, RowPoint(list, 2));
+    ClickAt(list, RowPoint(list, 2));
     EXPECT_EQ(log.Log(), Lines{"LBN_SELCHANGE"});
     // Rows are item-height tall from the top index.
     SendMessage(list, LB_SETTOPINDEX, 2, 0);
     EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), 2);
-    Click(list, MAKELPARAM(5, kRowHeight + 1));
+    ClickAt(list, At(5, kRowHeight + 1));
     EXPECT_EQ(Selection(list), 3);
-    SendMessage(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, kRowHeight + 1));
+    SendMessage(list, WM_LBUTTONDBLCLK, MK_LBUTTON, At(5, kRowHeight + 1));
     EXPECT_EQ(log.Log(), (Lines{"LBN_SELCHANGE", "LBN_SELCHANGE", "LBN_DBLCLK"}));
 
     const HWND quiet = CreateFilledList(0, {"a", "b"});
-    Click(quiet, RowPoint(quiet, 1));
+    ClickAt(quiet, RowPoint(quiet, 1));
     EXPECT_EQ(Selection(quiet), 1);
     EXPECT_EQ(log.Log(), (Lines{"LBN_KILLFOCUS", "LBN_SETFOCUS"}));
 
     const HWND keyed = CreateFilledList(LBS_NOTIFY, {"apple", "berry", "cherry"});
-    SendMessage(keyed, WM_KEYDOWN, VK_DOWN, 0);
-    SendMessage(keyed, WM_KEYDOWN, VK_END, 0);
-    SendMessage(keyed, WM_KEYDOWN, VK_DOWN, 0);  // Already at the end: nothing changes.
+    KeyDown(keyed, VK_DOWN);
+    KeyDown(keyed, VK_END);
+    KeyDown(keyed, VK_DOWN);  // Already at the end: nothing changes.
     EXPECT_EQ(Selection(keyed), 2);
     SendMessage(keyed, WM_CHAR, 'B', 0);
     EXPECT_EQ(Selection(keyed), 1);
@@ -192,10 +175,10 @@ TEST_F(ListBoxTest, APersonsClickOrKeySelectsTheRowReportsItAndAsksAParentThatWa
 
     const HWND asking = CreateFilledList(LBS_NOTIFY | LBS_WANTKEYBOARDINPUT, {"a", "b", "c"});
     log.AnswerKey(-2);  // The parent handled the key itself.
-    SendMessage(asking, WM_KEYDOWN, VK_DOWN, 0);
+    KeyDown(asking, VK_DOWN);
     EXPECT_EQ(Selection(asking), LB_ERR);
     log.AnswerKey(2);  // The parent chooses the item.
-    SendMessage(asking, WM_KEYDOWN, VK_HOME, 0);
+    KeyDown(asking, VK_HOME);
     EXPECT_EQ(Selection(asking), 2);
     EXPECT_EQ(log.Log(),
               (Lines{"WM_VKEYTOITEM 40 caret=0", "WM_VKEYTOITEM 36 caret=0", "LBN_SELCHANGE"}));
@@ -203,16 +186,16 @@ TEST_F(ListBoxTest, APersonsClickOrKeySelectsTheRowReportsItAndAsksAParentThatWa
 
 class OwnerDrawnListBoxTest : public ListBoxTest {
 protected:
-    HWND CreateOwnerDrawn(DWORD style, int items) {
+    HWND CreateOwnerDrawn(int items) {
         log.AnswerHeight(20);
-        const HWND list = CreateList(LBS_OWNERDRAWFIXED | style, 90);
+        const HWND list = CreateList(LBS_OWNERDRAWFIXED, 90);
         for (int i = 0; i < items; ++i) SendMessage(list, LB_ADDSTRING, 0, 100 + i);
         return list;
     }
 };
 
 TEST_F(OwnerDrawnListBoxTest, MeasuresAtCreationShowsWholeRowsAndDrawsTheVisibleOnesOnPaint) {
-    const HWND list = CreateOwnerDrawn(0, 6);
+    const HWND list = CreateOwnerDrawn(6);
     EXPECT_EQ(log.Log(), Lines{"WM_MEASUREITEM ODT_LISTBOX 0 16"});
     EXPECT_EQ(SendMessage(list, LB_GETITEMHEIGHT, 0, 0), 20);
     EXPECT_EQ(ClientHeight(list), 80) << "a list shows whole rows";
@@ -238,8 +221,7 @@ TEST_F(OwnerDrawnListBoxTest, MeasuresAtCreationShowsWholeRowsAndDrawsTheVisible
     // A plain list shows whole rows too unless its style says otherwise.
     const HWND fitted = CreateList(0, 90);
     const HWND free = CreateList(LBS_NOINTEGRALHEIGHT, 90);
-    EXPECT_EQ(ClientHeight(fitted), 80);
-    EXPECT_EQ(ClientHeight(free), 90);
+    EXPECT_EQ(std::tuple(ClientHeight(fitted), ClientHeight(free)), std::tuple(80, 90));
     EXPECT_EQ(SendMessage(free, LB_SETITEMHEIGHT, 0, 256), LB_ERR);
     EXPECT_EQ(SendMessage(free, LB_SETITEMHEIGHT, 0, 30), LB_OKAY);
     EXPECT_EQ(SendMessage(free, LB_GETITEMHEIGHT, 0, 0), 30);
@@ -253,11 +235,11 @@ TEST_F(OwnerDrawnListBoxTest, MeasuresAtCreationShowsWholeRowsAndDrawsTheVisible
 }
 
 TEST_F(OwnerDrawnListBoxTest, SelectionAndFocusChangesRedrawTheirRowsAtOnce) {
-    const HWND list = CreateOwnerDrawn(0, 3);
+    const HWND list = CreateOwnerDrawn(3);
     SetFocus(list);
     log.Clear();
-    SendMessage(list, WM_KEYDOWN, VK_DOWN, 0);
-    SendMessage(list, WM_KEYDOWN, VK_DOWN, 0);
+    KeyDown(list, VK_DOWN);
+    KeyDown(list, VK_DOWN);
     SetFocus(nullptr);
     EXPECT_EQ(log.Log(), (Lines{"WM_DRAWITEM 0 ODA_SELECT ODS_SELECTED",
                                 "WM_DRAWITEM 0 ODA_FOCUS ODS_SELECTED", "WM_DRAWITEM 0 ODA_SELECT",
@@ -293,7 +275,7 @@ TEST_F(ListBoxTest, ParentDestroyingTheListInsideANotificationEndsTheClick) {
         SetFocus(nullptr);
         const HWND list = CreateFilledList(LBS_NOTIFY, {"a", "b"});
         log.DestroyOn(code);
-        Click(list, RowPoint(list, 1));
+        ClickAt(list, RowPoint(list, 1));
         EXPECT_FALSE(IsWindow(list));
         log.OnCommand(nullptr);
     }
@@ -307,11 +289,9 @@ TEST_F(ListBoxTest, AgentScrollsARowIntoSightAndClicksItAndTheDumpShowsItemsAndS
     EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), 4) << "the last page shows";
     ASSERT_TRUE(agent.DoubleClickListBoxRow(list, 4));
     EXPECT_EQ(log.Log(), (Lines{"LBN_SETFOCUS", "LBN_SELCHANGE", "LBN_SELCHANGE", "LBN_DBLCLK"}));
-    EXPECT_FALSE(agent.SelectListBoxRow(list, 8));
-    EXPECT_EQ(agent.LastError(), "ListBox 40 has no row 8");
+    EXPECT_REFUSED(agent, SelectListBoxRow(list, 8), "ListBox 40 has no row 8");
     EnableWindow(list, FALSE);
-    EXPECT_FALSE(agent.SelectListBoxRow(list, 1));
-    EXPECT_EQ(agent.LastError(), "ListBox 40 is disabled");
+    EXPECT_REFUSED(agent, SelectListBoxRow(list, 1), "ListBox 40 is disabled");
 
     // The dump shows the items and the selection.
     const HWND described = CreateFilledList(0, {"a \"b\"", "c"});
@@ -368,9 +348,8 @@ TEST_F(ListBoxTest, AnOwnerDrawnRowIsWhatItsParentDraws) {
     const auto& image = std::get<DrawnImage>((*row)[1]);
     EXPECT_EQ(std::tuple(image.images, image.index, image.at.y), std::tuple(images, 1, rect.top));
     const auto& text = std::get<DrawnText>((*row)[2]);
-    EXPECT_EQ(text.text, "row 1");
-    EXPECT_EQ(text.color, RGB(9, 8, 7));
-    EXPECT_EQ(text.font.lfWeight, FW_BOLD);
+    EXPECT_EQ(std::tuple(text.text, text.color, text.font.lfWeight),
+              std::tuple("row 1", RGB(9, 8, 7), FW_BOLD));
     EXPECT_EQ(ListBoxRowText(list, 0), "row 0");
     EXPECT_TRUE(DumpShows(parent, R"(items=["row 0", "row 1"])"));
     EXPECT_EQ(DrawListBoxRow(list, 2), std::nullopt);

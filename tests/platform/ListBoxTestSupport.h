@@ -4,21 +4,14 @@
 // parent would and can destroy the control inside one notification.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <initializer_list>
 #include <map>
-#include <string>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ListBoxApi.h"
 #include "platform/controls/OwnerDraw.h"
 #include "platform/core/WinMessages.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
 #include "platform/window/WindowClass.h"
 
 namespace winport::test {

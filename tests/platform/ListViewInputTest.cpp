@@ -1,12 +1,8 @@
 // A person's clicks, double clicks, right clicks and keys on a list view through the agent, set
 // beside the program's messages that reach the same state, and parents that destroy the list
 // inside the notifications a person causes.
-#include <gtest/gtest.h>
-
-#include <functional>
 
 #include "ListViewTestSupport.h"
-#include "platform/automation/Agent.h"
 
 namespace winport::test {
 namespace {
@@ -14,12 +10,10 @@ namespace {
 class ListViewInputTest : public ListViewTest {
 protected:
     // Sends a press and a release in |row| at |x| straight to the list, as a program may.
-    static void ClickAt(HWND list, int row, LONG x) {
+    static void ClickRow(HWND list, int row, LONG x) {
         RECT rect{LVIR_BOUNDS, 0, 0, 0};
         SendMessage(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), Ptr(&rect));
-        const LPARAM at = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(rect.top + 2));
-        SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        SendMessage(list, WM_LBUTTONUP, 0, at);
+        ClickAt(list, At(x, rect.top + 2));
     }
 
     Agent agent;
@@ -50,7 +44,7 @@ TEST_F(ListViewInputTest, AClickOnEmptySpaceOrPastTheFirstColumnDeselectsUnlessT
     SetState(list, 2, kSelectedFocused);
     SetFocus(list);
     log.Clear();
-    ClickAt(list, 4, 30);
+    ClickRow(list, 4, 30);
     EXPECT_TRUE(
         LogIs({"RELEASEDCAPTURE", "ITEMCHANGING 2 SF->F", "ITEMCHANGED 2 SF->F", "CLICK -1"}));
     EXPECT_EQ(State(list, 2), LVIS_FOCUSED);
@@ -60,7 +54,7 @@ TEST_F(ListViewInputTest, AClickOnEmptySpaceOrPastTheFirstColumnDeselectsUnlessT
         if (fullRow) SendMessage(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
         SetFocus(list);
         log.Clear();
-        ClickAt(list, 1, 100);  // In the second column.
+        ClickRow(list, 1, 100);  // In the second column.
         EXPECT_EQ(State(list, 1), fullRow ? kSelectedFocused : 0u);
         EXPECT_EQ(log.Lines().back(), "CLICK 1");  // The click reports its row either way.
         DestroyWindow(list);
@@ -119,16 +113,13 @@ TEST_F(ListViewInputTest, KeysReportKeyDownThenMoveTheSelection) {
 
 TEST_F(ListViewInputTest, RefusedDisabledAndMissingRowsFailTheAgentsPickAndSayWhy) {
     log.Answer(LVN_ITEMCHANGING, TRUE);
-    EXPECT_FALSE(agent.SelectListViewRow(list, 1));
-    EXPECT_EQ(agent.LastError(), "SysListView32 40 row 1 was not selected");
+    EXPECT_REFUSED(agent, SelectListViewRow(list, 1), "SysListView32 40 row 1 was not selected");
     EXPECT_EQ(State(list, 1), 0u);
-    EXPECT_FALSE(agent.SelectListViewRow(list, 3));
-    EXPECT_EQ(agent.LastError(), "SysListView32 40 has no row 3 (3 rows)");
+    EXPECT_REFUSED(agent, SelectListViewRow(list, 3), "SysListView32 40 has no row 3 (3 rows)");
     EnableWindow(list, FALSE);
     log.Clear();
-    EXPECT_FALSE(agent.SelectListViewRow(list, 0));
-    EXPECT_EQ(agent.LastError(), "SysListView32 40 is disabled");
-    ClickAt(list, 0, 30);
+    EXPECT_REFUSED(agent, SelectListViewRow(list, 0), "SysListView32 40 is disabled");
+    ClickRow(list, 0, 30);
     EXPECT_EQ(State(list, 0), 0u);
     EXPECT_TRUE(LogIs({}));
 }

@@ -1,12 +1,8 @@
 // List view storage through its messages: columns, rows and cells, reading back, finding,
 // sorting, and bad input answering what Windows answers while changing nothing.
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "ListViewTestSupport.h"
 #include "platform/gdi/ImageList.h"
@@ -33,9 +29,8 @@ TEST_F(ListViewTest, ColumnsKeepTitleWidthAndFormatAndMoveTheCellsAfterThemWhenI
                    .cchTextMax = sizeof title};
     ASSERT_EQ(SendMessage(list, LVM_GETCOLUMN, 0, Ptr(&read)), TRUE);
     EXPECT_STREQ(title, "D");  // Cut where the buffer ends, never inside "é".
-    EXPECT_EQ(read.cx, 10);    // The width of a column inserted without one.
-    EXPECT_EQ(read.fmt, LVCFMT_RIGHT);
-    EXPECT_EQ(read.iOrder, 0);
+    // 10 is the width of a column inserted without one.
+    EXPECT_EQ(std::tie(read.cx, read.fmt, read.iOrder), std::make_tuple(10, LVCFMT_RIGHT, 0));
     EXPECT_EQ(SendMessage(list, LVM_GETCOLUMNWIDTH, 1, 0), 30);
 
     EXPECT_EQ(SendMessage(list, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(25, 0)), TRUE);

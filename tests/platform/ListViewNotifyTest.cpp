@@ -1,8 +1,5 @@
 // What a list view tells its parent when a program changes it: the changing/changed pairs and
 // their order, vetoes, insertions and deletions, and a parent that destroys the list midway.
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "ListViewTestSupport.h"
 
@@ -12,11 +9,6 @@ namespace {
 // What deleting or destroying the filled list tells its parent.
 const Lines kDeleteAll = {"DELETEALLITEMS -1", "DELETEITEM 2 data=3", "DELETEITEM 1 data=2",
                           "DELETEITEM 0 data=1"};
-
-Lines Then(Lines first, const Lines& rest) {
-    first.insert(first.end(), rest.begin(), rest.end());
-    return first;
-}
 
 LRESULT Insert(HWND list, int row, const char* text, UINT state, LPARAM data) {
     const LVITEMA item{.mask = LVIF_TEXT | LVIF_STATE | LVIF_PARAM,
@@ -100,6 +92,8 @@ TEST_F(ListViewTest, StateForRowMinusOneAppliesToEveryRowWhereWindowsAllowsIt) {
     EXPECT_TRUE(LogIs({}));
 }
 
+// LVM_DELETEALLITEMS and the list's destruction send one LVN_DELETEITEM per row unless the parent
+// answers LVN_DELETEALLITEMS with TRUE.
 TEST_F(ListViewTest, DeletingDropsStateFirstAndSendsDeleteItemPerRowUnlessTheParentDeclines) {
     SetState(list, 1, kSelectedFocused);
     log.Clear();
@@ -107,8 +101,7 @@ TEST_F(ListViewTest, DeletingDropsStateFirstAndSendsDeleteItemPerRowUnlessThePar
     EXPECT_EQ(SendMessage(list, LVM_DELETEITEM, 0, 0), TRUE);
     EXPECT_TRUE(LogIs({"ITEMCHANGING 1 SF->-", "ITEMCHANGED 1 SF->-", "DELETEITEM 1 data=2",
                        "ITEMCHANGING 0 -->-", "DELETEITEM 0 data=1"}));
-    EXPECT_EQ(Text(list, 0), "c");
-    EXPECT_EQ(State(list, 0), LVIS_FOCUSED);
+    EXPECT_EQ(std::tuple(Text(list, 0), State(list, 0)), std::tuple("c", UINT{LVIS_FOCUSED}));
 
     for (const LRESULT answer : {LRESULT{0}, LRESULT{TRUE}}) {
         for (const bool destroy : {false, true}) {
@@ -131,13 +124,12 @@ TEST_F(ListViewTest, DeletingDropsStateFirstAndSendsDeleteItemPerRowUnlessThePar
     }
 }
 
-// LVM_DELETEALLITEMS and the list's destruction send one LVN_DELETEITEM per row unless the parent
-// answers LVN_DELETEALLITEMS with TRUE.
 TEST_F(ListViewTest, ParentDestroyingTheListInsideANotificationEndsTheChange) {
     log.DestroyOn(LVN_ITEMCHANGED);
     EXPECT_EQ(SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED), FALSE);
     EXPECT_FALSE(IsWindow(list));
-    EXPECT_TRUE(LogIs(Then({"ITEMCHANGING 1 -->S", "ITEMCHANGED 1 -->S"}, kDeleteAll)));
+    EXPECT_TRUE(LogIs({"ITEMCHANGING 1 -->S", "ITEMCHANGED 1 -->S", "DELETEALLITEMS -1",
+                       "DELETEITEM 2 data=3", "DELETEITEM 1 data=2", "DELETEITEM 0 data=1"}));
 
     // Inside the nested deselection of the old row.
     const HWND nested = FilledList();

@@ -1,11 +1,7 @@
 // Rows on screen: owner drawing and custom drawing when the list paints, row geometry under the
 // header, hit testing, scrolling rows into view, and what the window dump shows.
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "ListViewTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/ImageList.h"
 

@@ -3,16 +3,11 @@
 // notifications and can destroy the list inside one; and a fixture that makes lists and fills them.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <map>
-#include <string>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "platform/controls/ListViewApi.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 

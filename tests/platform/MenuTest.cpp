@@ -1,7 +1,5 @@
 #include "platform/shell/MenuApi.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 #include <utility>

@@ -1,10 +1,6 @@
 #include "platform/shell/MessageBox.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "LastErrorCheck.h"
 #include "ShellUiTestSupport.h"
@@ -73,11 +69,7 @@ TEST(MessageBoxTest, AnAnswerWithoutAButtonClosesTheBoxAndABadOwnerOrStyleFailsW
     EXPECT_EQ(MessageBox(nullptr, "a", "b", MB_RETRYCANCEL), IDRETRY);
     ui.boxes.clear();
 
-    HWND gone = nullptr;
-    {
-        TestWindow window;
-        gone = window.Handle();
-    }
+    const HWND gone = TestWindow().Handle();  // Destroyed with the temporary.
     EXPECT_TRUE(FailsWith(MessageBox(gone, "a", "b", MB_OK), ERROR_INVALID_WINDOW_HANDLE));
     EXPECT_TRUE(
         FailsWith(MessageBox(nullptr, "a", "b", 0x7 | MB_ICONERROR), ERROR_INVALID_MSGBOX_STYLE));

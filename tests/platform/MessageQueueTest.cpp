@@ -1,31 +1,21 @@
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <thread>
-#include <vector>
 
-#include "MessageSpy.h"
-#include "platform/message/MessageApi.h"
+#include "ControlTestSupport.h"
 #include "platform/message/TimerApi.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {
 
 class MessageQueueTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        PumpMessages();
-        top = spy.CreateSpyWindow("top");
-        child = spy.CreateSpyWindow("child", top, 1);
-        other = spy.CreateSpyWindow("other");
-    }
+    void SetUp() override { PumpMessages(); }
     void TearDown() override { PumpMessages(); }
 
     MessageSpy spy;
-    HWND top = nullptr;
-    HWND child = nullptr;
-    HWND other = nullptr;
+    const HWND top = spy.CreateSpyWindow("top");
+    const HWND child = spy.CreateSpyWindow("child", top, 1);
+    const HWND other = spy.CreateSpyWindow("other");
 };
 
 TEST_F(MessageQueueTest, PeekFiltersByWindowAndRangeAndRemovesOnlyWithPmRemove) {

@@ -1,12 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "MessageSpy.h"
-#include "platform/message/MessageApi.h"
+#include "ControlTestSupport.h"
 #include "platform/mfc/Wnd.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {

@@ -34,13 +34,20 @@ LSTATUS Create(HKEY parent, const char* path, HKEY* key, REGSAM access = KEY_ALL
                           disposition);
 }
 
+LSTATUS Open(HKEY parent, const char* path, HKEY* key, REGSAM access = KEY_READ) {
+    return RegOpenKeyEx(parent, path, 0, access, key);
+}
+
 // Closes the key it holds, so that a failing assertion cannot leak a handle into the next test;
-// made with a path, it creates the key with every right.
+// made with a path, it creates the key with every right, or opens it with |access| when given.
 struct ScopedKey {
     HKEY key = nullptr;
     ScopedKey() = default;
     ScopedKey(HKEY parent, const char* path) {
         EXPECT_EQ(Create(parent, path, &key), ERROR_SUCCESS) << path;
+    }
+    ScopedKey(HKEY parent, const char* path, REGSAM access) {
+        EXPECT_EQ(Open(parent, path, &key, access), ERROR_SUCCESS) << path;
     }
     ScopedKey(const ScopedKey&) = delete;
     ~ScopedKey() {
@@ -49,10 +56,6 @@ struct ScopedKey {
     HKEY* Out() { return &key; }
     HKEY Get() const { return key; }
 };
-
-LSTATUS Open(HKEY parent, const char* path, HKEY* key, REGSAM access = KEY_READ) {
-    return RegOpenKeyEx(parent, path, 0, access, key);
-}
 
 LSTATUS Set(HKEY key, const char* name, DWORD type, std::string_view bytes) {
     return RegSetValueEx(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
@@ -95,8 +98,9 @@ std::vector<std::string> SubkeyNames(HKEY key) {
 }
 
 // Every key and value below |key|, one line each, read through the enumeration functions.
-std::vector<std::string> Dump(HKEY key, const std::string& path) {
-    std::vector<std::string> lines{"[" + path + "]"};
+std::vector<std::string> Dump(HKEY key, const std::string& path,
+                              std::vector<std::string> lines = {}) {
+    lines.push_back("[" + path + "]");
     char name[256];
     BYTE data[1024];
     DWORD length = sizeof name;
@@ -109,10 +113,8 @@ std::vector<std::string> Dump(HKEY key, const std::string& path) {
                         std::string(reinterpret_cast<char*>(data), size));
     }
     for (const std::string& subkeyName : SubkeyNames(key)) {
-        ScopedKey subkey;
-        EXPECT_EQ(Open(key, subkeyName.c_str(), subkey.Out()), ERROR_SUCCESS);
-        const std::vector<std::string> below = Dump(subkey.Get(), path + "\\" + subkeyName);
-        lines.insert(lines.end(), below.begin(), below.end());
+        const ScopedKey subkey(key, subkeyName.c_str(), KEY_READ);
+        lines = Dump(subkey.Get(), path + "\\" + subkeyName, std::move(lines));
     }
     return lines;
 }
@@ -123,24 +125,18 @@ std::vector<std::string> DumpRegistry() {
                                      {HKEY_CURRENT_USER, "HKCU"},
                                      {HKEY_LOCAL_MACHINE, "HKLM"},
                                      {HKEY_USERS, "HKU"}}) {
-        const std::vector<std::string> below = Dump(root, name);
-        lines.insert(lines.end(), below.begin(), below.end());
+        lines = Dump(root, name, std::move(lines));
     }
     return lines;
 }
 
 class RegistryTest : public testing::Test {
 protected:
-    void SetUp() override {
-        winport::ClearRegistry();
-        m_handlesBefore = winport::OpenRegistryHandleCount();
-    }
+    void SetUp() override { winport::ClearRegistry(); }
     void TearDown() override {
         EXPECT_EQ(winport::OpenRegistryHandleCount(), m_handlesBefore) << "a handle leaked";
     }
-
-private:
-    std::size_t m_handlesBefore = 0;
+    const std::size_t m_handlesBefore = winport::OpenRegistryHandleCount();
 };
 
 TEST_F(RegistryTest, CreateMakesIntermediateKeysReportsDispositionAndPathsAndNamesFollowWindows) {
@@ -157,14 +153,12 @@ TEST_F(RegistryTest, CreateMakesIntermediateKeysReportsDispositionAndPathsAndNam
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
     ASSERT_EQ(Set(created.Get(), "Shared", REG_SZ, "yes\0"sv), ERROR_SUCCESS);
     EXPECT_EQ(Query(again.Get(), "shared"), (Value{REG_SZ, "yes\0"s}));
-    ScopedKey software;
-    ASSERT_EQ(Open(HKEY_CURRENT_USER, "software", software.Out()), ERROR_SUCCESS);
+    const ScopedKey software(HKEY_CURRENT_USER, "software", KEY_READ);
     EXPECT_EQ(SubkeyNames(software.Get()), std::vector<std::string>{"Acme"});
 
     // Doubled and trailing separators collapse; a leading one is refused below the roots only.
-    ScopedKey key(HKEY_CLASSES_ROOT, "a\\\\b\\");
-    ScopedKey opened;
-    EXPECT_EQ(Open(HKEY_CLASSES_ROOT, "\\a\\b", opened.Out()), ERROR_SUCCESS);
+    const ScopedKey key(HKEY_CLASSES_ROOT, "a\\\\b\\");
+    const ScopedKey opened(HKEY_CLASSES_ROOT, "\\a\\b", KEY_READ);
     HKEY result = reinterpret_cast<HKEY>(0x1234);
     EXPECT_EQ(Open(HKEY_CURRENT_USER, "\\a", &result), ERROR_BAD_PATHNAME);
     EXPECT_EQ(result, nullptr);
@@ -195,30 +189,26 @@ TEST_F(RegistryTest, CreateMakesIntermediateKeysReportsDispositionAndPathsAndNam
 TEST_F(RegistryTest, QueryAndEnumerationReportSizesAndBadParametersAndMissingRightsAreRefused) {
     ScopedKey key(HKEY_CURRENT_USER, "Size");
     ASSERT_EQ(Set(key.Get(), "Name", REG_SZ, "hello\0"sv), ERROR_SUCCESS);
-    const auto query = [&key](const char* name, char* buffer, DWORD& size, DWORD* type = nullptr) {
-        return RegQueryValueEx(key.Get(), name, nullptr, type, reinterpret_cast<BYTE*>(buffer),
-                               &size);
+    // The status and the size a query answers, the type too when |type| is given.
+    const auto query = [&key](const char* name, char* buffer, DWORD size, DWORD* type = nullptr) {
+        const LSTATUS status =
+            RegQueryValueEx(key.Get(), name, nullptr, type, reinterpret_cast<BYTE*>(buffer), &size);
+        return std::pair(status, size);
     };
     DWORD type = 0;
-    DWORD size = 0;
-    EXPECT_EQ(query("Name", nullptr, size, &type), ERROR_SUCCESS);
-    EXPECT_EQ(std::pair(type, size), std::pair(DWORD{REG_SZ}, DWORD{6}));
+    EXPECT_EQ(query("Name", nullptr, 0, &type), std::pair(LSTATUS{ERROR_SUCCESS}, DWORD{6}));
+    EXPECT_EQ(type, DWORD{REG_SZ});
     char small[3] = {'x', 'x', 'x'};
-    size = sizeof small;
-    EXPECT_EQ(query("Name", small, size), ERROR_MORE_DATA);
-    EXPECT_EQ(size, 6u);
+    EXPECT_EQ(query("Name", small, sizeof small), std::pair(LSTATUS{ERROR_MORE_DATA}, DWORD{6}));
     EXPECT_EQ(std::string(small, 3), "xxx");
     char exact[6];
-    size = sizeof exact;
-    EXPECT_EQ(query("Name", exact, size), ERROR_SUCCESS);
-    EXPECT_EQ(std::string(exact, size), "hello\0"s);
+    EXPECT_EQ(query("Name", exact, sizeof exact), std::pair(LSTATUS{ERROR_SUCCESS}, DWORD{6}));
+    EXPECT_EQ(std::string(exact, 6), "hello\0"s);
 
     // An unterminated string gets a zero when the buffer has room for one.
     ASSERT_EQ(Set(key.Get(), "Raw", REG_SZ, "abc"), ERROR_SUCCESS);
     char buffer[8] = "xxxxxxx";
-    size = sizeof buffer;
-    ASSERT_EQ(query("Raw", buffer, size), ERROR_SUCCESS);
-    EXPECT_EQ(size, 3u);
+    EXPECT_EQ(query("Raw", buffer, sizeof buffer), std::pair(LSTATUS{ERROR_SUCCESS}, DWORD{3}));
     EXPECT_EQ(std::string(buffer, 5), "abc\0x"s);
 
     // Enumeration too: "Longname" needs 9 bytes with its zero, "Name" 5.
@@ -229,7 +219,7 @@ TEST_F(RegistryTest, QueryAndEnumerationReportSizesAndBadParametersAndMissingRig
     EXPECT_EQ(length, 8u);
     EXPECT_EQ(EnumKey(key.Get(), 1, name, &length), ERROR_NO_MORE_ITEMS);
     BYTE data[4];
-    size = sizeof data;
+    DWORD size = sizeof data;
     length = sizeof name;
     EXPECT_EQ(RegEnumValue(key.Get(), 0, name, &length, nullptr, &type, data, &size),
               ERROR_MORE_DATA);
@@ -241,51 +231,36 @@ TEST_F(RegistryTest, QueryAndEnumerationReportSizesAndBadParametersAndMissingRig
               ERROR_NO_MORE_ITEMS);
 
     {
-        ScopedKey params(HKEY_CURRENT_USER, "Rights\\Existing");
+        const ScopedKey params(HKEY_CURRENT_USER, "Rights\\Existing");
         const HKEY key = params.Get();
-        ScopedKey reader;
-        ASSERT_EQ(Open(HKEY_CURRENT_USER, "Rights", reader.Out()), ERROR_SUCCESS);
-        ScopedKey writer;
-        ASSERT_EQ(Open(HKEY_CURRENT_USER, "Rights", writer.Out(), KEY_WRITE), ERROR_SUCCESS);
+        const ScopedKey reader(HKEY_CURRENT_USER, "Rights", KEY_READ);
+        const ScopedKey writer(HKEY_CURRENT_USER, "Rights", KEY_WRITE);
         DWORD reserved = 0;
         size = sizeof data;
         length = sizeof name;
         HKEY unused = nullptr;
-        const struct {
-            const char* what;
-            LSTATUS status;
-            LSTATUS expected;
-        } cases[] = {
-            {"query without a size", RegQueryValueEx(key, "v", nullptr, nullptr, data, nullptr),
-             ERROR_INVALID_PARAMETER},
-            {"query with reserved", RegQueryValueEx(key, "v", &reserved, nullptr, data, &size),
-             ERROR_INVALID_PARAMETER},
-            {"set from null", RegSetValueEx(key, "v", 0, REG_BINARY, nullptr, 4), ERROR_NOACCESS},
-            {"create without a result",
-             RegCreateKeyEx(key, "sub", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, nullptr, nullptr),
-             ERROR_BADKEY},
-            {"create with reserved, without a result",
-             RegCreateKeyEx(key, "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, nullptr, nullptr),
-             ERROR_BADKEY},
-            {"create with reserved",
-             RegCreateKeyEx(key, "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, &unused, nullptr),
-             ERROR_INVALID_PARAMETER},
-            {"open without a result", RegOpenKeyEx(key, "sub", 0, KEY_READ, nullptr),
-             ERROR_INVALID_PARAMETER},
-            {"delete a null name", RegDeleteKey(key, nullptr), ERROR_INVALID_PARAMETER},
-            {"enumerate without a length",
-             RegEnumValue(key, 0, name, nullptr, nullptr, nullptr, nullptr, nullptr),
-             ERROR_INVALID_PARAMETER},
-            {"set through a reader", Set(reader.Get(), "v", REG_SZ, "x\0"sv), ERROR_ACCESS_DENIED},
-            {"delete through a reader", RegDeleteValue(reader.Get(), "v"), ERROR_ACCESS_DENIED},
-            {"create below a reader", Create(reader.Get(), "New", &unused, KEY_READ),
-             ERROR_ACCESS_DENIED},
-            {"set through a writer", Set(writer.Get(), "v", REG_SZ, "x\0"sv), ERROR_SUCCESS},
-            {"query through a writer", QuerySize(writer.Get(), "v"), ERROR_ACCESS_DENIED},
-            {"enumerate through a writer", EnumKey(writer.Get(), 0, name, &length),
-             ERROR_ACCESS_DENIED},
-        };
-        for (const auto& [what, status, expected] : cases) EXPECT_EQ(status, expected) << what;
+        constexpr LSTATUS kBad = ERROR_INVALID_PARAMETER;
+        EXPECT_EQ(RegQueryValueEx(key, "v", nullptr, nullptr, data, nullptr), kBad);
+        EXPECT_EQ(RegQueryValueEx(key, "v", &reserved, nullptr, data, &size), kBad);
+        EXPECT_EQ(RegSetValueEx(key, "v", 0, REG_BINARY, nullptr, 4), ERROR_NOACCESS);
+        // Without a result the key is bad, reserved or not; with one, reserved is refused.
+        for (const DWORD reserve : {0, 1}) {
+            EXPECT_EQ(RegCreateKeyEx(key, "sub", reserve, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                     nullptr, nullptr),
+                      ERROR_BADKEY);
+        }
+        EXPECT_EQ(
+            RegCreateKeyEx(key, "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, &unused, nullptr),
+            kBad);
+        EXPECT_EQ(RegOpenKeyEx(key, "sub", 0, KEY_READ, nullptr), kBad);
+        EXPECT_EQ(RegDeleteKey(key, nullptr), kBad);
+        EXPECT_EQ(RegEnumValue(key, 0, name, nullptr, nullptr, nullptr, nullptr, nullptr), kBad);
+        EXPECT_EQ(Set(reader.Get(), "v", REG_SZ, "x\0"sv), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(RegDeleteValue(reader.Get(), "v"), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(Create(reader.Get(), "New", &unused, KEY_READ), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(Set(writer.Get(), "v", REG_SZ, "x\0"sv), ERROR_SUCCESS);
+        EXPECT_EQ(QuerySize(writer.Get(), "v"), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(EnumKey(writer.Get(), 0, name, &length), ERROR_ACCESS_DENIED);
         // A reader may still open an existing subkey through create.
         ScopedKey existing;
         EXPECT_EQ(Create(reader.Get(), "Existing", existing.Out(), KEY_READ), ERROR_SUCCESS);
@@ -294,9 +269,7 @@ TEST_F(RegistryTest, QueryAndEnumerationReportSizesAndBadParametersAndMissingRig
 
 TEST_F(RegistryTest, SubkeysEnumerateInWindowsOrderWithAnEmptyClassAndValuesInCreationOrder) {
     ScopedKey key(HKEY_CURRENT_USER, "Order");
-    for (const char* name : {"beta", "_under", "Alpha", "gamma"}) {
-        ScopedKey subkey(key.Get(), name);
-    }
+    for (const char* name : {"beta", "_under", "Alpha", "gamma"}) ScopedKey(key.Get(), name);
     // Windows sorts by the upper-cased name, which puts '_' after the letters.
     EXPECT_EQ(SubkeyNames(key.Get()),
               (std::vector<std::string>{"Alpha", "beta", "gamma", "_under"}));
@@ -382,8 +355,7 @@ TEST_F(RegistryTest, ThreadsShareOneRegistry) {
         });
     }
     for (std::thread& thread : threads) thread.join();
-    ScopedKey key;
-    ASSERT_EQ(Open(HKEY_CURRENT_USER, "Threads", key.Out()), ERROR_SUCCESS);
+    const ScopedKey key(HKEY_CURRENT_USER, "Threads", KEY_READ);
     EXPECT_EQ(Dump(key.Get(), "Threads").size(), 1u + kThreads * kValuesEach);
 }
 
@@ -475,8 +447,7 @@ TEST_F(RegistryFileTest, SaveAndLoadRoundTripEveryTypeAndByteAndALoadReplacesThe
     ASSERT_TRUE(winport::LoadRegistry(PathOf("new.txt"))) << winport::GetLastErrorText();
     EXPECT_EQ(SubkeyNames(HKEY_CURRENT_USER), std::vector<std::string>{"New"});
     EXPECT_EQ(QuerySize(old.Get(), "v"), ERROR_KEY_DELETED);
-    ScopedKey loaded;
-    ASSERT_EQ(Open(HKEY_CURRENT_USER, "new", loaded.Out()), ERROR_SUCCESS);
+    const ScopedKey loaded(HKEY_CURRENT_USER, "new", KEY_READ);
     EXPECT_EQ(Query(loaded.Get(), "greeting"), (Value{REG_SZ, "hi\0"s}));
     EXPECT_EQ(Query(loaded.Get(), "Count"), (Value{REG_DWORD, "\x2a\0\0\0"s}));
 }

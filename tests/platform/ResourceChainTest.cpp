@@ -1,7 +1,5 @@
 #include "platform/resources/ResourceChain.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <string>
 
@@ -56,10 +54,7 @@ constexpr MenuTemplateItem kBarItems[] = {
 
 constexpr DialogTemplate kFirstDialogs[] = {
     {.id = 8506, .title = "First title", .controls = kControls}};
-constexpr StringResource kFirstStrings[] = {{100, "first hundred"},
-                                            {101,
-                                             "Gr\xC3\xBC\xC3\x9F"
-                                             "e"}};
+constexpr StringResource kFirstStrings[] = {{100, "first hundred"}, {101, "Grüße"}};
 constexpr MenuTemplate kFirstMenus[] = {{300, kBarItems}};
 constexpr BitmapResource kFirstBitmaps[] = {{400, 2, 1, kPixels}};
 constexpr ResourceTable kFirstTable{"first", kFirstDialogs, kFirstMenus, kFirstBitmaps,
@@ -108,9 +103,7 @@ TEST(ResourceChainTest, LaterTableDoesNotShadowAnEarlierOneAndRemovingOneUncover
         EXPECT_EQ(winport::FindDialogTemplate(8506)->title, "Second title");
         EXPECT_EQ(winport::LoadStringResource(100), "second hundred");
         EXPECT_EQ(winport::FindDialogTemplate(8507)->title, "Only second");
-        EXPECT_EQ(winport::LoadStringResource(101),
-                  "Gr\xC3\xBC\xC3\x9F"
-                  "e");
+        EXPECT_EQ(winport::LoadStringResource(101), "Grüße");
     }
     EXPECT_EQ(winport::LoadStringResource(101), std::nullopt);
     ExpectNotFound("string 101 is in no resource table");
@@ -168,11 +161,9 @@ TEST(ResourceChainTest, LoadStringCutsOnCharacterBoundariesAndLoadBitmapCarriesT
     ScopedTable first(kFirstTable);
     char buffer[16];
     EXPECT_EQ(LoadString(nullptr, 101, buffer, sizeof buffer), 7);
-    EXPECT_STREQ(buffer,
-                 "Gr\xC3\xBC\xC3\x9F"
-                 "e");
+    EXPECT_STREQ(buffer, "Grüße");
     EXPECT_EQ(LoadString(nullptr, 101, buffer, 5), 4);
-    EXPECT_STREQ(buffer, "Gr\xC3\xBC");
+    EXPECT_STREQ(buffer, "Grü");
     EXPECT_EQ(LoadString(nullptr, 101, buffer, 4), 2);  // Not half of the u umlaut.
     EXPECT_STREQ(buffer, "Gr");
     EXPECT_EQ(LoadString(nullptr, 102, buffer, sizeof buffer), 0);

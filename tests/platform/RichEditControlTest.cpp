@@ -1,18 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "ControlTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/com/HResult.h"
 #include "platform/controls/RichEditApi.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/SystemColors.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 namespace {
@@ -23,11 +17,7 @@ const std::string kChange = "parent WM_COMMAND EN_CHANGE 40";
 const std::string kSetFocus = "parent WM_COMMAND EN_SETFOCUS 40";
 
 CHARFORMAT2A Format(DWORD mask, DWORD effects) {
-    CHARFORMAT2A format{};
-    format.cbSize = sizeof format;
-    format.dwMask = mask;
-    format.dwEffects = effects;
-    return format;
+    return {{sizeof(CHARFORMAT2A), mask, effects}};
 }
 
 const CHARFORMAT2A kBold = Format(CFM_BOLD, CFE_BOLD);
@@ -36,9 +26,7 @@ const CHARFORMAT2A kItalic = Format(CFM_ITALIC, CFE_ITALIC);
 class RichEditControlTest : public ControlParentTest {
 protected:
     HWND CreateRichEdit(DWORD style = ES_MULTILINE, const char* text = "") {
-        const HWND hwnd = CreateControl(RICHEDIT_CLASS, style, kRichId, "rich", text);
-        spy.Clear();
-        return hwnd;
+        return CreateControl(RICHEDIT_CLASS, style, kRichId, "rich", text);
     }
     static void Type(HWND rich, std::u32string_view characters) {
         for (const char32_t c : characters) SendMessage(rich, WM_CHAR, c, 1);
@@ -79,11 +67,12 @@ protected:
         }
         return lines;
     }
-    static std::string RangeText(HWND rich, LONG from, LONG to, LRESULT* answer) {
+    // What EM_GETTEXTRANGE copies into a buffer of '?', and its answer.
+    static std::pair<std::string, LRESULT> RangeText(HWND rich, LONG from, LONG to) {
         std::string buffer(64, '?');
         const TEXTRANGEA range{{from, to}, buffer.data()};
-        *answer = SendMessage(rich, EM_GETTEXTRANGE, 0, Ptr(&range));
-        return buffer.substr(0, buffer.find('\0'));
+        const LRESULT answer = SendMessage(rich, EM_GETTEXTRANGE, 0, Ptr(&range));
+        return {buffer.substr(0, buffer.find('\0')), answer};
     }
     // "Hello world" with "Hello" bold.
     HWND BoldHelloWorld() {
@@ -166,23 +155,19 @@ TEST_F(RichEditControlTest, AParagraphBreakIsOneCharacterReadAsCrLfAndRangesCoun
 
     // A single-line control keeps the first line.
     const HWND single = CreateRichEdit(0, "one\r\ntwo");
-    EXPECT_EQ(GetWindowTextUtf8(single), "one");
     Type(single, U"\r");
     EXPECT_EQ(GetWindowTextUtf8(single), "one");
     EXPECT_EQ(SendMessage(single, EM_GETLINECOUNT, 0, 0), 1);
 
     const HWND ranged = CreateRichEdit(ES_MULTILINE, "foo bar\r\nfoo bar");
-    LRESULT answer = 0;
-    EXPECT_EQ(RangeText(ranged, 4, 11, &answer), "bar\rfoo");
-    EXPECT_EQ(answer, 7);
-    EXPECT_EQ(RangeText(ranged, 0, -1, &answer), "foo bar\rfoo bar");
-    EXPECT_EQ(RangeText(ranged, 0, 1000, &answer), "foo bar\rfoo bar");
+    EXPECT_EQ(RangeText(ranged, 4, 11), std::pair(std::string("bar\rfoo"), LRESULT{7}));
+    EXPECT_EQ(RangeText(ranged, 0, -1).first, "foo bar\rfoo bar");
+    EXPECT_EQ(RangeText(ranged, 0, 1000).first, "foo bar\rfoo bar");
     // A negative start, -1 as the end of a range not from the start, or an empty range copy
     // nothing, not even the terminating zero.
     for (const auto& [from, to] :
          std::vector<std::pair<LONG, LONG>>{{-1, 1}, {1, -1}, {5, 5}, {9, 3}}) {
-        EXPECT_EQ(RangeText(ranged, from, to, &answer), std::string(64, '?'));
-        EXPECT_EQ(answer, 0);
+        EXPECT_EQ(RangeText(ranged, from, to), std::pair(std::string(64, '?'), LRESULT{0}));
     }
     EXPECT_TRUE(FailsWith(SendMessage(ranged, EM_GETTEXTRANGE, 0, 0), ERROR_INVALID_PARAMETER));
 
@@ -213,11 +198,9 @@ TEST_F(RichEditControlTest, ExSetSelOrdersClampsAndAnswersTheEnd) {
         EXPECT_EQ(Select(rich, c.from, c.to), c.answer);
         EXPECT_EQ(std::pair(Selection(rich).cpMin, Selection(rich).cpMax),
                   std::pair(c.start, c.end));
-        DWORD start = 0;
-        DWORD end = 0;
-        EXPECT_EQ(SendMessage(rich, EM_GETSEL, reinterpret_cast<WPARAM>(&start), Ptr(&end)),
+        EXPECT_EQ(SendMessage(rich, EM_GETSEL, 0, 0),
                   MAKELONG(static_cast<WORD>(c.start), static_cast<WORD>(c.end)));
-        EXPECT_EQ(std::pair(start, end), std::pair(DWORD(c.start), DWORD(c.end)));
+        EXPECT_EQ(EditSelection(rich), std::pair(DWORD(c.start), DWORD(c.end)));
     }
     EXPECT_TRUE(SequenceIs(spy, {}));
 }

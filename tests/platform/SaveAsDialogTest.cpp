@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "ShellUiTestSupport.h"
 #include "platform/core/LastError.h"
@@ -13,19 +11,6 @@ namespace {
 
 using shelltest::ScriptedShellUi;
 using shelltest::TestWindow;
-
-TEST(SaveAsDialogTest, TheDefaultExtensionIsAppendedOnlyToANameWithoutOne) {
-    const struct {
-        const char *path, *extension, *expected;
-    } cases[] = {{"/tmp/card", "vcf", "/tmp/card.vcf"},
-                 {"/tmp/card.txt", "vcf", "/tmp/card.txt"},
-                 {"/tmp/my.dir/card", "vcf", "/tmp/my.dir/card.vcf"},
-                 {"card", ".vcf", "card.vcf"},
-                 {"card", "", "card"}};
-    for (const auto& [path, extension, expected] : cases) {
-        EXPECT_EQ(winport::WithDefaultExtension(path, extension), expected) << path << extension;
-    }
-}
 
 winport::SaveAsRequest Request(HWND owner) {
     return {owner,
@@ -37,7 +22,18 @@ winport::SaveAsRequest Request(HWND owner) {
 }
 
 TEST(SaveAsDialogTest,
-     ChosenNameGetsTheExtensionTheOwnerIsDisabledAndCancelOrABadOwnerAnswerNothing) {
+     ChosenNameGetsTheExtensionIfItHasNoneTheOwnerIsDisabledAndCancelAnswersNothing) {
+    const struct {
+        const char *path, *extension, *expected;
+    } cases[] = {{"/tmp/card", "vcf", "/tmp/card.vcf"},
+                 {"/tmp/card.txt", "vcf", "/tmp/card.txt"},
+                 {"/tmp/my.dir/card", "vcf", "/tmp/my.dir/card.vcf"},
+                 {"card", ".vcf", "card.vcf"},
+                 {"card", "", "card"}};
+    for (const auto& [path, extension, expected] : cases) {
+        EXPECT_EQ(winport::WithDefaultExtension(path, extension), expected) << path << extension;
+    }
+
     TestWindow owner;
     ScriptedShellUi ui;
     ui.saveAsAnswers = {"/tmp/out/ann"};

@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "ControlTestSupport.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 namespace {
@@ -13,13 +10,11 @@ constexpr int kStaticId = 10;
 class StaticControlTest : public ControlParentTest {
 protected:
     HWND CreateStatic(DWORD style, const char* text = "") {
-        const HWND hwnd = CreateControl("Static", style, kStaticId, "static", text);
-        spy.Clear();
-        return hwnd;
+        return CreateControl("Static", style, kStaticId, "static", text);
     }
 };
 
-TEST_F(StaticControlTest, KeepsItsTextASunkenOneGetsAnEdgeAndClicksAreToldOnlyWithNotify) {
+TEST_F(StaticControlTest, KeepsItsTextAndTheImageItsKindShowsAndTellsClicksOnlyWithNotify) {
     const HWND label = CreateStatic(SS_LEFT, "Name:");
     EXPECT_EQ(GetWindowTextUtf8(label), "Name:");
     EXPECT_TRUE(SetWindowText(label, "Ονομα:"));
@@ -45,9 +40,7 @@ TEST_F(StaticControlTest, KeepsItsTextASunkenOneGetsAnEdgeAndClicksAreToldOnlyWi
     // 3, 2.
     EXPECT_TRUE(SequenceIs(spy, {"parent WM_COMMAND BN_CLICKED 10", "parent WM_COMMAND 1 10",
                                  "parent WM_COMMAND 3 10", "parent WM_COMMAND 2 10"}));
-}
 
-TEST_F(StaticControlTest, KeepsOnlyTheImageItsKindShowsAndIconMessagesWorkOnIconStaticsOnly) {
     const struct {
         DWORD kind;
         UINT type;

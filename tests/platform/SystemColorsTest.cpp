@@ -1,7 +1,5 @@
 #include "platform/gdi/SystemColors.h"
 
-#include <gtest/gtest.h>
-
 #include "platform/gdi/StockObjects.h"
 #include "tests/platform/GdiTestSupport.h"
 
@@ -19,11 +17,9 @@ TEST_F(SystemColorBrushTest, IsOneSolidBrushOfTheColourThatNeverDies) {
     EXPECT_EQ(GetSysColorBrush(COLOR_BTNFACE), brush);
     EXPECT_NE(GetSysColorBrush(COLOR_WINDOW), brush);
 
-    LOGBRUSH description;
-    ASSERT_EQ(GetObject(brush, sizeof description, &description),
-              static_cast<int>(sizeof description));
-    EXPECT_EQ(description.lbStyle, BS_SOLID);
-    EXPECT_EQ(description.lbColor, GetSysColor(COLOR_BTNFACE));
+    const LOGBRUSH description = winport::testing::DescribeObject<LOGBRUSH>(brush);
+    EXPECT_EQ(std::tie(description.lbStyle, description.lbColor),
+              std::make_tuple(UINT{BS_SOLID}, GetSysColor(COLOR_BTNFACE)));
 
     EXPECT_TRUE(DeleteObject(brush));
     EXPECT_EQ(GetObjectType(brush), OBJ_BRUSH);

@@ -4,7 +4,8 @@
 
 namespace {
 
-TEST(SystemMetricsTest, UnknownIndexAnswersZeroAndScreenDerivedMetricsFollowTheScreen) {
+TEST(SystemMetricsTest,
+     UnknownIndexesAnswerZeroScreenMetricsFollowTheScreenAndOverridesNestAndRestore) {
     EXPECT_EQ(GetSystemMetrics(-1), 0);
     EXPECT_EQ(GetSystemMetrics(24), 0);  // a reserved index
     EXPECT_EQ(GetSystemMetrics(5000), 0);
@@ -16,9 +17,7 @@ TEST(SystemMetricsTest, UnknownIndexAnswersZeroAndScreenDerivedMetricsFollowTheS
     EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 800);
     EXPECT_EQ(GetSystemMetrics(SM_CXMAXIMIZED), 808);
     EXPECT_EQ(GetSystemMetrics(SM_CYMAXTRACK), 612);
-}
 
-TEST(SystemMetricsTest, ScopedOverridesNestAndRestoreWhatWasThereEvenASetValue) {
     const int classic = GetSystemMetrics(SM_CXVSCROLL);
     {
         winport::ScopedSystemMetric outer(SM_CXVSCROLL, 20);

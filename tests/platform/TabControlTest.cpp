@@ -1,47 +1,33 @@
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <initializer_list>
-#include <string>
+#include <tuple>
 
 #include "ControlTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/TabControlApi.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 namespace {
 
 constexpr int kTabId = 60;
 
-// The parent as the tab control's owner sees it: each notification as a line, with the selection
-// the control reports while the parent handles it, and an answer chosen by the test.
-class TabParent final : public ScopedSubclass {
-public:
-    using ScopedSubclass::ScopedSubclass;
-
-    LRESULT HandleMessage(const Message& m) override {
-        if (m.id == WM_NOTIFY) {
-            const auto& header = *reinterpret_cast<const NMHDR*>(m.lParam);
-            const std::string selection =
-                " sel=" + std::to_string(SendMessage(header.hwndFrom, TCM_GETCURSEL, 0, 0));
-            if (header.code == TCN_SELCHANGING) lines.push_back("TCN_SELCHANGING" + selection);
-            if (header.code == TCN_SELCHANGE) lines.push_back("TCN_SELCHANGE" + selection);
-            if (header.code == NM_CLICK) lines.emplace_back("NM_CLICK");
-            if (header.code == TCN_KEYDOWN) {
-                const auto& key = reinterpret_cast<const NMTCKEYDOWN&>(header);
-                lines.push_back("TCN_KEYDOWN " + std::to_string(key.wVKey));
-            }
-            if (onNotify) return onNotify(header);
-        }
-        return CallClass(m);
+// Each notification the owner receives as a line, with the selection the control reports while
+// the owner handles it.
+std::string Describe(const Message& m) {
+    if (m.id != WM_NOTIFY) return {};
+    const auto& header = *reinterpret_cast<const NMHDR*>(m.lParam);
+    const std::string selection =
+        " sel=" + std::to_string(SendMessage(header.hwndFrom, TCM_GETCURSEL, 0, 0));
+    switch (header.code) {
+        case TCN_SELCHANGING: return "TCN_SELCHANGING" + selection;
+        case TCN_SELCHANGE: return "TCN_SELCHANGE" + selection;
+        case NM_CLICK: return "NM_CLICK";
+        case TCN_KEYDOWN:
+            return "TCN_KEYDOWN " +
+                   std::to_string(reinterpret_cast<const NMTCKEYDOWN&>(header).wVKey);
+        default: return {};
     }
-
-    Lines lines;
-    std::function<LRESULT(const NMHDR&)> onNotify;
-};
+}
 
 class TabControlTest : public ControlParentTest {
 protected:
@@ -90,7 +76,7 @@ protected:
         ASSERT_TRUE(agent.PressKey(key, modifier)) << agent.LastError();
     }
 
-    TabParent notifications{parent};
+    ParentRecorder notifications{parent, Describe};
     Agent agent;
     HWND tab = nullptr;
     HFONT font = nullptr;
@@ -106,16 +92,14 @@ TEST_F(TabControlTest, InsertingSelectsTheFirstTabAndItemsKeepTextImageAndDataAn
     EXPECT_EQ(Insert(2, "Work"), 2);
     EXPECT_EQ(Insert(-1, "Bad"), -1);
     EXPECT_EQ(Count(), 3);
-    EXPECT_EQ(Caption(0), "First");
-    EXPECT_EQ(Caption(1), "Main");
+    EXPECT_EQ((Lines{Caption(0), Caption(1)}), (Lines{"First", "Main"}));
     EXPECT_TRUE(notifications.lines.empty());
 
     CreateTabs({"Home"});
     EXPECT_EQ(Insert(1, "Ελληνικά", TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM, 53), 1);
     TCITEMA item{.mask = TCIF_IMAGE | TCIF_PARAM};
     ASSERT_TRUE(GetItem(1, item));
-    EXPECT_EQ(item.iImage, 53);
-    EXPECT_EQ(item.lParam, 1001);
+    EXPECT_EQ(std::tie(item.iImage, item.lParam), std::make_tuple(53, LPARAM{1001}));
     ASSERT_TRUE(GetItem(0, item));
     EXPECT_EQ(item.iImage, -1);  // A tab given no image has none.
 
@@ -160,7 +144,8 @@ TEST_F(TabControlTest, DeletingAndSetCurSelChangeTheSelectionSilentlyAndSetCurFo
     EXPECT_EQ(notifications.lines, (Lines{"TCN_SELCHANGING sel=-1", "TCN_SELCHANGE sel=1"}));
 }
 
-TEST_F(TabControlTest, APersonsClickOrKeyAsksThenTellsAndARefusedPickKeepsTheSelection) {
+TEST_F(TabControlTest,
+       APersonsClickOrKeyAsksThenTellsARefusedPickKeepsTheSelectionAndADestroyedTabEndsIt) {
     CreateTabs({"Main", "Home", "Work"});
     ASSERT_TRUE(agent.SelectTab(tab, "Work"));
     EXPECT_EQ(Selected(), 2);
@@ -183,59 +168,44 @@ TEST_F(TabControlTest, APersonsClickOrKeyAsksThenTellsAndARefusedPickKeepsTheSel
     EXPECT_EQ(Selected(), 0);
 
     CreateTabs({"Main", "Home", "Work"});
-    notifications.onNotify = [](const NMHDR& header) -> LRESULT {
-        return header.code == TCN_SELCHANGING ? TRUE : 0;
-    };
-    EXPECT_FALSE(agent.SelectTab(tab, "Home"));
-    EXPECT_EQ(agent.LastError(), "SysTabControl32 60 did not change to tab 1");
+    notifications.onNotify = Refuse(TCN_SELCHANGING);
+    EXPECT_REFUSED(agent, SelectTab(tab, "Home"), "SysTabControl32 60 did not change to tab 1");
     PressKey(VK_RIGHT);
     EXPECT_EQ(Selected(), 0);
     EXPECT_EQ(notifications.lines, (Lines{"TCN_KEYDOWN 39", "TCN_SELCHANGING sel=0"}));
+
+    // A parent may destroy the control inside TCN_SELCHANGE.
+    CreateTabs({"Main", "Home"});
+    notifications.onNotify = DestroyInside(TCN_SELCHANGE);
+    ASSERT_TRUE(agent.SelectTab(tab, "Home"));
+    EXPECT_FALSE(IsWindow(tab));
+    EXPECT_EQ(notifications.lines, (Lines{"TCN_SELCHANGING sel=0", "TCN_SELCHANGE sel=1"}));
 }
 
-TEST_F(TabControlTest, TabsAreAsWideAsTheirCaptionInTheFontWithPaddingAndIcon) {
+TEST_F(TabControlTest, TabsAreAsWideAsTheirCaptionInTheFontWithPaddingAndIconAndHitsFindThem) {
     CreateTabs({"Home", "Affiliations"});
     UseDialogFont();
     // At least six characters wide, plus six pixels of padding on each side; 13 + 2 + 3 high.
     EXPECT_EQ(ItemRect(0), (RECT{2, 2, 50, 20}));
     EXPECT_EQ(ItemRect(1), (RECT{50, 2, 134, 20}));
-    SendMessage(tab, TCM_SETPADDING, 0, MAKELPARAM(12, 4));
-    EXPECT_EQ(ItemRect(1), (RECT{62, 2, 158, 21}));
-    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
-    EXPECT_EQ(SendMessage(tab, TCM_SETIMAGELIST, 0, Ptr(images)), 0);
-    EXPECT_EQ(ItemRect(0), (RECT{2, 2, 78, 22}));  // 16 + 12 for the icon; 16 + 4 high.
-    RECT rect;
-    EXPECT_FALSE(SendMessage(tab, TCM_GETITEMRECT, 2, Ptr(&rect)));
-    SendMessage(tab, TCM_SETIMAGELIST, 0, 0);
-    ImageList_Destroy(images);
-}
-
-TEST_F(TabControlTest, AdjustRectAndHitTestingFollowTheRowOfTabs) {
-    CreateTabs({"Main", "Home"});
-    UseDialogFont();
     RECT rect{0, 0, 200, 100};
     SendMessage(tab, TCM_ADJUSTRECT, FALSE, Ptr(&rect));
     EXPECT_EQ(rect, (RECT{4, 22, 196, 96}));
     SendMessage(tab, TCM_ADJUSTRECT, TRUE, Ptr(&rect));
     EXPECT_EQ(rect, (RECT{0, 0, 200, 100}));
-    TCHITTESTINFO hit;
-    hit.pt = POINT{60, 10};
-    EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, Ptr(&hit)), 1);
-    EXPECT_EQ(hit.flags, TCHT_ONITEM);
-    hit.pt = POINT{60, 30};
-    EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, Ptr(&hit)), -1);
-    EXPECT_EQ(hit.flags, TCHT_NOWHERE);
-}
-
-TEST_F(TabControlTest, ParentDestroyingTheControlInsideSelChangeEndsTheClick) {
-    CreateTabs({"Main", "Home"});
-    notifications.onNotify = [](const NMHDR& header) -> LRESULT {
-        if (header.code == TCN_SELCHANGE) DestroyWindow(header.hwndFrom);
-        return 0;
-    };
-    ASSERT_TRUE(agent.SelectTab(tab, "Home"));
-    EXPECT_FALSE(IsWindow(tab));
-    EXPECT_EQ(notifications.lines, (Lines{"TCN_SELCHANGING sel=0", "TCN_SELCHANGE sel=1"}));
+    for (const auto& [y, index, flags] : {std::tuple(10, 1, TCHT_ONITEM), {30, -1, TCHT_NOWHERE}}) {
+        TCHITTESTINFO hit{.pt = {60, y}};
+        EXPECT_EQ(SendMessage(tab, TCM_HITTEST, 0, Ptr(&hit)), index);
+        EXPECT_EQ(hit.flags, flags);
+    }
+    SendMessage(tab, TCM_SETPADDING, 0, MAKELPARAM(12, 4));
+    EXPECT_EQ(ItemRect(1), (RECT{62, 2, 158, 21}));
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
+    EXPECT_EQ(SendMessage(tab, TCM_SETIMAGELIST, 0, Ptr(images)), 0);
+    EXPECT_EQ(ItemRect(0), (RECT{2, 2, 78, 22}));  // 16 + 12 for the icon; 16 + 4 high.
+    EXPECT_FALSE(SendMessage(tab, TCM_GETITEMRECT, 2, Ptr(&rect)));
+    SendMessage(tab, TCM_SETIMAGELIST, 0, 0);
+    ImageList_Destroy(images);
 }
 
 TEST_F(TabControlTest, AgentNamesMissingTabsAndDumpShowsCaptions) {
@@ -244,10 +214,8 @@ TEST_F(TabControlTest, AgentNamesMissingTabsAndDumpShowsCaptions) {
     SendMessage(tab, TCM_SETCURSEL, 1, 0);
     EXPECT_TRUE(DumpShows(
         parent, "SysTabControl32 60 \"\" [tabstop, \"Main\", \"Home\" selected image=53]"));
-    EXPECT_FALSE(agent.SelectTab(tab, "Work"));
-    EXPECT_EQ(agent.LastError(), "SysTabControl32 60 has no tab \"Work\"");
-    EXPECT_FALSE(agent.SelectTab(tab, 2));
-    EXPECT_EQ(agent.LastError(), "SysTabControl32 60 has no tab 2");
+    EXPECT_REFUSED(agent, SelectTab(tab, "Work"), "SysTabControl32 60 has no tab \"Work\"");
+    EXPECT_REFUSED(agent, SelectTab(tab, 2), "SysTabControl32 60 has no tab 2");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "platform/com/TaskMemory.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 
 #include "LastErrorCheck.h"
@@ -10,7 +8,7 @@
 
 using winport::ComPtr;
 
-TEST(TaskMemoryTest, CoGetMallocHandsOutOneAllocatorThatOutlivesItsReferences) {
+TEST(TaskMemoryTest, OneAllocatorTracksEveryBlockThroughAllocReallocAndFreeAndRefusesForeignOnes) {
     EXPECT_HRESULT(E_POINTER, CoGetMalloc(MEMCTX_TASK, nullptr));
     IMalloc* out = &winport::TaskAllocator();
     EXPECT_HRESULT(E_INVALIDARG, CoGetMalloc(0, &out));
@@ -24,12 +22,10 @@ TEST(TaskMemoryTest, CoGetMallocHandsOutOneAllocatorThatOutlivesItsReferences) {
     for (int i = 0; i < 5; ++i) first->Release();
     ComPtr<IUnknown> unknown;
     EXPECT_HRESULT(S_OK, first.As(&unknown));
-    void* block = first->Alloc(8);
-    EXPECT_EQ(first->DidAlloc(block), 1);
-    first->Free(block);
-}
+    void* mine = first->Alloc(8);
+    EXPECT_EQ(first->DidAlloc(mine), 1);
+    first->Free(mine);
 
-TEST(TaskMemoryTest, TracksEveryBlockThroughAllocReallocAndFreeAndRefusesForeignOnes) {
     IMalloc& allocator = winport::TaskAllocator();
     const std::size_t live = winport::LiveTaskMemoryBlocks();
 

@@ -1,14 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <thread>
 #include <tuple>
 
-#include "LastErrorCheck.h"
-#include "MessageSpy.h"
-#include "platform/message/MessageApi.h"
+#include "ControlTestSupport.h"
 #include "platform/message/TimerApi.h"
-#include "platform/window/WindowApi.h"
 
 namespace winport::test {
 namespace {
@@ -17,20 +12,15 @@ using std::chrono::milliseconds;
 
 class TimerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        PumpMessages();
-        top = spy.CreateSpyWindow("top");
-        other = spy.CreateSpyWindow("other");
-    }
+    void SetUp() override { PumpMessages(); }
     void TearDown() override {
-        DestroyWindow(top);
-        DestroyWindow(other);
+        spy.DestroyWindows();
         PumpMessages();
     }
 
     MessageSpy spy;
-    HWND top = nullptr;
-    HWND other = nullptr;
+    const HWND top = spy.CreateSpyWindow("top");
+    const HWND other = spy.CreateSpyWindow("other");
 };
 
 TEST_F(TimerTest, GetMessageWaitsForTheTimerAndDeliversItToTheWindow) {
@@ -91,38 +81,25 @@ TEST_F(TimerTest, KillingRestartingAndDestroyingEndTheTimerAndBadRequestsAreRefu
                           ERROR_INVALID_PARAMETER));
     EXPECT_TRUE(FailsWith(SetTimer(reinterpret_cast<HWND>(0x4321), 1, 10, nullptr),
                           ERROR_INVALID_WINDOW_HANDLE));
-    UINT_PTR answer = 1;
-    DWORD error = 0;
-    std::thread([&] {
-        answer = SetTimer(other, 1, 10, nullptr);
-        error = GetLastError();
+    std::thread([this] {
+        EXPECT_TRUE(FailsWith(SetTimer(other, 1, 10, nullptr), ERROR_ACCESS_DENIED));
     }).join();
-    EXPECT_EQ(answer, 0u);
-    EXPECT_EQ(error, ERROR_ACCESS_DENIED);
     EXPECT_FALSE(NextTimerDue().has_value());
 }
 
 // A view's waiter is told when the next timer falls due, so its own loop can wake for it.
-class RecordingWaiter final : public InputWaiter {
-public:
-    void WaitForInput(std::optional<TimerClock::time_point> until) override {
+TEST_F(TimerTest, TheViewsWaiterLearnsWhenTheNextTimerIsDue) {
+    std::optional<TimerClock::time_point> deadline;
+    const ScopedInputWaiter waiter([&deadline](std::optional<TimerClock::time_point> until) {
         deadline = until;
         if (until) std::this_thread::sleep_until(*until);
-    }
-    void Wake() override {}
-    std::optional<TimerClock::time_point> deadline;
-};
-
-TEST_F(TimerTest, TheViewsWaiterLearnsWhenTheNextTimerIsDue) {
-    RecordingWaiter waiter;
-    SetInputWaiter(&waiter);
+    });
     SetTimer(top, 1, 30, nullptr);
     const auto due = NextTimerDue();
     MSG msg;
     GetMessage(&msg, nullptr, 0, 0);
-    SetInputWaiter(nullptr);
     EXPECT_EQ(msg.message, WM_TIMER);
-    EXPECT_EQ(waiter.deadline, due);
+    EXPECT_EQ(deadline, due);
 }
 
 }  // namespace

@@ -1,14 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <functional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "platform/controls/ToolTipApi.h"
-#include "platform/message/MessageApi.h"
 #include "platform/resources/ResourceChain.h"
 
 namespace winport::test {
@@ -88,13 +82,10 @@ TEST_F(ToolTipControlTest, IsAHiddenPopupOwnedByTheTopLevelWindowAndGoesWithIt) 
     EXPECT_FALSE(IsWindowVisible(tip));
     EXPECT_TRUE(ChildWindows(dialog).empty());
     // A page (a child window) that makes its tip names its top-level window as the owner.
-    const HWND page = CreateWindowEx(0, "Static", "page", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10,
-                                     dialog, nullptr, nullptr, nullptr);
-    const HWND pageTip = CreateToolTip(TTS_ALWAYSTIP, page);
+    const HWND pageTip = CreateToolTip(TTS_ALWAYSTIP, CreateChild(dialog, "Static", 0, 0));
     EXPECT_EQ(GetWindow(pageTip, GW_OWNER), dialog);
     DestroyWindow(dialog);
-    EXPECT_FALSE(IsWindow(tip));
-    EXPECT_FALSE(IsWindow(pageTip));
+    for (const HWND gone : {tip, pageTip}) EXPECT_FALSE(IsWindow(gone));
 }
 
 TEST_F(ToolTipControlTest, AToolPerControlShowsItsTextOrStringResourceAndAsksNobody) {

@@ -1,10 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <tuple>
-#include <vector>
 
-#include "LastErrorCheck.h"
+#include "ControlTestSupport.h"
 #include "ShellUiTestSupport.h"
 #include "platform/message/MessageApi.h"
 #include "platform/shell/MenuApi.h"
@@ -14,24 +10,10 @@ namespace {
 using shelltest::ScriptedShellUi;
 using shelltest::TestWindow;
 
-std::vector<WPARAM> g_initMenuPopups;
-std::function<void(HMENU)> g_onInitMenuPopup;
-
-LRESULT OwnerProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITMENUPOPUP) {
-        g_initMenuPopups.push_back(wParam);
-        if (g_onInitMenuPopup) g_onInitMenuPopup(reinterpret_cast<HMENU>(wParam));
-        return 0;
-    }
-    return DefWindowProc(hwnd, msg, wParam, lParam);
-}
-
 // The menu: &Copy 1001, &Paste 1002 (grayed), separator, More -> Select &all 1003
 class TrackPopupMenuTest : public testing::Test {
 protected:
     void SetUp() override {
-        g_initMenuPopups.clear();
-        g_onInitMenuPopup = nullptr;
         more = CreatePopupMenu();
         menu = CreatePopupMenu();
         AppendMenu(more, MF_STRING, 1003, "Select &all");
@@ -41,7 +23,6 @@ protected:
         AppendMenu(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(more), "More");
     }
     void TearDown() override {
-        g_onInitMenuPopup = nullptr;
         DestroyMenu(menu);
         EXPECT_EQ(winport::LiveMenuCount(), 0u);
     }
@@ -56,7 +37,17 @@ protected:
         return commands;
     }
 
-    TestWindow owner{"PopupMenuOwner", OwnerProcedure};
+    TestWindow owner;
+    std::vector<WPARAM> initMenuPopups;  // The menus WM_INITMENUPOPUP offered the owner.
+    std::function<void(HMENU)> onInitMenuPopup;
+    winport::test::MessageHook hook{owner.Handle(),
+                                    [this](const winport::Message& m) -> std::optional<LRESULT> {
+                                        if (m.id != WM_INITMENUPOPUP) return std::nullopt;
+                                        initMenuPopups.push_back(m.wParam);
+                                        if (onInitMenuPopup)
+                                            onInitMenuPopup(reinterpret_cast<HMENU>(m.wParam));
+                                        return 0;
+                                    }};
     HMENU menu = nullptr;
     HMENU more = nullptr;
 };
@@ -109,18 +100,18 @@ TEST_F(TrackPopupMenuTest, AChoiceTheMenuCannotTakeCountsAsDismissedAsTheHeadles
 }
 
 TEST_F(TrackPopupMenuTest, OwnerMayUpdateTheMenuOnWmInitMenuPopupUnlessNoNotify) {
-    g_onInitMenuPopup = [](HMENU popup) { EnableMenuItem(popup, 1002, MF_ENABLED); };
+    onInitMenuPopup = [](HMENU popup) { EnableMenuItem(popup, 1002, MF_ENABLED); };
     ScriptedShellUi ui;
     ui.menuAnswers = {1002, 1001, 1002};
     EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, 0, 0, 0, owner.Handle(), nullptr),
               0);
-    EXPECT_TRUE(g_initMenuPopups.empty());
+    EXPECT_TRUE(initMenuPopups.empty());
     // The command is still posted: TPM_NONOTIFY only silences the notifications.
     EXPECT_TRUE(TrackPopupMenu(menu, TPM_NONOTIFY, 0, 0, 0, owner.Handle(), nullptr));
     EXPECT_EQ(TakeCommands().size(), 1u);
 
     EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, owner.Handle(), nullptr), 1002);
-    EXPECT_EQ(g_initMenuPopups, std::vector<WPARAM>{reinterpret_cast<WPARAM>(menu)});
+    EXPECT_EQ(initMenuPopups, std::vector<WPARAM>{reinterpret_cast<WPARAM>(menu)});
     EXPECT_EQ(ui.menus[2].items[1].flags, 0u);
 }
 
@@ -131,15 +122,11 @@ TEST_F(TrackPopupMenuTest, BadMenuOrOwnerFailsWithoutAsking) {
         ERROR_INVALID_MENU_HANDLE));
     EXPECT_TRUE(FailsWith(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, nullptr, nullptr),
                           ERROR_INVALID_WINDOW_HANDLE));
-    HWND gone = nullptr;
-    {
-        TestWindow window;
-        gone = window.Handle();
-    }
+    const HWND gone = TestWindow().Handle();  // Destroyed with the temporary.
     EXPECT_TRUE(
         FailsWith(TrackPopupMenu(menu, 0, 0, 0, 0, gone, nullptr), ERROR_INVALID_WINDOW_HANDLE));
     EXPECT_TRUE(ui.menus.empty());
-    EXPECT_TRUE(g_initMenuPopups.empty());
+    EXPECT_TRUE(initMenuPopups.empty());
 }
 
 }  // namespace

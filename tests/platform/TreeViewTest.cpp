@@ -1,15 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <functional>
-#include <map>
-#include <optional>
-#include <string>
 
 #include "ControlTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/TreeViewApi.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 namespace {
@@ -19,64 +11,38 @@ constexpr DWORD kStyle = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
 constexpr int kRow = 18;  // The system font's 16 pixels plus 3, rounded down to even.
 using Names = std::map<HTREEITEM, std::string>;
 
-// The parent as the tree's owner sees it: each notification as a line naming its items, and an
-// answer chosen by the test.
-class TreeParent final : public ScopedSubclass {
-public:
-    TreeParent(HWND parent, const Names& names) : ScopedSubclass(parent), m_names(names) {}
-
-    LRESULT HandleMessage(const Message& m) override {
-        if (m.id == WM_NOTIFY) {
-            const auto& header = *reinterpret_cast<const NMHDR*>(m.lParam);
-            if (const std::string line = Describe(header); !line.empty()) lines.push_back(line);
-            if (onNotify) return onNotify(header);
-        }
-        return CallClass(m);
-    }
-
-    Lines lines;
-    std::function<LRESULT(const NMHDR&)> onNotify;
-
-private:
-    std::string Name(HTREEITEM item) const {
-        if (!item) return "none";
-        const auto found = m_names.find(item);
-        return found == m_names.end() ? "?" : found->second;
-    }
+// Each notification the tree's owner receives as a line naming its items.
+std::string Describe(const Message& m, const Names& names) {
+    if (m.id != WM_NOTIFY) return {};
+    const auto name = [&names](HTREEITEM item) -> std::string {
+        const auto found = names.find(item);
+        return !item ? "none" : found == names.end() ? "?" : found->second;
+    };
     // Reads the larger structures only for the codes that carry them.
-    std::string Describe(const NMHDR& header) const {
-        const auto& tree = reinterpret_cast<const NMTREEVIEWA&>(header);
-        const auto change = [&] {
-            static const char* const kCauses[] = {"unknown", "mouse", "keyboard"};
-            return std::string(" ") + (tree.action < 3 ? kCauses[tree.action] : "?") + " " +
-                   Name(tree.itemOld.hItem) + "->" + Name(tree.itemNew.hItem);
-        };
-        const auto expansion = [&] {
-            return (tree.action == TVE_EXPAND ? " expand " : " collapse ") +
-                   Name(tree.itemNew.hItem);
-        };
-        switch (header.code) {
-            case TVN_SELCHANGINGA: return "TVN_SELCHANGING" + change();
-            case TVN_SELCHANGEDA: return "TVN_SELCHANGED" + change();
-            case TVN_ITEMEXPANDINGA: return "TVN_ITEMEXPANDING" + expansion();
-            case TVN_ITEMEXPANDEDA: return "TVN_ITEMEXPANDED" + expansion();
-            case TVN_DELETEITEMA: return "TVN_DELETEITEM " + Name(tree.itemOld.hItem);
-            case TVN_KEYDOWN:
-                return "TVN_KEYDOWN " +
-                       std::to_string(reinterpret_cast<const NMTVKEYDOWN&>(header).wVKey);
-            case NM_CLICK: return "NM_CLICK";
-            case NM_DBLCLK: return "NM_DBLCLK";
-            case NM_SETFOCUS: return "NM_SETFOCUS";
-            default: return {};
-        }
+    const auto& header = *reinterpret_cast<const NMHDR*>(m.lParam);
+    const auto& tree = reinterpret_cast<const NMTREEVIEWA&>(header);
+    const auto change = [&] {
+        static const char* const kCauses[] = {"unknown", "mouse", "keyboard"};
+        return std::string(" ") + (tree.action < 3 ? kCauses[tree.action] : "?") + " " +
+               name(tree.itemOld.hItem) + "->" + name(tree.itemNew.hItem);
+    };
+    const auto expansion = [&] {
+        return (tree.action == TVE_EXPAND ? " expand " : " collapse ") + name(tree.itemNew.hItem);
+    };
+    switch (header.code) {
+        case TVN_SELCHANGINGA: return "TVN_SELCHANGING" + change();
+        case TVN_SELCHANGEDA: return "TVN_SELCHANGED" + change();
+        case TVN_ITEMEXPANDINGA: return "TVN_ITEMEXPANDING" + expansion();
+        case TVN_ITEMEXPANDEDA: return "TVN_ITEMEXPANDED" + expansion();
+        case TVN_DELETEITEMA: return "TVN_DELETEITEM " + name(tree.itemOld.hItem);
+        case TVN_KEYDOWN:
+            return "TVN_KEYDOWN " +
+                   std::to_string(reinterpret_cast<const NMTVKEYDOWN&>(header).wVKey);
+        case NM_CLICK: return "NM_CLICK";
+        case NM_DBLCLK: return "NM_DBLCLK";
+        case NM_SETFOCUS: return "NM_SETFOCUS";
+        default: return {};
     }
-
-    const Names& m_names;
-};
-
-// A parent answer that refuses (answers TRUE to) every notification with |code|.
-std::function<LRESULT(const NMHDR&)> Refuse(UINT code) {
-    return [code](const NMHDR& header) -> LRESULT { return header.code == code ? TRUE : 0; };
 }
 
 // Each test starts with an empty tree of kStyle.
@@ -149,18 +115,11 @@ protected:
         if (!SendMessage(tree, TVM_GETITEMRECT, textOnly, Ptr(&rect))) return std::nullopt;
         return rect;
     }
-    static LPARAM At(LONG x, LONG y) {
-        return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
-    }
-    void ClickAt(LPARAM at) {
-        SendMessage(tree, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        if (IsWindow(tree)) SendMessage(tree, WM_LBUTTONUP, 0, at);
-    }
     LPARAM OnLabel(HTREEITEM item) const {
         const RECT label = ItemRect(item, TRUE).value_or(RECT{});
         return At(label.left + 2, label.top + 2);
     }
-    void ClickLabel(HTREEITEM item) { ClickAt(OnLabel(item)); }
+    void ClickLabel(HTREEITEM item) { ClickAt(tree, OnLabel(item)); }
     void DoubleClickLabel(HTREEITEM item) {
         SendMessage(tree, WM_LBUTTONDBLCLK, MK_LBUTTON, OnLabel(item));
     }
@@ -174,7 +133,7 @@ protected:
     }
 
     Names names;
-    TreeParent notifications{parent, names};
+    ParentRecorder notifications{parent, [this](const Message& m) { return Describe(m, names); }};
     Agent agent;
     HWND tree = nullptr;
     HTREEITEM arts{}, music{}, jazz{}, rock{}, film{}, sports{}, golf{}, travel{};
@@ -203,16 +162,13 @@ TEST_F(TreeViewTest, InsertLinksItemsWhereAskedAndSortsIgnoringCaseSilently) {
     EXPECT_TRUE(notifications.lines.empty());
 
     // Sorting orders by text ignoring case; sorted insertion puts lower case first.
-    DestroyWindow(tree);
     CreateTree();
-    notifications.lines.clear();
     const HTREEITEM fruit = Insert(TVI_ROOT, "Fruit");
     for (const char* name : {"pear", "Apple", "Banana", "apple", "Ωμέγα", "άλφα"}) {
         Insert(fruit, name, TVI_SORT);
     }
     EXPECT_EQ(Children(fruit), (Lines{"apple", "Apple", "Banana", "pear", "άλφα", "Ωμέγα"}));
-    Insert(TVI_ROOT, "zeta");
-    Insert(TVI_ROOT, "Alpha");
+    for (const char* name : {"zeta", "Alpha"}) Insert(TVI_ROOT, name);
     const HTREEITEM lower = Insert(TVI_ROOT, "beta");
     EXPECT_TRUE(SendMessage(tree, TVM_SORTCHILDREN, 0, Ptr(TVI_ROOT)));
     EXPECT_EQ(Children(TVI_ROOT), (Lines{"Alpha", "beta", "Fruit", "zeta"}));
@@ -237,10 +193,9 @@ TEST_F(TreeViewTest, GetItemAnswersTheFieldsAndSetItemChangesThemSilentlyAndCoun
                    .cchTextMax = sizeof small};
     ASSERT_TRUE(GetItem(fields));
     EXPECT_STREQ(small, "Ελ");  // Cut on a character boundary.
-    EXPECT_EQ(fields.iImage, 3);
-    EXPECT_EQ(fields.iSelectedImage, 4);
-    EXPECT_EQ(fields.lParam, 77);  // Filled whatever the mask asks for, as Windows does.
-    EXPECT_EQ(fields.cChildren, 0);
+    // lParam is filled whatever the mask asks for, as Windows does.
+    EXPECT_EQ(std::tie(fields.iImage, fields.iSelectedImage, fields.lParam, fields.cChildren),
+              std::make_tuple(3, 4, 77, 0));
 
     fields.mask = TVIF_STATE | TVIF_TEXT;
     fields.state = TVIS_BOLD | TVIS_CUT;
@@ -253,21 +208,18 @@ TEST_F(TreeViewTest, GetItemAnswersTheFieldsAndSetItemChangesThemSilentlyAndCoun
 
     // The child count follows the children unless the program set it.
     Fill();
-    fields = {.mask = TVIF_CHILDREN, .hItem = sports};
-    GetItem(fields);
-    EXPECT_EQ(fields.cChildren, 1);
+    const auto children = [this](HTREEITEM item) {
+        TVITEMA fields{.mask = TVIF_CHILDREN, .hItem = item};
+        GetItem(fields);
+        return fields.cChildren;
+    };
+    EXPECT_EQ(children(sports), 1);
     Delete(golf);
-    GetItem(fields);
-    EXPECT_EQ(fields.cChildren, 0);
-
-    fields.hItem = music;
-    fields.cChildren = 1;
-    SetItem(fields);
+    EXPECT_EQ(children(sports), 0);
+    SetItem({.mask = TVIF_CHILDREN, .hItem = music, .cChildren = 1});
     Delete(jazz);
     Delete(rock);
-    fields.cChildren = 0;
-    GetItem(fields);
-    EXPECT_EQ(fields.cChildren, 1);
+    EXPECT_EQ(children(music), 1);
 }
 
 TEST_F(TreeViewTest, SelectingNotifiesWithTheCauseAndMovesTheSelectedStateUnlessRefused) {
@@ -287,7 +239,7 @@ TEST_F(TreeViewTest, SelectingNotifiesWithTheCauseAndMovesTheSelectedStateUnless
     ClickLabel(music);
     expect({"NM_CLICK", "TVN_SELCHANGING mouse Arts->Music", "TVN_SELCHANGED mouse Arts->Music"},
            music);
-    SendMessage(tree, WM_KEYDOWN, VK_DOWN, 0);
+    KeyDown(tree, VK_DOWN);
     expect({"TVN_KEYDOWN 40", "TVN_SELCHANGING keyboard Arts->Music",
             "TVN_SELCHANGED keyboard Arts->Music"},
            music);
@@ -297,7 +249,7 @@ TEST_F(TreeViewTest, SelectingNotifiesWithTheCauseAndMovesTheSelectedStateUnless
     notifications.onNotify = Refuse(TVN_SELCHANGINGA);
     EXPECT_FALSE(Select(film));
     ClickLabel(film);
-    SendMessage(tree, WM_KEYDOWN, VK_DOWN, 0);
+    KeyDown(tree, VK_DOWN);
     expect({"TVN_SELCHANGING unknown Arts->Film", "NM_CLICK", "TVN_SELCHANGING mouse Arts->Film",
             "TVN_KEYDOWN 40", "TVN_SELCHANGING keyboard Arts->Music"},
            arts);
@@ -327,7 +279,7 @@ TEST_F(TreeViewTest, TheProgramsExpandNotifiesOnlyTheFirstTimeItsCollapseNeverAn
     // A refused expansion leaves the item as it was, whoever asks.
     notifications.onNotify = Refuse(TVN_ITEMEXPANDINGA);
     EXPECT_FALSE(Expand(sports));
-    ClickAt(At(5, kRow + kRow / 2));  // Sports' button.
+    ClickAt(tree, At(5, kRow + kRow / 2));  // Sports' button.
     DoubleClickLabel(sports);
     EXPECT_EQ(State(sports) & (TVIS_EXPANDED | TVIS_EXPANDEDONCE), 0u);
     EXPECT_EQ(Next(TVGN_NEXTVISIBLE, sports), travel);
@@ -335,9 +287,9 @@ TEST_F(TreeViewTest, TheProgramsExpandNotifiesOnlyTheFirstTimeItsCollapseNeverAn
 
 TEST_F(TreeViewTest, APersonsExpandAndCollapseNotifyEveryTimeAndADoubleClickTogglesUnlessHandled) {
     OpenArtsSelected();
-    ClickAt(At(5, kRow / 2));  // Arts' button.
-    SendMessage(tree, WM_KEYDOWN, VK_RIGHT, 0);
-    SendMessage(tree, WM_KEYDOWN, VK_LEFT, 0);
+    ClickAt(tree, At(5, kRow / 2));  // Arts' button.
+    KeyDown(tree, VK_RIGHT);
+    KeyDown(tree, VK_LEFT);
     EXPECT_EQ(State(arts) & TVIS_EXPANDED, 0u);
     EXPECT_EQ(
         notifications.lines,
@@ -406,10 +358,7 @@ TEST_F(TreeViewTest, ParentDestroyingTheTreeInsideANotificationEndsTheAction) {
         notifications.onNotify = nullptr;
         CreateTree();
         OpenArtsSelected();
-        notifications.onNotify = [code](const NMHDR& header) -> LRESULT {
-            if (header.code == code) DestroyWindow(header.hwndFrom);
-            return 0;
-        };
+        notifications.onNotify = DestroyInside(code);
     };
     // Whatever the tree had not announced when it was destroyed it announces while it goes.
     const auto expectGone = [this](Lines expected) {
@@ -426,7 +375,7 @@ TEST_F(TreeViewTest, ParentDestroyingTheTreeInsideANotificationEndsTheAction) {
     ClickLabel(film);
     expectGone({"NM_CLICK", "TVN_SELCHANGING mouse Arts->Film", "TVN_SELCHANGED mouse Arts->Film"});
     destroyedOn(TVN_ITEMEXPANDINGA);
-    ClickAt(At(5, kRow * 3 + 2));  // Sports' button.
+    ClickAt(tree, At(5, kRow * 3 + 2));  // Sports' button.
     expectGone({"NM_CLICK", "TVN_ITEMEXPANDING expand Sports"});
     destroyedOn(TVN_DELETEITEMA);
     Delete(arts);
@@ -504,11 +453,10 @@ TEST_F(TreeViewTest, AgentOpensTheBranchesAndClicksTheItemAndTheFocusSelectsTheT
                      "NM_SETFOCUS", "NM_CLICK", "TVN_ITEMEXPANDING expand Music",
                      "TVN_ITEMEXPANDED expand Music", "NM_CLICK",
                      "TVN_SELCHANGING mouse Arts->Jazz", "TVN_SELCHANGED mouse Arts->Jazz"}));
-    EXPECT_FALSE(agent.SelectTreeItem(tree, "Arts/Nothing"));
-    EXPECT_EQ(agent.LastError(), "no tree item \"Arts/Nothing\"");
+    EXPECT_REFUSED(agent, SelectTreeItem(tree, "Arts/Nothing"), "no tree item \"Arts/Nothing\"");
     notifications.onNotify = Refuse(TVN_ITEMEXPANDINGA);
-    EXPECT_FALSE(agent.SelectTreeItem(tree, "Sports/Golf"));
-    EXPECT_EQ(agent.LastError(), "tree item \"Sports\" does not open");
+    EXPECT_REFUSED(agent, SelectTreeItem(tree, "Sports/Golf"),
+                   "tree item \"Sports\" does not open");
 }
 
 }  // namespace

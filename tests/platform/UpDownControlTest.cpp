@@ -1,12 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-
 #include "ControlTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/controls/UpDownApi.h"
-#include "platform/message/MessageApi.h"
 
 namespace winport::test {
 namespace {
@@ -14,43 +7,32 @@ namespace {
 constexpr int kEditId = 50;
 constexpr int kSpinId = 51;
 
-// The parent as the up-down's owner sees it: each UDN_DELTAPOS, scroll message and buddy
-// notification as a line, and an answer to UDN_DELTAPOS chosen by the test.
-class SpinParent final : public ScopedSubclass {
-public:
-    using ScopedSubclass::ScopedSubclass;
-
-    LRESULT HandleMessage(const Message& m) override {
-        if (m.id == WM_NOTIFY) {
-            auto& notification = *reinterpret_cast<NMUPDOWN*>(m.lParam);
-            if (notification.hdr.code == UDN_DELTAPOS) {
-                lines.push_back("UDN_DELTAPOS pos=" + std::to_string(notification.iPos) +
-                                " delta=" + std::to_string(notification.iDelta));
-                if (onDelta) return onDelta(notification);
-            }
-        } else if (m.id == WM_VSCROLL || m.id == WM_HSCROLL) {
-            const WORD code = LOWORD(m.wParam);
-            lines.push_back(std::string(m.id == WM_VSCROLL ? "WM_VSCROLL " : "WM_HSCROLL ") +
-                            (code == SB_THUMBPOSITION ? "SB_THUMBPOSITION "
-                             : code == SB_ENDSCROLL   ? "SB_ENDSCROLL "
-                                                      : "? ") +
-                            std::to_string(static_cast<short>(HIWORD(m.wParam))) +
-                            (m.lParam == Ptr(spin) ? "" : " from?"));
-        } else if (m.id == WM_COMMAND) {
-            switch (HIWORD(m.wParam)) {
-                case EN_SETFOCUS: lines.emplace_back("EN_SETFOCUS"); break;
-                case EN_UPDATE: lines.emplace_back("EN_UPDATE"); break;
-                case EN_CHANGE: lines.emplace_back("EN_CHANGE"); break;
-                default: break;
-            }
-        }
-        return CallClass(m);
+// Each UDN_DELTAPOS, scroll message and buddy notification the owner receives as a line; a scroll
+// message from another window than |spin| is marked.
+std::string Describe(const Message& m, HWND spin) {
+    if (m.id == WM_NOTIFY) {
+        const auto& step = *reinterpret_cast<const NMUPDOWN*>(m.lParam);
+        if (step.hdr.code != UDN_DELTAPOS) return {};
+        return "UDN_DELTAPOS pos=" + std::to_string(step.iPos) +
+               " delta=" + std::to_string(step.iDelta);
     }
-
-    Lines lines;
-    HWND spin = nullptr;
-    std::function<LRESULT(NMUPDOWN&)> onDelta;
-};
+    if (m.id == WM_VSCROLL || m.id == WM_HSCROLL) {
+        const WORD code = LOWORD(m.wParam);
+        return std::string(m.id == WM_VSCROLL ? "WM_VSCROLL " : "WM_HSCROLL ") +
+               (code == SB_THUMBPOSITION ? "SB_THUMBPOSITION "
+                : code == SB_ENDSCROLL   ? "SB_ENDSCROLL "
+                                         : "? ") +
+               std::to_string(static_cast<short>(HIWORD(m.wParam))) +
+               (m.lParam == Ptr(spin) ? "" : " from?");
+    }
+    if (m.id != WM_COMMAND) return {};
+    switch (HIWORD(m.wParam)) {
+        case EN_SETFOCUS: return "EN_SETFOCUS";
+        case EN_UPDATE: return "EN_UPDATE";
+        case EN_CHANGE: return "EN_CHANGE";
+        default: return {};
+    }
+}
 
 // Each test starts with an edit and its up-down, UDS_SETBUDDYINT, range 0 to 9.
 class UpDownControlTest : public ControlParentTest {
@@ -65,9 +47,7 @@ protected:
         return spin;
     }
     HWND CreateSpin(DWORD style) {
-        spin = CreateControl(UPDOWN_CLASS, style, kSpinId, "spin");
-        notifications.spin = spin;
-        return spin;
+        return spin = CreateControl(UPDOWN_CLASS, style, kSpinId, "spin");
     }
     LRESULT Pos() const { return SendMessage(spin, UDM_GETPOS, 0, 0); }
     std::string BuddyText() const { return GetWindowTextUtf8(buddy); }
@@ -79,7 +59,7 @@ protected:
         SetWindowLongPtr(spin, GWL_STYLE, GetWindowLongPtr(spin, GWL_STYLE) | style);
     }
 
-    SpinParent notifications{parent};
+    ParentRecorder notifications{parent, [this](const Message& m) { return Describe(m, spin); }};
     Agent agent;
     HWND buddy = nullptr;
     HWND spin = nullptr;
@@ -92,17 +72,14 @@ TEST_F(UpDownControlTest, StartsAtZeroInTheRangeHundredToZeroAndRangesAndPositio
     BOOL error = FALSE;
     EXPECT_EQ(SendMessage(spin, UDM_GETPOS32, 0, Ptr(&error)), 0);
     EXPECT_TRUE(error);
-    RECT rect;
-    GetClientRect(spin, &rect);
-    EXPECT_EQ(rect.right, 14);
+    EXPECT_EQ(ClientRect(spin).right, 14);
 
     SendMessage(spin, UDM_SETRANGE, 0, MAKELPARAM(50, static_cast<WORD>(-20)));
     EXPECT_EQ(SendMessage(spin, UDM_GETRANGE, 0, 0), MAKELONG(50, static_cast<WORD>(-20)));
     int lower = 0;
     int upper = 0;
     SendMessage(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), Ptr(&upper));
-    EXPECT_EQ(lower, -20);
-    EXPECT_EQ(upper, 50);
+    EXPECT_EQ(std::pair(lower, upper), std::pair(-20, 50));
     EXPECT_EQ(SendMessage(spin, UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(-5), 0)), 0);
     EXPECT_EQ(SendMessage(spin, UDM_SETPOS, 0, MAKELPARAM(99, 0)), -5);
     EXPECT_EQ(LOWORD(Pos()), 50);
@@ -207,7 +184,7 @@ TEST_F(UpDownControlTest, PressesStopAtTheEndsOrWrapAndTheParentMayRefuseOrChang
 
     CreatePair(UDS_SETBUDDYINT);
     SendMessage(spin, UDM_SETPOS, 0, 3);
-    notifications.onDelta = [](NMUPDOWN&) -> LRESULT { return TRUE; };
+    notifications.onNotify = Refuse(UDN_DELTAPOS);
     notifications.lines.clear();
     Press(SpinArrow::Up);
     EXPECT_EQ(BuddyText(), "3");
@@ -217,8 +194,8 @@ TEST_F(UpDownControlTest, PressesStopAtTheEndsOrWrapAndTheParentMayRefuseOrChang
               (Lines{"EN_SETFOCUS", "UDN_DELTAPOS pos=3 delta=1", "WM_VSCROLL SB_THUMBPOSITION 3",
                      "WM_VSCROLL SB_ENDSCROLL 3"}));
     // The delta the handler leaves is the one applied.
-    notifications.onDelta = [](NMUPDOWN& step) -> LRESULT {
-        step.iDelta = 5;
+    notifications.onNotify = [](NMHDR& step) -> LRESULT {
+        reinterpret_cast<NMUPDOWN&>(step).iDelta = 5;
         return 0;
     };
     Press(SpinArrow::Up);
@@ -240,10 +217,7 @@ TEST_F(UpDownControlTest, ArrowKeysStepWhenTheUpDownHasThemAndADisabledBuddyTake
 }
 
 TEST_F(UpDownControlTest, ParentDestroyingTheUpDownInsideDeltaPosEndsThePress) {
-    notifications.onDelta = [](NMUPDOWN& step) -> LRESULT {
-        DestroyWindow(step.hdr.hwndFrom);
-        return 0;
-    };
+    notifications.onNotify = DestroyInside(UDN_DELTAPOS);
     Press(SpinArrow::Up);
     EXPECT_FALSE(IsWindow(spin));
     EXPECT_EQ(BuddyText(), "");
@@ -251,21 +225,13 @@ TEST_F(UpDownControlTest, ParentDestroyingTheUpDownInsideDeltaPosEndsThePress) {
 }
 
 TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndTheDumpAndAgentSeeTheUpDown) {
-    buddy =
-        CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 5, 80, 21, parent,
-                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
+    buddy = CreateChild(parent, "Edit", 0, kEditId, {10, 5, 80, 21});
     CreateSpin(UDS_ALIGNRIGHT);
     EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), 0);
     EXPECT_EQ(SendMessage(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0), 0);
     EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), Ptr(buddy));
-    RECT edit;
-    RECT arrows;
-    GetWindowRect(buddy, &edit);
-    GetWindowRect(spin, &arrows);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&edit), 2);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&arrows), 2);
-    EXPECT_EQ(edit, (RECT{10, 5, 76, 26}));
-    EXPECT_EQ(arrows, (RECT{74, 5, 88, 26}));  // Over the edit's two-pixel border.
+    EXPECT_EQ(WindowRect(buddy, parent), (RECT{10, 5, 76, 26}));
+    EXPECT_EQ(WindowRect(spin, parent), (RECT{74, 5, 88, 26}));  // Over the edit's border.
 
     // Auto-buddy takes the previous sibling, and UDM_SETBUDDY answers the old buddy.
     DestroyWindow(spin);
@@ -279,8 +245,7 @@ TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndTheDumpAndAgentSeeTheUpDow
     SetWindowText(buddy, "6");  // Typed but not yet read: the dump shows what the buddy holds.
     EXPECT_TRUE(DumpShows(parent, "msctls_updown32 51 \"\" [pos=6, range=0..9]"));
     ShowWindow(spin, SW_HIDE);
-    EXPECT_FALSE(agent.PressSpinArrow(spin, SpinArrow::Up));
-    EXPECT_EQ(agent.LastError(), "msctls_updown32 51 is not visible");
+    EXPECT_REFUSED(agent, PressSpinArrow(spin, SpinArrow::Up), "msctls_updown32 51 is not visible");
 }
 
 }  // namespace

@@ -1,23 +1,9 @@
-#include <gtest/gtest.h>
-
-#include "LastErrorCheck.h"
-#include "MessageSpy.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
+#include "ControlTestSupport.h"
 
 namespace winport::test {
 namespace {
 
-class WindowTreeTest : public ::testing::Test {
-protected:
-    void TearDown() override {
-        spy.DestroyWindows();
-        EXPECT_EQ(LiveWindowCount(), m_liveBefore);
-    }
-
-    MessageSpy spy;
-    size_t m_liveBefore = LiveWindowCount();
-};
+using WindowTreeTest = ControlParentTest;
 
 TEST_F(WindowTreeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirstEvenFromAHandler) {
     const HWND top = spy.CreateSpyWindow("top");
@@ -31,20 +17,14 @@ TEST_F(WindowTreeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirstEv
     EXPECT_TRUE(SequenceIs(
         spy, {"top WM_DESTROY", "a WM_DESTROY", "a1 WM_DESTROY", "b WM_DESTROY", "a1 WM_NCDESTROY",
               "a WM_NCDESTROY", "b WM_NCDESTROY", "top WM_NCDESTROY"}));
-    EXPECT_FALSE(IsWindow(top));
-    EXPECT_FALSE(IsWindow(a));
+    for (const HWND gone : {top, a}) EXPECT_FALSE(IsWindow(gone));
 
     const HWND self = spy.CreateSpyWindow("top");
-    struct SelfDestroying : WindowProcedure {
-        LRESULT HandleMessage(const Message& m) override {
-            if (m.id == WM_USER) {
-                DestroyWindow(m.hwnd);
-                return IsWindow(m.hwnd) ? 1 : 2;
-            }
-            return CallClassProcedure(m.hwnd, m.id, m.wParam, m.lParam);
-        }
-    } procedure;
-    SetSubclass(self, &procedure);
+    const MessageHook destroyer(self, [](const Message& m) -> std::optional<LRESULT> {
+        if (m.id != WM_USER) return std::nullopt;
+        DestroyWindow(m.hwnd);
+        return IsWindow(m.hwnd) ? 1 : 2;
+    });
     EXPECT_EQ(SendMessage(self, WM_USER, 0, 0), 2);
     EXPECT_FALSE(IsWindow(self));
 }
@@ -108,9 +88,7 @@ TEST_F(WindowTreeTest, FindWindowMatchesExactTopLevelTitlesAndSetWindowPosReorde
     EXPECT_EQ(GetTopWindow(nullptr), second);  // The newest is on top.
     ASSERT_TRUE(SetWindowPos(first, HWND_TOP, 5, 5, 9, 9, SWP_NOMOVE | SWP_NOSIZE));
     EXPECT_EQ(GetTopWindow(nullptr), first);
-    RECT rect;
-    GetWindowRect(first, &rect);
-    EXPECT_EQ(rect, (RECT{0, 0, 200, 100}));  // Neither moved nor resized.
+    EXPECT_EQ(WindowRect(first), (RECT{0, 0, 200, 100}));  // Neither moved nor resized.
 }
 
 TEST_F(WindowTreeTest, ShowEnableAndMoveNotifyOnChangeAndChildGeometryIsRelativeToItsParent) {
@@ -130,12 +108,8 @@ TEST_F(WindowTreeTest, ShowEnableAndMoveNotifyOnChangeAndChildGeometryIsRelative
     spy.Only({WM_MOVE, WM_SIZE});
     MoveWindow(child, 10, 20, 30, 40, TRUE);
     EXPECT_TRUE(SequenceIs(spy, {"child WM_MOVE", "child WM_SIZE"}));
-    RECT screen;
-    GetWindowRect(child, &screen);
-    EXPECT_EQ(screen, (RECT{110, 70, 140, 110}));
-    RECT client;
-    GetClientRect(child, &client);
-    EXPECT_EQ(client, (RECT{0, 0, 30, 40}));
+    EXPECT_EQ(WindowRect(child), (RECT{110, 70, 140, 110}));
+    EXPECT_EQ(ClientRect(child), (RECT{0, 0, 30, 40}));
 }
 
 }  // namespace
