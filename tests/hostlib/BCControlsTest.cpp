@@ -26,11 +26,7 @@ protected:
                            reinterpret_cast<LPARAM>(static_cast<HIMAGELIST>(m_images)));
     }
     std::string Cell(int row, int column) {
-        char text[128] = {};
-        LVITEMA item{.iSubItem = column, .pszText = text, .cchTextMax = sizeof text};
-        m_list.SendMessage(LVM_GETITEMTEXT, static_cast<WPARAM>(row),
-                           reinterpret_cast<LPARAM>(&item));
-        return text;
+        return bctest::ListViewCell(m_list.m_hWnd, row, column);
     }
     std::string ColumnTitle(int column) {
         char text[64] = {};
@@ -64,8 +60,7 @@ TEST_F(BCListCtrlTest, RowsCarryTheirCellsDataAndImage) {
     EXPECT_EQ(m_list.AddItem(-1, 0, "", -1, 0), 1);
     EXPECT_EQ(m_list.AddItem(0, 0, "first", -1, 7), 0);  // Inserted before the others.
 
-    EXPECT_EQ(Cell(1, 1), "Primary");
-    EXPECT_EQ(Cell(1, 2), "ann@example.org");
+    EXPECT_EQ(Cell(1, 1) + "|" + Cell(1, 2), "Primary|ann@example.org");
     EXPECT_EQ(Data(1), reinterpret_cast<LPARAM>(&record));
     EXPECT_EQ(m_list.GetItemAsImage(1), 5);
     EXPECT_EQ(m_list.GetItemAsImage(2), -1);

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "hostlib/framework/BCTabbedDialog.h"
+#include "platform/automation/Agent.h"
+#include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ListBoxApi.h"
 #include "platform/controls/ListViewApi.h"
 #include "platform/controls/TabControlApi.h"
@@ -213,6 +215,36 @@ inline std::vector<std::string> TabCaptions(HWND tab) {
         captions.emplace_back(text);
     }
     return captions;
+}
+
+// The entries of |combo| as a person reads them, each with the number it carries.
+using ComboItems = std::vector<std::pair<std::string, LRESULT>>;
+inline ComboItems ComboEntries(HWND combo) {
+    ComboItems entries;
+    const LRESULT count = SendMessage(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto index = static_cast<WPARAM>(i);
+        std::string text(static_cast<size_t>(SendMessage(combo, CB_GETLBTEXTLEN, index, 0)), '\0');
+        SendMessage(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        entries.emplace_back(text, SendMessage(combo, CB_GETITEMDATA, index, 0));
+    }
+    return entries;
+}
+
+// The text of |row| of list view |list| in |column|.
+inline std::string ListViewCell(HWND list, int row, int column) {
+    char text[256] = {};
+    LVITEMA item{.iSubItem = column, .pszText = text, .cchTextMax = sizeof text};
+    SendMessage(list, LVM_GETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+// The texts of the message boxes |agent| answered, from the |from|th on.
+inline std::vector<std::string> BoxTexts(const winport::Agent& agent, size_t from = 0) {
+    std::vector<std::string> texts;
+    for (size_t i = from; i < agent.MessageBoxes().size(); ++i)
+        texts.push_back(agent.MessageBoxes()[i].request.text);
+    return texts;
 }
 
 }  // namespace bctest

@@ -77,7 +77,6 @@ TEST(BCWarningDialogTest, ShowsItsTextsAndReportsTheButtonAndTheBox) {
         EXPECT_EQ(warning.DoModal(), c.result);
         EXPECT_EQ(seen, c.seen);
         EXPECT_EQ(warning.GetDontShowAgain() != 0, c.dontShowAgain);
-        EXPECT_EQ(warning.GetIconNumber(), 7);
         EXPECT_EQ(agent.ModalDialogs(), std::vector<int>(shown, IDD_BC_WARNING));
     }
 }

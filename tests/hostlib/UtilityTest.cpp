@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BCDialogTestSupport.h"
 #include "RecordingServices.h"
 #include "hostlib/util/Astrology.h"
 #include "hostlib/util/Browser.h"
@@ -21,6 +22,8 @@
 #include "platform/window/WindowApi.h"
 
 namespace {
+
+using Lines = std::vector<std::string>;
 
 constexpr winport::StringResource kHostStrings[] = {
     {AFX_IDS_APP_TITLE, "NUV"},
@@ -43,7 +46,7 @@ TEST_F(HostUtilityTest, MessageBoxesAreMadeOfHostStrings) {
     EXPECT_EQ(BResourceMessageBox(6720, 6721, MB_YESNO | MB_ICONQUESTION, nullptr), IDYES);
     BResourceMessageBox(6720, 0, MB_OK, nullptr);
     ASSERT_EQ(agent.MessageBoxes().size(), 2u);
-    EXPECT_EQ(agent.MessageBoxes()[0].request.text, "Refresh your details?");
+    EXPECT_EQ(bctest::BoxTexts(agent), (Lines{"Refresh your details?", "Refresh your details?"}));
     EXPECT_EQ(agent.MessageBoxes()[0].request.caption, "Update From Database");
     EXPECT_EQ(agent.MessageBoxes()[1].request.caption, "NUV");  // No caption: the title.
     EXPECT_EQ(BRCString(99999), "");
@@ -56,12 +59,10 @@ TEST_F(HostUtilityTest, EntryCheckCountsCharactersAndNamesTheField) {
     EXPECT_FALSE(BIsValidEntry("Ελένη Π", 7064, 5, kEntryMayBeEmpty, nullptr));
     EXPECT_FALSE(BIsValidEntry("", 7064, 20, kEntryRequired, nullptr));
     EXPECT_FALSE(BIsValidEntry("a\tb", 7064, 20, kEntryMayBeEmpty, nullptr));
-    ASSERT_EQ(agent.MessageBoxes().size(), 3u);
-    EXPECT_EQ(agent.MessageBoxes()[0].request.text,
-              "The first name can be at most 5 characters long.");
-    EXPECT_EQ(agent.MessageBoxes()[1].request.text, "Please enter the first name.");
-    EXPECT_EQ(agent.MessageBoxes()[2].request.text,
-              "The first name contains characters that cannot be used.");
+    EXPECT_EQ(
+        bctest::BoxTexts(agent),
+        (Lines{"The first name can be at most 5 characters long.", "Please enter the first name.",
+               "The first name contains characters that cannot be used."}));
 }
 
 TEST_F(HostUtilityTest, IntegerCheckTakesWholeNumbersInRangeAndIsSilentWithoutOwner) {
@@ -73,17 +74,13 @@ TEST_F(HostUtilityTest, IntegerCheckTakesWholeNumbersInRangeAndIsSilentWithoutOw
     EXPECT_FALSE(BIsValidIntegerEntry("99999999999999999999", "Zip", 1, 99999, owner));
     EXPECT_FALSE(BIsValidIntegerEntry("1899", nullptr, 1900, 2026, owner));
     EXPECT_FALSE(BIsValidIntegerEntry("1899", nullptr, 1900, 2026, nullptr));
-    ASSERT_EQ(agent.MessageBoxes().size(), 4u);
-    EXPECT_EQ(agent.MessageBoxes()[0].request.text,
-              "The Zip must be a whole number from 1 to 99999.");
-    EXPECT_EQ(agent.MessageBoxes()[3].request.text,
-              "Please enter a whole number from 1900 to 2026.");
-    EXPECT_EQ(agent.MessageBoxes()[3].request.owner, owner);
     // Field names with percent signs are not read as formats.
     EXPECT_FALSE(BIsValidIntegerEntry("x", "%s%n%1", 1, 2, owner));
-    ASSERT_EQ(agent.MessageBoxes().size(), 5u);
-    EXPECT_EQ(agent.MessageBoxes()[4].request.text,
-              "The %s%n%1 must be a whole number from 1 to 2.");
+    const std::string zip = "The Zip must be a whole number from 1 to 99999.";
+    EXPECT_EQ(bctest::BoxTexts(agent),
+              (Lines{zip, zip, zip, "Please enter a whole number from 1900 to 2026.",
+                     "The %s%n%1 must be a whole number from 1 to 2."}));
+    EXPECT_EQ(agent.MessageBoxes()[3].request.owner, owner);
     DestroyWindow(owner);
 }
 
