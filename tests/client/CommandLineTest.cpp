@@ -1,12 +1,9 @@
 #include "client/cli/CommandLine.h"
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
-#include <functional>
 #include <sstream>
 
-#include "client/store/DataFolder.h"
 #include "client/store/Store.h"
 #include "tests/client/ClientTestSupport.h"
 

@@ -1,9 +1,6 @@
 // The host's data-list component: the shipped tables read from their file, handed out by
 // class id as the module creates it, and read row by row as the pages read them (the pages'
 // lists over it: WorkPageTest).
-#include <gtest/gtest.h>
-
-#include <fstream>
 #include <tuple>
 
 #include "ClientTestSupport.h"

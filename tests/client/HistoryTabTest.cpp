@@ -2,8 +2,6 @@
 // is told, shows what the store holds, refuses validation for a user the store does not have and
 // writes its setting on commit; the provider adds it through the page site and lets go of it
 // when the site refuses it.
-#include <gtest/gtest.h>
-
 #include "client/host/HistoryPage.h"
 #include "client/host/HistoryTabProvider.h"
 #include "client/host/HostDialogTemplates.h"

@@ -1,9 +1,5 @@
 #include <cstddef>
-#include <functional>
-#include <iterator>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "client/cli/OpenCommand.h"
 #include "client/host/ClientHost.h"

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <filesystem>
 #include <tuple>
 
 #include "client/script/ScriptParser.h"
