@@ -2,14 +2,7 @@
 // each change checked and written into the record at once.
 #include "pages/identity/ContactEmailPane.h"
 
-#include <gmock/gmock.h>
-
 #include "EmailTestSupport.h"
-#include "TestOperations.h"
-#include "platform/message/MessageApi.h"
-#include "platform/shell/MessageBox.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace emailtest {
 namespace {
@@ -180,7 +173,6 @@ TEST_F(ContactEmailPaneTest, EditOutlivesARetrievalEndingUnderTheDialog) {
     record["AdditionalEmails"][0] = "a0@example.org";
     record["LastUpdateDate"] = 0u;  // The window fetches as it opens.
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     const HWND pane = EmailPane(window, IDC_CONTACT_EMAIL_LIST);
     ASSERT_NE(pane, nullptr);
     const HWND rows = GetDlgItem(pane, IDC_CONTACT_EMAIL_LIST);

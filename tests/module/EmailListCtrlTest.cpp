@@ -3,7 +3,6 @@
 // reference client's mail program included.
 #include "pages/identity/EmailListCtrl.h"
 
-#include <gmock/gmock.h>
 #include <sys/stat.h>
 
 #include "ClientOperationsSupport.h"
@@ -11,12 +10,9 @@
 #include "module/UserPropertySet.h"
 #include "pages/identity/ContactEmailPane.h"
 #include "platform/controls/ListViewApi.h"
-#include "platform/message/MessageApi.h"
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/GlobalMemory.h"
 #include "platform/shell/MenuApi.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace emailtest {
 namespace {

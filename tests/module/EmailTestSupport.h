@@ -3,11 +3,6 @@
 // a person reads them, and answers to the address dialogs.
 #pragma once
 
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "ModuleTestSupport.h"
 #include "hostlib/framework/BCInsideDialog.h"
 #include "hostlib/property/MCVariantPropertySet.h"

@@ -4,9 +4,6 @@
 #include "details/ExternalPagePane.h"
 
 #include "ModuleTestSupport.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace moduletest {
 namespace {
@@ -39,7 +36,6 @@ protected:
 // contacts, and a contact's window without his user info, ask for none.
 TEST_F(ExternalPagePaneTest, WindowsThatAskForThemGetThemAfterTheirOwnTabs) {
     const HWND ownerWindow = OpenOwner();
-    ASSERT_NE(ownerWindow, nullptr);
     EXPECT_EQ(host->Count("RegisterOwnerPages 1001"), 1);
     EXPECT_EQ(TabCaptions(ownerWindow).size(), 8u);
     EXPECT_EQ(TabCaptions(ownerWindow).back(), "Notizen ✓");
@@ -49,7 +45,6 @@ TEST_F(ExternalPagePaneTest, WindowsThatAskForThemGetThemAfterTheirOwnTabs) {
         host->ClearCalls();
         host->Record(contact)["UserType"] = userType;
         const HWND window = OpenContact(contact);
-        ASSERT_NE(window, nullptr);
         const bool outsideTabs = userType % 2 == 0;
         EXPECT_EQ(host->Count("RegisterContactPages 1002"), outsideTabs ? 1 : 0);
         EXPECT_EQ(TabCaptions(window).size(), outsideTabs ? 7u : 6u);
@@ -65,7 +60,6 @@ TEST_F(ExternalPagePaneTest, WindowsThatAskForThemGetThemAfterTheirOwnTabs) {
 
 TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTab) {
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     const HWND tab = OutsideTab(window);
     EXPECT_EQ(GetParent(notes->Window()), tab);
     RECT component{}, client{};
@@ -90,7 +84,6 @@ TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTab) {
 TEST_F(ExternalPagePaneTest, WindowThatCannotBeTakenInLeavesAnEmptyTab) {
     notes->handsOutDeadWindow = true;
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     EXPECT_EQ(TabCaptions(window).size(), 7u);
     EXPECT_EQ(host->Count("page Notizen ✓ NotifyReparented 1"), 0);
     EXPECT_EQ(host->Count("page Notizen ✓ CompleteBuild 0"), 0);
@@ -104,7 +97,6 @@ TEST_F(ExternalPagePaneTest, WindowThatCannotBeTakenInLeavesAnEmptyTab) {
 
 TEST_F(ExternalPagePaneTest, ComponentFollowsThePanesSizeButNotMinimisingNorReloading) {
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     const HWND tab = OutsideTab(window);
     host->ClearCalls();
     MoveWindow(tab, 0, 0, 321, 123, TRUE);
@@ -128,7 +120,6 @@ TEST_F(ExternalPagePaneTest, ComponentFollowsThePanesSizeButNotMinimisingNorRelo
 TEST_F(ExternalPagePaneTest, SiteAddsTabsWhileItsWindowLivesAndRefusesLateCalls) {
     provider->keepSite = true;
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     ASSERT_TRUE(provider->keptSite);
     EXPECT_EQ(provider->keptSite->AddPage(u"Nothing", nullptr, nullptr, 0), S_OK);
     EXPECT_EQ(TabCaptions(window).size(), 7u) << "a null page is ignored";

@@ -2,12 +2,7 @@
 // into his record when the page is saved, each part with its upload section.
 #include "pages/identity/OwnerEmailPane.h"
 
-#include <gmock/gmock.h>
-
 #include "EmailTestSupport.h"
-#include "platform/shell/MessageBox.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace emailtest {
 namespace {
