@@ -39,10 +39,7 @@ TEST_F(GuiKeyboardTest, OwnerAddsAnAddressPicksACountryAndSavesWithTheKeyboardAl
     Keys("b", 1);
     Keys("Down", 5);
     Xdotool("key Return");  // The window's default button: Save.
-    ASSERT_TRUE(WaitUntil([&] {
-        const auto value = Published(kOwner, "HomeCountry");
-        return value && value->Integer() == 32;
-    })) << "Belgium did not reach the directory";
+    ASSERT_TRUE(Publishes("HomeCountry", 32)) << "Belgium did not reach the directory";
     std::this_thread::sleep_for(300ms);
     Xdotool("key Escape");
     ASSERT_TRUE(Exited()) << "Escape did not close the window";
