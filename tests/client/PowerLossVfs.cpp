@@ -49,7 +49,8 @@ struct PowerLossCalls {
         if (Of(file)->owner->m_poweredOff) return SQLITE_IOERR_WRITE;
         sqlite3_int64 size = 0;
         if (Of(file)->owner->m_diskFull &&
-            (FileSize(file, &size) != SQLITE_OK || offset + amount > size))
+            (Real(file)->pMethods->xFileSize(Real(file), &size) != SQLITE_OK ||
+             offset + amount > size))
             return SQLITE_FULL;
         return Real(file)->pMethods->xWrite(Real(file), buffer, amount, offset);
     }
