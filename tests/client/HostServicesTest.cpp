@@ -3,7 +3,6 @@
 #include <signal.h>
 
 #include <chrono>
-#include <optional>
 #include <sstream>
 
 #include "platform/com/ComRuntime.h"

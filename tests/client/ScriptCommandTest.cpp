@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <tuple>
 
 #include "client/script/ScriptParser.h"
 #include "tests/client/ClientTestSupport.h"

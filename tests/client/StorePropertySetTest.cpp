@@ -1,7 +1,5 @@
 #include "client/host/StorePropertySet.h"
 
-#include <tuple>
-
 #include "client/host/UserObject.h"
 #include "hostlib/property/MCVariantPropertySet.h"
 #include "module/host/HostIds.h"

@@ -1,7 +1,5 @@
 #include "hostlib/framework/BCTabbedDialog.h"
 
-#include <gtest/gtest.h>
-
 #include "BCDialogTestSupport.h"
 #include "hostlib/framework/FrameworkMessages.h"
 #include "platform/automation/Agent.h"

@@ -1,7 +1,5 @@
 #include "hostlib/framework/BCTaskDialog.h"
 
-#include <gtest/gtest.h>
-
 #include "BCDialogTestSupport.h"
 #include "platform/automation/Agent.h"
 #include "platform/core/LastError.h"

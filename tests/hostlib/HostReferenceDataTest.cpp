@@ -1,12 +1,7 @@
 #include "hostlib/reference/HostReferenceData.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
-#include <string>
-#include <tuple>
 #include <utility>
-#include <vector>
 
 #include "BCDialogTestSupport.h"
 #include "hostlib/reference/ImageLists.h"

@@ -1,9 +1,6 @@
 #include "hostlib/property/MCMemoryPropertySet.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <string>
 
 #include "platform/text/Bstr.h"
 

@@ -1,8 +1,5 @@
-#include <gtest/gtest.h>
 
 #include <chrono>
-#include <string>
-#include <vector>
 
 #include "BCDialogTestSupport.h"
 #include "RecordingServices.h"

@@ -11,9 +11,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <algorithm>
 #include <cstdlib>
-#include <map>
 
 #include "ViewTestSupport.h"
 #include "platform/controls/ComboBoxApi.h"

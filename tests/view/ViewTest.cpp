@@ -16,7 +16,6 @@
 #include <QTextEdit>
 #include <QToolTip>
 #include <QTreeWidget>
-#include <map>
 #include <set>
 
 #include "ViewTestSupport.h"
