@@ -56,13 +56,12 @@ protected:
     void TearDown() override {
         if (IsWindow(m_hwnd)) DestroyWindow(m_hwnd);
     }
-    // Which pages a person sees.
-    std::vector<bool> VisiblePages(ThreePageDialog& dialog) {
-        std::vector<bool> visible;
-        for (int i = 0; i < dialog.GetPageCount(); ++i) {
-            visible.push_back(IsWindowVisible(dialog.GetPage(i)->m_hWnd) != FALSE);
-        }
-        return visible;
+    // The active tab and which pages a person sees: "1 -+-".
+    std::string Shown(ThreePageDialog& dialog) {
+        std::string shown = std::to_string(dialog.GetActiveTab()) + " ";
+        for (int i = 0; i < dialog.GetPageCount(); ++i)
+            shown += IsWindowVisible(dialog.GetPage(i)->m_hWnd) ? "+" : "-";
+        return shown;
     }
 
     bctest::ScopedResources m_resources;
@@ -95,19 +94,15 @@ TEST_F(BCTabbedDialogTest, TabsFollowTheOrderPagesWereAddedAndFrameThePages) {
 // first: UserDetailsModuleTest.)
 TEST_F(BCTabbedDialogTest, OnlyTheSelectedPageIsShown) {
     ThreePageDialog& dialog = Open(1);
-    EXPECT_EQ(dialog.GetActiveTab(), 1);
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, true, false}));
-
+    EXPECT_EQ(Shown(dialog), "1 -+-");
     ASSERT_TRUE(m_agent.SelectTab(m_tab, "Work"));
-    EXPECT_EQ(dialog.GetActiveTab(), 2);
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(Shown(dialog), "2 --+");
     EXPECT_FALSE(dialog.SetActiveTab(3));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
     EXPECT_FALSE(dialog.SetActiveTab(-1));
-    EXPECT_EQ(dialog.GetActiveTab(), 2);
-
+    EXPECT_EQ(Shown(dialog), "2 --+");
     EXPECT_TRUE(dialog.SetActiveTab(0));
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(Shown(dialog), "0 +--");
     EXPECT_EQ(SendMessage(m_tab, TCM_GETCURSEL, 0, 0), 0);
 }
 
@@ -119,8 +114,7 @@ TEST_F(BCTabbedDialogTest, ValidationAndSteppingBackShowThePageThatRefuses) {
     m_log.clear();
     EXPECT_FALSE(dialog.CheckNext());
     EXPECT_EQ(m_log, (std::vector<std::string>{"Main.validate", "Home.validate"}));
-    EXPECT_EQ(dialog.GetActiveTab(), 1);
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(Shown(dialog), "1 -+-");
 
     dialog.Page(1).validateAnswer = 1;
     dialog.Page(2).validateAnswer = 1;
@@ -215,9 +209,9 @@ TEST_F(BCTabbedDialogTest, PagesAddedLaterAreHiddenOrFreedWhenTheyCannotBeAdded)
     ASSERT_TRUE(dialog.AddDialog(new RecordingPage(m_pages, m_log, "Outside"), bctest::kPageDialog,
                                  "Outside", 34, nullptr));
     EXPECT_EQ(bctest::TabCaptions(m_tab).back(), "Outside");
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(Shown(dialog), "1 -+--");
     ASSERT_TRUE(m_agent.SelectTab(m_tab, 3));
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, false, false, true}));
+    EXPECT_EQ(Shown(dialog), "3 ---+");
 }
 
 }  // namespace

@@ -94,24 +94,14 @@ TEST(EmailCheckTest, AcceptsOneAddressAndRefusesTheRest) {
     EXPECT_FALSE(BIsValidEmail(nullptr));
 }
 
-// The first day of each sign, month by month, and the sign of the day before it (1 Aries to
-// 12 Pisces); no sign for a day that is no date.
+// A sign (1 Aries to 12 Pisces) begins on its first day, 21 March for Aries, 22 December for
+// Capricorn; 29 February is Pisces; no sign for a day that is no date.
 TEST(AstrologyTest, SignsChangeOnTheirFirstDays) {
-    const struct {
-        int firstDay;
-        int sign;
-        int signBefore;
-    } cusps[] = {{20, 11, 10}, {19, 12, 11}, {21, 1, 12}, {20, 2, 1}, {21, 3, 2}, {21, 4, 3},
-                 {23, 5, 4},   {23, 6, 5},   {23, 7, 6},  {23, 8, 7}, {22, 9, 8}, {22, 10, 9}};
-    for (int month = 1; month <= 12; ++month) {
-        const auto& cusp = cusps[month - 1];
-        EXPECT_EQ(FindAstrologySign(cusp.firstDay, month), cusp.sign) << month;
-        EXPECT_EQ(FindAstrologySign(cusp.firstDay - 1, month), cusp.signBefore) << month;
-    }
-    EXPECT_EQ(FindAstrologySign(29, 2), 12);
-    for (auto [day, month] : {std::pair{0, 1}, {30, 2}, {31, 4}, {1, 0}, {1, 13}}) {
+    for (const auto& [day, month, sign] :
+         {std::tuple{20, 3, 12}, {21, 3, 1}, {21, 12, 9}, {22, 12, 10}, {1, 1, 10}, {29, 2, 12}})
+        EXPECT_EQ(FindAstrologySign(day, month), sign) << day << "/" << month;
+    for (auto [day, month] : {std::pair{0, 1}, {30, 2}, {31, 4}, {1, 0}, {1, 13}})
         EXPECT_EQ(FindAstrologySign(day, month), 0) << day << "/" << month;
-    }
 }
 
 TEST(TimeTest, ZoneTimeIsTheNegatedOffsetInHalfHours) {
