@@ -58,15 +58,16 @@ TEST_F(ExternalPagePaneTest, WindowsThatAskForThemGetThemAfterTheirOwnTabs) {
     EXPECT_EQ(TabCaptions(window->m_hWnd).size(), 6u);
 }
 
-TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTab) {
+// The component's window fills its tab and follows the pane's size, but not its minimising;
+// showing another user and the pages reloading after a retrieval leave it alone.
+TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTabAndFollowsItsSize) {
     const HWND window = OpenContact(contact);
     const HWND tab = OutsideTab(window);
     EXPECT_EQ(GetParent(notes->Window()), tab);
     RECT component{}, client{};
     GetClientRect(notes->Window(), &component);
     GetClientRect(tab, &client);
-    EXPECT_EQ(component.right, client.right);
-    EXPECT_EQ(component.bottom, client.bottom);
+    EXPECT_EQ(component, client);
     const std::vector<std::string> calls = PageCalls();
     ASSERT_GE(calls.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 4),
@@ -75,10 +76,19 @@ TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTab) {
                   "page Notizen ✓ NotifyReparented 1", "page Notizen ✓ CompleteBuild 0"}));
     ASSERT_TRUE(agent.SelectTab(Item(window, IDC_DETAILS_TAB), "Notizen ✓"));
     EXPECT_TRUE(IsWindowVisible(notes->Window()));
-    // Showing another user leaves the component alone.
     host->ClearCalls();
     SendMessage(window, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
+    Dialog(window)->DoRefresh();
     EXPECT_TRUE(PageCalls().empty());
+
+    MoveWindow(tab, 0, 0, 321, 123, TRUE);
+    EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 321x123"});
+    host->ClearCalls();
+    ShowWindow(window, SW_MINIMIZE);
+    SendMessage(tab, WM_SIZE, 1, MAKELPARAM(0, 0));
+    EXPECT_TRUE(PageCalls().empty());
+    SendMessage(tab, WM_SIZE, 2, MAKELPARAM(640, 480));
+    EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 640x480"});
 }
 
 TEST_F(ExternalPagePaneTest, WindowThatCannotBeTakenInLeavesAnEmptyTab) {
@@ -93,26 +103,6 @@ TEST_F(ExternalPagePaneTest, WindowThatCannotBeTakenInLeavesAnEmptyTab) {
     ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
-}
-
-TEST_F(ExternalPagePaneTest, ComponentFollowsThePanesSizeButNotMinimisingNorReloading) {
-    const HWND window = OpenContact(contact);
-    const HWND tab = OutsideTab(window);
-    host->ClearCalls();
-    MoveWindow(tab, 0, 0, 321, 123, TRUE);
-    EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 321x123"});
-
-    host->ClearCalls();
-    ShowWindow(window, SW_MINIMIZE);
-    SendMessage(tab, WM_SIZE, 1, MAKELPARAM(0, 0));
-    EXPECT_TRUE(PageCalls().empty());
-    SendMessage(tab, WM_SIZE, 2, MAKELPARAM(640, 480));
-    EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 640x480"});
-
-    // The pages reloading after a retrieval leave the component alone.
-    host->ClearCalls();
-    Dialog(window)->DoRefresh();
-    EXPECT_TRUE(PageCalls().empty());
 }
 
 // A provider may keep the site and add tabs while the window lives; past the window it gets an

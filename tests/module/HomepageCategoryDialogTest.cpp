@@ -225,7 +225,7 @@ TEST_F(HomepageCategoryWithTopicsTest, DefineCategoryKeepsWhatTheOwnerTyped) {
     }
 }
 
-TEST_F(HomepageCategoryWithTopicsTest, OnlyATopicOfLevelThreeOrMoreIsChosen) {
+TEST_F(HomepageCategoryWithTopicsTest, SelectionShowsEachTopicOnceAndTakesLevelThreeOrMore) {
     const struct {
         int given;
         Lines clicked;
@@ -239,9 +239,9 @@ TEST_F(HomepageCategoryWithTopicsTest, OnlyATopicOfLevelThreeOrMoreIsChosen) {
          "    Travel Journals [bold]"},
         {kTravelJournals, {kSailingPath, "Arts/Visual Arts"}, kSailing, "      Sailing [bold]"},
     };
+    Lines tree;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
-        Lines tree;
         const auto [result, code] = Select(c.given, [&](HWND dialog) {
             for (const std::string& path : c.clicked)
                 EXPECT_TRUE(agent.SelectTreeItem(Item(dialog, IDC_TOPIC_TREE), path));
@@ -255,15 +255,8 @@ TEST_F(HomepageCategoryWithTopicsTest, OnlyATopicOfLevelThreeOrMoreIsChosen) {
         EXPECT_EQ(bold, c.bold ? Lines{c.bold} : Lines{});
         EXPECT_EQ(code, c.code);
     }
-}
-
-TEST_F(HomepageCategoryWithTopicsTest, TheSelectionShowsEveryTopicOnce) {
-    Lines tree;
-    Select(kTravelJournals, [&](HWND dialog) {
-        tree = Tree(dialog, IDC_TOPIC_TREE);
-        agent.Click(Item(dialog, IDCANCEL));
-    });
-    // Every row but the two sections named as their top topics, whose subjects hang there.
+    // The selection shows every topic once: every row but the two sections named as their top
+    // topics, whose subjects hang there.
     EXPECT_EQ(tree.size(), 118u);
     const auto travel = std::ranges::find(tree, "Travel");
     ASSERT_GE(tree.end() - travel, 4);

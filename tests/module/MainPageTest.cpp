@@ -162,7 +162,7 @@ TEST_F(MainPageTest, EmptyDisplayNameIsExplainedAndKeepsTheWindowOpen) {
     Close(window);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_EQ(BoxTexts(), Lines{"Please enter the display name."});
-    EXPECT_EQ(SelectedTab(window), 0);
+    EXPECT_EQ(ShownPage(window), 0);
     EXPECT_TRUE(GetFocus() == combo || IsChild(combo, GetFocus()));
     EXPECT_EQ(host->Count("ContactCommitted 1002"), 0);
 

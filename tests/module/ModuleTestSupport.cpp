@@ -172,17 +172,14 @@ std::vector<int> ModuleFixture::TabImages(HWND dialog) {
     return images;
 }
 
-int ModuleFixture::SelectedTab(HWND dialog) {
-    return static_cast<int>(SendMessage(Item(dialog, IDC_DETAILS_TAB), TCM_GETCURSEL, 0, 0));
-}
-
-std::vector<int> ModuleFixture::VisiblePages(HWND dialog) {
-    std::vector<int> visible;
+int ModuleFixture::ShownPage(HWND dialog) {
+    const auto selected =
+        static_cast<int>(SendMessage(Item(dialog, IDC_DETAILS_TAB), TCM_GETCURSEL, 0, 0));
     const CUserDetailsDialog* details = Dialog(dialog);
     for (int i = 0; details && i < details->GetPageCount(); ++i) {
-        if (IsWindowVisible(details->GetPage(i)->m_hWnd)) visible.push_back(i);
+        if ((IsWindowVisible(details->GetPage(i)->m_hWnd) != FALSE) != (i == selected)) return -1;
     }
-    return visible;
+    return selected;
 }
 
 std::string ModuleFixture::Buttons(HWND dialog) {

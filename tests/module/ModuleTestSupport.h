@@ -71,9 +71,8 @@ protected:
     static int FontWeight(HWND control);
     static std::vector<std::string> TabCaptions(HWND dialog);
     static std::vector<int> TabImages(HWND dialog);
-    static int SelectedTab(HWND dialog);
-    // Indexes of the pages a person sees.
-    static std::vector<int> VisiblePages(HWND dialog);
+    // The page a person sees: the selected tab's when it alone shows, else -1.
+    static int ShownPage(HWND dialog);
     // Save or Retrieve, Update From Database, More Options and Close as a person sees them,
     // "Text|(Text)|-|Text": "(...)" disabled, "-" hidden.
     static std::string Buttons(HWND dialog);

@@ -137,8 +137,7 @@ TEST_F(MorePageTest, TheSignFollowsTheDateAndOpensTheHoroscope) {
     OpenMore(owner);
     // Without a day and a month there is no sign, nothing to read and nothing to tell.
     EXPECT_EQ(ZodiacImage(), 0);
-    EXPECT_FALSE(Enabled(IDC_MORE_HOROSCOPE));
-    EXPECT_FALSE(Enabled(IDC_MORE_NOTIFY_BIRTHDAY));
+    EXPECT_EQ(EnabledStates({IDC_MORE_HOROSCOPE, IDC_MORE_NOTIFY_BIRTHDAY}), "--");
     ASSERT_TRUE(agent.PickComboItem(Control(IDC_MORE_MONTH), "December"));
     ASSERT_TRUE(agent.PickComboItem(Control(IDC_MORE_DAY), "22"));
     EXPECT_EQ(ZodiacImage(), 10);

@@ -43,9 +43,6 @@ protected:
         }
         return asked;
     }
-    std::string Nickname() const {
-        return static_cast<std::string>(host->Record(owner)["NickName"]);
-    }
 };
 
 TEST_F(UnsavedChangesTest, EveryWayOfClosingAsksAndEachAnswerDoesWhatItSays) {
@@ -53,7 +50,7 @@ TEST_F(UnsavedChangesTest, EveryWayOfClosingAsksAndEachAnswerDoesWhatItSays) {
     for (const Closing how :
          {Closing::CancelButton, Closing::Escape, Closing::Enter, Closing::TitleBar}) {
         SCOPED_TRACE(static_cast<int>(how));
-        const std::string before = Nickname();
+        const std::string before = Keys(owner, {"NickName"});
         const size_t seen = agent.MessageBoxes().size();
         // Cancel: back to the window, the change still typed.
         HWND window = OpenOwnerAndType("Annie");
@@ -66,7 +63,7 @@ TEST_F(UnsavedChangesTest, EveryWayOfClosingAsksAndEachAnswerDoesWhatItSays) {
         agent.QueueMessageBoxAnswer(IDNO);
         Close(window, how);
         EXPECT_FALSE(IsWindow(window));
-        EXPECT_EQ(Nickname(), before);
+        EXPECT_EQ(Keys(owner, {"NickName"}), before);
         EXPECT_TRUE(host->Operations().Started().empty());
         EXPECT_EQ(Questions(seen).size(), 2u);
     }

@@ -59,9 +59,7 @@ TEST_F(UserDetailsCloseTest, RefusedEntriesKeepTheWindowOpenOnThatTab) {
         const HWND window = ownerWindow ? OpenOwner() : (contactWindow = OpenContact(contact));
         host->ClearCalls();
         ASSERT_TRUE(agent.Click(Item(window, ownerWindow ? IDC_DETAILS_SAVE : IDC_DETAILS_CLOSE)));
-        const int tab = ownerWindow ? 7 : 6;
-        EXPECT_EQ(SelectedTab(window), tab);
-        EXPECT_EQ(VisiblePages(window), std::vector<int>{tab});
+        EXPECT_EQ(ShownPage(window), ownerWindow ? 7 : 6);
         EXPECT_EQ(Commits(), "10000");
         EXPECT_TRUE(host->Operations().Started().empty());
         EXPECT_EQ(Text(Item(window, IDC_DETAILS_CLOSE)), ownerWindow ? "Cancel" : "&Close");

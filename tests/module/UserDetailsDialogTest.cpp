@@ -89,8 +89,7 @@ TEST_F(UserDetailsDialogTest, HomepageCategoryOpensOnMoreAndClicksItsButton) {
     for (const bool category : {false, true}) {
         SCOPED_TRACE(category);
         const HWND window = OpenContact(contact, category ? 1 : 3, false, category);
-        EXPECT_EQ(SelectedTab(window), CUserDetailsDialog::kMoreTab);
-        EXPECT_EQ(VisiblePages(window), std::vector<int>{CUserDetailsDialog::kMoreTab});
+        EXPECT_EQ(ShownPage(window), CUserDetailsDialog::kMoreTab);
         const HWND more = Dialog(window)->GetPage(CUserDetailsDialog::kMoreTab)->m_hWnd;
         MSG click{};
         if (category) {

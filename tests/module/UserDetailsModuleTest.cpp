@@ -107,8 +107,7 @@ TEST_F(UserDetailsModuleTest, OpensTheRequestedTabOrTheFirst) {
                                                        {6, false, 0}}) {
         SCOPED_TRACE(testing::Message() << requested << (limited ? " limited" : ""));
         const HWND window = OpenContact(contact, requested, limited);
-        EXPECT_EQ(SelectedTab(window), selected);
-        EXPECT_EQ(VisiblePages(window), std::vector<int>{selected});
+        EXPECT_EQ(ShownPage(window), selected);
         DestroyWindow(window);
     }
 }
