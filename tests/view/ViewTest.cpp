@@ -98,9 +98,8 @@ TEST_F(ViewTest, ContactWindowAndPaneAreDrawnAsTheyAre) {
     const auto font = [&](int id) {
         return contactView.WidgetFor(Item(MainPage(window), id))->font();
     };
-    EXPECT_TRUE(font(IDC_MAIN_NICKNAME_LABEL).bold());
-    EXPECT_TRUE(font(IDC_MAIN_FIRST_NAME_LABEL).bold());
-    EXPECT_FALSE(font(IDC_MAIN_DISPLAY_LABEL).bold());
+    EXPECT_TRUE(font(IDC_MAIN_NICKNAME_LABEL).bold() && font(IDC_MAIN_FIRST_NAME_LABEL).bold() &&
+                !font(IDC_MAIN_DISPLAY_LABEL).bold());
     EXPECT_EQ(font(IDC_MAIN_DISPLAY_LABEL).pixelSize(), 11) << "8 points at 96 pixels an inch";
 
     const HWND pane = OpenPane();
