@@ -7,7 +7,6 @@
 #include "hostlib/controls/BCCatchDblClickEdit.h"
 #include "hostlib/controls/BCListCtrl.h"
 #include "hostlib/controls/BCRichEditCtrl.h"
-#include "platform/automation/Agent.h"
 #include "platform/core/LastError.h"
 #include "platform/gdi/Icon.h"
 

@@ -2,9 +2,7 @@
 
 #include "BCDialogTestSupport.h"
 #include "hostlib/framework/FrameworkMessages.h"
-#include "platform/automation/Agent.h"
 #include "platform/core/LastError.h"
-#include "platform/window/WindowApi.h"
 
 namespace {
 

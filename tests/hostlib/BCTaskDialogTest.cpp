@@ -1,9 +1,7 @@
 #include "hostlib/framework/BCTaskDialog.h"
 
 #include "BCDialogTestSupport.h"
-#include "platform/automation/Agent.h"
 #include "platform/core/LastError.h"
-#include "platform/window/WindowApi.h"
 
 namespace {
 

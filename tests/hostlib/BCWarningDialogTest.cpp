@@ -4,10 +4,7 @@
 #include "RecordingServices.h"
 #include "hostlib/res/HostResourceIds.h"
 #include "hostlib/util/Browser.h"
-#include "platform/automation/Agent.h"
 #include "platform/gdi/Icon.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
 
 namespace {
 

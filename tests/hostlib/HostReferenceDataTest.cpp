@@ -1,17 +1,13 @@
 #include "hostlib/reference/HostReferenceData.h"
 
 #include <set>
-#include <utility>
 
 #include "BCDialogTestSupport.h"
 #include "hostlib/reference/ImageLists.h"
 #include "hostlib/reference/ReferenceCombos.h"
 #include "module/host/MINUVDataList.h"
 #include "platform/com/ComObject.h"
-#include "platform/controls/ComboBoxApi.h"
 #include "platform/core/LastError.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
 
 namespace {
 

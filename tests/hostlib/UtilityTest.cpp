@@ -10,13 +10,10 @@
 #include "hostlib/util/Time.h"
 #include "hostlib/util/UtilityStrings.h"
 #include "hostlib/util/Validators.h"
-#include "platform/automation/Agent.h"
 #include "platform/com/ComObject.h"
 #include "platform/core/LastError.h"
-#include "platform/resources/ResourceChain.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Registry.h"
-#include "platform/window/WindowApi.h"
 
 namespace {
 
@@ -132,21 +129,18 @@ TEST(RegistryKeyTest, ReadsTextValuesOnly) {
                   sizeof number);
     RegCloseKey(key);
 
-    char buffer[101];
-    EXPECT_TRUE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\",
-                                          "DefaultPrefs", "Homepage Factory Dispatcher", buffer,
-                                          sizeof buffer));
-    EXPECT_STREQ(buffer, "Homepage Factory");
-    char small[5];
-    EXPECT_TRUE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\",
-                                          "DefaultPrefs", "Homepage Factory Dispatcher", small,
-                                          sizeof small));
-    EXPECT_STREQ(small, "Home");
-    EXPECT_FALSE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\",
-                                           "DefaultPrefs", "Number", buffer, sizeof buffer));
-    EXPECT_FALSE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Nobody\\", "X", "Y",
-                                           buffer, sizeof buffer));
-    EXPECT_STREQ(buffer, "");
+    // The value |name| of |key| under the host's keys read into a buffer of |size| bytes.
+    const auto read = [](const char* key, const char* name, size_t size) -> std::string {
+        std::string text(size, 'x');
+        return BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\", key, name,
+                                         text.data(), size)
+                   ? text.c_str()
+                   : "(false) " + std::string(text.c_str());
+    };
+    EXPECT_EQ(read("DefaultPrefs", "Homepage Factory Dispatcher", 101), "Homepage Factory");
+    EXPECT_EQ(read("DefaultPrefs", "Homepage Factory Dispatcher", 5), "Home");
+    EXPECT_EQ(read("DefaultPrefs", "Number", 101), "(false) ");
+    EXPECT_EQ(read("Nowhere", "Y", 101), "(false) ");
     EXPECT_EQ(winport::OpenRegistryHandleCount(), 0u);
     RegDeleteKey(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\DefaultPrefs");
 }
