@@ -2,7 +2,6 @@
 // keywords, counted only while ticked; a category without keywords asked about once.
 #include "PageTestSupport.h"
 #include "client/host/DataLists.h"
-#include "platform/controls/ComboBoxApi.h"
 
 namespace moduletest {
 namespace {

@@ -9,7 +9,6 @@
 #include "EmailTestSupport.h"
 #include "module/UserPropertySet.h"
 #include "pages/identity/ContactEmailPane.h"
-#include "platform/controls/ListViewApi.h"
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/GlobalMemory.h"
 #include "platform/shell/MenuApi.h"
@@ -18,15 +17,6 @@ namespace emailtest {
 namespace {
 
 using ::testing::ElementsAre;
-
-// The commands of a menu a person was shown, with their captions.
-std::vector<std::string> Commands(const winport::PopupMenuRecord& menu) {
-    std::vector<std::string> commands;
-    for (const auto& item : menu.request.items) {
-        commands.push_back(std::to_string(item.id) + " " + item.text);
-    }
-    return commands;
-}
 
 class EmailListCtrlTest : public EmailFixture {
 protected:
@@ -57,7 +47,8 @@ TEST_F(EmailListCtrlTest, MenuComesOnARowOnlyAndSendsMailThroughTheHost) {
     winport::PumpMessages();
     ASSERT_EQ(agent.PopupMenus().size(), 1u);
     const winport::PopupMenuRecord& menu = agent.PopupMenus()[0];
-    EXPECT_THAT(Commands(menu), ElementsAre("49607 Copy Email Address", "49608 Send Email"));
+    EXPECT_THAT(moduletest::MenuItems(menu),
+                ElementsAre("49607 Copy Email Address", "49608 Send Email"));
     EXPECT_EQ(menu.request.owner, list);
     EXPECT_EQ(menu.request.flags, TPM_CENTERALIGN | TPM_RIGHTBUTTON);
 
@@ -162,7 +153,8 @@ TEST_F(ClientEmailListTest, SendEmailOpensAMailLinkUnlessTheHostHasNoMail) {
     ASSERT_TRUE(agent.RightClickListViewRow(list, 0));
     winport::PumpMessages();
     ASSERT_EQ(agent.PopupMenus().size(), 2u);
-    EXPECT_THAT(Commands(agent.PopupMenus()[1]), ElementsAre("49607 Copy Email Address"));
+    EXPECT_THAT(moduletest::MenuItems(agent.PopupMenus()[1]),
+                ElementsAre("49607 Copy Email Address"));
 }
 
 }  // namespace

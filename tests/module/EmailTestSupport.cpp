@@ -1,7 +1,6 @@
 #include "EmailTestSupport.h"
 
 #include "hostlib/util/HostStrings.h"
-#include "platform/controls/ListViewApi.h"
 
 namespace emailtest {
 namespace {

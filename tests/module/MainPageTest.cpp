@@ -2,8 +2,6 @@
 // owner's own names, the network address, the summary on the clipboard, and what lands in the
 // record when the window keeps its pages.
 #include "ModuleTestSupport.h"
-#include "platform/controls/ComboBoxApi.h"
-#include "platform/controls/ListViewApi.h"
 #include "platform/controls/ToolTipApi.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiObjects.h"

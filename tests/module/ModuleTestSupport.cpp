@@ -4,7 +4,6 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "platform/controls/TabControlApi.h"
 #include "platform/core/LastError.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/shell/Clipboard.h"

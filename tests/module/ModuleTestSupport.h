@@ -29,6 +29,14 @@ bool CanUnload();
 // Puts |text| on the clipboard as another program would, owned by no window.
 void PutTextOnClipboard(const std::string& text);
 
+// The commands of |menu| as a person was shown them, "id caption" each.
+inline Lines MenuItems(const winport::PopupMenuRecord& menu) {
+    Lines items;
+    for (const auto& item : menu.request.items)
+        items.push_back(std::to_string(item.id) + " " + item.text);
+    return items;
+}
+
 class ModuleFixture : public ::testing::Test {
 protected:
     // The update date of the fixture's contact, known to the directory as well.

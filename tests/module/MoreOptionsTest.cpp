@@ -38,23 +38,21 @@ protected:
 // The owner's menu has three commands and a contact's two. The menu opens centred below the
 // button, or above it where the screen ends below.
 TEST_F(MoreOptionsTest, EachFormHasItsMenuBelowOrAboveTheButton) {
-    const std::vector<std::pair<UINT, std::string>> ownerItems = {
-        {ID_OWNER_SAVE_VCARD, "&Save as Vcard"},
-        {ID_OWNER_UNLIST, "&Unlist"},
-        {ID_OWNER_PUBLICIZE, "&Publicize my details in Web-directories"}};
-    const std::vector<std::pair<UINT, std::string>> contactItems = {
-        {ID_CONTACT_SAVE_VCARD, "&Save as Vcard"}, {ID_CONTACT_WHITE_PAGES, "&White Pages"}};
     const struct {
         const char* form;
         std::function<HWND()> open;
-        std::vector<std::pair<UINT, std::string>> items;
-    } forms[] = {{"owner", [&] { return OpenOwner(); }, ownerItems},
-                 {"contact", [&] { return OpenContact(contact); }, contactItems}};
+        Lines items;
+    } forms[] = {{"owner",
+                  [&] { return OpenOwner(); },
+                  {"49609 &Save as Vcard", "49610 &Unlist",
+                   "49611 &Publicize my details in Web-directories"}},
+                 {"contact",
+                  [&] { return OpenContact(contact); },
+                  {"49614 &Save as Vcard", "49616 &White Pages"}}};
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     for (const auto& f : forms) {
         SCOPED_TRACE(f.form);
         const HWND dialog = f.open();
-        ASSERT_NE(dialog, nullptr);
         const HWND button = Item(dialog, IDC_DETAILS_MORE_OPTIONS);
         const int height = static_cast<int>(f.items.size()) * GetSystemMetrics(SM_CYMENUSIZE) +
                            2 * GetSystemMetrics(SM_CYDLGFRAME);
@@ -71,9 +69,7 @@ TEST_F(MoreOptionsTest, EachFormHasItsMenuBelowOrAboveTheButton) {
             Choose(dialog, 0);
             ASSERT_EQ(agent.PopupMenus().size(), shown + 1);
             const winport::PopupMenuRequest& menu = agent.PopupMenus().back().request;
-            std::vector<std::pair<UINT, std::string>> items;
-            for (const auto& item : menu.items) items.emplace_back(item.id, item.text);
-            EXPECT_EQ(items, f.items);
+            EXPECT_EQ(MenuItems(agent.PopupMenus().back()), f.items);
             EXPECT_EQ(menu.owner, dialog);
             EXPECT_EQ(menu.flags, TPM_CENTERALIGN | TPM_RIGHTBUTTON);
             EXPECT_EQ(menu.position.x, (rect.left + rect.right) / 2);

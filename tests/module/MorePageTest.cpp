@@ -9,7 +9,6 @@
 #include "client/host/DataLists.h"
 #include "hostlib/controls/BCStaticBitmap.h"
 #include "hostlib/util/Time.h"
-#include "platform/controls/ComboBoxApi.h"
 
 namespace moduletest {
 namespace {

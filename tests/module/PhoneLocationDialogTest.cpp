@@ -3,7 +3,6 @@
 // number without one, and the length check of OK.
 #include "PageTestSupport.h"
 #include "pages/personal/PhoneLocationDialog.h"
-#include "platform/controls/ComboBoxApi.h"
 
 namespace moduletest {
 namespace {

@@ -4,7 +4,6 @@
 #include "hostlib/framework/FrameworkMessages.h"
 #include "hostlib/res/HostResourceIds.h"
 #include "platform/controls/AnimationApi.h"
-#include "platform/controls/TabControlApi.h"
 
 namespace moduletest {
 namespace {

@@ -3,7 +3,6 @@
 // what Save keeps.
 #include "PageTestSupport.h"
 #include "client/host/DataLists.h"
-#include "platform/controls/ComboBoxApi.h"
 
 namespace moduletest {
 namespace {

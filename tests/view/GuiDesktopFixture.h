@@ -16,7 +16,6 @@
 
 #include "ViewTestSupport.h"
 #include "client/store/DataFolder.h"
-#include "platform/controls/TabControlApi.h"
 #include "platform/dialog/DialogApi.h"
 #include "platform/window/WindowClass.h"
 #include "tests/client/ClientTestSupport.h"

@@ -14,9 +14,7 @@
 #include <cstdlib>
 
 #include "ViewTestSupport.h"
-#include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ComboBoxState.h"
-#include "platform/controls/ListBoxApi.h"
 #include "platform/controls/RichEditApi.h"
 #include "platform/controls/TreeViewApi.h"
 #include "platform/controls/UpDownApi.h"

@@ -10,9 +10,6 @@
 #include <QTreeWidget>
 
 #include "ViewTestSupport.h"
-#include "platform/controls/ComboBoxApi.h"
-#include "platform/controls/ListViewApi.h"
-#include "platform/controls/TabControlApi.h"
 #include "platform/window/WindowClass.h"
 #include "view/qt/TabControlWidget.h"
 

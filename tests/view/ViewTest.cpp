@@ -22,8 +22,6 @@
 #include "client/host/DataLists.h"
 #include "hostlib/util/HostImages.h"
 #include "module/host/DetailsWindowMessages.h"
-#include "platform/controls/ListBoxApi.h"
-#include "platform/controls/TabControlApi.h"
 #include "view/qt/ControlState.h"
 #include "view/qt/Render.h"
 #include "view/qt/TabControlWidget.h"

@@ -10,8 +10,6 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "platform/controls/ComboBoxApi.h"
-#include "platform/core/WinStyles.h"
 #include "platform/window/WindowClass.h"
 #include "view/qt/SimpleComboWidget.h"
 
