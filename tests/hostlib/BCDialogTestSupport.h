@@ -58,19 +58,13 @@ inline constexpr winport::ControlTemplate kHostControls[] = {
     {kRichEdit, "RichEdit20A", "", WS_VISIBLE | WS_TABSTOP | ES_MULTILINE, {5, 135, 150, 30}},
 };
 
+// A dialog window shown with a caption.
+inline constexpr DWORD kShown = WS_POPUP | WS_CAPTION | WS_VISIBLE;
 inline constexpr winport::DialogTemplate kDialogs[] = {
-    {kControlsDialog,
-     "Controls",
-     WS_POPUP | WS_CAPTION | WS_VISIBLE,
-     {0, 0, 170, 175},
-     kHostControls},
-    {kTaskDialog, "Task", WS_POPUP | WS_CAPTION | WS_VISIBLE, {0, 0, 170, 90}, kTaskControls},
+    {kControlsDialog, "Controls", kShown, {0, 0, 170, 175}, kHostControls},
+    {kTaskDialog, "Task", kShown, {0, 0, 170, 90}, kTaskControls},
     {kBrokenDialog, "Broken", WS_POPUP | WS_CAPTION, {0, 0, 100, 50}, kBrokenControls},
-    {kTabbedDialog,
-     "Details",
-     WS_POPUP | WS_CAPTION | WS_VISIBLE,
-     {0, 0, 230, 180},
-     kTabbedControls},
+    {kTabbedDialog, "Details", kShown, {0, 0, 230, 180}, kTabbedControls},
     {kPageDialog, "", WS_CHILD | WS_VISIBLE | DS_CONTROL, {0, 0, 200, 120}, kPageControls},
     {kBrokenPage, "", WS_CHILD | DS_CONTROL, {0, 0, 100, 50}, kBrokenControls},
 };

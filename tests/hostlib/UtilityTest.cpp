@@ -63,9 +63,8 @@ TEST_F(HostUtilityTest, IntegerCheckTakesWholeNumbersInRangeAndIsSilentWithoutOw
     const HWND owner =
         CreateWindowEx(0, "Static", "", WS_VISIBLE, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     EXPECT_TRUE(BIsValidIntegerEntry(" 12345 ", "Zip", 1, 99999, owner));
-    EXPECT_FALSE(BIsValidIntegerEntry("0", "Zip", 1, 99999, owner));
-    EXPECT_FALSE(BIsValidIntegerEntry("12a", "Zip", 1, 99999, owner));
-    EXPECT_FALSE(BIsValidIntegerEntry("99999999999999999999", "Zip", 1, 99999, owner));
+    for (const char* zip : {"0", "12a", "99999999999999999999"})
+        EXPECT_FALSE(BIsValidIntegerEntry(zip, "Zip", 1, 99999, owner)) << zip;
     EXPECT_FALSE(BIsValidIntegerEntry("1899", nullptr, 1900, 2026, owner));
     EXPECT_FALSE(BIsValidIntegerEntry("1899", nullptr, 1900, 2026, nullptr));
     // Field names with percent signs are not read as formats.

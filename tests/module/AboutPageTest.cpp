@@ -55,7 +55,7 @@ TEST_F(AboutPageTest, TheOwnerWritesAboutHimselfAndSavesItWithoutTrailingBlanks)
     EXPECT_EQ(Keys(owner, {"About"}), "Changed behind the page");
 }
 
-TEST_F(AboutPageTest, TheOwnersNotesAboutAContactAreKeptAsSoonAsHeLeavesThem) {
+TEST_F(AboutPageTest, TheOwnersNotesAboutAContactAreKeptAndOutliveAFetch) {
     OpenPage(contact, kAboutTab);
     EXPECT_EQ(Shown({IDC_ABOUT_FRAME, IDC_ABOUT_NOTES}), "In his own words|Met at the silk fair.");
     EXPECT_TRUE(ReadOnly(IDC_ABOUT_TEXT) && !Visible(IDC_ABOUT_EXPLANATION));
@@ -70,9 +70,8 @@ TEST_F(AboutPageTest, TheOwnersNotesAboutAContactAreKeptAsSoonAsHeLeavesThem) {
     DestroyWindow(window);
     EXPECT_EQ(Keys(contact, {"Remarks", "About"}),
               "Owes me a scarf.\r\nCall in May.|Tisseuse à Lyon.");
-}
 
-TEST_F(AboutPageTest, NotesTypedWhileTheWindowFetchesOutliveTheFetch) {
+    // Notes typed while the window fetches outlive the fetch.
     host->Record(contact)["LastUpdateDate"] = 0u;  // The window fetches as it opens.
     OpenPage(contact, kAboutTab);
     ASSERT_EQ(host->Operations().Running(), 1);

@@ -1,7 +1,6 @@
 // The Affiliations page: rows of a category from the host's "group" or "pastbg" list and their
 // keywords, counted only while ticked; a category without keywords asked about once.
 #include "PageTestSupport.h"
-#include "client/host/DataLists.h"
 
 namespace moduletest {
 namespace {
@@ -31,9 +30,7 @@ protected:
     }
 };
 
-class AffiliationsPageWithListsTest : public AffiliationsPageTest {
-    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
-};
+using AffiliationsPageWithListsTest = WithShippedLists<AffiliationsPageTest>;
 
 TEST_F(AffiliationsPageWithListsTest, RowsShowTheRecordAndSaveOnlyWhatIsTicked) {
     OpenPage(owner, kAffiliationsTab);

@@ -180,7 +180,7 @@ TEST_F(DetailsOperationsTest, UpdateFromDatabaseAsksFirst) {
 
 // Closed by the person or destroyed by the host, the window ends its operation, which lets go
 // of the window's callback; the result it had queued is never handled.
-TEST_F(DetailsOperationsTest, ClosingEndsTheOperationAndDropsWhatItPosted) {
+TEST_F(DetailsOperationsTest, ClosingOrShowingAnotherUserEndsTheOperation) {
     for (const bool pane : {false, true}) {
         SCOPED_TRACE(pane ? "pane" : "window");
         const HWND window = pane ? OpenRetrievingPane() : OpenStaleContact();
@@ -198,9 +198,8 @@ TEST_F(DetailsOperationsTest, ClosingEndsTheOperationAndDropsWhatItPosted) {
         winport::PumpMessages();
         EXPECT_EQ(host->Count("End retrieve"), 1) << "the queued result was never handled";
     }
-}
 
-TEST_F(DetailsOperationsTest, ShowingAnotherUserEndsThePreviousUsersRetrieval) {
+    // Showing another user ends the previous user's retrieval the same way.
     BCUserInfo* other = host->AddContact(1003, "Vera");
     const HWND pane = OpenRetrievingPane();
     testhost::StartedOperation& first = Operations().Last();

@@ -201,7 +201,7 @@ TEST_F(HomePageTest, TheMapShowsTheAddressAtTheRegisteredPlace) {
     EXPECT_TRUE(Enabled(IDC_HOME_MAP));
 }
 
-TEST_F(HomePageTest, ANumberTypedAfreshIsConfirmedInThePhoneLocationDialogOnce) {
+TEST_F(HomePageTest, ANumberIsConfirmedInThePhoneLocationDialog) {
     OpenHome(owner);
     std::vector<std::string> previews;
     const auto confirm = [&](HWND dialog) {
@@ -233,9 +233,8 @@ TEST_F(HomePageTest, ANumberTypedAfreshIsConfirmedInThePhoneLocationDialogOnce) 
     Save();
     EXPECT_EQ(std::string(host->Record(owner)["HomePhone"]), "+33 (555) 1234");
     EXPECT_EQ(agent.PendingAnswers(), 0u);
-}
 
-TEST_F(HomePageTest, AContactsNumberOpensReadOnlyEachTime) {
+    // A contact's number opens read-only each time.
     OpenHome(contact);
     int opened = 0;
     for (int i = 0; i < 2; ++i) {

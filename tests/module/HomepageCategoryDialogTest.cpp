@@ -2,8 +2,7 @@
 // contact's is shown: the category's path, what the address enables, the pages opened, which
 // topics can be chosen, and what the caller gets back, over the shipped topics, without any and
 // over a list whose parents go astray.
-#include "ModuleTestSupport.h"
-#include "client/host/DataLists.h"
+#include "PageTestSupport.h"
 #include "pages/work/HomepageCategoryDialog.h"
 #include "pages/work/SelectTopicDialog.h"
 #include "platform/controls/TreeViewApi.h"
@@ -101,10 +100,7 @@ protected:
     }
 };
 
-// The topics as the reference client ships them.
-class HomepageCategoryWithTopicsTest : public HomepageCategoryDialogTest {
-    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
-};
+using HomepageCategoryWithTopicsTest = WithShippedLists<HomepageCategoryDialogTest>;
 
 TEST_F(HomepageCategoryWithTopicsTest, TheOwnerSeesHisHomepageAndWhatItsAddressAllows) {
     host->Record(owner)["DefinedHandle"] = "Élodie";

@@ -2,7 +2,6 @@
 // ticked, a category without keywords asked about once, and the slots read again whenever the
 // page loads a record.
 #include "PageTestSupport.h"
-#include "client/host/DataLists.h"
 #include "client/host/HostDialogTemplates.h"
 #include "client/host/HostDialogs.h"
 #include "hostlib/controls/BCStaticBitmap.h"

@@ -1,7 +1,6 @@
 // A contact's Interests / Past page: his interests as drawn lines with their icons, and his
 // affiliations and past background with the category names in bold, named by the host's lists.
 #include "PageTestSupport.h"
-#include "client/host/DataLists.h"
 #include "platform/controls/ListBoxState.h"
 #include "platform/controls/RichEditApi.h"
 #include "platform/text/Utf16.h"

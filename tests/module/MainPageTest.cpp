@@ -191,7 +191,7 @@ TEST_F(MainPageTest, PaneShowsEachUserAndWithoutOneCopiesNothing) {
 
 // Kept as the owner's Save keeps every page: the names trimmed and cut to 20 characters, and only
 // their section's bit cleared.
-TEST_F(MainPageTest, OwnersSavedNamesClearOnlyTheirSection) {
+TEST_F(MainPageTest, OwnersNamesAreSavedInTheirSectionOrRefused) {
     for (const auto& [before, after] : {std::pair<unsigned short, unsigned short>{0xFFFF, 0xFFFB},
                                         {0x0204, 0x0200},
                                         {0x0000, 0x0000}}) {
@@ -209,10 +209,8 @@ TEST_F(MainPageTest, OwnersSavedNamesClearOnlyTheirSection) {
                   "Ἀλέξανδρος|Ωμέγαωμέγαωμέγαωμέγα|Lee|" + std::to_string(after));
         DestroyWindow(window);
     }
-}
 
-// A name longer than the edits allow, as the directory may hand one back, is refused on save.
-TEST_F(MainPageTest, OwnersOverlongNameIsRefusedAndNothingIsWritten) {
+    // A name longer than the edits allow, as the directory may hand one back, is refused on save.
     SetNames(owner, "Annie|Ἀλέξανδρος Ἀλέξανδρος Ἀ|Lee|");
     const HWND window = OpenOwner();
     ASSERT_TRUE(agent.Type(Control(window, IDC_MAIN_LAST_NAME), "Li"));

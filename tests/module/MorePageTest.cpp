@@ -6,7 +6,6 @@
 #include <ctime>
 
 #include "PageTestSupport.h"
-#include "client/host/DataLists.h"
 #include "hostlib/controls/BCStaticBitmap.h"
 #include "hostlib/util/Time.h"
 
@@ -90,17 +89,6 @@ TEST_F(MorePageTest, AgeFollowsTheBirthYearAroundTheBirthday) {
     }
 }
 
-// A typed age gives the birth year (owner-birthday.nuv has a birthday come or still to come, and
-// what Save writes).
-TEST_F(MorePageTest, ATypedAgeGivesTheBirthYear) {
-    OpenMore(owner);
-    ASSERT_TRUE(agent.Type(Control(IDC_MORE_AGE), "30"));
-    EXPECT_EQ(Shown(IDC_MORE_YEAR), "1996") << "without a day and a month the birthday has come";
-    ASSERT_TRUE(agent.Type(Control(IDC_MORE_AGE), "200"));
-    EXPECT_EQ(Shown(IDC_MORE_YEAR), "1900") << "no year before 1900";
-    EXPECT_EQ(Shown(IDC_MORE_AGE), "200") << "the age stays as typed";
-}
-
 TEST_F(MorePageTest, ABirthDateIsWholeOrAbsentAndItsYearInRange) {
     const struct {
         const char* year;
@@ -129,7 +117,7 @@ TEST_F(MorePageTest, ABirthDateIsWholeOrAbsentAndItsYearInRange) {
     }
 }
 
-// The sign follows the day and month picked (AstrologyTest has every sign's first day); the
+// The sign follows the day and month picked (AstrologyTest has how a sign is found); the
 // horoscope opens for the date and sign shown.
 TEST_F(MorePageTest, TheSignFollowsTheDateAndOpensTheHoroscope) {
     host->RegisterAddress("Zodiac", kZodiac);
@@ -158,8 +146,16 @@ TEST_F(MorePageTest, TheSignFollowsTheDateAndOpensTheHoroscope) {
                                      std::string(kZodiac) + "?date=03071970&sign=12"));
 }
 
-TEST_F(MorePageTest, SpinsStayWithinTheirRanges) {
+// A typed age gives the birth year (owner-birthday.nuv has a birthday come or still to come, and
+// what Save writes); the spins stay within their ranges.
+TEST_F(MorePageTest, ATypedAgeGivesTheBirthYearAndTheSpinsStayInRange) {
     OpenMore(owner);
+    ASSERT_TRUE(agent.Type(Control(IDC_MORE_AGE), "30"));
+    EXPECT_EQ(Shown(IDC_MORE_YEAR), "1996") << "without a day and a month the birthday has come";
+    ASSERT_TRUE(agent.Type(Control(IDC_MORE_AGE), "200"));
+    EXPECT_EQ(Shown(IDC_MORE_YEAR), "1900") << "no year before 1900";
+    EXPECT_EQ(Shown(IDC_MORE_AGE), "200") << "the age stays as typed";
+
     ASSERT_TRUE(agent.Type(Control(IDC_MORE_YEAR), "2024"));
     Spin(IDC_MORE_YEAR_SPIN, winport::SpinArrow::Up, 5);
     EXPECT_EQ(Shown(IDC_MORE_AGE) + "|" + Shown(IDC_MORE_YEAR), "1|2026");
@@ -194,10 +190,7 @@ TEST_F(MorePageTest, AContactsReminderIsKeptAndMayRemindAgain) {
     EXPECT_FALSE(Enabled(IDC_MORE_REMIND) || Enabled(IDC_MORE_REMIND_DAYS));
 }
 
-// The host's topic list, as the reference client ships it.
-class MorePageWithListsTest : public MorePageTest {
-    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
-};
+using MorePageWithListsTest = WithShippedLists<MorePageTest>;
 
 TEST_F(MorePageWithListsTest, SaveClearsTheBitOfTheSectionItWrites) {
     OpenMore(owner);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ModuleTestSupport.h"
+#include "client/host/DataLists.h"
 #include "client/reference/ReferenceData.h"
 
 namespace moduletest {
@@ -22,6 +23,12 @@ inline constexpr winport::StringResource kMissingKeywordsStrings[] = {
     {kMissingKeywordsText, "Keywords?"}, {kMissingKeywordsCaption, "Keywords Missing"}};
 inline constexpr winport::ResourceTable kMissingKeywordsTable{
     "missing keywords", {}, {}, {}, kMissingKeywordsStrings};
+
+// |Fixture| over the host's lists as the reference client ships them.
+template <class Fixture>
+class WithShippedLists : public Fixture {
+    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
+};
 
 class PageFixture : public ModuleFixture {
 protected:

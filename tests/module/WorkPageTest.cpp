@@ -2,7 +2,6 @@
 // host's occupation list), the published numbers, the address with its map, the home page, and
 // what Save keeps.
 #include "PageTestSupport.h"
-#include "client/host/DataLists.h"
 
 namespace moduletest {
 namespace {
@@ -34,10 +33,7 @@ protected:
     HWND OpenWork(BCUserInfo* user) { return OpenPage(user, kWorkTab); }
 };
 
-// The host's occupation list, as the reference client ships it.
-class WorkPageWithListsTest : public WorkPageTest {
-    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
-};
+using WorkPageWithListsTest = WithShippedLists<WorkPageTest>;
 
 TEST_F(WorkPageWithListsTest, TheOwnerPicksHisOccupationAContactsIsNamed) {
     OpenWork(owner);

@@ -8,14 +8,12 @@ namespace {
 
 class GuiKeyboardTest : public GuiDesktopTest {
 protected:
+    // Presses |key| |times| times.
     void Keys(const std::string& key, int times) {
-        Xdotool("key --delay 40 " + Repeated(key, times));
-        std::this_thread::sleep_for(200ms);
-    }
-    static std::string Repeated(const std::string& key, int times) {
         std::string keys;
         for (int i = 0; i < times; ++i) keys += key + " ";
-        return keys;
+        Xdotool("key --delay 40 " + keys);
+        std::this_thread::sleep_for(200ms);
     }
 };
 
