@@ -143,16 +143,7 @@ TEST_F(ScriptCommandTest, ActionsAPersonCannotTakeFailWithTheAgentsReason) {
               "holds now? Changes you have not saved are lost.\" has no button OK\n"},
              {"open contact 2000002\nanswer dialog 8545 type 1003 \"a@example.org\"\nclick 1009\n",
               ":3: dialog 8545 is still open after the steps of its answer\n"},
-         }) {
-        SCOPED_TRACE(script);
-        test::RunResult result = Run(script);
-        EXPECT_EQ(result.status, 1);
-        EXPECT_NE(result.err.find(Script().string() + error), std::string::npos) << result.err;
-    }
-}
-
-TEST_F(ScriptCommandTest, AnAnswerNoQuestionTookFailsOnItsLine) {
-    for (const auto& [script, error] : std::initializer_list<std::pair<const char*, const char*>>{
+             // An answer no question took fails on its own line.
              {"open contact 2000002\nanswer box Yes\nclick 1172\nexpect closed\n",
               ":2: no message box came up for this answer before the window closed on line 3\n"},
              {"open contact 2000002\nanswer saveas \"/tmp/anna.vcf\"\n",
@@ -163,7 +154,7 @@ TEST_F(ScriptCommandTest, AnAnswerNoQuestionTookFailsOnItsLine) {
         SCOPED_TRACE(script);
         test::RunResult result = Run(script);
         EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.err, "nuvclient: " + Script().string() + error);
+        EXPECT_NE(result.err.find(Script().string() + error), std::string::npos) << result.err;
     }
 }
 

@@ -41,7 +41,7 @@ protected:
 };
 
 // Columns append whatever index past the end is given; rows carry their cells, data and image.
-TEST_F(BCListCtrlTest, RowsCarryTheirCellsDataAndImage) {
+TEST_F(BCListCtrlTest, RowsCarryTheirCellsDataAndImageAndChangeInPlace) {
     EXPECT_EQ(m_list.AddColumn("Default", LVCFMT_LEFT, 20, -1), 0);
     EXPECT_EQ(m_list.AddColumn("Kind", LVCFMT_LEFT, 60, 1), 1);
     EXPECT_EQ(m_list.AddColumn("Email", LVCFMT_LEFT, 120, 5), 2);
@@ -66,18 +66,14 @@ TEST_F(BCListCtrlTest, RowsCarryTheirCellsDataAndImage) {
     ASSERT_NE(icon, nullptr);
     EXPECT_TRUE(DestroyIcon(icon));
     EXPECT_EQ(m_list.GetItemAsIcon(2), nullptr);
-}
 
-TEST_F(BCListCtrlTest, UpdateItemChangesTextAndImageInPlaceAndResetEmptiesTheList) {
-    m_list.AddColumn("Default", 0, 20, -1);
-    m_list.AddColumn("Kind", 0, 60, -1);
-    m_list.AddItem(-1, 0, "", -1, 42);
-    m_list.AddItem(0, 1, "More");
-    EXPECT_TRUE(m_list.UpdateItem(0, 0, "", 3));
-    EXPECT_TRUE(m_list.UpdateItem(0, 1, "Primary"));
-    EXPECT_EQ(m_list.GetItemAsImage(0), 3);
-    EXPECT_EQ(Cell(0, 1), "Primary");
-    EXPECT_EQ(Data(0), 42);
+    // An update changes a row's image and text in place and keeps its data; a reset empties the
+    // list.
+    EXPECT_TRUE(m_list.UpdateItem(1, 0, "", 3));
+    EXPECT_TRUE(m_list.UpdateItem(1, 1, "More"));
+    EXPECT_EQ(m_list.GetItemAsImage(1), 3);
+    EXPECT_EQ(Cell(1, 1), "More");
+    EXPECT_EQ(Data(1), reinterpret_cast<LPARAM>(&record));
     EXPECT_FALSE(m_list.UpdateItem(4, 0, "", 1));
     m_list.ResetList();
     EXPECT_EQ(m_list.SendMessage(LVM_GETITEMCOUNT), 0);

@@ -95,7 +95,7 @@ TEST_F(MCMemoryPropertySetTest, ElementWritesMakeAndGrowAListOrReplaceAScalar) {
 
 // Opening an existing set finds only sets; creating one replaces another value, and the set is
 // a live part of the record.
-TEST_F(MCMemoryPropertySetTest, NestedSetsAreFoundOrCreatedLive) {
+TEST_F(MCMemoryPropertySetTest, NestedSetsAreFoundOrCreatedLiveAndReleasedWithTheirKey) {
     winport::ComPtr<MINUVPropertySet> nested;
     EXPECT_EQ(set->OpenPropertySet(u"Work", -1, NUVOpenMode::Existing, nested.GetAddressOf()),
               S_FALSE);
@@ -118,18 +118,18 @@ TEST_F(MCMemoryPropertySetTest, NestedSetsAreFoundOrCreatedLive) {
     ASSERT_EQ(again->GetValue(u"City", -1, &type, nullptr, &text), S_OK);
     EXPECT_EQ(std::u16string(text), u"Lyon");
     SysFreeString(text);
-}
 
-TEST_F(MCMemoryPropertySetTest, RemoveDropsTheKeyAndReleasesNestedSets) {
-    winport::ComPtr<MINUVPropertySet> nested;
-    ASSERT_EQ(set->OpenPropertySet(u"Emails", 1, NUVOpenMode::Create, nested.GetAddressOf()), S_OK);
-    EXPECT_EQ(nested->AddRef(), 3u);
-    nested->Release();
+    // Removing a key drops it and releases the sets in it.
+    winport::ComPtr<MINUVPropertySet> element;
+    ASSERT_EQ(set->OpenPropertySet(u"Emails", 1, NUVOpenMode::Create, element.GetAddressOf()),
+              S_OK);
+    EXPECT_EQ(element->AddRef(), 3u);
+    element->Release();
     EXPECT_EQ(set->Remove(u"Emails"), S_OK);
     EXPECT_EQ(set->Remove(u"Emails"), S_FALSE);
     EXPECT_EQ(Get(u"Emails").type, NUVValueType::Missing);
-    EXPECT_EQ(nested->AddRef(), 2u);
-    nested->Release();
+    EXPECT_EQ(element->AddRef(), 2u);
+    element->Release();
 }
 
 }  // namespace

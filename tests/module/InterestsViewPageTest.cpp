@@ -68,7 +68,7 @@ protected:
 
 // Slots stand alone: an empty or unknown one leaves no line and no line break; a code without
 // keywords still shows its name; the list ends with a blank line. Clearing empties the boxes.
-TEST_F(InterestsViewPageWithListsTest, FilledSlotsShowTheirNamesIconsAndKeywords) {
+TEST_F(InterestsViewPageWithListsTest, FilledSlotsShowAndAMissingListLeavesItsBoxEmpty) {
     OpenPage(contact, kInterestsViewTab);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"Music : ρεμπέτικο#" + std::to_string(kMusicIcon),
                                                 "Travel : #19", ""}));
@@ -87,11 +87,8 @@ TEST_F(InterestsViewPageWithListsTest, FilledSlotsShowTheirNamesIconsAndKeywords
     Dialog(window)->DoRefresh();
     EXPECT_EQ(Formatted(IDC_INTERESTS_VIEW_GROUPS), "[Sports Club: ]Tennis");
     EXPECT_EQ(Rows(), (std::vector<std::string>{"Travel : #19", ""}));
-}
-
-// Without a list, or without the service, its box stays empty; the interests keep their blank
-// line. Lists once withheld stay so.
-TEST_F(InterestsViewPageWithListsTest, AMissingListLeavesItsBoxEmpty) {
+    // Without a list, or without the service, its box stays empty; the interests keep their blank
+    // line. Lists once withheld stay so.
     for (const std::string missing : {"interest", "group", "all"}) {
         SCOPED_TRACE(missing);
         ASSERT_TRUE(lists.Withhold(missing));

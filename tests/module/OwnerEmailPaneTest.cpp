@@ -118,7 +118,7 @@ TEST_F(OwnerEmailPaneTest, FirstAddressBecomesPrimaryAndOnlyChangedSectionsAreWr
                                      std::to_string(0xFFFF & ~0x200)));
 }
 
-TEST_F(OwnerEmailPaneTest, RemovingThePrimaryWhileOthersRemainFailsTheCheck) {
+TEST_F(OwnerEmailPaneTest, RemovingThePrimaryFailsTheCheckUnlessNothingRemains) {
     Open("p@example.org", false, {"a@example.org"});
     Press(0, IDC_OWNER_EMAIL_REMOVE);
     EXPECT_EQ(Primary(), "");
@@ -127,9 +127,8 @@ TEST_F(OwnerEmailPaneTest, RemovingThePrimaryWhileOthersRemainFailsTheCheck) {
     EXPECT_EQ(Box(agent, 0),
               "You have not specified a Primary Email address|No Primary Email Address|error");
     EXPECT_EQ(Saved()[0], "p@example.org") << "nothing saved";
-}
 
-TEST_F(OwnerEmailPaneTest, RemovingOrClearingEverythingSavesAnEmptyPrimary) {
+    // Removing or clearing everything saves an empty primary address.
     Open("p@example.org", true, {"a@example.org"});
     Press(1, IDC_OWNER_EMAIL_REMOVE);
     Press(0, IDC_OWNER_EMAIL_REMOVE);

@@ -120,36 +120,6 @@ TEST_F(ViewInputTest, PickingAnEntryAndATabMatchTheAgent) {
     ExpectSame(agentWay, qtWay);
 }
 
-TEST_F(ViewInputTest, LineEditTakesTypingWhereTheCaretIsAndFocusFollows) {
-    host->Record(owner)["FirstName"] = "Ann";
-    const HWND window = OpenOwner();
-    nuvview::View& view = ViewOf(window);
-    const HWND first = Item(MainPage(window), IDC_MAIN_FIRST_NAME);
-    const HWND last = Item(MainPage(window), IDC_MAIN_LAST_NAME);
-    auto* edit = WidgetOf<QLineEdit>(view, first);
-    ASSERT_TRUE(Activate(view.WidgetFor(window)));
-
-    QTest::mouseClick(edit, Qt::LeftButton);
-    EXPECT_EQ(GetFocus(), first) << "a click in the field gives it the platform's focus";
-    edit->setCursorPosition(1);
-    TypeWithQt(edit, "ë");
-    EXPECT_EQ(Text(first), "Aënn");
-    EXPECT_EQ(edit->text(), "Aënn");
-    edit->setCursorPosition(edit->text().size());
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    TypeWithQt(edit, "e");
-    EXPECT_EQ(Text(first), "Aëne");
-    edit->selectAll();
-    TypeWithQt(edit, "Zoë");
-    EXPECT_EQ(Text(first), "Zoë");
-    EXPECT_EQ(edit->text(), "Zoë");
-
-    ASSERT_TRUE(agent.Focus(last));
-    view.Sync();
-    EXPECT_EQ(view.WidgetFor(last)->window()->focusWidget(), view.WidgetFor(last))
-        << "the platform's focus shows (Tab and Shift+Tab: the next test)";
-}
-
 // A sync that comes while the person holds a button down (a timer, a post) leaves the press
 // alone: letting go on the button clicks it; let go of elsewhere, it clicks nothing and the focus
 // goes back to the field that has the platform's.
@@ -175,9 +145,10 @@ TEST_F(ViewInputTest, AButtonHeldDownThroughASyncClicksWhenLetGo) {
     EXPECT_FALSE(IsWindow(window)) << "the click was lost to the sync";
 }
 
-// Only the field with the focus shows a selection; Ctrl+A selects a field's whole text; the
-// focus moved with the keyboard shows on a button as the style draws it.
-TEST_F(ViewInputTest, FocusAndSelectionShowOnlyWhereThePlatformHasThem) {
+// The platform's focus shows; only the field with the focus shows a selection; Ctrl+A selects a
+// field's whole text; typing goes where the caret is; the focus moved with the keyboard shows on a
+// button as the style draws it.
+TEST_F(ViewInputTest, FieldsTakeTypingAtTheCaretAndShowFocusOnlyWhereThePlatformHasIt) {
     host->Record(owner)["FirstName"] = "Ann";
     host->Record(owner)["LastName"] = "Lee";
     const HWND window = OpenOwner();
@@ -189,6 +160,7 @@ TEST_F(ViewInputTest, FocusAndSelectionShowOnlyWhereThePlatformHasThem) {
 
     ASSERT_TRUE(agent.Focus(first));
     view.Sync();
+    EXPECT_EQ(firstEdit->window()->focusWidget(), firstEdit) << "the platform's focus shows";
     QTest::keyClick(firstEdit, Qt::Key_Tab);
     EXPECT_EQ(lastEdit->selectedText().toStdString(), "Lee")
         << "the dialog selects a field tabbed into";
@@ -202,6 +174,22 @@ TEST_F(ViewInputTest, FocusAndSelectionShowOnlyWhereThePlatformHasThem) {
     EXPECT_EQ(SendMessage(GetFocus(), EM_GETSEL, 0, 0), MAKELONG(0, 3))
         << "Ctrl+A selects the whole text";
     EXPECT_EQ(firstEdit->selectedText().toStdString(), "Ann");
+
+    // Typing goes where the caret is; a click gives the field the platform's focus.
+    ASSERT_TRUE(agent.Focus(Item(MainPage(window), IDC_MAIN_LAST_NAME)));
+    view.Sync();
+    QTest::mouseClick(firstEdit, Qt::LeftButton);
+    EXPECT_EQ(GetFocus(), first);
+    firstEdit->setCursorPosition(1);
+    TypeWithQt(firstEdit, "ë");
+    EXPECT_EQ(Text(first) + "|" + firstEdit->text().toStdString(), "Aënn|Aënn");
+    firstEdit->setCursorPosition(firstEdit->text().size());
+    QTest::keyClick(firstEdit, Qt::Key_Backspace);
+    TypeWithQt(firstEdit, "e");
+    EXPECT_EQ(Text(first), "Aëne");
+    firstEdit->selectAll();
+    TypeWithQt(firstEdit, "Zoë");
+    EXPECT_EQ(Text(first) + "|" + firstEdit->text().toStdString(), "Zoë|Zoë");
 
     for (int i = 0; i < 12 && winport::GetClassNameOf(GetFocus()) != "Button"; ++i)
         QTest::keyClick(view.WidgetFor(GetFocus()), Qt::Key_Tab);
