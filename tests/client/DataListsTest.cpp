@@ -22,7 +22,7 @@ winport::ComPtr<MIDataListService> Service() {
     return service;
 }
 
-TEST(DataListsTest, TheOccupationsAreHandedOutByClassIdAndReadRowByRow) {
+TEST(DataListsTest, TheListsAreHandedOutByClassIdAndReadRowByRow) {
     const long before = LiveHostObjects::Count();
     {
         const DataListServiceClass registered(NUV_CLIENT_DATA_DIR);
@@ -58,11 +58,9 @@ TEST(DataListsTest, TheOccupationsAreHandedOutByClassIdAndReadRowByRow) {
         EXPECT_EQ(service->GetList("occupation", nullptr), E_POINTER);
     }
     EXPECT_EQ(LiveHostObjects::Count(), before);
-}
 
-// The interests carry an icon each, indexes into the image list row 0 hands out: made once,
-// owned by the list.
-TEST(DataListsTest, TheInterestsHandOutTheirIconsAsOneImageList) {
+    // The interests carry an icon each, indexes into the image list row 0 hands out: made once,
+    // owned by the list.
     const DataListServiceClass registered(NUV_CLIENT_DATA_DIR);
     winport::ComPtr<MINUVDataList> list;
     ASSERT_EQ(Service()->GetList("interest", list.GetAddressOf()), S_OK);

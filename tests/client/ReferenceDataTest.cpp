@@ -63,7 +63,7 @@ TEST_F(ReferenceDataTest, KnownCountriesHaveTheirCodes) {
     EXPECT_EQ(GetTelephonyCountryCode("Unknown") + GetTelephonyCountryCode("Antarctica"), 0);
 }
 
-TEST_F(ReferenceDataTest, CountryCodesAreUniqueAndFitSixteenBits) {
+TEST_F(ReferenceDataTest, CountryAndLanguageCodesAreUniqueAndFitTheirTypes) {
     std::set<int> codes;
     std::set<std::string> names;
     ASSERT_GT(data.Countries().size(), 240u);
@@ -77,20 +77,19 @@ TEST_F(ReferenceDataTest, CountryCodesAreUniqueAndFitSixteenBits) {
         }
     }
     EXPECT_LE(*codes.rbegin(), std::numeric_limits<short>::max());
-}
 
-// Genders and months are read through the pages (MorePageTest).
-TEST_F(ReferenceDataTest, LanguagesHaveUniqueCodesAndPlainNames) {
-    std::set<int> codes;
+    // Languages have unique codes of one byte and plain names; genders and months are read
+    // through the pages (MorePageTest).
+    std::set<int> languages;
     bool spanish = false;
     for (const HostLanguage& language : data.Languages()) {
         EXPECT_GE(language.code, 1);
         EXPECT_LE(language.code, 255);
-        EXPECT_TRUE(codes.insert(language.code).second) << language.name;
+        EXPECT_TRUE(languages.insert(language.code).second) << language.name;
         EXPECT_EQ(language.name.find(';'), std::string::npos) << language.name;
         spanish = spanish || language.name == "Spanish";
     }
-    EXPECT_GT(codes.size(), 150u);
+    EXPECT_GT(languages.size(), 150u);
     EXPECT_TRUE(spanish);
 }
 

@@ -74,7 +74,7 @@ TEST_F(MCWindowLayoutTest, ASavedPlaceOffTheScreenIsBroughtBackOnIt) {
     }
 }
 
-TEST_F(MCWindowLayoutTest, NothingOrADamagedSavedPlaceLeavesTheWindowAlone) {
+TEST_F(MCWindowLayoutTest, NothingDamagedOrAChildLeavesTheWindowAlone) {
     const RECT before = Rect(m_window);
     EXPECT_FALSE(m_layout.Restore(m_window, MCWindowLayout::Restoring::PositionAndSize));
     WriteSaved(10, 10, 0, 200);  // No width.
@@ -88,16 +88,14 @@ TEST_F(MCWindowLayoutTest, NothingOrADamagedSavedPlaceLeavesTheWindowAlone) {
     EXPECT_FALSE(m_layout.Restore(m_window, MCWindowLayout::Restoring::Position));
     RegCloseKey(key);
     EXPECT_EQ(Rect(m_window), before);
-}
 
-TEST_F(MCWindowLayoutTest, OnlyTopLevelWindowsHaveALayout) {
+    // Only top-level windows have a layout.
     const HWND child = CreateWindowEx(0, "Static", "", WS_CHILD | WS_VISIBLE, 5, 5, 20, 20,
                                       m_window, nullptr, nullptr, nullptr);
     EXPECT_FALSE(m_layout.Save(child));
     WriteSaved(10, 10, 300, 200);
     EXPECT_FALSE(m_layout.Restore(child, MCWindowLayout::Restoring::Position));
     EXPECT_FALSE(m_layout.Save(nullptr));
-    HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, kPath, 0, KEY_QUERY_VALUE, &key), ERROR_SUCCESS);
     DWORD left = 0;
     DWORD size = sizeof(left);
