@@ -33,7 +33,7 @@ protected:
     winport::Agent agent;
 };
 
-TEST_F(HistoryTabTest, APageShowsTheStoredHistoryAndKeepsItsSetting) {
+TEST_F(HistoryTabTest, APageShowsTheStoredHistoryAndTheProviderAddsItsTab) {
     const HWND parent = CreateWindowEx(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
                                        nullptr, nullptr, nullptr, nullptr);
     const auto page = winport::MakeComObject<HistoryPage>(*m_store, 2000003, false);
@@ -60,9 +60,8 @@ TEST_F(HistoryTabTest, APageShowsTheStoredHistoryAndKeepsItsSetting) {
     DestroyWindow(parent);
     EXPECT_NE(page->CanCommitPage(), S_OK);
     EXPECT_EQ(winport::MakeComObject<HistoryPage>(*m_store, 4242, false)->ValidatePage(), E_FAIL);
-}
 
-TEST_F(HistoryTabTest, TheProviderAddsOneTabAndLetsGoOfItWhenRefused) {
+    // The provider adds one tab and lets go of it when the site refuses it.
     winport::ComPtr<MIUserObject> contact;
     ASSERT_EQ(CreateUserObject(*m_store, 2000001, contact.GetAddressOf()), S_OK);
     std::vector<std::uint32_t> committed;

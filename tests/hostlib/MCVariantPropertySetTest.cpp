@@ -98,7 +98,7 @@ TEST_F(MCVariantPropertySetTest, DetachedSetStopsWritingToItsRecord) {
     EXPECT_EQ(std::string(view["HomeCity"]), "Oslo");
 }
 
-TEST_F(MCVariantPropertySetTest, CopiesAndAssignmentsBalanceTheirReferences) {
+TEST_F(MCVariantPropertySetTest, CopiesAndPropertiesBalanceTheirReferences) {
     EXPECT_EQ(store->RefCount(), 2u);
     set.SetPropertySetInterface(store.Get());
     EXPECT_EQ(store->RefCount(), 2u) << "the same record again takes no second reference";
@@ -118,9 +118,8 @@ TEST_F(MCVariantPropertySetTest, CopiesAndAssignmentsBalanceTheirReferences) {
     }
     EXPECT_EQ(store->RefCount(), 2u);
     EXPECT_EQ(std::string(set["HomeCity"]), "Oslo");
-}
 
-TEST_F(MCVariantPropertySetTest, PropertiesReleaseWhatTheyOpenAndOutliveTheirSet) {
+    // Properties release what they open, and outlive their set.
     set["Work"]["Address"]["City"] = "Lyon";
     set["Emails"][0]["Email"] = "a@example.org";
     {
