@@ -148,7 +148,7 @@ TEST_F(CommandLineTest, ReadOnlyFolderFailsWithStatusOne) {
     }
 }
 
-TEST_F(CommandLineTest, LockedDatabaseFailsWithStatusOne) {
+TEST_F(CommandLineTest, ALockedDatabaseOrAFolderThatCannotBeMadeFailsWithStatusOne) {
     CreateStore();
     std::string bytes = test::ReadBytes(File());
     sqlite3* other = nullptr;
@@ -162,14 +162,13 @@ TEST_F(CommandLineTest, LockedDatabaseFailsWithStatusOne) {
     EXPECT_EQ(result.status, 1);
     EXPECT_THAT(result.err, HasSubstr(File().string() + ": the database is locked"));
     EXPECT_EQ(test::ReadBytes(File()), bytes);
-}
 
-TEST_F(CommandLineTest, FolderThatCannotBeCreatedFailsWithStatusOne) {
+    // A folder that cannot be created is named, and what stands in its way left alone.
     test::WriteBytes(m_temp.Path() / "plain-file", "not a folder");
     std::filesystem::path folder = m_temp.Path() / "plain-file" / "data";
-    test::RunResult result = RunClient({"--data", folder.string(), "users"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_THAT(result.err, HasSubstr(folder.string() + ": cannot create the data folder"));
+    const test::RunResult blocked = RunClient({"--data", folder.string(), "users"});
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_THAT(blocked.err, HasSubstr(folder.string() + ": cannot create the data folder"));
     EXPECT_EQ(test::ReadBytes(m_temp.Path() / "plain-file"), "not a folder");
 }
 

@@ -47,7 +47,7 @@ TEST_F(MCVariantPropertyTest, ReadsAsCConvertsTheStoredValueAndAsTextInDecimal) 
     }
 }
 
-TEST_F(MCVariantPropertyTest, TextReadsAsStrtollAndStaysText) {
+TEST_F(MCVariantPropertyTest, TextReadsAsStrtollAndAssignmentsKeepTheirType) {
     for (const auto& [text, number] :
          std::initializer_list<std::tuple<const char*, long>>{{"42", 42},
                                                               {"  -17", -17},
@@ -66,9 +66,8 @@ TEST_F(MCVariantPropertyTest, TextReadsAsStrtollAndStaysText) {
         EXPECT_EQ(static_cast<char>(set["Value"]), static_cast<char>(number));
         EXPECT_EQ(std::string(set["Value"]), text);
     }
-}
 
-TEST_F(MCVariantPropertyTest, AssignmentsAcceptEveryTextFormAndKeepTheCType) {
+    // Assignments accept every text form.
     set["A"] = std::string("from string");
     set["B"] = std::string_view("from view");
     set["C"] = static_cast<const char*>(nullptr);
