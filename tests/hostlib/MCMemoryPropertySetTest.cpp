@@ -54,7 +54,7 @@ TEST_F(MCMemoryPropertySetTest, MissingKeysAndBadArgumentsAreReportedAndStoreNot
     EXPECT_EQ(Get(u"Key").type, NUVValueType::Missing);
 }
 
-TEST_F(MCMemoryPropertySetTest, IntegersKeepTheirTypeAndTextRoundTripsAsBstr) {
+TEST_F(MCMemoryPropertySetTest, ValuesKeepTheirTypeAndElementWritesMakeAndGrowAList) {
     ASSERT_EQ(set->SetInteger(u"Byte", -1, NUVValueType::UChar, 300), S_OK);
     ASSERT_EQ(set->SetInteger(u"Char", -1, NUVValueType::Char, 255), S_OK);
     ASSERT_EQ(set->SetInteger(u"Flag", -1, NUVValueType::Bool, 7), S_OK);
@@ -70,9 +70,8 @@ TEST_F(MCMemoryPropertySetTest, IntegersKeepTheirTypeAndTextRoundTripsAsBstr) {
     EXPECT_EQ(read.integer, 0);
     ASSERT_EQ(set->SetText(u"Empty", -1, u""), S_OK);
     EXPECT_TRUE(Get(u"Empty").hasText);
-}
 
-TEST_F(MCMemoryPropertySetTest, ElementWritesMakeAndGrowAListOrReplaceAScalar) {
+    // An element write makes and grows a list, or replaces a scalar.
     ASSERT_EQ(set->SetText(u"Emails", 2, u"c"), S_OK);
     const Read list = Get(u"Emails");
     EXPECT_EQ(list.type, NUVValueType::List);
