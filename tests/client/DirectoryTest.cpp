@@ -52,9 +52,8 @@ TEST_F(DirectoryTest, RetrievalBringsNewerDetailsFromTheWorkerAndKeepsTheOwnersS
         EXPECT_EQ(*after.Find(own), *before.Find(own)) << own << " was overwritten";
     }
     EXPECT_EQ(Text(*m_store, kGeorge, "Remarks"), "Met again in Thessaloniki");
-}
 
-TEST_F(DirectoryTest, TheOwnersTimeZoneOverrideSurvivesARetrievalOnlyWhileItIsSet) {
+    // The owner's time zone override survives a retrieval only while it is set.
     for (const bool overridden : {true, false}) {
         m_store->WriteKey(kGeorge, "DontUpdateGMT", Value::Bool(overridden));
         m_store->WriteKey(kGeorge, "TimeZone", Value::Int8(10));

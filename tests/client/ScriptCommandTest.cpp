@@ -10,7 +10,7 @@ using test::TempFolder;
 
 using Words = std::vector<std::string>;
 
-TEST(ScriptParserTest, SplitsWordsAndQuotedTextKeepingLineNumbers) {
+TEST(ScriptParserTest, SplitsWordsAndQuotedTextOrNamesTheLineThatCannotBeRead) {
     const std::vector<ScriptLine> lines = ParseScript(
         "# a comment\n"
         "open contact 2000001\n"
@@ -31,9 +31,8 @@ TEST(ScriptParserTest, SplitsWordsAndQuotedTextKeepingLineNumbers) {
     EXPECT_EQ(lines[4].words, (Words{"#1", "x"})) << "a quoted hash is a word";
     EXPECT_EQ(lines[5].number, 9);
     EXPECT_EQ(lines[5].words, (Words{"type", "1011", "line\nnext", "dump"}));
-}
 
-TEST(ScriptParserTest, MalformedLinesNameTheirNumberAndProblem) {
+    // A malformed line is named by its number and its problem.
     for (const auto& [text, line, problem] :
          std::initializer_list<std::tuple<const char*, int, const char*>>{
              {"dump\ntype 1 \"open", 2, "the quote is not closed"},

@@ -118,7 +118,7 @@ TEST_F(HostReferenceDataTest, NamesAndCodesAreLookedUpBothWays) {
         EXPECT_STREQ(names[i].first, names[i].second) << "name " << i;
 }
 
-TEST_F(HostReferenceDataTest, CountryComboShowsNamesWithCodes) {
+TEST_F(HostReferenceDataTest, CombosShowNamesWithCodesTheLanguagesAndGendersAfterNone) {
     SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
     EXPECT_EQ(SetCountriesCombo(combo), 4);
     EXPECT_EQ(Seen(),
@@ -130,9 +130,8 @@ TEST_F(HostReferenceDataTest, CountryComboShowsNamesWithCodes) {
         EXPECT_EQ(Selection(), index);
         EXPECT_EQ(GetComboCurSelValue(combo), value);
     }
-}
 
-TEST_F(HostReferenceDataTest, LanguageAndGenderCombosStartWithNone) {
+    // The language and gender combos start with an entry for none.
     EXPECT_EQ(SetLanguagesCombo(combo), 4);
     EXPECT_EQ(Seen(), (Entries{{"", 0}, {"English", 12}, {"French", 40}, {"Greek", 30}}));
     EXPECT_EQ(GetLanguageComboIndex(combo, 30), 3);
