@@ -43,13 +43,12 @@ TEST_F(CommandLineTest, UsersOnAFreshFolderListsTheSampleUsers) {
                          "--directory-fail", "7:x", "users"})
                   .out,
               result.out);
-}
 
-TEST_F(CommandLineTest, DefaultFolderFollowsTheDataHome) {
+    // Without --data the folder follows the data home.
     setenv("XDG_DATA_HOME", m_temp.Path().c_str(), 1);
-    test::RunResult result = RunClient({"users"});
+    const test::RunResult home = RunClient({"users"});
     unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(home.status, 0) << home.err;
     EXPECT_TRUE(std::filesystem::exists(m_temp.Path() / "nuvclient" / "nuvclient.db"));
 }
 
