@@ -47,7 +47,7 @@ protected:
     MCWindowLayout m_layout{kPath};
 };
 
-TEST_F(MCWindowLayoutTest, AWindowComesBackWhereItWasSaved) {
+TEST_F(MCWindowLayoutTest, AWindowComesBackWhereItWasSavedOrOnTheScreen) {
     ASSERT_TRUE(m_layout.Save(m_window));
     MoveWindow(m_window, 10, 10, 200, 150, TRUE);
     ASSERT_TRUE(m_layout.Restore(m_window, MCWindowLayout::Restoring::PositionAndSize));
@@ -56,9 +56,8 @@ TEST_F(MCWindowLayoutTest, AWindowComesBackWhereItWasSaved) {
     MoveWindow(m_window, 10, 10, 200, 150, TRUE);
     ASSERT_TRUE(m_layout.Restore(m_window, MCWindowLayout::Restoring::Position));
     EXPECT_EQ(Rect(m_window), (RECT{100, 120, 300, 270}));  // A fixed-size dialog keeps its size.
-}
 
-TEST_F(MCWindowLayoutTest, ASavedPlaceOffTheScreenIsBroughtBackOnIt) {
+    // A saved place off the screen is brought back on it.
     const struct {
         LONG left, top, width, height;
         RECT expected;

@@ -35,7 +35,7 @@ protected:
 
 using WorkPageWithListsTest = WithShippedLists<WorkPageTest>;
 
-TEST_F(WorkPageWithListsTest, TheOwnerPicksHisOccupationAContactsIsNamed) {
+TEST_F(WorkPageWithListsTest, TheOwnerPicksHisOccupationAContactsIsNamedAndSaveWritesTheCodes) {
     OpenWork(owner);
     EXPECT_EQ(Shown({IDC_WORK_COMPANY, IDC_WORK_DEPARTMENT, IDC_WORK_POSITION, IDC_WORK_OCCUPATION,
                      IDC_WORK_COUNTRY}),
@@ -62,9 +62,8 @@ TEST_F(WorkPageWithListsTest, TheOwnerPicksHisOccupationAContactsIsNamed) {
     host->Record(contact)["Occupation"] = static_cast<short>(4242);
     OpenWork(contact);
     EXPECT_EQ(Shown(IDC_WORK_OCCUPATION_NAME), "");
-}
 
-TEST_F(WorkPageWithListsTest, SaveWritesTheFieldsAsTypedAndTheCodesOfTheChoices) {
+    // Save writes the fields as typed and the codes of the choices.
     OpenWork(owner);
     ASSERT_TRUE(agent.Type(Control(IDC_WORK_COMPANY), " Canuts & Cie"));
     ASSERT_TRUE(agent.PickComboItem(Control(IDC_WORK_OCCUPATION), "Engineering"));
