@@ -159,7 +159,16 @@ TEST_F(ViewTest, DrawnRowsAndBoldRunsShowAsTheyAreDrawn) {
     EXPECT_TRUE(line->text().isEmpty());
 }
 
-TEST_F(ViewTest, WidgetsFollowTheWindowTreeOnEverySync) {
+// The windows a person sees among the view's top-level widgets.
+std::vector<QWidget*> Shown(const nuvview::View& view) {
+    std::vector<QWidget*> shown;
+    for (QWidget* widget : view.TopLevelWidgets()) {
+        if (!widget->isHidden()) shown.push_back(widget);
+    }
+    return shown;
+}
+
+TEST_F(ViewTest, WidgetsFollowTheWindowTreeAndWindowsOpeningAndClosing) {
     const HWND window = OpenOwner();
     nuvview::View& view = ViewOf(window);
     const HWND tab = Item(window, IDC_DETAILS_TAB);
@@ -187,32 +196,23 @@ TEST_F(ViewTest, WidgetsFollowTheWindowTreeOnEverySync) {
     DeleteDropped();
     EXPECT_TRUE(gone.isNull()) << "a destroyed window's widget is deleted";
     ExpectMirrors(view, window);
-}
 
-// The windows a person sees among the view's top-level widgets.
-std::vector<QWidget*> Shown(const nuvview::View& view) {
-    std::vector<QWidget*> shown;
-    for (QWidget* widget : view.TopLevelWidgets()) {
-        if (!widget->isHidden()) shown.push_back(widget);
-    }
-    return shown;
-}
-
-TEST_F(ViewTest, ViewOfEveryWindowFollowsWindowsOpeningAndClosing) {
-    nuvview::View& view = ViewOf(nullptr);
-    EXPECT_TRUE(Shown(view).empty());
-    const HWND window = OpenContact(contact);
-    view.Sync();
-    EXPECT_EQ(Shown(view), std::vector<QWidget*>{view.WidgetFor(window)});
-    EXPECT_EQ(view.TopLevelWidgets().size(), winport::TopLevelWindows().size() - 1)
+    // A view of every window follows windows opening and closing.
+    DestroyWindow(window);
+    nuvview::View& every = ViewOf(nullptr);
+    EXPECT_TRUE(Shown(every).empty());
+    const HWND contactWindow = OpenContact(contact);
+    every.Sync();
+    EXPECT_EQ(Shown(every), std::vector<QWidget*>{every.WidgetFor(contactWindow)});
+    EXPECT_EQ(every.TopLevelWidgets().size(), winport::TopLevelWindows().size() - 1)
         << "every window but the tool tip has a widget";
-    ExpectMirrors(view, window);
+    ExpectMirrors(every, contactWindow);
 
-    ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
-    ASSERT_FALSE(IsWindow(window));
-    view.Sync();
-    EXPECT_TRUE(Shown(view).empty());
-    EXPECT_EQ(view.WidgetFor(window), nullptr);
+    ASSERT_TRUE(agent.Click(Item(contactWindow, IDC_DETAILS_CLOSE)));
+    ASSERT_FALSE(IsWindow(contactWindow));
+    every.Sync();
+    EXPECT_TRUE(Shown(every).empty());
+    EXPECT_EQ(every.WidgetFor(contactWindow), nullptr);
 }
 
 // Where |image| shows in |picture| pixel for pixel (its opaque pixels), if anywhere.
