@@ -3,7 +3,6 @@
 // crashes. The directory's own file is DirectoryTest's.
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <csignal>
 #include <iostream>

@@ -1,12 +1,9 @@
 #include "client/cli/CommandLine.h"
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
-#include <functional>
 #include <sstream>
 
-#include "client/store/DataFolder.h"
 #include "client/store/Store.h"
 #include "tests/client/ClientTestSupport.h"
 
@@ -46,13 +43,12 @@ TEST_F(CommandLineTest, UsersOnAFreshFolderListsTheSampleUsers) {
                          "--directory-fail", "7:x", "users"})
                   .out,
               result.out);
-}
 
-TEST_F(CommandLineTest, DefaultFolderFollowsTheDataHome) {
+    // Without --data the folder follows the data home.
     setenv("XDG_DATA_HOME", m_temp.Path().c_str(), 1);
-    test::RunResult result = RunClient({"users"});
+    const test::RunResult home = RunClient({"users"});
     unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(home.status, 0) << home.err;
     EXPECT_TRUE(std::filesystem::exists(m_temp.Path() / "nuvclient" / "nuvclient.db"));
 }
 
@@ -151,7 +147,7 @@ TEST_F(CommandLineTest, ReadOnlyFolderFailsWithStatusOne) {
     }
 }
 
-TEST_F(CommandLineTest, LockedDatabaseFailsWithStatusOne) {
+TEST_F(CommandLineTest, ALockedDatabaseOrAFolderThatCannotBeMadeFailsWithStatusOne) {
     CreateStore();
     std::string bytes = test::ReadBytes(File());
     sqlite3* other = nullptr;
@@ -165,14 +161,13 @@ TEST_F(CommandLineTest, LockedDatabaseFailsWithStatusOne) {
     EXPECT_EQ(result.status, 1);
     EXPECT_THAT(result.err, HasSubstr(File().string() + ": the database is locked"));
     EXPECT_EQ(test::ReadBytes(File()), bytes);
-}
 
-TEST_F(CommandLineTest, FolderThatCannotBeCreatedFailsWithStatusOne) {
+    // A folder that cannot be created is named, and what stands in its way left alone.
     test::WriteBytes(m_temp.Path() / "plain-file", "not a folder");
     std::filesystem::path folder = m_temp.Path() / "plain-file" / "data";
-    test::RunResult result = RunClient({"--data", folder.string(), "users"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_THAT(result.err, HasSubstr(folder.string() + ": cannot create the data folder"));
+    const test::RunResult blocked = RunClient({"--data", folder.string(), "users"});
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_THAT(blocked.err, HasSubstr(folder.string() + ": cannot create the data folder"));
     EXPECT_EQ(test::ReadBytes(m_temp.Path() / "plain-file"), "not a folder");
 }
 

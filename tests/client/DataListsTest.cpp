@@ -1,11 +1,6 @@
 // The host's data-list component: the shipped tables read from their file, handed out by
 // class id as the module creates it, and read row by row as the pages read them (the pages'
 // lists over it: WorkPageTest).
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <tuple>
-
 #include "ClientTestSupport.h"
 #include "client/host/DataLists.h"
 #include "module/host/HostIds.h"
@@ -27,7 +22,7 @@ winport::ComPtr<MIDataListService> Service() {
     return service;
 }
 
-TEST(DataListsTest, TheOccupationsAreHandedOutByClassIdAndReadRowByRow) {
+TEST(DataListsTest, TheListsAreHandedOutByClassIdAndReadRowByRow) {
     const long before = LiveHostObjects::Count();
     {
         const DataListServiceClass registered(NUV_CLIENT_DATA_DIR);
@@ -63,11 +58,9 @@ TEST(DataListsTest, TheOccupationsAreHandedOutByClassIdAndReadRowByRow) {
         EXPECT_EQ(service->GetList("occupation", nullptr), E_POINTER);
     }
     EXPECT_EQ(LiveHostObjects::Count(), before);
-}
 
-// The interests carry an icon each, indexes into the image list row 0 hands out: made once,
-// owned by the list.
-TEST(DataListsTest, TheInterestsHandOutTheirIconsAsOneImageList) {
+    // The interests carry an icon each, indexes into the image list row 0 hands out: made once,
+    // owned by the list.
     const DataListServiceClass registered(NUV_CLIENT_DATA_DIR);
     winport::ComPtr<MINUVDataList> list;
     ASSERT_EQ(Service()->GetList("interest", list.GetAddressOf()), S_OK);

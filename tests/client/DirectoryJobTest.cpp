@@ -14,22 +14,29 @@ using test::kOwner;
 
 class DirectoryJobTest : public test::DirectoryFixture {};
 
-TEST_F(DirectoryJobTest, EndWhileTheWorkerWaitsReturnsAtOnceAndNothingIsReportedOrChanged) {
+// Ended while the worker waits, or still waiting when the service closes, an operation stops at
+// once, reports nothing, changes nothing and lets go of its callback; End may come again, or after
+// the service has gone.
+TEST_F(DirectoryJobTest, AWaitingOperationEndsAtOnceAndQuietly) {
     const Record before = m_store->ReadRecord(kGeorge);
-    Service({30s, std::nullopt});
-    auto callback = winport::MakeComObject<test::RecordingCallback>();
-    auto operation = Start(Create<MIRetrieveDetailsOp>(), kGeorge, *callback.Get());
-    std::this_thread::sleep_for(20ms);
-
-    const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(operation->End(), S_OK);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
-    EXPECT_EQ(callback->RefCount(), 1u) << "End returned with the callback still held";
-    EXPECT_EQ(operation->End(), S_OK) << "a second End";
-    operation.Reset();
-    m_service.reset();  // Joins the worker, which must have stopped waiting.
-    EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
-    EXPECT_EQ(callback->Count(), 0u);
+    for (const bool ended : {true, false}) {
+        SCOPED_TRACE(ended ? "ended" : "service closed");
+        Service({30s, std::nullopt});
+        auto callback = winport::MakeComObject<test::RecordingCallback>();
+        auto operation = ended ? Start(Create<MIRetrieveDetailsOp>(), kGeorge, *callback.Get())
+                               : Start(Create<MISaveDetailsOp>(), kOwner, *callback.Get());
+        std::this_thread::sleep_for(20ms);
+        const auto started = std::chrono::steady_clock::now();
+        if (ended) {
+            EXPECT_EQ(operation->End(), S_OK);
+            EXPECT_EQ(callback->RefCount(), 1u) << "End returned with the callback still held";
+        }
+        m_service.reset();  // Joins the worker, which must have stopped waiting.
+        EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
+        EXPECT_EQ(callback->RefCount(), 1u);
+        EXPECT_EQ(operation->End(), S_OK) << "a second End, or one after the service has gone";
+        EXPECT_EQ(callback->Count(), 0u);
+    }
     EXPECT_EQ(m_store->ReadRecord(kGeorge), before);
 }
 
@@ -86,18 +93,6 @@ TEST_F(DirectoryJobTest, EndCalledFromWithinTheReportDoesNotWaitForItself) {
     EXPECT_TRUE(callback->WaitEnded());
     m_service.reset();
     EXPECT_EQ(callback->RefCount(), 1u);
-}
-
-TEST_F(DirectoryJobTest, ClosingTheServiceEndsWhatStillRunsQuietly) {
-    Service({30s, std::nullopt});
-    auto callback = winport::MakeComObject<test::RecordingCallback>();
-    auto operation = Start(Create<MISaveDetailsOp>(), kOwner, *callback.Get());
-    const auto started = std::chrono::steady_clock::now();
-    m_service.reset();
-    EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
-    EXPECT_EQ(callback->Count(), 0u);
-    EXPECT_EQ(callback->RefCount(), 1u);
-    EXPECT_EQ(operation->End(), S_OK) << "End after the service has gone";
 }
 
 // Operations started and ended at random moments from several threads: every operation not

@@ -52,9 +52,8 @@ TEST_F(DirectoryTest, RetrievalBringsNewerDetailsFromTheWorkerAndKeepsTheOwnersS
         EXPECT_EQ(*after.Find(own), *before.Find(own)) << own << " was overwritten";
     }
     EXPECT_EQ(Text(*m_store, kGeorge, "Remarks"), "Met again in Thessaloniki");
-}
 
-TEST_F(DirectoryTest, TheOwnersTimeZoneOverrideSurvivesARetrievalOnlyWhileItIsSet) {
+    // The owner's time zone override survives a retrieval only while it is set.
     for (const bool overridden : {true, false}) {
         m_store->WriteKey(kGeorge, "DontUpdateGMT", Value::Bool(overridden));
         m_store->WriteKey(kGeorge, "TimeZone", Value::Int8(10));
@@ -135,20 +134,32 @@ TEST_F(DirectoryTest, EachSectionBitPublishesItsOwnKeysAndClearsTheStatus) {
     }
 }
 
+// A failed upload, the service's failure or a disk that fills up as the upload writes the
+// directory, is reported from the worker and leaves the owner's record, his sections still to
+// upload, and the published details as they were.
 TEST_F(DirectoryTest, AFailedUploadLeavesTheRecordAndTheDirectoryAsTheyWere) {
     m_store->WriteKey(kOwner, "HomeCity", Value::Text("Grenoble"));
     m_store->WriteKey(kOwner, "UpdateInfoStatus", Value::UInt16(0xFFFB));
     const Record record = m_store->ReadRecord(kOwner);
     const Record published = Directory()->ReadRecord(kOwner);
-    Service({0ms, DirectoryFailure{-17, "Le service est indisponible (服务不可用)"}});
-
-    const test::Report report = Run<MISaveDetailsOp>(kOwner);
-    EXPECT_FALSE(report.done);
-    EXPECT_EQ(report.code, -17);
-    EXPECT_EQ(report.text, "Le service est indisponible (服务不可用)");
-    EXPECT_NE(report.thread, std::this_thread::get_id());
-    EXPECT_EQ(m_store->ReadRecord(kOwner), record);
-    EXPECT_EQ(Directory()->ReadRecord(kOwner), published);
+    const std::string unavailable = "Le service est indisponible (服务不可用)";
+    for (const bool diskFull : {false, true}) {
+        SCOPED_TRACE(diskFull ? "disk full" : "service failure");
+        Service(diskFull ? DirectoryOptions{}
+                         : DirectoryOptions{0ms, DirectoryFailure{-17, unavailable}});
+        std::optional<test::PowerLossVfs> disk;
+        if (diskFull) disk.emplace().FillDisk();
+        const test::Report report = Run<MISaveDetailsOp>(kOwner);
+        disk.reset();
+        EXPECT_FALSE(report.done);
+        EXPECT_EQ(std::pair(report.code, report.text),
+                  diskFull ? std::pair(kDirectoryFileFailed,
+                                       DirectoryFileIn(Folder()).string() + ": the disk is full")
+                           : std::pair(-17, unavailable));
+        EXPECT_NE(report.thread, std::this_thread::get_id());
+        EXPECT_EQ(m_store->ReadRecord(kOwner), record);
+        EXPECT_EQ(Directory()->ReadRecord(kOwner), published);
+    }
 }
 
 TEST_F(DirectoryTest, RefreshRestoresThePublishedDetailsAndKeepsTheOwnersPreferences) {
@@ -219,26 +230,6 @@ TEST_F(DirectoryTest, AnUnreadableDirectoryIsReportedByNameAndLeftAsItWas) {
     ASSERT_EQ(chmod(file.c_str(), 0644), 0);
     EXPECT_EQ(test::ReadBytes(file), bytes);
     EXPECT_EQ(Integer(*m_store, kGeorge, "LastUpdateDate"), kGeorgeHeld);
-}
-
-// The disk fills up as an upload writes the directory: the operation fails with the file's name,
-// and the published details and the owner's record, his sections still to upload, are as they
-// were.
-TEST_F(DirectoryTest, AFullDiskDuringAnUploadIsReportedByNameAndChangesNothing) {
-    m_store->WriteKey(kOwner, "HomeCity", Value::Text("Grenoble"));
-    m_store->WriteKey(kOwner, "UpdateInfoStatus", Value::UInt16(0xFFFB));
-    const Record record = m_store->ReadRecord(kOwner);
-    const Record published = Directory()->ReadRecord(kOwner);
-    Service();
-    {
-        test::PowerLossVfs disk;
-        disk.FillDisk();
-        const test::Report report = Run<MISaveDetailsOp>(kOwner);
-        EXPECT_EQ(report.code, kDirectoryFileFailed);
-        EXPECT_EQ(report.text, DirectoryFileIn(Folder()).string() + ": the disk is full");
-    }
-    EXPECT_EQ(m_store->ReadRecord(kOwner), record);
-    EXPECT_EQ(Directory()->ReadRecord(kOwner), published);
 }
 
 TEST_F(DirectoryTest, StartRefusesMissingArgumentsAndForeignUsers) {

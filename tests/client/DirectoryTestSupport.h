@@ -5,12 +5,10 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-#include <string>
 #include <thread>
-#include <vector>
+#include <type_traits>
 
 #include "client/directory/DirectoryService.h"
-#include "client/host/HostValues.h"
 #include "client/host/UserObject.h"
 #include "module/host/MIRetrieveDetailsOp.h"
 #include "module/host/MISaveDetailsOp.h"
@@ -104,22 +102,20 @@ protected:
         return op;
     }
     // Starts |Op| for |user| as the module does, reporting to |callback|.
-    winport::ComPtr<MIDBOperation> Start(const winport::ComPtr<MIRetrieveDetailsOp>& op,
-                                         std::uint32_t user, RecordingCallback& callback) {
+    template <class Op>
+    winport::ComPtr<MIDBOperation> Start(const winport::ComPtr<Op>& op, std::uint32_t user,
+                                         RecordingCallback& callback) {
         winport::ComPtr<MIDBOperation> operation;
-        EXPECT_EQ(op->Start(User(user).Get(), &callback, 0, operation.GetAddressOf()), S_OK);
-        return operation;
-    }
-    winport::ComPtr<MIDBOperation> Start(const winport::ComPtr<MISaveDetailsOp>& op,
-                                         std::uint32_t user, RecordingCallback& callback) {
-        winport::ComPtr<MIDBOperation> operation;
-        EXPECT_EQ(op->Start(User(user).Get(), 0, &callback, operation.GetAddressOf()), S_OK);
-        return operation;
-    }
-    winport::ComPtr<MIDBOperation> Start(const winport::ComPtr<MIUpdateDetailsOp>& op,
-                                         std::uint32_t user, RecordingCallback& callback) {
-        winport::ComPtr<MIDBOperation> operation;
-        EXPECT_EQ(op->Start(User(user).Get(), &callback, operation.GetAddressOf()), S_OK);
+        const winport::ComPtr<MIUserObject> object = User(user);
+        HRESULT started = E_FAIL;
+        if constexpr (std::is_same_v<Op, MISaveDetailsOp>) {
+            started = op->Start(object.Get(), 0, &callback, operation.GetAddressOf());
+        } else if constexpr (std::is_same_v<Op, MIRetrieveDetailsOp>) {
+            started = op->Start(object.Get(), &callback, 0, operation.GetAddressOf());
+        } else {
+            started = op->Start(object.Get(), &callback, operation.GetAddressOf());
+        }
+        EXPECT_EQ(started, S_OK);
         return operation;
     }
     // Runs |Op| for |user| to its report and ends it, as the module does on the result.

@@ -1,10 +1,6 @@
 // The power lost at each disk sync of a session of writes to the store and the directory, in
 // turn, and once after the session: every write that returned is found whole, and the write
 // under way when the power went is found whole or not at all.
-#include <functional>
-#include <map>
-
-#include "client/store/DataFolder.h"
 #include "client/store/StoreError.h"
 #include "tests/client/ClientTestSupport.h"
 #include "tests/client/PowerLossVfs.h"
@@ -164,15 +160,13 @@ protected:
     int m_runs = 0;
 };
 
-TEST_F(DurabilityTest, EveryReturnedWriteSurvivesAPowerLossAtAnySync) {
+TEST_F(DurabilityTest, EveryReturnedWriteSurvivesAPowerLossAtAnySyncButNotWithoutSyncs) {
     int syncs = 0;
     EXPECT_EQ(LosePowerAt(0, false, &syncs), "");
     EXPECT_GT(syncs, 8) << "every commit syncs the log";
     EXPECT_EQ(LosePowerEverywhere(false), std::vector<std::string>{});
-}
 
-// The same session with the store's synchronous setting forced OFF loses what returned.
-TEST_F(DurabilityTest, WithoutSyncsTheSameSessionLosesReturnedWrites) {
+    // The same session with the store's synchronous setting forced OFF loses what returned.
     const std::vector<std::string> losses = LosePowerEverywhere(true);
     ASSERT_FALSE(losses.empty());
     EXPECT_THAT(losses.back(), ::testing::HasSubstr("store " + std::to_string(kOwner)));

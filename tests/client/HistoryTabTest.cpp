@@ -2,8 +2,6 @@
 // is told, shows what the store holds, refuses validation for a user the store does not have and
 // writes its setting on commit; the provider adds it through the page site and lets go of it
 // when the site refuses it.
-#include <gtest/gtest.h>
-
 #include "client/host/HistoryPage.h"
 #include "client/host/HistoryTabProvider.h"
 #include "client/host/HostDialogTemplates.h"
@@ -35,7 +33,7 @@ protected:
     winport::Agent agent;
 };
 
-TEST_F(HistoryTabTest, APageShowsTheStoredHistoryAndKeepsItsSetting) {
+TEST_F(HistoryTabTest, APageShowsTheStoredHistoryAndTheProviderAddsItsTab) {
     const HWND parent = CreateWindowEx(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
                                        nullptr, nullptr, nullptr, nullptr);
     const auto page = winport::MakeComObject<HistoryPage>(*m_store, 2000003, false);
@@ -62,9 +60,8 @@ TEST_F(HistoryTabTest, APageShowsTheStoredHistoryAndKeepsItsSetting) {
     DestroyWindow(parent);
     EXPECT_NE(page->CanCommitPage(), S_OK);
     EXPECT_EQ(winport::MakeComObject<HistoryPage>(*m_store, 4242, false)->ValidatePage(), E_FAIL);
-}
 
-TEST_F(HistoryTabTest, TheProviderAddsOneTabAndLetsGoOfItWhenRefused) {
+    // The provider adds one tab and lets go of it when the site refuses it.
     winport::ComPtr<MIUserObject> contact;
     ASSERT_EQ(CreateUserObject(*m_store, 2000001, contact.GetAddressOf()), S_OK);
     std::vector<std::uint32_t> committed;

@@ -3,7 +3,6 @@
 #include <signal.h>
 
 #include <chrono>
-#include <optional>
 #include <sstream>
 
 #include "platform/com/ComRuntime.h"
@@ -91,7 +90,7 @@ TEST_F(HostServicesTest, AnswersTheAddressesTheModuleAsksForAndNoOthers) {
     EXPECT_FALSE(services.GetRegisteredAddress("Map", nullptr));
 }
 
-TEST_F(HostServicesTest, OpenedAddressesAreLoggedInOrderAndNotLaunchedWithoutABrowser) {
+TEST_F(HostServicesTest, OpenedAddressesAreLoggedAndGoToABrowserAsOneArgumentUntouchedByAShell) {
     HostServicesOptions options = WithBrowser("printf '%s' \"$1\" > '" + Opened().string() + "'");
     options.browser.clear();
     HostServices& services = Services(options);
@@ -101,15 +100,14 @@ TEST_F(HostServicesTest, OpenedAddressesAreLoggedInOrderAndNotLaunchedWithoutABr
     EXPECT_EQ(services.OpenedAddresses(),
               (std::vector<std::string>{"https://a.example/1", "https://b.example/2"}));
     EXPECT_FALSE(std::filesystem::exists(Opened()));
-}
 
-TEST_F(HostServicesTest, TheBrowserGetsTheAddressAsOneArgumentUntouchedByAShell) {
-    HostServices& services =
+    // With a browser, it gets the address as one argument, untouched by a shell.
+    HostServices& launching =
         Services(WithBrowser("printf '%s' \"$1\" > '" + Opened().string() + "'"));
     const std::string address =
         "https://nuv.example.org/map?city=São Paulo&zip=01310 $(touch pwned);'x\"";
     CapturedErrors errors;
-    services.OpenAddress(address.c_str());
+    launching.OpenAddress(address.c_str());
     EXPECT_EQ(test::ReadBytes(Opened()), address);
     EXPECT_FALSE(std::filesystem::exists(m_temp.Path() / "pwned"));
     EXPECT_EQ(errors.Text(), "");
@@ -169,7 +167,7 @@ TEST_F(HostServicesTest, CreatesNothingOfAnUnregisteredClass) {
 
 // The pictures themselves are the host library's (HostImagesTest); the services make each once
 // and free them with themselves (TearDown).
-TEST_F(HostServicesTest, ImagesAreMadeOnceAndKept) {
+TEST_F(HostServicesTest, ImagesAreMadeOnceAndKeptAndTheBusyClipIsTheDataFolders) {
     HostServices& services = Services();
     const HIMAGELIST list = services.GetSmallImageList();
     ASSERT_NE(list, nullptr);
@@ -183,11 +181,9 @@ TEST_F(HostServicesTest, ImagesAreMadeOnceAndKept) {
     EXPECT_EQ(services.GetIcon(7), details);
     EXPECT_EQ(services.GetIcon(8), nullptr);
     EXPECT_EQ(winport::LiveIconCount(), m_iconsBefore + 2);
-}
 
-// The clip is the data folder's; that the animation control opens and plays it is
-// UserDetailsDialogTest's and ViewShellTest's (the module's test host hands out the same file).
-TEST_F(HostServicesTest, TheBusyClipIsTheDataFoldersClip) {
+    // The clip is the data folder's; that the animation control opens and plays it is
+    // UserDetailsDialogTest's and ViewShellTest's (the module's test host hands out the same file).
     std::string path;
     Services().GetAnimationClipPath(&path);
     EXPECT_EQ(path, (std::filesystem::path(NUV_CLIENT_DATA_DIR) / kBusyClipName).string());

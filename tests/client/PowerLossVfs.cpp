@@ -45,14 +45,12 @@ struct PowerLossCalls {
         delete f->path;
         return rc;
     }
-    static int Read(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset) {
-        return Real(file)->pMethods->xRead(Real(file), buffer, amount, offset);
-    }
     static int Write(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset) {
         if (Of(file)->owner->m_poweredOff) return SQLITE_IOERR_WRITE;
         sqlite3_int64 size = 0;
         if (Of(file)->owner->m_diskFull &&
-            (FileSize(file, &size) != SQLITE_OK || offset + amount > size))
+            (Real(file)->pMethods->xFileSize(Real(file), &size) != SQLITE_OK ||
+             offset + amount > size))
             return SQLITE_FULL;
         return Real(file)->pMethods->xWrite(Real(file), buffer, amount, offset);
     }
@@ -67,18 +65,6 @@ struct PowerLossCalls {
         if (rc == SQLITE_OK && f->path) f->owner->NoteSynced(*f->path, f->real);
         return rc;
     }
-    static int FileSize(sqlite3_file* file, sqlite3_int64* size) {
-        return Real(file)->pMethods->xFileSize(Real(file), size);
-    }
-    static int Lock(sqlite3_file* file, int level) {
-        return Real(file)->pMethods->xLock(Real(file), level);
-    }
-    static int Unlock(sqlite3_file* file, int level) {
-        return Real(file)->pMethods->xUnlock(Real(file), level);
-    }
-    static int CheckReservedLock(sqlite3_file* file, int* reserved) {
-        return Real(file)->pMethods->xCheckReservedLock(Real(file), reserved);
-    }
     static int FileControl(sqlite3_file* file, int op, void* argument) {
         if (op == SQLITE_FCNTL_PRAGMA && Of(file)->owner->m_forceSynchronousOff) {
             // Answered here, and so ignored: a request for any other synchronous setting.
@@ -89,42 +75,42 @@ struct PowerLossCalls {
         }
         return Real(file)->pMethods->xFileControl(Real(file), op, argument);
     }
-    static int SectorSize(sqlite3_file* file) {
-        return Real(file)->pMethods->xSectorSize(Real(file));
-    }
-    static int DeviceCharacteristics(sqlite3_file* file) {
-        return Real(file)->pMethods->xDeviceCharacteristics(Real(file));
-    }
-    static int ShmMap(sqlite3_file* file, int page, int size, int extend, void volatile** map) {
-        return Real(file)->pMethods->xShmMap(Real(file), page, size, extend, map);
-    }
-    static int ShmLock(sqlite3_file* file, int offset, int n, int flags) {
-        return Real(file)->pMethods->xShmLock(Real(file), offset, n, flags);
-    }
-    static void ShmBarrier(sqlite3_file* file) { Real(file)->pMethods->xShmBarrier(Real(file)); }
-    static int ShmUnmap(sqlite3_file* file, int deleteFlag) {
-        return Real(file)->pMethods->xShmUnmap(Real(file), deleteFlag);
-    }
+    // The calls passed on as they are.
+    template <auto Method>
+    struct Pass;
+    template <class R, class... Args, R (*sqlite3_io_methods::*Method)(sqlite3_file*, Args...)>
+    struct Pass<Method> {
+        static R Call(sqlite3_file* file, Args... args) {
+            return (Real(file)->pMethods->*Method)(Real(file), args...);
+        }
+    };
+    template <class R, class... Args, R (*sqlite3_vfs::*Method)(sqlite3_vfs*, Args...)>
+    struct Pass<Method> {
+        static R Call(sqlite3_vfs* vfs, Args... args) {
+            return (Owner(vfs).m_system->*Method)(Owner(vfs).m_system, args...);
+        }
+    };
 
-    static constexpr sqlite3_io_methods kMethods = {2,
-                                                    Close,
-                                                    Read,
-                                                    Write,
-                                                    Truncate,
-                                                    Sync,
-                                                    FileSize,
-                                                    Lock,
-                                                    Unlock,
-                                                    CheckReservedLock,
-                                                    FileControl,
-                                                    SectorSize,
-                                                    DeviceCharacteristics,
-                                                    ShmMap,
-                                                    ShmLock,
-                                                    ShmBarrier,
-                                                    ShmUnmap,
-                                                    nullptr,
-                                                    nullptr};
+    static constexpr sqlite3_io_methods kMethods = {
+        2,
+        Close,
+        Pass<&sqlite3_io_methods::xRead>::Call,
+        Write,
+        Truncate,
+        Sync,
+        Pass<&sqlite3_io_methods::xFileSize>::Call,
+        Pass<&sqlite3_io_methods::xLock>::Call,
+        Pass<&sqlite3_io_methods::xUnlock>::Call,
+        Pass<&sqlite3_io_methods::xCheckReservedLock>::Call,
+        FileControl,
+        Pass<&sqlite3_io_methods::xSectorSize>::Call,
+        Pass<&sqlite3_io_methods::xDeviceCharacteristics>::Call,
+        Pass<&sqlite3_io_methods::xShmMap>::Call,
+        Pass<&sqlite3_io_methods::xShmLock>::Call,
+        Pass<&sqlite3_io_methods::xShmBarrier>::Call,
+        Pass<&sqlite3_io_methods::xShmUnmap>::Call,
+        nullptr,
+        nullptr};
 
     static int Open(sqlite3_vfs* vfs, const char* name, sqlite3_file* file, int flags,
                     int* outFlags) {
@@ -152,24 +138,6 @@ struct PowerLossCalls {
         if (rc == SQLITE_OK) owner.m_durable[name] = std::nullopt;
         return rc;
     }
-    static int Access(sqlite3_vfs* vfs, const char* name, int flags, int* result) {
-        return Owner(vfs).m_system->xAccess(Owner(vfs).m_system, name, flags, result);
-    }
-    static int FullPathname(sqlite3_vfs* vfs, const char* name, int size, char* out) {
-        return Owner(vfs).m_system->xFullPathname(Owner(vfs).m_system, name, size, out);
-    }
-    static int Randomness(sqlite3_vfs* vfs, int size, char* out) {
-        return Owner(vfs).m_system->xRandomness(Owner(vfs).m_system, size, out);
-    }
-    static int Sleep(sqlite3_vfs* vfs, int microseconds) {
-        return Owner(vfs).m_system->xSleep(Owner(vfs).m_system, microseconds);
-    }
-    static int CurrentTime(sqlite3_vfs* vfs, double* now) {
-        return Owner(vfs).m_system->xCurrentTime(Owner(vfs).m_system, now);
-    }
-    static int GetLastError(sqlite3_vfs* vfs, int size, char* out) {
-        return Owner(vfs).m_system->xGetLastError(Owner(vfs).m_system, size, out);
-    }
 };
 
 PowerLossVfs::PowerLossVfs() {
@@ -181,12 +149,12 @@ PowerLossVfs::PowerLossVfs() {
     m_vfs.pAppData = this;
     m_vfs.xOpen = PowerLossCalls::Open;
     m_vfs.xDelete = PowerLossCalls::Delete;
-    m_vfs.xAccess = PowerLossCalls::Access;
-    m_vfs.xFullPathname = PowerLossCalls::FullPathname;
-    m_vfs.xRandomness = PowerLossCalls::Randomness;
-    m_vfs.xSleep = PowerLossCalls::Sleep;
-    m_vfs.xCurrentTime = PowerLossCalls::CurrentTime;
-    m_vfs.xGetLastError = PowerLossCalls::GetLastError;
+    m_vfs.xAccess = PowerLossCalls::Pass<&sqlite3_vfs::xAccess>::Call;
+    m_vfs.xFullPathname = PowerLossCalls::Pass<&sqlite3_vfs::xFullPathname>::Call;
+    m_vfs.xRandomness = PowerLossCalls::Pass<&sqlite3_vfs::xRandomness>::Call;
+    m_vfs.xSleep = PowerLossCalls::Pass<&sqlite3_vfs::xSleep>::Call;
+    m_vfs.xCurrentTime = PowerLossCalls::Pass<&sqlite3_vfs::xCurrentTime>::Call;
+    m_vfs.xGetLastError = PowerLossCalls::Pass<&sqlite3_vfs::xGetLastError>::Call;
     sqlite3_vfs_register(&m_vfs, 1);
 }
 

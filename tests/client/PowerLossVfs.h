@@ -3,10 +3,7 @@
 #include <sqlite3.h>
 
 #include <filesystem>
-#include <map>
-#include <optional>
 #include <set>
-#include <string>
 
 namespace nuvclient::test {
 

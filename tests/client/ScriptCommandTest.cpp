@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <filesystem>
-#include <tuple>
 
 #include "client/script/ScriptParser.h"
 #include "tests/client/ClientTestSupport.h"
@@ -13,7 +10,7 @@ using test::TempFolder;
 
 using Words = std::vector<std::string>;
 
-TEST(ScriptParserTest, SplitsWordsAndQuotedTextKeepingLineNumbers) {
+TEST(ScriptParserTest, SplitsWordsAndQuotedTextOrNamesTheLineThatCannotBeRead) {
     const std::vector<ScriptLine> lines = ParseScript(
         "# a comment\n"
         "open contact 2000001\n"
@@ -34,9 +31,8 @@ TEST(ScriptParserTest, SplitsWordsAndQuotedTextKeepingLineNumbers) {
     EXPECT_EQ(lines[4].words, (Words{"#1", "x"})) << "a quoted hash is a word";
     EXPECT_EQ(lines[5].number, 9);
     EXPECT_EQ(lines[5].words, (Words{"type", "1011", "line\nnext", "dump"}));
-}
 
-TEST(ScriptParserTest, MalformedLinesNameTheirNumberAndProblem) {
+    // A malformed line is named by its number and its problem.
     for (const auto& [text, line, problem] :
          std::initializer_list<std::tuple<const char*, int, const char*>>{
              {"dump\ntype 1 \"open", 2, "the quote is not closed"},
@@ -146,16 +142,7 @@ TEST_F(ScriptCommandTest, ActionsAPersonCannotTakeFailWithTheAgentsReason) {
               "holds now? Changes you have not saved are lost.\" has no button OK\n"},
              {"open contact 2000002\nanswer dialog 8545 type 1003 \"a@example.org\"\nclick 1009\n",
               ":3: dialog 8545 is still open after the steps of its answer\n"},
-         }) {
-        SCOPED_TRACE(script);
-        test::RunResult result = Run(script);
-        EXPECT_EQ(result.status, 1);
-        EXPECT_NE(result.err.find(Script().string() + error), std::string::npos) << result.err;
-    }
-}
-
-TEST_F(ScriptCommandTest, AnAnswerNoQuestionTookFailsOnItsLine) {
-    for (const auto& [script, error] : std::initializer_list<std::pair<const char*, const char*>>{
+             // An answer no question took fails on its own line.
              {"open contact 2000002\nanswer box Yes\nclick 1172\nexpect closed\n",
               ":2: no message box came up for this answer before the window closed on line 3\n"},
              {"open contact 2000002\nanswer saveas \"/tmp/anna.vcf\"\n",
@@ -166,7 +153,7 @@ TEST_F(ScriptCommandTest, AnAnswerNoQuestionTookFailsOnItsLine) {
         SCOPED_TRACE(script);
         test::RunResult result = Run(script);
         EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.err, "nuvclient: " + Script().string() + error);
+        EXPECT_NE(result.err.find(Script().string() + error), std::string::npos) << result.err;
     }
 }
 

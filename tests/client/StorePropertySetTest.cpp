@@ -1,7 +1,5 @@
 #include "client/host/StorePropertySet.h"
 
-#include <tuple>
-
 #include "client/host/UserObject.h"
 #include "hostlib/property/MCVariantPropertySet.h"
 #include "module/host/HostIds.h"
@@ -120,7 +118,8 @@ TEST_F(StorePropertySetTest, WritesReachTheStoreWithTheirTypes) {
     }
 }
 
-TEST_F(StorePropertySetTest, SixtyFourBitIntegersTakeTheNarrowestTypeOrAreRefused) {
+TEST_F(StorePropertySetTest,
+       SixtyFourBitIntegersTakeTheNarrowestTypeAndMissingValuesReadAsMissing) {
     auto set = View(kOwner, OwnerDetailsView);
     EXPECT_EQ(set->SetInteger(u"A", -1, NUVValueType::Long, -5), S_OK);
     EXPECT_EQ(set->SetInteger(u"B", -1, NUVValueType::Long, 3000000000), S_OK);
@@ -135,10 +134,8 @@ TEST_F(StorePropertySetTest, SixtyFourBitIntegersTakeTheNarrowestTypeOrAreRefuse
     EXPECT_FALSE(m_store->ReadKey(kOwner, "D"));
     EXPECT_EQ(m_store->ReadKey(kOwner, "A"), Value::Int32(-5));
     EXPECT_EQ(set->SetInteger(u"A", -1, NUVValueType::Text, 1), E_INVALIDARG);
-}
 
-TEST_F(StorePropertySetTest, MissingValuesReadAsMissing) {
-    auto set = View(kOwner, OwnerDetailsView);
+    // Missing values read as missing.
     NUVValueType type = NUVValueType::Int;
     std::int64_t integer = 5;
     BSTR text = reinterpret_cast<BSTR>(&integer);

@@ -70,7 +70,7 @@ TEST_F(UserObjectTest, ViewNamesMustBeBracedViewIds) {
     EXPECT_EQ(source->GetPropertySet(kOwnerView.c_str(), nullptr), E_POINTER);
 }
 
-TEST_F(UserObjectTest, OnlyGroupsAnswerEmailGroup) {
+TEST_F(UserObjectTest, OnlyGroupsAnswerEmailGroupAndAnUnknownUserGetsNoObject) {
     winport::ComPtr<MIEmailGroup> group;
     EXPECT_EQ(Query(Make(kGroup).Get(), group), S_OK);
     EXPECT_TRUE(group);
@@ -79,9 +79,8 @@ TEST_F(UserObjectTest, OnlyGroupsAnswerEmailGroup) {
         EXPECT_EQ(Query(Make(user).Get(), none), E_NOINTERFACE);
         EXPECT_FALSE(none);
     }
-}
 
-TEST_F(UserObjectTest, UnknownUserGetsNoObject) {
+    // A user the store does not have gets no object.
     MIUserObject* object = reinterpret_cast<MIUserObject*>(this);
     EXPECT_EQ(CreateUserObject(*m_store, 4242, &object), kUnknownUser);
     EXPECT_EQ(object, nullptr);

@@ -1,13 +1,11 @@
 // Templates, strings and counted dialog classes shared by the framework dialog tests.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "hostlib/framework/BCTabbedDialog.h"
+#include "platform/automation/Agent.h"
+#include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ListBoxApi.h"
 #include "platform/controls/ListViewApi.h"
 #include "platform/controls/TabControlApi.h"
@@ -60,19 +58,13 @@ inline constexpr winport::ControlTemplate kHostControls[] = {
     {kRichEdit, "RichEdit20A", "", WS_VISIBLE | WS_TABSTOP | ES_MULTILINE, {5, 135, 150, 30}},
 };
 
+// A dialog window shown with a caption.
+inline constexpr DWORD kShown = WS_POPUP | WS_CAPTION | WS_VISIBLE;
 inline constexpr winport::DialogTemplate kDialogs[] = {
-    {kControlsDialog,
-     "Controls",
-     WS_POPUP | WS_CAPTION | WS_VISIBLE,
-     {0, 0, 170, 175},
-     kHostControls},
-    {kTaskDialog, "Task", WS_POPUP | WS_CAPTION | WS_VISIBLE, {0, 0, 170, 90}, kTaskControls},
+    {kControlsDialog, "Controls", kShown, {0, 0, 170, 175}, kHostControls},
+    {kTaskDialog, "Task", kShown, {0, 0, 170, 90}, kTaskControls},
     {kBrokenDialog, "Broken", WS_POPUP | WS_CAPTION, {0, 0, 100, 50}, kBrokenControls},
-    {kTabbedDialog,
-     "Details",
-     WS_POPUP | WS_CAPTION | WS_VISIBLE,
-     {0, 0, 230, 180},
-     kTabbedControls},
+    {kTabbedDialog, "Details", kShown, {0, 0, 230, 180}, kTabbedControls},
     {kPageDialog, "", WS_CHILD | WS_VISIBLE | DS_CONTROL, {0, 0, 200, 120}, kPageControls},
     {kBrokenPage, "", WS_CHILD | DS_CONTROL, {0, 0, 100, 50}, kBrokenControls},
 };
@@ -213,6 +205,36 @@ inline std::vector<std::string> TabCaptions(HWND tab) {
         captions.emplace_back(text);
     }
     return captions;
+}
+
+// The entries of |combo| as a person reads them, each with the number it carries.
+using ComboItems = std::vector<std::pair<std::string, LRESULT>>;
+inline ComboItems ComboEntries(HWND combo) {
+    ComboItems entries;
+    const LRESULT count = SendMessage(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto index = static_cast<WPARAM>(i);
+        std::string text(static_cast<size_t>(SendMessage(combo, CB_GETLBTEXTLEN, index, 0)), '\0');
+        SendMessage(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        entries.emplace_back(text, SendMessage(combo, CB_GETITEMDATA, index, 0));
+    }
+    return entries;
+}
+
+// The text of |row| of list view |list| in |column|.
+inline std::string ListViewCell(HWND list, int row, int column) {
+    char text[256] = {};
+    LVITEMA item{.iSubItem = column, .pszText = text, .cchTextMax = sizeof text};
+    SendMessage(list, LVM_GETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+// The texts of the message boxes |agent| answered, from the |from|th on.
+inline std::vector<std::string> BoxTexts(const winport::Agent& agent, size_t from = 0) {
+    std::vector<std::string> texts;
+    for (size_t i = from; i < agent.MessageBoxes().size(); ++i)
+        texts.push_back(agent.MessageBoxes()[i].request.text);
+    return texts;
 }
 
 }  // namespace bctest

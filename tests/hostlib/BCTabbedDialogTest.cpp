@@ -1,12 +1,8 @@
 #include "hostlib/framework/BCTabbedDialog.h"
 
-#include <gtest/gtest.h>
-
 #include "BCDialogTestSupport.h"
 #include "hostlib/framework/FrameworkMessages.h"
-#include "platform/automation/Agent.h"
 #include "platform/core/LastError.h"
-#include "platform/window/WindowApi.h"
 
 namespace {
 
@@ -58,13 +54,12 @@ protected:
     void TearDown() override {
         if (IsWindow(m_hwnd)) DestroyWindow(m_hwnd);
     }
-    // Which pages a person sees.
-    std::vector<bool> VisiblePages(ThreePageDialog& dialog) {
-        std::vector<bool> visible;
-        for (int i = 0; i < dialog.GetPageCount(); ++i) {
-            visible.push_back(IsWindowVisible(dialog.GetPage(i)->m_hWnd) != FALSE);
-        }
-        return visible;
+    // The active tab and which pages a person sees: "1 -+-".
+    std::string Shown(ThreePageDialog& dialog) {
+        std::string shown = std::to_string(dialog.GetActiveTab()) + " ";
+        for (int i = 0; i < dialog.GetPageCount(); ++i)
+            shown += IsWindowVisible(dialog.GetPage(i)->m_hWnd) ? "+" : "-";
+        return shown;
     }
 
     bctest::ScopedResources m_resources;
@@ -80,7 +75,6 @@ TEST_F(BCTabbedDialogTest, TabsFollowTheOrderPagesWereAddedAndFrameThePages) {
     ThreePageDialog& dialog = Open();
     EXPECT_EQ(bctest::TabCaptions(m_tab), (std::vector<std::string>{"Main", "Home", "Work"}));
     EXPECT_EQ(dialog.GetPageCount(), 3);
-    EXPECT_EQ(dialog.GetTabCtrl().m_hWnd, m_tab);
     EXPECT_EQ(dialog.GetPage(3), nullptr);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(GetParent(dialog.GetPage(i)->m_hWnd), m_hwnd);
     // The pages lie inside the tab control's display area.
@@ -98,19 +92,15 @@ TEST_F(BCTabbedDialogTest, TabsFollowTheOrderPagesWereAddedAndFrameThePages) {
 // first: UserDetailsModuleTest.)
 TEST_F(BCTabbedDialogTest, OnlyTheSelectedPageIsShown) {
     ThreePageDialog& dialog = Open(1);
-    EXPECT_EQ(dialog.GetActiveTab(), 1);
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, true, false}));
-
+    EXPECT_EQ(Shown(dialog), "1 -+-");
     ASSERT_TRUE(m_agent.SelectTab(m_tab, "Work"));
-    EXPECT_EQ(dialog.GetActiveTab(), 2);
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(Shown(dialog), "2 --+");
     EXPECT_FALSE(dialog.SetActiveTab(3));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
     EXPECT_FALSE(dialog.SetActiveTab(-1));
-    EXPECT_EQ(dialog.GetActiveTab(), 2);
-
+    EXPECT_EQ(Shown(dialog), "2 --+");
     EXPECT_TRUE(dialog.SetActiveTab(0));
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(Shown(dialog), "0 +--");
     EXPECT_EQ(SendMessage(m_tab, TCM_GETCURSEL, 0, 0), 0);
 }
 
@@ -122,8 +112,7 @@ TEST_F(BCTabbedDialogTest, ValidationAndSteppingBackShowThePageThatRefuses) {
     m_log.clear();
     EXPECT_FALSE(dialog.CheckNext());
     EXPECT_EQ(m_log, (std::vector<std::string>{"Main.validate", "Home.validate"}));
-    EXPECT_EQ(dialog.GetActiveTab(), 1);
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(Shown(dialog), "1 -+-");
 
     dialog.Page(1).validateAnswer = 1;
     dialog.Page(2).validateAnswer = 1;
@@ -171,7 +160,7 @@ TEST_F(BCTabbedDialogTest, CommitRefreshCustomAndDeferredReachThePages) {
 }
 
 // The pages read their state at the start and write it when the window closes.
-TEST_F(BCTabbedDialogTest, ClosingTheWindowFreesTheDialogAndItsPages) {
+TEST_F(BCTabbedDialogTest, ClosingTheWindowFreesTheDialogAndItsPagesAndModalRunsRebuildThem) {
     Open();
     EXPECT_EQ(m_pages.live, 3);
     EXPECT_EQ(m_log, (std::vector<std::string>{"Main.read", "Home.read", "Work.read"}));
@@ -179,13 +168,10 @@ TEST_F(BCTabbedDialogTest, ClosingTheWindowFreesTheDialogAndItsPages) {
     ASSERT_TRUE(m_agent.Click(GetDlgItem(m_hwnd, IDCANCEL)));
     EXPECT_EQ(m_log, (std::vector<std::string>{"Main.write", "Home.write", "Work.write"}));
     EXPECT_FALSE(IsWindow(m_hwnd));
-    EXPECT_EQ(m_dialogs.live, 0);
-    EXPECT_EQ(m_dialogs.deleted, 1);
-    EXPECT_EQ(m_pages.live, 0);
-    EXPECT_EQ(m_pages.deleted, 3);
-}
+    EXPECT_EQ(std::tuple(m_dialogs.live, m_dialogs.deleted, m_pages.live, m_pages.deleted),
+              std::tuple(0, 1, 0, 3));
 
-TEST_F(BCTabbedDialogTest, ModalRunsRebuildTheirPagesEachTime) {
+    // Modal runs rebuild their pages each time.
     for (int run = 0; run < 2; ++run) {
         m_agent.QueueDialogHandler(bctest::kTabbedDialog, [this](HWND dialog) {
             EXPECT_EQ(bctest::TabCaptions(GetDlgItem(dialog, bctest::kTabControl)).size(), 3u);
@@ -197,7 +183,7 @@ TEST_F(BCTabbedDialogTest, ModalRunsRebuildTheirPagesEachTime) {
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.GetPageCount(), 3);
-    EXPECT_EQ(m_pages.deleted, 3);  // The first run's pages.
+    EXPECT_EQ(m_pages.deleted, 6);  // The window's and the first run's pages.
 }
 
 // A page that cannot be added is freed; one added later lies hidden behind the selected one.
@@ -218,9 +204,9 @@ TEST_F(BCTabbedDialogTest, PagesAddedLaterAreHiddenOrFreedWhenTheyCannotBeAdded)
     ASSERT_TRUE(dialog.AddDialog(new RecordingPage(m_pages, m_log, "Outside"), bctest::kPageDialog,
                                  "Outside", 34, nullptr));
     EXPECT_EQ(bctest::TabCaptions(m_tab).back(), "Outside");
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(Shown(dialog), "1 -+--");
     ASSERT_TRUE(m_agent.SelectTab(m_tab, 3));
-    EXPECT_EQ(VisiblePages(dialog), (std::vector<bool>{false, false, false, true}));
+    EXPECT_EQ(Shown(dialog), "3 ---+");
 }
 
 }  // namespace

@@ -1,10 +1,5 @@
 #include "hostlib/util/HostImages.h"
 
-#include <gtest/gtest.h>
-
-#include <map>
-#include <string>
-
 #include "hostlib/util/PixelCanvas.h"
 #include "platform/core/LastError.h"
 #include "platform/gdi/Icon.h"
@@ -25,7 +20,7 @@ constexpr int kNamedImages[] = {
     kHostImageAbout,          kHostImageFax,          kHostImageCellular,
     kHostImageDefaultAddress, kHostImagePhone,        kHostImagePublishedAddress};
 
-TEST(HostImagesTest, EverySmallImageIsADistinctSymbolOnATransparentGround) {
+TEST(HostImagesTest, EverySmallImageIsADistinctSymbolAndTheLargeIconsAreSixAndSeven) {
     const std::size_t listsBefore = winport::LiveImageListCount();
     const HIMAGELIST list = CreateHostSmallImageList();
     ASSERT_NE(list, nullptr) << winport::GetLastErrorText();
@@ -49,9 +44,8 @@ TEST(HostImagesTest, EverySmallImageIsADistinctSymbolOnATransparentGround) {
     }
     ImageList_Destroy(list);
     EXPECT_EQ(winport::LiveImageListCount(), listsBefore);
-}
 
-TEST(HostImagesTest, TheHostHasLargeIconsSixAndSevenOnly) {
+    // The host has large icons 6 and 7 only.
     const HICON webPage = CreateHostIcon(kHostIconWebPage);
     const HICON details = CreateHostIcon(kHostIconUserDetails);
     ASSERT_NE(webPage, nullptr);
@@ -90,7 +84,7 @@ std::string Art(const PixelCanvas& canvas) {
     return art;
 }
 
-TEST(PixelCanvasTest, ShapesCoverThePixelsWhoseCentresTheyHold) {
+TEST(PixelCanvasTest, ShapesCoverThePixelsWhoseCentresTheyHoldAtEveryScale) {
     PixelCanvas rect(6, 1);
     rect.Rect(1, 1, 4, 3, kInk);
     EXPECT_EQ(Art(rect), "......\n.###..\n.###..\n......\n......\n......\n");
@@ -110,9 +104,8 @@ TEST(PixelCanvasTest, ShapesCoverThePixelsWhoseCentresTheyHold) {
     PixelCanvas line(6, 1);
     line.Line({0.5, 0.5}, {5.5, 5.5}, 1, kInk);
     EXPECT_EQ(Art(line), "#.....\n.#....\n..#...\n...#..\n....#.\n.....#\n");
-}
 
-TEST(PixelCanvasTest, ScaleDrawsTheSameShapeWithMorePixelsAndLaterShapesPaintOver) {
+    // A larger scale draws the same shape with more pixels.
     PixelCanvas small(3, 1);
     small.Rect(1, 0, 3, 1, kInk);
     PixelCanvas large(3, 2);

@@ -1,21 +1,13 @@
 #include "hostlib/reference/HostReferenceData.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
 
+#include "BCDialogTestSupport.h"
 #include "hostlib/reference/ImageLists.h"
 #include "hostlib/reference/ReferenceCombos.h"
 #include "module/host/MINUVDataList.h"
 #include "platform/com/ComObject.h"
-#include "platform/controls/ComboBoxApi.h"
 #include "platform/core/LastError.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
 
 namespace {
 
@@ -70,7 +62,7 @@ private:
     std::vector<Row> m_rows;
 };
 
-using Entries = std::vector<std::pair<std::string, LRESULT>>;
+using Entries = bctest::ComboItems;
 
 class HostReferenceDataTest : public ::testing::Test {
 protected:
@@ -88,19 +80,7 @@ protected:
         SetHostReferenceData(nullptr);
     }
 
-    // What a person sees in the list, with the data each entry carries.
-    Entries Seen() const {
-        Entries entries;
-        const LRESULT count = SendMessage(combo, CB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            char text[64] = {};
-            SendMessage(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                        reinterpret_cast<LPARAM>(text));
-            entries.emplace_back(text,
-                                 SendMessage(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0));
-        }
-        return entries;
-    }
+    Entries Seen() const { return bctest::ComboEntries(combo); }
     LRESULT Selection() const { return SendMessage(combo, CB_GETCURSEL, 0, 0); }
 
     TestReferenceData data;
@@ -138,22 +118,20 @@ TEST_F(HostReferenceDataTest, NamesAndCodesAreLookedUpBothWays) {
         EXPECT_STREQ(names[i].first, names[i].second) << "name " << i;
 }
 
-TEST_F(HostReferenceDataTest, CountryComboShowsNamesWithCodes) {
+TEST_F(HostReferenceDataTest, CombosShowNamesWithCodesTheLanguagesAndGendersAfterNone) {
     SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
     EXPECT_EQ(SetCountriesCombo(combo), 4);
     EXPECT_EQ(Seen(),
               (Entries{{"Canada", 1124}, {"France", 33}, {"Greece", 30}, {"United States", 1}}));
     EXPECT_EQ(GetCountryComboIndex(combo, 30), 2);
     EXPECT_EQ(GetCountryComboIndex(combo, 44), CB_ERR);
-    EXPECT_EQ(SelectComboByItemData(combo, 1), 3);
-    EXPECT_EQ(Selection(), 3);
-    EXPECT_EQ(GetComboCurSelValue(combo), 1);
-    EXPECT_EQ(SelectComboByItemData(combo, 7), CB_ERR);
-    EXPECT_EQ(Selection(), CB_ERR);
-    EXPECT_EQ(GetComboCurSelValue(combo), 0);
-}
+    for (const auto& [code, index, value] : {std::tuple{1, 3, 1}, {7, CB_ERR, 0}}) {
+        EXPECT_EQ(SelectComboByItemData(combo, code), index);
+        EXPECT_EQ(Selection(), index);
+        EXPECT_EQ(GetComboCurSelValue(combo), value);
+    }
 
-TEST_F(HostReferenceDataTest, LanguageAndGenderCombosStartWithNone) {
+    // The language and gender combos start with an entry for none.
     EXPECT_EQ(SetLanguagesCombo(combo), 4);
     EXPECT_EQ(Seen(), (Entries{{"", 0}, {"English", 12}, {"French", 40}, {"Greek", 30}}));
     EXPECT_EQ(GetLanguageComboIndex(combo, 30), 3);
@@ -214,8 +192,7 @@ TEST_F(HostReferenceDataTest, ZodiacImageListHasThirteenDistinctImages) {
     int cx = 0;
     int cy = 0;
     ASSERT_TRUE(ImageList_GetIconSize(list, &cx, &cy));
-    EXPECT_EQ(cx, 16);
-    EXPECT_EQ(cy, 16);
+    EXPECT_EQ(std::pair(cx, cy), std::pair(16, 16));
     std::set<std::vector<std::uint32_t>> images;
     for (int i = 0; i < 13; ++i) {
         const winport::PixelImagePtr pixels = winport::ImageListImagePixels(list, i);

@@ -1,9 +1,6 @@
 #include "hostlib/property/MCMemoryPropertySet.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <string>
 
 #include "platform/text/Bstr.h"
 
@@ -57,7 +54,7 @@ TEST_F(MCMemoryPropertySetTest, MissingKeysAndBadArgumentsAreReportedAndStoreNot
     EXPECT_EQ(Get(u"Key").type, NUVValueType::Missing);
 }
 
-TEST_F(MCMemoryPropertySetTest, IntegersKeepTheirTypeAndTextRoundTripsAsBstr) {
+TEST_F(MCMemoryPropertySetTest, ValuesKeepTheirTypeAndElementWritesMakeAndGrowAList) {
     ASSERT_EQ(set->SetInteger(u"Byte", -1, NUVValueType::UChar, 300), S_OK);
     ASSERT_EQ(set->SetInteger(u"Char", -1, NUVValueType::Char, 255), S_OK);
     ASSERT_EQ(set->SetInteger(u"Flag", -1, NUVValueType::Bool, 7), S_OK);
@@ -73,9 +70,8 @@ TEST_F(MCMemoryPropertySetTest, IntegersKeepTheirTypeAndTextRoundTripsAsBstr) {
     EXPECT_EQ(read.integer, 0);
     ASSERT_EQ(set->SetText(u"Empty", -1, u""), S_OK);
     EXPECT_TRUE(Get(u"Empty").hasText);
-}
 
-TEST_F(MCMemoryPropertySetTest, ElementWritesMakeAndGrowAListOrReplaceAScalar) {
+    // An element write makes and grows a list, or replaces a scalar.
     ASSERT_EQ(set->SetText(u"Emails", 2, u"c"), S_OK);
     const Read list = Get(u"Emails");
     EXPECT_EQ(list.type, NUVValueType::List);
@@ -98,7 +94,7 @@ TEST_F(MCMemoryPropertySetTest, ElementWritesMakeAndGrowAListOrReplaceAScalar) {
 
 // Opening an existing set finds only sets; creating one replaces another value, and the set is
 // a live part of the record.
-TEST_F(MCMemoryPropertySetTest, NestedSetsAreFoundOrCreatedLive) {
+TEST_F(MCMemoryPropertySetTest, NestedSetsAreFoundOrCreatedLiveAndReleasedWithTheirKey) {
     winport::ComPtr<MINUVPropertySet> nested;
     EXPECT_EQ(set->OpenPropertySet(u"Work", -1, NUVOpenMode::Existing, nested.GetAddressOf()),
               S_FALSE);
@@ -121,18 +117,18 @@ TEST_F(MCMemoryPropertySetTest, NestedSetsAreFoundOrCreatedLive) {
     ASSERT_EQ(again->GetValue(u"City", -1, &type, nullptr, &text), S_OK);
     EXPECT_EQ(std::u16string(text), u"Lyon");
     SysFreeString(text);
-}
 
-TEST_F(MCMemoryPropertySetTest, RemoveDropsTheKeyAndReleasesNestedSets) {
-    winport::ComPtr<MINUVPropertySet> nested;
-    ASSERT_EQ(set->OpenPropertySet(u"Emails", 1, NUVOpenMode::Create, nested.GetAddressOf()), S_OK);
-    EXPECT_EQ(nested->AddRef(), 3u);
-    nested->Release();
+    // Removing a key drops it and releases the sets in it.
+    winport::ComPtr<MINUVPropertySet> element;
+    ASSERT_EQ(set->OpenPropertySet(u"Emails", 1, NUVOpenMode::Create, element.GetAddressOf()),
+              S_OK);
+    EXPECT_EQ(element->AddRef(), 3u);
+    element->Release();
     EXPECT_EQ(set->Remove(u"Emails"), S_OK);
     EXPECT_EQ(set->Remove(u"Emails"), S_FALSE);
     EXPECT_EQ(Get(u"Emails").type, NUVValueType::Missing);
-    EXPECT_EQ(nested->AddRef(), 2u);
-    nested->Release();
+    EXPECT_EQ(element->AddRef(), 2u);
+    element->Release();
 }
 
 }  // namespace

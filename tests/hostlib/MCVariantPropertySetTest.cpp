@@ -1,11 +1,6 @@
 #include "hostlib/property/MCVariantPropertySet.h"
 
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "tests/hostlib/PropertySetTestSupport.h"
 
@@ -27,7 +22,7 @@ TEST_F(MCVariantPropertySetTest, MissingKeysReadAsZeroFalseOrEmptyAndAreNotCreat
     EXPECT_EQ(type, NUVValueType::Missing);
 }
 
-TEST_F(MCVariantPropertySetTest, ListsAndNestedSetsRoundTrip) {
+TEST_F(MCVariantPropertySetTest, ListsAndNestedSetsRoundTripAndOnlyListsHaveElements) {
     const std::vector<std::string> emails = {"a@example.org", "", "b@example.org"};
     for (int k = 0; k < 3; ++k) set["AdditionalEmails"][k] = emails[static_cast<size_t>(k)];
     ASSERT_EQ(set["AdditionalEmails"].GetSize(), 3);
@@ -59,9 +54,8 @@ TEST_F(MCVariantPropertySetTest, ListsAndNestedSetsRoundTrip) {
     EXPECT_EQ(std::string(set["Work"]["Address"]["City"]), "Lyon");
     EXPECT_EQ(static_cast<short>(set["Work"]["Floor"]), -2);
     EXPECT_EQ(std::string(set["Work"]["City"]), "");
-}
 
-TEST_F(MCVariantPropertySetTest, RemoveThenRewriteShortensAListAndOnlyListsHaveElements) {
+    // Removed and written again, a list is shorter.
     for (int k = 0; k < 4; ++k) set["MoreEmails"][k] = "old" + std::to_string(k);
     EXPECT_TRUE(set.Remove("MoreEmails"));
     EXPECT_FALSE(set.Remove("MoreEmails")) << "a key removed is no longer there";
@@ -103,7 +97,7 @@ TEST_F(MCVariantPropertySetTest, DetachedSetStopsWritingToItsRecord) {
     EXPECT_EQ(std::string(view["HomeCity"]), "Oslo");
 }
 
-TEST_F(MCVariantPropertySetTest, CopiesAndAssignmentsBalanceTheirReferences) {
+TEST_F(MCVariantPropertySetTest, CopiesAndPropertiesBalanceTheirReferences) {
     EXPECT_EQ(store->RefCount(), 2u);
     set.SetPropertySetInterface(store.Get());
     EXPECT_EQ(store->RefCount(), 2u) << "the same record again takes no second reference";
@@ -123,9 +117,8 @@ TEST_F(MCVariantPropertySetTest, CopiesAndAssignmentsBalanceTheirReferences) {
     }
     EXPECT_EQ(store->RefCount(), 2u);
     EXPECT_EQ(std::string(set["HomeCity"]), "Oslo");
-}
 
-TEST_F(MCVariantPropertySetTest, PropertiesReleaseWhatTheyOpenAndOutliveTheirSet) {
+    // Properties release what they open, and outlive their set.
     set["Work"]["Address"]["City"] = "Lyon";
     set["Emails"][0]["Email"] = "a@example.org";
     {

@@ -1,7 +1,5 @@
 #include "hostlib/util/MCWindowLayout.h"
 
-#include <gtest/gtest.h>
-
 #include "platform/core/LastError.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/shell/Registry.h"
@@ -49,7 +47,7 @@ protected:
     MCWindowLayout m_layout{kPath};
 };
 
-TEST_F(MCWindowLayoutTest, AWindowComesBackWhereItWasSaved) {
+TEST_F(MCWindowLayoutTest, AWindowComesBackWhereItWasSavedOrOnTheScreen) {
     ASSERT_TRUE(m_layout.Save(m_window));
     MoveWindow(m_window, 10, 10, 200, 150, TRUE);
     ASSERT_TRUE(m_layout.Restore(m_window, MCWindowLayout::Restoring::PositionAndSize));
@@ -58,9 +56,8 @@ TEST_F(MCWindowLayoutTest, AWindowComesBackWhereItWasSaved) {
     MoveWindow(m_window, 10, 10, 200, 150, TRUE);
     ASSERT_TRUE(m_layout.Restore(m_window, MCWindowLayout::Restoring::Position));
     EXPECT_EQ(Rect(m_window), (RECT{100, 120, 300, 270}));  // A fixed-size dialog keeps its size.
-}
 
-TEST_F(MCWindowLayoutTest, ASavedPlaceOffTheScreenIsBroughtBackOnIt) {
+    // A saved place off the screen is brought back on it.
     const struct {
         LONG left, top, width, height;
         RECT expected;
@@ -76,7 +73,7 @@ TEST_F(MCWindowLayoutTest, ASavedPlaceOffTheScreenIsBroughtBackOnIt) {
     }
 }
 
-TEST_F(MCWindowLayoutTest, NothingOrADamagedSavedPlaceLeavesTheWindowAlone) {
+TEST_F(MCWindowLayoutTest, NothingDamagedOrAChildLeavesTheWindowAlone) {
     const RECT before = Rect(m_window);
     EXPECT_FALSE(m_layout.Restore(m_window, MCWindowLayout::Restoring::PositionAndSize));
     WriteSaved(10, 10, 0, 200);  // No width.
@@ -90,16 +87,14 @@ TEST_F(MCWindowLayoutTest, NothingOrADamagedSavedPlaceLeavesTheWindowAlone) {
     EXPECT_FALSE(m_layout.Restore(m_window, MCWindowLayout::Restoring::Position));
     RegCloseKey(key);
     EXPECT_EQ(Rect(m_window), before);
-}
 
-TEST_F(MCWindowLayoutTest, OnlyTopLevelWindowsHaveALayout) {
+    // Only top-level windows have a layout.
     const HWND child = CreateWindowEx(0, "Static", "", WS_CHILD | WS_VISIBLE, 5, 5, 20, 20,
                                       m_window, nullptr, nullptr, nullptr);
     EXPECT_FALSE(m_layout.Save(child));
     WriteSaved(10, 10, 300, 200);
     EXPECT_FALSE(m_layout.Restore(child, MCWindowLayout::Restoring::Position));
     EXPECT_FALSE(m_layout.Save(nullptr));
-    HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, kPath, 0, KEY_QUERY_VALUE, &key), ERROR_SUCCESS);
     DWORD left = 0;
     DWORD size = sizeof(left);

@@ -2,8 +2,6 @@
 // or a BSTR handed out during the test is still held.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstddef>
 
 #include "hostlib/property/MCMemoryPropertySet.h"

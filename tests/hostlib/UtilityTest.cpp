@@ -1,9 +1,7 @@
-#include <gtest/gtest.h>
 
 #include <chrono>
-#include <string>
-#include <vector>
 
+#include "BCDialogTestSupport.h"
 #include "RecordingServices.h"
 #include "hostlib/util/Astrology.h"
 #include "hostlib/util/Browser.h"
@@ -12,15 +10,14 @@
 #include "hostlib/util/Time.h"
 #include "hostlib/util/UtilityStrings.h"
 #include "hostlib/util/Validators.h"
-#include "platform/automation/Agent.h"
 #include "platform/com/ComObject.h"
 #include "platform/core/LastError.h"
-#include "platform/resources/ResourceChain.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Registry.h"
-#include "platform/window/WindowApi.h"
 
 namespace {
+
+using Lines = std::vector<std::string>;
 
 constexpr winport::StringResource kHostStrings[] = {
     {AFX_IDS_APP_TITLE, "NUV"},
@@ -43,7 +40,7 @@ TEST_F(HostUtilityTest, MessageBoxesAreMadeOfHostStrings) {
     EXPECT_EQ(BResourceMessageBox(6720, 6721, MB_YESNO | MB_ICONQUESTION, nullptr), IDYES);
     BResourceMessageBox(6720, 0, MB_OK, nullptr);
     ASSERT_EQ(agent.MessageBoxes().size(), 2u);
-    EXPECT_EQ(agent.MessageBoxes()[0].request.text, "Refresh your details?");
+    EXPECT_EQ(bctest::BoxTexts(agent), (Lines{"Refresh your details?", "Refresh your details?"}));
     EXPECT_EQ(agent.MessageBoxes()[0].request.caption, "Update From Database");
     EXPECT_EQ(agent.MessageBoxes()[1].request.caption, "NUV");  // No caption: the title.
     EXPECT_EQ(BRCString(99999), "");
@@ -56,34 +53,27 @@ TEST_F(HostUtilityTest, EntryCheckCountsCharactersAndNamesTheField) {
     EXPECT_FALSE(BIsValidEntry("Ελένη Π", 7064, 5, kEntryMayBeEmpty, nullptr));
     EXPECT_FALSE(BIsValidEntry("", 7064, 20, kEntryRequired, nullptr));
     EXPECT_FALSE(BIsValidEntry("a\tb", 7064, 20, kEntryMayBeEmpty, nullptr));
-    ASSERT_EQ(agent.MessageBoxes().size(), 3u);
-    EXPECT_EQ(agent.MessageBoxes()[0].request.text,
-              "The first name can be at most 5 characters long.");
-    EXPECT_EQ(agent.MessageBoxes()[1].request.text, "Please enter the first name.");
-    EXPECT_EQ(agent.MessageBoxes()[2].request.text,
-              "The first name contains characters that cannot be used.");
+    EXPECT_EQ(
+        bctest::BoxTexts(agent),
+        (Lines{"The first name can be at most 5 characters long.", "Please enter the first name.",
+               "The first name contains characters that cannot be used."}));
 }
 
 TEST_F(HostUtilityTest, IntegerCheckTakesWholeNumbersInRangeAndIsSilentWithoutOwner) {
     const HWND owner =
         CreateWindowEx(0, "Static", "", WS_VISIBLE, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     EXPECT_TRUE(BIsValidIntegerEntry(" 12345 ", "Zip", 1, 99999, owner));
-    EXPECT_FALSE(BIsValidIntegerEntry("0", "Zip", 1, 99999, owner));
-    EXPECT_FALSE(BIsValidIntegerEntry("12a", "Zip", 1, 99999, owner));
-    EXPECT_FALSE(BIsValidIntegerEntry("99999999999999999999", "Zip", 1, 99999, owner));
+    for (const char* zip : {"0", "12a", "99999999999999999999"})
+        EXPECT_FALSE(BIsValidIntegerEntry(zip, "Zip", 1, 99999, owner)) << zip;
     EXPECT_FALSE(BIsValidIntegerEntry("1899", nullptr, 1900, 2026, owner));
     EXPECT_FALSE(BIsValidIntegerEntry("1899", nullptr, 1900, 2026, nullptr));
-    ASSERT_EQ(agent.MessageBoxes().size(), 4u);
-    EXPECT_EQ(agent.MessageBoxes()[0].request.text,
-              "The Zip must be a whole number from 1 to 99999.");
-    EXPECT_EQ(agent.MessageBoxes()[3].request.text,
-              "Please enter a whole number from 1900 to 2026.");
-    EXPECT_EQ(agent.MessageBoxes()[3].request.owner, owner);
     // Field names with percent signs are not read as formats.
     EXPECT_FALSE(BIsValidIntegerEntry("x", "%s%n%1", 1, 2, owner));
-    ASSERT_EQ(agent.MessageBoxes().size(), 5u);
-    EXPECT_EQ(agent.MessageBoxes()[4].request.text,
-              "The %s%n%1 must be a whole number from 1 to 2.");
+    const std::string zip = "The Zip must be a whole number from 1 to 99999.";
+    EXPECT_EQ(bctest::BoxTexts(agent),
+              (Lines{zip, zip, zip, "Please enter a whole number from 1900 to 2026.",
+                     "The %s%n%1 must be a whole number from 1 to 2."}));
+    EXPECT_EQ(agent.MessageBoxes()[3].request.owner, owner);
     DestroyWindow(owner);
 }
 
@@ -100,24 +90,14 @@ TEST(EmailCheckTest, AcceptsOneAddressAndRefusesTheRest) {
     EXPECT_FALSE(BIsValidEmail(nullptr));
 }
 
-// The first day of each sign, month by month, and the sign of the day before it (1 Aries to
-// 12 Pisces); no sign for a day that is no date.
+// A sign (1 Aries to 12 Pisces) begins on its first day, 21 March for Aries, 22 December for
+// Capricorn; 29 February is Pisces; no sign for a day that is no date.
 TEST(AstrologyTest, SignsChangeOnTheirFirstDays) {
-    const struct {
-        int firstDay;
-        int sign;
-        int signBefore;
-    } cusps[] = {{20, 11, 10}, {19, 12, 11}, {21, 1, 12}, {20, 2, 1}, {21, 3, 2}, {21, 4, 3},
-                 {23, 5, 4},   {23, 6, 5},   {23, 7, 6},  {23, 8, 7}, {22, 9, 8}, {22, 10, 9}};
-    for (int month = 1; month <= 12; ++month) {
-        const auto& cusp = cusps[month - 1];
-        EXPECT_EQ(FindAstrologySign(cusp.firstDay, month), cusp.sign) << month;
-        EXPECT_EQ(FindAstrologySign(cusp.firstDay - 1, month), cusp.signBefore) << month;
-    }
-    EXPECT_EQ(FindAstrologySign(29, 2), 12);
-    for (auto [day, month] : {std::pair{0, 1}, {30, 2}, {31, 4}, {1, 0}, {1, 13}}) {
+    for (const auto& [day, month, sign] :
+         {std::tuple{20, 3, 12}, {21, 3, 1}, {21, 12, 9}, {22, 12, 10}, {1, 1, 10}, {29, 2, 12}})
+        EXPECT_EQ(FindAstrologySign(day, month), sign) << day << "/" << month;
+    for (auto [day, month] : {std::pair{0, 1}, {30, 2}, {31, 4}, {1, 0}, {1, 13}})
         EXPECT_EQ(FindAstrologySign(day, month), 0) << day << "/" << month;
-    }
 }
 
 TEST(TimeTest, ZoneTimeIsTheNegatedOffsetInHalfHours) {
@@ -148,21 +128,18 @@ TEST(RegistryKeyTest, ReadsTextValuesOnly) {
                   sizeof number);
     RegCloseKey(key);
 
-    char buffer[101];
-    EXPECT_TRUE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\",
-                                          "DefaultPrefs", "Homepage Factory Dispatcher", buffer,
-                                          sizeof buffer));
-    EXPECT_STREQ(buffer, "Homepage Factory");
-    char small[5];
-    EXPECT_TRUE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\",
-                                          "DefaultPrefs", "Homepage Factory Dispatcher", small,
-                                          sizeof small));
-    EXPECT_STREQ(small, "Home");
-    EXPECT_FALSE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\",
-                                           "DefaultPrefs", "Number", buffer, sizeof buffer));
-    EXPECT_FALSE(BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Nobody\\", "X", "Y",
-                                           buffer, sizeof buffer));
-    EXPECT_STREQ(buffer, "");
+    // The value |name| of |key| under the host's keys read into a buffer of |size| bytes.
+    const auto read = [](const char* key, const char* name, size_t size) -> std::string {
+        std::string text(size, 'x');
+        return BCRegistryKey::ReadString(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\", key, name,
+                                         text.data(), size)
+                   ? text.c_str()
+                   : "(false) " + std::string(text.c_str());
+    };
+    EXPECT_EQ(read("DefaultPrefs", "Homepage Factory Dispatcher", 101), "Homepage Factory");
+    EXPECT_EQ(read("DefaultPrefs", "Homepage Factory Dispatcher", 5), "Home");
+    EXPECT_EQ(read("DefaultPrefs", "Number", 101), "(false) ");
+    EXPECT_EQ(read("Nowhere", "Y", 101), "(false) ");
     EXPECT_EQ(winport::OpenRegistryHandleCount(), 0u);
     RegDeleteKey(HKEY_CURRENT_USER, "Software\\Brightelm\\NUV\\DefaultPrefs");
 }

@@ -1,16 +1,6 @@
 // The Affiliations page: rows of a category from the host's "group" or "pastbg" list and their
 // keywords, counted only while ticked; a category without keywords asked about once.
-#include <gtest/gtest.h>
-
 #include "PageTestSupport.h"
-#include "TestOperations.h"
-#include "client/host/DataLists.h"
-#include "module/host/HostStringIds.h"
-#include "platform/controls/ComboBoxApi.h"
-#include "platform/message/MessageApi.h"
-#include "platform/resources/ResourceChain.h"
-#include "platform/shell/MessageBox.h"
-#include "res/ResourceIds.h"
 
 namespace moduletest {
 namespace {
@@ -32,27 +22,18 @@ protected:
         }
         record["UpdateInfoStatus"] = 0x01C1;
     }
-    short Stored(const char* key, int i) { return host->Record(owner)[key][i]; }
-    std::string StoredText(const char* key, int i) {
-        return std::string(host->Record(owner)[key][i]);
-    }
     std::string Selected(int list) const {
         const LRESULT index = SendMessage(Control(list), CB_GETCURSEL, 0, 0);
-        return index == CB_ERR ? "(none)" : ItemText(Control(list), static_cast<int>(index));
-    }
-    static std::string ItemText(HWND list, int index) {
-        std::string text(static_cast<size_t>(SendMessage(list, CB_GETLBTEXTLEN, index, 0)), '\0');
-        SendMessage(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-        return text;
+        return index == CB_ERR
+                   ? "(none)"
+                   : bctest::ComboEntries(Control(list))[static_cast<size_t>(index)].first;
     }
 };
 
-class AffiliationsPageWithListsTest : public AffiliationsPageTest {
-    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
-};
+using AffiliationsPageWithListsTest = WithShippedLists<AffiliationsPageTest>;
 
 TEST_F(AffiliationsPageWithListsTest, RowsShowTheRecordAndSaveOnlyWhatIsTicked) {
-    ASSERT_NE(OpenPage(owner, kAffiliationsTab), nullptr);
+    OpenPage(owner, kAffiliationsTab);
     EXPECT_EQ(Selected(IDC_AFFIL_GROUP_LIST1), "Sports Club");
     EXPECT_EQ(Shown(IDC_AFFIL_GROUP_TEXT1), "Tennis à Lyon");
     EXPECT_TRUE(Enabled(IDC_AFFIL_GROUP_TEXT1));
@@ -73,20 +54,18 @@ TEST_F(AffiliationsPageWithListsTest, RowsShowTheRecordAndSaveOnlyWhatIsTicked) 
     ASSERT_TRUE(agent.Tick(Control(IDC_AFFIL_GROUP_CHECK1), winport::CheckState::Unchecked));
     EXPECT_EQ(Shown(IDC_AFFIL_GROUP_TEXT1), "Tennis à Lyon");
     Save();
-    EXPECT_EQ(agent.MessageBoxes().size(), 0u);
-    EXPECT_EQ(Stored("GroupCategory", 0), 0);
-    EXPECT_EQ(StoredText("GroupText", 0), "");
-    EXPECT_EQ(Stored("GroupCategory", 2), 4242) << "the code the list lacks is kept";
-    EXPECT_EQ(StoredText("GroupText", 2), "Stars");
-    EXPECT_EQ(Stored("PastCategory", 0), kUniversity);
-    EXPECT_EQ(StoredText("PastText", 0), "Université Lyon 2");
-    EXPECT_EQ(static_cast<unsigned short>(host->Record(owner)["UpdateInfoStatus"]), 0x00C1);
+    EXPECT_EQ(BoxTexts(), Lines{});
+    // The code the list lacks is kept.
+    EXPECT_EQ(Keys(owner, {"GroupCategory[0]", "GroupText[0]", "GroupCategory[2]", "GroupText[2]",
+                           "PastCategory[0]", "PastText[0]", "UpdateInfoStatus"}),
+              "0||4242|Stars|" + std::to_string(kUniversity) + "|Université Lyon 2|" +
+                  std::to_string(0x00C1));
 }
 
 // A ticked row with a category and no keywords: one question, the affiliations first. Yes goes
 // back to the page and saves nothing; No saves the category without keywords.
 TEST_F(AffiliationsPageWithListsTest, ACategoryWithoutKeywordsIsAskedAboutOnce) {
-    ASSERT_NE(OpenPage(owner, kAffiliationsTab), nullptr);
+    OpenPage(owner, kAffiliationsTab);
     ASSERT_TRUE(agent.Tick(Control(IDC_AFFIL_GROUP_CHECK2)));
     ASSERT_TRUE(agent.PickComboItem(Control(IDC_AFFIL_GROUP_LIST2), "Alumni Association"));
     ASSERT_TRUE(agent.Tick(Control(IDC_AFFIL_PAST_CHECK2)));
@@ -99,8 +78,9 @@ TEST_F(AffiliationsPageWithListsTest, ACategoryWithoutKeywordsIsAskedAboutOnce) 
         ASSERT_EQ(agent.MessageBoxes().size(), boxes + 1);
         EXPECT_EQ(agent.MessageBoxes().back().request.caption, "Keywords Missing");
         EXPECT_EQ(agent.MessageBoxes().back().request.style & MB_TYPEMASK, MB_YESNO);
-        EXPECT_EQ(Stored("GroupCategory", 1), answer == IDYES ? 0 : kAlumni);
-        EXPECT_EQ(Stored("PastCategory", 1), answer == IDYES ? 0 : kUniversity);
+        EXPECT_EQ(
+            Keys(owner, {"GroupCategory[1]", "PastCategory[1]"}),
+            answer == IDYES ? "0|0" : std::to_string(kAlumni) + "|" + std::to_string(kUniversity));
     }
 }
 

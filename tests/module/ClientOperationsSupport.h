@@ -3,10 +3,7 @@
 // as a window looks busy.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <chrono>
-#include <memory>
 #include <thread>
 
 #include "client/cli/OpenCommand.h"

@@ -2,14 +2,7 @@
 // each change checked and written into the record at once.
 #include "pages/identity/ContactEmailPane.h"
 
-#include <gmock/gmock.h>
-
 #include "EmailTestSupport.h"
-#include "TestOperations.h"
-#include "platform/message/MessageApi.h"
-#include "platform/shell/MessageBox.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace emailtest {
 namespace {
@@ -26,9 +19,8 @@ protected:
               std::vector<std::string> more, short defaultNumber) {
         MCVariantPropertySet record = host->Record(contact);
         record["PrimaryEmail"] = primary;
-        for (size_t k = 0; k < additional.size(); ++k) {
+        for (size_t k = 0; k < additional.size(); ++k)
             record["AdditionalEmails"][static_cast<int>(k)] = additional[k];
-        }
         for (size_t k = 0; k < more.size(); ++k)
             record["MoreEmails"][static_cast<int>(k)] = more[k];
         record["DefaultEmailNum"] = defaultNumber;
@@ -37,16 +29,11 @@ protected:
     void Reopen() {
         ClosePane();
         list = OpenPane<CContactEmailPane>(contact, IDD_CONTACT_EMAIL_PANE, IDC_CONTACT_EMAIL_LIST);
-        ASSERT_NE(list, nullptr);
     }
     // Edit, Remove and Set as Default: "+" enabled, "-" disabled.
     std::string Buttons() const {
-        std::string state;
-        for (int id :
-             {IDC_CONTACT_EMAIL_EDIT, IDC_CONTACT_EMAIL_REMOVE, IDC_CONTACT_EMAIL_DEFAULT}) {
-            state += IsWindowEnabled(PaneItem(id)) ? "+" : "-";
-        }
-        return state;
+        return States(
+            {IDC_CONTACT_EMAIL_EDIT, IDC_CONTACT_EMAIL_REMOVE, IDC_CONTACT_EMAIL_DEFAULT});
     }
     void Add(const std::string& address, bool asDefault = false) {
         QueueAnswer(agent, IDD_CONTACT_EMAIL_DIALOG, {address, asDefault});
@@ -180,7 +167,6 @@ TEST_F(ContactEmailPaneTest, EditOutlivesARetrievalEndingUnderTheDialog) {
     record["AdditionalEmails"][0] = "a0@example.org";
     record["LastUpdateDate"] = 0u;  // The window fetches as it opens.
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     const HWND pane = EmailPane(window, IDC_CONTACT_EMAIL_LIST);
     ASSERT_NE(pane, nullptr);
     const HWND rows = GetDlgItem(pane, IDC_CONTACT_EMAIL_LIST);

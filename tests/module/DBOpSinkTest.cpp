@@ -1,10 +1,7 @@
 // Where database results arrive: results posted from any thread handled on the sink's thread
 // exactly once, and nothing handled once flushed or closed.
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <thread>
-#include <vector>
 
 #include "details/DBOpSink.h"
 #include "platform/message/MessageApi.h"
@@ -18,6 +15,7 @@ public:
         int code;
         std::string text;  // an error's text, "" for a success
         int errorCode;
+        bool operator==(const Handled&) const = default;
     };
 
     LRESULT OnResult(int code, DBOpResult* result) override {
@@ -39,12 +37,8 @@ TEST(DBOpSinkTest, ResultsAreHandledOnceOnTheSinksThreadInOrder) {
     EXPECT_TRUE(sink.handled.empty()) << "nothing is handled before the thread takes messages";
     EXPECT_EQ(sink.PendingCount(), 2u);
     winport::PumpMessages();
-    ASSERT_EQ(sink.handled.size(), 2u);
-    EXPECT_EQ(sink.handled[0].code, 0);
-    EXPECT_EQ(sink.handled[0].text, "");
-    EXPECT_EQ(sink.handled[1].code, 1);
-    EXPECT_EQ(sink.handled[1].text, "Κάτι πήγε στραβά");
-    EXPECT_EQ(sink.handled[1].errorCode, -3);
+    EXPECT_EQ(sink.handled,
+              (std::vector<RecordingSink::Handled>{{0, "", 0}, {1, "Κάτι πήγε στραβά", -3}}));
     EXPECT_EQ(sink.PendingCount(), 0u);
     winport::PumpMessages();
     EXPECT_EQ(sink.handled.size(), 2u);

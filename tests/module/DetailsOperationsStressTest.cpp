@@ -6,8 +6,6 @@
 #include "ClientOperationsSupport.h"
 #include "ModuleTestSupport.h"
 #include "module/host/DetailsWindowMessages.h"
-#include "platform/shell/MessageBox.h"
-#include "res/ResourceIds.h"
 
 namespace moduletest {
 namespace {

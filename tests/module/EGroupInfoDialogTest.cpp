@@ -1,19 +1,12 @@
 // The e-mail group dialog: the group's details, its registration page opened safely, Update
 // through the directory, and the owner's choice stored only once he has confirmed it.
-#include <gtest/gtest.h>
-
 #include "ModuleTestSupport.h"
-#include "TestOperations.h"
 #include "hostlib/res/HostResourceIds.h"
 #include "hostlib/util/Browser.h"
 #include "module/host/HostIds.h"
 #include "module/host/MIEmailGroup.h"
 #include "module/host/MIPropertySetSource.h"
 #include "platform/controls/AnimationApi.h"
-#include "platform/message/MessageApi.h"
-#include "platform/shell/MessageBox.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace moduletest {
 namespace {
@@ -66,9 +59,8 @@ TEST_F(EGroupInfoDialogTest, ShowsTheGroupAndOpensItsPageAsAWebPage) {
     const HWND dialog = Open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Text(dialog), "E-NUV Info");
-    EXPECT_EQ(Text(Item(dialog, IDC_EGROUP_NAME)), "Amis de la poésie");
-    EXPECT_EQ(Text(Item(dialog, IDC_EGROUP_NUMBER)), "9000001");
-    EXPECT_EQ(Text(Item(dialog, IDC_EGROUP_DESCRIPTION)), "Un poème par jour.");
+    EXPECT_EQ(Texts(dialog, {IDC_EGROUP_NAME, IDC_EGROUP_NUMBER, IDC_EGROUP_DESCRIPTION}),
+              "Amis de la poésie|9000001|Un poème par jour.");
     EXPECT_EQ(SendMessage(Item(dialog, IDC_EGROUP_PUBLISH), BM_GETCHECK, 0, 0), BST_CHECKED);
     ASSERT_TRUE(agent.Click(Item(dialog, IDC_EGROUP_GOTO)));
     EXPECT_EQ(OpenedAddresses(), std::vector<std::string>{"http://poesie.example.org/inscription"});

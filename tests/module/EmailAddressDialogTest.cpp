@@ -1,15 +1,9 @@
 // The two e-mail address dialogs: titles and buttons after the mode, the 60-character limit,
 // the address check and trimming, and the owner's mail-domain guard.
-#include <gmock/gmock.h>
-
 #include "EmailTestSupport.h"
 #include "hostlib/res/HostResourceIds.h"
 #include "pages/identity/ContactEmailDialog.h"
 #include "pages/identity/OwnerEmailDialog.h"
-#include "platform/message/MessageApi.h"
-#include "platform/shell/MessageBox.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace emailtest {
 namespace {

@@ -3,34 +3,20 @@
 // reference client's mail program included.
 #include "pages/identity/EmailListCtrl.h"
 
-#include <gmock/gmock.h>
 #include <sys/stat.h>
 
 #include "ClientOperationsSupport.h"
 #include "EmailTestSupport.h"
 #include "module/UserPropertySet.h"
 #include "pages/identity/ContactEmailPane.h"
-#include "platform/controls/ListViewApi.h"
-#include "platform/message/MessageApi.h"
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/GlobalMemory.h"
 #include "platform/shell/MenuApi.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace emailtest {
 namespace {
 
 using ::testing::ElementsAre;
-
-// The commands of a menu a person was shown, with their captions.
-std::vector<std::string> Commands(const winport::PopupMenuRecord& menu) {
-    std::vector<std::string> commands;
-    for (const auto& item : menu.request.items) {
-        commands.push_back(std::to_string(item.id) + " " + item.text);
-    }
-    return commands;
-}
 
 class EmailListCtrlTest : public EmailFixture {
 protected:
@@ -41,7 +27,6 @@ protected:
         record["PrimaryEmail"] = "boris@example.org";
         record["AdditionalEmails"][0] = "борис@пример.ru";
         list = OpenPane<CContactEmailPane>(contact, IDD_CONTACT_EMAIL_PANE, IDC_CONTACT_EMAIL_LIST);
-        ASSERT_NE(list, nullptr);
     }
     void TearDown() override {
         EmailFixture::TearDown();
@@ -62,7 +47,8 @@ TEST_F(EmailListCtrlTest, MenuComesOnARowOnlyAndSendsMailThroughTheHost) {
     winport::PumpMessages();
     ASSERT_EQ(agent.PopupMenus().size(), 1u);
     const winport::PopupMenuRecord& menu = agent.PopupMenus()[0];
-    EXPECT_THAT(Commands(menu), ElementsAre("49607 Copy Email Address", "49608 Send Email"));
+    EXPECT_THAT(moduletest::MenuItems(menu),
+                ElementsAre("49607 Copy Email Address", "49608 Send Email"));
     EXPECT_EQ(menu.request.owner, list);
     EXPECT_EQ(menu.request.flags, TPM_CENTERALIGN | TPM_RIGHTBUTTON);
 
@@ -167,7 +153,8 @@ TEST_F(ClientEmailListTest, SendEmailOpensAMailLinkUnlessTheHostHasNoMail) {
     ASSERT_TRUE(agent.RightClickListViewRow(list, 0));
     winport::PumpMessages();
     ASSERT_EQ(agent.PopupMenus().size(), 2u);
-    EXPECT_THAT(Commands(agent.PopupMenus()[1]), ElementsAre("49607 Copy Email Address"));
+    EXPECT_THAT(moduletest::MenuItems(agent.PopupMenus()[1]),
+                ElementsAre("49607 Copy Email Address"));
 }
 
 }  // namespace

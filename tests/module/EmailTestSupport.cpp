@@ -1,13 +1,6 @@
 #include "EmailTestSupport.h"
 
 #include "hostlib/util/HostStrings.h"
-#include "module/host/HostStringIds.h"
-#include "platform/controls/ListViewApi.h"
-#include "platform/message/MessageApi.h"
-#include "platform/resources/ResourceChain.h"
-#include "platform/shell/MessageBox.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace emailtest {
 namespace {
@@ -22,13 +15,6 @@ constexpr winport::StringResource kStrings[] = {
 };
 constexpr winport::ResourceTable kTable{"e-mail test host strings", {}, {}, {}, kStrings};
 
-std::string CellText(HWND list, int row, int column) {
-    char buffer[256] = {};
-    LVITEMA item{.iSubItem = column, .pszText = buffer, .cchTextMax = sizeof buffer};
-    SendMessage(list, LVM_GETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return buffer;
-}
-
 int ImageOf(HWND list, int row) {
     LVITEMA item{.mask = LVIF_IMAGE, .iItem = row};
     SendMessage(list, LVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
@@ -42,7 +28,8 @@ std::vector<std::string> Rows(HWND list) {
     const auto count = static_cast<int>(SendMessage(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
         const int image = ImageOf(list, row);
-        rows.push_back(CellText(list, row, 1) + "|" + CellText(list, row, 2) + "|" +
+        rows.push_back(bctest::ListViewCell(list, row, 1) + "|" +
+                       bctest::ListViewCell(list, row, 2) + "|" +
                        (image < 0 ? "-" : std::to_string(image)));
     }
     return rows;

@@ -3,10 +3,7 @@
 // a person reads them, and answers to the address dialogs.
 #pragma once
 
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
+#include <stdexcept>
 
 #include "ModuleTestSupport.h"
 #include "hostlib/framework/BCInsideDialog.h"
@@ -46,12 +43,14 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The pane made inside the host window and loaded, as the Main page does; its list.
+    // The pane made inside the host window and loaded, as the Main page does; its list. The test
+    // fails when the pane cannot be made.
     template <class Pane>
     HWND OpenPane(BCUserInfo* user, UINT templateId, int listId) {
         m_record.emplace(host->Record(user));
         auto pane = std::make_unique<Pane>(user, &*m_record, CWnd::FromHandle(m_window));
-        if (!pane->Create(templateId, CWnd::FromHandle(m_window))) return nullptr;
+        if (!pane->Create(templateId, CWnd::FromHandle(m_window)))
+            throw std::runtime_error("the pane was not made");
         pane->PageReload();
         m_pane = std::move(pane);
         m_list = GetDlgItem(m_pane->m_hWnd, listId);
@@ -62,6 +61,12 @@ protected:
         return dynamic_cast<Pane&>(*m_pane);
     }
     HWND PaneItem(int id) const { return GetDlgItem(m_pane->m_hWnd, id); }
+    // Whether each of the pane's items |ids| takes input, "+" or "-" each.
+    std::string States(std::initializer_list<int> ids) const {
+        std::string states;
+        for (const int id : ids) states += IsWindowEnabled(PaneItem(id)) ? "+" : "-";
+        return states;
+    }
     // Selects |row| of the pane's list and clicks |button| of the pane.
     void Press(int row, int button) {
         ASSERT_TRUE(agent.SelectListViewRow(m_list, row));

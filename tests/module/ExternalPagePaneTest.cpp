@@ -4,9 +4,6 @@
 #include "details/ExternalPagePane.h"
 
 #include "ModuleTestSupport.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace moduletest {
 namespace {
@@ -39,7 +36,6 @@ protected:
 // contacts, and a contact's window without his user info, ask for none.
 TEST_F(ExternalPagePaneTest, WindowsThatAskForThemGetThemAfterTheirOwnTabs) {
     const HWND ownerWindow = OpenOwner();
-    ASSERT_NE(ownerWindow, nullptr);
     EXPECT_EQ(host->Count("RegisterOwnerPages 1001"), 1);
     EXPECT_EQ(TabCaptions(ownerWindow).size(), 8u);
     EXPECT_EQ(TabCaptions(ownerWindow).back(), "Notizen ✓");
@@ -49,7 +45,6 @@ TEST_F(ExternalPagePaneTest, WindowsThatAskForThemGetThemAfterTheirOwnTabs) {
         host->ClearCalls();
         host->Record(contact)["UserType"] = userType;
         const HWND window = OpenContact(contact);
-        ASSERT_NE(window, nullptr);
         const bool outsideTabs = userType % 2 == 0;
         EXPECT_EQ(host->Count("RegisterContactPages 1002"), outsideTabs ? 1 : 0);
         EXPECT_EQ(TabCaptions(window).size(), outsideTabs ? 7u : 6u);
@@ -63,16 +58,16 @@ TEST_F(ExternalPagePaneTest, WindowsThatAskForThemGetThemAfterTheirOwnTabs) {
     EXPECT_EQ(TabCaptions(window->m_hWnd).size(), 6u);
 }
 
-TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTab) {
+// The component's window fills its tab and follows the pane's size, but not its minimising;
+// showing another user and the pages reloading after a retrieval leave it alone.
+TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTabAndFollowsItsSize) {
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     const HWND tab = OutsideTab(window);
     EXPECT_EQ(GetParent(notes->Window()), tab);
     RECT component{}, client{};
     GetClientRect(notes->Window(), &component);
     GetClientRect(tab, &client);
-    EXPECT_EQ(component.right, client.right);
-    EXPECT_EQ(component.bottom, client.bottom);
+    EXPECT_EQ(component, client);
     const std::vector<std::string> calls = PageCalls();
     ASSERT_GE(calls.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 4),
@@ -81,16 +76,24 @@ TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTab) {
                   "page Notizen ✓ NotifyReparented 1", "page Notizen ✓ CompleteBuild 0"}));
     ASSERT_TRUE(agent.SelectTab(Item(window, IDC_DETAILS_TAB), "Notizen ✓"));
     EXPECT_TRUE(IsWindowVisible(notes->Window()));
-    // Showing another user leaves the component alone.
     host->ClearCalls();
     SendMessage(window, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
+    Dialog(window)->DoRefresh();
     EXPECT_TRUE(PageCalls().empty());
+
+    MoveWindow(tab, 0, 0, 321, 123, TRUE);
+    EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 321x123"});
+    host->ClearCalls();
+    ShowWindow(window, SW_MINIMIZE);
+    SendMessage(tab, WM_SIZE, 1, MAKELPARAM(0, 0));
+    EXPECT_TRUE(PageCalls().empty());
+    SendMessage(tab, WM_SIZE, 2, MAKELPARAM(640, 480));
+    EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 640x480"});
 }
 
 TEST_F(ExternalPagePaneTest, WindowThatCannotBeTakenInLeavesAnEmptyTab) {
     notes->handsOutDeadWindow = true;
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     EXPECT_EQ(TabCaptions(window).size(), 7u);
     EXPECT_EQ(host->Count("page Notizen ✓ NotifyReparented 1"), 0);
     EXPECT_EQ(host->Count("page Notizen ✓ CompleteBuild 0"), 0);
@@ -102,33 +105,11 @@ TEST_F(ExternalPagePaneTest, WindowThatCannotBeTakenInLeavesAnEmptyTab) {
     EXPECT_EQ(host->Count("ContactCommitted 1002"), 1);
 }
 
-TEST_F(ExternalPagePaneTest, ComponentFollowsThePanesSizeButNotMinimisingNorReloading) {
-    const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
-    const HWND tab = OutsideTab(window);
-    host->ClearCalls();
-    MoveWindow(tab, 0, 0, 321, 123, TRUE);
-    EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 321x123"});
-
-    host->ClearCalls();
-    ShowWindow(window, SW_MINIMIZE);
-    SendMessage(tab, WM_SIZE, 1, MAKELPARAM(0, 0));
-    EXPECT_TRUE(PageCalls().empty());
-    SendMessage(tab, WM_SIZE, 2, MAKELPARAM(640, 480));
-    EXPECT_EQ(PageCalls(), std::vector<std::string>{"page Notizen ✓ ResizePage 640x480"});
-
-    // The pages reloading after a retrieval leave the component alone.
-    host->ClearCalls();
-    Dialog(window)->DoRefresh();
-    EXPECT_TRUE(PageCalls().empty());
-}
-
 // A provider may keep the site and add tabs while the window lives; past the window it gets an
 // error, not a freed object.
 TEST_F(ExternalPagePaneTest, SiteAddsTabsWhileItsWindowLivesAndRefusesLateCalls) {
     provider->keepSite = true;
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     ASSERT_TRUE(provider->keptSite);
     EXPECT_EQ(provider->keptSite->AddPage(u"Nothing", nullptr, nullptr, 0), S_OK);
     EXPECT_EQ(TabCaptions(window).size(), 7u) << "a null page is ignored";

@@ -1,18 +1,14 @@
 #include "ModuleTestSupport.h"
 
-#include "TestOperations.h"
-
+#include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 
-#include "platform/controls/TabControlApi.h"
 #include "platform/core/LastError.h"
-#include "platform/message/MessageApi.h"
+#include "platform/gdi/GdiObjects.h"
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/GlobalMemory.h"
 #include "platform/system/DynamicLibrary.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
-#include "tests/hostlib/BCDialogTestSupport.h"
 
 namespace moduletest {
 namespace {
@@ -31,6 +27,12 @@ public:
 
 [[maybe_unused]] const ::testing::Environment* const kEnvironment =
     ::testing::AddGlobalTestEnvironment(new ModuleEnvironment);
+
+// The handle of |window|; the test fails here when the module opened none.
+HWND Opened(CWnd* window, const char* what) {
+    if (!window) throw std::runtime_error(std::string("the module opened no ") + what);
+    return window->m_hWnd;
+}
 
 template <class Proc>
 Proc Export(const char* name) {
@@ -88,23 +90,22 @@ void ModuleFixture::UseStrings(const winport::ResourceTable& strings) {
 }
 
 HWND ModuleFixture::OpenOwner(int initialTab, bool openHomepageCategory) {
-    CWnd* window = module->OpenOwnerDetails(host->UserObject(owner), owner, initialTab,
-                                            openHomepageCategory, nullptr);
-    return window ? window->m_hWnd : nullptr;
+    return Opened(module->OpenOwnerDetails(host->UserObject(owner), owner, initialTab,
+                                           openHomepageCategory, nullptr),
+                  "owner's window");
 }
 
 HWND ModuleFixture::OpenContact(BCUserInfo* user, int initialTab, bool limited,
                                 bool openHomepageCategory) {
-    CWnd* window = module->OpenUserDetails(host->UserObject(user), user, initialTab,
-                                           openHomepageCategory, limited, nullptr);
-    return window ? window->m_hWnd : nullptr;
+    return Opened(module->OpenUserDetails(host->UserObject(user), user, initialTab,
+                                          openHomepageCategory, limited, nullptr),
+                  "contact's window");
 }
 
 HWND ModuleFixture::OpenPane() {
     paneHost = CreateWindowEx(0, "Static", "Contact List", WS_POPUP | WS_VISIBLE, 0, 0, 700, 520,
                               nullptr, nullptr, nullptr, nullptr);
-    CWnd* window = module->CreateDetailsPane(CWnd::FromHandle(paneHost));
-    return window ? window->m_hWnd : nullptr;
+    return Opened(module->CreateDetailsPane(CWnd::FromHandle(paneHost)), "pane");
 }
 
 CUserDetailsDialog* ModuleFixture::Dialog(HWND window) {
@@ -120,6 +121,37 @@ HWND ModuleFixture::EmailPane(HWND window, int listId) {
 
 std::string ModuleFixture::Text(HWND window) {
     return winport::GetWindowTextUtf8(window);
+}
+
+std::string ModuleFixture::Texts(HWND dialog, std::initializer_list<int> ids) {
+    std::string texts;
+    const char* separator = "";
+    for (const int id : ids) {
+        texts += separator + Text(Item(dialog, id));
+        separator = "|";
+    }
+    return texts;
+}
+
+int ModuleFixture::FontWeight(HWND control) {
+    LOGFONT font{};
+    GetObject(reinterpret_cast<HFONT>(SendMessage(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfWeight;
+}
+
+std::string ModuleFixture::Keys(BCUserInfo* user, std::initializer_list<std::string_view> keys) {
+    MCVariantPropertySet record = host->Record(user);
+    std::string shown;
+    const char* separator = "";
+    for (const std::string_view key : keys) {
+        const size_t bracket = key.find('[');
+        const MCVariantProperty value = record[key.substr(0, bracket)];
+        shown += separator;
+        shown += bracket == key.npos ? std::string(value)
+                                     : std::string(value[std::atoi(key.data() + bracket + 1)]);
+        separator = "|";
+    }
+    return shown;
 }
 
 std::vector<std::string> ModuleFixture::TabCaptions(HWND dialog) {
@@ -139,17 +171,14 @@ std::vector<int> ModuleFixture::TabImages(HWND dialog) {
     return images;
 }
 
-int ModuleFixture::SelectedTab(HWND dialog) {
-    return static_cast<int>(SendMessage(Item(dialog, IDC_DETAILS_TAB), TCM_GETCURSEL, 0, 0));
-}
-
-std::vector<int> ModuleFixture::VisiblePages(HWND dialog) {
-    std::vector<int> visible;
+int ModuleFixture::ShownPage(HWND dialog) {
+    const auto selected =
+        static_cast<int>(SendMessage(Item(dialog, IDC_DETAILS_TAB), TCM_GETCURSEL, 0, 0));
     const CUserDetailsDialog* details = Dialog(dialog);
     for (int i = 0; details && i < details->GetPageCount(); ++i) {
-        if (IsWindowVisible(details->GetPage(i)->m_hWnd)) visible.push_back(i);
+        if ((IsWindowVisible(details->GetPage(i)->m_hWnd) != FALSE) != (i == selected)) return -1;
     }
-    return visible;
+    return selected;
 }
 
 std::string ModuleFixture::Buttons(HWND dialog) {

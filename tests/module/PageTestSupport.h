@@ -2,13 +2,9 @@
 // reference client's countries), and what a person reads of the page's controls.
 #pragma once
 
-#include <string>
-
 #include "ModuleTestSupport.h"
+#include "client/host/DataLists.h"
 #include "client/reference/ReferenceData.h"
-#include "module/host/HostStringIds.h"
-#include "platform/resources/ResourceChain.h"
-#include "platform/window/WindowApi.h"
 
 namespace moduletest {
 
@@ -28,6 +24,12 @@ inline constexpr winport::StringResource kMissingKeywordsStrings[] = {
 inline constexpr winport::ResourceTable kMissingKeywordsTable{
     "missing keywords", {}, {}, {}, kMissingKeywordsStrings};
 
+// |Fixture| over the host's lists as the reference client ships them.
+template <class Fixture>
+class WithShippedLists : public Fixture {
+    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
+};
+
 class PageFixture : public ModuleFixture {
 protected:
     void SetUp() override {
@@ -42,11 +44,17 @@ protected:
     // Opens |user|'s window (the owner's or a contact's) on tab |tab| and answers its page.
     HWND OpenPage(BCUserInfo* user, int tab) {
         window = user == owner ? OpenOwner(tab) : OpenContact(user, tab);
-        page = window ? Dialog(window)->GetPage(tab)->m_hWnd : nullptr;
-        return page;
+        return page = Dialog(window)->GetPage(tab)->m_hWnd;
     }
     HWND Control(int id) const { return GetDlgItem(page, id); }
     std::string Shown(int id) const { return Text(Control(id)); }
+    std::string Shown(std::initializer_list<int> ids) const { return Texts(page, ids); }
+    // Whether each of |ids| takes input, "+" or "-" each.
+    std::string EnabledStates(std::initializer_list<int> ids) const {
+        std::string states;
+        for (const int id : ids) states += Enabled(id) ? "+" : "-";
+        return states;
+    }
     bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
     bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
     using ModuleFixture::ReadOnly;

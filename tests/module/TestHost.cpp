@@ -2,9 +2,6 @@
 
 #include "TestOperations.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <filesystem>
 
 #include "hostlib/com/ComUtils.h"

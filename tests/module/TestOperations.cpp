@@ -1,7 +1,5 @@
 #include "TestOperations.h"
 
-#include <algorithm>
-
 #include "module/host/MIRetrieveDetailsOp.h"
 #include "module/host/MISaveDetailsOp.h"
 #include "module/host/MIUpdateDetailsOp.h"

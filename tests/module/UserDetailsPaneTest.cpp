@@ -1,9 +1,6 @@
 // The details pane inside a host window: no user at first, then whichever user the host sends,
 // never showing one user's details for another.
 #include "ModuleTestSupport.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace moduletest {
 namespace {
@@ -13,7 +10,6 @@ protected:
     void SetUp() override {
         ModuleFixture::SetUp();
         pane = OpenPane();
-        ASSERT_NE(pane, nullptr);
         host->ClearCalls();
     }
     LRESULT Show(BCUserInfo* user) {
@@ -27,7 +23,7 @@ protected:
 };
 
 // The pane starts as a child without a user or a title, and shows one user after another.
-TEST_F(UserDetailsPaneTest, ShowsOneUserAfterAnother) {
+TEST_F(UserDetailsPaneTest, ShowsOneUserAfterAnotherAndNothingOfOneThatCannotBeShown) {
     EXPECT_EQ(GetParent(pane), paneHost);
     EXPECT_EQ(TabCaptions(pane).size(), 6u);
     EXPECT_EQ(Buttons(pane), "(Retrieve)|-|-|-");
@@ -44,11 +40,8 @@ TEST_F(UserDetailsPaneTest, ShowsOneUserAfterAnother) {
               (std::vector<std::string>{"GetUserObject 1002", "GetPropertySet 1002 contact",
                                         "GetUserObject 1003", "GetPropertySet 1003 contact"}));
     EXPECT_EQ(host->User(contact).RefCount(), 1u) << "the previous user is let go";
-}
-
-// No user, one whose record cannot be read or one the host does not know: nothing of the previous
-// user stays, and Retrieve is offered only for a user object the host gave.
-TEST_F(UserDetailsPaneTest, UserThatCannotBeShownLeavesNothingOfThePreviousOne) {
+    // No user, one whose record cannot be read or one the host does not know: nothing of the
+    // previous user stays, and Retrieve is offered only for a user object the host gave.
     BCUserInfo* unreadable = host->AddContact(1004, "Dora");
     host->User(unreadable).readable = false;
     const struct {

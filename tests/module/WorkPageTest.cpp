@@ -1,14 +1,7 @@
 // The Work page in the owner's window and in a contact's: the company and occupation (from the
 // host's occupation list), the published numbers, the address with its map, the home page, and
 // what Save keeps.
-#include <gmock/gmock.h>
-
 #include "PageTestSupport.h"
-#include "client/host/DataLists.h"
-#include "platform/controls/ComboBoxApi.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 
 namespace moduletest {
 namespace {
@@ -40,88 +33,73 @@ protected:
     HWND OpenWork(BCUserInfo* user) { return OpenPage(user, kWorkTab); }
 };
 
-// The host's occupation list, as the reference client ships it.
-class WorkPageWithListsTest : public WorkPageTest {
-    const nuvclient::DataListServiceClass m_lists{NUV_CLIENT_DATA_DIR};
-};
+using WorkPageWithListsTest = WithShippedLists<WorkPageTest>;
 
-TEST_F(WorkPageWithListsTest, TheOwnerPicksHisOccupationAContactsIsNamed) {
-    ASSERT_NE(OpenWork(owner), nullptr);
-    EXPECT_EQ(
-        Shown(IDC_WORK_COMPANY) + "|" + Shown(IDC_WORK_DEPARTMENT) + "|" + Shown(IDC_WORK_POSITION),
-        "Soieries Lyonnaises|Atelier|Tisseuse");
-    EXPECT_TRUE(Visible(IDC_WORK_OCCUPATION));
-    EXPECT_FALSE(Visible(IDC_WORK_OCCUPATION_NAME));
-    EXPECT_EQ(Shown(IDC_WORK_OCCUPATION), "Research and Science");
-    EXPECT_EQ(Shown(IDC_WORK_COUNTRY), "France");
-    EXPECT_TRUE(Enabled(IDC_WORK_PHONE_BUTTON));
-    EXPECT_FALSE(Enabled(IDC_WORK_FAX_BUTTON));
-    EXPECT_TRUE(Enabled(IDC_WORK_HOMEPAGE_BUTTON));
-    EXPECT_TRUE(Enabled(IDC_WORK_MAP));
+TEST_F(WorkPageWithListsTest, TheOwnerPicksHisOccupationAContactsIsNamedAndSaveWritesTheCodes) {
+    OpenWork(owner);
+    EXPECT_EQ(Shown({IDC_WORK_COMPANY, IDC_WORK_DEPARTMENT, IDC_WORK_POSITION, IDC_WORK_OCCUPATION,
+                     IDC_WORK_COUNTRY}),
+              "Soieries Lyonnaises|Atelier|Tisseuse|Research and Science|France");
+    EXPECT_TRUE(Visible(IDC_WORK_OCCUPATION) && !Visible(IDC_WORK_OCCUPATION_NAME));
+    EXPECT_EQ(EnabledStates({IDC_WORK_PHONE_BUTTON, IDC_WORK_FAX_BUTTON, IDC_WORK_HOMEPAGE_BUTTON,
+                             IDC_WORK_MAP}),
+              "+-++");
     // The list's occupations and one empty entry for none.
-    std::vector<std::string> empties;
-    const HWND occupations = Control(IDC_WORK_OCCUPATION);
-    for (LRESULT i = 0; i < SendMessage(occupations, CB_GETCOUNT, 0, 0); ++i) {
-        if (SendMessage(occupations, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) == 0)
-            empties.push_back(std::to_string(
-                SendMessage(occupations, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)));
-    }
-    EXPECT_EQ(empties, std::vector<std::string>{"-1"});
+    std::vector<LRESULT> empties;
+    for (const auto& [text, code] : bctest::ComboEntries(Control(IDC_WORK_OCCUPATION)))
+        if (text.empty()) empties.push_back(code);
+    EXPECT_EQ(empties, std::vector<LRESULT>{-1});
     DestroyWindow(window);
 
     host->Record(contact)["Occupation"] = static_cast<short>(7);
-    ASSERT_NE(OpenWork(contact), nullptr);
+    OpenWork(contact);
     EXPECT_FALSE(Visible(IDC_WORK_OCCUPATION));
-    EXPECT_EQ(Shown(IDC_WORK_OCCUPATION_NAME), "Engineering");
-    EXPECT_EQ(Shown(IDC_WORK_COUNTRY_NAME), "France");
+    EXPECT_EQ(Shown({IDC_WORK_OCCUPATION_NAME, IDC_WORK_COUNTRY_NAME}), "Engineering|France");
     EXPECT_TRUE(ReadOnly(IDC_WORK_COMPANY));
     DestroyWindow(window);
 
     // A code the list does not have names nothing.
     host->Record(contact)["Occupation"] = static_cast<short>(4242);
-    ASSERT_NE(OpenWork(contact), nullptr);
+    OpenWork(contact);
     EXPECT_EQ(Shown(IDC_WORK_OCCUPATION_NAME), "");
-}
 
-TEST_F(WorkPageWithListsTest, SaveWritesTheFieldsAsTypedAndTheCodesOfTheChoices) {
-    ASSERT_NE(OpenWork(owner), nullptr);
+    // Save writes the fields as typed and the codes of the choices.
+    OpenWork(owner);
     ASSERT_TRUE(agent.Type(Control(IDC_WORK_COMPANY), " Canuts & Cie"));
     ASSERT_TRUE(agent.PickComboItem(Control(IDC_WORK_OCCUPATION), "Engineering"));
     ASSERT_TRUE(agent.PickComboItem(Control(IDC_WORK_COUNTRY), "Switzerland"));
     Save();
-    MCVariantPropertySet record = host->Record(owner);
-    EXPECT_EQ(std::string(record["WorkCompany"]), " Canuts & Cie") << "kept as typed";
-    EXPECT_EQ(std::string(record["WorkPhone"]), "+33 (4) 7200 1122") << "as the Home page keeps it";
-    EXPECT_EQ(static_cast<short>(record["Occupation"]), 7);
-    EXPECT_EQ(static_cast<short>(record["WorkCountry"]), 41);
-    EXPECT_EQ(static_cast<unsigned short>(record["UpdateInfoStatus"]), 0x0007);
+    // The company kept as typed, the number as the Home page keeps it.
+    EXPECT_EQ(
+        Keys(owner, {"WorkCompany", "WorkPhone", "Occupation", "WorkCountry", "UpdateInfoStatus"}),
+        " Canuts & Cie|+33 (4) 7200 1122|7|41|7");
 
     // The empty entry stands for no occupation.
     ASSERT_TRUE(agent.PickComboItem(Control(IDC_WORK_OCCUPATION), 0)) << agent.LastError();
     Save();
-    EXPECT_EQ(static_cast<short>(host->Record(owner)["Occupation"]), 0);
+    EXPECT_EQ(Keys(owner, {"Occupation"}), "0");
 
     // An unchanged page has nothing to check and writes nothing.
     EXPECT_EQ(Dialog(window)->GetPage(kWorkTab)->PageValidate(), -1);
     host->Record(owner)["WorkCity"] = "Changed behind the page";
     Save();
-    EXPECT_EQ(std::string(host->Record(owner)["WorkCity"]), "Changed behind the page");
+    EXPECT_EQ(Keys(owner, {"WorkCity"}), "Changed behind the page");
 }
 
 // Without the host's list only the empty entry is offered and no occupation is named
 // (owner-lists-missing.nuv keeps the stored code through a save).
 TEST_F(WorkPageTest, WithoutTheHostsListThereIsNoOccupationToShow) {
-    ASSERT_NE(OpenWork(owner), nullptr);
+    OpenWork(owner);
     EXPECT_EQ(SendMessage(Control(IDC_WORK_OCCUPATION), CB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(Shown(IDC_WORK_OCCUPATION), "");
     DestroyWindow(window);
-    ASSERT_NE(OpenWork(contact), nullptr);
+    OpenWork(contact);
     EXPECT_EQ(Shown(IDC_WORK_OCCUPATION_NAME), "");
 }
 
 TEST_F(WorkPageTest, TheHomePageAndTheMapOpenInTheBrowser) {
     host->RegisterAddress("Map", kMap);
-    ASSERT_NE(OpenWork(owner), nullptr);
+    OpenWork(owner);
     ASSERT_TRUE(agent.Click(Control(IDC_WORK_HOMEPAGE_BUTTON)));
     ASSERT_TRUE(agent.Type(Control(IDC_WORK_HOMEPAGE), "   https://canuts.example"));
     ASSERT_TRUE(agent.Click(Control(IDC_WORK_HOMEPAGE_BUTTON)));
@@ -140,7 +118,7 @@ TEST_F(WorkPageTest, TheHomePageAndTheMapOpenInTheBrowser) {
     DestroyWindow(window);
 
     host->Record(owner)["WorkCountry"] = static_cast<short>(0);
-    ASSERT_NE(OpenWork(owner), nullptr);
+    OpenWork(owner);
     EXPECT_FALSE(Enabled(IDC_WORK_MAP));
     ASSERT_TRUE(agent.PickComboItem(Control(IDC_WORK_COUNTRY), "Italy"));
     EXPECT_TRUE(Enabled(IDC_WORK_MAP));
@@ -150,7 +128,7 @@ TEST_F(WorkPageTest, AListedNumberIsConfirmedTheFirstTimeItsFieldIsLeftAndKeptAs
     for (BCUserInfo* user : {owner, contact}) {
         SCOPED_TRACE(user == owner ? "owner" : "contact");
         host->Record(user)["WorkPhone"] = " +33 (4) 72 00 11 22 / 305";
-        ASSERT_NE(OpenWork(user), nullptr);
+        OpenWork(user);
         std::string seen;
         agent.QueueDialogHandler(static_cast<int>(IDD_PHONE_LOCATION), [&](HWND dialog) {
             seen =
@@ -167,7 +145,7 @@ TEST_F(WorkPageTest, AListedNumberIsConfirmedTheFirstTimeItsFieldIsLeftAndKeptAs
         DestroyWindow(window);
     }
     // Saved without the joined text's leading blank, every group where it was.
-    EXPECT_EQ(std::string(host->Record(owner)["WorkPhone"]), "+33 (4) 72 00 11 22 / 305");
+    EXPECT_EQ(Keys(owner, {"WorkPhone"}), "+33 (4) 72 00 11 22 / 305");
 }
 
 }  // namespace

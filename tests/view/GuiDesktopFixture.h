@@ -11,18 +11,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <map>
 #include <sstream>
 #include <thread>
 
 #include "ViewTestSupport.h"
 #include "client/store/DataFolder.h"
-#include "platform/controls/TabControlApi.h"
 #include "platform/dialog/DialogApi.h"
-#include "platform/message/MessageApi.h"
 #include "platform/window/WindowClass.h"
-#include "res/ResourceIds.h"
 #include "tests/client/ClientTestSupport.h"
 
 extern char** environ;
@@ -127,7 +122,7 @@ protected:
         return false;
     }
     // Starts `nuvclient gui` with |args| on the display; answers the X window whose title holds
-    // |title| once it shows.
+    // |title| once it shows, and fails the test when none does.
     std::string StartGui(const std::vector<std::string>& args, const std::string& title) {
         std::vector<std::string> command{NUVCLIENT_PATH, "--data", m_data.string(), "gui"};
         command.insert(command.end(), args.begin(), args.end());
@@ -136,7 +131,9 @@ protected:
                                               "LSAN_OPTIONS=suppressions=" NUV_VIEW_TESTS_DIR
                                               "/desktop-leaks.supp"});
         EXPECT_TRUE(m_gui->Started());
-        return WindowNamed(title);
+        const std::string window = WindowNamed(title);
+        if (window.empty()) throw std::runtime_error("no window \"" + title + "\" on the display");
+        return window;
     }
     // The X window whose title holds |title|, once it shows.
     std::string WindowNamed(const std::string& title) {
@@ -177,6 +174,19 @@ protected:
     }
     std::optional<nuvclient::Value> Published(std::uint32_t user, std::string_view key) const {
         return nuvclient::OpenDirectory(m_data, NUV_CLIENT_DATA_DIR)->ReadKey(user, key);
+    }
+    // Whether the directory comes to hold |text|, or |number|, as the owner's |key|.
+    bool Publishes(std::string_view key, const std::string& text) {
+        return WaitUntil([&] {
+            const auto value = Published(kOwner, key);
+            return value && value->Text() == text;
+        });
+    }
+    bool Publishes(std::string_view key, std::int64_t number) {
+        return WaitUntil([&] {
+            const auto value = Published(kOwner, key);
+            return value && value->Integer() == number;
+        });
     }
     // Runs |command| on the test's display; answers what it printed.
     std::string Shell(const std::string& command) {

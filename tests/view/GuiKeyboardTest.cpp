@@ -8,14 +8,12 @@ namespace {
 
 class GuiKeyboardTest : public GuiDesktopTest {
 protected:
+    // Presses |key| |times| times.
     void Keys(const std::string& key, int times) {
-        Xdotool("key --delay 40 " + Repeated(key, times));
-        std::this_thread::sleep_for(200ms);
-    }
-    static std::string Repeated(const std::string& key, int times) {
         std::string keys;
         for (int i = 0; i < times; ++i) keys += key + " ";
-        return keys;
+        Xdotool("key --delay 40 " + keys);
+        std::this_thread::sleep_for(200ms);
     }
 };
 
@@ -39,10 +37,7 @@ TEST_F(GuiKeyboardTest, OwnerAddsAnAddressPicksACountryAndSavesWithTheKeyboardAl
     Keys("b", 1);
     Keys("Down", 5);
     Xdotool("key Return");  // The window's default button: Save.
-    ASSERT_TRUE(WaitUntil([&] {
-        const auto value = Published(kOwner, "HomeCountry");
-        return value && value->Integer() == 32;
-    })) << "Belgium did not reach the directory";
+    ASSERT_TRUE(Publishes("HomeCountry", 32)) << "Belgium did not reach the directory";
     std::this_thread::sleep_for(300ms);
     Xdotool("key Escape");
     ASSERT_TRUE(Exited()) << "Escape did not close the window";

@@ -11,24 +11,13 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <algorithm>
 #include <cstdlib>
-#include <functional>
-#include <map>
-#include <memory>
-#include <optional>
-#include <ostream>
-#include <vector>
 
 #include "ViewTestSupport.h"
-#include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ComboBoxState.h"
-#include "platform/controls/ListBoxApi.h"
 #include "platform/controls/RichEditApi.h"
 #include "platform/controls/TreeViewApi.h"
 #include "platform/controls/UpDownApi.h"
-#include "platform/message/MessageApi.h"
-#include "platform/window/WindowApi.h"
 #include "platform/window/WindowProcedure.h"
 #include "view/qt/SimpleComboWidget.h"
 
@@ -92,10 +81,8 @@ protected:
 TEST_F(ViewControlsTest, EachControlIsDrawnWithItsQtWidgetAndTakesQtInput) {
     nuvview::View& view = ViewOf(form);
     ExpectMirrors(view, form);  // Each widget's kind and text among them.
-    ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(qobject_cast<QTextEdit*>(view.WidgetFor(about))->isReadOnly());
-    auto* lines = qobject_cast<QPlainTextEdit*>(view.WidgetFor(notes));
-    ASSERT_NE(lines, nullptr);
+    EXPECT_TRUE(WidgetOf<QTextEdit>(view, about)->isReadOnly());
+    auto* lines = WidgetOf<QPlainTextEdit>(view, notes);
     // Without a sideways scroll its lines wrap at its edge, and it has no scroll bars.
     EXPECT_EQ(lines->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(lines->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -105,17 +92,14 @@ TEST_F(ViewControlsTest, EachControlIsDrawnWithItsQtWidgetAndTakesQtInput) {
     view.Sync();
     EXPECT_EQ(lines->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(lines->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-    auto* items = qobject_cast<QListWidget*>(view.WidgetFor(list));
-    ASSERT_NE(items, nullptr);
+    auto* items = WidgetOf<QListWidget>(view, list);
     ASSERT_EQ(items->count(), 3);
     EXPECT_EQ(items->item(2)->text(), "gamma");
-    auto* branches = qobject_cast<QTreeWidget*>(view.WidgetFor(tree));
-    ASSERT_NE(branches, nullptr);
+    auto* branches = WidgetOf<QTreeWidget>(view, tree);
     ASSERT_EQ(branches->topLevelItemCount(), 1);
     EXPECT_EQ(branches->topLevelItem(0)->text(0), "Hobbies");
     EXPECT_EQ(branches->topLevelItem(0)->child(0)->text(0), "Chess");
-    auto* often = qobject_cast<QComboBox*>(view.WidgetFor(choice));
-    ASSERT_NE(often, nullptr);
+    auto* often = WidgetOf<QComboBox>(view, choice);
     EXPECT_FALSE(often->isEditable()) << "a drop-down list takes no typing";
     EXPECT_EQ(often->count(), 3);
     // The spin's arrows lie beside the field, over its border as the platform places it.
@@ -125,8 +109,7 @@ TEST_F(ViewControlsTest, EachControlIsDrawnWithItsQtWidgetAndTakesQtInput) {
     EXPECT_LE(std::abs(arrowsAt.left() - fieldAt.right() - 1), 2);
 
     // Qt's input on each reaches the control through the agent.
-    auto* box = qobject_cast<QCheckBox*>(view.WidgetFor(check));
-    ASSERT_NE(box, nullptr);
+    auto* box = WidgetOf<QCheckBox>(view, check);
     QTest::mouseClick(box, Qt::LeftButton);
     EXPECT_EQ(SendMessage(check, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
     EXPECT_TRUE(box->isChecked());
@@ -140,7 +123,7 @@ TEST_F(ViewControlsTest, EachControlIsDrawnWithItsQtWidgetAndTakesQtInput) {
     QTest::mouseClick(arrows[0], Qt::LeftButton);
     QTest::mouseClick(arrows[1], Qt::LeftButton);
     EXPECT_EQ(Text(field), "6");
-    EXPECT_EQ(qobject_cast<QLineEdit*>(view.WidgetFor(field))->text(), "6");
+    EXPECT_EQ(WidgetOf<QLineEdit>(view, field)->text(), "6");
 
     QTest::mouseClick(items->viewport(), Qt::LeftButton, {},
                       items->visualItemRect(items->item(1)).center());
@@ -216,23 +199,11 @@ protected:
 
     // What the person and the host see of a combo after |action|: its text, its selection
     // and the notifications it sent meanwhile.
-    struct Seen {
-        std::string text;
-        LRESULT selection = CB_ERR;
-        std::vector<WORD> codes;
-        friend bool operator==(const Seen&, const Seen&) = default;
-        friend void PrintTo(const Seen& seen, std::ostream* out) {
-            *out << '"' << seen.text << "\" selection " << seen.selection << " codes";
-            for (const WORD code : seen.codes) *out << ' ' << code;
-        }
-    };
+    using Seen = std::tuple<std::string, LRESULT, std::vector<WORD>>;
     Seen After(HWND combo, const std::function<void()>& action) {
         log->Clear();
         action();
         return {Text(combo), SendMessage(combo, CB_GETCURSEL, 0, 0), log->CodesOf(combo)};
-    }
-    static bool Sent(const Seen& seen, WORD code) {
-        return std::find(seen.codes.begin(), seen.codes.end(), code) != seen.codes.end();
     }
 
     HWND form = nullptr;
@@ -254,8 +225,7 @@ QRect PlacedRect(HWND hwnd) {
 TEST_F(ViewSimpleComboTest, ShowsItsFieldAboveItsListWhereThePlatformHasThem) {
     nuvview::View& view = ViewOf(form);
     ExpectMirrors(view, form);
-    auto* combo = qobject_cast<nuvview::SimpleComboWidget*>(view.WidgetFor(shown));
-    ASSERT_NE(combo, nullptr) << "a simple combo has no drop-down button";
+    auto* combo = WidgetOf<nuvview::SimpleComboWidget>(view, shown);
     EXPECT_TRUE(combo->Edit()->isVisibleTo(combo));
     EXPECT_TRUE(combo->List()->isVisibleTo(combo)) << "its list is always shown";
     ASSERT_EQ(combo->List()->count(), 4);
@@ -294,8 +264,7 @@ TEST_F(ViewSimpleComboTest, ShowsItsFieldAboveItsListWhereThePlatformHasThem) {
 TEST_F(ViewSimpleComboTest, QtInputDoesWhatTheAgentDoesOnTheTwin) {
     nuvview::View& view = ViewOf(form);
     ExpectMirrors(view, form);
-    auto* combo = qobject_cast<nuvview::SimpleComboWidget*>(view.WidgetFor(shown));
-    ASSERT_NE(combo, nullptr);
+    auto* combo = WidgetOf<nuvview::SimpleComboWidget>(view, shown);
     QListWidget* list = combo->List();
 
     // Typing goes where a person's focus is, in the field; Home puts its caret first and Delete
@@ -338,10 +307,11 @@ TEST_F(ViewSimpleComboTest, QtInputDoesWhatTheAgentDoesOnTheTwin) {
         const Seen agentSaw = After(twin, step.agentWay);
         const Seen qtSaw = After(shown, step.qtWay);
         EXPECT_EQ(qtSaw, agentSaw);
-        EXPECT_TRUE(step.text.empty() || qtSaw.text == step.text) << qtSaw.text;
-        EXPECT_TRUE(!step.sent || Sent(qtSaw, step.sent));
-        EXPECT_EQ(combo->Edit()->text().toStdString(), qtSaw.text);
-        EXPECT_TRUE(step.sent != CBN_SELCHANGE || list->currentRow() == qtSaw.selection)
+        const auto& [text, selection, codes] = qtSaw;
+        EXPECT_TRUE(step.text.empty() || text == step.text) << text;
+        EXPECT_TRUE(!step.sent || std::ranges::find(codes, step.sent) != codes.end());
+        EXPECT_EQ(combo->Edit()->text().toStdString(), text);
+        EXPECT_TRUE(step.sent != CBN_SELCHANGE || list->currentRow() == selection)
             << list->currentRow();
     }
     EXPECT_EQ(agent.LastError(), "");

@@ -6,7 +6,6 @@
 
 #include "ViewTestSupport.h"
 #include "client/store/DataFolder.h"
-#include "res/ResourceIds.h"
 #include "tests/client/ClientTestSupport.h"
 
 namespace viewtest {
@@ -30,7 +29,6 @@ using ViewFontsTest = ViewFixture;
 
 TEST_F(ViewFontsTest, EverySampleUsersNameIsDrawnInEveryScript) {
     const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
     nuvview::View view(window);
     view.Sync();
     QWidget* field = view.WidgetFor(Item(MainPage(window), IDC_MAIN_FIRST_NAME));

@@ -14,9 +14,7 @@
 
 #include "ViewTestSupport.h"
 #include "platform/controls/AnimationApi.h"
-#include "platform/window/WindowApi.h"
 #include "platform/window/WindowClass.h"
-#include "res/ResourceIds.h"
 #include "view/qt/ControlState.h"
 #include "view/qt/Gui.h"
 #include "view/qt/QtShellUi.h"
@@ -58,7 +56,6 @@ void AnswerBoxWith(QTimer& timer, const QString& answer, Seen& seen) {
 
 TEST_F(ViewShellTest, MessageBoxIsAQtDialogWhoseButtonAnswersIt) {
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     const HWND combo = Item(MainPage(window), IDC_MAIN_DISPLAY);
     const HWND close = Item(window, IDC_DETAILS_CLOSE);
     // An empty display name is refused with a box: first answered by the agent.
@@ -86,7 +83,6 @@ TEST_F(ViewShellTest, MessageBoxIsAQtDialogWhoseButtonAnswersIt) {
 TEST_F(ViewShellTest, PopupMenuIsAQtMenuWhoseItemIsTheCommand) {
     host->Record(contact)["PrimaryEmail"] = "boris@example.org";
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     nuvview::View& view = ViewOf(window);
     const nuvview::QtShellUi shell(view);
     QTreeWidget* rows = nullptr;
@@ -136,7 +132,6 @@ QPushButton* ButtonIn(QWidget* window, const QString& text) {
 TEST_F(ViewShellTest, LoopTakesInputInAModalDialogWhileItRuns) {
     host->Record(owner)["PrimaryEmail"] = "ann@example.org";
     const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
     const QString title = QString::fromStdString(Text(window));
     bool answered = false;
     int rows = 0;
@@ -183,7 +178,6 @@ QWidget* ShownWidgetOf(HWND hwnd) {
 
 TEST_F(ViewShellTest, TheBusyAnimationMovesOnItsTimerWhileTheLoopRuns) {
     const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
     const HWND animation = Item(window, IDC_DETAILS_ANIMATION);
     ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_SAVE)));
     ASSERT_TRUE(Animate_IsPlaying(animation));

@@ -16,21 +16,12 @@
 #include <QTextEdit>
 #include <QToolTip>
 #include <QTreeWidget>
-#include <map>
-#include <optional>
 #include <set>
 
 #include "ViewTestSupport.h"
 #include "client/host/DataLists.h"
 #include "hostlib/util/HostImages.h"
 #include "module/host/DetailsWindowMessages.h"
-#include "module/host/HostStringIds.h"
-#include "platform/controls/ListBoxApi.h"
-#include "platform/controls/TabControlApi.h"
-#include "platform/message/MessageApi.h"
-#include "platform/resources/ResourceChain.h"
-#include "platform/window/WindowApi.h"
-#include "res/ResourceIds.h"
 #include "view/qt/ControlState.h"
 #include "view/qt/Render.h"
 #include "view/qt/TabControlWidget.h"
@@ -56,7 +47,6 @@ TEST_F(ViewTest, OwnerWindowIsDrawnWithNativeWidgets) {
     UseStrings(kTable);
     host->Record(owner)["FirstName"] = "Ann";
     const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
     nuvview::View& view = ViewOf(window);
     ExpectMirrors(view, window);  // The widgets' kinds, texts, states and places.
     const QWidget* tabs = view.WidgetFor(Item(window, IDC_DETAILS_TAB));
@@ -68,13 +58,11 @@ TEST_F(ViewTest, OwnerWindowIsDrawnWithNativeWidgets) {
     EXPECT_EQ(bar->currentIndex(), 0);
 
     const HWND page = MainPage(window);
-    auto* first = qobject_cast<QLineEdit*>(view.WidgetFor(Item(page, IDC_MAIN_FIRST_NAME)));
-    ASSERT_NE(first, nullptr);
+    auto* first = WidgetOf<QLineEdit>(view, Item(page, IDC_MAIN_FIRST_NAME));
     EXPECT_EQ(first->text(), "Ann");
     EXPECT_FALSE(first->isReadOnly()) << "the owner edits his own names";
 
-    auto* copy = qobject_cast<QPushButton*>(view.WidgetFor(Item(page, IDC_MAIN_COPY_SUMMARY)));
-    ASSERT_NE(copy, nullptr);
+    auto* copy = WidgetOf<QPushButton>(view, Item(page, IDC_MAIN_COPY_SUMMARY));
     EXPECT_FALSE(copy->icon().isNull()) << "the button shows the platform's image";
     EXPECT_EQ(copy->iconSize(), QSize(16, 16));
 
@@ -94,18 +82,13 @@ TEST_F(ViewTest, ContactWindowAndPaneAreDrawnAsTheyAre) {
     host->Record(contact)["NickName"] = "Bo";
     host->Record(contact)["UserKind"] = static_cast<unsigned char>(3);
     const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
     nuvview::View& contactView = ViewOf(window);
     ExpectMirrors(contactView, window);
     EXPECT_EQ(TabTexts(contactView.WidgetFor(Item(window, IDC_DETAILS_TAB))),
               QStringList({"Main", "Home", "Work", "More", "Info/About", "Interests / Past"}));
-    auto* nick =
-        qobject_cast<QLineEdit*>(contactView.WidgetFor(Item(MainPage(window), IDC_MAIN_NICKNAME)));
-    ASSERT_NE(nick, nullptr);
+    auto* nick = WidgetOf<QLineEdit>(contactView, Item(MainPage(window), IDC_MAIN_NICKNAME));
     EXPECT_TRUE(nick->isReadOnly()) << "a contact's names are his own";
-    auto* display =
-        qobject_cast<QComboBox*>(contactView.WidgetFor(Item(MainPage(window), IDC_MAIN_DISPLAY)));
-    ASSERT_NE(display, nullptr);
+    auto* display = WidgetOf<QComboBox>(contactView, Item(MainPage(window), IDC_MAIN_DISPLAY));
     EXPECT_TRUE(display->isEditable());
     EXPECT_GT(display->count(), 0);
     EXPECT_FALSE(contactView.WidgetFor(Item(window, IDC_DETAILS_UPDATE))->isVisible());
@@ -113,13 +96,11 @@ TEST_F(ViewTest, ContactWindowAndPaneAreDrawnAsTheyAre) {
     const auto font = [&](int id) {
         return contactView.WidgetFor(Item(MainPage(window), id))->font();
     };
-    EXPECT_TRUE(font(IDC_MAIN_NICKNAME_LABEL).bold());
-    EXPECT_TRUE(font(IDC_MAIN_FIRST_NAME_LABEL).bold());
-    EXPECT_FALSE(font(IDC_MAIN_DISPLAY_LABEL).bold());
+    EXPECT_TRUE(font(IDC_MAIN_NICKNAME_LABEL).bold() && font(IDC_MAIN_FIRST_NAME_LABEL).bold() &&
+                !font(IDC_MAIN_DISPLAY_LABEL).bold());
     EXPECT_EQ(font(IDC_MAIN_DISPLAY_LABEL).pixelSize(), 11) << "8 points at 96 pixels an inch";
 
     const HWND pane = OpenPane();
-    ASSERT_NE(pane, nullptr);
     SendMessage(pane, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);
     nuvview::View& paneView = ViewOf(pane);
     ExpectMirrors(paneView, pane);
@@ -136,13 +117,11 @@ TEST_F(ViewTest, DrawnRowsAndBoldRunsShowAsTheyAreDrawn) {
     record["GroupCategory"][0] = 201;  // Sports Club
     record["GroupText"][0] = std::string("Tennis");
     const HWND window = OpenContact(contact, 5);
-    ASSERT_NE(window, nullptr);
     nuvview::View& view = ViewOf(window);
     const HWND page = Dialog(window)->GetPage(5)->m_hWnd;
     ExpectMirrors(view, window);
 
-    auto* list = qobject_cast<QListWidget*>(view.WidgetFor(Item(page, IDC_INTERESTS_VIEW_LIST)));
-    ASSERT_NE(list, nullptr);
+    auto* list = WidgetOf<QListWidget>(view, Item(page, IDC_INTERESTS_VIEW_LIST));
     ASSERT_EQ(list->count(), 2) << "Music and the blank row";
     RECT row{};
     SendMessage(Item(page, IDC_INTERESTS_VIEW_LIST), LB_GETITEMRECT, 0,
@@ -162,8 +141,7 @@ TEST_F(ViewTest, DrawnRowsAndBoldRunsShowAsTheyAreDrawn) {
     EXPECT_TRUE(darkIn(22, 120)) << "the text";
     EXPECT_FALSE(darkIn(drawn.width() - 20, drawn.width())) << "nothing past the text";
 
-    auto* groups = qobject_cast<QTextEdit*>(view.WidgetFor(Item(page, IDC_INTERESTS_VIEW_GROUPS)));
-    ASSERT_NE(groups, nullptr);
+    auto* groups = WidgetOf<QTextEdit>(view, Item(page, IDC_INTERESTS_VIEW_GROUPS));
     EXPECT_EQ(groups->toPlainText(), "Sports Club: Tennis");
     QTextCursor cursor(groups->document());
     cursor.setPosition(3);
@@ -175,16 +153,23 @@ TEST_F(ViewTest, DrawnRowsAndBoldRunsShowAsTheyAreDrawn) {
     host->Record(owner)["InterestCategory"][0] = 117;
     const HWND ownerWindow = OpenOwner(6);
     nuvview::View& ownerView = ViewOf(ownerWindow);
-    auto* line = qobject_cast<QLabel*>(
-        ownerView.WidgetFor(Item(Dialog(ownerWindow)->GetPage(6)->m_hWnd, IDC_INTERESTS_LINE1)));
-    ASSERT_NE(line, nullptr);
+    auto* line = WidgetOf<QLabel>(
+        ownerView, Item(Dialog(ownerWindow)->GetPage(6)->m_hWnd, IDC_INTERESTS_LINE1));
     EXPECT_FALSE(line->pixmap().isNull());
     EXPECT_TRUE(line->text().isEmpty());
 }
 
-TEST_F(ViewTest, WidgetsFollowTheWindowTreeOnEverySync) {
+// The windows a person sees among the view's top-level widgets.
+std::vector<QWidget*> Shown(const nuvview::View& view) {
+    std::vector<QWidget*> shown;
+    for (QWidget* widget : view.TopLevelWidgets()) {
+        if (!widget->isHidden()) shown.push_back(widget);
+    }
+    return shown;
+}
+
+TEST_F(ViewTest, WidgetsFollowTheWindowTreeAndWindowsOpeningAndClosing) {
     const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
     nuvview::View& view = ViewOf(window);
     const HWND tab = Item(window, IDC_DETAILS_TAB);
     ASSERT_TRUE(agent.SelectTab(tab, "Home"));
@@ -202,7 +187,7 @@ TEST_F(ViewTest, WidgetsFollowTheWindowTreeOnEverySync) {
     // The hidden page's new label is read when the page shows again.
     ASSERT_TRUE(agent.SelectTab(tab, "Main"));
     view.Sync();
-    EXPECT_EQ(qobject_cast<QLabel*>(view.WidgetFor(label))->text(), "Given name:");
+    EXPECT_EQ(WidgetOf<QLabel>(view, label)->text(), "Given name:");
 
     QPointer<QWidget> gone = view.WidgetFor(extra);
     DestroyWindow(extra);
@@ -211,33 +196,23 @@ TEST_F(ViewTest, WidgetsFollowTheWindowTreeOnEverySync) {
     DeleteDropped();
     EXPECT_TRUE(gone.isNull()) << "a destroyed window's widget is deleted";
     ExpectMirrors(view, window);
-}
 
-// The windows a person sees among the view's top-level widgets.
-std::vector<QWidget*> Shown(const nuvview::View& view) {
-    std::vector<QWidget*> shown;
-    for (QWidget* widget : view.TopLevelWidgets()) {
-        if (!widget->isHidden()) shown.push_back(widget);
-    }
-    return shown;
-}
-
-TEST_F(ViewTest, ViewOfEveryWindowFollowsWindowsOpeningAndClosing) {
-    nuvview::View& view = ViewOf(nullptr);
-    EXPECT_TRUE(Shown(view).empty());
-    const HWND window = OpenContact(contact);
-    ASSERT_NE(window, nullptr);
-    view.Sync();
-    EXPECT_EQ(Shown(view), std::vector<QWidget*>{view.WidgetFor(window)});
-    EXPECT_EQ(view.TopLevelWidgets().size(), winport::TopLevelWindows().size() - 1)
+    // A view of every window follows windows opening and closing.
+    DestroyWindow(window);
+    nuvview::View& every = ViewOf(nullptr);
+    EXPECT_TRUE(Shown(every).empty());
+    const HWND contactWindow = OpenContact(contact);
+    every.Sync();
+    EXPECT_EQ(Shown(every), std::vector<QWidget*>{every.WidgetFor(contactWindow)});
+    EXPECT_EQ(every.TopLevelWidgets().size(), winport::TopLevelWindows().size() - 1)
         << "every window but the tool tip has a widget";
-    ExpectMirrors(view, window);
+    ExpectMirrors(every, contactWindow);
 
-    ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_CLOSE)));
-    ASSERT_FALSE(IsWindow(window));
-    view.Sync();
-    EXPECT_TRUE(Shown(view).empty());
-    EXPECT_EQ(view.WidgetFor(window), nullptr);
+    ASSERT_TRUE(agent.Click(Item(contactWindow, IDC_DETAILS_CLOSE)));
+    ASSERT_FALSE(IsWindow(contactWindow));
+    every.Sync();
+    EXPECT_TRUE(Shown(every).empty());
+    EXPECT_EQ(every.WidgetFor(contactWindow), nullptr);
 }
 
 // Where |image| shows in |picture| pixel for pixel (its opaque pixels), if anywhere.
@@ -261,7 +236,6 @@ std::optional<QPoint> Find(const QImage& picture, const QImage& image) {
 TEST_F(ViewTest, PictureHasTheWindowsSizeAndShowsIt) {
     nuvview::ViewSession session(nuvview::ViewSession::Display::Offscreen);
     const HWND window = OpenOwner();
-    ASSERT_NE(window, nullptr);
     // The host's own tab images, which have pictures to find.
     const HIMAGELIST images = CreateHostSmallImageList();
     const HWND tab = Item(window, IDC_DETAILS_TAB);

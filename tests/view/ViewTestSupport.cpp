@@ -9,11 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextEdit>
-#include <memory>
 
-#include "platform/controls/ComboBoxApi.h"
-#include "platform/core/WinStyles.h"
-#include "platform/window/WindowApi.h"
 #include "platform/window/WindowClass.h"
 #include "view/qt/SimpleComboWidget.h"
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 #include <list>
-#include <string>
+#include <stdexcept>
 
 #include "ModuleTestSupport.h"
 #include "view/qt/View.h"
@@ -29,6 +29,13 @@ protected:
     static void TypeWithQt(QWidget* widget, const QString& text);
     // Makes |window| the active window, so it takes the keyboard focus as a person's would.
     static bool Activate(QWidget* window);
+    // The widget |view| shows |hwnd| with, as a W; the test fails when there is none such.
+    template <class W>
+    static W* WidgetOf(const nuvview::View& view, HWND hwnd) {
+        if (auto* widget = qobject_cast<W*>(view.WidgetFor(hwnd))) return widget;
+        throw std::runtime_error(std::string("no ") + W::staticMetaObject.className() + " for " +
+                                 winport::GetWindowTextUtf8(hwnd));
+    }
 
 private:
     std::list<nuvview::View> m_views;
