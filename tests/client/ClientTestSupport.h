@@ -7,7 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include "client/host/HostValues.h"
 #include "client/store/DataFolder.h"

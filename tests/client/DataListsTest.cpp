@@ -1,6 +1,8 @@
 // The host's data-list component: the shipped tables read from their file, handed out by
 // class id as the module creates it, and read row by row as the pages read them (the pages'
 // lists over it: WorkPageTest).
+#include <tuple>
+
 #include "ClientTestSupport.h"
 #include "client/host/DataLists.h"
 #include "module/host/HostIds.h"

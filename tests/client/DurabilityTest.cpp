@@ -1,6 +1,8 @@
 // The power lost at each disk sync of a session of writes to the store and the directory, in
 // turn, and once after the session: every write that returned is found whole, and the write
 // under way when the power went is found whole or not at all.
+#include <map>
+
 #include "client/store/StoreError.h"
 #include "tests/client/ClientTestSupport.h"
 #include "tests/client/PowerLossVfs.h"

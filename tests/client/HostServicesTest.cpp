@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <chrono>
+#include <optional>
 #include <sstream>
 
 #include "platform/com/ComRuntime.h"

@@ -3,7 +3,10 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <set>
+#include <string>
 
 namespace nuvclient::test {
 

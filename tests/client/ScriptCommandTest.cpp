@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <tuple>
 
 #include "client/script/ScriptParser.h"
 #include "tests/client/ClientTestSupport.h"

@@ -1,5 +1,7 @@
 #include "client/host/StorePropertySet.h"
 
+#include <tuple>
+
 #include "client/host/UserObject.h"
 #include "hostlib/property/MCVariantPropertySet.h"
 #include "module/host/HostIds.h"

@@ -1,6 +1,10 @@
 // The host library's controls, each subclassing its control in a dialog that holds one of each
 // kind: the list with its columns, rows and images, the bitmap button, the list box with images,
 // the edit that reports a double click, and the rich edit that can follow its end.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
 #include "BCDialogTestSupport.h"
 #include "hostlib/controls/BCBitmapButton.h"
 #include "hostlib/controls/BCBmpListBox.h"

@@ -1,7 +1,11 @@
 // Templates, strings and counted dialog classes shared by the framework dialog tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "hostlib/framework/BCTabbedDialog.h"
 #include "platform/automation/Agent.h"

@@ -1,5 +1,7 @@
 #include "hostlib/framework/BCTabbedDialog.h"
 
+#include <gtest/gtest.h>
+
 #include "BCDialogTestSupport.h"
 #include "hostlib/framework/FrameworkMessages.h"
 #include "platform/core/LastError.h"

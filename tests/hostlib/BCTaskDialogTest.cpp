@@ -1,5 +1,7 @@
 #include "hostlib/framework/BCTaskDialog.h"
 
+#include <gtest/gtest.h>
+
 #include "BCDialogTestSupport.h"
 #include "platform/core/LastError.h"
 

@@ -1,5 +1,9 @@
 #include "hostlib/framework/BCWarningDialog.h"
 
+#include <gtest/gtest.h>
+
+#include <optional>
+
 #include "BCDialogTestSupport.h"
 #include "RecordingServices.h"
 #include "hostlib/res/HostResourceIds.h"

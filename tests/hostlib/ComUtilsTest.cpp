@@ -2,6 +2,9 @@
 // conversions, which the platform's tests pin.)
 #include "hostlib/com/MCBSTR.h"
 
+#include <gtest/gtest.h>
+
+#include <string>
 #include <string_view>
 
 #include "platform/text/Bstr.h"

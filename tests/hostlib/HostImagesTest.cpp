@@ -1,5 +1,10 @@
 #include "hostlib/util/HostImages.h"
 
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
 #include "hostlib/util/PixelCanvas.h"
 #include "platform/core/LastError.h"
 #include "platform/gdi/Icon.h"

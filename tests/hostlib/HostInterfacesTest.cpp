@@ -1,4 +1,8 @@
 // The host interfaces are headers only; including each one here proves it stands on its own.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
 #include "module/host/HostIds.h"
 #include "module/host/MIDBOpCallback.h"
 #include "module/host/MIDBOperation.h"

@@ -1,6 +1,12 @@
 #include "hostlib/reference/HostReferenceData.h"
 
+#include <gtest/gtest.h>
+
 #include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "BCDialogTestSupport.h"
 #include "hostlib/reference/ImageLists.h"

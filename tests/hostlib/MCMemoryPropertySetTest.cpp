@@ -1,6 +1,9 @@
 #include "hostlib/property/MCMemoryPropertySet.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <string>
 
 #include "platform/text/Bstr.h"
 

@@ -1,6 +1,11 @@
 #include "hostlib/property/MCVariantPropertySet.h"
 
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "tests/hostlib/PropertySetTestSupport.h"
 

@@ -1,7 +1,12 @@
 #include "hostlib/property/MCVariantProperty.h"
 
+#include <gtest/gtest.h>
+
 #include <climits>
+#include <string>
+#include <tuple>
 #include <type_traits>
+#include <vector>
 
 #include "hostlib/property/PropertyText.h"
 #include "platform/text/Utf16.h"

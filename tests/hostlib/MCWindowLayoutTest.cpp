@@ -1,5 +1,7 @@
 #include "hostlib/util/MCWindowLayout.h"
 
+#include <gtest/gtest.h>
+
 #include "platform/core/LastError.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/shell/Registry.h"

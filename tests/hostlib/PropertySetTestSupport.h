@@ -2,6 +2,8 @@
 // or a BSTR handed out during the test is still held.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 
 #include "hostlib/property/MCMemoryPropertySet.h"

@@ -1,6 +1,9 @@
 // The host's services as the host library's tests need them.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "module/host/MIHostServices.h"
 #include "platform/com/ComObject.h"
 

@@ -1,5 +1,8 @@
+#include <gtest/gtest.h>
 
 #include <chrono>
+#include <string>
+#include <vector>
 
 #include "BCDialogTestSupport.h"
 #include "RecordingServices.h"

@@ -3,7 +3,10 @@
 // as a window looks busy.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "client/cli/OpenCommand.h"

@@ -1,7 +1,10 @@
 // Where database results arrive: results posted from any thread handled on the sink's thread
 // exactly once, and nothing handled once flushed or closed.
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "details/DBOpSink.h"
 #include "platform/message/MessageApi.h"

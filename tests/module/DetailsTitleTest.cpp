@@ -1,6 +1,10 @@
 // The details window's title made from a host format and a user's name.
 #include "details/DetailsTitle.h"
 
+#include <gtest/gtest.h>
+
+#include <tuple>
+
 namespace {
 
 TEST(DetailsTitleTest, PutsTheNameInThePlaceholder) {

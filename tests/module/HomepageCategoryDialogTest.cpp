@@ -2,6 +2,8 @@
 // contact's is shown: the category's path, what the address enables, the pages opened, which
 // topics can be chosen, and what the caller gets back, over the shipped topics, without any and
 // over a list whose parents go astray.
+#include <algorithm>
+
 #include "PageTestSupport.h"
 #include "pages/work/HomepageCategoryDialog.h"
 #include "pages/work/SelectTopicDialog.h"

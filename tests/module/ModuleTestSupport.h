@@ -4,6 +4,15 @@
 // the headers the module's tests share.
 #pragma once
 
+#include <gmock/gmock.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "TestHost.h"
 #include "TestOperations.h"
 #include "details/UserDetailsDialog.h"

@@ -1,6 +1,8 @@
 // The phone text form: reading a stored or typed number with its location prefix into its
 // parts, and joining the parts back, over the reference client's country tables (calling code
 // 1 is the United States, 33 France, 44 the United Kingdom, 212 Morocco; 555 is no country).
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <random>
 

@@ -1,6 +1,8 @@
 // Every resource the windows are made from: the dialog templates of the module, the host library
 // and the client (each control id once in its template), and every string the module and the
 // host library name, found along the chain of a host that provides its strings.
+#include <gtest/gtest.h>
+
 #include "client/host/HostDialogTemplates.h"
 #include "client/host/HostStrings.h"
 #include "hostlib/res/HostResourceIds.h"

@@ -2,6 +2,9 @@
 
 #include "TestOperations.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <filesystem>
 
 #include "hostlib/com/ComUtils.h"

@@ -6,7 +6,11 @@
 #pragma once
 
 #include <deque>
+#include <map>
+#include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "hostlib/framework/UserInfo.h"
 #include "hostlib/property/MCMemoryPropertySet.h"

@@ -1,5 +1,7 @@
 #include "TestOperations.h"
 
+#include <algorithm>
+
 #include "module/host/MIRetrieveDetailsOp.h"
 #include "module/host/MISaveDetailsOp.h"
 #include "module/host/MIUpdateDetailsOp.h"

@@ -3,6 +3,10 @@
 // ("Start retrieve 1002", "End save", ...). How creation and Start answer can be set.
 #pragma once
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "TestHost.h"
 #include "module/host/MIDBOpCallback.h"
 #include "module/host/MIDBOperation.h"

@@ -1,6 +1,8 @@
 // Closing a details window: a contact's Close keeps what the pages hold and tells the host, the
 // owner's Close and the close box keep nothing, and a page that refuses its entries keeps the
 // window open on its tab, as it stops the owner's Save.
+#include <algorithm>
+
 #include "ModuleTestSupport.h"
 
 namespace moduletest {

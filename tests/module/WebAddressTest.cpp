@@ -1,4 +1,6 @@
 // Addresses from a record as the browser gets them, and values escaped for a query.
+#include <gtest/gtest.h>
+
 #include "pages/WebAddress.h"
 
 namespace {

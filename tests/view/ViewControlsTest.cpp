@@ -11,7 +11,9 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstdlib>
+#include <map>
 
 #include "ViewTestSupport.h"
 #include "platform/controls/ComboBoxState.h"

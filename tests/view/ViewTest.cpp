@@ -16,6 +16,7 @@
 #include <QTextEdit>
 #include <QToolTip>
 #include <QTreeWidget>
+#include <map>
 #include <set>
 
 #include "ViewTestSupport.h"
