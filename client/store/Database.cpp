@@ -110,9 +110,8 @@ Statement::~Statement() {
         sqlite3_finalize(m_stmt);
         return;
     }
-    // Reset, a statement holds no lock and no value between uses.
-    sqlite3_reset(m_stmt);
-    sqlite3_clear_bindings(m_stmt);
+    // Between uses the connection's statement holds no lock and no value.
+    Reset();
     m_lent->inUse = false;
 }
 
