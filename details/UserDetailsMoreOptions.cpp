@@ -42,6 +42,7 @@ void CUserDetailsDialog::OnUnlist() {
                                 m_hWnd)) {
         case IDYES:
             // The emptied pages reach the directory with the owner's next Save.
+            MakeEveryPage();
             for (int i = 1; i < GetPageCount(); ++i) GetPage(i)->PageClear();
             break;
         case IDNO: DoPrev(); break;

@@ -1,5 +1,6 @@
 #include "hostlib/framework/BCTabbedDialog.h"
 
+#include <algorithm>
 #include <string>
 
 #include "hostlib/framework/FrameworkMessages.h"
@@ -21,6 +22,7 @@ BCTabbedDialog::~BCTabbedDialog() = default;
 
 BOOL BCTabbedDialog::OnInitDialog() {
     m_pages.clear();  // Pages of an earlier run lost their windows with it.
+    m_pagesEnabled = TRUE;
     m_tabCtrl.SubclassDlgItem(static_cast<UINT>(m_tabControlId), this);
     return BCTaskDialog::OnInitDialog();
 }
@@ -38,8 +40,6 @@ BOOL BCTabbedDialog::AddDialog(BCInsideDialog* page, UINT templateId, const char
             "AddDialog: the dialog has no tab control " + std::to_string(m_tabControlId) + " yet");
         return FALSE;
     }
-    if (!owned->Create(templateId, this)) return FALSE;
-
     const HIMAGELIST images = reinterpret_cast<HIMAGELIST>(m_tabCtrl.SendMessage(TCM_GETIMAGELIST));
     if (image < 0 && icon && images) image = ImageList_AddIcon(images, icon);
     std::string text = caption ? caption : "";
@@ -50,15 +50,41 @@ BOOL BCTabbedDialog::AddDialog(BCInsideDialog* page, UINT templateId, const char
     const int index = GetPageCount();
     m_tabCtrl.SendMessage(TCM_INSERTITEM, static_cast<WPARAM>(index),
                           reinterpret_cast<LPARAM>(&item));
+    m_pages.push_back({std::move(owned), templateId});
+    // The first tab of an empty tab control is selected as it is inserted.
+    return GetActiveTab() == index ? MakePage(index) : TRUE;
+}
 
-    owned->MoveWindow(DisplayArea(), FALSE);
-    owned->ShowWindow(GetActiveTab() == index ? SW_SHOW : SW_HIDE);
-    m_pages.push_back(std::move(owned));
+BOOL BCTabbedDialog::MakePage(int index) {
+    BCInsideDialog& page = *m_pages[static_cast<size_t>(index)].dialog;
+    if (page.m_hWnd) return TRUE;
+    if (!page.Create(m_pages[static_cast<size_t>(index)].templateId, this)) {
+        const DWORD error = GetLastError();
+        m_tabCtrl.SendMessage(TCM_DELETEITEM, static_cast<WPARAM>(index));
+        m_pages.erase(m_pages.begin() + index);
+        ::SetLastError(error);
+        return FALSE;
+    }
+    page.MoveWindow(DisplayArea(), FALSE);
+    page.ShowWindow(GetActiveTab() == index ? SW_SHOW : SW_HIDE);
+    if (!m_pagesEnabled) page.EnableWindow(FALSE);
     return TRUE;
 }
 
+BOOL BCTabbedDialog::MakeEveryPage() {
+    BOOL all = TRUE;
+    for (int i = 0; i < GetPageCount();) {
+        if (MakePage(i)) {
+            ++i;
+        } else {
+            all = FALSE;
+        }
+    }
+    return all;
+}
+
 void BCTabbedDialog::DoInitDialog(int initialTab) {
-    for (const auto& page : m_pages) page->ReadStateFromRegistry();
+    for (const Page& page : m_pages) page.dialog->ReadStateFromRegistry();
     Layout();
     if (initialTab < 0 || initialTab >= GetPageCount()) initialTab = 0;
     SetActiveTab(initialTab);
@@ -72,8 +98,7 @@ BOOL BCTabbedDialog::SetActiveTab(int index) {
         return FALSE;
     }
     m_tabCtrl.SendMessage(TCM_SETCURSEL, static_cast<WPARAM>(index));
-    ShowPage(index);
-    return TRUE;
+    return ShowPage(index);
 }
 
 int BCTabbedDialog::GetActiveTab() const {
@@ -81,25 +106,28 @@ int BCTabbedDialog::GetActiveTab() const {
 }
 
 BCInsideDialog* BCTabbedDialog::GetPage(int index) const {
-    return index >= 0 && index < GetPageCount() ? m_pages[static_cast<size_t>(index)].get()
+    return index >= 0 && index < GetPageCount() ? m_pages[static_cast<size_t>(index)].dialog.get()
                                                 : nullptr;
 }
 
 void BCTabbedDialog::EnableDialogs(BOOL enable) {
-    for (const auto& page : m_pages) page->EnableWindow(enable);
+    m_pagesEnabled = enable;
+    for (const Page& page : m_pages) {
+        if (page.dialog->m_hWnd) page.dialog->EnableWindow(enable);
+    }
 }
 
 BOOL BCTabbedDialog::DoNext() {
-    BOOL all = TRUE;
-    for (const auto& page : m_pages) {
-        if (!page->PageCommit()) all = FALSE;
+    BOOL all = MakeEveryPage();
+    for (const Page& page : m_pages) {
+        if (!page.dialog->PageCommit()) all = FALSE;
     }
     return all;
 }
 
 BOOL BCTabbedDialog::DoPrev() {
     for (int i = 0; i < GetPageCount(); ++i) {
-        if (!m_pages[static_cast<size_t>(i)]->DoCheckPrev()) {
+        if (!m_pages[static_cast<size_t>(i)].dialog->DoCheckPrev()) {
             SetActiveTab(i);
             return FALSE;
         }
@@ -108,8 +136,9 @@ BOOL BCTabbedDialog::DoPrev() {
 }
 
 BOOL BCTabbedDialog::CheckNext() {
+    MakeEveryPage();
     for (int i = 0; i < GetPageCount(); ++i) {
-        if (m_pages[static_cast<size_t>(i)]->SendMessage(BCM_PAGEVALIDATE) == 0) {
+        if (m_pages[static_cast<size_t>(i)].dialog->SendMessage(BCM_PAGEVALIDATE) == 0) {
             SetActiveTab(i);
             return FALSE;
         }
@@ -118,11 +147,13 @@ BOOL BCTabbedDialog::CheckNext() {
 }
 
 void BCTabbedDialog::DoRefresh() {
-    for (const auto& page : m_pages) page->PageReload();
+    MakeEveryPage();
+    for (const Page& page : m_pages) page.dialog->PageReload();
 }
 
 void BCTabbedDialog::DoCustom(int code, void* value) {
-    for (const auto& page : m_pages) page->PageSetData(code, value);
+    MakeEveryPage();
+    for (const Page& page : m_pages) page.dialog->PageSetData(code, value);
 }
 
 RECT BCTabbedDialog::DisplayArea() const {
@@ -136,13 +167,24 @@ RECT BCTabbedDialog::DisplayArea() const {
 void BCTabbedDialog::Layout() {
     if (!m_tabCtrl.m_hWnd) return;
     const RECT area = DisplayArea();
-    for (const auto& page : m_pages) page->MoveWindow(area, FALSE);
+    for (const Page& page : m_pages) {
+        if (page.dialog->m_hWnd) page.dialog->MoveWindow(area, FALSE);
+    }
 }
 
-void BCTabbedDialog::ShowPage(int index) {
-    for (int i = 0; i < GetPageCount(); ++i) {
-        m_pages[static_cast<size_t>(i)]->ShowWindow(i == index ? SW_SHOW : SW_HIDE);
+BOOL BCTabbedDialog::ShowPage(int index) {
+    if (index >= 0 && index < GetPageCount() && !MakePage(index)) {
+        // The tab went with its page: the one now in its place is shown, or the last.
+        const DWORD error = GetLastError();
+        if (GetPageCount() > 0) SetActiveTab(std::min(index, GetPageCount() - 1));
+        ::SetLastError(error);
+        return FALSE;
     }
+    for (int i = 0; i < GetPageCount(); ++i) {
+        BCInsideDialog& page = *m_pages[static_cast<size_t>(i)].dialog;
+        if (page.m_hWnd) page.ShowWindow(i == index ? SW_SHOW : SW_HIDE);
+    }
+    return TRUE;
 }
 
 std::optional<LRESULT> BCTabbedDialog::OnNotifyMessage(const winport::Message& m) {
@@ -155,7 +197,7 @@ std::optional<LRESULT> BCTabbedDialog::OnNotifyMessage(const winport::Message& m
 }
 
 std::optional<LRESULT> BCTabbedDialog::OnDestroyMessage(const winport::Message&) {
-    for (const auto& page : m_pages) page->DoClose();
+    for (const Page& page : m_pages) page.dialog->DoClose();
     return std::nullopt;
 }
 

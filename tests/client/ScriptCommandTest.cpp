@@ -124,7 +124,7 @@ TEST_F(ScriptCommandTest, ActionsAPersonCannotTakeFailWithTheAgentsReason) {
               ":3: ComboBox 1188 has no item \"Atlantis\"\n"},
              {"open contact 2000002\nappend 1173 \"x\"\n", ":2: Button 1173 does not take text\n"},
              {"open contact 2000002\ntick 1173\n", ":2: Button 1173 is not a check box\n"},
-             {"open owner\nuntick 2033\n", ":2: Button 2033 is not visible\n"},
+             {"open owner\ntab Home\ntab Main\nuntick 2033\n", ":4: Button 2033 is not visible\n"},
              {"open contact 2000002\nrow 3000 1\n",
               ":2: SysListView32 3000 has no row 1 (1 rows)\n"},
              {"open contact 2000002\ndoubleclick 1173 0\n",

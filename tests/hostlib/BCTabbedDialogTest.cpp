@@ -56,11 +56,13 @@ protected:
     void TearDown() override {
         if (IsWindow(m_hwnd)) DestroyWindow(m_hwnd);
     }
-    // The active tab and which pages a person sees: "1 -+-".
+    // The active tab and which pages a person sees, with "." for a page not built: "1 .+-".
     std::string Shown(ThreePageDialog& dialog) {
         std::string shown = std::to_string(dialog.GetActiveTab()) + " ";
-        for (int i = 0; i < dialog.GetPageCount(); ++i)
-            shown += IsWindowVisible(dialog.GetPage(i)->m_hWnd) ? "+" : "-";
+        for (int i = 0; i < dialog.GetPageCount(); ++i) {
+            const HWND page = dialog.GetPage(i)->m_hWnd;
+            shown += !page ? '.' : IsWindowVisible(page) ? '+' : '-';
+        }
         return shown;
     }
 
@@ -73,12 +75,16 @@ protected:
     HWND m_tab = nullptr;
 };
 
+// A page is built when its tab is first shown.
 TEST_F(BCTabbedDialogTest, TabsFollowTheOrderPagesWereAddedAndFrameThePages) {
     ThreePageDialog& dialog = Open();
     EXPECT_EQ(bctest::TabCaptions(m_tab), (std::vector<std::string>{"Main", "Home", "Work"}));
     EXPECT_EQ(dialog.GetPageCount(), 3);
     EXPECT_EQ(dialog.GetPage(3), nullptr);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(GetParent(dialog.GetPage(i)->m_hWnd), m_hwnd);
+    EXPECT_EQ(Shown(dialog), "0 +..");
+    ASSERT_TRUE(m_agent.SelectTab(m_tab, "Home"));
+    EXPECT_EQ(Shown(dialog), "1 -+.");
+    EXPECT_EQ(GetParent(dialog.GetPage(1)->m_hWnd), m_hwnd);
     // The pages lie inside the tab control's display area.
     RECT tab{};
     RECT page{};
@@ -94,7 +100,7 @@ TEST_F(BCTabbedDialogTest, TabsFollowTheOrderPagesWereAddedAndFrameThePages) {
 // first: UserDetailsModuleTest.)
 TEST_F(BCTabbedDialogTest, OnlyTheSelectedPageIsShown) {
     ThreePageDialog& dialog = Open(1);
-    EXPECT_EQ(Shown(dialog), "1 -+-");
+    EXPECT_EQ(Shown(dialog), "1 -+.") << "the first tab is selected as it is inserted";
     ASSERT_TRUE(m_agent.SelectTab(m_tab, "Work"));
     EXPECT_EQ(Shown(dialog), "2 --+");
     EXPECT_FALSE(dialog.SetActiveTab(3));
@@ -138,13 +144,17 @@ TEST_F(BCTabbedDialogTest, ValidationAndSteppingBackShowThePageThatRefuses) {
     EXPECT_EQ(dialog.GetActiveTab(), 2);
 }
 
-// Commit, refresh and custom data reach every page once in tab order; a page's deferred action
-// runs when its posted message is dispatched.
+// Commit, refresh and custom data reach every page once in tab order, building the pages not
+// shown yet as the dialog's state leaves them; a page's deferred action runs when its posted
+// message is dispatched.
 TEST_F(BCTabbedDialogTest, CommitRefreshCustomAndDeferredReachThePages) {
     ThreePageDialog& dialog = Open();
+    dialog.EnableDialogs(FALSE);
     m_log.clear();
     EXPECT_TRUE(dialog.DoNext());
     EXPECT_EQ(m_log, (std::vector<std::string>{"Main.commit", "Home.commit", "Work.commit"}));
+    EXPECT_EQ(Shown(dialog), "0 +--");
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(IsWindowEnabled(dialog.GetPage(i)->m_hWnd)) << i;
     int data = 0;
     m_log.clear();
     dialog.DoRefresh();
@@ -188,25 +198,34 @@ TEST_F(BCTabbedDialogTest, ClosingTheWindowFreesTheDialogAndItsPagesAndModalRuns
     EXPECT_EQ(m_pages.deleted, 6);  // The window's and the first run's pages.
 }
 
-// A page that cannot be added is freed; one added later lies hidden behind the selected one.
-TEST_F(BCTabbedDialogTest, PagesAddedLaterAreHiddenOrFreedWhenTheyCannotBeAdded) {
+// A page that cannot be built loses its tab and is freed when it would be shown, and the page
+// now in its place is shown; one added before the dialog has its tabs is freed at once. A page
+// added later lies hidden behind the selected one.
+TEST_F(BCTabbedDialogTest, PagesAddedLaterAreHiddenOrFreedWhenTheyCannotBeBuilt) {
     ThreePageDialog& dialog = Open(1);
-    EXPECT_FALSE(dialog.AddDialog(new RecordingPage(m_pages, m_log, "Broken"), bctest::kBrokenPage,
-                                  "Broken", 0, nullptr));
-    EXPECT_EQ(dialog.GetPageCount(), 3);
-    EXPECT_EQ(SendMessage(m_tab, TCM_GETITEMCOUNT, 0, 0), 3);
-    EXPECT_EQ(m_pages.live, 3);
-    EXPECT_EQ(m_pages.deleted, 1);
+    const auto addBroken = [&] {
+        return dialog.AddDialog(new RecordingPage(m_pages, m_log, "Broken"), bctest::kBrokenPage,
+                                "Broken", 0, nullptr);
+    };
+    ASSERT_TRUE(addBroken());
+    EXPECT_EQ(Shown(dialog), "1 -+..");
+    EXPECT_FALSE(m_agent.SelectTab(m_tab, "Broken"));
+    ASSERT_TRUE(addBroken());
+    EXPECT_FALSE(dialog.SetActiveTab(3));
+    EXPECT_NE(GetLastError(), 0u);
+    EXPECT_EQ(bctest::TabCaptions(m_tab), (std::vector<std::string>{"Main", "Home", "Work"}));
+    EXPECT_EQ(Shown(dialog), "2 --+");
+    EXPECT_EQ(std::pair(m_pages.live, m_pages.deleted), std::pair(3, 2));
     ThreePageDialog unbuilt(m_dialogs, m_pages, m_log, 0);
     EXPECT_FALSE(unbuilt.AddDialog(new RecordingPage(m_pages, m_log, "Early"), bctest::kPageDialog,
                                    "Early", 0, nullptr));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
-    EXPECT_EQ(m_pages.deleted, 2);
+    EXPECT_EQ(m_pages.deleted, 3);
 
     ASSERT_TRUE(dialog.AddDialog(new RecordingPage(m_pages, m_log, "Outside"), bctest::kPageDialog,
                                  "Outside", 34, nullptr));
     EXPECT_EQ(bctest::TabCaptions(m_tab).back(), "Outside");
-    EXPECT_EQ(Shown(dialog), "1 -+--");
+    EXPECT_EQ(Shown(dialog), "2 --+.");
     ASSERT_TRUE(m_agent.SelectTab(m_tab, 3));
     EXPECT_EQ(Shown(dialog), "3 ---+");
 }

@@ -19,8 +19,10 @@ protected:
     static std::string State(HWND dialog) {
         const auto animation = winport::GetAnimationState(Item(dialog, IDC_DETAILS_ANIMATION));
         std::string pages;
-        for (int i = 0; i < Dialog(dialog)->GetPageCount(); ++i)
-            pages += IsWindowEnabled(Dialog(dialog)->GetPage(i)->m_hWnd) ? "+" : "-";
+        for (int i = 0; i < Dialog(dialog)->GetPageCount(); ++i) {
+            const HWND page = Dialog(dialog)->GetPage(i)->m_hWnd;
+            pages += !page ? '.' : IsWindowEnabled(page) ? '+' : '-';
+        }
         return std::string(animation && animation->playing ? "busy|" : "idle|") + Buttons(dialog) +
                "|" + pages;
     }
@@ -75,8 +77,9 @@ TEST_F(DetailsOperationsTest, OwnerSaveRunsBusyAndComesBackDoneWithoutReloading)
 TEST_F(DetailsOperationsTest, RetrievalReloadsThePagesAndKeepsWhatTheOwnerTyped) {
     const HWND window = OpenStaleContact();
     ASSERT_THAT(host->Calls(), ::testing::Contains("Start retrieve 1002"));
-    // Retrieving leaves the pages and More Options to the person.
-    EXPECT_EQ(State(window), "busy|(Retrieve)|-|&More Options|&Close|++++++");
+    // Retrieving leaves the pages and More Options to the person; the pages not shown yet are
+    // built as the retrieval reloads them.
+    EXPECT_EQ(State(window), "busy|(Retrieve)|-|&More Options|&Close|+.....");
 
     const HWND page = MainPage(window);
     ASSERT_TRUE(agent.TypeInCombo(Item(page, IDC_MAIN_DISPLAY), "Borya from work"));
@@ -175,7 +178,9 @@ TEST_F(DetailsOperationsTest, UpdateFromDatabaseAsksFirst) {
     agent.QueueMessageBoxAnswer(IDYES);
     ASSERT_TRUE(agent.Click(Item(window, IDC_DETAILS_UPDATE)));
     EXPECT_THAT(host->Calls(), ::testing::Contains("Start update 1001"));
-    EXPECT_EQ(State(window), kOwnerBusy);
+    // A page first shown while the window is busy is built disabled.
+    ASSERT_TRUE(agent.SelectTab(Item(window, IDC_DETAILS_TAB), "Home"));
+    EXPECT_EQ(State(window), "busy|(Save)|(&Update From Database)|(&More Options)|Cancel|--.....");
 }
 
 // Closed by the person or destroyed by the host, the window ends its operation, which lets go

@@ -62,6 +62,8 @@ TEST_F(ExternalPagePaneTest, WindowsThatAskForThemGetThemAfterTheirOwnTabs) {
 // showing another user and the pages reloading after a retrieval leave it alone.
 TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTabAndFollowsItsSize) {
     const HWND window = OpenContact(contact);
+    EXPECT_TRUE(PageCalls().empty()) << "the tab is built when first shown";
+    ASSERT_TRUE(agent.SelectTab(Item(window, IDC_DETAILS_TAB), "Notizen ✓"));
     const HWND tab = OutsideTab(window);
     EXPECT_EQ(GetParent(notes->Window()), tab);
     RECT component{}, client{};
@@ -74,7 +76,6 @@ TEST_F(ExternalPagePaneTest, ComponentWindowFillsItsTabAndFollowsItsSize) {
               (std::vector<std::string>{
                   "page Notizen ✓ CreatePageWindow 1", "page Notizen ✓ GetPageWindow",
                   "page Notizen ✓ NotifyReparented 1", "page Notizen ✓ CompleteBuild 0"}));
-    ASSERT_TRUE(agent.SelectTab(Item(window, IDC_DETAILS_TAB), "Notizen ✓"));
     EXPECT_TRUE(IsWindowVisible(notes->Window()));
     host->ClearCalls();
     SendMessage(window, NUVM_SHOWUSER, reinterpret_cast<WPARAM>(contact), 0);

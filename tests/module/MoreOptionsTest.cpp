@@ -101,6 +101,8 @@ TEST_F(MoreOptionsTest, UnlistEmptiesEveryPageButMainUntilSaveUploadsThem) {
         Choose(window, ID_OWNER_UNLIST);
         EXPECT_EQ(PageText(window, 1, IDC_HOME_ADDRESS), "1, rue de la Soie") << answer;
     }
+    // The outside tab is built when first shown.
+    ASSERT_TRUE(agent.SelectTab(Item(window, IDC_DETAILS_TAB), "Notizen ✓"));
     host->ClearCalls();
     agent.QueueMessageBoxAnswer(IDYES);
     Choose(window, ID_OWNER_UNLIST);

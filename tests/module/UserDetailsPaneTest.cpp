@@ -36,7 +36,10 @@ TEST_F(UserDetailsPaneTest, ShowsOneUserAfterAnotherAndNothingOfOneThatCannotBeS
     EXPECT_EQ(ShownName(), "Chen");
     EXPECT_TRUE(RetrieveEnabled());
     EXPECT_EQ(Text(pane), "") << "the pane takes no title";
-    EXPECT_EQ(host->Calls(),
+    // The pages built when the first user is shown take the host's tab images.
+    std::vector<std::string> calls = host->Calls();
+    std::erase(calls, "GetSmallImageList");
+    EXPECT_EQ(calls,
               (std::vector<std::string>{"GetUserObject 1002", "GetPropertySet 1002 contact",
                                         "GetUserObject 1003", "GetPropertySet 1003 contact"}));
     EXPECT_EQ(host->User(contact).RefCount(), 1u) << "the previous user is let go";

@@ -175,6 +175,8 @@ TEST_F(GuiDesktopTest, OwnerWalksThroughHisPagesAndSavesWithRealInput) {
     SendMessage(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&firstTab));
     POINT tabStrip{firstTab.left + 8, (firstTab.top + firstTab.bottom) / 2};
     MapWindowPoints(tabs, layout, &tabStrip, 1);
+    ASSERT_TRUE(Dialog(layout)->MakeEveryPage());  // Pages are built when first shown.
+    ASSERT_TRUE(Dialog(layout)->MakeEveryPage());  // Pages are built when first shown.
     const HWND home = Dialog(layout)->GetPage(kHomeTab)->m_hWnd;
     const HWND about = Dialog(layout)->GetPage(kAboutTab)->m_hWnd;
     const POINT places[] = {Centre(layout, GetDlgItem(main, IDC_MAIN_NICKNAME)),
