@@ -111,16 +111,16 @@ TEST_F(ListViewTest, SortedStylesPlaceRowsByTextWithoutCaseAndFindingStartsAfter
         DestroyWindow(list);
     }
     AddRow(list, {"Alpha"}, 2);
-    EXPECT_EQ(Find(list, -1, LVFI_PARAM, nullptr, 2), 1);
-    EXPECT_EQ(Find(list, 1, LVFI_PARAM, nullptr, 2), 3);
-    EXPECT_EQ(Find(list, 3, LVFI_PARAM, nullptr, 2), -1);
-    EXPECT_EQ(Find(list, -1, LVFI_PARAM, nullptr, 99), -1);
-    EXPECT_EQ(Find(list, -2, LVFI_PARAM, nullptr, 1), -1);
-    EXPECT_EQ(Find(list, -1, LVFI_STRING, "ALPHA"), 3);
-    EXPECT_EQ(Find(list, -1, LVFI_STRING, "alp"), -1);
-    EXPECT_EQ(Find(list, -1, LVFI_PARTIAL | LVFI_STRING, "alp"), 3);
-    EXPECT_EQ(Find(list, 1, LVFI_STRING, "a"), -1);
-    EXPECT_EQ(Find(list, 1, LVFI_STRING | LVFI_WRAP, "a"), 0);
+    constexpr UINT kText = LVFI_STRING;
+    const std::tuple<int, UINT, const char*, LPARAM, int> finds[] = {
+        {-1, LVFI_PARAM, nullptr, 2, 1},  {1, LVFI_PARAM, nullptr, 2, 3},
+        {3, LVFI_PARAM, nullptr, 2, -1},  {-1, LVFI_PARAM, nullptr, 99, -1},
+        {-2, LVFI_PARAM, nullptr, 1, -1}, {-1, kText, "ALPHA", 0, 3},
+        {-1, kText, "alp", 0, -1},        {-1, LVFI_PARTIAL | kText, "alp", 0, 3},
+        {1, kText, "a", 0, -1},           {1, kText | LVFI_WRAP, "a", 0, 0}};
+    for (const auto& [start, flags, text, data, found] : finds) {
+        EXPECT_EQ(Find(list, start, flags, text, data), found) << start << " " << flags;
+    }
 }
 
 int ByDataDescending(LPARAM first, LPARAM second, LPARAM sortParam) {
@@ -138,18 +138,15 @@ TEST_F(ListViewTest, NextItemWalksBySelectionFocusOrPositionAndCallbackSortingKe
     AddRow(list, {"d"});
     SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
     SetState(list, 3, kSelectedFocused);
-    const auto next = [list](int start, UINT flags) {
-        return SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0));
-    };
-    EXPECT_EQ(next(-1, LVNI_SELECTED), 1);
-    EXPECT_EQ(next(1, LVNI_SELECTED), 3);
-    EXPECT_EQ(next(3, LVNI_SELECTED), -1);
-    EXPECT_EQ(next(-1, LVNI_FOCUSED), 3);
-    EXPECT_EQ(next(3, LVNI_FOCUSED), -1);
-    EXPECT_EQ(next(0, LVNI_ALL), 1);
-    EXPECT_EQ(next(3, LVNI_SELECTED | LVNI_ABOVE), 1);
-    EXPECT_EQ(next(-1, LVNI_ALL | LVNI_BELOW), 0);
-    EXPECT_EQ(next(4, LVNI_ALL), -1);
+    // From where, which rows, the next one.
+    const std::tuple<int, UINT, LRESULT> nexts[] = {
+        {-1, LVNI_SELECTED, 1}, {1, LVNI_SELECTED, 3},          {3, LVNI_SELECTED, -1},
+        {-1, LVNI_FOCUSED, 3},  {3, LVNI_FOCUSED, -1},          {0, LVNI_ALL, 1},
+        {4, LVNI_ALL, -1},      {-1, LVNI_ALL | LVNI_BELOW, 0}, {3, LVNI_SELECTED | LVNI_ABOVE, 1}};
+    for (const auto& [start, flags, next] : nexts) {
+        EXPECT_EQ(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(start), flags), next)
+            << start << " " << flags;
+    }
     EXPECT_EQ(Selected(list), 2);
 
     const HWND sorted = FilledList();
