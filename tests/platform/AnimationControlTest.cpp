@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "AviTestClips.h"
 #include "ControlTestSupport.h"
@@ -78,10 +79,7 @@ TEST_F(AnimationControlTest, OpeningReadsTheClipAsksForTheBackgroundTakesItsSize
 
     const std::string truncated = WriteClip("cut.avi", AviBytes({}).substr(0, 100));
     const std::string folder = m_folder.string();
-    const struct {
-        LPARAM clip;
-        DWORD error;
-    } cases[] = {
+    const std::tuple<LPARAM, DWORD> cases[] = {
         {Ptr("/no/such/clip.avi"), ERROR_FILE_NOT_FOUND},
         {Ptr(folder.c_str()), ERROR_FILE_NOT_FOUND},
         {Ptr(truncated.c_str()), ERROR_INVALID_DATA},

@@ -96,10 +96,7 @@ TEST_F(ListViewTest, RowsHoldCellsImageAndDataAndReadBack) {
 }
 
 TEST_F(ListViewTest, SortedStylesPlaceRowsByTextWithoutCaseAndFindingStartsAfterTheStartRow) {
-    const struct {
-        DWORD style;
-        Lines order;
-    } cases[] = {
+    const std::tuple<DWORD, Lines> cases[] = {
         {LVS_REPORT | LVS_SORTASCENDING, {"apple", "Banana", "cherry"}},
         {LVS_REPORT | LVS_SORTDESCENDING, {"cherry", "Banana", "apple"}},
         {LVS_REPORT | LVS_SORTASCENDING | LVS_OWNERDRAWFIXED, {"cherry", "apple", "Banana"}},
@@ -176,24 +173,20 @@ TEST_F(ListViewTest, NextItemWalksBySelectionFocusOrPositionAndCallbackSortingKe
 }
 
 TEST_F(ListViewTest, BadInputAndNullPointersAnswerWindowsFailureAndChangeNothing) {
-    const struct {
-        const char* what;
-        UINT msg;
-        WPARAM wParam;
-        LRESULT answer;
-    } cases[] = {{"insert at a negative index", LVM_INSERTITEM, 0, -1},
-                 {"set an item past the end", LVM_SETITEM, 0, FALSE},
-                 {"set text of a missing column", LVM_SETITEMTEXT, 1, FALSE},
-                 {"state of a row past the end", LVM_SETITEMSTATE, 3, FALSE},
-                 {"state of row -2", LVM_SETITEMSTATE, WPARAM(-2), FALSE},
-                 {"delete row 3", LVM_DELETEITEM, 3, FALSE},
-                 {"delete row -1", LVM_DELETEITEM, WPARAM(-1), FALSE},
-                 {"next item from -2", LVM_GETNEXTITEM, WPARAM(-2), -1},
-                 {"rect of row 3", LVM_GETITEMRECT, 3, FALSE},
-                 {"ensure row 5 visible", LVM_ENSUREVISIBLE, 5, FALSE},
-                 {"update row 3", LVM_UPDATE, 3, FALSE},
-                 {"column 2 width", LVM_GETCOLUMNWIDTH, 2, 0},
-                 {"delete column 2", LVM_DELETECOLUMN, 2, FALSE}};
+    const std::tuple<const char*, UINT, WPARAM, LRESULT> cases[] = {
+        {"insert at a negative index", LVM_INSERTITEM, 0, -1},
+        {"set an item past the end", LVM_SETITEM, 0, FALSE},
+        {"set text of a missing column", LVM_SETITEMTEXT, 1, FALSE},
+        {"state of a row past the end", LVM_SETITEMSTATE, 3, FALSE},
+        {"state of row -2", LVM_SETITEMSTATE, WPARAM(-2), FALSE},
+        {"delete row 3", LVM_DELETEITEM, 3, FALSE},
+        {"delete row -1", LVM_DELETEITEM, WPARAM(-1), FALSE},
+        {"next item from -2", LVM_GETNEXTITEM, WPARAM(-2), -1},
+        {"rect of row 3", LVM_GETITEMRECT, 3, FALSE},
+        {"ensure row 5 visible", LVM_ENSUREVISIBLE, 5, FALSE},
+        {"update row 3", LVM_UPDATE, 3, FALSE},
+        {"column 2 width", LVM_GETCOLUMNWIDTH, 2, 0},
+        {"delete column 2", LVM_DELETECOLUMN, 2, FALSE}};
     for (const auto& [what, msg, wParam, answer] : cases) {
         const LVITEMA item{.mask = LVIF_TEXT | LVIF_STATE,
                            .iItem = msg == LVM_INSERTITEM ? -1 : 7,

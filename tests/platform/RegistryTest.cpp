@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "platform/core/LastError.h"
@@ -394,11 +395,7 @@ void FillWithEveryKindOfValue() {
     std::string allBytes;
     for (int i = 0; i < 256; ++i) allBytes += static_cast<char>(i);
     ScopedKey key(HKEY_CURRENT_USER, "Software\\Zoë 日本\\brackets [x] %41 \"q\"\\line\nbreak");
-    const struct {
-        const char* name;
-        DWORD type;
-        std::string_view bytes;
-    } values[] = {
+    const std::tuple<const char*, DWORD, std::string_view> values[] = {
         {"", REG_SZ, "default\0"sv},
         {"unterminated", REG_SZ, "abc"sv},
         {"tricky \"name\" %25 \\ back\nline", REG_SZ, "a\\b\r\n\"q\" %25 \0mid\0"sv},
@@ -411,8 +408,8 @@ void FillWithEveryKindOfValue() {
         {"short dword", REG_DWORD, "\x2a\x00"sv},
         {"qword", 11, "\x01\x02\x03\x04\x05\x06\x07\x08"sv},
     };
-    for (const auto& value : values) {
-        ASSERT_EQ(Set(key.Get(), value.name, value.type, value.bytes), ERROR_SUCCESS) << value.name;
+    for (const auto& [name, type, bytes] : values) {
+        ASSERT_EQ(Set(key.Get(), name, type, bytes), ERROR_SUCCESS) << name;
     }
     ScopedKey empty(HKEY_LOCAL_MACHINE, "Empty\\Leaf");
     ASSERT_EQ(Set(HKEY_CLASSES_ROOT, "root value", REG_SZ, "on a root\0"sv), ERROR_SUCCESS);
@@ -470,11 +467,7 @@ TEST_F(RegistryFileTest, FailedLoadsAndSavesNameTheFileAndLineAndChangeNothing) 
     EXPECT_EQ(Files(), 1);
 
     // A malformed file names the line it fails on.
-    const struct {
-        const char* what;
-        std::string_view text;
-        int line;
-    } cases[] = {
+    const std::tuple<const char*, std::string_view, int> cases[] = {
         {"empty file", "", 1},
         {"no header", "[HKEY_CURRENT_USER]\n", 1},
         {"value before key", "winport registry 1\n\"a\"=sz:\"x\"\n", 2},
