@@ -7,13 +7,8 @@
 
 namespace {
 
-struct Sample {
-    const char* name;
-    std::string utf8;
-    std::size_t codePoints;
-};
-
-const Sample kSamples[] = {
+// A name, a text and how many code points it holds.
+const std::tuple<const char*, std::string, std::size_t> kSamples[] = {
     {"latin", "Crème brûlée à la Ørsted", 24}, {"greek", "Καλημέρα κόσμε", 14},
     {"cyrillic", "Съешь же ещё", 12},          {"cjk", "東京都渋谷区", 6},
     {"emoji", "ok 😀👍🏽!", 7},          {"mixed", "aé中😀", 4},
@@ -26,14 +21,14 @@ bool StartsOnALeadByte(std::string_view text) {
 }  // namespace
 
 TEST(Utf8Test, CountsAndCutsOnSequenceBoundariesWithOffsetsClampedToTheText) {
-    for (const Sample& sample : kSamples) {
-        SCOPED_TRACE(sample.name);
-        EXPECT_EQ(winport::CodePointCount(sample.utf8), sample.codePoints);
-        for (std::size_t n = 0; n <= sample.codePoints + 1; ++n) {
-            const std::string_view prefix = winport::Utf8Prefix(sample.utf8, n);
-            EXPECT_EQ(winport::CodePointCount(prefix), std::min(n, sample.codePoints));
-            EXPECT_EQ(prefix.size(), winport::Utf8OffsetOfCodePoint(sample.utf8, n));
-            EXPECT_TRUE(StartsOnALeadByte(std::string_view(sample.utf8).substr(prefix.size())));
+    for (const auto& [name, utf8, codePoints] : kSamples) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(winport::CodePointCount(utf8), codePoints);
+        for (std::size_t n = 0; n <= codePoints + 1; ++n) {
+            const std::string_view prefix = winport::Utf8Prefix(utf8, n);
+            EXPECT_EQ(winport::CodePointCount(prefix), std::min(n, codePoints));
+            EXPECT_EQ(prefix.size(), winport::Utf8OffsetOfCodePoint(utf8, n));
+            EXPECT_TRUE(StartsOnALeadByte(std::string_view(utf8).substr(prefix.size())));
             EXPECT_EQ(std::string(prefix).find(winport::EncodeUtf8(winport::kReplacementCharacter)),
                       std::string::npos);
         }
