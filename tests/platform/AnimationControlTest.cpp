@@ -42,11 +42,7 @@ protected:
         spy.Only({WM_COMMAND});
         return animation;
     }
-    static AnimationState State(HWND animation) {
-        const std::optional<AnimationState> state = GetAnimationState(animation);
-        EXPECT_TRUE(state.has_value()) << GetLastErrorText();
-        return state.value_or(AnimationState{});
-    }
+    static AnimationState State(HWND animation) { return Must(GetAnimationState(animation)); }
     // Delivers the posted notifications and compares what the parent received.
     ::testing::AssertionResult DeliveredAre(const Lines& expected) {
         PumpMessages();

@@ -29,11 +29,7 @@ protected:
     static void ReplaceSel(HWND edit, const char* text) {
         SendMessage(edit, EM_REPLACESEL, TRUE, Ptr(text));
     }
-    static EditState State(HWND edit) {
-        const std::optional<EditState> state = GetEditState(edit);
-        EXPECT_TRUE(state.has_value());
-        return state.value_or(EditState{});
-    }
+    static EditState State(HWND edit) { return Must(GetEditState(edit)); }
     static LRESULT Modified(HWND edit) { return SendMessage(edit, EM_GETMODIFY, 0, 0); }
 };
 
