@@ -64,16 +64,13 @@ inline constexpr ControlTemplate kChoiceControls[] = {
     {IDCANCEL, "Button", "Cancel", WS_VISIBLE | WS_TABSTOP, {60, 40, 50, 14}},
 };
 
+inline constexpr DWORD kModalStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
 inline constexpr DialogTemplate kTestDialogs[] = {
-    {kFormDialog, "Form", WS_POPUP | WS_CAPTION | DS_MODALFRAME, {0, 0, 230, 90}, kFormControls},
+    {kFormDialog, "Form", kModalStyle, {0, 0, 230, 90}, kFormControls},
     {kInnerDialog, "Inner", WS_POPUP | WS_CAPTION, {0, 0, 120, 25}, kInnerControls},
     {kPageDialog, "", WS_CHILD | WS_VISIBLE | DS_CONTROL, {10, 10, 80, 40}, kPageControls},
-    {kNotesDialog, "Notes", WS_POPUP | WS_CAPTION | DS_MODALFRAME, {0, 0, 110, 80}, kNotesControls},
-    {kChoiceDialog,
-     "Choice",
-     WS_POPUP | WS_CAPTION | DS_MODALFRAME,
-     {0, 0, 120, 60},
-     kChoiceControls},
+    {kNotesDialog, "Notes", kModalStyle, {0, 0, 110, 80}, kNotesControls},
+    {kChoiceDialog, "Choice", kModalStyle, {0, 0, 120, 60}, kChoiceControls},
 };
 
 inline constexpr ResourceTable kTestResources{"dialog tests", kTestDialogs};
