@@ -1,9 +1,11 @@
-// A small dialog template in a resource table of its own, joined to the chain for a test.
+// Small dialog templates in a resource table of their own, and a scope that joins a resource table
+// to the chain for a test.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "platform/controls/ComboBoxApi.h"
+#include "platform/core/LastError.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
 #include "platform/message/MessageApi.h"
@@ -75,13 +77,19 @@ inline constexpr DialogTemplate kTestDialogs[] = {
 
 inline constexpr ResourceTable kTestResources{"dialog tests", kTestDialogs};
 
-// Joins the test table to the chain for the fixture's life.
-class ScopedTestResources {
+// Keeps |table|, the dialog tests' own unless told, in the resource chain while it lives; it must
+// join.
+class ScopedResourceTable {
 public:
-    ScopedTestResources() { EXPECT_TRUE(AddResourceTable(kTestResources)); }
-    ~ScopedTestResources() { RemoveResourceTable(kTestResources); }
-    ScopedTestResources(const ScopedTestResources&) = delete;
-    ScopedTestResources& operator=(const ScopedTestResources&) = delete;
+    explicit ScopedResourceTable(const ResourceTable& table = kTestResources) : m_table(table) {
+        EXPECT_TRUE(AddResourceTable(table)) << GetLastErrorText();
+    }
+    ~ScopedResourceTable() { RemoveResourceTable(m_table); }
+    ScopedResourceTable(const ScopedResourceTable&) = delete;
+    ScopedResourceTable& operator=(const ScopedResourceTable&) = delete;
+
+private:
+    const ResourceTable& m_table;
 };
 
 // The form dialog, modeless and shown while a test runs.
@@ -96,7 +104,7 @@ protected:
         PumpMessages();
     }
 
-    ScopedTestResources resources;
+    ScopedResourceTable resources;
     CDialog dialog;
 };
 
