@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <tuple>
 
 #include "ControlTestSupport.h"
 #include "DialogTestSupport.h"
@@ -102,12 +103,7 @@ TEST_F(AgentTest, TickClicksACheckBoxOnlyWhenItMustChangeAndNeverUnticksARadioBu
 TEST_F(AgentTest, ActionsAControlCannotTakeAreRefusedWithTheReasonAndSendNothing) {
     using Action = std::function<bool(Agent&, HWND)>;
     const Action type = [](Agent& agent, HWND hwnd) { return agent.Type(hwnd, "12a"); };
-    const struct {
-        const char* className;
-        DWORD style;
-        Action action;
-        const char* reason;
-    } cases[] = {
+    const std::tuple<const char*, DWORD, Action, const char*> cases[] = {
         {"Edit", ES_READONLY, type, "Edit 1200 is read-only"},
         {"Edit", ES_NUMBER, type, "Edit 1200 takes digits only"},
         {"Button", BS_PUSHBUTTON, type, "Button 1200 does not take text"},
@@ -127,14 +123,14 @@ TEST_F(AgentTest, ActionsAControlCannotTakeAreRefusedWithTheReasonAndSendNothing
         {"ListBox", 0, [](Agent& agent, HWND hwnd) { return agent.SelectListViewRow(hwnd, 0); },
          "ListBox 1200 is not a list view"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.reason);
-        const HWND control = AddControl(c.className, c.style);
+    for (const auto& [className, style, action, reason] : cases) {
+        SCOPED_TRACE(reason);
+        const HWND control = AddControl(className, style);
         MessageSpy spy;
         spy.Watch(dialog.m_hWnd, "dialog");
         spy.Only({WM_COMMAND});
-        EXPECT_FALSE(c.action(agent, control));
-        EXPECT_EQ(agent.LastError(), c.reason);
+        EXPECT_FALSE(action(agent, control));
+        EXPECT_EQ(agent.LastError(), reason);
         EXPECT_EQ(GetWindowTextUtf8(control), "");
         EXPECT_TRUE(SequenceIs(spy, {}));
         DestroyWindow(control);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "AviTestClips.h"
 #include "ControlTestSupport.h"
@@ -41,11 +42,7 @@ protected:
         spy.Only({WM_COMMAND});
         return animation;
     }
-    static AnimationState State(HWND animation) {
-        const std::optional<AnimationState> state = GetAnimationState(animation);
-        EXPECT_TRUE(state.has_value()) << GetLastErrorText();
-        return state.value_or(AnimationState{});
-    }
+    static AnimationState State(HWND animation) { return Must(GetAnimationState(animation)); }
     // Delivers the posted notifications and compares what the parent received.
     ::testing::AssertionResult DeliveredAre(const Lines& expected) {
         PumpMessages();
@@ -78,10 +75,7 @@ TEST_F(AnimationControlTest, OpeningReadsTheClipAsksForTheBackgroundTakesItsSize
 
     const std::string truncated = WriteClip("cut.avi", AviBytes({}).substr(0, 100));
     const std::string folder = m_folder.string();
-    const struct {
-        LPARAM clip;
-        DWORD error;
-    } cases[] = {
+    const std::tuple<LPARAM, DWORD> cases[] = {
         {Ptr("/no/such/clip.avi"), ERROR_FILE_NOT_FOUND},
         {Ptr(folder.c_str()), ERROR_FILE_NOT_FOUND},
         {Ptr(truncated.c_str()), ERROR_INVALID_DATA},

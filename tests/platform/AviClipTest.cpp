@@ -80,10 +80,7 @@ ClipShape RunLength(std::string frame) {
 
 TEST(AviClipTest, MalformedClipsAreRefusedWithAReason) {
     const std::string valid = AviBytes({});
-    const struct {
-        std::string bytes;
-        const char* complaint;
-    } cases[] = {
+    const std::tuple<std::string, const char*> cases[] = {
         {"", "not a RIFF file"},
         {"JUNK" + valid.substr(4), "not a RIFF file"},
         {"RIFF" + Dword(4) + "WAVE", "not an AVI clip"},

@@ -63,11 +63,9 @@ inline std::string AviBytes(const ClipShape& shape) {
                          Dword(shape.compression) + Dword(frameBytes) + Dword(0) + Dword(0) +
                          Dword(static_cast<std::uint32_t>(shape.palette.size())) +
                          Dword(static_cast<std::uint32_t>(shape.palette.size()));
-    for (const COLORREF color : shape.palette) {
-        format += static_cast<char>(GetBValue(color));
-        format += static_cast<char>(GetGValue(color));
-        format += static_cast<char>(GetRValue(color));
-        format += '\0';
+    for (const COLORREF color : shape.palette) {  // Blue, green, red and a zero.
+        format += {static_cast<char>(GetBValue(color)), static_cast<char>(GetGValue(color)),
+                   static_cast<char>(GetRValue(color)), '\0'};
     }
     std::string frames = shape.otherChunks;
     for (std::uint32_t i = 0; i < shape.framesPresent; ++i) {

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "ControlTestSupport.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
@@ -18,12 +20,8 @@ protected:
 };
 
 TEST_F(ButtonControlTest, EachKindAnswersItsDialogCodeClampsSetCheckSilentlyAndClicksAsItShould) {
-    const struct {
-        DWORD kind;
-        LRESULT dialogCode;
-        LRESULT highestCheck;  // What BM_SETCHECK(BST_INDETERMINATE) leaves.
-        std::vector<LRESULT> checksAfterClicks;
-    } cases[] = {
+    // highestCheck: what BM_SETCHECK(BST_INDETERMINATE) leaves.
+    const std::tuple<DWORD, LRESULT, LRESULT, std::vector<LRESULT>> cases[] = {
         {BS_PUSHBUTTON, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON, 0, {0}},
         {BS_DEFPUSHBUTTON, DLGC_BUTTON | DLGC_DEFPUSHBUTTON, 0, {}},
         {BS_CHECKBOX, DLGC_BUTTON, BST_CHECKED, {0, 0}},
@@ -193,10 +191,8 @@ TEST_F(RadioGroupTest, AGroupWithoutAStartBeforeItWrapsToTheLastGroupStart) {
 
 TEST_F(ButtonControlTest, ParentDestroyingTheButtonInsideANotificationEndsTheClick) {
     const std::string setFocus = "parent WM_COMMAND BN_SETFOCUS 20";
-    const struct {
-        WORD code;
-        std::vector<std::string> sequence;
-    } cases[] = {{BN_SETFOCUS, {setFocus}}, {BN_CLICKED, {setFocus, kClicked}}};
+    const std::tuple<WORD, std::vector<std::string>> cases[] = {{BN_SETFOCUS, {setFocus}},
+                                                                {BN_CLICKED, {setFocus, kClicked}}};
     // The destruction itself: the parent told, the focus given back to it.
     const std::vector<std::string> destroyed = {"parent WM_PARENTNOTIFY WM_DESTROY button",
                                                 "parent WM_COMMAND BN_KILLFOCUS 20",

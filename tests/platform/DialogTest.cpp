@@ -40,7 +40,7 @@ private:
 
 class DialogTest : public ControlParentTest {
 protected:
-    ScopedTestResources resources;
+    ScopedResourceTable resources;
     Agent agent;
 };
 

@@ -1,9 +1,11 @@
-// A small dialog template in a resource table of its own, joined to the chain for a test.
+// Small dialog templates in a resource table of their own, and a scope that joins a resource table
+// to the chain for a test.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "platform/controls/ComboBoxApi.h"
+#include "platform/core/LastError.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
 #include "platform/message/MessageApi.h"
@@ -64,27 +66,30 @@ inline constexpr ControlTemplate kChoiceControls[] = {
     {IDCANCEL, "Button", "Cancel", WS_VISIBLE | WS_TABSTOP, {60, 40, 50, 14}},
 };
 
+inline constexpr DWORD kModalStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
 inline constexpr DialogTemplate kTestDialogs[] = {
-    {kFormDialog, "Form", WS_POPUP | WS_CAPTION | DS_MODALFRAME, {0, 0, 230, 90}, kFormControls},
+    {kFormDialog, "Form", kModalStyle, {0, 0, 230, 90}, kFormControls},
     {kInnerDialog, "Inner", WS_POPUP | WS_CAPTION, {0, 0, 120, 25}, kInnerControls},
     {kPageDialog, "", WS_CHILD | WS_VISIBLE | DS_CONTROL, {10, 10, 80, 40}, kPageControls},
-    {kNotesDialog, "Notes", WS_POPUP | WS_CAPTION | DS_MODALFRAME, {0, 0, 110, 80}, kNotesControls},
-    {kChoiceDialog,
-     "Choice",
-     WS_POPUP | WS_CAPTION | DS_MODALFRAME,
-     {0, 0, 120, 60},
-     kChoiceControls},
+    {kNotesDialog, "Notes", kModalStyle, {0, 0, 110, 80}, kNotesControls},
+    {kChoiceDialog, "Choice", kModalStyle, {0, 0, 120, 60}, kChoiceControls},
 };
 
 inline constexpr ResourceTable kTestResources{"dialog tests", kTestDialogs};
 
-// Joins the test table to the chain for the fixture's life.
-class ScopedTestResources {
+// Keeps |table|, the dialog tests' own unless told, in the resource chain while it lives; it must
+// join.
+class ScopedResourceTable {
 public:
-    ScopedTestResources() { EXPECT_TRUE(AddResourceTable(kTestResources)); }
-    ~ScopedTestResources() { RemoveResourceTable(kTestResources); }
-    ScopedTestResources(const ScopedTestResources&) = delete;
-    ScopedTestResources& operator=(const ScopedTestResources&) = delete;
+    explicit ScopedResourceTable(const ResourceTable& table = kTestResources) : m_table(table) {
+        EXPECT_TRUE(AddResourceTable(table)) << GetLastErrorText();
+    }
+    ~ScopedResourceTable() { RemoveResourceTable(m_table); }
+    ScopedResourceTable(const ScopedResourceTable&) = delete;
+    ScopedResourceTable& operator=(const ScopedResourceTable&) = delete;
+
+private:
+    const ResourceTable& m_table;
 };
 
 // The form dialog, modeless and shown while a test runs.
@@ -99,7 +104,7 @@ protected:
         PumpMessages();
     }
 
-    ScopedTestResources resources;
+    ScopedResourceTable resources;
     CDialog dialog;
 };
 

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "ControlTestSupport.h"
 #include "platform/controls/edit/EditState.h"
 #include "platform/dialog/DialogApi.h"
@@ -27,11 +29,7 @@ protected:
     static void ReplaceSel(HWND edit, const char* text) {
         SendMessage(edit, EM_REPLACESEL, TRUE, Ptr(text));
     }
-    static EditState State(HWND edit) {
-        const std::optional<EditState> state = GetEditState(edit);
-        EXPECT_TRUE(state.has_value());
-        return state.value_or(EditState{});
-    }
+    static EditState State(HWND edit) { return Must(GetEditState(edit)); }
     static LRESULT Modified(HWND edit) { return SendMessage(edit, EM_GETMODIFY, 0, 0); }
 };
 
@@ -124,21 +122,17 @@ TEST_F(EditControlTest, TypingAndReplaceSelStopAtTheLimitOnACharacterBoundarySen
 
 TEST_F(EditControlTest, SetSelOrdersClampsAndPutsTheCaretAtTheEndGiven) {
     const HWND edit = CreateEdit(0, "héllo");
-    const struct {
-        WPARAM start;
-        LPARAM end;
-        DWORD selectionStart, selectionEnd;
-        size_t caret;
-    } cases[] = {{2, 4, 2, 4, 4},  {4, 2, 2, 4, 2},          {0, -1, 0, 5, 5},
-                 {2, 99, 2, 5, 5}, {WPARAM(-1), 0, 3, 3, 3}, {7, 1, 1, 5, 1}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.start) + ", " + std::to_string(c.end));
+    const std::tuple<WPARAM, LPARAM, DWORD, DWORD, size_t> cases[] = {
+        {2, 4, 2, 4, 4},  {4, 2, 2, 4, 2},          {0, -1, 0, 5, 5},
+        {2, 99, 2, 5, 5}, {WPARAM(-1), 0, 3, 3, 3}, {7, 1, 1, 5, 1}};
+    for (const auto& [start, end, selectionStart, selectionEnd, caret] : cases) {
+        SCOPED_TRACE(std::to_string(start) + ", " + std::to_string(end));
         Select(edit, 1, 3);
-        Select(edit, c.start, c.end);
+        Select(edit, start, end);
         EXPECT_EQ(SendMessage(edit, EM_GETSEL, 0, 0),
-                  MAKELONG(static_cast<WORD>(c.selectionStart), static_cast<WORD>(c.selectionEnd)));
-        EXPECT_EQ(EditSelection(edit), std::pair(c.selectionStart, c.selectionEnd));
-        EXPECT_EQ(State(edit).caret, c.caret);
+                  MAKELONG(static_cast<WORD>(selectionStart), static_cast<WORD>(selectionEnd)));
+        EXPECT_EQ(EditSelection(edit), std::pair(selectionStart, selectionEnd));
+        EXPECT_EQ(State(edit).caret, caret);
     }
     EXPECT_TRUE(SequenceIs(spy, {}));
 }

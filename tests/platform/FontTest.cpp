@@ -16,9 +16,7 @@ protected:
         return winport::testing::DescribeObject<LOGFONT>(font);
     }
     static winport::FontMetrics MetricsOf(HFONT font) {
-        std::optional<winport::FontMetrics> metrics = winport::GetFontMetrics(font);
-        EXPECT_TRUE(metrics.has_value());
-        return metrics.value_or(winport::FontMetrics{});
+        return Must(winport::GetFontMetrics(font));
     }
     // Measures a font made from |font| and deletes it again.
     static winport::FontMetrics MetricsOf(const LOGFONT& font) {

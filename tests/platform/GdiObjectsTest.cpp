@@ -57,23 +57,19 @@ TEST_F(GdiObjectsTest, BrushesAndPensKeepWhatTheyWereMadeOfAreCountedUntilDelete
 
 TEST_F(GdiObjectsTest, StockObjectsAreSharedUncountedAndNeverDeletedAndUnknownOnesNull) {
     const std::size_t before = winport::LiveGdiObjectCount();
-    struct StockCase {
-        int index;
-        DWORD type;
-    };
-    constexpr StockCase kStock[] = {
+    const std::pair<int, DWORD> kStock[] = {
         {WHITE_BRUSH, OBJ_BRUSH},  {NULL_BRUSH, OBJ_BRUSH},       {BLACK_PEN, OBJ_PEN},
         {NULL_PEN, OBJ_PEN},       {SYSTEM_FONT, OBJ_FONT},       {DEFAULT_GUI_FONT, OBJ_FONT},
         {ANSI_VAR_FONT, OBJ_FONT}, {SYSTEM_FIXED_FONT, OBJ_FONT}, {DC_BRUSH, OBJ_BRUSH},
     };
-    for (const StockCase& stock : kStock) {
-        const HGDIOBJ object = GetStockObject(stock.index);
-        ASSERT_NE(object, nullptr) << "stock object " << stock.index;
-        EXPECT_EQ(GetStockObject(stock.index), object);
-        EXPECT_EQ(GetObjectType(object), stock.type) << "stock object " << stock.index;
+    for (const auto& [index, type] : kStock) {
+        const HGDIOBJ object = GetStockObject(index);
+        ASSERT_NE(object, nullptr) << "stock object " << index;
+        EXPECT_EQ(GetStockObject(index), object);
+        EXPECT_EQ(GetObjectType(object), type) << "stock object " << index;
         // Windows answers TRUE and keeps the object.
         EXPECT_TRUE(DeleteObject(object));
-        EXPECT_EQ(GetObjectType(object), stock.type) << "stock object " << stock.index;
+        EXPECT_EQ(GetObjectType(object), type) << "stock object " << index;
     }
     EXPECT_EQ(winport::LiveGdiObjectCount(), before);
 

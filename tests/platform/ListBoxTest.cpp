@@ -1,6 +1,7 @@
 #include <tuple>
 
 #include "ListBoxTestSupport.h"
+#include "platform/controls/ComboBoxApi.h"
 #include "platform/controls/ListBoxState.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/DeviceContext.h"
@@ -27,8 +28,8 @@ protected:
         log.Clear();
         return list;
     }
-    static LRESULT Add(HWND list, const char* text) {
-        return SendMessage(list, LB_ADDSTRING, 0, Ptr(text));
+    static LRESULT Add(HWND box, const char* text, UINT add = LB_ADDSTRING) {
+        return SendMessage(box, add, 0, Ptr(text));
     }
     static LPARAM RowPoint(HWND list, int row) {
         RECT rect{};
@@ -59,20 +60,24 @@ TEST_F(ListBoxTest, SortedInsertIgnoresCaseAndSortsAccentedAndGreekLettersBeside
     EXPECT_EQ(log.Log(), Lines{});
 }
 
-TEST_F(ListBoxTest, FindSearchesAfterTheStartAndWrapsIgnoringCase) {
+TEST_F(ListBoxTest, FindSearchesAfterTheStartAndWrapsIgnoringCaseInListsAndCombosAlike) {
     const HWND list =
         CreateFilledList(0, {"Apple", "apricot", "Banana", "apple pie", "Cherry", "Äpfel"});
+    const HWND combo = CreateControl("ComboBox", CBS_DROPDOWNLIST, 41, "combo", "", 100, 100);
+    for (const std::string& text : ItemTexts(list)) Add(combo, text.c_str(), CB_ADDSTRING);
     constexpr UINT kPrefix = LB_FINDSTRING;
     constexpr UINT kWhole = LB_FINDSTRINGEXACT;
     const std::tuple<UINT, int, const char*, LRESULT> finds[] = {
-        {kPrefix, -1, "ap", 0},       {kPrefix, 0, "AP", 1},        {kPrefix, 1, "ap", 3},
-        {kPrefix, 3, "ap", 0},        {kPrefix, 99, "b", 2},        {kPrefix, -1, "äP", 5},
-        {kPrefix, -1, "x", LB_ERR},   {kPrefix, -1, "", LB_ERR},    {kWhole, -1, "APPLE", 0},
-        {kWhole, 0, "apple", 0},      {kWhole, -1, "Apple Pie", 3}, {kWhole, -1, "app", LB_ERR},
-        {kWhole, -1, "apfel", LB_ERR}};
+        {kPrefix, -1, "ap", 0},      {kPrefix, 0, "AP", 1},        {kPrefix, 1, "ap", 3},
+        {kPrefix, 3, "ap", 0},       {kPrefix, 99, "b", 2},        {kPrefix, 4, "ch", 4},
+        {kPrefix, -1, "äP", 5},      {kPrefix, -1, "x", LB_ERR},   {kPrefix, -1, "", LB_ERR},
+        {kWhole, -1, "APPLE", 0},    {kWhole, 0, "apple", 0},      {kWhole, -1, "Apple Pie", 3},
+        {kWhole, -1, "app", LB_ERR}, {kWhole, -1, "apfel", LB_ERR}};
     for (const auto& [message, start, text, expected] : finds) {
-        EXPECT_EQ(SendMessage(list, message, static_cast<WPARAM>(start), Ptr(text)), expected)
-            << start << " " << text;
+        const auto from = static_cast<WPARAM>(start);
+        EXPECT_EQ(SendMessage(list, message, from, Ptr(text)), expected) << start << " " << text;
+        const UINT comboMessage = message == kPrefix ? CB_FINDSTRING : CB_FINDSTRINGEXACT;
+        EXPECT_EQ(SendMessage(combo, comboMessage, from, Ptr(text)), expected) << "combo";
     }
     EXPECT_EQ(Selection(list), LB_ERR);
 }

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <tuple>
 
 #include "ControlTestSupport.h"
 #include "platform/controls/ComboBoxApi.h"
@@ -28,20 +29,14 @@ inline Lines ItemTexts(HWND hwnd, UINT count = LB_GETCOUNT, UINT length = LB_GET
     return texts;
 }
 
-// A message a list or combo box refuses with LB_ERR (CB_ERR) and |error| as the last error.
-struct Refusal {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    DWORD error;
-};
-
-inline void ExpectRefused(HWND hwnd, std::initializer_list<Refusal> refusals) {
-    for (const Refusal& r : refusals) {
+// Messages (with their parameters) a list or combo box refuses with LB_ERR (CB_ERR) and the
+// last error given.
+inline void ExpectRefused(HWND hwnd,
+                          std::initializer_list<std::tuple<UINT, WPARAM, LPARAM, DWORD>> refusals) {
+    for (const auto& [message, wParam, lParam, error] : refusals) {
         SetLastError(0);
-        EXPECT_EQ(SendMessage(hwnd, r.message, r.wParam, r.lParam), LB_ERR)
-            << std::hex << r.message;
-        EXPECT_EQ(GetLastError(), r.error) << std::hex << r.message;
+        EXPECT_EQ(SendMessage(hwnd, message, wParam, lParam), LB_ERR) << std::hex << message;
+        EXPECT_EQ(GetLastError(), error) << std::hex << message;
     }
 }
 
@@ -146,10 +141,10 @@ private:
     }
 
     static std::string ActionName(UINT action) {
-        static const std::map<UINT, std::string> kNames = {
-            NAMED_VALUE(ODA_DRAWENTIRE), NAMED_VALUE(ODA_SELECT), NAMED_VALUE(ODA_FOCUS)};
-        const auto found = kNames.find(action);
-        return found != kNames.end() ? found->second : "action " + std::to_string(action);
+        return action == ODA_DRAWENTIRE ? "ODA_DRAWENTIRE"
+               : action == ODA_SELECT   ? "ODA_SELECT"
+               : action == ODA_FOCUS    ? "ODA_FOCUS"
+                                        : "action " + std::to_string(action);
     }
 
     static std::string StateNames(UINT state) {

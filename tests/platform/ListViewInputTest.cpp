@@ -2,6 +2,8 @@
 // beside the program's messages that reach the same state, and parents that destroy the list
 // inside the notifications a person causes.
 
+#include <tuple>
+
 #include "ListViewTestSupport.h"
 
 namespace winport::test {
@@ -89,10 +91,8 @@ TEST_F(ListViewInputTest, KeysReportKeyDownThenMoveTheSelection) {
     EXPECT_TRUE(LogIs({"KEYDOWN 0x28", "ITEMCHANGING 0 SF->F", "ITEMCHANGED 0 SF->F",
                        "ITEMCHANGING 1 -->SF", "ITEMCHANGING 0 F->-", "ITEMCHANGED 0 F->-",
                        "ITEMCHANGED 1 -->SF"}));
-    const struct {
-        UINT key;
-        int row;
-    } moves[] = {{VK_END, 2}, {VK_DOWN, 2}, {VK_HOME, 0}, {VK_UP, 0}, {VK_LEFT, 0}};
+    const std::tuple<UINT, int> moves[] = {
+        {VK_END, 2}, {VK_DOWN, 2}, {VK_HOME, 0}, {VK_UP, 0}, {VK_LEFT, 0}};
     for (const auto& [key, row] : moves) {
         ASSERT_TRUE(agent.PressKeyInListView(list, key));
         EXPECT_EQ(State(list, row), kSelectedFocused) << "key " << key;

@@ -96,10 +96,7 @@ TEST_F(ListViewTest, RowsHoldCellsImageAndDataAndReadBack) {
 }
 
 TEST_F(ListViewTest, SortedStylesPlaceRowsByTextWithoutCaseAndFindingStartsAfterTheStartRow) {
-    const struct {
-        DWORD style;
-        Lines order;
-    } cases[] = {
+    const std::tuple<DWORD, Lines> cases[] = {
         {LVS_REPORT | LVS_SORTASCENDING, {"apple", "Banana", "cherry"}},
         {LVS_REPORT | LVS_SORTDESCENDING, {"cherry", "Banana", "apple"}},
         {LVS_REPORT | LVS_SORTASCENDING | LVS_OWNERDRAWFIXED, {"cherry", "apple", "Banana"}},
@@ -111,16 +108,16 @@ TEST_F(ListViewTest, SortedStylesPlaceRowsByTextWithoutCaseAndFindingStartsAfter
         DestroyWindow(list);
     }
     AddRow(list, {"Alpha"}, 2);
-    EXPECT_EQ(Find(list, -1, LVFI_PARAM, nullptr, 2), 1);
-    EXPECT_EQ(Find(list, 1, LVFI_PARAM, nullptr, 2), 3);
-    EXPECT_EQ(Find(list, 3, LVFI_PARAM, nullptr, 2), -1);
-    EXPECT_EQ(Find(list, -1, LVFI_PARAM, nullptr, 99), -1);
-    EXPECT_EQ(Find(list, -2, LVFI_PARAM, nullptr, 1), -1);
-    EXPECT_EQ(Find(list, -1, LVFI_STRING, "ALPHA"), 3);
-    EXPECT_EQ(Find(list, -1, LVFI_STRING, "alp"), -1);
-    EXPECT_EQ(Find(list, -1, LVFI_PARTIAL | LVFI_STRING, "alp"), 3);
-    EXPECT_EQ(Find(list, 1, LVFI_STRING, "a"), -1);
-    EXPECT_EQ(Find(list, 1, LVFI_STRING | LVFI_WRAP, "a"), 0);
+    constexpr UINT kText = LVFI_STRING;
+    const std::tuple<int, UINT, const char*, LPARAM, int> finds[] = {
+        {-1, LVFI_PARAM, nullptr, 2, 1},  {1, LVFI_PARAM, nullptr, 2, 3},
+        {3, LVFI_PARAM, nullptr, 2, -1},  {-1, LVFI_PARAM, nullptr, 99, -1},
+        {-2, LVFI_PARAM, nullptr, 1, -1}, {-1, kText, "ALPHA", 0, 3},
+        {-1, kText, "alp", 0, -1},        {-1, LVFI_PARTIAL | kText, "alp", 0, 3},
+        {1, kText, "a", 0, -1},           {1, kText | LVFI_WRAP, "a", 0, 0}};
+    for (const auto& [start, flags, text, data, found] : finds) {
+        EXPECT_EQ(Find(list, start, flags, text, data), found) << start << " " << flags;
+    }
 }
 
 int ByDataDescending(LPARAM first, LPARAM second, LPARAM sortParam) {
@@ -138,18 +135,15 @@ TEST_F(ListViewTest, NextItemWalksBySelectionFocusOrPositionAndCallbackSortingKe
     AddRow(list, {"d"});
     SetState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
     SetState(list, 3, kSelectedFocused);
-    const auto next = [list](int start, UINT flags) {
-        return SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0));
-    };
-    EXPECT_EQ(next(-1, LVNI_SELECTED), 1);
-    EXPECT_EQ(next(1, LVNI_SELECTED), 3);
-    EXPECT_EQ(next(3, LVNI_SELECTED), -1);
-    EXPECT_EQ(next(-1, LVNI_FOCUSED), 3);
-    EXPECT_EQ(next(3, LVNI_FOCUSED), -1);
-    EXPECT_EQ(next(0, LVNI_ALL), 1);
-    EXPECT_EQ(next(3, LVNI_SELECTED | LVNI_ABOVE), 1);
-    EXPECT_EQ(next(-1, LVNI_ALL | LVNI_BELOW), 0);
-    EXPECT_EQ(next(4, LVNI_ALL), -1);
+    // From where, which rows, the next one.
+    const std::tuple<int, UINT, LRESULT> nexts[] = {
+        {-1, LVNI_SELECTED, 1}, {1, LVNI_SELECTED, 3},          {3, LVNI_SELECTED, -1},
+        {-1, LVNI_FOCUSED, 3},  {3, LVNI_FOCUSED, -1},          {0, LVNI_ALL, 1},
+        {4, LVNI_ALL, -1},      {-1, LVNI_ALL | LVNI_BELOW, 0}, {3, LVNI_SELECTED | LVNI_ABOVE, 1}};
+    for (const auto& [start, flags, next] : nexts) {
+        EXPECT_EQ(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(start), flags), next)
+            << start << " " << flags;
+    }
     EXPECT_EQ(Selected(list), 2);
 
     const HWND sorted = FilledList();
@@ -179,24 +173,20 @@ TEST_F(ListViewTest, NextItemWalksBySelectionFocusOrPositionAndCallbackSortingKe
 }
 
 TEST_F(ListViewTest, BadInputAndNullPointersAnswerWindowsFailureAndChangeNothing) {
-    const struct {
-        const char* what;
-        UINT msg;
-        WPARAM wParam;
-        LRESULT answer;
-    } cases[] = {{"insert at a negative index", LVM_INSERTITEM, 0, -1},
-                 {"set an item past the end", LVM_SETITEM, 0, FALSE},
-                 {"set text of a missing column", LVM_SETITEMTEXT, 1, FALSE},
-                 {"state of a row past the end", LVM_SETITEMSTATE, 3, FALSE},
-                 {"state of row -2", LVM_SETITEMSTATE, WPARAM(-2), FALSE},
-                 {"delete row 3", LVM_DELETEITEM, 3, FALSE},
-                 {"delete row -1", LVM_DELETEITEM, WPARAM(-1), FALSE},
-                 {"next item from -2", LVM_GETNEXTITEM, WPARAM(-2), -1},
-                 {"rect of row 3", LVM_GETITEMRECT, 3, FALSE},
-                 {"ensure row 5 visible", LVM_ENSUREVISIBLE, 5, FALSE},
-                 {"update row 3", LVM_UPDATE, 3, FALSE},
-                 {"column 2 width", LVM_GETCOLUMNWIDTH, 2, 0},
-                 {"delete column 2", LVM_DELETECOLUMN, 2, FALSE}};
+    const std::tuple<const char*, UINT, WPARAM, LRESULT> cases[] = {
+        {"insert at a negative index", LVM_INSERTITEM, 0, -1},
+        {"set an item past the end", LVM_SETITEM, 0, FALSE},
+        {"set text of a missing column", LVM_SETITEMTEXT, 1, FALSE},
+        {"state of a row past the end", LVM_SETITEMSTATE, 3, FALSE},
+        {"state of row -2", LVM_SETITEMSTATE, WPARAM(-2), FALSE},
+        {"delete row 3", LVM_DELETEITEM, 3, FALSE},
+        {"delete row -1", LVM_DELETEITEM, WPARAM(-1), FALSE},
+        {"next item from -2", LVM_GETNEXTITEM, WPARAM(-2), -1},
+        {"rect of row 3", LVM_GETITEMRECT, 3, FALSE},
+        {"ensure row 5 visible", LVM_ENSUREVISIBLE, 5, FALSE},
+        {"update row 3", LVM_UPDATE, 3, FALSE},
+        {"column 2 width", LVM_GETCOLUMNWIDTH, 2, 0},
+        {"delete column 2", LVM_DELETECOLUMN, 2, FALSE}};
     for (const auto& [what, msg, wParam, answer] : cases) {
         const LVITEMA item{.mask = LVIF_TEXT | LVIF_STATE,
                            .iItem = msg == LVM_INSERTITEM ? -1 : 7,

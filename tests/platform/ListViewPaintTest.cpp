@@ -1,6 +1,8 @@
 // Rows on screen: owner drawing and custom drawing when the list paints, row geometry under the
 // header, hit testing, scrolling rows into view, and what the window dump shows.
 
+#include <tuple>
+
 #include "ListViewTestSupport.h"
 #include "platform/controls/Paint.h"
 #include "platform/gdi/ImageList.h"
@@ -113,11 +115,7 @@ TEST_F(ListViewTest, RowsLieUnderTheHeaderAndHitTestingFindsThemByRow) {
     EXPECT_EQ(SendMessage(list, LVM_GETITEMRECT, 0, Ptr(&bad)), FALSE);
 
     const LONG middle = header + height / 2;
-    const struct {
-        POINT point;
-        int row;
-        UINT flags;
-    } hits[] = {
+    const std::tuple<POINT, int, UINT> hits[] = {
         {{30, middle}, 0, LVHT_ONITEMLABEL},
         {{30, middle + 2 * height}, 2, LVHT_ONITEMLABEL},
         {{30, middle + 3 * height}, -1, LVHT_NOWHERE},  // Below the last row.

@@ -11,11 +11,7 @@ using shelltest::ScriptedShellUi;
 using shelltest::TestWindow;
 
 TEST(MessageBoxTest, EachTypeHasItsButtonsAndHeadlessAnswersTheCancelLikeOne) {
-    const struct {
-        UINT type;
-        std::vector<int> buttons;
-        int closedAnswer;
-    } types[] = {
+    const std::tuple<UINT, std::vector<int>, int> types[] = {
         {MB_OK | MB_ICONINFORMATION, {IDOK}, IDOK},
         {MB_OKCANCEL, {IDOK, IDCANCEL}, IDCANCEL},
         {MB_ABORTRETRYIGNORE, {IDABORT, IDRETRY, IDIGNORE}, IDABORT},

@@ -39,18 +39,14 @@ std::string Hex(UINT value) {
     return buffer;
 }
 
-std::string CodeName(UINT msg, UINT code) {
-    static const std::map<UINT, std::string> kEditCodes = {
-        NAMED_VALUE(EN_SETFOCUS), NAMED_VALUE(EN_KILLFOCUS), NAMED_VALUE(EN_CHANGE),
-        NAMED_VALUE(EN_UPDATE), NAMED_VALUE(EN_MAXTEXT)};
-    static const std::map<UINT, std::string> kButtonCodes = {
-        NAMED_VALUE(BN_CLICKED), NAMED_VALUE(BN_DOUBLECLICKED), NAMED_VALUE(BN_SETFOCUS),
-        NAMED_VALUE(BN_KILLFOCUS)};
-    if (msg == WM_COMMAND) {
-        if (auto found = kEditCodes.find(code); found != kEditCodes.end()) return found->second;
-        if (auto found = kButtonCodes.find(code); found != kButtonCodes.end()) return found->second;
-    }
-    return std::to_string(static_cast<int>(code));
+// The name of an edit's or a button's notification code (their codes differ), else the number.
+std::string CommandCodeName(UINT code) {
+    static const std::map<UINT, std::string> kCodes = {
+        NAMED_VALUE(EN_SETFOCUS),      NAMED_VALUE(EN_KILLFOCUS), NAMED_VALUE(EN_CHANGE),
+        NAMED_VALUE(EN_UPDATE),        NAMED_VALUE(EN_MAXTEXT),   NAMED_VALUE(BN_CLICKED),
+        NAMED_VALUE(BN_DOUBLECLICKED), NAMED_VALUE(BN_SETFOCUS),  NAMED_VALUE(BN_KILLFOCUS)};
+    const auto found = kCodes.find(code);
+    return found != kCodes.end() ? found->second : std::to_string(static_cast<int>(code));
 }
 
 }  // namespace
@@ -128,7 +124,7 @@ void MessageSpy::Record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!m_only.empty() && std::find(m_only.begin(), m_only.end(), msg) == m_only.end()) return;
     std::string line = NameOf(hwnd) + " " + MessageName(msg);
     if (msg == WM_COMMAND) {
-        line += " " + CodeName(msg, HIWORD(wParam)) + " " + std::to_string(LOWORD(wParam));
+        line += " " + CommandCodeName(HIWORD(wParam)) + " " + std::to_string(LOWORD(wParam));
     } else if (msg == WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         line += " " + std::to_string(static_cast<int>(header->code)) + " " +

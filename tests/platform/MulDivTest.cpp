@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 TEST(MulDivTest, RoundsHalfAwayFromZeroAndReportsOverflowAsMinusOne) {
-    const struct {
-        int number, numerator, denominator, expected;
-    } cases[] = {
+    const std::tuple<int, int, int, int> cases[] = {
         {8, 96, 72, 11},  // 10.67: 8 points at 96 dpi
         {8, 120, 72, 13},
         {7, 6, 4, 11},    // 10.5 rounds up
@@ -26,8 +25,8 @@ TEST(MulDivTest, RoundsHalfAwayFromZeroAndReportsOverflowAsMinusOne) {
         {INT_MAX, INT_MAX, INT_MAX, INT_MAX},  // A 64-bit intermediate.
         {-INT_MAX, 1, 1, -INT_MAX},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(MulDiv(c.number, c.numerator, c.denominator), c.expected)
-            << c.number << " * " << c.numerator << " / " << c.denominator;
+    for (const auto& [number, numerator, denominator, expected] : cases) {
+        EXPECT_EQ(MulDiv(number, numerator, denominator), expected)
+            << number << " * " << numerator << " / " << denominator;
     }
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "platform/core/LastError.h"
@@ -230,41 +231,38 @@ TEST_F(RegistryTest, QueryAndEnumerationReportSizesAndBadParametersAndMissingRig
     EXPECT_EQ(RegEnumValue(key.Get(), 2, name, &length, nullptr, nullptr, nullptr, nullptr),
               ERROR_NO_MORE_ITEMS);
 
-    {
-        const ScopedKey params(HKEY_CURRENT_USER, "Rights\\Existing");
-        const HKEY key = params.Get();
-        const ScopedKey reader(HKEY_CURRENT_USER, "Rights", KEY_READ);
-        const ScopedKey writer(HKEY_CURRENT_USER, "Rights", KEY_WRITE);
-        DWORD reserved = 0;
-        size = sizeof data;
-        length = sizeof name;
-        HKEY unused = nullptr;
-        constexpr LSTATUS kBad = ERROR_INVALID_PARAMETER;
-        EXPECT_EQ(RegQueryValueEx(key, "v", nullptr, nullptr, data, nullptr), kBad);
-        EXPECT_EQ(RegQueryValueEx(key, "v", &reserved, nullptr, data, &size), kBad);
-        EXPECT_EQ(RegSetValueEx(key, "v", 0, REG_BINARY, nullptr, 4), ERROR_NOACCESS);
-        // Without a result the key is bad, reserved or not; with one, reserved is refused.
-        for (const DWORD reserve : {0, 1}) {
-            EXPECT_EQ(RegCreateKeyEx(key, "sub", reserve, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                     nullptr, nullptr),
-                      ERROR_BADKEY);
-        }
-        EXPECT_EQ(
-            RegCreateKeyEx(key, "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, &unused, nullptr),
-            kBad);
-        EXPECT_EQ(RegOpenKeyEx(key, "sub", 0, KEY_READ, nullptr), kBad);
-        EXPECT_EQ(RegDeleteKey(key, nullptr), kBad);
-        EXPECT_EQ(RegEnumValue(key, 0, name, nullptr, nullptr, nullptr, nullptr, nullptr), kBad);
-        EXPECT_EQ(Set(reader.Get(), "v", REG_SZ, "x\0"sv), ERROR_ACCESS_DENIED);
-        EXPECT_EQ(RegDeleteValue(reader.Get(), "v"), ERROR_ACCESS_DENIED);
-        EXPECT_EQ(Create(reader.Get(), "New", &unused, KEY_READ), ERROR_ACCESS_DENIED);
-        EXPECT_EQ(Set(writer.Get(), "v", REG_SZ, "x\0"sv), ERROR_SUCCESS);
-        EXPECT_EQ(QuerySize(writer.Get(), "v"), ERROR_ACCESS_DENIED);
-        EXPECT_EQ(EnumKey(writer.Get(), 0, name, &length), ERROR_ACCESS_DENIED);
-        // A reader may still open an existing subkey through create.
-        ScopedKey existing;
-        EXPECT_EQ(Create(reader.Get(), "Existing", existing.Out(), KEY_READ), ERROR_SUCCESS);
+    const ScopedKey params(HKEY_CURRENT_USER, "Rights\\Existing");
+    const HKEY full = params.Get();  // Opened with every right.
+    const ScopedKey reader(HKEY_CURRENT_USER, "Rights", KEY_READ);
+    const ScopedKey writer(HKEY_CURRENT_USER, "Rights", KEY_WRITE);
+    DWORD reserved = 0;
+    size = sizeof data;
+    length = sizeof name;
+    HKEY unused = nullptr;
+    constexpr LSTATUS kBad = ERROR_INVALID_PARAMETER;
+    EXPECT_EQ(RegQueryValueEx(full, "v", nullptr, nullptr, data, nullptr), kBad);
+    EXPECT_EQ(RegQueryValueEx(full, "v", &reserved, nullptr, data, &size), kBad);
+    EXPECT_EQ(RegSetValueEx(full, "v", 0, REG_BINARY, nullptr, 4), ERROR_NOACCESS);
+    // Without a result the key is bad, reserved or not; with one, reserved is refused.
+    for (const DWORD reserve : {0, 1}) {
+        EXPECT_EQ(RegCreateKeyEx(full, "sub", reserve, nullptr, 0, KEY_ALL_ACCESS, nullptr, nullptr,
+                                 nullptr),
+                  ERROR_BADKEY);
     }
+    EXPECT_EQ(RegCreateKeyEx(full, "sub", 1, nullptr, 0, KEY_ALL_ACCESS, nullptr, &unused, nullptr),
+              kBad);
+    EXPECT_EQ(RegOpenKeyEx(full, "sub", 0, KEY_READ, nullptr), kBad);
+    EXPECT_EQ(RegDeleteKey(full, nullptr), kBad);
+    EXPECT_EQ(RegEnumValue(full, 0, name, nullptr, nullptr, nullptr, nullptr, nullptr), kBad);
+    EXPECT_EQ(Set(reader.Get(), "v", REG_SZ, "x\0"sv), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(RegDeleteValue(reader.Get(), "v"), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(Create(reader.Get(), "New", &unused, KEY_READ), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(Set(writer.Get(), "v", REG_SZ, "x\0"sv), ERROR_SUCCESS);
+    EXPECT_EQ(QuerySize(writer.Get(), "v"), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(EnumKey(writer.Get(), 0, name, &length), ERROR_ACCESS_DENIED);
+    // A reader may still open an existing subkey through create.
+    ScopedKey existing;
+    EXPECT_EQ(Create(reader.Get(), "Existing", existing.Out(), KEY_READ), ERROR_SUCCESS);
 }
 
 TEST_F(RegistryTest, SubkeysEnumerateInWindowsOrderWithAnEmptyClassAndValuesInCreationOrder) {
@@ -394,11 +392,7 @@ void FillWithEveryKindOfValue() {
     std::string allBytes;
     for (int i = 0; i < 256; ++i) allBytes += static_cast<char>(i);
     ScopedKey key(HKEY_CURRENT_USER, "Software\\Zoë 日本\\brackets [x] %41 \"q\"\\line\nbreak");
-    const struct {
-        const char* name;
-        DWORD type;
-        std::string_view bytes;
-    } values[] = {
+    const std::tuple<const char*, DWORD, std::string_view> values[] = {
         {"", REG_SZ, "default\0"sv},
         {"unterminated", REG_SZ, "abc"sv},
         {"tricky \"name\" %25 \\ back\nline", REG_SZ, "a\\b\r\n\"q\" %25 \0mid\0"sv},
@@ -411,8 +405,8 @@ void FillWithEveryKindOfValue() {
         {"short dword", REG_DWORD, "\x2a\x00"sv},
         {"qword", 11, "\x01\x02\x03\x04\x05\x06\x07\x08"sv},
     };
-    for (const auto& value : values) {
-        ASSERT_EQ(Set(key.Get(), value.name, value.type, value.bytes), ERROR_SUCCESS) << value.name;
+    for (const auto& [name, type, bytes] : values) {
+        ASSERT_EQ(Set(key.Get(), name, type, bytes), ERROR_SUCCESS) << name;
     }
     ScopedKey empty(HKEY_LOCAL_MACHINE, "Empty\\Leaf");
     ASSERT_EQ(Set(HKEY_CLASSES_ROOT, "root value", REG_SZ, "on a root\0"sv), ERROR_SUCCESS);
@@ -470,11 +464,7 @@ TEST_F(RegistryFileTest, FailedLoadsAndSavesNameTheFileAndLineAndChangeNothing) 
     EXPECT_EQ(Files(), 1);
 
     // A malformed file names the line it fails on.
-    const struct {
-        const char* what;
-        std::string_view text;
-        int line;
-    } cases[] = {
+    const std::tuple<const char*, std::string_view, int> cases[] = {
         {"empty file", "", 1},
         {"no header", "[HKEY_CURRENT_USER]\n", 1},
         {"value before key", "winport registry 1\n\"a\"=sz:\"x\"\n", 2},

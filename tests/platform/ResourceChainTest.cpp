@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "DialogTestSupport.h"
 #include "LastErrorCheck.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
@@ -21,6 +22,7 @@ using winport::MenuTemplate;
 using winport::MenuTemplateItem;
 using winport::ResourceTable;
 using winport::StringResource;
+using winport::test::ScopedResourceTable;
 
 // Static ids repeat, as Windows allows: the table still joins.
 constexpr ControlTemplate kControls[] = {
@@ -65,20 +67,6 @@ constexpr DialogTemplate kSecondDialogs[] = {{.id = 8506, .title = "Second title
 constexpr StringResource kSecondStrings[] = {{100, "second hundred"}};
 constexpr ResourceTable kSecondTable{"second", kSecondDialogs, {}, {}, kSecondStrings};
 
-// Keeps |table| in the chain for the scope; it must join.
-class ScopedTable {
-public:
-    explicit ScopedTable(const ResourceTable& table) : m_table(table) {
-        EXPECT_TRUE(winport::AddResourceTable(table)) << winport::GetLastErrorText();
-    }
-    ~ScopedTable() { winport::RemoveResourceTable(m_table); }
-    ScopedTable(const ScopedTable&) = delete;
-    ScopedTable& operator=(const ScopedTable&) = delete;
-
-private:
-    const ResourceTable& m_table;
-};
-
 void ExpectNotFound(const std::string& text) {
     EXPECT_EQ(GetLastError(), ERROR_RESOURCE_NAME_NOT_FOUND);
     EXPECT_EQ(winport::GetLastErrorText(), text);
@@ -86,8 +74,8 @@ void ExpectNotFound(const std::string& text) {
 
 TEST(ResourceChainTest, LaterTableDoesNotShadowAnEarlierOneAndRemovingOneUncoversTheNext) {
     {
-        ScopedTable first(kFirstTable);
-        ScopedTable second(kSecondTable);
+        ScopedResourceTable first(kFirstTable);
+        ScopedResourceTable second(kSecondTable);
         EXPECT_EQ(winport::FindDialogTemplate(8506)->title, "First title");
         ASSERT_TRUE(winport::RemoveResourceTable(kFirstTable));
         EXPECT_EQ(winport::FindDialogTemplate(8506)->title, "Second title");
@@ -96,9 +84,9 @@ TEST(ResourceChainTest, LaterTableDoesNotShadowAnEarlierOneAndRemovingOneUncover
     EXPECT_EQ(winport::FindDialogTemplate(8506), nullptr);
     ExpectNotFound("dialog template 8506 is in no resource table");
 
-    ScopedTable second(kSecondTable);
+    ScopedResourceTable second(kSecondTable);
     {
-        ScopedTable first(kFirstTable);
+        ScopedResourceTable first(kFirstTable);
         // |second| joined first, so it answers for the ids both tables have.
         EXPECT_EQ(winport::FindDialogTemplate(8506)->title, "Second title");
         EXPECT_EQ(winport::LoadStringResource(100), "second hundred");
@@ -143,7 +131,7 @@ const std::pair<ResourceTable, const char*> kBrokenTables[] = {
 };
 
 TEST(ResourceChainTest, TableJoinsOnceLeavesOnceAndBrokenOnesAreRefusedWithTheProblemNamed) {
-    ScopedTable first(kFirstTable);
+    ScopedResourceTable first(kFirstTable);
     EXPECT_TRUE(FailsWith(winport::AddResourceTable(kFirstTable), ERROR_ALREADY_EXISTS));
     EXPECT_EQ(winport::GetLastErrorText(), "resource table 'first' is in the chain already");
     EXPECT_TRUE(FailsWith(winport::RemoveResourceTable(kSecondTable), ERROR_INVALID_PARAMETER));
@@ -158,7 +146,7 @@ TEST(ResourceChainTest, TableJoinsOnceLeavesOnceAndBrokenOnesAreRefusedWithThePr
 }
 
 TEST(ResourceChainTest, LoadStringCutsOnCharacterBoundariesAndLoadBitmapCarriesThePixels) {
-    ScopedTable first(kFirstTable);
+    ScopedResourceTable first(kFirstTable);
     char buffer[16];
     EXPECT_EQ(LoadString(nullptr, 101, buffer, sizeof buffer), 7);
     EXPECT_STREQ(buffer, "Grüße");
@@ -182,7 +170,7 @@ TEST(ResourceChainTest, LoadStringCutsOnCharacterBoundariesAndLoadBitmapCarriesT
 }
 
 TEST(ResourceChainTest, LoadMenuBuildsABarWithASubmenuPerPopupAndNothingForAnUnknownId) {
-    ScopedTable first(kFirstTable);
+    ScopedResourceTable first(kFirstTable);
     const HMENU bar = LoadMenu(nullptr, MAKEINTRESOURCE(300));
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(winport::LiveMenuCount(), 3u);

@@ -1,4 +1,5 @@
 #include <string_view>
+#include <tuple>
 
 #include "ControlTestSupport.h"
 #include "platform/com/HResult.h"
@@ -186,21 +187,19 @@ TEST_F(RichEditControlTest, AParagraphBreakIsOneCharacterReadAsCrLfAndRangesCoun
 
 TEST_F(RichEditControlTest, ExSetSelOrdersClampsAndAnswersTheEnd) {
     const HWND rich = CreateRichEdit(ES_MULTILINE, "testing selection");
-    const struct {
-        LONG from, to, answer, start, end;
-    } cases[] = {{15, 17, 17, 15, 17}, {0, 100, 17, 0, 17},  {5, 5, 5, 5, 5},
-                 {-1, 0, 10, 10, 10},  // Drops the selection.
-                 {-1, -1, 17, 17, 17}, {-4, -5, 17, 17, 17}, {0, -1, 17, 0, 17},
-                 {17, -5, 17, 17, 17}, {18, -3, 17, 17, 17}, {19, 15, 17, 15, 17}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.from) + ", " + std::to_string(c.to));
+    const std::tuple<LONG, LONG, LONG, LONG, LONG> cases[] = {
+        {15, 17, 17, 15, 17}, {0, 100, 17, 0, 17},  {5, 5, 5, 5, 5},
+        {-1, 0, 10, 10, 10},  // Drops the selection.
+        {-1, -1, 17, 17, 17}, {-4, -5, 17, 17, 17}, {0, -1, 17, 0, 17},
+        {17, -5, 17, 17, 17}, {18, -3, 17, 17, 17}, {19, 15, 17, 15, 17}};
+    for (const auto& [from, to, answer, start, end] : cases) {
+        SCOPED_TRACE(std::to_string(from) + ", " + std::to_string(to));
         Select(rich, 5, 10);
-        EXPECT_EQ(Select(rich, c.from, c.to), c.answer);
-        EXPECT_EQ(std::pair(Selection(rich).cpMin, Selection(rich).cpMax),
-                  std::pair(c.start, c.end));
+        EXPECT_EQ(Select(rich, from, to), answer);
+        EXPECT_EQ(std::pair(Selection(rich).cpMin, Selection(rich).cpMax), std::pair(start, end));
         EXPECT_EQ(SendMessage(rich, EM_GETSEL, 0, 0),
-                  MAKELONG(static_cast<WORD>(c.start), static_cast<WORD>(c.end)));
-        EXPECT_EQ(EditSelection(rich), std::pair(DWORD(c.start), DWORD(c.end)));
+                  MAKELONG(static_cast<WORD>(start), static_cast<WORD>(end)));
+        EXPECT_EQ(EditSelection(rich), std::pair(DWORD(start), DWORD(end)));
     }
     EXPECT_TRUE(SequenceIs(spy, {}));
 }

@@ -23,13 +23,12 @@ winport::SaveAsRequest Request(HWND owner) {
 
 TEST(SaveAsDialogTest,
      ChosenNameGetsTheExtensionIfItHasNoneTheOwnerIsDisabledAndCancelAnswersNothing) {
-    const struct {
-        const char *path, *extension, *expected;
-    } cases[] = {{"/tmp/card", "vcf", "/tmp/card.vcf"},
-                 {"/tmp/card.txt", "vcf", "/tmp/card.txt"},
-                 {"/tmp/my.dir/card", "vcf", "/tmp/my.dir/card.vcf"},
-                 {"card", ".vcf", "card.vcf"},
-                 {"card", "", "card"}};
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"/tmp/card", "vcf", "/tmp/card.vcf"},
+        {"/tmp/card.txt", "vcf", "/tmp/card.txt"},
+        {"/tmp/my.dir/card", "vcf", "/tmp/my.dir/card.vcf"},
+        {"card", ".vcf", "card.vcf"},
+        {"card", "", "card"}};
     for (const auto& [path, extension, expected] : cases) {
         EXPECT_EQ(winport::WithDefaultExtension(path, extension), expected) << path << extension;
     }

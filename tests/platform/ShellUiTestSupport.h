@@ -47,19 +47,16 @@ public:
     ScriptedShellUi& operator=(const ScriptedShellUi&) = delete;
 
     int ShowMessageBox(const winport::MessageBoxRequest& request) override {
-        boxes.push_back(request);
-        RecordOwner(request.owner);
-        return Next(boxAnswers, [&] { return HeadlessShellUi::ShowMessageBox(request); });
+        return Ask(boxes, request, boxAnswers,
+                   [&] { return HeadlessShellUi::ShowMessageBox(request); });
     }
     std::optional<std::string> ShowSaveAs(const winport::SaveAsRequest& request) override {
-        saveAsRequests.push_back(request);
-        RecordOwner(request.owner);
-        return Next(saveAsAnswers, [&] { return HeadlessShellUi::ShowSaveAs(request); });
+        return Ask(saveAsRequests, request, saveAsAnswers,
+                   [&] { return HeadlessShellUi::ShowSaveAs(request); });
     }
     UINT ShowPopupMenu(const winport::PopupMenuRequest& request) override {
-        menus.push_back(request);
-        RecordOwner(request.owner);
-        return Next(menuAnswers, [&] { return HeadlessShellUi::ShowPopupMenu(request); });
+        return Ask(menus, request, menuAnswers,
+                   [&] { return HeadlessShellUi::ShowPopupMenu(request); });
     }
 
     std::deque<int> boxAnswers;
@@ -74,16 +71,17 @@ public:
     std::function<void()> duringQuestion;
 
 private:
-    template <class Answer, class Fallback>
-    static Answer Next(std::deque<Answer>& answers, Fallback fallback) {
-        if (answers.empty()) return fallback();
+    // Records the question, then answers from |answers| or, when none is left, with |headless|.
+    template <class Request, class Answer, class Headless>
+    Answer Ask(std::vector<Request>& asked, const Request& request, std::deque<Answer>& answers,
+               Headless headless) {
+        asked.push_back(request);
+        ownerEnabled.push_back(request.owner && IsWindowEnabled(request.owner));
+        if (duringQuestion) duringQuestion();
+        if (answers.empty()) return headless();
         Answer answer = std::move(answers.front());
         answers.pop_front();
         return answer;
-    }
-    void RecordOwner(HWND owner) {
-        ownerEnabled.push_back(owner && IsWindowEnabled(owner));
-        if (duringQuestion) duringQuestion();
     }
 
     winport::ShellUi* m_previous;

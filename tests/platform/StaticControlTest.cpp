@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "ControlTestSupport.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinStyles.h"
@@ -41,14 +43,11 @@ TEST_F(StaticControlTest, KeepsItsTextAndTheImageItsKindShowsAndTellsClicksOnlyW
     EXPECT_TRUE(SequenceIs(spy, {"parent WM_COMMAND BN_CLICKED 10", "parent WM_COMMAND 1 10",
                                  "parent WM_COMMAND 3 10", "parent WM_COMMAND 2 10"}));
 
-    const struct {
-        DWORD kind;
-        UINT type;
-        bool shown;
-    } cases[] = {{SS_BITMAP, IMAGE_BITMAP, true}, {SS_BITMAP, IMAGE_ICON, false},
-                 {SS_ICON, IMAGE_ICON, true},     {SS_ICON, IMAGE_CURSOR, true},
-                 {SS_ICON, IMAGE_BITMAP, false},  {SS_ENHMETAFILE, IMAGE_ENHMETAFILE, true},
-                 {SS_LEFT, IMAGE_BITMAP, false}};
+    const std::tuple<DWORD, UINT, bool> cases[] = {
+        {SS_BITMAP, IMAGE_BITMAP, true}, {SS_BITMAP, IMAGE_ICON, false},
+        {SS_ICON, IMAGE_ICON, true},     {SS_ICON, IMAGE_CURSOR, true},
+        {SS_ICON, IMAGE_BITMAP, false},  {SS_ENHMETAFILE, IMAGE_ENHMETAFILE, true},
+        {SS_LEFT, IMAGE_BITMAP, false}};
     const LRESULT first = 0x1000;
     const LRESULT second = 0x2000;
     for (const auto& [kind, type, shown] : cases) {

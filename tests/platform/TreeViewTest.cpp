@@ -1,4 +1,5 @@
 #include <cstring>
+#include <tuple>
 
 #include "ControlTestSupport.h"
 #include "platform/controls/TreeViewApi.h"
@@ -146,11 +147,7 @@ TEST_F(TreeViewTest, InsertLinksItemsWhereAskedAndSortsIgnoringCaseSilently) {
     const HTREEITEM gamma = Insert(TVI_ROOT, "Gamma", beta);
     const HTREEITEM b1 = Insert(beta, "b1");
     const HTREEITEM b2 = Insert(beta, "b2", alpha);  // Not a child of beta: goes last.
-    const struct {
-        UINT relation;
-        HTREEITEM from;
-        HTREEITEM expected;
-    } links[] = {
+    const std::tuple<UINT, HTREEITEM, HTREEITEM> links[] = {
         {TVGN_ROOT, nullptr, alpha},  {TVGN_CHILD, TVI_ROOT, alpha}, {TVGN_NEXT, alpha, beta},
         {TVGN_NEXT, beta, gamma},     {TVGN_NEXT, gamma, delta},     {TVGN_NEXT, delta, nullptr},
         {TVGN_PREVIOUS, beta, alpha}, {TVGN_CHILD, beta, b1},        {TVGN_NEXT, b1, b2},
@@ -398,11 +395,7 @@ TEST_F(TreeViewTest,
     EXPECT_EQ(ItemRect(music, TRUE), (RECT{38, kRow, 38 + 40 + 4, 2 * kRow}));
     EXPECT_EQ(ItemRect(jazz, TRUE), std::nullopt);  // Hidden in a closed branch.
 
-    const struct {
-        POINT point;
-        UINT flags;
-        HTREEITEM item;
-    } cases[] = {
+    const std::tuple<POINT, UINT, HTREEITEM> cases[] = {
         {{25, 5}, TVHT_ONITEMLABEL, arts},         {{5, 5}, TVHT_ONITEMBUTTON, arts},
         {{100, 5}, TVHT_ONITEMRIGHT, arts},        {{25, kRow + 5}, TVHT_ONITEMBUTTON, music},
         {{5, kRow + 5}, TVHT_ONITEMINDENT, music}, {{5, 170}, TVHT_NOWHERE, nullptr},

@@ -99,8 +99,6 @@ TEST_F(UpDownControlTest, SetPosWritesTheBuddyWhichNotifiesAsAnySetTextUnlessItA
     EXPECT_EQ(notifications.lines, (Lines{"EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE"}));
 
     // Without UDS_SETBUDDYINT at creation the buddy is neither written nor read.
-    DestroyWindow(spin);
-    DestroyWindow(buddy);
     CreatePair(0, "5");
     AddStyle(UDS_SETBUDDYINT);
     SendMessage(spin, UDM_SETPOS, 0, 3);
@@ -208,8 +206,6 @@ TEST_F(UpDownControlTest, ArrowKeysStepWhenTheUpDownHasThemAndADisabledBuddyTake
     SendMessage(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2));
     SendMessage(spin, WM_LBUTTONUP, 0, MAKELPARAM(5, 2));
     EXPECT_TRUE(notifications.lines.empty());
-    DestroyWindow(spin);
-    DestroyWindow(buddy);
     CreatePair(UDS_SETBUDDYINT | UDS_ARROWKEYS);
     SendMessage(spin, WM_KEYDOWN, VK_UP, 0);
     EXPECT_EQ(notifications.lines, (Lines{"UDN_DELTAPOS pos=0 delta=1", "EN_UPDATE", "EN_CHANGE",
@@ -234,7 +230,6 @@ TEST_F(UpDownControlTest, AlignRightNarrowsTheBuddyAndTheDumpAndAgentSeeTheUpDow
     EXPECT_EQ(WindowRect(spin, parent), (RECT{74, 5, 88, 26}));  // Over the edit's border.
 
     // Auto-buddy takes the previous sibling, and UDM_SETBUDDY answers the old buddy.
-    DestroyWindow(spin);
     CreatePair(0);
     EXPECT_EQ(SendMessage(spin, UDM_GETBUDDY, 0, 0), Ptr(buddy));
     EXPECT_EQ(SendMessage(spin, UDM_SETBUDDY, 0x4242, 0), Ptr(buddy));

@@ -2,20 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(Utf16Test, RoundTripsEveryScriptReplacesIllFormedInputAndStopsAtAZero) {
-    const struct {
-        std::string utf8;
-        std::u16string utf16;
-    } cases[] = {
+    const std::tuple<std::string, std::u16string> cases[] = {
         {"Crème brûlée", u"Crème brûlée"},
         {"東京都渋谷区", u"東京都渋谷区"},
         {"ok 😀👍🏽", u"ok 😀👍🏽"},
         {std::string("nul\0inside", 10), std::u16string(u"nul\0inside", 10)},
         {"", u""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(winport::Utf8ToUtf16(c.utf8), c.utf16) << c.utf8;
-        EXPECT_EQ(winport::Utf16ToUtf8(c.utf16), c.utf8);
+    for (const auto& [utf8, utf16] : cases) {
+        EXPECT_EQ(winport::Utf8ToUtf16(utf8), utf16) << utf8;
+        EXPECT_EQ(winport::Utf16ToUtf8(utf16), utf8);
     }
     EXPECT_EQ(winport::Utf8ToUtf16("😀").size(), 2u);
 

@@ -3,16 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
-struct Sample {
-    const char* name;
-    std::string utf8;
-    std::size_t codePoints;
-};
-
-const Sample kSamples[] = {
+// A name, a text and how many code points it holds.
+const std::tuple<const char*, std::string, std::size_t> kSamples[] = {
     {"latin", "Crème brûlée à la Ørsted", 24}, {"greek", "Καλημέρα κόσμε", 14},
     {"cyrillic", "Съешь же ещё", 12},          {"cjk", "東京都渋谷区", 6},
     {"emoji", "ok 😀👍🏽!", 7},          {"mixed", "aé中😀", 4},
@@ -25,14 +21,14 @@ bool StartsOnALeadByte(std::string_view text) {
 }  // namespace
 
 TEST(Utf8Test, CountsAndCutsOnSequenceBoundariesWithOffsetsClampedToTheText) {
-    for (const Sample& sample : kSamples) {
-        SCOPED_TRACE(sample.name);
-        EXPECT_EQ(winport::CodePointCount(sample.utf8), sample.codePoints);
-        for (std::size_t n = 0; n <= sample.codePoints + 1; ++n) {
-            const std::string_view prefix = winport::Utf8Prefix(sample.utf8, n);
-            EXPECT_EQ(winport::CodePointCount(prefix), std::min(n, sample.codePoints));
-            EXPECT_EQ(prefix.size(), winport::Utf8OffsetOfCodePoint(sample.utf8, n));
-            EXPECT_TRUE(StartsOnALeadByte(std::string_view(sample.utf8).substr(prefix.size())));
+    for (const auto& [name, utf8, codePoints] : kSamples) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(winport::CodePointCount(utf8), codePoints);
+        for (std::size_t n = 0; n <= codePoints + 1; ++n) {
+            const std::string_view prefix = winport::Utf8Prefix(utf8, n);
+            EXPECT_EQ(winport::CodePointCount(prefix), std::min(n, codePoints));
+            EXPECT_EQ(prefix.size(), winport::Utf8OffsetOfCodePoint(utf8, n));
+            EXPECT_TRUE(StartsOnALeadByte(std::string_view(utf8).substr(prefix.size())));
             EXPECT_EQ(std::string(prefix).find(winport::EncodeUtf8(winport::kReplacementCharacter)),
                       std::string::npos);
         }
@@ -48,26 +44,21 @@ TEST(Utf8Test, CountsAndCutsOnSequenceBoundariesWithOffsetsClampedToTheText) {
 }
 
 TEST(Utf8Test, EncodesAndDecodesEveryLengthBoundaryAndIllFormedSequencesAsOneReplacement) {
-    const struct {
-        char32_t codePoint;
-        std::size_t length;
-    } cases[] = {{0, 1},      {0x7F, 1},   {0x80, 2},   {0x7FF, 2},   {0x800, 3},
-                 {0xD7FF, 3}, {0xE000, 3}, {0xFFFF, 3}, {0x10000, 4}, {0x10FFFF, 4}};
-    for (const auto& c : cases) {
-        const std::string encoded = winport::EncodeUtf8(c.codePoint);
-        EXPECT_EQ(encoded.size(), c.length) << std::hex << static_cast<std::uint32_t>(c.codePoint);
+    const std::tuple<char32_t, std::size_t> cases[] = {
+        {0, 1},      {0x7F, 1},   {0x80, 2},   {0x7FF, 2},   {0x800, 3},
+        {0xD7FF, 3}, {0xE000, 3}, {0xFFFF, 3}, {0x10000, 4}, {0x10FFFF, 4}};
+    for (const auto& [codePoint, length] : cases) {
+        const std::string encoded = winport::EncodeUtf8(codePoint);
+        EXPECT_EQ(encoded.size(), length) << std::hex << static_cast<std::uint32_t>(codePoint);
         const winport::Utf8Decoded decoded = winport::DecodeUtf8(encoded + "tail");
-        EXPECT_EQ(std::pair(decoded.codePoint, decoded.length), std::pair(c.codePoint, c.length));
+        EXPECT_EQ(std::pair(decoded.codePoint, decoded.length), std::pair(codePoint, length));
     }
     EXPECT_EQ(winport::EncodeUtf8(U'😀'), "\xF0\x9F\x98\x80");
     EXPECT_EQ(winport::EncodeUtf8(0xD800), "\xEF\xBF\xBD");
     EXPECT_EQ(winport::EncodeUtf8(0x110000), "\xEF\xBF\xBD");
     EXPECT_EQ(winport::DecodeUtf8("").length, 0u);
 
-    const struct {
-        std::string bytes;
-        std::size_t consumed;
-    } illFormed[] = {
+    const std::tuple<std::string, std::size_t> illFormed[] = {
         {"\x80", 1},              // stray continuation byte
         {"\xC0\xAF", 1},          // overlong lead
         {"\xE0\x80\xAF", 1},      // overlong three-byte form
@@ -78,11 +69,11 @@ TEST(Utf8Test, EncodesAndDecodesEveryLengthBoundaryAndIllFormedSequencesAsOneRep
         {"\xF0\x9F\x98\x41", 3},  // truncated, then ASCII "A"
         {"\xC3\xC3\xA9", 1},      // truncated, then a valid sequence
     };
-    for (const auto& c : illFormed) {
-        const winport::Utf8Decoded decoded = winport::DecodeUtf8(c.bytes);
+    for (const auto& [bytes, consumed] : illFormed) {
+        const winport::Utf8Decoded decoded = winport::DecodeUtf8(bytes);
         EXPECT_EQ(std::pair(decoded.codePoint, decoded.length),
-                  std::pair(winport::kReplacementCharacter, c.consumed))
-            << testing::PrintToString(c.bytes);
+                  std::pair(winport::kReplacementCharacter, consumed))
+            << testing::PrintToString(bytes);
     }
     const std::string text = "a\xE2\x82\x62\xC3";  // "a", cut "€", "b", cut "é".
     EXPECT_EQ(winport::CodePointCount(text), 4u);
