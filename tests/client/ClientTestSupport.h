@@ -4,10 +4,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -126,6 +128,9 @@ inline void GiveToNobody(const std::filesystem::path& folder) {
 inline RunResult RunChild(const std::function<int()>& body, RunAs who = RunAs::Me) {
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return {};
+    // The child would write out again what this process still holds in its buffers.
+    std::cout.flush();
+    std::fflush(nullptr);
     pid_t child = fork();
     if (child == 0) {
         dup2(outPipe[1], 1);

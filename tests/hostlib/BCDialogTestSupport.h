@@ -198,6 +198,13 @@ private:
     HIMAGELIST m_list;
 };
 
+// |window|'s rectangle on the screen.
+inline RECT ScreenRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
 // The tab captions of |tab| in order.
 inline std::vector<std::string> TabCaptions(HWND tab) {
     std::vector<std::string> captions;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "BCDialogTestSupport.h"
+
 #include "platform/core/LastError.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/shell/Registry.h"
@@ -20,11 +22,6 @@ protected:
         RegDeleteKey(HKEY_CURRENT_USER, kParentPath);
     }
 
-    static RECT Rect(HWND window) {
-        RECT rect{};
-        GetWindowRect(window, &rect);
-        return rect;
-    }
     // Writes the saved values by hand, as another run or a damaged profile left them.
     static void WriteValue(const char* name, DWORD value) {
         HKEY key = nullptr;
@@ -53,11 +50,12 @@ TEST_F(MCWindowLayoutTest, AWindowComesBackWhereItWasSavedOrOnTheScreen) {
     ASSERT_TRUE(m_layout.Save(m_window));
     MoveWindow(m_window, 10, 10, 200, 150, TRUE);
     ASSERT_TRUE(m_layout.Restore(m_window, MCWindowLayout::Restoring::PositionAndSize));
-    EXPECT_EQ(Rect(m_window), (RECT{100, 120, 400, 320}));
+    EXPECT_EQ(bctest::ScreenRect(m_window), (RECT{100, 120, 400, 320}));
 
     MoveWindow(m_window, 10, 10, 200, 150, TRUE);
     ASSERT_TRUE(m_layout.Restore(m_window, MCWindowLayout::Restoring::Position));
-    EXPECT_EQ(Rect(m_window), (RECT{100, 120, 300, 270}));  // A fixed-size dialog keeps its size.
+    EXPECT_EQ(bctest::ScreenRect(m_window),
+              (RECT{100, 120, 300, 270}));  // A fixed-size dialog keeps its size.
 
     // A saved place off the screen is brought back on it.
     const struct {
@@ -71,12 +69,12 @@ TEST_F(MCWindowLayoutTest, AWindowComesBackWhereItWasSavedOrOnTheScreen) {
     for (const auto& c : cases) {
         WriteSaved(c.left, c.top, c.width, c.height);
         ASSERT_TRUE(m_layout.Restore(m_window, MCWindowLayout::Restoring::PositionAndSize));
-        EXPECT_EQ(Rect(m_window), c.expected) << c.left << "," << c.top;
+        EXPECT_EQ(bctest::ScreenRect(m_window), c.expected) << c.left << "," << c.top;
     }
 }
 
 TEST_F(MCWindowLayoutTest, NothingDamagedOrAChildLeavesTheWindowAlone) {
-    const RECT before = Rect(m_window);
+    const RECT before = bctest::ScreenRect(m_window);
     EXPECT_FALSE(m_layout.Restore(m_window, MCWindowLayout::Restoring::PositionAndSize));
     WriteSaved(10, 10, 0, 200);  // No width.
     EXPECT_FALSE(m_layout.Restore(m_window, MCWindowLayout::Restoring::PositionAndSize));
@@ -88,7 +86,7 @@ TEST_F(MCWindowLayoutTest, NothingDamagedOrAChildLeavesTheWindowAlone) {
     RegDeleteValue(key, "Top");
     EXPECT_FALSE(m_layout.Restore(m_window, MCWindowLayout::Restoring::Position));
     RegCloseKey(key);
-    EXPECT_EQ(Rect(m_window), before);
+    EXPECT_EQ(bctest::ScreenRect(m_window), before);
 
     // Only top-level windows have a layout.
     const HWND child = CreateWindowEx(0, "Static", "", WS_CHILD | WS_VISIBLE, 5, 5, 20, 20,

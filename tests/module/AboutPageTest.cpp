@@ -21,11 +21,6 @@ protected:
             record["UpdateInfoStatus"] = 0x00C1;
         }
     }
-    RECT Placed(int id) const {
-        RECT rect{};
-        GetWindowRect(Control(id), &rect);
-        return rect;
-    }
 };
 
 TEST_F(AboutPageTest, TheOwnerWritesAboutHimselfAndSavesItWithoutTrailingBlanks) {
@@ -35,10 +30,11 @@ TEST_F(AboutPageTest, TheOwnerWritesAboutHimselfAndSavesItWithoutTrailingBlanks)
     EXPECT_TRUE(Visible(IDC_ABOUT_EXPLANATION));
     EXPECT_FALSE(Visible(IDC_ABOUT_NOTES) || Visible(IDC_ABOUT_NOTES_FRAME));
     // The text takes the notes' place, its size kept, under the explanation.
-    const RECT text = Placed(IDC_ABOUT_TEXT);
-    EXPECT_EQ(text.bottom, Placed(IDC_ABOUT_NOTES).bottom);
-    EXPECT_EQ(Placed(IDC_ABOUT_FRAME).bottom, Placed(IDC_ABOUT_NOTES_FRAME).bottom);
-    EXPECT_GE(text.top, Placed(IDC_ABOUT_EXPLANATION).bottom);
+    const RECT text = bctest::ScreenRect(Control(IDC_ABOUT_TEXT));
+    EXPECT_EQ(text.bottom, bctest::ScreenRect(Control(IDC_ABOUT_NOTES)).bottom);
+    EXPECT_EQ(bctest::ScreenRect(Control(IDC_ABOUT_FRAME)).bottom,
+              bctest::ScreenRect(Control(IDC_ABOUT_NOTES_FRAME)).bottom);
+    EXPECT_GE(text.top, bctest::ScreenRect(Control(IDC_ABOUT_EXPLANATION)).bottom);
     // At most 470 characters.
     ASSERT_TRUE(agent.Type(Control(IDC_ABOUT_TEXT), std::string(500, 'x')));
     EXPECT_EQ(Shown(IDC_ABOUT_TEXT).size(), 470u);

@@ -115,10 +115,9 @@ TEST_F(HomepageCategoryWithTopicsTest, TheOwnerSeesHisHomepageAndWhatItsAddressA
                      ReadOnly(Item(dialog, IDC_CATEGORY_DESCRIPTION)));
         // The tree lies under a window on top, which takes the mouse.
         const HWND cover = winport::ChildWindows(dialog).front();
-        RECT covered, tree;
-        GetWindowRect(cover, &covered);
-        GetWindowRect(Item(dialog, IDC_CATEGORY_TREE), &tree);
-        EXPECT_TRUE(IsWindowVisible(cover) && covered == tree);
+        EXPECT_TRUE(IsWindowVisible(cover) &&
+                    bctest::ScreenRect(cover) ==
+                        bctest::ScreenRect(Item(dialog, IDC_CATEGORY_TREE)));
         agent.Type(Item(dialog, IDC_CATEGORY_ADDRESS), "");
         seen.push_back(Usable(dialog));
         agent.Type(Item(dialog, IDC_CATEGORY_ADDRESS), "www.example.fr");

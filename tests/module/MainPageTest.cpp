@@ -289,10 +289,8 @@ TEST_F(MainPageTest, EmailPaneLiesInsideItsFrame) {
         const HWND pane = EmailPane(window, IDC_OWNER_EMAIL_LIST);
         ASSERT_NE(pane, nullptr);
         EXPECT_EQ(SendMessage(GetDlgItem(pane, IDC_OWNER_EMAIL_LIST), LVM_GETITEMCOUNT, 0, 0), 1);
-        RECT frame{}, placed{};
-        GetWindowRect(Control(window, IDC_MAIN_EMAIL_GROUP), &frame);
-        GetWindowRect(pane, &placed);
-        EXPECT_EQ(placed,
+        const RECT frame = bctest::ScreenRect(Control(window, IDC_MAIN_EMAIL_GROUP));
+        EXPECT_EQ(bctest::ScreenRect(pane),
                   (RECT{frame.left + 4, frame.top + caption, frame.right - 4, frame.bottom - 4}));
         DestroyWindow(window);
     }

@@ -58,13 +58,11 @@ TEST_F(MoreOptionsTest, EachFormHasItsMenuBelowOrAboveTheButton) {
                            2 * GetSystemMetrics(SM_CYDLGFRAME);
         // With room below, then with the button's bottom just where the menu no longer fits.
         for (const int roomBelow : {height + 1, height}) {
-            RECT rootRect{}, rect{};
-            GetWindowRect(dialog, &rootRect);
-            GetWindowRect(button, &rect);
-            const int shift = screenHeight - roomBelow - rect.bottom;
+            const RECT rootRect = bctest::ScreenRect(dialog);
+            const int shift = screenHeight - roomBelow - bctest::ScreenRect(button).bottom;
             SetWindowPos(dialog, nullptr, rootRect.left, rootRect.top + shift, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER);
-            GetWindowRect(button, &rect);
+            const RECT rect = bctest::ScreenRect(button);
             const size_t shown = agent.PopupMenus().size();
             Choose(dialog, 0);
             ASSERT_EQ(agent.PopupMenus().size(), shown + 1);

@@ -73,12 +73,9 @@ TEST_F(UserDetailsDialogTest, BusyAnimationShowsTheHostsClipBesideTheButtons) {
     EXPECT_TRUE(state->open && !state->playing);
     EXPECT_EQ(state->clip, host->ClipPath());
 
-    RECT clip{}, tabs{}, save{};
-    GetWindowRect(animation, &clip);
-    GetWindowRect(Item(window, IDC_DETAILS_TAB), &tabs);
-    GetWindowRect(Item(window, IDC_DETAILS_SAVE), &save);
-    EXPECT_EQ(clip.right, tabs.right);
-    EXPECT_EQ(clip.bottom, save.bottom);
+    const RECT clip = bctest::ScreenRect(animation);
+    EXPECT_EQ(clip.right, bctest::ScreenRect(Item(window, IDC_DETAILS_TAB)).right);
+    EXPECT_EQ(clip.bottom, bctest::ScreenRect(Item(window, IDC_DETAILS_SAVE)).bottom);
     EXPECT_EQ(clip.right - clip.left, static_cast<LONG>(state->width)) << "moved, not resized";
 }
 

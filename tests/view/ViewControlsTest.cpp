@@ -67,17 +67,8 @@ protected:
             SendMessage(tree, TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&insert)));
     }
 
-    HWND form = nullptr;
-    HWND check = nullptr;
-    HWND field = nullptr;
-    HWND spin = nullptr;
-    HWND list = nullptr;
-    HWND tree = nullptr;
-    HWND choice = nullptr;
-    HWND notes = nullptr;
-    HWND about = nullptr;
-    HTREEITEM hobbies = nullptr;
-    HTREEITEM chess = nullptr;
+    HWND form{}, check{}, field{}, spin{}, list{}, tree{}, choice{}, notes{}, about{};
+    HTREEITEM hobbies{}, chess{};
 };
 
 TEST_F(ViewControlsTest, EachControlIsDrawnWithItsQtWidgetAndTakesQtInput) {
