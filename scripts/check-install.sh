@@ -124,9 +124,9 @@ dpkg -x "$client" "$unpacked"
 version=$("$unpacked/usr/bin/nuvclient" --version)
 echo "$version"
 [ "$version" = "nuvclient $(dpkg-deb -f "$client" Version)" ] || fail "unpacked: $version"
-"$unpacked/usr/bin/nuvclient" --data "$work/data" open owner >"$work/unpacked.out"
+"$unpacked/usr/bin/nuvclient" --data "$work/data" open owner --tab 1 >"$work/unpacked.out"
 # The module, the sample data, the busy clip and the client's own tab, all found from where the
-# client lies; the countries from the iso-codes package.
+# client lies; the countries of the Home page from the iso-codes package.
 expect_lines "$work/unpacked.out" "the unpacked client" \
     '#32770 "NUV Global Directory - My Info: Élodie"' '"History" image=34]' \
     'SysAnimate32 1174 "" [clip=busy.avi, frames=12, stopped]' 'Edit 1179 "Mercier"' \
