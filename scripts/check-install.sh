@@ -132,3 +132,7 @@ expect_lines "$work/unpacked.out" "the unpacked client" \
     'SysAnimate32 1174 "" [clip=busy.avi, frames=12, stopped]' 'Edit 1179 "Mercier"' \
     'ComboBox 1188 "France"'
 echo "unpacked, the client shows the owner's window ($(wc -l <"$work/unpacked.out") lines)"
+# The Qt view, loaded only to show windows, is found from where the client lies too.
+"$unpacked/usr/bin/nuvclient" --data "$work/data" shot owner "$work/unpacked.png"
+file "$work/unpacked.png" | grep -q 'PNG image data' || fail "the unpacked client drew no picture"
+echo "unpacked, the client draws the owner's window with its Qt view"

@@ -181,9 +181,9 @@ int RunCommandLine(int argc, const char* const* argv, const ProgramFiles& files,
             } else if (run->parsed()) {
                 status = RunScriptCommand(host, script, out, err);
             } else if (gui->parsed()) {
-                status = view->gui(host, request, err);
+                status = view->gui(files.view, host, request, err);
             } else {
-                status = view->shot(host, request, picture, err);
+                status = view->shot(files.view, host, request, picture, err);
             }
             std::string problem;
             if (!host.Loaded().Unload(&problem)) {

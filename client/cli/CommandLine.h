@@ -13,14 +13,15 @@ constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
-// The commands that show windows for real; a build with the Qt view provides them. Each answers
-// the exit status.
+// The commands that show windows for real; a build with the Qt view provides them, over the view
+// library at |library|. Each answers the exit status.
 struct ViewCommands {
     // Opens the window and lets the person use it until every window is closed.
-    int (*gui)(ClientHost& host, const OpenRequest& request, std::ostream& err);
+    int (*gui)(const std::filesystem::path& library, ClientHost& host, const OpenRequest& request,
+               std::ostream& err);
     // Opens the window and draws it into |picture|, a PNG file.
-    int (*shot)(ClientHost& host, const OpenRequest& request, const std::filesystem::path& picture,
-                std::ostream& err);
+    int (*shot)(const std::filesystem::path& library, ClientHost& host, const OpenRequest& request,
+                const std::filesystem::path& picture, std::ostream& err);
 };
 
 // Runs one nuvclient command line over the program's |files|: the module loaded unless --module

@@ -6,35 +6,28 @@
 #include <memory>
 #include <string>
 
-#include "platform/core/WinTypes.h"
+#include "view/qt/Session.h"
 
 class QApplication;
 
-namespace winport {
-class Agent;
-}
-
 namespace nuvview {
 
-class ViewSession {
+class ViewSession final : public Session {
 public:
-    enum class Display { Screen, Offscreen };
-
     // Whether Screen can show windows: a display (X11 or Wayland) or a Qt platform is named in
     // the environment. Without one Qt cannot start, so a program asks first and says why not.
     static bool ScreenAvailable();
 
     // Makes the program's QApplication (Offscreen needs no display), unless the program has one.
     explicit ViewSession(Display display);
-    ~ViewSession();
+    ~ViewSession() override;
     ViewSession(const ViewSession&) = delete;
     ViewSession& operator=(const ViewSession&) = delete;
 
-    // Saves a PNG picture of |window|; false, with Error() saying why, when it cannot.
-    bool SavePicture(HWND window, const std::string& pngFile);
-    // Shows the platform's windows to a person until none is left (nuvview::RunWindows).
-    int Run(winport::Agent& agent);
-    const std::string& Error() const { return m_error; }
+    bool SavePicture(HWND window, const std::string& pngFile) override;
+    // nuvview::RunWindows.
+    int Run(winport::Agent& agent) override;
+    const std::string& Error() const override { return m_error; }
 
 private:
     int m_argc = 1;
