@@ -16,7 +16,6 @@
 #include "client/cli/UsersCommand.h"
 #include "client/directory/DirectoryOptions.h"
 #include "client/host/ClientHost.h"
-#include "client/reference/ReferenceData.h"
 #include "client/store/DataFolder.h"
 
 namespace nuvclient {
@@ -156,8 +155,6 @@ int RunCommandLine(int argc, const char* const* argv, const ProgramFiles& files,
     const bool opensHost =
         open->parsed() || run->parsed() || gui->parsed() || shot->parsed() || exportCard->parsed();
     try {
-        std::jthread numberingPlan;
-        if (opensHost) numberingPlan = PrepareNumberingPlan();
         std::filesystem::path folder =
             dataFolder.empty() ? DefaultDataFolder() : std::filesystem::path(dataFolder);
         auto store = OpenDataFolder(folder, files.sampleData);

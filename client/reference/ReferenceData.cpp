@@ -1,12 +1,12 @@
 #include "client/reference/ReferenceData.h"
 
-#include <phonenumbers/phonenumberutil.h>
-
 #include <algorithm>
 #include <fstream>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <string_view>
+
+#include "client/reference/CallingCodes.h"
 
 namespace nuvclient {
 namespace {
@@ -56,18 +56,14 @@ nlohmann::json ReadTable(const std::filesystem::path& path, const char* key) {
 // country, including those without a calling code, gets 1000 + its ISO 3166 numeric code.
 // Calling codes stay below 1000 and numeric codes are unique and below 1000, so codes never
 // collide and fit a signed 16-bit value.
-int CountryCode(const std::string& region, int numeric, int callingCode) {
-    std::string owner;
-    if (callingCode != 0) {
-        i18n::phonenumbers::PhoneNumberUtil::GetInstance()->GetRegionCodeForCountryCode(callingCode,
-                                                                                        &owner);
-    }
-    return owner == region ? callingCode : kSharedCodeBase + numeric;
+HostCountry MakeCountry(const RegionCallingCode* calling, int numeric, const std::string& name) {
+    const int callingCode = calling ? calling->callingCode : 0;
+    const int code = calling && calling->ownsCode ? callingCode : kSharedCodeBase + numeric;
+    return {static_cast<short>(code), name, callingCode};
 }
 
 std::vector<HostCountry> ReadCountries(const std::filesystem::path& path) {
     const nlohmann::json table = ReadTable(path, "3166-1");
-    const auto* util = i18n::phonenumbers::PhoneNumberUtil::GetInstance();
     std::vector<HostCountry> countries;
     for (const nlohmann::json& entry : table) {
         const std::string region = entry.value("alpha_2", "");
@@ -82,9 +78,7 @@ std::vector<HostCountry> ReadCountries(const std::filesystem::path& path) {
         if (region.size() != 2 || name.empty() || numeric <= 0 || numeric >= kSharedCodeBase) {
             throw ReferenceDataError(path, "country \"" + region + "\" is incomplete");
         }
-        const int callingCode = util->GetCountryCodeForRegion(region);
-        countries.push_back(
-            {static_cast<short>(CountryCode(region, numeric, callingCode)), name, callingCode});
+        countries.push_back(MakeCountry(FindCallingCode(region), numeric, name));
     }
     SortByName(countries);
     return countries;
@@ -114,10 +108,6 @@ std::vector<HostLanguage> ReadLanguages(const std::filesystem::path& path) {
 }
 
 }  // namespace
-
-std::jthread PrepareNumberingPlan() {
-    return std::jthread([] { i18n::phonenumbers::PhoneNumberUtil::GetInstance(); });
-}
 
 ReferenceData::ReferenceData(const std::filesystem::path& isoCodesFolder)
     : m_countries(ReadCountries(isoCodesFolder / "iso_3166-1.json")),

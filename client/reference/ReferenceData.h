@@ -1,12 +1,11 @@
 // The client's reference tables for the host library: country and language names from the
-// iso-codes tables, calling codes from the telephone numbering metadata, and the gender and
-// month names of the client.
+// iso-codes tables, calling codes from the telephone numbering metadata (CallingCodes.h), and
+// the gender and month names of the client.
 #pragma once
 
 #include <filesystem>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "hostlib/reference/HostReferenceData.h"
@@ -19,11 +18,6 @@ public:
     ReferenceDataError(const std::filesystem::path& path, const std::string& problem)
         : std::runtime_error(path.string() + ": " + problem) {}
 };
-
-// Starts reading the telephone numbering metadata (some milliseconds of work) on a thread of its
-// own, so that it overlaps what the caller does before it makes a ReferenceData, which waits for
-// it. The thread is joined when the answer goes.
-std::jthread PrepareNumberingPlan();
 
 // The folder the iso-codes tables are installed in.
 inline const std::filesystem::path kIsoCodesFolder = "/usr/share/iso-codes/json";

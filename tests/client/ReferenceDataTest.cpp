@@ -1,9 +1,11 @@
 #include "client/reference/ReferenceData.h"
 
 #include <limits>
+#include <map>
 #include <set>
 
 #include "ClientTestSupport.h"
+#include "client/reference/CallingCodes.h"
 #include "client/store/Store.h"
 #include "hostlib/reference/ReferenceCombos.h"
 #include "platform/controls/ComboBoxApi.h"
@@ -61,6 +63,21 @@ TEST_F(ReferenceDataTest, KnownCountriesHaveTheirCodes) {
     EXPECT_STREQ(GetCountryName(212), "Morocco");
     EXPECT_STREQ(GetCountryName(1010), "Antarctica");
     EXPECT_EQ(GetTelephonyCountryCode("Unknown") + GetTelephonyCountryCode("Antarctica"), 0);
+}
+
+// The table written at build time: every region found by its code, and every calling code owned
+// by exactly one region.
+TEST(CallingCodeTable, EveryRegionIsFoundAndEveryCodeHasOneOwner) {
+    std::map<int, int> owners;
+    ASSERT_GT(RegionCallingCodes().size(), 240u);
+    for (const RegionCallingCode& entry : RegionCallingCodes()) {
+        EXPECT_EQ(FindCallingCode(entry.region), &entry) << entry.region;
+        owners[entry.callingCode] += entry.ownsCode ? 1 : 0;
+    }
+    for (const auto& [code, count] : owners) EXPECT_EQ(count, 1) << code;
+    for (const char* none : {"", "A", "AQ", "ZZ", "FRA", "fr"}) {
+        EXPECT_EQ(FindCallingCode(none), nullptr) << none;
+    }
 }
 
 TEST_F(ReferenceDataTest, CountryAndLanguageCodesAreUniqueAndFitTheirTypes) {
