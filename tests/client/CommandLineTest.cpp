@@ -52,6 +52,28 @@ TEST_F(CommandLineTest, UsersOnAFreshFolderListsTheSampleUsers) {
     EXPECT_TRUE(std::filesystem::exists(m_temp.Path() / "nuvclient" / "nuvclient.db"));
 }
 
+// A list longer than the blocks it is written in comes out whole, each user once, in order.
+TEST_F(CommandLineTest, UsersListsALongListWhole) {
+    const std::string padding(40, 'x');
+    std::vector<UserRecord> added;
+    for (std::uint32_t n = 1; n <= 3000; ++n) {
+        added.push_back(
+            {{3000000 + n, UserKind::Contact, "Contact " + std::to_string(n) + padding}, {}});
+    }
+    CreateStore();
+    OpenDataFolder(Folder(), NUV_CLIENT_DATA_DIR)->AddUsers(added);
+    const test::RunResult result = Users();
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::istringstream lines(result.out);
+    std::vector<std::string> numbers;
+    for (std::string line; std::getline(lines, line);) numbers.push_back(line.substr(0, 7));
+    ASSERT_EQ(numbers.size(), 3016u);
+    EXPECT_EQ(numbers[13], "2000013");
+    for (std::size_t i = 14; i < 3014; ++i) EXPECT_EQ(numbers[i], std::to_string(2999987 + i));
+    EXPECT_EQ(numbers.back(), "9000002");
+    EXPECT_THAT(result.out, HasSubstr("3003000\tcontact\tContact 3000" + padding + "\n"));
+}
+
 TEST_F(CommandLineTest, HelpAndVersionSucceed) {
     test::RunResult help = RunClient({"--help"});
     EXPECT_EQ(help.status, 0);
